@@ -1,0 +1,135 @@
+#include "canvas/raster_canvas.h"
+
+#include "text/input_error.h"
+
+#include <QFile>
+#include <QPainter>
+
+#include <cmath>
+
+namespace canvas {
+
+namespace {
+
+QColor toQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
+
+QPointF toPixels(float x, float y)
+{
+    return QPointF(centimetresToPixels(x), centimetresToPixels(y));
+}
+
+} // namespace
+
+RasterCanvas::RasterCanvas(float widthCm, float heightCm, Rgb background) : m_background(background)
+{
+    resize(sidePixels(widthCm), sidePixels(heightCm));
+}
+
+RasterCanvas::~RasterCanvas() { endPainting(); }
+
+void RasterCanvas::resize(int widthPx, int heightPx)
+{
+    endPainting();
+    QImage next(widthPx, heightPx, QImage::Format_RGB32);
+    if (widthPx > 0 && heightPx > 0 && next.isNull())
+        throw text::InputError("The drawing of " + std::to_string(widthPx) + " × " + std::to_string(heightPx)
+                               + " pixels is too large for this computer's memory.");
+    next.setDotsPerMeterX(kDotsPerMetre);
+    next.setDotsPerMeterY(kDotsPerMetre);
+    next.fill(toQColor(m_background));
+    if (!m_image.isNull() && !next.isNull()) {
+        QPainter copy(&next);
+        copy.drawImage(0, 0, m_image);
+    }
+    m_image = std::move(next);
+}
+
+void RasterCanvas::setWidth(float cm) { resize(sidePixels(cm), m_image.height()); }
+
+void RasterCanvas::setHeight(float cm) { resize(m_image.width(), sidePixels(cm)); }
+
+float RasterCanvas::width() const { return static_cast<float>(m_image.width() * 2.54 / kDotsPerInch); }
+
+float RasterCanvas::height() const { return static_cast<float>(m_image.height() * 2.54 / kDotsPerInch); }
+
+void RasterCanvas::Cls()
+{
+    endPainting();
+    m_image.fill(toQColor(m_background));
+}
+
+void RasterCanvas::setForeColor(Rgb color) { m_fore = color; }
+
+void RasterCanvas::setFillColor(Rgb color) { m_fill = color; }
+
+QPainter& RasterCanvas::painter()
+{
+    if (!m_painter) {
+        m_painter = std::make_unique<QPainter>(&m_image);
+        m_painter->setRenderHint(QPainter::Antialiasing, false);
+    }
+    return *m_painter;
+}
+
+void RasterCanvas::endPainting() const
+{
+    if (m_painter) {
+        m_painter->end();
+        m_painter.reset();
+    }
+}
+
+void RasterCanvas::Line(float x1, float y1, float x2, float y2, std::optional<Rgb> color)
+{
+    if (m_image.isNull())
+        return;
+    QPainter& p = painter();
+    p.setPen(QPen(toQColor(color.value_or(m_fore)), 0));
+    p.drawLine(toPixels(x1, y1), toPixels(x2, y2));
+}
+
+void RasterCanvas::Circle(float x, float y, float radius)
+{
+    if (m_image.isNull())
+        return;
+    const QPointF centre = toPixels(x, y);
+    const double r = centimetresToPixels(radius);
+    if (r < 1.0) {
+        // Too small to outline: the centre pixel alone, in the outline colour.
+        const double px = std::floor(centre.x()), py = std::floor(centre.y());
+        if (px >= 0 && py >= 0 && px < m_image.width() && py < m_image.height())
+            painter().fillRect(QRect(static_cast<int>(px), static_cast<int>(py), 1, 1), toQColor(m_fore));
+        return;
+    }
+    QPainter& p = painter();
+    p.setPen(QPen(toQColor(m_fore), 0));
+    p.setBrush(QBrush(toQColor(m_fill)));
+    p.drawEllipse(centre, r, r);
+}
+
+void RasterCanvas::SavePicture(const std::string& path) const
+{
+    endPainting();
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        throw text::InputError(path + ": the bitmap cannot be written (" + file.errorString().toStdString() + ").");
+    if (!m_image.save(&file, "BMP")) {
+        const std::string reason = file.errorString().toStdString();
+        file.close();
+        file.remove();
+        throw text::InputError(path + ": the bitmap cannot be written (" + reason + ").");
+    }
+    file.close();
+    if (file.error() != QFileDevice::NoError) {
+        file.remove();
+        throw text::InputError(path + ": the bitmap cannot be written (" + file.errorString().toStdString() + ").");
+    }
+}
+
+const QImage& RasterCanvas::image() const
+{
+    endPainting();
+    return m_image;
+}
+
+} // namespace canvas

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "canvas/drawing_canvas.h"
+
+#include <QImage>
+
+#include <memory>
+
+class QPainter;
+
+namespace canvas {
+
+/// A DrawingCanvas kept in a QImage at a fixed 96 pixels per inch: no anti-aliasing,
+/// one-pixel lines, sizes snapped to whole pixels, bitmaps saved with 3780 pixels per metre.
+class RasterCanvas : public DrawingCanvas
+{
+public:
+    /// A canvas of `widthCm` × `heightCm`, painted in `background`; fore and fill black.
+    RasterCanvas(float widthCm, float heightCm, Rgb background = kWhite);
+    ~RasterCanvas() override;
+    RasterCanvas(const RasterCanvas&) = delete;
+    RasterCanvas& operator=(const RasterCanvas&) = delete;
+
+    void setWidth(float cm) override;
+    void setHeight(float cm) override;
+    float width() const override;
+    float height() const override;
+    void Cls() override;
+    void setForeColor(Rgb color) override;
+    void setFillColor(Rgb color) override;
+    void Line(float x1, float y1, float x2, float y2, std::optional<Rgb> color = std::nullopt) override;
+    void Circle(float x, float y, float radius) override;
+    void SavePicture(const std::string& path) const override;
+
+    /// The picture as drawn so far, for display.
+    const QImage& image() const;
+
+private:
+    void resize(int widthPx, int heightPx);
+    QPainter& painter();
+    void endPainting() const;
+
+    QImage m_image;
+    Rgb m_background, m_fore = kBlack, m_fill = kBlack;
+    mutable std::unique_ptr<QPainter> m_painter;
+};
+
+} // namespace canvas

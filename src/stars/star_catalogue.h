@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace stars {
+
+/// One star as the star file gives it: degrees and magnitude, exactly as read.
+struct Star
+{
+    double Lambda = 0.0; ///< longitude, degrees (file column 1)
+    double Phi = 0.0;    ///< latitude, degrees (file column 2)
+    double Vmag = 0.0;   ///< visual magnitude; smaller is brighter (file column 3)
+};
+
+/// The stars of one read of the star file, in file order (star i is `stars[i - 1]`).
+struct StarCatalogue
+{
+    std::vector<Star> stars;
+
+    /// Number of records read.
+    std::int32_t StarCount() const { return static_cast<std::int32_t>(stars.size()); }
+};
+
+/// Reads the whole star file, three fields a star (longitude, latitude, magnitude).
+/// Throws text::InputError naming the file, line and field on any fault; never
+/// returns a partial catalogue.
+StarCatalogue ReadStarFile(const std::string& StarFileName);
+
+} // namespace stars

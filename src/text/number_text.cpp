@@ -1,0 +1,183 @@
+#include "text/number_text.h"
+
+#include "text/input_error.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+
+namespace text {
+
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view trimBlanks(std::string_view s)
+{
+    while (!s.empty() && isBlank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && isBlank(s.back()))
+        s.remove_suffix(1);
+    return s;
+}
+
+std::string quoted(std::string_view typed) { return "\"" + std::string(typed) + "\""; }
+
+// Lays out `value` rounded to `digits` significant digits in the general form.
+std::string formatWithDigits(double value, int digits, char decimalSeparator)
+{
+    if (std::isnan(value))
+        return "NaN";
+    if (std::isinf(value))
+        return value < 0 ? "-Infinity" : "Infinity";
+    if (value == 0.0)
+        return "0";
+
+    // Scientific form gives the rounded mantissa digits and the decimal exponent.
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*e", digits - 1, value);
+    std::string_view s(buffer);
+    const bool negative = s.front() == '-';
+    if (negative)
+        s.remove_prefix(1);
+    const auto ePos = s.find('e');
+    std::string mantissa;
+    for (char c : s.substr(0, ePos))
+        if (c != '.')
+            mantissa += c;
+    const int exponent = std::atoi(std::string(s.substr(ePos + 1)).c_str());
+    while (mantissa.size() > 1 && mantissa.back() == '0')
+        mantissa.pop_back();
+
+    std::string out = negative ? "-" : "";
+    if (exponent < -4 || exponent >= 15) {
+        out += mantissa.substr(0, 1);
+        if (mantissa.size() > 1) {
+            out += decimalSeparator;
+            out += mantissa.substr(1);
+        }
+        char expText[16];
+        std::snprintf(expText, sizeof expText, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
+        return out + expText;
+    }
+    if (exponent < 0) {
+        out += '0';
+        out += decimalSeparator;
+        out += std::string(static_cast<std::size_t>(-exponent - 1), '0');
+        return out + mantissa;
+    }
+    const auto intDigits = static_cast<std::size_t>(exponent) + 1;
+    if (mantissa.size() <= intDigits)
+        return out + mantissa + std::string(intDigits - mantissa.size(), '0');
+    out += mantissa.substr(0, intDigits);
+    out += decimalSeparator;
+    return out + mantissa.substr(intDigits);
+}
+
+template <typename Int>
+Int toWhole(std::string_view typed, std::string_view field, char decimalSeparator, const char* rangeText)
+{
+    const double rounded = roundHalfEven(toDouble(typed, field, decimalSeparator));
+    if (rounded < static_cast<double>(std::numeric_limits<Int>::min())
+        || rounded > static_cast<double>(std::numeric_limits<Int>::max()))
+        throw InputError(std::string(field) + ": " + quoted(typed) + " is outside the range " + rangeText + ".");
+    return static_cast<Int>(rounded);
+}
+
+} // namespace
+
+std::optional<double> parseDouble(std::string_view typed, char decimalSeparator)
+{
+    std::string_view s = trimBlanks(typed);
+    if (s.empty())
+        return std::nullopt;
+    // Accept only sign, digits, one separator and an exponent; then let from_chars
+    // read a copy with a full stop, which is locale-independent.
+    std::string normal;
+    normal.reserve(s.size());
+    std::size_t i = 0;
+    if (s[i] == '+' || s[i] == '-') {
+        if (s[i] == '-')
+            normal += '-';
+        ++i;
+    }
+    bool digits = false, point = false;
+    for (; i < s.size(); ++i) {
+        const char c = s[i];
+        if (c >= '0' && c <= '9') {
+            digits = true;
+            normal += c;
+        } else if (c == decimalSeparator && !point) {
+            point = true;
+            normal += '.';
+        } else {
+            break;
+        }
+    }
+    if (!digits)
+        return std::nullopt;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        normal += 'e';
+        ++i;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+            normal += s[i++];
+        bool expDigits = false;
+        for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) {
+            expDigits = true;
+            normal += s[i];
+        }
+        if (!expDigits)
+            return std::nullopt;
+    }
+    if (i != s.size())
+        return std::nullopt;
+    double value = 0.0;
+    const auto result = std::from_chars(normal.data(), normal.data() + normal.size(), value);
+    if (result.ec != std::errc() || result.ptr != normal.data() + normal.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+double toDouble(std::string_view typed, std::string_view field, char decimalSeparator)
+{
+    if (const auto value = parseDouble(typed, decimalSeparator))
+        return *value;
+    if (trimBlanks(typed).empty())
+        throw InputError(std::string(field) + ": the box is empty; please type a number.");
+    throw InputError(std::string(field) + ": " + quoted(typed) + " is not a number.");
+}
+
+std::int16_t toInt16(std::string_view typed, std::string_view field, char decimalSeparator)
+{
+    return toWhole<std::int16_t>(typed, field, decimalSeparator, "-32768 to 32767");
+}
+
+std::int32_t toInt32(std::string_view typed, std::string_view field, char decimalSeparator)
+{
+    return toWhole<std::int32_t>(typed, field, decimalSeparator, "-2147483648 to 2147483647");
+}
+
+double roundHalfEven(double value)
+{
+    const double down = std::floor(value);
+    const double diff = value - down;
+    if (diff < 0.5)
+        return down;
+    if (diff > 0.5)
+        return down + 1.0;
+    return std::fmod(down, 2.0) == 0.0 ? down : down + 1.0;
+}
+
+std::string formatGeneral(double value, char decimalSeparator)
+{
+    return formatWithDigits(value, 15, decimalSeparator);
+}
+
+std::string formatSingle(float value, char decimalSeparator)
+{
+    return formatWithDigits(static_cast<double>(value), 7, decimalSeparator);
+}
+
+} // namespace text

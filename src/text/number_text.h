@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace text {
+
+/// Parses a typed number: optional blanks around it, an optional sign, digits with
+/// `decimalSeparator` as the decimal point, an optional exponent. Empty, non-numeric
+/// or non-finite text gives no value.
+std::optional<double> parseDouble(std::string_view typed, char decimalSeparator = '.');
+
+/// `parseDouble`, refusing bad text with an InputError naming `field` and the text found.
+double toDouble(std::string_view typed, std::string_view field, char decimalSeparator = '.');
+
+/// A typed whole number: `toDouble`, then rounded to the nearest integer, ties to even,
+/// refused with an InputError when outside −32768…32767.
+std::int16_t toInt16(std::string_view typed, std::string_view field, char decimalSeparator = '.');
+
+/// As `toInt16` for the 32-bit signed range.
+std::int32_t toInt32(std::string_view typed, std::string_view field, char decimalSeparator = '.');
+
+/// Rounds to the nearest integer, ties to even (8.5 → 8, 9.5 → 10).
+double roundHalfEven(double value);
+
+/// General number form of a double: at most 15 significant digits, no trailing zeros,
+/// no point for whole values, 0 before the point below 1, exponent (1E-05, 1.5E+16)
+/// only below 1e-4 or from 1e15 on.
+std::string formatGeneral(double value, char decimalSeparator = '.');
+
+/// General number form of a single-precision value: as `formatGeneral` with 7 digits.
+std::string formatSingle(float value, char decimalSeparator = '.');
+
+} // namespace text
