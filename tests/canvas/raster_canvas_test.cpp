@@ -1,0 +1,147 @@
+#include "canvas/raster_canvas.h"
+#include "text/input_error.h"
+
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <QtTest>
+
+using namespace canvas;
+
+class RasterCanvasTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    static int countPixels(const QImage& image, QRgb colour)
+    {
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                n += image.pixel(x, y) == colour;
+        return n;
+    }
+
+private slots:
+    void sizeSnapsToWholePixels_data()
+    {
+        QTest::addColumn<float>("cm");
+        QTest::addColumn<int>("pixels");
+        QTest::newRow("gore width") << 22.4203522f << 847;
+        QTest::newRow("gore height") << 12.7695f << 483;
+        QTest::newRow("face side") << 13.547005f << 512;
+        QTest::newRow("one inch") << 2.54f << 96;
+    }
+    void sizeSnapsToWholePixels()
+    {
+        QFETCH(float, cm);
+        QFETCH(int, pixels);
+        RasterCanvas c(1, 1);
+        c.setWidth(cm);
+        c.setHeight(cm);
+        QCOMPARE(c.image().width(), pixels);
+        QCOMPARE(c.image().height(), pixels);
+        QCOMPARE(c.width(), static_cast<float>(pixels * 2.54 / 96));
+    }
+
+    void tinyCircleMarksItsCentrePixel()
+    {
+        RasterCanvas c(2.54f, 2.54f);
+        c.Circle(1.3f, 1.3f, 0.01f); // 0.38 pixel at (49.1, 49.1)
+        const QImage& img = c.image();
+        QCOMPARE(countPixels(img, qRgb(0, 0, 0)), 1);
+        QCOMPARE(img.pixel(49, 49), qRgb(0, 0, 0));
+        c.setForeColor(kRed);
+        c.Circle(0.5f, 0.5f, 0.0f);
+        QCOMPARE(countPixels(c.image(), qRgb(255, 0, 0)), 1);
+    }
+
+    void circleIsFilledAndOutlinedWithoutAntialiasing()
+    {
+        RasterCanvas c(2.54f, 2.54f);
+        c.setForeColor(kRed);
+        c.setFillColor(Rgb{0, 0, 255});
+        c.Circle(1.27f, 1.27f, 0.5f); // about 19 pixels
+        const QImage& img = c.image();
+        QCOMPARE(img.pixel(48, 48), qRgb(0, 0, 255));
+        const int red = countPixels(img, qRgb(255, 0, 0));
+        const int blue = countPixels(img, qRgb(0, 0, 255));
+        const int white = countPixels(img, qRgb(255, 255, 255));
+        QVERIFY(red > 80);
+        QVERIFY(blue > 900);
+        // Only the three colours: no blended edge pixels.
+        QCOMPARE(red + blue + white, img.width() * img.height());
+    }
+
+    void lineIsOnePixelWideInItsColour()
+    {
+        RasterCanvas c(2.54f, 2.54f);
+        c.Line(0.0f, 1.3f, 2.54f, 1.3f, kRed);
+        c.Line(1.0f, 0.1f, 1.0f, 0.5f);
+        const QImage& img = c.image();
+        const int red = countPixels(img, qRgb(255, 0, 0));
+        QVERIFY(red >= 95 && red <= 97);
+        int rowsWithRed = 0;
+        for (int y = 0; y < img.height(); ++y) {
+            bool any = false;
+            for (int x = 0; x < img.width(); ++x)
+                any = any || img.pixel(x, y) == qRgb(255, 0, 0);
+            rowsWithRed += any;
+        }
+        QCOMPARE(rowsWithRed, 1);
+        QVERIFY(countPixels(img, qRgb(0, 0, 0)) >= 14);
+    }
+
+    void clsPaintsTheBackgroundAndResizeKeepsTheDrawing()
+    {
+        RasterCanvas c(2.54f, 2.54f);
+        c.Circle(1.27f, 1.27f, 0.5f);
+        c.setWidth(5.08f);
+        QCOMPARE(c.image().pixel(48, 48), qRgb(0, 0, 0));
+        QCOMPARE(c.image().pixel(150, 48), qRgb(255, 255, 255));
+        c.Cls();
+        QCOMPARE(countPixels(c.image(), qRgb(255, 255, 255)), 192 * 96);
+    }
+
+    void savedBitmapCarriesItsRealSize()
+    {
+        QTemporaryDir dir;
+        RasterCanvas c(22.4203522f, 12.7695f);
+        c.Cls();
+        const QString path = dir.filePath("gore.bmp");
+        c.SavePicture(path.toStdString());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QCOMPARE(bytes.left(2), QByteArray("BM"));
+        QCOMPARE(qFromLittleEndian<qint32>(bytes.constData() + 18), 847);
+        QCOMPARE(qFromLittleEndian<qint32>(bytes.constData() + 22), 483);
+        QCOMPARE(qFromLittleEndian<qint32>(bytes.constData() + 38), 3780);
+        QCOMPARE(qFromLittleEndian<qint32>(bytes.constData() + 42), 3780);
+        const QImage back(path);
+        QCOMPARE(back.size(), QSize(847, 483));
+        QCOMPARE(countPixels(back, qRgb(255, 255, 255)), 847 * 483);
+        // A second save replaces the first.
+        c.Circle(1, 1, 0.5f);
+        c.SavePicture(path.toStdString());
+        QVERIFY(QImage(path).pixel(37, 37) == qRgb(0, 0, 0));
+    }
+
+    void failedSaveNamesThePathAndWritesNothing()
+    {
+        QTemporaryDir dir;
+        RasterCanvas c(1, 1);
+        const std::string path = dir.filePath("no-such-folder/x.bmp").toStdString();
+        try {
+            c.SavePicture(path);
+            QFAIL("no refusal");
+        } catch (const text::InputError& e) {
+            QVERIFY(std::string(e.what()).find(path) != std::string::npos);
+        }
+        QVERIFY(!QFile::exists(QString::fromStdString(path)));
+    }
+};
+
+QTEST_GUILESS_MAIN(RasterCanvasTest)
+#include "raster_canvas_test.moc"

@@ -1,0 +1,116 @@
+#include "stars/field_reader.h"
+#include "text/input_error.h"
+
+#include <gtest/gtest.h>
+
+using namespace stars;
+
+namespace {
+
+const std::vector<std::string> kPair{"Phi", "Lambda"};
+const std::vector<std::string> kTriple{"Lambda", "Phi", "Vmag"};
+
+std::vector<std::vector<double>> values(const std::vector<FieldRecord>& records)
+{
+    std::vector<std::vector<double>> out;
+    for (const auto& r : records) {
+        out.emplace_back();
+        for (const auto& f : r.fields)
+            out.back().push_back(f.value);
+    }
+    return out;
+}
+
+std::string refusal(std::string_view content, const std::vector<std::string>& names = kTriple)
+{
+    try {
+        parseFieldGroups(content, "stars.csv", names);
+    } catch (const text::InputError& e) {
+        return e.what();
+    }
+    return "";
+}
+
+} // namespace
+
+TEST(FieldReader, SeparatorsAndLayoutsGiveTheSameRecords)
+{
+    const std::vector<std::vector<double>> one{{1, 2, 3}};
+    struct Row { const char* name; std::string_view content; };
+    const Row rows[] = {
+        {"one line, LF", "1,2,3\n"},
+        {"one line, CR LF", "1,2,3\r\n"},
+        {"no final break", "1,2,3"},
+        {"lone CR", "1\r2\r3\r"},
+        {"three lines", "1\n2\n3\n"},
+        {"leading blanks", "  1,   2,\t3\r\n"},
+        {"trailing blanks", "1 ,2 ,3  \r\n"},
+        {"byte-order mark", "\xEF\xBB\xBF" "1,2,3\r\n"},
+        {"blank lines at the end", "1,2,3\r\n\r\n  \r\n"},
+        {"exponent", "1e0,0.2E1,30e-1\n"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(values(parseFieldGroups(row.content, "f", kTriple)), one);
+    }
+}
+
+TEST(FieldReader, OneLineMayHoldSeveralRecords)
+{
+    EXPECT_EQ(values(parseFieldGroups("1,2,3,4,5,6\r\n", "f", kTriple)),
+              (std::vector<std::vector<double>>{{1, 2, 3}, {4, 5, 6}}));
+    EXPECT_EQ(values(parseFieldGroups("10,20\n-5.5,+7\n", "f", kPair)),
+              (std::vector<std::vector<double>>{{10, 20}, {-5.5, 7}}));
+}
+
+TEST(FieldReader, EmptyContentGivesNoRecords)
+{
+    EXPECT_TRUE(parseFieldGroups("", "f", kTriple).empty());
+    EXPECT_TRUE(parseFieldGroups("\r\n\r\n", "f", kTriple).empty());
+    EXPECT_TRUE(parseFieldGroups("\xEF\xBB\xBF", "f", kTriple).empty());
+}
+
+TEST(FieldReader, FullStopIsTheDecimalPointWhateverTheLocale)
+{
+    // A comma always separates fields, so "1,5" is two fields.
+    EXPECT_EQ(values(parseFieldGroups("1,5,2.25\n", "f", kTriple)), (std::vector<std::vector<double>>{{1, 5, 2.25}}));
+}
+
+TEST(FieldReader, KeepsTheLineOfEachField)
+{
+    const auto records = parseFieldGroups("1,2\r\n3\r\n\r\n4,5,6", "f", kTriple);
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0].fields[2].line, 2);
+    EXPECT_EQ(records[1].fields[0].line, 4);
+    EXPECT_EQ(records[1].fields[2].text, "6");
+}
+
+TEST(FieldReader, RefusalsNameFileLineFieldAndText)
+{
+    struct Row { const char* name; std::string_view content; std::vector<std::string> expectedPieces; };
+    const Row rows[] = {
+        {"header line", "lambda,phi,vmag\r\n1,2,3\r\n", {"stars.csv", "line 1", "Lambda", "\"lambda\""}},
+        {"bad magnitude", "1,2,3\r\n4,5,x7\r\n", {"line 2", "Vmag", "record 2", "\"x7\""}},
+        {"cut short", "1,2,3\r\n4,5\r\n", {"line 3", "record 2", "Vmag", "cut short"}},
+        {"empty field", "1,,3\r\n", {"line 1", "Phi", "empty field"}},
+        {"thousands separator", "1,2,\"3\"\n", {"line 1", "Vmag", "\"\"3\"\""}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string message = refusal(row.content);
+        ASSERT_FALSE(message.empty());
+        for (const auto& piece : row.expectedPieces)
+            EXPECT_NE(message.find(piece), std::string::npos) << message;
+    }
+}
+
+TEST(FieldReader, MissingFileIsRefusedWithItsPath)
+{
+    try {
+        readFieldGroups("/nonexistent/folder/stars.csv", kTriple);
+        FAIL() << "no refusal";
+    } catch (const text::InputError& e) {
+        EXPECT_NE(std::string(e.what()).find("/nonexistent/folder/stars.csv"), std::string::npos);
+    }
+    EXPECT_THROW(readFieldGroups("/tmp", kTriple), text::InputError);
+}

@@ -1,0 +1,132 @@
+#include "text/input_error.h"
+#include "text/number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+using namespace text;
+
+TEST(NumberText, ParsesTypedNumbers)
+{
+    struct Row { const char* typed; char sep; double expected; };
+    const Row rows[] = {
+        {"8.5", '.', 8.5},      {"  13 ", '.', 13.0},   {"-3", '.', -3.0},     {"+2.5", '.', 2.5},
+        {"8,5", ',', 8.5},      {".5", '.', 0.5},       {"7.", '.', 7.0},      {"1.5e2", '.', 150.0},
+        {"1E-3", '.', 0.001},   {"\t0\t", '.', 0.0},    {"-0.25", ',', std::nan("")},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.typed);
+        const auto value = parseDouble(row.typed, row.sep);
+        if (std::isnan(row.expected)) {
+            EXPECT_FALSE(value.has_value());
+        } else {
+            ASSERT_TRUE(value.has_value());
+            EXPECT_DOUBLE_EQ(*value, row.expected);
+        }
+    }
+}
+
+TEST(NumberText, RefusesTextThatIsNotANumber)
+{
+    for (const char* typed : {"", "   ", "abc", "1.2.3", "8,5", "1e", "--1", "12a", "inf", "nan", "1e999", "-", "."}) {
+        SCOPED_TRACE(typed);
+        EXPECT_FALSE(parseDouble(typed, '.').has_value());
+    }
+}
+
+TEST(NumberText, RefusalNamesTheFieldAndTheText)
+{
+    try {
+        toDouble("abc", "最微等級");
+        FAIL() << "no refusal";
+    } catch (const InputError& e) {
+        const std::string message = e.what();
+        EXPECT_NE(message.find("最微等級"), std::string::npos);
+        EXPECT_NE(message.find("\"abc\""), std::string::npos);
+    }
+    try {
+        toDouble("  ", "恒星球半径");
+        FAIL() << "no refusal";
+    } catch (const InputError& e) {
+        EXPECT_NE(std::string(e.what()).find("恒星球半径"), std::string::npos);
+    }
+}
+
+TEST(NumberText, WholeNumbersRoundHalfToEven)
+{
+    struct Row { const char* typed; int expected; };
+    const Row rows[] = {{"8.5", 8}, {"9.5", 10}, {"1.5", 2}, {"2.5", 2}, {"-2.5", -2}, {"-3.5", -4},
+                        {"0.4", 0}, {"7.6", 8}, {"32767.4", 32767}, {"-32768", -32768}, {" 8 ", 8}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.typed);
+        EXPECT_EQ(toInt16(row.typed, "n"), row.expected);
+        EXPECT_EQ(toInt32(row.typed, "face"), row.expected);
+    }
+}
+
+TEST(NumberText, WholeNumbersOutsideTheirRangeAreRefused)
+{
+    for (const char* typed : {"32767.6", "32768", "-32768.6", "40000"}) {
+        SCOPED_TRACE(typed);
+        EXPECT_THROW(toInt16(typed, "分割数 n"), InputError);
+    }
+    EXPECT_EQ(toInt32("32768", "face"), 32768);
+    EXPECT_EQ(toInt32("2147483647.4", "face"), std::numeric_limits<std::int32_t>::max());
+    EXPECT_THROW(toInt32("2147483647.6", "face"), InputError);
+    EXPECT_THROW(toInt32("-2147483649", "face"), InputError);
+}
+
+TEST(NumberText, GeneralFormOfDoubles)
+{
+    struct Row { double value; const char* expected; };
+    const Row rows[] = {
+        {10.0, "10"},
+        {8.5, "8.5"},
+        {0.5, "0.5"},
+        {-0.25, "-0.25"},
+        {0.0, "0"},
+        {90.0, "90"},
+        {0.1, "0.1"},
+        {1.0 / 3.0, "0.333333333333333"},
+        {0.117381343505497, "0.117381343505497"},
+        {13.0 * 3.14159265358979 / 2.0 + 2.0, "22.4203522483336"},
+        {123456789012345.0, "123456789012345"},
+        {1e15, "1E+15"},
+        {0.0001, "0.0001"},
+        {0.00001, "1E-05"},
+        {-1.5e-7, "-1.5E-07"},
+        {2.0 / 3.0 * 100, "66.6666666666667"},
+        {999999999999999.9, "1E+15"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.expected);
+        EXPECT_EQ(formatGeneral(row.value), row.expected);
+    }
+    EXPECT_EQ(formatGeneral(8.5, ','), "8,5");
+    EXPECT_EQ(formatGeneral(1.5e-7, ','), "1,5E-07");
+}
+
+TEST(NumberText, GeneralFormOfSingles)
+{
+    struct Row { float value; const char* expected; };
+    const Row rows[] = {
+        {13.547005f, "13.547"}, {13.54667f, "13.54667"}, {12.5f, "12.5"}, {9.75f, "9.75"}, {9.763f, "9.763"},
+        {0.1f, "0.1"},            {22.41058f, "22.41058"}, {100.0f, "100"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.expected);
+        EXPECT_EQ(formatSingle(row.value), row.expected);
+    }
+}
+
+TEST(NumberText, FormAndParseRoundTrip)
+{
+    for (double v : {8.807, -30.0, 0.0125, 1234.5678, 1e-3}) {
+        SCOPED_TRACE(v);
+        const auto back = parseDouble(formatGeneral(v, ','), ',');
+        ASSERT_TRUE(back.has_value());
+        EXPECT_NEAR(*back, v, std::abs(v) * 1e-14);
+    }
+}
