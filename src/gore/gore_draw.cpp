@@ -113,26 +113,29 @@ void drawGore(const GoreDrawPlan& plan, GoreWindows& windows, char decimalSepara
     const auto usePlate = [&]() -> canvas::DrawingCanvas& {
         if (!plate) {
             plate = &windows.plateCanvas();
+            if (p.northPlate) {
+                plate->setWidth(single(plan.plate.side));
+                plate->setHeight(single(plan.plate.side));
+                windows.showPlateWindow();
+                plate->Cls();
+            }
             pole = plateCentre(plate->width(), plate->height());
         }
         return *plate;
     };
     if (p.northPlate) {
-        canvas::DrawingCanvas& c = windows.plateCanvas();
-        c.setWidth(single(plan.plate.side));
-        c.setHeight(single(plan.plate.side));
-        windows.showPlateWindow();
-        c.Cls();
-        usePlate();
+        canvas::DrawingCanvas& c = usePlate();
         for (const Offset& dot : plateBoundaryDots(plan.plate))
             circleAt(c, pole.dx + dot.dx, pole.dy + dot.dy, kCuttingDotRadius);
     }
 
     for (const StarPlacement& s : plan.stars) {
-        if (s.target == StarTarget::Plate)
-            circleAt(usePlate(), pole.dx + s.offset.dx, pole.dy + s.offset.dy, s.radius);
-        else
+        if (s.target == StarTarget::Plate) {
+            canvas::DrawingCanvas& c = usePlate(); // fixes the pole before it is used
+            circleAt(c, pole.dx + s.offset.dx, pole.dy + s.offset.dy, s.radius);
+        } else {
             circleAt(gore, s.offset.dx + g.starEquatorX, s.offset.dy + g.H / 2, s.radius);
+        }
     }
 
     // The gore's edges, from the south pole (t = 0) to the north pole (t = π).
