@@ -55,16 +55,6 @@ TEST(GoreParameters, WholeNumbersRoundHalfToEven)
     }
 }
 
-TEST(GoreParameters, LocaleSeparatorIsAccepted)
-{
-    GoreInputs in;
-    in.decimalSeparator = ',';
-    in.Text3 = "6,5";
-    in.Text4 = "2,25";
-    EXPECT_EQ(readGoreParameters(in).faintestMagnitude, 6.5);
-    EXPECT_EQ(readGoreParameters(in).commonRatio, 2.25);
-}
-
 TEST(GoreParameters, ABadBoxIsNamedByItsCaptionWithTheTextFound)
 {
     struct Row { std::string GoreInputs::*box; const char* caption; };
@@ -92,16 +82,6 @@ TEST(GoreParameters, FirstBadBoxInReadingOrderIsReported)
     EXPECT_TRUE(contains(refusal([&] { readGoreParameters(in); }), "最微等級"));
     in.Text3 = "8.5";
     EXPECT_TRUE(contains(refusal([&] { readGoreParameters(in); }), "公比"));
-}
-
-TEST(GoreParameters, WholeNumbersOutsideSixteenBitsAreRefused)
-{
-    GoreInputs in;
-    in.Text1 = "32768";
-    EXPECT_TRUE(contains(refusal([&] { readGoreParameters(in); }), "分割数 n"));
-    in.Text1 = "32767";
-    in.Text2 = "-32769";
-    EXPECT_TRUE(contains(refusal([&] { readGoreParameters(in); }), "位置 k"));
 }
 
 TEST(GoreValidation, MessagesAndTheirOrder)
