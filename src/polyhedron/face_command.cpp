@@ -108,13 +108,15 @@ FacePlan planFaceDraw(const FaceInputs& in, const FaceParameters& p, const std::
     const int sign = viewSign(p.insideView);
     for (std::size_t i = 0; i < catalogue.stars.size(); ++i) {
         const stars::Star& star = catalogue.stars[i];
-        const PlanePoint q = project(t, star.Phi * DegreeFactor, star.Lambda * DegreeFactor);
+        const double phi = star.Phi * DegreeFactor, lambda = star.Lambda * DegreeFactor;
         // ArcCos gives 0 for the antipode too (cosine −1), which lies farthest away.
-        if (!(q.d < p.projectionRange) || !(q.c > -1.0))
+        const double c = angleCosine(t, phi, lambda);
+        if (!(stars::ArcCos(c) < p.projectionRange) || !(c > -1.0))
             continue;
         const double M = p.faintestMagnitude - star.Vmag;
         if (!(M > 0.0))
             continue;
+        const PlanePoint q = project(t, phi, lambda);
         const double r = faceDotRadius(M, p.commonRatio, p.magnification);
         if (!std::isfinite(r))
             throw InputError("公比 (common ratio) \"" + in.Text13 + "\": star " + std::to_string(i + 1) + " of "

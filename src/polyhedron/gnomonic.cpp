@@ -6,9 +6,14 @@
 
 namespace polyhedron {
 
+TangentPoint::TangentPoint(double phi0_, double lambda0_)
+    : phi0(phi0_), lambda0(lambda0_), cosPhi0(std::cos(phi0_)), sinPhi0(std::sin(phi0_))
+{
+}
+
 double angleCosine(const TangentPoint& t, double phi, double lambda)
 {
-    return std::cos(t.phi0) * std::cos(phi) * std::cos(lambda - t.lambda0) + std::sin(t.phi0) * std::sin(phi);
+    return t.cosPhi0 * std::cos(phi) * std::cos(lambda - t.lambda0) + t.sinPhi0 * std::sin(phi);
 }
 
 double angularDistance(const TangentPoint& t, double phi, double lambda)
@@ -18,13 +23,14 @@ double angularDistance(const TangentPoint& t, double phi, double lambda)
 
 PlanePoint project(const TangentPoint& t, double phi, double lambda)
 {
+    const double cosPhi = std::cos(phi), sinPhi = std::sin(phi);
+    const double cosDl = std::cos(lambda - t.lambda0), sinDl = std::sin(lambda - t.lambda0);
     PlanePoint p;
-    p.c = angleCosine(t, phi, lambda);
+    p.c = t.cosPhi0 * cosPhi * cosDl + t.sinPhi0 * sinPhi;
     p.d = stars::ArcCos(p.c);
     const double divisor = std::cos(p.d);
-    p.x = std::cos(phi) * std::sin(lambda - t.lambda0) / divisor;
-    p.y = (std::cos(t.phi0) * std::sin(phi) - std::cos(phi) * std::sin(t.phi0) * std::cos(lambda - t.lambda0))
-          / divisor;
+    p.x = cosPhi * sinDl / divisor;
+    p.y = (t.cosPhi0 * sinPhi - cosPhi * t.sinPhi0 * cosDl) / divisor;
     return p;
 }
 

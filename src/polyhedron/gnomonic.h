@@ -2,11 +2,17 @@
 
 namespace polyhedron {
 
-/// Fixed values of one projection centre, radians.
+/// Fixed values of one projection centre, computed once per Draw.
 struct TangentPoint
 {
+    TangentPoint() = default;
+    /// The tangent point at latitude `phi0` and longitude `lambda0`, radians.
+    TangentPoint(double phi0, double lambda0);
+
     double phi0 = 0.0;    ///< latitude of the tangent point, radians
     double lambda0 = 0.0; ///< longitude of the tangent point, radians
+    double cosPhi0 = 1.0; ///< cos(phi0)
+    double sinPhi0 = 0.0; ///< sin(phi0)
 };
 
 /// A point of the sphere carried onto the tangent plane.

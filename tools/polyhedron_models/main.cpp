@@ -48,7 +48,7 @@ LatLon toLatLon(Vec v)
 {
     v = unit(v);
     LatLon p;
-    p.lat = std::asin(std::clamp(v.z, -1.0, 1.0)) / kDegree;
+    p.lat = std::atan2(v.z, std::hypot(v.x, v.y)) / kDegree; // asin loses digits near the poles
     if (std::hypot(v.x, v.y) > kTolerance) {
         p.lon = std::atan2(v.y, v.x) / kDegree;
         if (p.lon < 0)
