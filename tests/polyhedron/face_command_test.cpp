@@ -117,6 +117,12 @@ TEST(FaceDraw, OutsideViewIsMirrored)
     const float half = d->window.canvas.width() / 2;
     EXPECT_NEAR(circles[0].a, half - 1.763270f, kCanvasTolerance); // east is to the left
     EXPECT_NEAR(circles[0].b, half - 1.790471f, kCanvasTolerance); // height unchanged
+
+    // A grayed box is taken as the inside view, not stretched threefold.
+    in.Check6 = 2;
+    const auto grayed = draw(in, "100,10,6\r\n", dir);
+    ASSERT_FALSE(grayed->message);
+    EXPECT_NEAR(grayed->window.canvas.callsOf(Kind::Circle).at(0).a, half + 1.763270f, kCanvasTolerance);
 }
 
 TEST(FaceDraw, RangeAndMagnitudeTestsAreStrict)
