@@ -2,6 +2,7 @@
 
 #include "canvas/recording_canvas.h"
 #include "polyhedron/face_command.h"
+#include "test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -13,44 +14,18 @@
 
 namespace polyhedron::testing {
 
-/// A fresh folder under the system temp folder, removed with the object.
-class TempDir
+/// A folder of its own under the system temp folder, removed with the object.
+class TempDir : public testing_support::TempDir
 {
 public:
-    TempDir()
-    {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        m_path = std::filesystem::temp_directory_path()
-                 / ("orbweave-poly-" + std::string(info ? info->name() : "x") + "-"
-                    + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
-        std::filesystem::remove_all(m_path);
-        std::filesystem::create_directories(m_path);
-    }
-    ~TempDir() { std::filesystem::remove_all(m_path); }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    const std::filesystem::path& path() const { return m_path; }
-
-    /// Writes `content` byte for byte into `name` and returns the full path.
-    std::string write(const std::string& name, const std::string& content) const
-    {
-        const auto p = m_path / name;
-        std::ofstream(p, std::ios::binary) << content;
-        return p.string();
-    }
-
     /// The names of the files in the folder.
     std::vector<std::string> files() const
     {
         std::vector<std::string> names;
-        for (const auto& e : std::filesystem::directory_iterator(m_path))
+        for (const auto& e : std::filesystem::directory_iterator(path()))
             names.push_back(e.path().filename().string());
         return names;
     }
-
-private:
-    std::filesystem::path m_path;
 };
 
 inline std::string readBytes(const std::filesystem::path& path)
