@@ -77,6 +77,7 @@ private slots:
     void failingSave_data();
     void failingSave();
     void savePlate();
+    void plateStarsWithoutPlateBoxStayHidden();
 
 private:
     QString folder() const { return QString::fromStdString(m_temp->path().string()); }
@@ -327,11 +328,27 @@ void GoreWindowsTest::savePlate()
     QVERIFY(m_messages->shown.empty());
     const QString name = QStringLiteral("N8_K1_NS1_Vb8.5_Sr2.5_Ss10_13cm_plate.bmp");
     QCOMPARE(bitmapsIn(folder()), QStringList{name});
-    // 18.547 × 18.018 cm at 96 dpi.
+    // The plate a Draw with the north plate prepares is square, 2·R·cos B + 2 = 2·13·cos 70° + 2 = 10.893 cm,
+    // 411.7 pixels at 96 dpi.
     const BitmapHeader header = readBitmapHeader(QDir(folder()).absoluteFilePath(name));
-    QCOMPARE(header.width, 701);
-    QCOMPARE(header.height, 681);
+    QCOMPARE(header.width, 412);
+    QCOMPARE(header.height, 412);
+    QCOMPARE(plate->picture()->size(), QSize(412, 412));
     QCOMPARE(header.xPixelsPerMetre, 3780);
+}
+
+void GoreWindowsTest::plateStarsWithoutPlateBoxStayHidden()
+{
+    // A star at 80° north in gore 1 of 8 belongs on the plate (boundary 70°).
+    m_starFile = QString::fromStdString(m_temp->write("polar.csv", "10,80,1\r\n"));
+    pickAndDraw();
+    QVERIFY(m_messages->shown.empty());
+    ui::Form3* plate = m_form->plateWindow();
+    QVERIFY(plate);
+    QVERIFY(!plate->isVisible());
+    // Its canvas keeps the window's own size, 18.547 × 18.018 cm: 701 × 681 pixels at 96 dpi.
+    QCOMPARE(plate->canvas().image().size(), QSize(701, 681));
+    QVERIFY(m_form->goreWindow()->isVisible());
 }
 
 QTEST_MAIN(GoreWindowsTest)
