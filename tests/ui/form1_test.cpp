@@ -267,7 +267,7 @@ void Form1Test::pickOnOneTabShowsOnBoth()
 
 void Form1Test::cancelledFirstPick()
 {
-    m_dialog->answers.push_back(std::nullopt);
+    m_dialog->answers.push_back(QString());
     QTest::mouseClick(m_form->button(QStringLiteral("Command8")), Qt::LeftButton);
     QCOMPARE(m_dialog->prefills.size(), 1);
     // Never confirmed: the dialog opens in the bundled catalogue's folder.
@@ -282,7 +282,7 @@ void Form1Test::cancelledFirstPick()
 void Form1Test::cancelAfterPickKeepsFile()
 {
     const QString file = QString::fromStdString(m_temp->write("stars.csv", "10,30,1\r\n"));
-    m_dialog->answers = {file, std::nullopt};
+    m_dialog->answers = {file, QString()};
     m_form->pickStarFile();
     m_form->pickStarFile();
     QCOMPARE(m_dialog->prefills.at(1), file);

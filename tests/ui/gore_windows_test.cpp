@@ -13,6 +13,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QtEndian>
 #include <QtTest>
 
@@ -65,6 +67,7 @@ private slots:
     void init();
     void cleanup();
 
+    void windowsAtLoad();
     void drawWithDefaults();
     void refusedDraw_data();
     void refusedDraw();
@@ -119,6 +122,24 @@ void GoreWindowsTest::pickAndDraw()
     QTest::mouseClick(m_form->button(QStringLiteral("Command2")), Qt::LeftButton);
 }
 
+void GoreWindowsTest::windowsAtLoad()
+{
+    ui::Form2 gore;
+    QCOMPARE(gore.windowTitle(), QStringLiteral("ORW2008 - 描画窓(みかん)"));
+    for (int i = 1; i <= 5; ++i)
+        QCOMPARE(gore.label(i)->text(), QStringLiteral("Label%1").arg(i));
+    // 23.0 × 16.0 cm at 96 / 2.54 pixels a centimetre: 869.3 × 604.7.
+    QCOMPARE(gore.canvas().image().size(), QSize(869, 605));
+    QCOMPARE(gore.canvas().image().pixel(0, 0), qRgb(255, 255, 255));
+    // Client area 11880 × 10230 twips at 15 twips a pixel.
+    QCOMPARE(gore.size(), QSize(792, 682));
+
+    ui::Form3 plate;
+    QCOMPARE(plate.windowTitle(), QStringLiteral("Form3"));
+    // 18.547 × 18.018 cm: 701.0 × 681.0 pixels.
+    QCOMPARE(plate.canvas().image().size(), QSize(701, 681));
+}
+
 void GoreWindowsTest::drawWithDefaults()
 {
     pickAndDraw();
@@ -131,6 +152,10 @@ void GoreWindowsTest::drawWithDefaults()
     QVERIFY(std::abs(window->canvas().width() - 22.420) < kPixelToleranceCm);
     QVERIFY(std::abs(window->canvas().height() - 12.770) < kPixelToleranceCm);
     QCOMPARE(window->picture()->size(), window->canvas().image().size());
+    // 847 pixels do not fit the 792-pixel window: the canvas scrolls.
+    auto* area = window->findChild<QScrollArea*>(QStringLiteral("Picture1Area"));
+    QVERIFY(area);
+    QVERIFY(area->horizontalScrollBar()->maximum() > 0);
     QCOMPARE(window->label(1)->text(), QStringLiteral("n = 8"));
     QCOMPARE(window->label(2)->text(), QStringLiteral("k = 1"));
     QCOMPARE(window->label(3)->text(), QStringLiteral("最微等級 = 8.5"));

@@ -48,7 +48,7 @@ void SharedFileDialogTest::picks()
     };
     auto script = std::make_shared<DialogScript>();
     for (const QString& answer : answers)
-        script->answers.push_back(answer.isEmpty() ? std::nullopt : std::optional<QString>(full(answer)));
+        script->answers.push_back(full(answer));
     ui::SharedFileDialog dialog(std::make_unique<ScriptedFileDialog>(script), folder);
     for (int i = 0; i < results.size(); ++i)
         QCOMPARE(dialog.pick(nullptr), full(results.at(i)));
@@ -65,7 +65,7 @@ void SharedFileDialogTest::confirmedFileFolderBecomesCurrent()
     QDir(QString::fromStdString(temp.path().string())).mkdir(QStringLiteral("models"));
     const QString folder = QString::fromStdString((temp.path() / "models").string());
     auto script = std::make_shared<DialogScript>();
-    script->answers = {folder + QStringLiteral("/faces.csv"), std::nullopt};
+    script->answers = {folder + QStringLiteral("/faces.csv"), QString()};
     ui::SharedFileDialog dialog(std::make_unique<ScriptedFileDialog>(script), QString());
     dialog.pick(nullptr);
     QCOMPARE(QDir::currentPath(), folder);

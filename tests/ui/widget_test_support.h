@@ -16,7 +16,7 @@ namespace testing_support {
 /// What a scripted dialog was asked and what it answers next.
 struct DialogScript
 {
-    std::deque<std::optional<QString>> answers; ///< next answers; no value = Cancel
+    std::deque<QString> answers; ///< next answers; an empty one = Cancel
     QList<QString> prefills;                    ///< what each opening was pre-filled with
 };
 
@@ -29,10 +29,11 @@ public:
     std::optional<QString> askOpenFile(QWidget*, const QString& prefill) override
     {
         m_script->prefills.append(prefill);
-        if (m_script->answers.empty())
+        const QString answer = m_script->answers.empty() ? QString() : m_script->answers.front();
+        if (!m_script->answers.empty())
+            m_script->answers.pop_front();
+        if (answer.isEmpty())
             return std::nullopt;
-        std::optional<QString> answer = m_script->answers.front();
-        m_script->answers.pop_front();
         return answer;
     }
 
