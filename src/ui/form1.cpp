@@ -1,12 +1,15 @@
 #include "ui/form1.h"
 
 #include "canvas/drawing_canvas.h"
+#include "polyhedron/face_number_rule.h"
+#include "polyhedron/face_svg_document.h"
 #include "text/input_error.h"
 #include "ui/clickable_label.h"
 #include "ui/fonts.h"
 #include "ui/form1_layout.h"
 #include "ui/form2.h"
 #include "ui/form3.h"
+#include "ui/form4.h"
 #include "ui/tab_control.h"
 #include "ui/twips.h"
 
@@ -20,6 +23,7 @@
 #include <QPushButton>
 
 #include <exception>
+#include <filesystem>
 
 namespace ui {
 
@@ -32,6 +36,7 @@ const QString kPickFailed = QStringLiteral("ファイル取得に失敗しまし
 const QString kQuitQuestion = QStringLiteral("終了します。");
 const QString kTessel = QStringLiteral("Tessel");
 const QString kPlateSuffix = QStringLiteral("_plate");
+const QString kModelPickFailed = QStringLiteral("ﾌｧｲﾙ読込失敗");
 
 QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
@@ -43,7 +48,11 @@ Form1::Form1(QWidget* parent)
     : QMainWindow(parent), m_commonDialog(std::make_unique<QtFileDialog>(), catalogueFolder()),
       m_messages(std::make_unique<MessageBoxPresenter>()),
       m_programDirectory(QCoreApplication::applicationDirPath()),
-      m_goreWindows([this] { saveGoreBitmap(); }, [this] { savePlateBitmap(); })
+      m_goreWindows([this] { saveGoreBitmap(); }, [this] { savePlateBitmap(); }),
+      m_faceWindow([this] { saveFaceBitmap(); },
+                   [this](const std::string& caption) {
+                       label(QStringLiteral("Label38"))->setText(QString::fromStdString(caption));
+                   })
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Orbweave 2008"));
@@ -122,6 +131,13 @@ void Form1::connectCommands()
     connect(button(QStringLiteral("Command3")), &QPushButton::clicked, this, [this] { stepGorePosition(1); });
     connect(button(QStringLiteral("Command6")), &QPushButton::clicked, this, [this] { stepGorePosition(-1); });
     connect(button(QStringLiteral("Command5")), &QPushButton::clicked, this, &Form1::quit);
+    connect(button(QStringLiteral("Command10")), &QPushButton::clicked, this, &Form1::pickVertexFile);
+    connect(button(QStringLiteral("Command9")), &QPushButton::clicked, this, &Form1::pickFaceFile);
+    connect(button(QStringLiteral("Command7")), &QPushButton::clicked, this, &Form1::drawFace);
+    connect(button(QStringLiteral("Command11")), &QPushButton::clicked, this, [this] { stepFaceNumber(1); });
+    connect(button(QStringLiteral("Command12")), &QPushButton::clicked, this, [this] { stepFaceNumber(-1); });
+    connect(button(QStringLiteral("Command13")), &QPushButton::clicked, this, &Form1::showSvgTagPreview);
+    connect(textBox(QStringLiteral("Text16")), &QLineEdit::textChanged, this, &Form1::applyFaceNumberRule);
 
     const std::pair<const char*, const char*> toggles[] = {
         {"Label6", "Check1"}, {"Label18", "Check2"}, {"Label20", "Check3"},
@@ -142,6 +158,8 @@ QLabel* Form1::label(const QString& name) const { return control<QLabel>(name); 
 Form2* Form1::goreWindow() const { return m_goreWindows.goreWindow(); }
 
 Form3* Form1::plateWindow() const { return m_goreWindows.plateWindow(); }
+
+Form4* Form1::faceWindow() const { return m_faceWindow.window(); }
 
 void Form1::setFileDialog(std::unique_ptr<FileDialog> dialog) { m_commonDialog.setDialog(std::move(dialog)); }
 
@@ -193,6 +211,33 @@ QString Form1::goreBitmapPath() const
 {
     return QDir::toNativeSeparators(m_programDirectory) + QDir::separator()
         + QString::fromStdString(gore::goreBitmapName(goreInputs()));
+}
+
+polyhedron::FaceInputs Form1::faceInputs() const
+{
+    const auto text = [this](const char* name) { return fromQt(textBox(QString::fromLatin1(name))->text()); };
+    const auto check = [this](const char* name) { return checkValue(checkBox(QString::fromLatin1(name))); };
+    polyhedron::FaceInputs inputs;
+    inputs.Text9 = text("Text9");
+    inputs.Text10 = text("Text10");
+    inputs.Text11 = text("Text11");
+    inputs.Text12 = text("Text12");
+    inputs.Text13 = text("Text13");
+    inputs.Text14 = text("Text14");
+    inputs.Text15 = text("Text15");
+    inputs.Text16 = text("Text16");
+    inputs.Check6 = check("Check6");
+    inputs.Check7 = check("Check7");
+    inputs.Check8 = check("Check8");
+    inputs.Check9 = check("Check9");
+    inputs.decimalSeparator = decimalSeparator();
+    return inputs;
+}
+
+QString Form1::faceBitmapPath() const
+{
+    return QDir::toNativeSeparators(m_programDirectory) + QDir::separator()
+        + QString::fromStdString(polyhedron::faceBitmapName(faceInputs()));
 }
 
 bool Form1::showMessage(const Message& message) { return m_messages->show(this, message); }
@@ -268,6 +313,122 @@ void Form1::savePlateBitmap()
     if (name.endsWith(QLatin1String(".bmp")))
         name.chop(4);
     saveCanvas(window->canvas(), name + kPlateSuffix + QStringLiteral(".bmp"));
+}
+
+void Form1::reportRefusedModelFile(QLabel* status, const QString& reason)
+{
+    status->setText(reason);
+    showMessage({reason, kApplicationTitle, MessageIcon::Critical, false});
+}
+
+void Form1::pickVertexFile()
+{
+    const QString path = m_commonDialog.pick(this);
+    QLabel* status = label(QStringLiteral("Label40"));
+    if (path.isEmpty()) {
+        // Nothing was ever confirmed in the dialog: the table stays, the label says so.
+        m_model.VertexFileName.clear();
+        status->setText(kModelPickFailed);
+        return;
+    }
+    try {
+        m_model.loadVertexFile(fromQt(path));
+        status->setText(QDir::toNativeSeparators(path));
+    } catch (const text::InputError& error) {
+        reportRefusedModelFile(status, QString::fromStdString(error.what()));
+    }
+}
+
+void Form1::pickFaceFile()
+{
+    const QString path = m_commonDialog.pick(this);
+    QLabel* status = label(QStringLiteral("Label39"));
+    if (path.isEmpty()) {
+        m_model.FaceFileName.clear();
+        status->setText(kModelPickFailed);
+        return;
+    }
+    status->setText(QDir::toNativeSeparators(path));
+    try {
+        m_model.loadFaceFile(fromQt(path));
+    } catch (const text::InputError& error) {
+        reportRefusedModelFile(status, QString::fromStdString(error.what()));
+        return;
+    }
+    copyFaceCentre();
+}
+
+void Form1::copyFaceCentre()
+{
+    const auto centre =
+        polyhedron::faceCentreTexts(m_model, fromQt(textBox(QStringLiteral("Text16"))->text()), decimalSeparator());
+    if (!centre)
+        return;
+    textBox(QStringLiteral("Text9"))->setText(QString::fromStdString(centre->Text9));
+    textBox(QStringLiteral("Text10"))->setText(QString::fromStdString(centre->Text10));
+}
+
+void Form1::applyFaceNumberRule()
+{
+    // Writing the clamped number changes Text16 again; that change needs no second run.
+    if (m_applyingFaceRule)
+        return;
+    m_applyingFaceRule = true;
+    QLineEdit* text16 = textBox(QStringLiteral("Text16"));
+    const polyhedron::FaceNumberUpdate update =
+        polyhedron::applyFaceNumberRule(m_model, fromQt(text16->text()), decimalSeparator());
+    if (update.Text16)
+        text16->setText(QString::fromStdString(*update.Text16));
+    if (update.centre) {
+        textBox(QStringLiteral("Text9"))->setText(QString::fromStdString(update.centre->Text9));
+        textBox(QStringLiteral("Text10"))->setText(QString::fromStdString(update.centre->Text10));
+    }
+    m_applyingFaceRule = false;
+}
+
+void Form1::stepFaceNumber(int step)
+{
+    QLineEdit* text16 = textBox(QStringLiteral("Text16"));
+    if (const auto next = polyhedron::stepFaceNumber(fromQt(text16->text()), step, decimalSeparator()))
+        text16->setText(QString::fromStdString(*next));
+}
+
+void Form1::drawFace()
+{
+    if (m_starFileName.isEmpty())
+        return;
+    std::optional<polyhedron::FaceMessage> message;
+    try {
+        const std::filesystem::path svgDirectory(fromQt(QDir::currentPath()));
+        message = polyhedron::runFaceDraw(faceInputs(), fromQt(m_starFileName), m_model, m_faceWindow, svgDirectory);
+    } catch (const text::InputError& error) {
+        message = polyhedron::FaceMessage{polyhedron::FaceMessage::Kind::Refused, error.what()};
+    } catch (const std::exception& error) {
+        message = polyhedron::FaceMessage{polyhedron::FaceMessage::Kind::Refused,
+                                          std::string("The face could not be drawn: ") + error.what()};
+    }
+    m_faceWindow.refresh();
+    if (!message)
+        return;
+    const bool refused = message->kind == polyhedron::FaceMessage::Kind::Refused;
+    showMessage({QString::fromStdString(message->text), QString::fromStdString(message->title),
+                 refused ? MessageIcon::Critical : MessageIcon::Warning, false});
+}
+
+void Form1::saveFaceBitmap()
+{
+    if (Form4* window = faceWindow())
+        saveCanvas(window->canvas(), QString::fromStdString(polyhedron::faceBitmapName(faceInputs())));
+}
+
+void Form1::showSvgTagPreview()
+{
+    // Reading the canvas size makes the window, hidden, when it is not there yet.
+    const canvas::RasterCanvas& canvas = m_faceWindow.form4().canvas();
+    const QString header = QString::fromStdString(polyhedron::svgHeaderLine(canvas.width(), canvas.height()));
+    showMessage({header, kApplicationTitle, MessageIcon::NoIcon, false});
+    showMessage({QString::fromStdString(polyhedron::svgSampleEllipseLine()), kApplicationTitle, MessageIcon::NoIcon,
+                 false});
 }
 
 void Form1::quit()

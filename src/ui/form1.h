@@ -1,6 +1,9 @@
 #pragma once
 
 #include "gore/gore_command.h"
+#include "polyhedron/face_inputs.h"
+#include "polyhedron/polyhedron_model.h"
+#include "ui/face_window_host.h"
 #include "ui/file_dialog.h"
 #include "ui/gore_window_set.h"
 #include "ui/message_presenter.h"
@@ -19,6 +22,7 @@ namespace ui {
 
 class Form2;
 class Form3;
+class Form4;
 class TabControl;
 
 /// The main window "Orbweave 2008": the version line, Quit and the tab control SSTab1 with the
@@ -60,6 +64,15 @@ public:
     /// The polar plate window, null while it does not exist.
     Form3* plateWindow() const;
 
+    /// The vertex and face tables loaded from the polyhedron tab's picks.
+    const polyhedron::PolyhedronModel& polyhedronModel() const { return m_model; }
+    /// The polyhedron tab's boxes as they stand now.
+    polyhedron::FaceInputs faceInputs() const;
+    /// Full path the face bitmap would be saved to now.
+    QString faceBitmapPath() const;
+    /// The polyhedron window, null while it does not exist.
+    Form4* faceWindow() const;
+
     /// Replaces the dialog behind the shared file-open dialog (tests script it).
     void setFileDialog(std::unique_ptr<FileDialog> dialog);
     /// Replaces what shows message boxes (tests record them).
@@ -87,11 +100,27 @@ public slots:
     /// Quit (Command5): asks, then closes every window and ends the program.
     void quit();
 
+    /// Vertex-file pick (Command10).
+    void pickVertexFile();
+    /// Face-file pick (Command9).
+    void pickFaceFile();
+    /// Polyhedron Draw (Command7).
+    void drawFace();
+    /// "+1" (Command11, step 1) and "-1" (Command12, step −1) of the face number.
+    void stepFaceNumber(int step);
+    /// Saves the face canvas as a bitmap named from the polyhedron tab's texts (Form4's Command1).
+    void saveFaceBitmap();
+    /// SVG tag preview (Command13): the opening tag for Form4's canvas, then a sample ellipse.
+    void showSvgTagPreview();
+
 private:
     void buildControls();
     void connectCommands();
     bool showMessage(const Message& message);
     void saveCanvas(const canvas::DrawingCanvas& canvas, const QString& fileName);
+    void applyFaceNumberRule();
+    void copyFaceCentre();
+    void reportRefusedModelFile(QLabel* status, const QString& reason);
 
     QHash<QString, QWidget*> m_controls;
     TabControl* m_tabs = nullptr;
@@ -100,6 +129,9 @@ private:
     std::unique_ptr<MessagePresenter> m_messages;
     QString m_programDirectory;
     GoreWindowSet m_goreWindows;
+    polyhedron::PolyhedronModel m_model;
+    FaceWindowHost m_faceWindow;
+    bool m_applyingFaceRule = false;
 };
 
 } // namespace ui

@@ -11,6 +11,8 @@ QMessageBox::Icon toBoxIcon(MessageIcon icon)
     switch (icon) {
     case MessageIcon::Critical: return QMessageBox::Critical;
     case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::Warning: return QMessageBox::Warning;
+    case MessageIcon::NoIcon: return QMessageBox::NoIcon;
     case MessageIcon::Information: break;
     }
     return QMessageBox::Information;

@@ -10,7 +10,7 @@ namespace ui {
 inline const QString kApplicationTitle = QStringLiteral("Orbweave 2008 ver 1.0");
 
 /// The icon of a message box.
-enum class MessageIcon { Critical, Question, Information };
+enum class MessageIcon { Critical, Question, Information, Warning, NoIcon };
 
 /// One modal message box: text, title, icon and whether it offers Cancel besides OK.
 struct Message
