@@ -1,7 +1,6 @@
 #include "ui/form1.h"
 
 #include "canvas/drawing_canvas.h"
-#include "polyhedron/face_number_rule.h"
 #include "polyhedron/face_svg_document.h"
 #include "text/input_error.h"
 #include "ui/clickable_label.h"
@@ -120,6 +119,8 @@ void Form1::buildControls()
         m_controls.insert(widget->objectName(), widget);
     }
 
+    // The polyhedron Draw writes a long number here: one line, cut at the label's edge.
+    label(QStringLiteral("Label38"))->setWordWrap(false);
     resize(client->size());
 }
 
@@ -364,8 +365,18 @@ void Form1::copyFaceCentre()
         polyhedron::faceCentreTexts(m_model, fromQt(textBox(QStringLiteral("Text16"))->text()), decimalSeparator());
     if (!centre)
         return;
-    textBox(QStringLiteral("Text9"))->setText(QString::fromStdString(centre->Text9));
-    textBox(QStringLiteral("Text10"))->setText(QString::fromStdString(centre->Text10));
+    setTangentPoint(*centre);
+}
+
+void Form1::setTangentPoint(const polyhedron::FaceCentreTexts& centre)
+{
+    // Long latitudes do not fit the boxes: show their beginning, sign included.
+    const std::pair<const char*, const std::string*> boxes[] = {{"Text9", &centre.Text9}, {"Text10", &centre.Text10}};
+    for (const auto& [name, text] : boxes) {
+        QLineEdit* box = textBox(QString::fromLatin1(name));
+        box->setText(QString::fromStdString(*text));
+        box->setCursorPosition(0);
+    }
 }
 
 void Form1::applyFaceNumberRule()
@@ -379,10 +390,8 @@ void Form1::applyFaceNumberRule()
         polyhedron::applyFaceNumberRule(m_model, fromQt(text16->text()), decimalSeparator());
     if (update.Text16)
         text16->setText(QString::fromStdString(*update.Text16));
-    if (update.centre) {
-        textBox(QStringLiteral("Text9"))->setText(QString::fromStdString(update.centre->Text9));
-        textBox(QStringLiteral("Text10"))->setText(QString::fromStdString(update.centre->Text10));
-    }
+    if (update.centre)
+        setTangentPoint(*update.centre);
     m_applyingFaceRule = false;
 }
 

@@ -2,6 +2,7 @@
 
 #include "gore/gore_command.h"
 #include "polyhedron/face_inputs.h"
+#include "polyhedron/face_number_rule.h"
 #include "polyhedron/polyhedron_model.h"
 #include "ui/face_window_host.h"
 #include "ui/file_dialog.h"
@@ -120,6 +121,7 @@ private:
     void saveCanvas(const canvas::DrawingCanvas& canvas, const QString& fileName);
     void applyFaceNumberRule();
     void copyFaceCentre();
+    void setTangentPoint(const polyhedron::FaceCentreTexts& centre);
     void reportRefusedModelFile(QLabel* status, const QString& reason);
 
     QHash<QString, QWidget*> m_controls;

@@ -1,15 +1,18 @@
-// Renders the main window (gore and polyhedron tabs) and a gore drawn from the bundled catalogue
-// with the default parameters into PNG files: orbweave_screenshots <output folder>.
+// Renders the main window (gore and polyhedron tabs), a gore drawn from the bundled catalogue with
+// the default parameters, and a truncated-icosahedron face with its corners and edges into PNG
+// files: orbweave_screenshots <output folder>.
 #include "ui/file_dialog.h"
 #include "ui/fonts.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/form3.h"
+#include "ui/form4.h"
 #include "ui/tab_control.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTextStream>
 
@@ -17,14 +20,21 @@
 
 namespace {
 
-/// Confirms the bundled catalogue without asking.
-class CatalogueDialog : public ui::FileDialog
+/// Confirms the bundled files without asking: the catalogue, then the given models' files.
+class BundledFilesDialog : public ui::FileDialog
 {
 public:
     std::optional<QString> askOpenFile(QWidget*, const QString&) override
     {
-        return QStringLiteral(ORBWEAVE_DATA_DIR "/bright-stars.csv");
+        if (m_next.isEmpty())
+            return QStringLiteral(ORBWEAVE_DATA_DIR "/bright-stars.csv");
+        return m_next.takeFirst();
     }
+    /// The answers to give, in order, before the catalogue again.
+    void queue(const QStringList& files) { m_next = files; }
+
+private:
+    QStringList m_next;
 };
 
 bool save(QWidget* widget, const QDir& folder, const QString& name)
@@ -44,7 +54,9 @@ int main(int argc, char* argv[])
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
 
     ui::Form1 window;
-    window.setFileDialog(std::make_unique<CatalogueDialog>());
+    auto dialog = std::make_unique<BundledFilesDialog>();
+    BundledFilesDialog* files = dialog.get();
+    window.setFileDialog(std::move(dialog));
     window.show();
     QApplication::processEvents();
     bool ok = save(&window, folder, QStringLiteral("main-window.png"));
@@ -64,5 +76,24 @@ int main(int argc, char* argv[])
         QApplication::processEvents();
         ok = save(&window, folder, QStringLiteral("main-window-tab%1.png").arg(tab)) && ok;
     }
+
+    // The polyhedron tab with the truncated icosahedron, face 18 (Orion) chosen, corners and edges on.
+    window.tabControl()->setCurrentIndex(1);
+    files->queue({QStringLiteral(ORBWEAVE_DATA_DIR "/bright-stars.csv"),
+                  QStringLiteral(ORBWEAVE_DATA_DIR "/models/truncated-icosahedron-vertices.csv"),
+                  QStringLiteral(ORBWEAVE_DATA_DIR "/models/truncated-icosahedron-faces.csv")});
+    window.button(QStringLiteral("Command8"))->click();
+    window.button(QStringLiteral("Command10"))->click();
+    window.button(QStringLiteral("Command9"))->click();
+    window.textBox(QStringLiteral("Text16"))->setText(QStringLiteral("18"));
+    window.checkBox(QStringLiteral("Check7"))->setChecked(true);
+    window.checkBox(QStringLiteral("Check8"))->setChecked(true);
+    window.button(QStringLiteral("Command7"))->click();
+    QApplication::processEvents();
+    ok = save(&window, folder, QStringLiteral("polyhedron-tab.png")) && ok;
+    if (ui::Form4* face = window.faceWindow())
+        ok = save(face, folder, QStringLiteral("face.png")) && ok;
+    else
+        ok = false;
     return ok ? 0 : 1;
 }
