@@ -1,0 +1,20 @@
+#pragma once
+
+#include "canvas/recording_canvas.h"
+
+#include <string>
+#include <vector>
+
+namespace exporter {
+
+/// One printable template (a gore, a polar plate, a face) as drawn by its core command.
+struct TemplateDrawing
+{
+    std::string name;    ///< file name without extension, after the window's naming rule
+    std::string caption; ///< what it is, for page labels and progress: "gore 3 of 8, north"
+    canvas::RecordingCanvas drawing; ///< every call the command made, in centimetres
+};
+
+using TemplateList = std::vector<TemplateDrawing>;
+
+} // namespace exporter
