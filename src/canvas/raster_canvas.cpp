@@ -29,6 +29,8 @@ RasterCanvas::~RasterCanvas() { endPainting(); }
 
 void RasterCanvas::resize(int widthPx, int heightPx)
 {
+    if (!m_image.isNull() && widthPx == m_image.width() && heightPx == m_image.height())
+        return;
     endPainting();
     QImage next(widthPx, heightPx, QImage::Format_RGB32);
     if (widthPx > 0 && heightPx > 0 && next.isNull())

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "gore/gore_command.h"
+#include "gore/gore_layout.h"
+#include "gore/gore_parameters.h"
+#include "gore/polar_plate.h"
+#include "stars/star_catalogue.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace gore {
+
+/// Which canvas a star goes to.
+enum class StarTarget { Gore, Plate };
+
+/// Where one star is drawn: on the gore, dx = φ′·R from the stars' equator and dy = a·R from
+/// the centre line; on the plate, the offset from the pole. Radius in centimetres.
+struct StarPlacement
+{
+    StarTarget target = StarTarget::Gore;
+    Offset offset;
+    double radius = 0.0;
+};
+
+/// Everything one Draw puts on its canvases, computed and checked before any window is touched.
+struct GoreDrawPlan
+{
+    GoreParameters params;
+    GoreLayout layout;              ///< before sizing: W, H, E and x0 come from the canvas
+    PlateLayout plate;
+    std::vector<StarPlacement> stars; ///< in file order
+    std::vector<Offset> equalLatitude; ///< empty when the line is not asked for
+};
+
+/// Placement of `star` on gore k or on the plate: no value when it lies outside the longitude
+/// window, is not brighter than the faintest magnitude, or (not being a plate star) the
+/// hemisphere is neither 0 nor 1. Throws text::InputError from the star size rule.
+std::optional<StarPlacement> placeStar(const GoreParameters& p, const GoreLayout& layout, const PlateLayout& plate,
+                                       const stars::Star& star);
+
+/// The plan of one Draw. Throws text::InputError naming `starFileName` and the star when a star's
+/// size cannot be computed or its place is no finite number a canvas can take, and naming the
+/// box when the equal-latitude line cannot be placed.
+GoreDrawPlan planGoreDraw(const GoreParameters& p, const stars::StarCatalogue& catalogue,
+                          const std::string& starFileName);
+
+/// Draws `plan` through `windows` in the Draw's order: size the gore canvas, labels, read the
+/// size back, show and clear, size again, prepare the plate, stars, outline, equator, line.
+void drawGore(const GoreDrawPlan& plan, GoreWindows& windows, char decimalSeparator = '.');
+
+} // namespace gore

@@ -1,0 +1,90 @@
+#include "gore/gore_parameters.h"
+
+#include "gore/gore_layout.h"
+#include "gore/polar_plate.h"
+#include "text/input_error.h"
+#include "text/number_text.h"
+
+#include <cmath>
+#include <string>
+
+namespace gore {
+
+namespace {
+
+std::string cm(double value, char sep) { return text::formatGeneral(value, sep) + " cm"; }
+
+void checkCanvasSide(double side, const std::string& what, const std::string& because, char sep)
+{
+    if (!(side <= kMaxCanvasSide))
+        throw text::InputError(because + " " + what + " " + cm(std::round(side * 100) / 100, sep) + " would be needed; the largest drawing is "
+                               + cm(kMaxCanvasSide, sep) + " a side.");
+}
+
+} // namespace
+
+GoreParameters readGoreParameters(const GoreInputs& in)
+{
+    const char sep = in.decimalSeparator;
+    GoreParameters p;
+    p.n = text::toInt16(in.Text1, kFieldN, sep);
+    p.k = text::toInt16(in.Text2, kFieldK, sep);
+    p.faintestMagnitude = text::toDouble(in.Text3, kFieldFaintestMagnitude, sep);
+    p.hemisphere = in.Check1;
+    p.epsilonCorrection = in.Check2 == 1;
+    p.equalLatitudeLine = in.Check3 == 1;
+    p.commonRatio = text::toDouble(in.Text4, kFieldCommonRatio, sep);
+    p.magnification = text::toDouble(in.Text5, kFieldMagnification, sep);
+    p.sphereRadius = text::toDouble(in.Text6, kFieldSphereRadius, sep);
+    p.lineLatitude = text::toDouble(in.Text7, kFieldLineLatitude, sep);
+    p.northPlate = in.Check4 == 1;
+    p.southPlate = in.Check5;
+    p.plateBoundary = text::toDouble(in.Text8, kFieldPlateBoundary, sep);
+    return p;
+}
+
+std::optional<GoreMessage> validateGoreParameters(const GoreParameters& p)
+{
+    if (p.n < 1)
+        return GoreMessage{"負または零の分割数nは定義できません。"};
+    if (p.n < p.k)
+        return GoreMessage{" n < k です。"};
+    return std::nullopt;
+}
+
+void checkGoreDrawable(const GoreParameters& p, char sep)
+{
+    const std::string n = std::string(kFieldN) + " " + std::to_string(p.n);
+    if (p.n < 3)
+        throw text::InputError(std::string(kFieldN) + ": " + std::to_string(p.n)
+                               + " gores are too few to draw; the gores need at least 3 (n = 3 or more).");
+    if (!(p.sphereRadius > 0))
+        throw text::InputError(std::string(kFieldSphereRadius) + ": " + cm(p.sphereRadius, sep)
+                               + " is not a radius; please type a radius greater than 0 cm.");
+    const GoreLayout layout = makeGoreLayout(p);
+    const std::string because = std::string(kFieldSphereRadius) + " " + cm(p.sphereRadius, sep) + " with " + n + ":";
+    checkCanvasSide(layout.requestedWidth, "a gore drawing width of", because, sep);
+    checkCanvasSide(layout.requestedHeight, "a gore drawing height of", because, sep);
+    if (!(p.plateBoundary > 0))
+        throw text::InputError(std::string(kFieldPlateBoundary) + ": " + text::formatGeneral(p.plateBoundary, sep)
+                               + "° leaves no polar cap; please type a boundary latitude above 0°.");
+    if (p.northPlate)
+        checkCanvasSide(makePlateLayout(p).side, "a polar plate side of",
+                        std::string(kFieldSphereRadius) + " " + cm(p.sphereRadius, sep) + " with " + kFieldPlateBoundary
+                            + " " + text::formatGeneral(p.plateBoundary, sep) + "°:",
+                        sep);
+}
+
+GoreLabels goreLabels(const GoreParameters& p, char sep)
+{
+    GoreLabels labels;
+    labels.Label1 = "n = " + text::formatGeneral(p.n, sep);
+    labels.Label2 = "k = " + text::formatGeneral(p.k, sep);
+    labels.Label3 = "最微等級 = " + text::formatGeneral(p.faintestMagnitude, sep);
+    labels.Label4 = p.hemisphere == 1 ? "北" : p.hemisphere == 0 ? "南" : "ﾁｪｯｸﾎﾞｯｸｽ誤作動";
+    labels.Label5 = "恒星サイズ：公比=" + text::formatGeneral(p.commonRatio, sep) + " ,倍率="
+                    + text::formatGeneral(p.magnification, sep);
+    return labels;
+}
+
+} // namespace gore

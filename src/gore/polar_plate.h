@@ -1,0 +1,48 @@
+#pragma once
+
+#include "gore/gore_parameters.h"
+
+#include <vector>
+
+namespace gore {
+
+/// An offset in centimetres from a reference point of a canvas (x right, y down).
+struct Offset
+{
+    double dx = 0.0, dy = 0.0;
+};
+
+/// Fixed values of the north polar cap plate, derived once per Draw. The plate shows the
+/// cap beyond the boundary latitude B as seen from the sphere's centre on the plane of the
+/// boundary circle; offsets are taken from the pole, which sits at the plate canvas's centre.
+struct PlateLayout
+{
+    double R = 0.0;              ///< sphere radius, cm
+    double boundary = 0.0;       ///< B·DF, radians
+    double scale = 0.0;          ///< R·sin B, the distance from the pole of a star at 45° latitude
+    double boundaryRadius = 0.0; ///< R·cos B, radius of the boundary circle (the cutting line)
+    double side = 0.0;           ///< 2·R·|cos B| + 2, the square plate canvas's side when prepared
+};
+
+/// Radius in centimetres of the dots that make cutting lines (gore edges, plate boundary).
+inline constexpr double kCuttingDotRadius = 1.0 / 300.0;
+
+/// The plate layout of `p` (uses R and the plate boundary).
+PlateLayout makePlateLayout(const GoreParameters& p);
+
+/// Whether a star of latitude coordinate `phiPrime` (radians, corrected when the correction
+/// is on) belongs on the plate: strictly beyond the boundary; a star at B stays on the gore.
+bool isOnPlate(const PlateLayout& plate, double phiPrime);
+
+/// Offset from the pole of a star at longitude `lambda` and latitude `phi` (degrees, uncorrected):
+/// distance R·sin B / tan φ at position angle λ, so larger longitudes turn upwards.
+Offset plateOffset(const PlateLayout& plate, double lambda, double phi);
+
+/// Centres, as offsets from the pole, of the dots that draw the boundary circle: a closed chain
+/// spaced at most 0.01 cm apart, starting at position angle 0.
+std::vector<Offset> plateBoundaryDots(const PlateLayout& plate);
+
+/// Where the pole sits on a plate canvas of `width` × `height` cm: its centre.
+Offset plateCentre(double width, double height);
+
+} // namespace gore

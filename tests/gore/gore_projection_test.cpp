@@ -1,0 +1,86 @@
+#include "gore/gore_layout.h"
+#include "gore/gore_projection.h"
+#include "gore/polar_plate.h"
+#include "stars/angles.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace gore;
+using stars::DegreeFactor;
+
+namespace {
+constexpr double kCm = 0.0005;  // half the last printed digit of the worked values in cm
+constexpr double kDeg = 0.0005; // likewise for degrees
+} // namespace
+
+TEST(GoreLayout, DefaultsRequestTheWorkedCanvas)
+{
+    const GoreLayout g = makeGoreLayout(GoreParameters{});
+    EXPECT_NEAR(g.requestedWidth, 22.42, 0.005);
+    EXPECT_NEAR(g.requestedHeight, 12.77, 0.005);
+    EXPECT_NEAR(g.fullWidth / 2, 5.385, kCm);
+    EXPECT_DOUBLE_EQ(g.centralLongitude, 22.5);
+}
+
+TEST(GoreProjection, LongitudeWindowHasAThreeDegreeGraceAndNoWrapAround)
+{
+    const GoreLayout gore1 = makeGoreLayout(GoreParameters{});
+    struct Row { double lambda; bool in; };
+    for (const Row& r : {Row{47.9, true}, Row{48.0, false}, Row{-2.9, true}, Row{-3.0, false}, Row{359.0, false},
+                         Row{22.5, true}, Row{0.0, true}}) {
+        SCOPED_TRACE(r.lambda);
+        EXPECT_EQ(inLongitudeWindow(gore1, r.lambda), r.in);
+    }
+    GoreParameters p;
+    p.k = 0; // longitudes −45° … 0°
+    const GoreLayout gore0 = makeGoreLayout(p);
+    EXPECT_TRUE(inLongitudeWindow(gore0, 2.9));
+    EXPECT_FALSE(inLongitudeWindow(gore0, 3.0));
+    EXPECT_FALSE(inLongitudeWindow(gore0, 340.0));
+}
+
+TEST(GoreProjection, EpsilonCorrectionIsMirrored)
+{
+    struct Row { double phi, deltaLambda, epsilon; };
+    for (const Row& r : {Row{30, 20, 1.519}, Row{-30, 20, -1.519}, Row{30, -20, 1.519}, Row{0, 20, 0},
+                         Row{30, 0, 0}}) {
+        SCOPED_TRACE(std::to_string(r.phi) + " / " + std::to_string(r.deltaLambda));
+        EXPECT_NEAR(epsilonDegrees(r.phi, r.deltaLambda), r.epsilon, kDeg);
+        EXPECT_NEAR(latitudeCoordinate(r.phi, r.deltaLambda, true), (r.phi + r.epsilon) * DegreeFactor,
+                    kDeg * DegreeFactor);
+        EXPECT_DOUBLE_EQ(latitudeCoordinate(r.phi, r.deltaLambda, false), r.phi * DegreeFactor);
+    }
+}
+
+TEST(PolarPlate, WorkedOffsetsFromThePole)
+{
+    GoreParameters p; // R 13, B 70°
+    const PlateLayout plate = makePlateLayout(p);
+    struct Row { double lambda, dx, dy; };
+    // 1.523 cm right and below at 315°, 2.154 cm straight right at 0°, up at 90°.
+    for (const Row& r : {Row{315, 1.523, 1.523}, Row{0, 2.154, 0}, Row{90, 0, -2.154}}) {
+        SCOPED_TRACE(r.lambda);
+        const Offset o = plateOffset(plate, r.lambda, 80);
+        EXPECT_NEAR(o.dx, r.dx, kCm);
+        EXPECT_NEAR(o.dy, r.dy, kCm);
+    }
+    EXPECT_NEAR(plate.side, 2 * 13 * std::cos(70 * DegreeFactor) + 2, 1e-12);
+    const Offset atBoundary = plateOffset(plate, 0, 70);
+    EXPECT_NEAR(atBoundary.dx, plate.boundaryRadius, 1e-12);
+}
+
+TEST(PolarPlate, BoundaryDotsCloseTheCircleWithoutGaps)
+{
+    const PlateLayout plate = makePlateLayout(GoreParameters{});
+    const auto dots = plateBoundaryDots(plate);
+    ASSERT_GE(dots.size(), 2u);
+    const double r = 13 * std::cos(70 * DegreeFactor); // 4.446 cm
+    for (std::size_t i = 0; i < dots.size(); ++i) {
+        const Offset& a = dots[i];
+        const Offset& b = dots[(i + 1) % dots.size()];
+        ASSERT_NEAR(std::hypot(a.dx, a.dy), r, 1e-9);
+        ASSERT_LE(std::hypot(a.dx - b.dx, a.dy - b.dy), 0.0101);
+    }
+}
