@@ -2,6 +2,7 @@
 
 #include "export/bundled_data.h"
 #include "export/export_options.h"
+#include "export/face_templates.h"
 #include "export/gore_templates.h"
 #include "export/renderers.h"
 #include "text/input_error.h"
@@ -28,7 +29,7 @@ TemplateList drawTemplates(const ExportOptions& o, const std::string& starFile, 
 {
     if (o.subject == Subject::Gores)
         return drawGoreTemplates(o.gore, starFile, drawn);
-    throw text::InputError("faces cannot be exported yet.");
+    return drawFaceTemplates(o.face, starFile, drawn);
 }
 
 std::string defaultPdfName(Subject s) { return s == Subject::Gores ? "orbweave-gores.pdf" : "orbweave-faces.pdf"; }
@@ -97,7 +98,9 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
                                    + (ec ? ec.message() : "a file of that name is in the way") + ").");
         for (std::size_t i = 0; i < templates.size(); ++i) {
             const TemplateDrawing& t = templates[i];
-            const std::filesystem::path path = folder / (t.name + (o.format == Format::Bmp ? ".bmp" : ".svg"));
+            const std::filesystem::path path =
+                folder / std::filesystem::path(o.format == Format::Bmp ? t.name + ".bmp"
+                                                                         : (t.svgName.empty() ? t.name : t.svgName) + ".svg");
             if (o.format == Format::Bmp)
                 writeBitmapAtomically(path.string(), rasterImage(t, dpi));
             else

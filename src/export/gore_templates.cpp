@@ -173,7 +173,7 @@ TemplateList drawGoreTemplates(const GoreOptions& o, const std::string& starFile
             // The plate stars are the same whichever half is drawn: gather them once.
             if (o.northPlate && h == 0) {
                 if (!northPlate) {
-                    northPlate = TemplateDrawing{plateName(o, kName, 'N'),
+                    northPlate = TemplateDrawing{plateName(o, kName, 'N'), {},
                                                  "north polar plate, gores " + (all ? "1 to " + o.n : k) + " of " + o.n,
                                                  std::move(windows.plate)};
                 } else {

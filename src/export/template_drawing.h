@@ -11,6 +11,7 @@ namespace exporter {
 struct TemplateDrawing
 {
     std::string name;    ///< file name without extension, after the window's naming rule
+    std::string svgName; ///< SVG file name without extension (faces add 内 or 外); empty: `name`
     std::string caption; ///< what it is, for page labels and progress: "gore 3 of 8, north"
     canvas::RecordingCanvas drawing; ///< every call the command made, in centimetres
 };
