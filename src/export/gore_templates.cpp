@@ -5,6 +5,8 @@
 #include "text/input_error.h"
 #include "text/number_text.h"
 
+#include <array>
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -38,10 +40,16 @@ void gatherPlateStars(const RecordingCanvas& run, RecordingCanvas& plate)
     for (std::size_t i = 0; i < calls.size(); ++i)
         if (calls[i].kind == CanvasCall::Kind::Cls)
             start = i + 1;
+    // A star within the 3° grace of a gore's edge reaches the plate from both gores, at the
+    // very same place: it is drawn once.
+    std::set<std::array<float, 3>> onPlate;
+    for (const CanvasCall& c : plate.calls())
+        if (c.kind == CanvasCall::Kind::Circle)
+            onPlate.insert({c.a, c.b, c.c});
     const float cuttingDot = static_cast<float>(gore::kCuttingDotRadius);
     for (std::size_t i = start; i < calls.size(); ++i) {
         const CanvasCall& c = calls[i];
-        if (c.kind == CanvasCall::Kind::Circle && c.c != cuttingDot)
+        if (c.kind == CanvasCall::Kind::Circle && c.c != cuttingDot && onPlate.insert({c.a, c.b, c.c}).second)
             plate.Circle(c.a, c.b, c.c);
     }
 }

@@ -35,12 +35,7 @@ struct SvgWriter
             out += " stroke=\"" + colour(d.fore) + "\" stroke-width=\"" + num(kPrintLineWidth) + "\"";
         out += "/>\n";
     }
-    void operator()(const Segment& s) const
-    {
-        out += "<line x1=\"" + num(s.from.x) + "\" y1=\"" + num(s.from.y) + "\" x2=\"" + num(s.to.x) + "\" y2=\""
-               + num(s.to.y) + "\" stroke=\"" + colour(s.color) + "\" stroke-width=\"" + num(kPrintLineWidth)
-               + "\"/>\n";
-    }
+    void operator()(const Segment& s) const { (*this)(Polyline{{s.from, s.to}, s.color}); }
     void operator()(const Polyline& l) const
     {
         out += "<polyline fill=\"none\" stroke=\"" + colour(l.color) + "\" stroke-width=\"" + num(kPrintLineWidth)

@@ -1,0 +1,196 @@
+#include "qt_app.h"
+#include "test_files.h"
+
+#include "canvas/raster_canvas.h"
+#include "gore/gore_command.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sys/wait.h>
+
+namespace {
+
+const std::string kCatalogue = ORBWEAVE_DATA_DIR "/bright-stars.csv";
+
+struct Run
+{
+    int status = -1;
+    std::string out, err;
+};
+
+std::string readAll(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+std::string quoted(const std::string& s)
+{
+    std::string q = "'";
+    for (char c : s)
+        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+Run run(const testing_support::TempDir& dir, const std::vector<std::string>& args)
+{
+    std::string cmd = quoted(ORBWEAVE_EXPORT_EXE);
+    for (const auto& a : args)
+        cmd += " " + quoted(a);
+    const auto out = dir.path() / "stdout.txt", err = dir.path() / "stderr.txt";
+    cmd += " >" + quoted(out.string()) + " 2>" + quoted(err.string());
+    const int raw = std::system(cmd.c_str());
+    Run r;
+    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    r.out = readAll(out);
+    r.err = readAll(err);
+    return r;
+}
+
+std::string pdfInfo(const testing_support::TempDir& dir, const std::filesystem::path& pdf)
+{
+    const auto info = dir.path() / "pdfinfo.txt";
+    const std::string cmd = "pdfinfo " + quoted(pdf.string()) + " >" + quoted(info.string()) + " 2>&1";
+    if (std::system(cmd.c_str()) != 0)
+        return {};
+    return readAll(info);
+}
+
+class WindowLikeGoreWindows : public gore::GoreWindows
+{
+public:
+    canvas::DrawingCanvas& goreCanvas() override { return gore; }
+    void setGoreLabels(const gore::GoreLabels&) override {}
+    void showGoreWindow() override {}
+    canvas::DrawingCanvas& plateCanvas() override { return plate; }
+    void showPlateWindow() override {}
+
+    canvas::RasterCanvas gore{23.0f, 16.0f};
+    canvas::RasterCanvas plate{18.547f, 18.018f};
+};
+
+} // namespace
+
+TEST(ExportCommand, DefaultBitmapIsTheWindowsSavedBitmapByteForByte)
+{
+    testing_support::TempDir dir;
+    const Run r = run(dir, {"gores", "--format", "bmp", "--output", (dir.path() / "out").string()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto exported = dir.path() / "out" / "N8_K1_NS1_Vb8.5_Sr2.5_Ss10_13cm.bmp";
+    ASSERT_TRUE(std::filesystem::exists(exported)) << r.out;
+
+    WindowLikeGoreWindows window;
+    ASSERT_FALSE(gore::runGoreDraw(gore::GoreInputs{}, kCatalogue, window).has_value());
+    const auto saved = dir.path() / "window.bmp";
+    window.gore.SavePicture(saved.string());
+
+    const std::string a = readAll(saved), b = readAll(exported);
+    ASSERT_GT(a.size(), 1000u);
+    EXPECT_TRUE(a == b) << a.size() << " vs " << b.size() << " bytes";
+}
+
+TEST(ExportCommand, TiledGoreOf80CmOnA4)
+{
+    testing_support::TempDir dir;
+    const auto pdf = dir.path() / "gore80.pdf";
+    const Run r = run(dir, {"gores", "--radius", "80", "--paper", "a4", "--output", pdf.string()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string info = pdfInfo(dir, pdf);
+    ASSERT_FALSE(info.empty()) << "pdfinfo (poppler-utils) is needed";
+    // 8 columns × 3 rows of A4 portrait (hand count in page_layout_test).
+    EXPECT_NE(info.find("Pages:           24\n"), std::string::npos) << info;
+    EXPECT_NE(info.find("Page size:       595.276 x 841.89 pts (A4)"), std::string::npos) << info;
+}
+
+TEST(ExportCommand, UntiledPdfPageIsTheTemplatesOwnSize)
+{
+    testing_support::TempDir dir;
+    const auto pdf = dir.path() / "gore.pdf";
+    const Run r = run(dir, {"gores", "--output", pdf.string(), "--quiet"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string info = pdfInfo(dir, pdf);
+    // The canvas takes 847 × 483 px at 96 dpi: 847 · 72/96 = 635.25 pt by 483 · 72/96 = 362.25 pt.
+    EXPECT_NE(info.find("Pages:           1\n"), std::string::npos) << info;
+    EXPECT_NE(info.find("Page size:       635.25 x 362.25 pts"), std::string::npos) << info;
+    EXPECT_TRUE(r.err.empty()) << r.err;
+}
+
+TEST(ExportCommand, ExitStatusesAndMessages)
+{
+    testing_support::TempDir dir;
+    const std::string out = (dir.path() / "o").string();
+    struct Case
+    {
+        std::vector<std::string> args;
+        int status;
+        std::string mention;
+    };
+    const Case cases[] = {
+        {{"--help"}, 0, ""},
+        {{}, 2, "gores or faces"},
+        {{"gores", "--bogus"}, 2, "\"--bogus\""},
+        {{"gores", "--n"}, 2, "--n needs a value"},
+        {{"gores", "--format", "png"}, 2, "--format: \"png\""},
+        {{"gores", "--paper", "a4", "--format", "bmp"}, 2, "--paper"},
+        {{"faces", "--k", "all"}, 2, "--k"},
+        {{"gores", "--n", "0", "--output", out}, 1, "option --n \"0\": 負または零の分割数nは定義できません。"},
+        {{"gores", "--k", "all", "--radius", "abc", "--format", "bmp", "--output", out}, 1, "option --radius \"abc\""},
+        {{"gores", "--dpi", "0", "--format", "bmp", "--output", out}, 1, "option --dpi \"0\""},
+        {{"gores", "--stars", "/nonexistent/stars.csv", "--output", out}, 1, "option --stars"},
+        {{"faces", "--range", "95", "--output", out}, 1, "option --range \"95\""},
+        {{"faces", "--face", "40", "--output", out}, 1, "option --face \"40\""},
+        {{"faces", "--model", "sphere", "--output", out}, 1, "option --model \"sphere\""},
+        {{"faces", "--vertices", kCatalogue, "--output", out}, 1, "--faces"},
+    };
+    for (const Case& c : cases) {
+        std::string joined;
+        for (const auto& a : c.args)
+            joined += a + " ";
+        SCOPED_TRACE(joined);
+        const Run r = run(dir, c.args);
+        EXPECT_EQ(r.status, c.status) << r.err;
+        if (!c.mention.empty())
+            EXPECT_NE(r.err.find(c.mention), std::string::npos) << r.err;
+        // A refused export writes nothing.
+        if (c.status != 0)
+            EXPECT_FALSE(std::filesystem::exists(out));
+    }
+}
+
+TEST(ExportCommand, UnwritableOutputIsRefusedAndLeavesNothing)
+{
+    testing_support::TempDir dir;
+    const std::string blocker = dir.write("file", "x");
+    Run r = run(dir, {"gores", "--format", "svg", "--output", blocker});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("option --output"), std::string::npos) << r.err;
+
+    const auto pdf = dir.path() / "missing-folder" / "g.pdf";
+    r = run(dir, {"gores", "--output", pdf.string()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find(pdf.string()), std::string::npos) << r.err;
+    EXPECT_TRUE(r.out.empty());
+    EXPECT_FALSE(std::filesystem::exists(pdf));
+}
+
+TEST(ExportCommand, EveryFaceAsSvgWithTheWindowsNames)
+{
+    testing_support::TempDir dir;
+    const auto folder = dir.path() / "faces";
+    const Run r = run(dir, {"faces", "--face", "all", "--edges", "--outside", "--format", "svg", "--output",
+                            folder.string()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    int files = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(folder))
+        ++files;
+    EXPECT_EQ(files, 32);
+    const std::string first = readAll(folder / "SurN1_Vb7.0_Sr2.5_Ss10_10cm外.svg");
+    EXPECT_NE(first.find("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\""), std::string::npos);
+    EXPECT_NE(first.find("<polyline"), std::string::npos);
+    // Progress for a many-template export goes to standard error, one line per step.
+    EXPECT_NE(r.err.find("[32/32] wrote"), std::string::npos) << r.err;
+}
