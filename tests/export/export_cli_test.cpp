@@ -16,7 +16,7 @@ namespace {
 
 const std::string kCatalogue = ORBWEAVE_DATA_DIR "/bright-stars.csv";
 
-struct Run
+struct CommandResult
 {
     int status = -1;
     std::string out, err;
@@ -36,7 +36,7 @@ std::string quoted(const std::string& s)
     return q + "'";
 }
 
-Run run(const testing_support::TempDir& dir, const std::vector<std::string>& args)
+CommandResult runCommand(const testing_support::TempDir& dir, const std::vector<std::string>& args)
 {
     std::string cmd = quoted(ORBWEAVE_EXPORT_EXE);
     for (const auto& a : args)
@@ -44,7 +44,7 @@ Run run(const testing_support::TempDir& dir, const std::vector<std::string>& arg
     const auto out = dir.path() / "stdout.txt", err = dir.path() / "stderr.txt";
     cmd += " >" + quoted(out.string()) + " 2>" + quoted(err.string());
     const int raw = std::system(cmd.c_str());
-    Run r;
+    CommandResult r;
     r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     r.out = readAll(out);
     r.err = readAll(err);
@@ -78,7 +78,7 @@ public:
 TEST(ExportCommand, DefaultBitmapIsTheWindowsSavedBitmapByteForByte)
 {
     testing_support::TempDir dir;
-    const Run r = run(dir, {"gores", "--format", "bmp", "--output", (dir.path() / "out").string()});
+    const CommandResult r = runCommand(dir, {"gores", "--format", "bmp", "--output", (dir.path() / "out").string()});
     ASSERT_EQ(r.status, 0) << r.err;
     const auto exported = dir.path() / "out" / "N8_K1_NS1_Vb8.5_Sr2.5_Ss10_13cm.bmp";
     ASSERT_TRUE(std::filesystem::exists(exported)) << r.out;
@@ -97,7 +97,7 @@ TEST(ExportCommand, TiledGoreOf80CmOnA4)
 {
     testing_support::TempDir dir;
     const auto pdf = dir.path() / "gore80.pdf";
-    const Run r = run(dir, {"gores", "--radius", "80", "--paper", "a4", "--output", pdf.string()});
+    const CommandResult r = runCommand(dir, {"gores", "--radius", "80", "--paper", "a4", "--output", pdf.string()});
     ASSERT_EQ(r.status, 0) << r.err;
     const std::string info = pdfInfo(dir, pdf);
     ASSERT_FALSE(info.empty()) << "pdfinfo (poppler-utils) is needed";
@@ -110,7 +110,7 @@ TEST(ExportCommand, UntiledPdfPageIsTheTemplatesOwnSize)
 {
     testing_support::TempDir dir;
     const auto pdf = dir.path() / "gore.pdf";
-    const Run r = run(dir, {"gores", "--output", pdf.string(), "--quiet"});
+    const CommandResult r = runCommand(dir, {"gores", "--output", pdf.string(), "--quiet"});
     ASSERT_EQ(r.status, 0) << r.err;
     const std::string info = pdfInfo(dir, pdf);
     // The canvas takes 847 × 483 px at 96 dpi: 847 · 72/96 = 635.25 pt by 483 · 72/96 = 362.25 pt.
@@ -151,13 +151,15 @@ TEST(ExportCommand, ExitStatusesAndMessages)
         for (const auto& a : c.args)
             joined += a + " ";
         SCOPED_TRACE(joined);
-        const Run r = run(dir, c.args);
+        const CommandResult r = runCommand(dir, c.args);
         EXPECT_EQ(r.status, c.status) << r.err;
-        if (!c.mention.empty())
+        if (!c.mention.empty()) {
             EXPECT_NE(r.err.find(c.mention), std::string::npos) << r.err;
+        }
         // A refused export writes nothing.
-        if (c.status != 0)
+        if (c.status != 0) {
             EXPECT_FALSE(std::filesystem::exists(out));
+        }
     }
 }
 
@@ -165,12 +167,12 @@ TEST(ExportCommand, UnwritableOutputIsRefusedAndLeavesNothing)
 {
     testing_support::TempDir dir;
     const std::string blocker = dir.write("file", "x");
-    Run r = run(dir, {"gores", "--format", "svg", "--output", blocker});
+    CommandResult r = runCommand(dir, {"gores", "--format", "svg", "--output", blocker});
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("option --output"), std::string::npos) << r.err;
 
     const auto pdf = dir.path() / "missing-folder" / "g.pdf";
-    r = run(dir, {"gores", "--output", pdf.string()});
+    r = runCommand(dir, {"gores", "--output", pdf.string()});
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find(pdf.string()), std::string::npos) << r.err;
     EXPECT_TRUE(r.out.empty());
@@ -181,7 +183,7 @@ TEST(ExportCommand, EveryFaceAsSvgWithTheWindowsNames)
 {
     testing_support::TempDir dir;
     const auto folder = dir.path() / "faces";
-    const Run r = run(dir, {"faces", "--face", "all", "--edges", "--outside", "--format", "svg", "--output",
+    const CommandResult r = runCommand(dir, {"faces", "--face", "all", "--edges", "--outside", "--format", "svg", "--output",
                             folder.string()});
     ASSERT_EQ(r.status, 0) << r.err;
     int files = 0;
