@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -101,9 +102,10 @@ TEST(ExportCommand, TiledGoreOf80CmOnA4)
     ASSERT_EQ(r.status, 0) << r.err;
     const std::string info = pdfInfo(dir, pdf);
     ASSERT_FALSE(info.empty()) << "pdfinfo (poppler-utils) is needed";
-    // 8 columns × 3 rows of A4 portrait (hand count in page_layout_test).
+    // 8 columns × 3 rows of A4 portrait (hand count in page_layout_test). The PDF writer
+    // gives page boxes in whole points: 210 × 297 mm is 595.3 × 841.9 pt.
     EXPECT_NE(info.find("Pages:           24\n"), std::string::npos) << info;
-    EXPECT_NE(info.find("Page size:       595.276 x 841.89 pts (A4)"), std::string::npos) << info;
+    EXPECT_NE(info.find("Page size:       595 x 842 pts (A4)"), std::string::npos) << info;
 }
 
 TEST(ExportCommand, UntiledPdfPageIsTheTemplatesOwnSize)
@@ -113,10 +115,36 @@ TEST(ExportCommand, UntiledPdfPageIsTheTemplatesOwnSize)
     const CommandResult r = runCommand(dir, {"gores", "--output", pdf.string(), "--quiet"});
     ASSERT_EQ(r.status, 0) << r.err;
     const std::string info = pdfInfo(dir, pdf);
-    // The canvas takes 847 × 483 px at 96 dpi: 847 · 72/96 = 635.25 pt by 483 · 72/96 = 362.25 pt.
+    // The canvas takes 847 × 483 px at 96 dpi: 847 · 72/96 = 635.25 pt by 483 · 72/96 = 362.25 pt,
+    // in whole points 635 × 362.
     EXPECT_NE(info.find("Pages:           1\n"), std::string::npos) << info;
-    EXPECT_NE(info.find("Page size:       635.25 x 362.25 pts"), std::string::npos) << info;
+    EXPECT_NE(info.find("Page size:       635 x 362 pts"), std::string::npos) << info;
     EXPECT_TRUE(r.err.empty()) << r.err;
+
+    // Printed at 254 dpi a centimetre is 100 pixels: the equator line stands 2 cm from the
+    // left edge, at column 200, and spans the gore's width at the equator, 2·13·tan 22.5° =
+    // 10.770 cm, centred on the page's middle.
+    const auto pgm = dir.path() / "page";
+    const std::string cmd = "pdftoppm -r 254 -gray -singlefile " + quoted(pdf.string()) + " " + quoted(pgm.string());
+    ASSERT_EQ(std::system(cmd.c_str()), 0);
+    const std::string image = readAll(dir.path() / "page.pgm");
+    int width = 0, height = 0, maxValue = 0, consumed = 0;
+    ASSERT_EQ(std::sscanf(image.c_str(), "P5 %d %d %d%n", &width, &height, &maxValue, &consumed), 3);
+    const unsigned char* pixels = reinterpret_cast<const unsigned char*>(image.data()) + consumed + 1;
+    ASSERT_GT(width, 2000);
+    // Darkest column of the row through the page's middle, within the first 4 cm.
+    const int row = height / 2;
+    int darkest = 0;
+    for (int x = 1; x < 400; ++x)
+        if (pixels[row * width + x] < pixels[row * width + darkest])
+            darkest = x;
+    EXPECT_NEAR(darkest, 200, 2);
+    int top = row, bottom = row;
+    while (top > 0 && pixels[(top - 1) * width + darkest] < 128)
+        --top;
+    while (bottom + 1 < height && pixels[(bottom + 1) * width + darkest] < 128)
+        ++bottom;
+    EXPECT_NEAR(bottom - top + 1, 1077, 4);
 }
 
 TEST(ExportCommand, ExitStatusesAndMessages)

@@ -180,13 +180,13 @@ TEST(GoreExport, AllGoresOfBothHalvesAndThePlate)
     // The star at 60° stays on gore 5, north.
     EXPECT_EQ(starCalls(t[4].drawing).size(), 1u);
 
-    // Plate: pole at the centre; a star at φ 80° lies 13·sin 70° / tan 80° = 2.153848 cm
-    // from it at position angle λ. The star at 44° reaches it from gores 1 and 2 but is drawn once.
+    // Plate: pole at the centre; a star at φ 80° lies 13·sin 70° / tan 80° = 2.154011 cm
+    // from it at position angle λ (2.154 cm in the worked example). The star at 44° reaches it from gores 1 and 2 but is drawn once.
     const canvas::RecordingCanvas& plate = t[16].drawing;
     const double cx = plate.width() / 2.0, cy = plate.height() / 2.0;
     const std::vector<Circle> got = starCalls(plate);
     ASSERT_EQ(got.size(), 3u);
-    const double d = 2.153848;
+    const double d = 2.154011;
     std::vector<std::pair<double, double>> want;
     for (double lambda : {10.0, 44.0, 100.0})
         want.push_back({cx + d * std::cos(lambda * M_PI / 180), cy - d * std::sin(lambda * M_PI / 180)});
