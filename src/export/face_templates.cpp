@@ -5,6 +5,7 @@
 #include "polyhedron/face_number_rule.h"
 #include "polyhedron/face_svg_document.h"
 #include "text/input_error.h"
+#include "text/number_text.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -161,6 +162,17 @@ TemplateList drawFaceTemplates(const FaceOptions& o, const std::string& starFile
         if (faces.empty())
             throw text::InputError("option --face \"all\": the face file holds no face.");
     } else {
+        // The window clamps the box to 1…32 and keeps the old tangent point for a face the
+        // model lacks; a command line names a face that must exist.
+        std::int32_t number = 0;
+        try {
+            number = text::toInt32(o.face, "面番号 (face number)");
+        } catch (const text::InputError& e) {
+            throw text::InputError("option --face \"" + o.face + "\": " + e.what());
+        }
+        if (number < 1 || number > model.FaceCount())
+            throw text::InputError("option --face \"" + o.face + "\": the model has faces 1 to "
+                                   + std::to_string(model.FaceCount()) + " (or say all).");
         faces.push_back(o.face);
     }
 

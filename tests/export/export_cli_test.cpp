@@ -170,7 +170,8 @@ TEST(ExportCommand, ExitStatusesAndMessages)
         {{"gores", "--dpi", "0", "--format", "bmp", "--output", out}, 1, "option --dpi \"0\""},
         {{"gores", "--stars", "/nonexistent/stars.csv", "--output", out}, 1, "option --stars"},
         {{"faces", "--range", "95", "--output", out}, 1, "option --range \"95\""},
-        {{"faces", "--face", "40", "--output", out}, 1, "option --face \"40\""},
+        {{"faces", "--face", "40", "--output", out}, 1, "option --face \"40\": the model has faces 1 to 32"},
+        {{"faces", "--face", "first", "--output", out}, 1, "option --face \"first\""},
         {{"faces", "--model", "sphere", "--output", out}, 1, "option --model \"sphere\""},
         {{"faces", "--vertices", kCatalogue, "--output", out}, 1, "--faces"},
     };
@@ -188,6 +189,7 @@ TEST(ExportCommand, ExitStatusesAndMessages)
         if (c.status != 0) {
             EXPECT_FALSE(std::filesystem::exists(out));
         }
+        std::filesystem::remove_all(out);
     }
 }
 
