@@ -26,8 +26,10 @@ public:
     void showGoreWindow() override {}
     canvas::DrawingCanvas& plateCanvas() override { return plate; }
     void showPlateWindow() override {}
+    canvas::DrawingCanvas& southPlateCanvas() override { return southPlate; }
+    void showSouthPlateWindow() override {}
 
-    RecordingCanvas gore, plate;
+    RecordingCanvas gore, plate, southPlate;
     gore::GoreLabels labels;
 };
 
@@ -107,7 +109,7 @@ gore::GoreInputs goreInputsFor(const GoreOptions& o, const std::string& k, int h
     in.Text6 = o.radius;
     in.Text7 = o.lineLatitude;
     in.Check4 = o.northPlate ? 1 : 0;
-    in.Check5 = 0;
+    in.Check5 = o.southPlate ? 1 : 0;
     in.Text8 = o.boundary;
     in.decimalSeparator = '.';
     return in;
@@ -163,7 +165,7 @@ TemplateList drawGoreTemplates(const GoreOptions& o, const std::string& starFile
         hemispheres.push_back(0);
 
     TemplateList gores;
-    std::optional<TemplateDrawing> northPlate;
+    std::optional<TemplateDrawing> northPlate, southPlate;
     const std::string kName = all ? "all" : o.k;
     for (std::size_t h = 0; h < hemispheres.size(); ++h) {
         for (const std::string& k : ks) {
@@ -188,13 +190,23 @@ TemplateList drawGoreTemplates(const GoreOptions& o, const std::string& starFile
                     gatherPlateStars(windows.plate, northPlate->drawing);
                 }
             }
+            if (o.southPlate && h == 0) {
+                if (!southPlate) {
+                    southPlate = TemplateDrawing{plateName(o, kName, 'S'), {},
+                                                 "south polar plate, gores " + (all ? "1 to " + o.n : k) + " of " + o.n,
+                                                 std::move(windows.southPlate)};
+                } else {
+                    gatherPlateStars(windows.southPlate, southPlate->drawing);
+                }
+            }
         }
     }
-    if (northPlate) {
-        if (drawn)
-            drawn(northPlate->caption);
-        gores.push_back(std::move(*northPlate));
-    }
+    for (auto* plate : {&northPlate, &southPlate})
+        if (*plate) {
+            if (drawn)
+                drawn((*plate)->caption);
+            gores.push_back(std::move(**plate));
+        }
     return gores;
 }
 

@@ -20,7 +20,7 @@ gore::GoreInputs goreInputsFor(const GoreOptions& o, const std::string& k, int h
 std::string goreOptionOf(const std::string& message);
 
 /// Draws every gore and plate `o` asks for through gore::runGoreDraw, each on its own
-/// recording canvas: gores north before south, then the plates. With --k all a plate
+/// recording canvas: gores north before south, then the plates (north, south). With --k all a plate
 /// gathers the stars of all n gores around one cutting circle. Throws text::InputError,
 /// its message naming the option and its value, when the gore command refuses.
 TemplateList drawGoreTemplates(const GoreOptions& o, const std::string& starFile, const DrawnFn& drawn = {});

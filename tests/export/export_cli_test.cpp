@@ -69,9 +69,12 @@ public:
     void showGoreWindow() override {}
     canvas::DrawingCanvas& plateCanvas() override { return plate; }
     void showPlateWindow() override {}
+    canvas::DrawingCanvas& southPlateCanvas() override { return southPlate; }
+    void showSouthPlateWindow() override {}
 
     canvas::RasterCanvas gore{23.0f, 16.0f};
     canvas::RasterCanvas plate{18.547f, 18.018f};
+    canvas::RasterCanvas southPlate{18.547f, 18.018f};
 };
 
 } // namespace

@@ -35,9 +35,12 @@ public:
     void showGoreWindow() override {}
     canvas::DrawingCanvas& plateCanvas() override { return plate; }
     void showPlateWindow() override {}
+    canvas::DrawingCanvas& southPlateCanvas() override { return southPlate; }
+    void showSouthPlateWindow() override {}
 
     canvas::RasterCanvas gore{23.0f, 16.0f};
     canvas::RasterCanvas plate{18.547f, 18.018f};
+    canvas::RasterCanvas southPlate{18.547f, 18.018f};
 };
 
 std::string readAll(const std::string& path)
@@ -165,17 +168,28 @@ TEST(GoreExport, AllGoresOfBothHalvesAndThePlate)
     testing_support::TempDir dir;
     const std::string stars = dir.write("stars.csv",
                                         // λ, φ, Vmag
-                                        "10,80,1\n100,80,1\n44,80,1\n200,60,2\n");
+                                        "10,80,1\n100,80,1\n44,80,1\n200,60,2\n10,-80,1\n");
     std::vector<std::string> captions;
     const TemplateList t = drawGoreTemplates(
-        goreOptions({"--k", "all", "--hemisphere", "both", "--plates", "north"}), stars,
+        goreOptions({"--k", "all", "--hemisphere", "both", "--plates", "both"}), stars,
         [&](const std::string& c) { captions.push_back(c); });
-    ASSERT_EQ(t.size(), 17u);
-    EXPECT_EQ(captions.size(), 17u);
+    ASSERT_EQ(t.size(), 18u);
+    EXPECT_EQ(captions.size(), 18u);
     EXPECT_EQ(t[0].name, "N8_K1_NS1_Vb8.5_Sr2.5_Ss10_13cm");
     EXPECT_EQ(t[7].name, "N8_K8_NS1_Vb8.5_Sr2.5_Ss10_13cm");
     EXPECT_EQ(t[8].name, "N8_K1_NS0_Vb8.5_Sr2.5_Ss10_13cm");
     EXPECT_EQ(t[16].name, "N8_Kall_PlateN_Vb8.5_Sr2.5_Ss10_13cm");
+    EXPECT_EQ(t[17].name, "N8_Kall_PlateS_Vb8.5_Sr2.5_Ss10_13cm");
+
+    // The star at -80° leaves southern gore 1 for the southern plate, where it lies at
+    // position angle -10°: the mirror image of its northern twin at 10°.
+    EXPECT_TRUE(starCalls(t[8].drawing).empty());
+    const std::vector<Circle> south = starCalls(t[17].drawing);
+    ASSERT_EQ(south.size(), 1u);
+    const std::vector<Circle> north = starCalls(t[16].drawing);
+    ASSERT_FALSE(north.empty());
+    EXPECT_EQ(south[0].x, north[0].x);
+    EXPECT_NEAR(south[0].y - t[17].drawing.height() / 2.0, -(north[0].y - t[16].drawing.height() / 2.0), 1e-5);
 
     // The star at 60° stays on gore 5, north.
     EXPECT_EQ(starCalls(t[4].drawing).size(), 1u);
