@@ -43,6 +43,7 @@ protected:
 
 TEST_F(SouthPlate, ClearBoxLeavesTheSouthernCapOnTheGore)
 {
+    inputs.Text2 = "8"; // longitudes 315° to 360°
     inputs.Check1 = 0; // southern half
     draw("315,-80,1\n");
     EXPECT_EQ(stars(windows.gore).size(), 1u);
@@ -52,6 +53,7 @@ TEST_F(SouthPlate, ClearBoxLeavesTheSouthernCapOnTheGore)
 
 TEST_F(SouthPlate, TickedBoxMovesTheCapToAPlateOfItsOwn)
 {
+    inputs.Text2 = "8";
     inputs.Check1 = 0;
     inputs.Check5 = 1;
     draw("315,-80,1\n315,-60,1\n");
@@ -72,6 +74,7 @@ TEST_F(SouthPlate, AStarAndItsMirrorLandMirroredOnTheTwoPlates)
     // R = 13, B = 70°: a star at φ 80°, λ 315° lies 1.523 cm right of and 1.523 cm below the
     // northern pole (13·sin 70°/tan 80° = 2.154 cm at position angle 315°). Its mirror at
     // φ −80° lies at position angle −315° = 45° on the southern plate: 1.523 cm right, 1.523 cm above.
+    inputs.Text2 = "8";
     inputs.Check4 = 1;
     inputs.Check5 = 1;
     draw("315,80,1\n315,-80,1\n");
@@ -88,6 +91,7 @@ TEST_F(SouthPlate, AStarAndItsMirrorLandMirroredOnTheTwoPlates)
 
     // Longitudes run the other way round: a star at λ 0° lies straight right of both poles.
     windows = FakeGoreWindows{};
+    inputs.Text2 = "1";
     draw("0,80,1\n0,-80,1\n");
     ASSERT_EQ(stars(windows.plate).size(), 1u);
     ASSERT_EQ(stars(windows.southPlate).size(), 1u);
