@@ -70,15 +70,15 @@ void Form1::buildControls()
         containers.insert(QStringLiteral("tab%1").arg(i), m_tabs->addTab(fromView(layout::kTabCaptions[i])));
     m_tabs->setCurrentIndex(layout::kStartTab);
 
-    for (const layout::ControlSpec& spec : layout::kControls) {
-        QWidget* parent = containers.value(fromView(spec.container));
+    for (const layout::ControlSpec& entry : layout::kControls) {
+        QWidget* parent = containers.value(fromView(entry.container));
         Q_ASSERT(parent);
-        const QString text = fromView(spec.text);
+        const QString text = fromView(entry.text);
         QWidget* widget = nullptr;
-        switch (spec.kind) {
+        switch (entry.kind) {
         case layout::Kind::Label:
         case layout::Kind::ClickLabel: {
-            QLabel* label = spec.kind == layout::Kind::ClickLabel ? new ClickableLabel(text, parent)
+            QLabel* label = entry.kind == layout::Kind::ClickLabel ? new ClickableLabel(text, parent)
                                                                     : new QLabel(text, parent);
             label->setTextFormat(Qt::PlainText);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -90,23 +90,23 @@ void Form1::buildControls()
         case layout::Kind::TextBox: widget = new QLineEdit(text, parent); break;
         case layout::Kind::CheckBox: {
             auto* box = new QCheckBox(parent);
-            box->setCheckState(spec.flags & layout::kTicked ? Qt::Checked : Qt::Unchecked);
+            box->setCheckState(entry.flags & layout::kTicked ? Qt::Checked : Qt::Unchecked);
             widget = box;
             break;
         }
         case layout::Kind::Frame: {
             widget = new QGroupBox(text, parent);
-            containers.insert(fromView(spec.name), widget);
+            containers.insert(fromView(entry.name), widget);
             break;
         }
         }
-        widget->setObjectName(fromView(spec.name));
-        widget->setGeometry(twipsToPixels(spec.place, dpi));
-        if (spec.flags & layout::kFixedPitch)
+        widget->setObjectName(fromView(entry.name));
+        widget->setGeometry(twipsToPixels(entry.place, dpi));
+        if (entry.flags & layout::kFixedPitch)
             widget->setFont(fixedPitchFont());
-        if (spec.flags & layout::kDisabled)
+        if (entry.flags & layout::kDisabled)
             widget->setEnabled(false);
-        if (spec.flags & layout::kHidden)
+        if (entry.flags & layout::kHidden)
             widget->hide();
         m_controls.insert(widget->objectName(), widget);
     }
