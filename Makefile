@@ -17,7 +17,7 @@ build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	@./$(BUILD)/app/orbweave
+	@./$(BUILD)/app/orbweave/orbweave
 
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)

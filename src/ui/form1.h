@@ -1,16 +1,105 @@
 #pragma once
 
+#include "gore/gore_command.h"
+#include "ui/file_dialog.h"
+#include "ui/gore_window_set.h"
+#include "ui/message_presenter.h"
+
+#include <QHash>
 #include <QMainWindow>
+
+#include <memory>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
 
 namespace ui {
 
-/// The main window, captioned "Orbweave 2008".
+class Form2;
+class Form3;
+class TabControl;
+
+/// The main window "Orbweave 2008": the version line, Quit and the tab control SSTab1 with the
+/// gore, polyhedron, version-notes and guideline tabs. Every control carries its own name as
+/// objectName ("Text16", "Label2(0)", "Command7"…).
 class Form1 : public QMainWindow
 {
     Q_OBJECT
 
 public:
     explicit Form1(QWidget* parent = nullptr);
+    ~Form1() override;
+
+    /// The control named `name`, null when there is none of that kind.
+    template <typename Widget>
+    Widget* control(const QString& name) const
+    {
+        return qobject_cast<Widget*>(m_controls.value(name));
+    }
+    /// The text box `name` (Text1…Text16).
+    QLineEdit* textBox(const QString& name) const;
+    /// The check box `name` (Check1…Check9).
+    QCheckBox* checkBox(const QString& name) const;
+    /// The button `name` (Command1…Command13).
+    QPushButton* button(const QString& name) const;
+    /// The label `name` (Label1…Label44, "Label2(0)", "Label15(1)"…).
+    QLabel* label(const QString& name) const;
+    /// The tab control SSTab1.
+    TabControl* tabControl() const { return m_tabs; }
+
+    /// The star file picked last; empty until a pick yields a path.
+    const QString& StarFileName() const { return m_starFileName; }
+    /// The gore tab's boxes as they stand now.
+    gore::GoreInputs goreInputs() const;
+    /// Full path the gore bitmap would be saved to now.
+    QString goreBitmapPath() const;
+    /// The gore window, null while it does not exist.
+    Form2* goreWindow() const;
+    /// The polar plate window, null while it does not exist.
+    Form3* plateWindow() const;
+
+    /// Replaces the dialog behind the shared file-open dialog (tests script it).
+    void setFileDialog(std::unique_ptr<FileDialog> dialog);
+    /// Replaces what shows message boxes (tests record them).
+    void setMessagePresenter(std::unique_ptr<MessagePresenter> presenter);
+    /// The folder bitmaps are saved in: the program's directory unless replaced.
+    void setProgramDirectory(const QString& folder);
+    const QString& programDirectory() const { return m_programDirectory; }
+
+    /// Check state as the commands read it: 0 clear, 1 ticked, 2 grayed.
+    static int checkValue(const QCheckBox* box);
+    /// The decimal point of the user's locale, as the number conversions take it.
+    static char decimalSeparator();
+
+public slots:
+    /// Star-file pick (Command1, Command8).
+    void pickStarFile();
+    /// Gore Draw (Command2).
+    void drawGore();
+    /// k+1 (Command3, step 1) and k-1 (Command6, step −1).
+    void stepGorePosition(int step);
+    /// Saves the gore canvas as a bitmap named from the gore tab's texts (Form2's Command1).
+    void saveGoreBitmap();
+    /// Saves the plate canvas beside the gore bitmap, "_plate" added to its name.
+    void savePlateBitmap();
+    /// Quit (Command5): asks, then closes every window and ends the program.
+    void quit();
+
+private:
+    void buildControls();
+    void connectCommands();
+    bool showMessage(const Message& message);
+    void saveCanvas(const canvas::DrawingCanvas& canvas, const QString& fileName);
+
+    QHash<QString, QWidget*> m_controls;
+    TabControl* m_tabs = nullptr;
+    QString m_starFileName;
+    SharedFileDialog m_commonDialog;
+    std::unique_ptr<MessagePresenter> m_messages;
+    QString m_programDirectory;
+    GoreWindowSet m_goreWindows;
 };
 
 } // namespace ui

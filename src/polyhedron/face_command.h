@@ -1,0 +1,55 @@
+#pragma once
+
+#include "canvas/drawing_canvas.h"
+#include "polyhedron/face_inputs.h"
+#include "polyhedron/face_parameters.h"
+#include "polyhedron/polyhedron_model.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace polyhedron {
+
+/// What the face Draw needs of the windows; the main window implements it.
+class FaceWindow
+{
+public:
+    virtual ~FaceWindow() = default;
+    /// Canvas of the polyhedron window (Form4), opening the window hidden when it is not open.
+    virtual canvas::DrawingCanvas& faceCanvas() = 0;
+    /// Shows the polyhedron window.
+    virtual void showFaceWindow() = 0;
+    /// Sets the caption of Label38 (dot radius of a magnitude-1 star) on the main window.
+    virtual void setLabel38(const std::string& caption) = 0;
+};
+
+/// A message for the user after a face Draw.
+struct FaceMessage
+{
+    enum class Kind {
+        Refused,      ///< nothing was drawn, no window, label, canvas or file touched
+        SvgNotWritten ///< the face was drawn, but its SVG file could not be written
+    };
+    Kind kind = Kind::Refused;
+    std::string text;
+    std::string title = "Orbweave 2008 ver 1.0";
+};
+
+/// The face Draw command (button 描画 of the polyhedron tab). Reads and checks every box,
+/// the star file and the chosen face first; then sizes, shows and clears the Form4 canvas,
+/// draws the stars within the projection range in gnomonic projection, the face's red corner
+/// marks and edges, sets Label38, and with Check9 ticked writes the SVG file into
+/// `svgDirectory`. Returns no message on full success.
+std::optional<FaceMessage> runFaceDraw(const FaceInputs& inputs, const std::string& starFileName,
+                                       const PolyhedronModel& model, FaceWindow& window,
+                                       const std::filesystem::path& svgDirectory);
+
+/// The edges of an n-cornered face in drawing order, as 1-based (later corner, earlier
+/// corner) pairs: 2→1, 3→2, …, (n−1)→(n−2), then n→1 and n→(n−1). One corner gives none,
+/// two corners give the edge 2→1 twice.
+std::vector<std::pair<int, int>> faceEdgeOrder(int cornerCount);
+
+} // namespace polyhedron

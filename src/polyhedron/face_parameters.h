@@ -1,0 +1,54 @@
+#pragma once
+
+#include "polyhedron/face_inputs.h"
+#include "polyhedron/gnomonic.h"
+
+#include <optional>
+#include <string>
+
+namespace polyhedron {
+
+/// Largest canvas side a face drawing may ask for, centimetres.
+inline constexpr double kMaxCanvasSide = 300.0;
+
+/// The inputs of one face Draw, read from the polyhedron tab in this order.
+struct FaceParameters
+{
+    double phi0 = 0.0;              ///< tangent-point latitude, radians (Text9 × DegreeFactor)
+    double lambda0 = 0.0;           ///< tangent-point longitude, radians (Text10 × DegreeFactor)
+    double projectionRange = 0.0;   ///< angular radius of the drawn stars, radians (Text12), 0 < · < 90°
+    double sphereRadius = 0.0;      ///< R, centimetres (Text11), > 0
+    double faintestMagnitude = 0.0; ///< only stars brighter than this are drawn (Text15)
+    double commonRatio = 0.0;       ///< exponent of the dot size rule (Text13)
+    double magnification = 0.0;     ///< scale of the dot size rule (Text14), ≥ 0
+    int insideView = 1;             ///< Check6 state: 1 seen from inside, 0 from outside
+
+    /// The tangent point as a projection centre.
+    TangentPoint tangent() const { return {phi0, lambda0}; }
+};
+
+/// Reads and checks the number boxes in the table's order. Throws text::InputError naming
+/// the box for a text that is not a number, a projection range outside (0°, 90°), a sphere
+/// radius not above 0, a canvas side above kMaxCanvasSide or a negative magnification.
+FaceParameters readFaceParameters(const FaceInputs& inputs);
+
+/// The face number box as a whole number, ties to even; throws text::InputError naming the
+/// box for a text that is not a number or outside the 32-bit range.
+int readFaceNumber(const FaceInputs& inputs);
+
+/// +1 when seen from inside (Check6 ticked or grayed), −1 from outside (clear).
+int viewSign(int insideView);
+
+/// Canvas side S = 2·R·tan(range) + 2 in centimetres, narrowed to single precision.
+float canvasSide(const FaceParameters& p);
+
+/// Dot radius in centimetres of a star M magnitudes above the limit (M > 0):
+/// magnification / 800 · √(M ^ commonRatio). Not finite when the power overflows.
+double faceDotRadius(double M, double commonRatio, double magnification);
+
+/// Caption of Label38, the dot radius of a magnitude-1 star, √((mf − 1) ^ ratio)·(g / 800)
+/// in the general number form; no text when that has no real finite value
+/// (a faintest magnitude below 1 with a fractional ratio), the label then keeps its caption.
+std::optional<std::string> magnitudeOneLabel(const FaceParameters& p, char decimalSeparator);
+
+} // namespace polyhedron

@@ -1,0 +1,108 @@
+#include "polyhedron/face_svg_document.h"
+
+#include "text/input_error.h"
+#include "text/number_text.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+
+namespace polyhedron {
+
+namespace {
+
+constexpr char kQuote = '"';
+constexpr const char* kLineEnd = "\r\n";
+
+/// `name="valuecm"` with a leading blank-free name piece as the file writes it.
+std::string cmAttribute(const char* piece, const std::string& value)
+{
+    return piece + std::string(1, kQuote) + value + "cm" + kQuote;
+}
+
+std::string number(double value) { return text::formatGeneral(value, '.'); }
+
+} // namespace
+
+std::string faceFileStem(const FaceInputs& in)
+{
+    return "SurN" + in.Text16 + "_Vb" + in.Text15 + "_Sr" + in.Text13 + "_Ss" + in.Text14 + "_" + in.Text11 + "cm";
+}
+
+std::string faceBitmapName(const FaceInputs& in) { return faceFileStem(in) + ".bmp"; }
+
+std::string faceSvgName(const FaceInputs& in)
+{
+    std::string mark;
+    if (in.Check6 == 1)
+        mark = "内";
+    else if (in.Check6 == 0)
+        mark = "外";
+    return faceFileStem(in) + mark + ".svg";
+}
+
+std::optional<std::string> fileNameProblem(const std::string& name)
+{
+    for (const char c : name) {
+        if (c == '/' || c == '\\')
+            return "the file name " + name + " holds a path separator (\"" + std::string(1, c)
+                   + "\"); please remove it from the boxes the name is made of.";
+        if (c == '\0')
+            return "the file name holds a NUL character.";
+    }
+    return std::nullopt;
+}
+
+std::string svgHeaderLine(float width, float height)
+{
+    return std::string("<svg xml:space=") + kQuote + "default" + kQuote
+           + cmAttribute(" width=", text::formatSingle(width, '.'))
+           + cmAttribute(" height=", text::formatSingle(height, '.'))
+           // Without the namespace most viewers do not take the file for SVG at all.
+           + " xmlns=" + kQuote + "http://www.w3.org/2000/svg" + kQuote + ">";
+}
+
+std::string svgEllipseLine(double cx, double cy, double rx, double ry)
+{
+    return "<ellipse" + cmAttribute(" cx=", number(cx)) + cmAttribute(" cy=", number(cy))
+           + cmAttribute(" rx=", number(rx)) + cmAttribute(" ry=", number(ry)) + " style =" + kQuote + "fill:black;"
+           + kQuote + "/>";
+}
+
+std::string svgSampleEllipseLine() { return svgEllipseLine(5, 6, 7, 8); }
+
+std::string svgEdgeLine(double x1, double y1, double x2, double y2)
+{
+    return "<line" + cmAttribute(" x1=", number(x1)) + cmAttribute(" y1=", number(y1))
+           + cmAttribute(" x2=", number(x2)) + cmAttribute(" y2=", number(y2)) + " stroke =" + kQuote + "blue"
+           + kQuote + " stroke-width=" + kQuote + "0.01cm" + kQuote + "/>";
+}
+
+FaceSvgDocument::FaceSvgDocument(float width, float height) { addLine(svgHeaderLine(width, height)); }
+
+void FaceSvgDocument::Ellipse(double cx, double cy, double r) { addLine(svgEllipseLine(cx, cy, r, r)); }
+
+void FaceSvgDocument::Line(double x1, double y1, double x2, double y2) { addLine(svgEdgeLine(x1, y1, x2, y2)); }
+
+std::string FaceSvgDocument::End() const { return m_text + "</svg>" + kLineEnd; }
+
+void FaceSvgDocument::addLine(const std::string& line)
+{
+    m_text += line;
+    m_text += kLineEnd;
+}
+
+void writeTextFile(const std::filesystem::path& path, const std::string& content)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out) {
+        const int err = errno;
+        throw text::InputError(path.string() + ": the file cannot be created (" + std::strerror(err) + ").");
+    }
+    out.write(content.data(), static_cast<std::streamsize>(content.size()));
+    out.close();
+    if (!out)
+        throw text::InputError(path.string() + ": the file cannot be written completely.");
+}
+
+} // namespace polyhedron

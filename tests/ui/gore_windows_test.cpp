@@ -1,0 +1,380 @@
+// The gore Draw from the main window, the gore and plate windows, and their bitmap saves.
+#include "test_files.h"
+#include "ui/canvas_view.h"
+#include "ui/fonts.h"
+#include "ui/form1.h"
+#include "ui/form2.h"
+#include "ui/form3.h"
+#include "widget_test_support.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QtEndian>
+#include <QtTest>
+
+#include <cmath>
+
+using testing_support::DialogScript;
+using testing_support::MessageLog;
+using testing_support::RecordingPresenter;
+using testing_support::ScriptedFileDialog;
+using testing_support::TempDir;
+
+namespace {
+
+/// Canvas sides are whole pixels at 96 dpi: half a pixel is 0.0132 cm.
+constexpr double kPixelToleranceCm = 0.014;
+const QString kDefaultName = QStringLiteral("N8_K1_NS1_Vb8.5_Sr2.5_Ss10_13cm.bmp");
+
+/// Size and resolution fields of a Windows bitmap's headers.
+struct BitmapHeader
+{
+    bool valid = false;
+    qint32 width = 0, height = 0, xPixelsPerMetre = 0, yPixelsPerMetre = 0;
+};
+
+BitmapHeader readBitmapHeader(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.read(54);
+    if (bytes.size() < 46 || !bytes.startsWith("BM"))
+        return {};
+    const auto at = [&bytes](int offset) { return qFromLittleEndian<qint32>(bytes.constData() + offset); };
+    return {true, at(18), std::abs(at(22)), at(38), at(42)};
+}
+
+QStringList bitmapsIn(const QString& folder)
+{
+    return QDir(folder).entryList({QStringLiteral("*.bmp")}, QDir::Files);
+}
+
+} // namespace
+
+class GoreWindowsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void windowsAtLoad();
+    void drawWithDefaults();
+    void refusedDraw_data();
+    void refusedDraw();
+    void refusalKeepsEarlierDrawing();
+    void badStarFileIsReported();
+    void closedWindowIsMadeAgain();
+
+    void saveWithDefaults();
+    void nameIsTakenAtSaveTime();
+    void failingSave_data();
+    void failingSave();
+    void savePlate();
+    void plateStarsWithoutPlateBoxStayHidden();
+
+private:
+    QString folder() const { return QString::fromStdString(m_temp->path().string()); }
+    void pickAndDraw();
+
+    std::unique_ptr<ui::Form1> m_form;
+    std::shared_ptr<DialogScript> m_dialog;
+    std::shared_ptr<MessageLog> m_messages;
+    std::unique_ptr<TempDir> m_temp;
+    QString m_starFile;
+};
+
+void GoreWindowsTest::initTestCase() { ui::installFontSubstitutions(); }
+
+void GoreWindowsTest::init()
+{
+    m_temp = std::make_unique<TempDir>();
+    // Two stars of gore 1 of 8, northern half, well inside the boundary of the plate.
+    m_starFile = QString::fromStdString(m_temp->write("stars.csv", "10,30,1\r\n20,-20,3\r\n40,10,2.5\r\n"));
+    m_dialog = std::make_shared<DialogScript>();
+    m_messages = std::make_shared<MessageLog>();
+    m_form = std::make_unique<ui::Form1>();
+    m_form->setFileDialog(std::make_unique<ScriptedFileDialog>(m_dialog));
+    m_form->setMessagePresenter(std::make_unique<RecordingPresenter>(m_messages));
+    m_form->setProgramDirectory(folder());
+    m_form->show();
+}
+
+void GoreWindowsTest::cleanup()
+{
+    m_form.reset();
+    m_temp.reset();
+}
+
+void GoreWindowsTest::pickAndDraw()
+{
+    m_dialog->answers.push_back(m_starFile);
+    QTest::mouseClick(m_form->button(QStringLiteral("Command1")), Qt::LeftButton);
+    QTest::mouseClick(m_form->button(QStringLiteral("Command2")), Qt::LeftButton);
+}
+
+void GoreWindowsTest::windowsAtLoad()
+{
+    ui::Form2 gore;
+    QCOMPARE(gore.windowTitle(), QStringLiteral("ORW2008 - 描画窓(みかん)"));
+    for (int i = 1; i <= 5; ++i)
+        QCOMPARE(gore.label(i)->text(), QStringLiteral("Label%1").arg(i));
+    // 23.0 × 16.0 cm at 96 / 2.54 pixels a centimetre: 869.3 × 604.7.
+    QCOMPARE(gore.canvas().image().size(), QSize(869, 605));
+    QCOMPARE(gore.canvas().image().pixel(0, 0), qRgb(255, 255, 255));
+    // Client area 11880 × 10230 twips at 15 twips a pixel.
+    QCOMPARE(gore.size(), QSize(792, 682));
+
+    ui::Form3 plate;
+    QCOMPARE(plate.windowTitle(), QStringLiteral("Form3"));
+    // 18.547 × 18.018 cm: 701.0 × 681.0 pixels.
+    QCOMPARE(plate.canvas().image().size(), QSize(701, 681));
+}
+
+void GoreWindowsTest::drawWithDefaults()
+{
+    pickAndDraw();
+    QVERIFY2(m_messages->shown.empty(), m_messages->shown.empty() ? "" : qPrintable(m_messages->shown.front().text));
+    ui::Form2* window = m_form->goreWindow();
+    QVERIFY(window);
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->windowTitle(), QStringLiteral("ORW2008 - 描画窓(みかん)"));
+    // 13·π/2 + 2 and 2·tan(22.5°)·13 + 2.
+    QVERIFY(std::abs(window->canvas().width() - 22.420) < kPixelToleranceCm);
+    QVERIFY(std::abs(window->canvas().height() - 12.770) < kPixelToleranceCm);
+    QCOMPARE(window->picture()->size(), window->canvas().image().size());
+    // 847 pixels do not fit the 792-pixel window: the canvas scrolls.
+    auto* area = window->findChild<QScrollArea*>(QStringLiteral("Picture1Area"));
+    QVERIFY(area);
+    QVERIFY(area->horizontalScrollBar()->maximum() > 0);
+    QCOMPARE(window->label(1)->text(), QStringLiteral("n = 8"));
+    QCOMPARE(window->label(2)->text(), QStringLiteral("k = 1"));
+    QCOMPARE(window->label(3)->text(), QStringLiteral("最微等級 = 8.5"));
+    QCOMPARE(window->label(4)->text(), QStringLiteral("北"));
+    QCOMPARE(window->label(5)->text(), QStringLiteral("恒星サイズ：公比=2.5 ,倍率=10"));
+    QCOMPARE(window->label(6)->text(), QStringLiteral("ORW本体のﾃﾞｨﾚｸﾄﾘに保存されます。"));
+    QCOMPARE(window->saveButton()->text(), QStringLiteral("ﾋﾞｯﾄﾏｯﾌﾟ形式で保存(&S)"));
+    // Something was drawn: the canvas is no longer plain white.
+    const QImage image = window->canvas().image();
+    bool inked = false;
+    for (int y = 0; y < image.height() && !inked; ++y)
+        for (int x = 0; x < image.width() && !inked; ++x)
+            inked = image.pixel(x, y) != qRgb(255, 255, 255);
+    QVERIFY(inked);
+    QVERIFY(!m_form->plateWindow() || !m_form->plateWindow()->isVisible());
+}
+
+void GoreWindowsTest::refusedDraw_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("prompt"); // empty: any message naming the fault
+    QTest::newRow("n zero") << "Text1" << "0" << QStringLiteral("負または零の分割数nは定義できません。");
+    QTest::newRow("n negative") << "Text1" << "-3" << QStringLiteral("負または零の分割数nは定義できません。");
+    QTest::newRow("k beyond n") << "Text2" << "9" << QStringLiteral(" n < k です。");
+    QTest::newRow("n not a number") << "Text1" << "eight" << QString();
+    QTest::newRow("k out of range") << "Text2" << "40000" << QString();
+    QTest::newRow("faintest empty") << "Text3" << "" << QString();
+    QTest::newRow("ratio not a number") << "Text4" << "2,5x" << QString();
+    QTest::newRow("radius not a number") << "Text6" << "abc" << QString();
+    QTest::newRow("boundary not a number") << "Text8" << "north" << QString();
+}
+
+void GoreWindowsTest::refusedDraw()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, text);
+    QFETCH(QString, prompt);
+    m_form->textBox(box)->setText(text);
+    pickAndDraw();
+    QCOMPARE(m_messages->shown.size(), std::size_t{1});
+    const ui::Message& shown = m_messages->shown.front();
+    if (!prompt.isEmpty())
+        QCOMPARE(shown.text, prompt);
+    else
+        QVERIFY(!shown.text.isEmpty());
+    QCOMPARE(shown.title, QStringLiteral("Tessel"));
+    QCOMPARE(shown.icon, ui::MessageIcon::Critical);
+    QVERIFY(!shown.withCancel);
+    // Nothing was opened, shown or drawn.
+    QVERIFY(!m_form->goreWindow() || !m_form->goreWindow()->isVisible());
+    QVERIFY(!m_form->plateWindow() || !m_form->plateWindow()->isVisible());
+}
+
+void GoreWindowsTest::refusalKeepsEarlierDrawing()
+{
+    pickAndDraw();
+    ui::Form2* window = m_form->goreWindow();
+    QVERIFY(window);
+    const QImage before = window->canvas().image().copy();
+    const QString label1 = window->label(1)->text();
+    m_form->textBox(QStringLiteral("Text1"))->setText(QStringLiteral("4"));
+    m_form->textBox(QStringLiteral("Text3"))->setText(QStringLiteral("bright"));
+    QTest::mouseClick(m_form->button(QStringLiteral("Command2")), Qt::LeftButton);
+    QCOMPARE(m_messages->shown.size(), std::size_t{1});
+    QCOMPARE(m_form->goreWindow(), window);
+    QCOMPARE(window->canvas().image(), before);
+    QCOMPARE(window->label(1)->text(), label1);
+}
+
+void GoreWindowsTest::badStarFileIsReported()
+{
+    m_starFile = QString::fromStdString(m_temp->write("header.csv", "lambda,phi,vmag\r\n10,30,1\r\n"));
+    pickAndDraw();
+    QCOMPARE(m_messages->shown.size(), std::size_t{1});
+    QCOMPARE(m_messages->shown.front().icon, ui::MessageIcon::Critical);
+    QVERIFY(m_messages->shown.front().text.contains(QStringLiteral("header.csv")));
+    QVERIFY(m_form->isVisible());
+}
+
+void GoreWindowsTest::closedWindowIsMadeAgain()
+{
+    pickAndDraw();
+    QPointer<ui::Form2> first = m_form->goreWindow();
+    QVERIFY(first);
+    first->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!first);
+    QVERIFY(!m_form->goreWindow());
+    QTest::mouseClick(m_form->button(QStringLiteral("Command2")), Qt::LeftButton);
+    QVERIFY(m_form->goreWindow());
+    QVERIFY(m_form->goreWindow()->isVisible());
+    QCOMPARE(m_form->goreWindow()->label(1)->text(), QStringLiteral("n = 8"));
+    QVERIFY(m_messages->shown.empty());
+}
+
+void GoreWindowsTest::saveWithDefaults()
+{
+    pickAndDraw();
+    QTest::mouseClick(m_form->goreWindow()->saveButton(), Qt::LeftButton);
+    QVERIFY(m_messages->shown.empty());
+    QCOMPARE(bitmapsIn(folder()), QStringList{kDefaultName});
+    QCOMPARE(m_form->goreBitmapPath(), folder() + QDir::separator() + kDefaultName);
+    const BitmapHeader header = readBitmapHeader(QDir(folder()).absoluteFilePath(kDefaultName));
+    QVERIFY(header.valid);
+    // 22.42 × 12.77 cm at 96 / 2.54 pixels a centimetre.
+    QCOMPARE(header.width, 847);
+    QCOMPARE(header.height, 483);
+    QCOMPARE(header.xPixelsPerMetre, 3780);
+    QCOMPARE(header.yPixelsPerMetre, 3780);
+    // Saving again replaces the file.
+    QTest::mouseClick(m_form->goreWindow()->saveButton(), Qt::LeftButton);
+    QCOMPARE(bitmapsIn(folder()), QStringList{kDefaultName});
+}
+
+void GoreWindowsTest::nameIsTakenAtSaveTime()
+{
+    pickAndDraw();
+    m_form->textBox(QStringLiteral("Text1"))->setText(QStringLiteral("8.0"));
+    m_form->checkBox(QStringLiteral("Check1"))->setChecked(false);
+    m_form->textBox(QStringLiteral("Text6"))->setText(QStringLiteral(" 20"));
+    QTest::mouseClick(m_form->goreWindow()->saveButton(), Qt::LeftButton);
+    const QString name = QStringLiteral("N8.0_K1_NS0_Vb8.5_Sr2.5_Ss10_ 20cm.bmp");
+    QCOMPARE(bitmapsIn(folder()), QStringList{name});
+    // The picture is still the drawing made before the edits.
+    const BitmapHeader header = readBitmapHeader(QDir(folder()).absoluteFilePath(name));
+    QCOMPARE(header.width, 847);
+    QCOMPARE(header.height, 483);
+    QCOMPARE(m_form->goreWindow()->label(4)->text(), QStringLiteral("北"));
+}
+
+void GoreWindowsTest::failingSave_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("subfolder"); // program directory below the temp folder
+    QTest::addColumn<bool>("readOnly");
+    QTest::newRow("slash in the radius") << "Text6" << "13/../x" << "program" << false;
+    QTest::newRow("backslash in n") << "Text1" << "..\\8" << "program" << false;
+    QTest::newRow("missing directory") << "" << "" << "missing" << false;
+    QTest::newRow("read-only directory") << "" << "" << "program" << true;
+}
+
+void GoreWindowsTest::failingSave()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, text);
+    QFETCH(QString, subfolder);
+    QFETCH(bool, readOnly);
+    QDir(folder()).mkdir(QStringLiteral("program"));
+    const QString program = QDir(folder()).absoluteFilePath(subfolder);
+    if (readOnly) {
+        QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        QFile probe(program + QStringLiteral("/probe"));
+        if (probe.open(QIODevice::WriteOnly)) {
+            probe.remove();
+            QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+            QSKIP("this user may write into read-only folders");
+        }
+    }
+    m_form->setProgramDirectory(program);
+    pickAndDraw();
+    if (!box.isEmpty())
+        m_form->textBox(box)->setText(text);
+    QTest::mouseClick(m_form->goreWindow()->saveButton(), Qt::LeftButton);
+
+    QCOMPARE(m_messages->shown.size(), std::size_t{1});
+    const ui::Message& shown = m_messages->shown.front();
+    QCOMPARE(shown.icon, ui::MessageIcon::Critical);
+    QVERIFY2(shown.text.startsWith(QDir::toNativeSeparators(program) + QDir::separator()), qPrintable(shown.text));
+    QVERIFY(shown.text.size() > m_form->goreBitmapPath().size()); // a reason follows the path
+    QVERIFY(bitmapsIn(folder()).isEmpty());
+    QVERIFY(bitmapsIn(QDir(folder()).absoluteFilePath(QStringLiteral("program"))).isEmpty());
+
+    // The program goes on: with the fault mended the same button saves.
+    if (readOnly)
+        QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QDir(folder()).mkdir(subfolder);
+    if (!box.isEmpty())
+        m_form->textBox(box)->setText(box == QLatin1String("Text6") ? QStringLiteral("13") : QStringLiteral("8"));
+    QTest::mouseClick(m_form->goreWindow()->saveButton(), Qt::LeftButton);
+    QCOMPARE(m_messages->shown.size(), std::size_t{1});
+    QCOMPARE(bitmapsIn(program), QStringList{kDefaultName});
+}
+
+void GoreWindowsTest::savePlate()
+{
+    m_form->checkBox(QStringLiteral("Check4"))->setChecked(true);
+    pickAndDraw();
+    ui::Form3* plate = m_form->plateWindow();
+    QVERIFY(plate);
+    QVERIFY(plate->isVisible());
+    QCOMPARE(plate->windowTitle(), QStringLiteral("Form3"));
+    QTest::mouseClick(plate->saveButton(), Qt::LeftButton);
+    QVERIFY(m_messages->shown.empty());
+    const QString name = QStringLiteral("N8_K1_NS1_Vb8.5_Sr2.5_Ss10_13cm_plate.bmp");
+    QCOMPARE(bitmapsIn(folder()), QStringList{name});
+    // The plate a Draw with the north plate prepares is square, 2·R·cos B + 2 = 2·13·cos 70° + 2 = 10.893 cm,
+    // 411.7 pixels at 96 dpi.
+    const BitmapHeader header = readBitmapHeader(QDir(folder()).absoluteFilePath(name));
+    QCOMPARE(header.width, 412);
+    QCOMPARE(header.height, 412);
+    QCOMPARE(plate->picture()->size(), QSize(412, 412));
+    QCOMPARE(header.xPixelsPerMetre, 3780);
+}
+
+void GoreWindowsTest::plateStarsWithoutPlateBoxStayHidden()
+{
+    // A star at 80° north in gore 1 of 8 belongs on the plate (boundary 70°).
+    m_starFile = QString::fromStdString(m_temp->write("polar.csv", "10,80,1\r\n"));
+    pickAndDraw();
+    QVERIFY(m_messages->shown.empty());
+    ui::Form3* plate = m_form->plateWindow();
+    QVERIFY(plate);
+    QVERIFY(!plate->isVisible());
+    // Its canvas keeps the window's own size, 18.547 × 18.018 cm: 701 × 681 pixels at 96 dpi.
+    QCOMPARE(plate->canvas().image().size(), QSize(701, 681));
+    QVERIFY(m_form->goreWindow()->isVisible());
+}
+
+QTEST_MAIN(GoreWindowsTest)
+#include "gore_windows_test.moc"
