@@ -32,6 +32,7 @@ const QString kPickFailed = QStringLiteral("ファイル取得に失敗しまし
 const QString kQuitQuestion = QStringLiteral("終了します。");
 const QString kTessel = QStringLiteral("Tessel");
 const QString kPlateSuffix = QStringLiteral("_plate");
+const QString kSouthPlateSuffix = QStringLiteral("_plateS");
 
 QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
@@ -43,7 +44,7 @@ Form1::Form1(QWidget* parent)
     : QMainWindow(parent), m_commonDialog(std::make_unique<QtFileDialog>(), catalogueFolder()),
       m_messages(std::make_unique<MessageBoxPresenter>()),
       m_programDirectory(QCoreApplication::applicationDirPath()),
-      m_goreWindows([this] { saveGoreBitmap(); }, [this] { savePlateBitmap(); })
+      m_goreWindows([this] { saveGoreBitmap(); }, [this] { savePlateBitmap(); }, [this] { saveSouthPlateBitmap(); })
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Orbweave 2008"));
@@ -142,6 +143,8 @@ QLabel* Form1::label(const QString& name) const { return control<QLabel>(name); 
 Form2* Form1::goreWindow() const { return m_goreWindows.goreWindow(); }
 
 Form3* Form1::plateWindow() const { return m_goreWindows.plateWindow(); }
+
+Form3* Form1::southPlateWindow() const { return m_goreWindows.southPlateWindow(); }
 
 void Form1::setFileDialog(std::unique_ptr<FileDialog> dialog) { m_commonDialog.setDialog(std::move(dialog)); }
 
@@ -268,6 +271,17 @@ void Form1::savePlateBitmap()
     if (name.endsWith(QLatin1String(".bmp")))
         name.chop(4);
     saveCanvas(window->canvas(), name + kPlateSuffix + QStringLiteral(".bmp"));
+}
+
+void Form1::saveSouthPlateBitmap()
+{
+    Form3* window = southPlateWindow();
+    if (!window)
+        return;
+    QString name = QString::fromStdString(gore::goreBitmapName(goreInputs()));
+    if (name.endsWith(QLatin1String(".bmp")))
+        name.chop(4);
+    saveCanvas(window->canvas(), name + kSouthPlateSuffix + QStringLiteral(".bmp"));
 }
 
 void Form1::quit()

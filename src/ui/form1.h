@@ -59,6 +59,8 @@ public:
     Form2* goreWindow() const;
     /// The polar plate window, null while it does not exist.
     Form3* plateWindow() const;
+    /// The southern polar plate window, null while it does not exist.
+    Form3* southPlateWindow() const;
 
     /// Replaces the dialog behind the shared file-open dialog (tests script it).
     void setFileDialog(std::unique_ptr<FileDialog> dialog);
@@ -84,6 +86,8 @@ public slots:
     void saveGoreBitmap();
     /// Saves the plate canvas beside the gore bitmap, "_plate" added to its name.
     void savePlateBitmap();
+    /// Saves the southern plate canvas beside the gore bitmap, "_plateS" added to its name.
+    void saveSouthPlateBitmap();
     /// Quit (Command5): asks, then closes every window and ends the program.
     void quit();
 
