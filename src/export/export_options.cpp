@@ -23,16 +23,16 @@ bool onOff(const std::string& option, const std::string& value)
 
 using Setter = std::function<void(ExportOptions&, const std::string&)>;
 
-struct OptionSpec
+struct OptionRule
 {
     bool takesValue = true;
     bool gores = true, faces = true; ///< which subjects accept it
     Setter set;
 };
 
-const std::map<std::string, OptionSpec>& optionTable()
+const std::map<std::string, OptionRule>& optionTable()
 {
-    static const std::map<std::string, OptionSpec> table = {
+    static const std::map<std::string, OptionRule> table = {
         // Both subjects.
         {"--stars", {true, true, true, [](ExportOptions& o, const std::string& v) { o.stars = v; }}},
         {"--format",
@@ -159,11 +159,11 @@ ExportOptions parseExportOptions(const std::vector<std::string>& args)
         const auto it = table.find(name);
         if (it == table.end())
             throw UsageError("unknown option \"" + name + "\" for " + subjectName + " (see --help)");
-        const OptionSpec& spec = it->second;
-        if ((o.subject == Subject::Gores && !spec.gores) || (o.subject == Subject::Faces && !spec.faces))
-            throw UsageError("option " + name + " belongs to " + (spec.gores ? "gores" : "faces") + ", not to "
+        const OptionRule& rule = it->second;
+        if ((o.subject == Subject::Gores && !rule.gores) || (o.subject == Subject::Faces && !rule.faces))
+            throw UsageError("option " + name + " belongs to " + (rule.gores ? "gores" : "faces") + ", not to "
                              + subjectName);
-        if (spec.takesValue) {
+        if (rule.takesValue) {
             if (!inlineValue) {
                 if (i + 1 >= args.size())
                     throw UsageError("option " + name + " needs a value");
@@ -172,7 +172,7 @@ ExportOptions parseExportOptions(const std::vector<std::string>& args)
         } else if (inlineValue) {
             throw UsageError("option " + name + " takes no value");
         }
-        spec.set(o, value);
+        rule.set(o, value);
     }
     return o;
 }
