@@ -32,6 +32,15 @@ TemplateList drawTemplates(const ExportOptions& o, const std::string& starFile, 
     return drawFaceTemplates(o.face, starFile, drawn);
 }
 
+/// Whether the export makes more than one template, so that progress is worth reporting.
+bool manyTemplates(const ExportOptions& o)
+{
+    if (o.subject == Subject::Faces)
+        return o.face.face == "all";
+    const GoreOptions& g = o.gore;
+    return g.k == "all" || (g.north && g.south) || g.northPlate || g.southPlate;
+}
+
 std::string defaultPdfName(Subject s) { return s == Subject::Gores ? "orbweave-gores.pdf" : "orbweave-faces.pdf"; }
 
 } // namespace
@@ -63,14 +72,14 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
             }
         }
 
+        const bool chatty = !o.quiet && manyTemplates(o);
         std::size_t drawnCount = 0;
         const DrawnFn drawn = [&](const std::string& caption) {
             ++drawnCount;
-            if (!o.quiet)
-                err << "drew " << caption << "\n" << std::flush;
+            if (chatty)
+                err << "drew " << drawnCount << ": " << caption << "\n" << std::flush;
         };
         const TemplateList templates = drawTemplates(o, starFile, drawn);
-        const bool chatty = !o.quiet && templates.size() > 1;
 
         if (o.format == Format::Pdf) {
             std::filesystem::path path = o.output.empty() ? defaultPdfName(o.subject) : o.output;
@@ -83,7 +92,7 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
                         << std::flush;
             };
             const int pages = writePdf(templates, path.string(), o.paper, progress);
-            if (!o.quiet)
+            if (chatty)
                 err << "wrote " << path.string() << ": " << templates.size() << " templates on " << pages
                     << (pages == 1 ? " page\n" : " pages\n");
             out << path.string() << "\n";
