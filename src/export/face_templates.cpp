@@ -135,21 +135,12 @@ polyhedron::FaceInputs faceInputsFor(const FaceOptions& o, const polyhedron::Pol
 
 std::string faceOptionOf(const std::string& message)
 {
-    static const std::vector<std::pair<std::string, std::string>> boxes = {
+    static const std::vector<CaptionOption> boxes = {
         {"投影範囲", "--range"},   {"恒星球半径", "--radius"}, {"細微等級", "--faintest"},
         {"公比", "--ratio"},       {"倍率", "--magnification"}, {"面番号", "--face"},
         {"緯度φ0", "--face"},      {"経度λ0", "--face"},
     };
-    std::size_t best = std::string::npos;
-    std::string option = "--stars";
-    for (const auto& [caption, name] : boxes) {
-        const auto at = message.find(caption);
-        if (at != std::string::npos && (best == std::string::npos || at < best)) {
-            best = at;
-            option = name;
-        }
-    }
-    return option;
+    return optionNamedIn(message, boxes, "--stars");
 }
 
 TemplateList drawFaceTemplates(const FaceOptions& o, const std::string& starFile, const DrawnFn& drawn)

@@ -117,7 +117,7 @@ gore::GoreInputs goreInputsFor(const GoreOptions& o, const std::string& k, int h
 
 std::string goreOptionOf(const std::string& message)
 {
-    static const std::vector<std::pair<std::string, std::string>> boxes = {
+    static const std::vector<CaptionOption> boxes = {
         {gore::kFieldN, "--n"},
         {gore::kFieldK, "--k"},
         {gore::kFieldFaintestMagnitude, "--faintest"},
@@ -129,16 +129,7 @@ std::string goreOptionOf(const std::string& message)
         {"分割数n", "--n"},
         {"n < k", "--k"},
     };
-    std::size_t best = std::string::npos;
-    std::string option = "--stars";
-    for (const auto& [caption, name] : boxes) {
-        const auto at = message.find(caption);
-        if (at != std::string::npos && (best == std::string::npos || at < best)) {
-            best = at;
-            option = name;
-        }
-    }
-    return option;
+    return optionNamedIn(message, boxes, "--stars");
 }
 
 TemplateList drawGoreTemplates(const GoreOptions& o, const std::string& starFile, const DrawnFn& drawn)

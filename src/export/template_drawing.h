@@ -3,6 +3,7 @@
 #include "canvas/recording_canvas.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace exporter {
@@ -17,5 +18,12 @@ struct TemplateDrawing
 };
 
 using TemplateList = std::vector<TemplateDrawing>;
+
+/// A box caption of the window and the command-line option that stands for it.
+using CaptionOption = std::pair<std::string, std::string>;
+
+/// The option whose caption comes first in `message`, or `fallback` when none is named.
+std::string optionNamedIn(const std::string& message, const std::vector<CaptionOption>& captions,
+                          const std::string& fallback);
 
 } // namespace exporter

@@ -1,5 +1,6 @@
 #include "qt_app.h"
 #include "test_files.h"
+#include "window_like_gore_windows.h"
 
 #include "canvas/raster_canvas.h"
 #include "gore/gore_command.h"
@@ -61,21 +62,6 @@ std::string pdfInfo(const testing_support::TempDir& dir, const std::filesystem::
     return readAll(info);
 }
 
-class WindowLikeGoreWindows : public gore::GoreWindows
-{
-public:
-    canvas::DrawingCanvas& goreCanvas() override { return gore; }
-    void setGoreLabels(const gore::GoreLabels&) override {}
-    void showGoreWindow() override {}
-    canvas::DrawingCanvas& plateCanvas() override { return plate; }
-    void showPlateWindow() override {}
-    canvas::DrawingCanvas& southPlateCanvas() override { return southPlate; }
-    void showSouthPlateWindow() override {}
-
-    canvas::RasterCanvas gore{23.0f, 16.0f};
-    canvas::RasterCanvas plate{18.547f, 18.018f};
-    canvas::RasterCanvas southPlate{18.547f, 18.018f};
-};
 
 } // namespace
 
@@ -87,7 +73,7 @@ TEST(ExportCommand, DefaultBitmapIsTheWindowsSavedBitmapByteForByte)
     const auto exported = dir.path() / "out" / "N8_K1_NS1_Vb8.5_Sr2.5_Ss10_13cm.bmp";
     ASSERT_TRUE(std::filesystem::exists(exported)) << r.out;
 
-    WindowLikeGoreWindows window;
+    testing_support::WindowLikeGoreWindows window;
     ASSERT_FALSE(gore::runGoreDraw(gore::GoreInputs{}, kCatalogue, window).has_value());
     const auto saved = dir.path() / "window.bmp";
     window.gore.SavePicture(saved.string());

@@ -1,5 +1,6 @@
 #include "qt_app.h"
 #include "test_files.h"
+#include "window_like_gore_windows.h"
 
 #include "canvas/raster_canvas.h"
 #include "export/display_list.h"
@@ -26,22 +27,6 @@ namespace {
 
 const std::string kCatalogue = ORBWEAVE_DATA_DIR "/bright-stars.csv";
 
-/// The gore windows as the main window has them: raster canvases of the design sizes.
-class WindowLikeGoreWindows : public gore::GoreWindows
-{
-public:
-    canvas::DrawingCanvas& goreCanvas() override { return gore; }
-    void setGoreLabels(const gore::GoreLabels&) override {}
-    void showGoreWindow() override {}
-    canvas::DrawingCanvas& plateCanvas() override { return plate; }
-    void showPlateWindow() override {}
-    canvas::DrawingCanvas& southPlateCanvas() override { return southPlate; }
-    void showSouthPlateWindow() override {}
-
-    canvas::RasterCanvas gore{23.0f, 16.0f};
-    canvas::RasterCanvas plate{18.547f, 18.018f};
-    canvas::RasterCanvas southPlate{18.547f, 18.018f};
-};
 
 std::string readAll(const std::string& path)
 {
@@ -90,7 +75,7 @@ std::vector<Circle> starCalls(const canvas::RecordingCanvas& c)
 TEST(GoreExport, BitmapAt96DpiIsTheWindowsBitmapByteForByte)
 {
     testing_support::TempDir dir;
-    WindowLikeGoreWindows window;
+    testing_support::WindowLikeGoreWindows window;
     ASSERT_FALSE(gore::runGoreDraw(gore::GoreInputs{}, kCatalogue, window).has_value());
     const std::string windowFile = (dir.path() / "window.bmp").string();
     window.gore.SavePicture(windowFile);
