@@ -62,7 +62,6 @@ std::string pdfInfo(const testing_support::TempDir& dir, const std::filesystem::
     return readAll(info);
 }
 
-
 } // namespace
 
 TEST(ExportCommand, DefaultBitmapIsTheWindowsSavedBitmapByteForByte)
