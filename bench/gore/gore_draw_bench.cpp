@@ -16,10 +16,13 @@ public:
     void showGoreWindow() override {}
     canvas::DrawingCanvas& plateCanvas() override { return m_plate; }
     void showPlateWindow() override {}
+    canvas::DrawingCanvas& southPlateCanvas() override { return m_southPlate; }
+    void showSouthPlateWindow() override {}
 
 private:
     canvas::RasterCanvas m_gore{23.0f, 16.0f};
     canvas::RasterCanvas m_plate{18.547f, 18.018f};
+    canvas::RasterCanvas m_southPlate{18.547f, 18.018f};
 };
 
 void drawGore1Of8(benchmark::State& state, const char* radius)

@@ -21,7 +21,7 @@ struct GoreInputs
     std::string Text6 = "13";  ///< 恒星球半径, cm
     std::string Text7 = "70";  ///< equal-latitude line, degrees
     int Check4 = 0;            ///< north polar plate
-    int Check5 = 0;            ///< south polar plate
+    int Check5 = 0;            ///< south polar plate: 1 moves the southern cap's stars onto it
     std::string Text8 = "70";  ///< 境界緯度, degrees
     char decimalSeparator = '.'; ///< the user's locale decimal point
 };
@@ -54,6 +54,10 @@ public:
     virtual canvas::DrawingCanvas& plateCanvas() = 0;
     /// Shows the polar plate window.
     virtual void showPlateWindow() = 0;
+    /// Canvas of the southern polar plate window, opening the window hidden when it is not open.
+    virtual canvas::DrawingCanvas& southPlateCanvas() = 0;
+    /// Shows the southern polar plate window.
+    virtual void showSouthPlateWindow() = 0;
 };
 
 /// The gore Draw command: reads and checks the inputs and the star file, then draws

@@ -53,6 +53,8 @@ std::optional<StarPlacement> placeStar(const GoreParameters& p, const GoreLayout
     // The plate takes its stars first, whichever half of the gore is drawn.
     if (isOnPlate(plate, phiPrime))
         return StarPlacement{StarTarget::Plate, plateOffset(plate, star.Lambda, star.Phi), *radius};
+    if (p.southPlate == 1 && isOnSouthPlate(plate, phiPrime))
+        return StarPlacement{StarTarget::SouthPlate, southPlateOffset(plate, star.Lambda, star.Phi), *radius};
     if (p.hemisphere != 0 && p.hemisphere != 1)
         return std::nullopt;
     return StarPlacement{StarTarget::Gore, {phiPrime * layout.R, a * layout.R}, *radius};
@@ -129,8 +131,25 @@ void drawGore(const GoreDrawPlan& plan, GoreWindows& windows, char decimalSepara
             circleAt(c, pole.dx + dot.dx, pole.dy + dot.dy, kCuttingDotRadius);
     }
 
+    // The southern plate, asked for with Check5 at 1, is prepared the same way and takes
+    // the stars beyond −B.
+    canvas::DrawingCanvas* southPlate = nullptr;
+    Offset southPole;
+    if (p.southPlate == 1) {
+        southPlate = &windows.southPlateCanvas();
+        southPlate->setWidth(single(plan.plate.side));
+        southPlate->setHeight(single(plan.plate.side));
+        windows.showSouthPlateWindow();
+        southPlate->Cls();
+        southPole = plateCentre(southPlate->width(), southPlate->height());
+        for (const Offset& dot : plateBoundaryDots(plan.plate))
+            circleAt(*southPlate, southPole.dx + dot.dx, southPole.dy + dot.dy, kCuttingDotRadius);
+    }
+
     for (const StarPlacement& s : plan.stars) {
-        if (s.target == StarTarget::Plate) {
+        if (s.target == StarTarget::SouthPlate)
+            circleAt(*southPlate, southPole.dx + s.offset.dx, southPole.dy + s.offset.dy, s.radius);
+        else if (s.target == StarTarget::Plate) {
             canvas::DrawingCanvas& c = usePlate(); // fixes the pole before it is used
             circleAt(c, pole.dx + s.offset.dx, pole.dy + s.offset.dy, s.radius);
         } else {

@@ -13,10 +13,10 @@
 namespace gore {
 
 /// Which canvas a star goes to.
-enum class StarTarget { Gore, Plate };
+enum class StarTarget { Gore, Plate, SouthPlate };
 
 /// Where one star is drawn: on the gore, dx = φ′·R from the stars' equator and dy = a·R from
-/// the centre line; on the plate, the offset from the pole. Radius in centimetres.
+/// the centre line; on a plate, the offset from its pole. Radius in centimetres.
 struct StarPlacement
 {
     StarTarget target = StarTarget::Gore;

@@ -68,7 +68,7 @@ void checkGoreDrawable(const GoreParameters& p, char sep)
     if (!(p.plateBoundary > 0))
         throw text::InputError(std::string(kFieldPlateBoundary) + ": " + text::formatGeneral(p.plateBoundary, sep)
                                + "° leaves no polar cap; please type a boundary latitude above 0°.");
-    if (p.northPlate)
+    if (p.northPlate || p.southPlate == 1)
         checkCanvasSide(makePlateLayout(p).side, "a polar plate side of",
                         std::string(kFieldSphereRadius) + " " + cm(p.sphereRadius, sep) + " with " + kFieldPlateBoundary
                             + " " + text::formatGeneral(p.plateBoundary, sep) + "°:",

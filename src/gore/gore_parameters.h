@@ -34,7 +34,7 @@ struct GoreParameters
     double sphereRadius = 13.0;      ///< R, centimetres
     double lineLatitude = 70.0;      ///< latitude of the equal-latitude line, degrees
     bool northPlate = false;         ///< prepare (size, show, clear) the north polar plate
-    int southPlate = 0;              ///< read and kept; no southern plate is drawn yet
+    int southPlate = 0;              ///< 1: stars with φ′ below −B go to the southern plate (prepared too)
     double plateBoundary = 70.0;     ///< B: boundary latitude of the polar cap plate, degrees
 };
 

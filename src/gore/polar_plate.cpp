@@ -29,6 +29,14 @@ Offset plateOffset(const PlateLayout& plate, double lambda, double phi)
     return {plate.scale * std::cos(lambda * DegreeFactor) / t, -plate.scale * std::sin(lambda * DegreeFactor) / t};
 }
 
+bool isOnSouthPlate(const PlateLayout& plate, double phiPrime) { return phiPrime < -plate.boundary; }
+
+Offset southPlateOffset(const PlateLayout& plate, double lambda, double phi)
+{
+    const double t = std::fabs(std::tan(phi * DegreeFactor));
+    return {plate.scale * std::cos(-lambda * DegreeFactor) / t, -plate.scale * std::sin(-lambda * DegreeFactor) / t};
+}
+
 std::vector<Offset> plateBoundaryDots(const PlateLayout& plate)
 {
     constexpr double kSpacing = 0.01; // cm: tighter than a pixel at 96 dpi, so the chain is unbroken

@@ -38,6 +38,15 @@ bool isOnPlate(const PlateLayout& plate, double phiPrime);
 /// distance R·sin B / tan φ at position angle λ, so larger longitudes turn upwards.
 Offset plateOffset(const PlateLayout& plate, double lambda, double phi);
 
+/// Whether a star of latitude coordinate `phiPrime` (radians) belongs on the southern plate:
+/// strictly beyond −B; a star at −B stays on the gore.
+bool isOnSouthPlate(const PlateLayout& plate, double phiPrime);
+
+/// Offset from the south pole of a star at longitude `lambda` and latitude `phi` (degrees,
+/// uncorrected): distance R·sin B / |tan φ| at position angle −λ, the southern cap seen from
+/// outside the sphere, so a star at (λ, −φ) mirrors the northern plate's star at (λ, φ).
+Offset southPlateOffset(const PlateLayout& plate, double lambda, double phi);
+
 /// Centres, as offsets from the pole, of the dots that draw the boundary circle: a closed chain
 /// spaced at most 0.01 cm apart, starting at position angle 0.
 std::vector<Offset> plateBoundaryDots(const PlateLayout& plate);

@@ -35,6 +35,7 @@ const QString kPickFailed = QStringLiteral("ファイル取得に失敗しまし
 const QString kQuitQuestion = QStringLiteral("終了します。");
 const QString kTessel = QStringLiteral("Tessel");
 const QString kPlateSuffix = QStringLiteral("_plate");
+const QString kSouthPlateSuffix = QStringLiteral("_plateS");
 const QString kModelPickFailed = QStringLiteral("ﾌｧｲﾙ読込失敗");
 
 QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
@@ -47,7 +48,7 @@ Form1::Form1(QWidget* parent)
     : QMainWindow(parent), m_commonDialog(std::make_unique<QtFileDialog>(), catalogueFolder()),
       m_messages(std::make_unique<MessageBoxPresenter>()),
       m_programDirectory(QCoreApplication::applicationDirPath()),
-      m_goreWindows([this] { saveGoreBitmap(); }, [this] { savePlateBitmap(); }),
+      m_goreWindows([this] { saveGoreBitmap(); }, [this] { savePlateBitmap(); }, [this] { saveSouthPlateBitmap(); }),
       m_faceWindow([this] { saveFaceBitmap(); },
                    [this](const std::string& caption) {
                        label(QStringLiteral("Label38"))->setText(QString::fromStdString(caption));
@@ -78,15 +79,15 @@ void Form1::buildControls()
         containers.insert(QStringLiteral("tab%1").arg(i), m_tabs->addTab(fromView(layout::kTabCaptions[i])));
     m_tabs->setCurrentIndex(layout::kStartTab);
 
-    for (const layout::ControlSpec& spec : layout::kControls) {
-        QWidget* parent = containers.value(fromView(spec.container));
+    for (const layout::ControlSpec& entry : layout::kControls) {
+        QWidget* parent = containers.value(fromView(entry.container));
         Q_ASSERT(parent);
-        const QString text = fromView(spec.text);
+        const QString text = fromView(entry.text);
         QWidget* widget = nullptr;
-        switch (spec.kind) {
+        switch (entry.kind) {
         case layout::Kind::Label:
         case layout::Kind::ClickLabel: {
-            QLabel* label = spec.kind == layout::Kind::ClickLabel ? new ClickableLabel(text, parent)
+            QLabel* label = entry.kind == layout::Kind::ClickLabel ? new ClickableLabel(text, parent)
                                                                     : new QLabel(text, parent);
             label->setTextFormat(Qt::PlainText);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -98,23 +99,23 @@ void Form1::buildControls()
         case layout::Kind::TextBox: widget = new QLineEdit(text, parent); break;
         case layout::Kind::CheckBox: {
             auto* box = new QCheckBox(parent);
-            box->setCheckState(spec.flags & layout::kTicked ? Qt::Checked : Qt::Unchecked);
+            box->setCheckState(entry.flags & layout::kTicked ? Qt::Checked : Qt::Unchecked);
             widget = box;
             break;
         }
         case layout::Kind::Frame: {
             widget = new QGroupBox(text, parent);
-            containers.insert(fromView(spec.name), widget);
+            containers.insert(fromView(entry.name), widget);
             break;
         }
         }
-        widget->setObjectName(fromView(spec.name));
-        widget->setGeometry(twipsToPixels(spec.place, dpi));
-        if (spec.flags & layout::kFixedPitch)
+        widget->setObjectName(fromView(entry.name));
+        widget->setGeometry(twipsToPixels(entry.place, dpi));
+        if (entry.flags & layout::kFixedPitch)
             widget->setFont(fixedPitchFont());
-        if (spec.flags & layout::kDisabled)
+        if (entry.flags & layout::kDisabled)
             widget->setEnabled(false);
-        if (spec.flags & layout::kHidden)
+        if (entry.flags & layout::kHidden)
             widget->hide();
         m_controls.insert(widget->objectName(), widget);
     }
@@ -159,6 +160,8 @@ QLabel* Form1::label(const QString& name) const { return control<QLabel>(name); 
 Form2* Form1::goreWindow() const { return m_goreWindows.goreWindow(); }
 
 Form3* Form1::plateWindow() const { return m_goreWindows.plateWindow(); }
+
+Form3* Form1::southPlateWindow() const { return m_goreWindows.southPlateWindow(); }
 
 Form4* Form1::faceWindow() const { return m_faceWindow.window(); }
 
@@ -314,6 +317,17 @@ void Form1::savePlateBitmap()
     if (name.endsWith(QLatin1String(".bmp")))
         name.chop(4);
     saveCanvas(window->canvas(), name + kPlateSuffix + QStringLiteral(".bmp"));
+}
+
+void Form1::saveSouthPlateBitmap()
+{
+    Form3* window = southPlateWindow();
+    if (!window)
+        return;
+    QString name = QString::fromStdString(gore::goreBitmapName(goreInputs()));
+    if (name.endsWith(QLatin1String(".bmp")))
+        name.chop(4);
+    saveCanvas(window->canvas(), name + kSouthPlateSuffix + QStringLiteral(".bmp"));
 }
 
 void Form1::reportRefusedModelFile(QLabel* status, const QString& reason)

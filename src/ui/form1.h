@@ -64,6 +64,8 @@ public:
     Form2* goreWindow() const;
     /// The polar plate window, null while it does not exist.
     Form3* plateWindow() const;
+    /// The southern polar plate window, null while it does not exist.
+    Form3* southPlateWindow() const;
 
     /// The vertex and face tables loaded from the polyhedron tab's picks.
     const polyhedron::PolyhedronModel& polyhedronModel() const { return m_model; }
@@ -98,6 +100,8 @@ public slots:
     void saveGoreBitmap();
     /// Saves the plate canvas beside the gore bitmap, "_plate" added to its name.
     void savePlateBitmap();
+    /// Saves the southern plate canvas beside the gore bitmap, "_plateS" added to its name.
+    void saveSouthPlateBitmap();
     /// Quit (Command5): asks, then closes every window and ends the program.
     void quit();
 

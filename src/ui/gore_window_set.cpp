@@ -9,8 +9,10 @@
 
 namespace ui {
 
-GoreWindowSet::GoreWindowSet(std::function<void()> onSaveGore, std::function<void()> onSavePlate)
-    : m_onSaveGore(std::move(onSaveGore)), m_onSavePlate(std::move(onSavePlate))
+GoreWindowSet::GoreWindowSet(std::function<void()> onSaveGore, std::function<void()> onSavePlate,
+                             std::function<void()> onSaveSouthPlate)
+    : m_onSaveGore(std::move(onSaveGore)), m_onSavePlate(std::move(onSavePlate)),
+      m_onSaveSouthPlate(std::move(onSaveSouthPlate))
 {
 }
 
@@ -18,6 +20,7 @@ GoreWindowSet::~GoreWindowSet()
 {
     delete m_form2.data();
     delete m_form3.data();
+    delete m_form3South.data();
 }
 
 Form2& GoreWindowSet::form2()
@@ -40,9 +43,26 @@ Form3& GoreWindowSet::form3()
     return *m_form3;
 }
 
+Form3& GoreWindowSet::form3South()
+{
+    if (!m_form3South) {
+        m_form3South = new Form3;
+        m_form3South->setObjectName(QStringLiteral("Form3South"));
+        m_form3South->setWindowTitle(QStringLiteral("Form3 - 南"));
+        m_form3South->setAttribute(Qt::WA_DeleteOnClose);
+        QObject::connect(m_form3South.data(), &Form3::saveRequested, m_form3South.data(), [this] {
+            if (m_onSaveSouthPlate)
+                m_onSaveSouthPlate();
+        });
+    }
+    return *m_form3South;
+}
+
 Form2* GoreWindowSet::goreWindow() const { return m_form2.data(); }
 
 Form3* GoreWindowSet::plateWindow() const { return m_form3.data(); }
+
+Form3* GoreWindowSet::southPlateWindow() const { return m_form3South.data(); }
 
 canvas::DrawingCanvas& GoreWindowSet::goreCanvas() { return form2().canvas(); }
 
@@ -66,12 +86,24 @@ void GoreWindowSet::showPlateWindow()
     window.raise();
 }
 
+canvas::DrawingCanvas& GoreWindowSet::southPlateCanvas() { return form3South().canvas(); }
+
+void GoreWindowSet::showSouthPlateWindow()
+{
+    Form3& window = form3South();
+    window.refresh();
+    window.show();
+    window.raise();
+}
+
 void GoreWindowSet::refresh()
 {
     if (m_form2)
         m_form2->refresh();
     if (m_form3)
         m_form3->refresh();
+    if (m_form3South)
+        m_form3South->refresh();
 }
 
 } // namespace ui

@@ -11,14 +11,16 @@ namespace ui {
 class Form2;
 class Form3;
 
-/// The gore window and the polar plate window as the gore Draw sees them. Each window is made
+/// The gore window and the two polar plate windows as the gore Draw sees them. Each window is made
 /// hidden at its first use and made afresh after the user has closed it; the set deletes the
 /// windows still open when it goes.
 class GoreWindowSet : public gore::GoreWindows
 {
 public:
-    /// `onSaveGore` and `onSavePlate` run when the save button of the gore or plate window is clicked.
-    GoreWindowSet(std::function<void()> onSaveGore, std::function<void()> onSavePlate);
+    /// `onSaveGore`, `onSavePlate` and `onSaveSouthPlate` run when the save button of the gore,
+    /// the plate or the southern plate window is clicked.
+    GoreWindowSet(std::function<void()> onSaveGore, std::function<void()> onSavePlate,
+                  std::function<void()> onSaveSouthPlate = {});
     ~GoreWindowSet() override;
     GoreWindowSet(const GoreWindowSet&) = delete;
     GoreWindowSet& operator=(const GoreWindowSet&) = delete;
@@ -28,21 +30,26 @@ public:
     void showGoreWindow() override;
     canvas::DrawingCanvas& plateCanvas() override;
     void showPlateWindow() override;
+    canvas::DrawingCanvas& southPlateCanvas() override;
+    void showSouthPlateWindow() override;
 
     /// The gore window, null while it does not exist.
     Form2* goreWindow() const;
     /// The polar plate window, null while it does not exist.
     Form3* plateWindow() const;
+    /// The southern polar plate window ("Form3 - 南"), null while it does not exist.
+    Form3* southPlateWindow() const;
     /// Repaints both windows' canvases after a drawing.
     void refresh();
 
 private:
     Form2& form2();
     Form3& form3();
+    Form3& form3South();
 
-    std::function<void()> m_onSaveGore, m_onSavePlate;
+    std::function<void()> m_onSaveGore, m_onSavePlate, m_onSaveSouthPlate;
     QPointer<Form2> m_form2;
-    QPointer<Form3> m_form3;
+    QPointer<Form3> m_form3, m_form3South;
 };
 
 } // namespace ui

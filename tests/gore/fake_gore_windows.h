@@ -13,7 +13,7 @@ namespace testing_support {
 class FakeGoreWindows : public gore::GoreWindows
 {
 public:
-    canvas::RecordingCanvas gore, plate;
+    canvas::RecordingCanvas gore, plate, southPlate;
     std::vector<std::string> events;
     std::vector<gore::GoreLabels> labels;
 
@@ -34,9 +34,18 @@ public:
         return plate;
     }
     void showPlateWindow() override { log("showPlate", plate); }
+    canvas::DrawingCanvas& southPlateCanvas() override
+    {
+        log("southPlateCanvas", southPlate);
+        return southPlate;
+    }
+    void showSouthPlateWindow() override { log("showSouthPlate", southPlate); }
 
     /// Whether any window was opened, shown, labelled or drawn on.
-    bool untouched() const { return events.empty() && gore.calls().empty() && plate.calls().empty(); }
+    bool untouched() const
+    {
+        return events.empty() && gore.calls().empty() && plate.calls().empty() && southPlate.calls().empty();
+    }
 
     /// Whether `event` was logged when its canvas had received exactly `callsBefore` calls.
     bool logged(const std::string& event, std::size_t callsBefore) const

@@ -80,6 +80,7 @@ private slots:
     void failingSave_data();
     void failingSave();
     void savePlate();
+    void southPlateWindow();
     void plateStarsWithoutPlateBoxStayHidden();
 
 private:
@@ -360,6 +361,25 @@ void GoreWindowsTest::savePlate()
     QCOMPARE(header.height, 412);
     QCOMPARE(plate->picture()->size(), QSize(412, 412));
     QCOMPARE(header.xPixelsPerMetre, 3780);
+}
+
+void GoreWindowsTest::southPlateWindow()
+{
+    // With 南半球 ticked a star at 80° south in gore 1 goes to a second plate window.
+    m_starFile = QString::fromStdString(m_temp->write("south.csv", "10,-80,1\r\n"));
+    m_form->checkBox(QStringLiteral("Check1"))->setChecked(false);
+    m_form->checkBox(QStringLiteral("Check5"))->setChecked(true);
+    pickAndDraw();
+    QVERIFY(m_messages->shown.empty());
+    ui::Form3* south = m_form->southPlateWindow();
+    QVERIFY(south);
+    QVERIFY(south->isVisible());
+    QCOMPARE(south->windowTitle(), QStringLiteral("Form3 - 南"));
+    QVERIFY(!m_form->plateWindow() || !m_form->plateWindow()->isVisible());
+    QCOMPARE(south->picture()->size(), QSize(412, 412));
+    QTest::mouseClick(south->saveButton(), Qt::LeftButton);
+    QVERIFY(m_messages->shown.empty());
+    QCOMPARE(bitmapsIn(folder()), QStringList{QStringLiteral("N8_K1_NS0_Vb8.5_Sr2.5_Ss10_13cm_plateS.bmp")});
 }
 
 void GoreWindowsTest::plateStarsWithoutPlateBoxStayHidden()

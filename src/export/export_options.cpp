@@ -1,0 +1,230 @@
+#include "export/export_options.h"
+
+#include <functional>
+#include <map>
+
+namespace exporter {
+
+namespace {
+
+bool onOff(const std::string& option, const std::string& value)
+{
+    if (value == "on")
+        return true;
+    if (value == "off")
+        return false;
+    throw UsageError("option " + option + ": \"" + value + "\" is neither on nor off");
+}
+
+[[noreturn]] void badChoice(const std::string& option, const std::string& value, const std::string& choices)
+{
+    throw UsageError("option " + option + ": \"" + value + "\" is not one of " + choices);
+}
+
+using Setter = std::function<void(ExportOptions&, const std::string&)>;
+
+struct OptionRule
+{
+    bool takesValue = true;
+    bool gores = true, faces = true; ///< which subjects accept it
+    Setter set;
+};
+
+const std::map<std::string, OptionRule>& optionTable()
+{
+    static const std::map<std::string, OptionRule> table = {
+        // Both subjects.
+        {"--stars", {true, true, true, [](ExportOptions& o, const std::string& v) { o.stars = v; }}},
+        {"--format",
+         {true, true, true,
+          [](ExportOptions& o, const std::string& v) {
+              if (v == "bmp")
+                  o.format = Format::Bmp;
+              else if (v == "svg")
+                  o.format = Format::Svg;
+              else if (v == "pdf")
+                  o.format = Format::Pdf;
+              else
+                  badChoice("--format", v, "bmp, svg, pdf");
+          }}},
+        {"--output", {true, true, true, [](ExportOptions& o, const std::string& v) { o.output = v; }}},
+        {"--dpi", {true, true, true, [](ExportOptions& o, const std::string& v) { o.dpi = v; }}},
+        {"--paper",
+         {true, true, true,
+          [](ExportOptions& o, const std::string& v) {
+              o.paper = paperNamed(v);
+              if (!o.paper)
+                  badChoice("--paper", v, "a4, a3, letter");
+          }}},
+        {"--quiet", {false, true, true, [](ExportOptions& o, const std::string&) { o.quiet = true; }}},
+        {"--help", {false, true, true, [](ExportOptions& o, const std::string&) { o.help = true; }}},
+        // Gores.
+        {"--n", {true, true, false, [](ExportOptions& o, const std::string& v) { o.gore.n = v; }}},
+        {"--k", {true, true, false, [](ExportOptions& o, const std::string& v) { o.gore.k = v; }}},
+        {"--line-latitude", {true, true, false, [](ExportOptions& o, const std::string& v) { o.gore.lineLatitude = v; }}},
+        {"--boundary", {true, true, false, [](ExportOptions& o, const std::string& v) { o.gore.boundary = v; }}},
+        {"--epsilon", {true, true, false, [](ExportOptions& o, const std::string& v) { o.gore.epsilon = onOff("--epsilon", v); }}},
+        {"--line", {true, true, false, [](ExportOptions& o, const std::string& v) { o.gore.line = onOff("--line", v); }}},
+        {"--hemisphere",
+         {true, true, false,
+          [](ExportOptions& o, const std::string& v) {
+              if (v == "north")
+                  o.gore.north = true, o.gore.south = false;
+              else if (v == "south")
+                  o.gore.north = false, o.gore.south = true;
+              else if (v == "both")
+                  o.gore.north = o.gore.south = true;
+              else
+                  badChoice("--hemisphere", v, "north, south, both");
+          }}},
+        {"--plates",
+         {true, true, false,
+          [](ExportOptions& o, const std::string& v) {
+              if (v == "none")
+                  o.gore.northPlate = o.gore.southPlate = false;
+              else if (v == "north")
+                  o.gore.northPlate = true, o.gore.southPlate = false;
+              else if (v == "south")
+                  o.gore.northPlate = false, o.gore.southPlate = true;
+              else if (v == "both")
+                  o.gore.northPlate = o.gore.southPlate = true;
+              else
+                  badChoice("--plates", v, "none, north, south, both");
+          }}},
+        // Faces.
+        {"--range", {true, false, true, [](ExportOptions& o, const std::string& v) { o.face.range = v; }}},
+        {"--face", {true, false, true, [](ExportOptions& o, const std::string& v) { o.face.face = v; }}},
+        {"--model", {true, false, true, [](ExportOptions& o, const std::string& v) { o.face.model = v; }}},
+        {"--vertices", {true, false, true, [](ExportOptions& o, const std::string& v) { o.face.vertices = v; }}},
+        {"--faces", {true, false, true, [](ExportOptions& o, const std::string& v) { o.face.faces = v; }}},
+        {"--inside", {false, false, true, [](ExportOptions& o, const std::string&) { o.face.inside = true; }}},
+        {"--outside", {false, false, true, [](ExportOptions& o, const std::string&) { o.face.inside = false; }}},
+        {"--corners", {false, false, true, [](ExportOptions& o, const std::string&) { o.face.corners = true; }}},
+        {"--edges", {false, false, true, [](ExportOptions& o, const std::string&) { o.face.edges = true; }}},
+        // Named alike on both tabs, stored per subject.
+        {"--faintest",
+         {true, true, true,
+          [](ExportOptions& o, const std::string& v) {
+              (o.subject == Subject::Gores ? o.gore.faintest : o.face.faintest) = v;
+          }}},
+        {"--ratio",
+         {true, true, true,
+          [](ExportOptions& o, const std::string& v) {
+              (o.subject == Subject::Gores ? o.gore.ratio : o.face.ratio) = v;
+          }}},
+        {"--magnification",
+         {true, true, true,
+          [](ExportOptions& o, const std::string& v) {
+              (o.subject == Subject::Gores ? o.gore.magnification : o.face.magnification) = v;
+          }}},
+        {"--radius",
+         {true, true, true,
+          [](ExportOptions& o, const std::string& v) {
+              (o.subject == Subject::Gores ? o.gore.radius : o.face.radius) = v;
+          }}},
+    };
+    return table;
+}
+
+} // namespace
+
+ExportOptions parseExportOptions(const std::vector<std::string>& args)
+{
+    ExportOptions o;
+    if (args.empty())
+        throw UsageError("say what to export: gores or faces (see --help)");
+    std::size_t i = 0;
+    if (args[0] == "--help" || args[0] == "-h") {
+        o.help = true;
+        return o;
+    }
+    if (args[0] == "gores")
+        o.subject = Subject::Gores;
+    else if (args[0] == "faces")
+        o.subject = Subject::Faces;
+    else
+        throw UsageError("\"" + args[0] + "\" is not something to export: say gores or faces");
+    const std::string subjectName = args[0];
+    for (i = 1; i < args.size(); ++i) {
+        std::string name = args[i], value;
+        bool inlineValue = false;
+        if (const auto eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
+            value = name.substr(eq + 1);
+            name = name.substr(0, eq);
+            inlineValue = true;
+        }
+        if (name == "-h")
+            name = "--help";
+        const auto& table = optionTable();
+        const auto it = table.find(name);
+        if (it == table.end())
+            throw UsageError("unknown option \"" + name + "\" for " + subjectName + " (see --help)");
+        const OptionRule& rule = it->second;
+        if ((o.subject == Subject::Gores && !rule.gores) || (o.subject == Subject::Faces && !rule.faces))
+            throw UsageError("option " + name + " belongs to " + (rule.gores ? "gores" : "faces") + ", not to "
+                             + subjectName);
+        if (rule.takesValue) {
+            if (!inlineValue) {
+                if (i + 1 >= args.size())
+                    throw UsageError("option " + name + " needs a value");
+                value = args[++i];
+            }
+        } else if (inlineValue) {
+            throw UsageError("option " + name + " takes no value");
+        }
+        rule.set(o, value);
+    }
+    return o;
+}
+
+std::string exportUsage()
+{
+    return R"(orbweave-export: draws whole sets of star-sphere templates and writes them for printing.
+
+Usage:
+  orbweave-export gores [options]     gores (and polar plates) by longitude
+  orbweave-export faces [options]     faces of a polyhedron, gnomonic projection
+  orbweave-export --help
+
+Gore options (the gore tab's boxes; defaults as in the window):
+  --n 8                   number of gores
+  --k 1                   the gore to draw, or "all"
+  --faintest 8.5          faintest magnitude (stars at or above it are left out)
+  --ratio 2.5             common ratio of the star size rule
+  --magnification 10      magnification of the star size rule
+  --radius 13             sphere radius, cm
+  --epsilon on|off        epsilon correction (on)
+  --line on|off           equal-latitude line (off)
+  --line-latitude 70      its latitude, degrees
+  --boundary 70           boundary latitude of the polar plates, degrees
+  --hemisphere north|south|both   (north)
+  --plates none|north|south|both  polar plates (none); with --k all each plate
+                          holds the whole cap and its cutting circle
+
+Face options (the polyhedron tab's boxes):
+  --range 30              projection range, degrees
+  --radius 10             sphere radius, cm
+  --faintest 7.0          faintest magnitude
+  --ratio 2.5  --magnification 10
+  --inside | --outside    seen from inside (default) or outside the sphere
+  --corners  --edges      draw the face's corner marks, its edges
+  --face 1                the face to draw, or "all"
+  --model truncated-icosahedron   a bundled model (data/models), or
+  --vertices FILE --faces FILE    model files of your own
+
+Output:
+  --stars FILE            star file (default: the bundled bright-stars.csv)
+  --format bmp|svg|pdf    (pdf) pdf: one file, vector, real size;
+                          bmp, svg: one file per template into a folder
+  --output PATH           pdf file or bmp/svg folder (default: current folder;
+                          orbweave-gores.pdf / orbweave-faces.pdf)
+  --dpi 96                bitmap resolution; at 96 the bitmap is the window's
+  --paper a4|a3|letter    tile each template over sheets with 1 cm overlap,
+                          crop marks, labels and a 10 cm scale bar (pdf)
+  --quiet                 no progress on standard error
+
+Exit status: 0 done, 1 input refused or output not written, 2 command line not understood.
+)";
+}
+
+} // namespace exporter

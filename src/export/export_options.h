@@ -1,0 +1,77 @@
+#pragma once
+
+#include "export/page_layout.h"
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace exporter {
+
+/// A command line that cannot be understood (exit status 2); the message names the option.
+class UsageError : public std::runtime_error
+{
+public:
+    explicit UsageError(const std::string& message) : std::runtime_error(message) {}
+};
+
+enum class Subject { Gores, Faces };
+enum class Format { Bmp, Svg, Pdf };
+
+/// The gore tab as options; texts go to the gore command as typed. Defaults are the window's.
+struct GoreOptions
+{
+    std::string n = "8";
+    std::string k = "1";            ///< a gore number, or "all"
+    std::string faintest = "8.5";
+    std::string ratio = "2.5";
+    std::string magnification = "10";
+    std::string radius = "13";
+    bool epsilon = true;
+    bool line = false;
+    std::string lineLatitude = "70";
+    std::string boundary = "70";
+    bool north = true, south = false;             ///< --hemisphere north|south|both
+    bool northPlate = false, southPlate = false;  ///< --plates none|north|south|both
+};
+
+/// The polyhedron tab as options; texts go to the face command as typed.
+struct FaceOptions
+{
+    std::string range = "30";
+    std::string radius = "10";
+    std::string faintest = "7.0";
+    std::string ratio = "2.5";
+    std::string magnification = "10";
+    bool inside = true;
+    bool corners = false, edges = false;
+    std::string face = "1";         ///< a face number, or "all"
+    std::string model = "truncated-icosahedron";
+    std::string vertices, faces;    ///< model files given instead of a bundled model
+};
+
+/// Everything one run of orbweave-export was asked to do.
+struct ExportOptions
+{
+    Subject subject = Subject::Gores;
+    GoreOptions gore;
+    FaceOptions face;
+    std::string stars;                ///< star file; empty for the bundled catalogue
+    Format format = Format::Pdf;
+    std::string output;               ///< file (pdf) or folder (bmp, svg); empty for the default
+    std::string dpi = "96";           ///< bitmap resolution, dots per inch
+    std::optional<PaperSize> paper;   ///< tile on this sheet; none: a page per template
+    bool help = false;
+    bool quiet = false;
+};
+
+/// Parses the arguments after the program name. Throws UsageError for an unknown subject
+/// or option, a missing value, a value outside an option's choices, or an option of the
+/// other subject.
+ExportOptions parseExportOptions(const std::vector<std::string>& args);
+
+/// The --help text.
+std::string exportUsage();
+
+} // namespace exporter

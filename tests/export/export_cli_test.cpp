@@ -1,0 +1,216 @@
+#include "qt_app.h"
+#include "test_files.h"
+#include "window_like_gore_windows.h"
+
+#include "canvas/raster_canvas.h"
+#include "gore/gore_command.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sys/wait.h>
+
+namespace {
+
+const std::string kCatalogue = ORBWEAVE_DATA_DIR "/bright-stars.csv";
+
+struct CommandResult
+{
+    int status = -1;
+    std::string out, err;
+};
+
+std::string readAll(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+std::string quoted(const std::string& s)
+{
+    std::string q = "'";
+    for (char c : s)
+        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+CommandResult runCommand(const testing_support::TempDir& dir, const std::vector<std::string>& args)
+{
+    std::string cmd = quoted(ORBWEAVE_EXPORT_EXE);
+    for (const auto& a : args)
+        cmd += " " + quoted(a);
+    const auto out = dir.path() / "stdout.txt", err = dir.path() / "stderr.txt";
+    cmd += " >" + quoted(out.string()) + " 2>" + quoted(err.string());
+    const int raw = std::system(cmd.c_str());
+    CommandResult r;
+    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    r.out = readAll(out);
+    r.err = readAll(err);
+    return r;
+}
+
+std::string pdfInfo(const testing_support::TempDir& dir, const std::filesystem::path& pdf)
+{
+    const auto info = dir.path() / "pdfinfo.txt";
+    const std::string cmd = "pdfinfo " + quoted(pdf.string()) + " >" + quoted(info.string()) + " 2>&1";
+    if (std::system(cmd.c_str()) != 0)
+        return {};
+    return readAll(info);
+}
+
+} // namespace
+
+TEST(ExportCommand, DefaultBitmapIsTheWindowsSavedBitmapByteForByte)
+{
+    testing_support::TempDir dir;
+    const CommandResult r = runCommand(dir, {"gores", "--format", "bmp", "--output", (dir.path() / "out").string()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto exported = dir.path() / "out" / "N8_K1_NS1_Vb8.5_Sr2.5_Ss10_13cm.bmp";
+    ASSERT_TRUE(std::filesystem::exists(exported)) << r.out;
+
+    testing_support::WindowLikeGoreWindows window;
+    ASSERT_FALSE(gore::runGoreDraw(gore::GoreInputs{}, kCatalogue, window).has_value());
+    const auto saved = dir.path() / "window.bmp";
+    window.gore.SavePicture(saved.string());
+
+    const std::string a = readAll(saved), b = readAll(exported);
+    ASSERT_GT(a.size(), 1000u);
+    EXPECT_TRUE(a == b) << a.size() << " vs " << b.size() << " bytes";
+}
+
+TEST(ExportCommand, TiledGoreOf80CmOnA4)
+{
+    testing_support::TempDir dir;
+    const auto pdf = dir.path() / "gore80.pdf";
+    const CommandResult r = runCommand(dir, {"gores", "--radius", "80", "--paper", "a4", "--output", pdf.string()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string info = pdfInfo(dir, pdf);
+    ASSERT_FALSE(info.empty()) << "pdfinfo (poppler-utils) is needed";
+    // 8 columns × 3 rows of A4 portrait (hand count in page_layout_test). The PDF writer
+    // gives page boxes in whole points: 210 × 297 mm is 595.3 × 841.9 pt.
+    EXPECT_NE(info.find("Pages:           24\n"), std::string::npos) << info;
+    EXPECT_NE(info.find("Page size:       595 x 842 pts (A4)"), std::string::npos) << info;
+}
+
+TEST(ExportCommand, UntiledPdfPageIsTheTemplatesOwnSize)
+{
+    testing_support::TempDir dir;
+    const auto pdf = dir.path() / "gore.pdf";
+    const CommandResult r = runCommand(dir, {"gores", "--output", pdf.string(), "--quiet"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string info = pdfInfo(dir, pdf);
+    // The canvas takes 847 × 483 px at 96 dpi: 847 · 72/96 = 635.25 pt by 483 · 72/96 = 362.25 pt,
+    // in whole points 635 × 362.
+    EXPECT_NE(info.find("Pages:           1\n"), std::string::npos) << info;
+    EXPECT_NE(info.find("Page size:       635 x 362 pts"), std::string::npos) << info;
+    EXPECT_TRUE(r.err.empty()) << r.err;
+
+    // Printed at 254 dpi a centimetre is 100 pixels: the equator line stands 2 cm from the
+    // left edge, at column 200, and spans the gore's width at the equator, 2·13·tan 22.5° =
+    // 10.770 cm, centred on the page's middle.
+    const auto pgm = dir.path() / "page";
+    const std::string cmd = "pdftoppm -r 254 -gray -singlefile " + quoted(pdf.string()) + " " + quoted(pgm.string());
+    ASSERT_EQ(std::system(cmd.c_str()), 0);
+    const std::string image = readAll(dir.path() / "page.pgm");
+    int width = 0, height = 0, maxValue = 0, consumed = 0;
+    ASSERT_EQ(std::sscanf(image.c_str(), "P5 %d %d %d%n", &width, &height, &maxValue, &consumed), 3);
+    const unsigned char* pixels = reinterpret_cast<const unsigned char*>(image.data()) + consumed + 1;
+    ASSERT_GT(width, 2000);
+    // Darkest column of the row through the page's middle, within the first 4 cm.
+    const int row = height / 2;
+    int darkest = 0;
+    for (int x = 1; x < 400; ++x)
+        if (pixels[row * width + x] < pixels[row * width + darkest])
+            darkest = x;
+    EXPECT_NEAR(darkest, 200, 2);
+    int top = row, bottom = row;
+    while (top > 0 && pixels[(top - 1) * width + darkest] < 128)
+        --top;
+    while (bottom + 1 < height && pixels[(bottom + 1) * width + darkest] < 128)
+        ++bottom;
+    EXPECT_NEAR(bottom - top + 1, 1077, 4);
+}
+
+TEST(ExportCommand, ExitStatusesAndMessages)
+{
+    testing_support::TempDir dir;
+    const std::string out = (dir.path() / "o").string();
+    struct Case
+    {
+        std::vector<std::string> args;
+        int status;
+        std::string mention;
+    };
+    const Case cases[] = {
+        {{"--help"}, 0, ""},
+        {{}, 2, "gores or faces"},
+        {{"gores", "--bogus"}, 2, "\"--bogus\""},
+        {{"gores", "--n"}, 2, "--n needs a value"},
+        {{"gores", "--format", "png"}, 2, "--format: \"png\""},
+        {{"gores", "--paper", "a4", "--format", "bmp"}, 2, "--paper"},
+        {{"faces", "--k", "all"}, 2, "--k"},
+        {{"gores", "--n", "0", "--output", out}, 1, "option --n \"0\": 負または零の分割数nは定義できません。"},
+        {{"gores", "--k", "all", "--radius", "abc", "--format", "bmp", "--output", out}, 1, "option --radius \"abc\""},
+        {{"gores", "--dpi", "0", "--format", "bmp", "--output", out}, 1, "option --dpi \"0\""},
+        {{"gores", "--stars", "/nonexistent/stars.csv", "--output", out}, 1, "option --stars"},
+        {{"faces", "--range", "95", "--output", out}, 1, "option --range \"95\""},
+        {{"faces", "--face", "40", "--output", out}, 1, "option --face \"40\": the model has faces 1 to 32"},
+        {{"faces", "--face", "first", "--output", out}, 1, "option --face \"first\""},
+        {{"faces", "--model", "sphere", "--output", out}, 1, "option --model \"sphere\""},
+        {{"faces", "--vertices", kCatalogue, "--output", out}, 1, "--faces"},
+    };
+    for (const Case& c : cases) {
+        std::string joined;
+        for (const auto& a : c.args)
+            joined += a + " ";
+        SCOPED_TRACE(joined);
+        const CommandResult r = runCommand(dir, c.args);
+        EXPECT_EQ(r.status, c.status) << r.err;
+        if (!c.mention.empty()) {
+            EXPECT_NE(r.err.find(c.mention), std::string::npos) << r.err;
+        }
+        // A refused export writes nothing.
+        if (c.status != 0) {
+            EXPECT_FALSE(std::filesystem::exists(out));
+        }
+        std::filesystem::remove_all(out);
+    }
+}
+
+TEST(ExportCommand, UnwritableOutputIsRefusedAndLeavesNothing)
+{
+    testing_support::TempDir dir;
+    const std::string blocker = dir.write("file", "x");
+    CommandResult r = runCommand(dir, {"gores", "--format", "svg", "--output", blocker});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("option --output"), std::string::npos) << r.err;
+
+    const auto pdf = dir.path() / "missing-folder" / "g.pdf";
+    r = runCommand(dir, {"gores", "--output", pdf.string()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find(pdf.string()), std::string::npos) << r.err;
+    EXPECT_TRUE(r.out.empty());
+    EXPECT_FALSE(std::filesystem::exists(pdf));
+}
+
+TEST(ExportCommand, EveryFaceAsSvgWithTheWindowsNames)
+{
+    testing_support::TempDir dir;
+    const auto folder = dir.path() / "faces";
+    const CommandResult r = runCommand(dir, {"faces", "--face", "all", "--edges", "--outside", "--format", "svg", "--output",
+                            folder.string()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    int files = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(folder))
+        ++files;
+    EXPECT_EQ(files, 32);
+    const std::string first = readAll(folder / "SurN1_Vb7.0_Sr2.5_Ss10_10cm外.svg");
+    EXPECT_NE(first.find("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\""), std::string::npos);
+    EXPECT_NE(first.find("<polyline"), std::string::npos);
+    // Progress for a many-template export goes to standard error, one line per step.
+    EXPECT_NE(r.err.find("[32/32] wrote"), std::string::npos) << r.err;
+}

@@ -1,0 +1,118 @@
+#include "export/export_options.h"
+
+#include <gtest/gtest.h>
+
+using namespace exporter;
+
+namespace {
+
+ExportOptions parse(std::vector<std::string> args) { return parseExportOptions(args); }
+
+} // namespace
+
+TEST(ExportOptions, GoreDefaultsAreTheWindowsStartTexts)
+{
+    const ExportOptions o = parse({"gores"});
+    EXPECT_EQ(o.subject, Subject::Gores);
+    EXPECT_EQ(o.gore.n, "8");
+    EXPECT_EQ(o.gore.k, "1");
+    EXPECT_EQ(o.gore.faintest, "8.5");
+    EXPECT_EQ(o.gore.ratio, "2.5");
+    EXPECT_EQ(o.gore.magnification, "10");
+    EXPECT_EQ(o.gore.radius, "13");
+    EXPECT_TRUE(o.gore.epsilon);
+    EXPECT_FALSE(o.gore.line);
+    EXPECT_EQ(o.gore.lineLatitude, "70");
+    EXPECT_EQ(o.gore.boundary, "70");
+    EXPECT_TRUE(o.gore.north);
+    EXPECT_FALSE(o.gore.south);
+    EXPECT_FALSE(o.gore.northPlate);
+    EXPECT_FALSE(o.gore.southPlate);
+    EXPECT_TRUE(o.stars.empty());
+    EXPECT_EQ(o.dpi, "96");
+    EXPECT_FALSE(o.paper.has_value());
+}
+
+TEST(ExportOptions, FaceDefaultsAreTheWindowsStartTexts)
+{
+    const ExportOptions o = parse({"faces"});
+    EXPECT_EQ(o.subject, Subject::Faces);
+    EXPECT_EQ(o.face.range, "30");
+    EXPECT_EQ(o.face.radius, "10");
+    EXPECT_EQ(o.face.faintest, "7.0");
+    EXPECT_EQ(o.face.ratio, "2.5");
+    EXPECT_EQ(o.face.magnification, "10");
+    EXPECT_TRUE(o.face.inside);
+    EXPECT_FALSE(o.face.corners);
+    EXPECT_FALSE(o.face.edges);
+    EXPECT_EQ(o.face.face, "1");
+    EXPECT_EQ(o.face.model, "truncated-icosahedron");
+}
+
+TEST(ExportOptions, ValuesAreKeptAsTyped)
+{
+    const ExportOptions o = parse({"gores", "--n", "8.0", "--k=all", "--radius", " 80 ", "--hemisphere", "both",
+                                   "--plates", "south", "--epsilon", "off", "--line", "on", "--format", "svg",
+                                   "--paper", "letter", "--faintest", "6"});
+    EXPECT_EQ(o.gore.n, "8.0");
+    EXPECT_EQ(o.gore.k, "all");
+    EXPECT_EQ(o.gore.radius, " 80 ");
+    EXPECT_TRUE(o.gore.north && o.gore.south);
+    EXPECT_FALSE(o.gore.northPlate);
+    EXPECT_TRUE(o.gore.southPlate);
+    EXPECT_FALSE(o.gore.epsilon);
+    EXPECT_TRUE(o.gore.line);
+    EXPECT_EQ(o.format, Format::Svg);
+    ASSERT_TRUE(o.paper.has_value());
+    EXPECT_DOUBLE_EQ(o.paper->width, 21.59);
+    EXPECT_EQ(o.gore.faintest, "6");
+    EXPECT_EQ(o.face.faintest, "7.0"); // the other tab keeps its own
+}
+
+TEST(ExportOptions, FaceSwitches)
+{
+    const ExportOptions o = parse({"faces", "--outside", "--corners", "--edges", "--face", "all", "--magnification",
+                                   "20", "--vertices", "v.csv", "--faces", "f.csv"});
+    EXPECT_FALSE(o.face.inside);
+    EXPECT_TRUE(o.face.corners && o.face.edges);
+    EXPECT_EQ(o.face.face, "all");
+    EXPECT_EQ(o.face.magnification, "20");
+    EXPECT_EQ(o.gore.magnification, "10");
+    EXPECT_EQ(o.face.vertices, "v.csv");
+    EXPECT_EQ(o.face.faces, "f.csv");
+}
+
+TEST(ExportOptions, RefusesWhatItCannotUnderstandNamingTheOption)
+{
+    struct Case
+    {
+        std::vector<std::string> args;
+        std::string mustMention;
+    };
+    const Case cases[] = {
+        {{}, "gores or faces"},
+        {{"spheres"}, "spheres"},
+        {{"gores", "--bogus"}, "--bogus"},
+        {{"gores", "--n"}, "--n"},
+        {{"gores", "--epsilon", "yes"}, "--epsilon"},
+        {{"gores", "--hemisphere", "east"}, "east"},
+        {{"gores", "--plates", "all"}, "--plates"},
+        {{"gores", "--format", "png"}, "png"},
+        {{"gores", "--paper", "a5"}, "a5"},
+        {{"gores", "--range", "30"}, "--range"},
+        {{"faces", "--hemisphere", "north"}, "--hemisphere"},
+        {{"faces", "--edges=on"}, "--edges"},
+    };
+    for (const Case& c : cases) {
+        std::string joined;
+        for (const auto& a : c.args)
+            joined += a + " ";
+        SCOPED_TRACE(joined);
+        try {
+            parse(c.args);
+            ADD_FAILURE() << "accepted";
+        } catch (const UsageError& e) {
+            EXPECT_NE(std::string(e.what()).find(c.mustMention), std::string::npos) << e.what();
+        }
+    }
+}

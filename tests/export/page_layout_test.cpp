@@ -1,0 +1,66 @@
+#include "export/page_layout.h"
+
+#include <gtest/gtest.h>
+
+using namespace exporter;
+
+TEST(PageLayout, WithoutPaperATemplateHasAPageOfItsOwnSize)
+{
+    const PageLayout l = layoutPages(22.42, 12.77, std::nullopt);
+    EXPECT_FALSE(l.tiled);
+    EXPECT_DOUBLE_EQ(l.pageWidth, 22.42);
+    EXPECT_DOUBLE_EQ(l.pageHeight, 12.77);
+    ASSERT_EQ(l.tiles.size(), 1u);
+}
+
+TEST(PageLayout, GoreOf80CmOnA4)
+{
+    // R = 80, n = 8: the canvas takes 4825 × 2580 px at 96 dpi, 127.661 × 68.263 cm.
+    // A4 portrait leaves 19 × 26.2 cm (1 cm margins, 2.5 cm footer): steps of 18 and
+    // 25.2 cm give ceil(126.661 / 18) = 8 columns and ceil(67.263 / 25.2) = 3 rows, 24 sheets;
+    // landscape (27.7 × 17.5) would need 5 × 5 = 25.
+    const PageLayout l = layoutPages(127.66146, 68.2625, paperNamed("a4"));
+    EXPECT_TRUE(l.tiled);
+    EXPECT_DOUBLE_EQ(l.pageWidth, 21.0);
+    EXPECT_DOUBLE_EQ(l.pageHeight, 29.7);
+    EXPECT_EQ(l.columns, 8);
+    EXPECT_EQ(l.rows, 3);
+    EXPECT_EQ(l.tiles.size(), 24u);
+}
+
+TEST(PageLayout, TilesOverlapByOneCentimetreAndCoverTheTemplate)
+{
+    const double w = 127.66146, h = 68.2625;
+    const PageLayout l = layoutPages(w, h, paperNamed("a3"));
+    for (const Tile& t : l.tiles) {
+        SCOPED_TRACE(std::to_string(t.row) + "," + std::to_string(t.column));
+        if (t.column > 0) {
+            const Tile& left = l.tiles[t.row * l.columns + t.column - 1];
+            EXPECT_NEAR(left.x + left.width - t.x, 1.0, 1e-12);
+        }
+        if (t.row > 0) {
+            const Tile& above = l.tiles[(t.row - 1) * l.columns + t.column];
+            EXPECT_NEAR(above.y + above.height - t.y, 1.0, 1e-12);
+        }
+    }
+    const Tile& last = l.tiles.back();
+    EXPECT_GE(last.x + last.width, w);
+    EXPECT_GE(last.y + last.height, h);
+    // One column fewer would not reach the right edge.
+    EXPECT_LT((l.columns - 1) * (l.contentWidth - 1.0) + 1.0, w);
+}
+
+TEST(PageLayout, SmallTemplateFitsOneSheetTurnedAsNeeded)
+{
+    // 22.42 cm is wider than A4 portrait's 19 cm, but fits landscape's 27.7 × 17.5.
+    const PageLayout l = layoutPages(22.42, 12.77, paperNamed("a4"));
+    EXPECT_EQ(l.tiles.size(), 1u);
+    EXPECT_DOUBLE_EQ(l.pageWidth, 29.7);
+    EXPECT_DOUBLE_EQ(l.pageHeight, 21.0);
+}
+
+TEST(PageLayout, PaperNames)
+{
+    EXPECT_DOUBLE_EQ(paperNamed("a3")->height, 42.0);
+    EXPECT_DOUBLE_EQ(paperNamed("letter")->height, 27.94);
+}
