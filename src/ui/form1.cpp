@@ -110,7 +110,14 @@ void Form1::buildControls()
         }
         }
         widget->setObjectName(fromView(entry.name));
-        widget->setGeometry(twipsToPixels(entry.place, dpi));
+        QRect place = twipsToPixels(entry.place, dpi);
+        if (entry.kind == layout::Kind::CheckBox && place.height() < widget->sizeHint().height()) {
+            // Some table rows are lower than the style's tick box: grow it about the row's middle
+            // so the box is not cut off.
+            const int grow = widget->sizeHint().height() - place.height();
+            place.adjust(0, -grow / 2, 0, grow - grow / 2);
+        }
+        widget->setGeometry(place);
         if (entry.flags & layout::kFixedPitch)
             widget->setFont(fixedPitchFont());
         if (entry.flags & layout::kDisabled)

@@ -47,6 +47,7 @@ private slots:
     void startStates();
     void placesInPixels_data();
     void placesInPixels();
+    void lowCheckBoxesKeepTheirWholeTickBox();
     void japaneseTextHasGlyphs();
     void fixedPitchLabels();
 
@@ -184,7 +185,6 @@ void Form1Test::placesInPixels_data()
     QTest::newRow("Command2 from the tab control") << "Command2" << "SSTab1" << QRect(192, 116, 145, 201);
     QTest::newRow("Text9 over Frame4") << "Text9" << "SSTab1" << QRect(96, 144, 65, 18);
     QTest::newRow("Text5 in Frame3") << "Text5" << "Frame3" << QRect(48, 40, 49, 18);
-    QTest::newRow("Check2 in Frame2") << "Check2" << "Frame2" << QRect(8, 16, 17, 12);
     QTest::newRow("Label8 on the guideline tab") << "Label8" << "SSTab1" << QRect(16, 72, 313, 113);
     QTest::newRow("Label35 in Frame6") << "Label35" << "Frame6" << QRect(40, 88, 121, 17);
 }
@@ -201,6 +201,19 @@ void Form1Test::placesInPixels()
     QVERIFY(widget && base);
     const QRect inBase(widget->mapTo(base, QPoint(0, 0)), widget->size());
     QCOMPARE(inBase, pixels);
+}
+
+void Form1Test::lowCheckBoxesKeepTheirWholeTickBox()
+{
+    // Check2 is 255 × 180 twips (17 × 12 pixels) in Frame2, lower than the style's tick box:
+    // it grows about the row's middle, keeping its left edge and width.
+    auto* box = m_form->findChild<QCheckBox*>(QStringLiteral("Check2"));
+    QVERIFY(box);
+    const QRect place(box->mapTo(m_form->findChild<QWidget*>(QStringLiteral("Frame2")), QPoint(0, 0)), box->size());
+    QCOMPARE(place.left(), 8);
+    QCOMPARE(place.width(), 17);
+    QCOMPARE(place.height(), qMax(12, box->sizeHint().height()));
+    QVERIFY(qAbs((place.top() + place.bottom()) - (16 + 27)) <= 1);
 }
 
 void Form1Test::japaneseTextHasGlyphs()
