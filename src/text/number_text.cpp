@@ -109,7 +109,9 @@ std::optional<double> parseDouble(std::string_view typed, char decimalSeparator)
         if (c >= '0' && c <= '9') {
             digits = true;
             normal += c;
-        } else if (c == decimalSeparator && !point) {
+        } else if ((c == decimalSeparator || c == '.') && !point) {
+            // The full stop is taken too: the start texts and the data files use it,
+            // whatever the user's locale writes.
             point = true;
             normal += '.';
         } else {

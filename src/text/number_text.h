@@ -8,8 +8,8 @@
 namespace text {
 
 /// Parses a typed number: optional blanks around it, an optional sign, digits with
-/// `decimalSeparator` as the decimal point, an optional exponent. Empty, non-numeric
-/// or non-finite text gives no value.
+/// `decimalSeparator` (or a full stop) as the decimal point, an optional exponent.
+/// Empty, non-numeric or non-finite text gives no value; there are no thousands separators.
 std::optional<double> parseDouble(std::string_view typed, char decimalSeparator = '.');
 
 /// `parseDouble`, refusing bad text with an InputError naming `field` and the text found.
