@@ -27,9 +27,9 @@ Form3::Form3(QWidget* parent) : DrawingWindow(kLayout, parent)
 {
     // The window is made tall enough for the whole plate below its top margin.
     const QRect client = twipsToPixels(kLayout.clientArea, dotsPerInch());
-    const QRect picture = picture1Place();
-    resize(std::max(client.width(), picture.left() + this->picture()->width() + picture.left()),
-           std::max(client.height(), picture.top() + this->picture()->height() + picture.left()));
+    const QRect corner = picture1Place();
+    resize(std::max(client.width(), corner.left() + picture()->width() + corner.left()),
+           std::max(client.height(), corner.top() + picture()->height() + corner.left()));
 }
 
 } // namespace ui
