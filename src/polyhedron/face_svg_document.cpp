@@ -101,8 +101,12 @@ void writeTextFile(const std::filesystem::path& path, const std::string& content
     }
     out.write(content.data(), static_cast<std::streamsize>(content.size()));
     out.close();
-    if (!out)
+    if (!out) {
+        // Leave no cut-off file behind that another program might take for the whole face.
+        std::error_code ec;
+        std::filesystem::remove(path, ec);
         throw text::InputError(path.string() + ": the file cannot be written completely.");
+    }
 }
 
 } // namespace polyhedron
