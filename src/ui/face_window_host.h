@@ -1,8 +1,7 @@
 #pragma once
 
 #include "polyhedron/face_command.h"
-
-#include <QPointer>
+#include "ui/window_slot.h"
 
 #include <functional>
 #include <string>
@@ -34,9 +33,8 @@ public:
     void refresh();
 
 private:
-    std::function<void()> m_onSave;
+    WindowSlot<Form4> m_form4;
     std::function<void(const std::string&)> m_onLabel38;
-    QPointer<Form4> m_form4;
 };
 
 } // namespace ui

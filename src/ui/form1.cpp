@@ -220,8 +220,7 @@ gore::GoreInputs Form1::goreInputs() const
 
 QString Form1::goreBitmapPath() const
 {
-    return QDir::toNativeSeparators(m_programDirectory) + QDir::separator()
-        + QString::fromStdString(gore::goreBitmapName(goreInputs()));
+    return programFilePath(QString::fromStdString(gore::goreBitmapName(goreInputs())));
 }
 
 polyhedron::FaceInputs Form1::faceInputs() const
@@ -247,8 +246,12 @@ polyhedron::FaceInputs Form1::faceInputs() const
 
 QString Form1::faceBitmapPath() const
 {
-    return QDir::toNativeSeparators(m_programDirectory) + QDir::separator()
-        + QString::fromStdString(polyhedron::faceBitmapName(faceInputs()));
+    return programFilePath(QString::fromStdString(polyhedron::faceBitmapName(faceInputs())));
+}
+
+QString Form1::programFilePath(const QString& fileName) const
+{
+    return QDir::toNativeSeparators(m_programDirectory) + QDir::separator() + fileName;
 }
 
 bool Form1::showMessage(const Message& message) { return m_messages->show(this, message); }
@@ -292,7 +295,7 @@ void Form1::stepGorePosition(int step)
 
 void Form1::saveCanvas(const canvas::DrawingCanvas& canvas, const QString& fileName)
 {
-    const QString path = QDir::toNativeSeparators(m_programDirectory) + QDir::separator() + fileName;
+    const QString path = programFilePath(fileName);
     try {
         // The name comes from typed texts: it must not lead out of the program directory.
         if (fileName.contains(QLatin1Char('/')) || fileName.contains(QLatin1Char('\\')))
@@ -315,26 +318,18 @@ void Form1::saveGoreBitmap()
         saveCanvas(window->canvas(), QString::fromStdString(gore::goreBitmapName(goreInputs())));
 }
 
-void Form1::savePlateBitmap()
-{
-    Form3* window = plateWindow();
-    if (!window)
-        return;
-    QString name = QString::fromStdString(gore::goreBitmapName(goreInputs()));
-    if (name.endsWith(QLatin1String(".bmp")))
-        name.chop(4);
-    saveCanvas(window->canvas(), name + kPlateSuffix + QStringLiteral(".bmp"));
-}
+void Form1::savePlateBitmap() { savePlateCanvas(plateWindow(), kPlateSuffix); }
 
-void Form1::saveSouthPlateBitmap()
+void Form1::saveSouthPlateBitmap() { savePlateCanvas(southPlateWindow(), kSouthPlateSuffix); }
+
+void Form1::savePlateCanvas(const Form3* window, const QString& suffix)
 {
-    Form3* window = southPlateWindow();
     if (!window)
         return;
     QString name = QString::fromStdString(gore::goreBitmapName(goreInputs()));
     if (name.endsWith(QLatin1String(".bmp")))
         name.chop(4);
-    saveCanvas(window->canvas(), name + kSouthPlateSuffix + QStringLiteral(".bmp"));
+    saveCanvas(window->canvas(), name + suffix + QStringLiteral(".bmp"));
 }
 
 void Form1::reportRefusedModelFile(QLabel* status, const QString& reason)

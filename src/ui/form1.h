@@ -122,7 +122,9 @@ private:
     void buildControls();
     void connectCommands();
     bool showMessage(const Message& message);
+    QString programFilePath(const QString& fileName) const;
     void saveCanvas(const canvas::DrawingCanvas& canvas, const QString& fileName);
+    void savePlateCanvas(const Form3* window, const QString& suffix);
     void applyFaceNumberRule();
     void copyFaceCentre();
     void setTangentPoint(const polyhedron::FaceCentreTexts& centre);

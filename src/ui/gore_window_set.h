@@ -1,8 +1,7 @@
 #pragma once
 
 #include "gore/gore_command.h"
-
-#include <QPointer>
+#include "ui/window_slot.h"
 
 #include <functional>
 
@@ -39,17 +38,12 @@ public:
     Form3* plateWindow() const;
     /// The southern polar plate window ("Form3 - 南"), null while it does not exist.
     Form3* southPlateWindow() const;
-    /// Repaints both windows' canvases after a drawing.
+    /// Repaints the existing windows' canvases after a drawing.
     void refresh();
 
 private:
-    Form2& form2();
-    Form3& form3();
-    Form3& form3South();
-
-    std::function<void()> m_onSaveGore, m_onSavePlate, m_onSaveSouthPlate;
-    QPointer<Form2> m_form2;
-    QPointer<Form3> m_form3, m_form3South;
+    WindowSlot<Form2> m_form2;
+    WindowSlot<Form3> m_form3, m_form3South;
 };
 
 } // namespace ui

@@ -1,5 +1,4 @@
 // The polyhedron Draw from the main window, the polyhedron window, its bitmap save and the SVG file.
-#include "test_files.h"
 #include "ui/canvas_view.h"
 #include "ui/fonts.h"
 #include "ui/form1.h"
@@ -15,50 +14,22 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QtEndian>
 #include <QtTest>
 
 #include <cmath>
 
-using testing_support::DialogScript;
-using testing_support::MessageLog;
-using testing_support::RecordingPresenter;
-using testing_support::ScriptedFileDialog;
-using testing_support::TempDir;
+using testing_support::BitmapHeader;
+using testing_support::filesIn;
+using testing_support::kPixelToleranceCm;
+using testing_support::readBitmapHeader;
 
 namespace {
 
-/// Canvas sides are whole pixels at 96 dpi: half a pixel is 0.0132 cm.
-constexpr double kPixelToleranceCm = 0.014;
 const QString kCatalogue = QStringLiteral(ORBWEAVE_DATA_DIR "/bright-stars.csv");
 const QString kVertexFile = QStringLiteral(ORBWEAVE_DATA_DIR "/models/truncated-icosahedron-vertices.csv");
 const QString kFaceFile = QStringLiteral(ORBWEAVE_DATA_DIR "/models/truncated-icosahedron-faces.csv");
 const QString kDefaultBitmap = QStringLiteral("SurN1_Vb7.0_Sr2.5_Ss10_10cm.bmp");
 const QString kDefaultSvg = QStringLiteral("SurN1_Vb7.0_Sr2.5_Ss10_10cm内.svg");
-
-/// Size and resolution fields of a Windows bitmap's headers.
-struct BitmapHeader
-{
-    bool valid = false;
-    qint32 width = 0, height = 0, xPixelsPerMetre = 0;
-};
-
-BitmapHeader readBitmapHeader(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray bytes = file.read(54);
-    if (bytes.size() < 46 || !bytes.startsWith("BM"))
-        return {};
-    const auto at = [&bytes](int offset) { return qFromLittleEndian<qint32>(bytes.constData() + offset); };
-    return {true, at(18), std::abs(at(22)), at(38)};
-}
-
-QStringList filesIn(const QString& folder, const QString& pattern)
-{
-    return QDir(folder).entryList({pattern}, QDir::Files);
-}
 
 int pixelsOf(const QImage& image, QRgb colour)
 {
@@ -82,7 +53,7 @@ QByteArray firstLine(const QString& path)
 
 } // namespace
 
-class FaceWindowTest : public QObject
+class FaceWindowTest : public QObject, private testing_support::Form1Fixture
 {
     Q_OBJECT
 
@@ -109,18 +80,9 @@ private slots:
     void previewMatchesExport();
 
 private:
-    QString folder() const { return QString::fromStdString(m_temp->path().string()); }
-    QLineEdit* box(const char* name) const { return m_form->textBox(QString::fromLatin1(name)); }
-    void click(const char* name) { QTest::mouseClick(m_form->button(QString::fromLatin1(name)), Qt::LeftButton); }
-    void pick(const char* button, const QString& file);
     /// Picks a small star file in the temp folder (which becomes the current directory) and draws.
     void pickAndDraw();
 
-    std::unique_ptr<ui::Form1> m_form;
-    std::shared_ptr<DialogScript> m_dialog;
-    std::shared_ptr<MessageLog> m_messages;
-    std::unique_ptr<TempDir> m_temp;
-    QString m_startDirectory;
     QString m_starFile;
 };
 
@@ -128,33 +90,12 @@ void FaceWindowTest::initTestCase() { ui::installFontSubstitutions(); }
 
 void FaceWindowTest::init()
 {
-    m_startDirectory = QDir::currentPath();
-    m_temp = std::make_unique<TempDir>();
-    QDir(folder()).mkdir(QStringLiteral("program"));
+    setUpForm(QStringLiteral("program"), 1);
     // A star at the default tangent point (0°, 90°), one 10° east of it, and one out of range.
     m_starFile = QString::fromStdString(m_temp->write("stars.csv", "90,0,6\r\n100,10,2\r\n180,0,1\r\n"));
-    m_dialog = std::make_shared<DialogScript>();
-    m_messages = std::make_shared<MessageLog>();
-    m_form = std::make_unique<ui::Form1>();
-    m_form->setFileDialog(std::make_unique<ScriptedFileDialog>(m_dialog));
-    m_form->setMessagePresenter(std::make_unique<RecordingPresenter>(m_messages));
-    m_form->setProgramDirectory(QDir(folder()).absoluteFilePath(QStringLiteral("program")));
-    m_form->tabControl()->setCurrentIndex(1);
-    m_form->show();
 }
 
-void FaceWindowTest::cleanup()
-{
-    m_form.reset();
-    QDir::setCurrent(m_startDirectory);
-    m_temp.reset();
-}
-
-void FaceWindowTest::pick(const char* button, const QString& file)
-{
-    m_dialog->answers.push_back(file);
-    click(button);
-}
+void FaceWindowTest::cleanup() { tearDownForm(); }
 
 void FaceWindowTest::pickAndDraw()
 {

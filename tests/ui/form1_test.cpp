@@ -1,5 +1,4 @@
 // The main window: start state, layout, star-file pick, k steps, caption toggles, Quit, fonts.
-#include "test_files.h"
 #include "ui/clickable_label.h"
 #include "ui/fonts.h"
 #include "ui/form1.h"
@@ -20,12 +19,6 @@
 #include <QTabBar>
 #include <QtTest>
 
-using testing_support::DialogScript;
-using testing_support::MessageLog;
-using testing_support::RecordingPresenter;
-using testing_support::ScriptedFileDialog;
-using testing_support::TempDir;
-
 namespace {
 
 const QString kNoFileYet = QStringLiteral("ファイルが読み込まれていません。");
@@ -33,7 +26,7 @@ const QString kPickFailed = QStringLiteral("ファイル取得に失敗しまし
 
 } // namespace
 
-class Form1Test : public QObject
+class Form1Test : public QObject, private testing_support::Form1Fixture
 {
     Q_OBJECT
 
@@ -66,33 +59,13 @@ private slots:
 
     void quitCancelled();
     void quitConfirmed();
-
-private:
-    std::unique_ptr<ui::Form1> m_form;
-    std::shared_ptr<DialogScript> m_dialog;
-    std::shared_ptr<MessageLog> m_messages;
-    std::unique_ptr<TempDir> m_temp;
 };
 
 void Form1Test::initTestCase() { ui::installFontSubstitutions(); }
 
-void Form1Test::init()
-{
-    m_temp = std::make_unique<TempDir>();
-    m_dialog = std::make_shared<DialogScript>();
-    m_messages = std::make_shared<MessageLog>();
-    m_form = std::make_unique<ui::Form1>();
-    m_form->setFileDialog(std::make_unique<ScriptedFileDialog>(m_dialog));
-    m_form->setMessagePresenter(std::make_unique<RecordingPresenter>(m_messages));
-    m_form->setProgramDirectory(QString::fromStdString(m_temp->path().string()));
-    m_form->show();
-}
+void Form1Test::init() { setUpForm(); }
 
-void Form1Test::cleanup()
-{
-    m_form.reset();
-    m_temp.reset();
-}
+void Form1Test::cleanup() { tearDownForm(); }
 
 void Form1Test::startTexts_data()
 {
@@ -275,13 +248,13 @@ void Form1Test::pickOnOneTabShowsOnBoth()
     QCOMPARE(m_form->label(QStringLiteral("Label2(1)"))->text(), QDir::toNativeSeparators(file));
     QVERIFY(m_form->button(QStringLiteral("Command2"))->isEnabled());
     QVERIFY(m_form->button(QStringLiteral("Command7"))->isEnabled());
-    QCOMPARE(QDir::current().absolutePath(), QString::fromStdString(m_temp->path().string()));
+    QCOMPARE(QDir::current().absolutePath(), folder());
 }
 
 void Form1Test::cancelledFirstPick()
 {
     m_dialog->answers.push_back(QString());
-    QTest::mouseClick(m_form->button(QStringLiteral("Command8")), Qt::LeftButton);
+    click("Command8");
     QCOMPARE(m_dialog->prefills.size(), 1);
     // Never confirmed: the dialog opens in the bundled catalogue's folder.
     QVERIFY(QFileInfo::exists(m_dialog->prefills.front() + QStringLiteral("/bright-stars.csv")));
@@ -307,7 +280,7 @@ void Form1Test::cancelAfterPickKeepsFile()
 void Form1Test::drawBeforePickDoesNothing()
 {
     m_form->tabControl()->setCurrentIndex(0);
-    QTest::mouseClick(m_form->button(QStringLiteral("Command2")), Qt::LeftButton);
+    click("Command2");
     m_form->drawGore();
     QVERIFY(!m_form->goreWindow());
     QVERIFY(m_messages->shown.empty());
@@ -393,7 +366,7 @@ void Form1Test::captionToggles()
 void Form1Test::quitCancelled()
 {
     m_messages->answers.push_back(false);
-    QTest::mouseClick(m_form->button(QStringLiteral("Command5")), Qt::LeftButton);
+    click("Command5");
     QCOMPARE(m_messages->shown.size(), std::size_t{1});
     const ui::Message& asked = m_messages->shown.front();
     QCOMPARE(asked.text, QStringLiteral("終了します。"));
@@ -407,7 +380,7 @@ void Form1Test::quitCancelled()
 void Form1Test::quitConfirmed()
 {
     m_messages->answers.push_back(true);
-    QTest::mouseClick(m_form->button(QStringLiteral("Command5")), Qt::LeftButton);
+    click("Command5");
     QCOMPARE(m_messages->shown.size(), std::size_t{1});
     QVERIFY(!m_form->isVisible());
 }

@@ -1,5 +1,4 @@
 // The gore Draw from the main window, the gore and plate windows, and their bitmap saves.
-#include "test_files.h"
 #include "ui/canvas_view.h"
 #include "ui/fonts.h"
 #include "ui/form1.h"
@@ -15,50 +14,23 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QtEndian>
 #include <QtTest>
 
 #include <cmath>
 
-using testing_support::DialogScript;
-using testing_support::MessageLog;
-using testing_support::RecordingPresenter;
-using testing_support::ScriptedFileDialog;
-using testing_support::TempDir;
+using testing_support::BitmapHeader;
+using testing_support::filesIn;
+using testing_support::kPixelToleranceCm;
+using testing_support::readBitmapHeader;
 
 namespace {
 
-/// Canvas sides are whole pixels at 96 dpi: half a pixel is 0.0132 cm.
-constexpr double kPixelToleranceCm = 0.014;
 const QString kDefaultName = QStringLiteral("N8_K1_NS1_Vb8.5_Sr2.5_Ss10_13cm.bmp");
-
-/// Size and resolution fields of a Windows bitmap's headers.
-struct BitmapHeader
-{
-    bool valid = false;
-    qint32 width = 0, height = 0, xPixelsPerMetre = 0, yPixelsPerMetre = 0;
-};
-
-BitmapHeader readBitmapHeader(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray bytes = file.read(54);
-    if (bytes.size() < 46 || !bytes.startsWith("BM"))
-        return {};
-    const auto at = [&bytes](int offset) { return qFromLittleEndian<qint32>(bytes.constData() + offset); };
-    return {true, at(18), std::abs(at(22)), at(38), at(42)};
-}
-
-QStringList bitmapsIn(const QString& folder)
-{
-    return QDir(folder).entryList({QStringLiteral("*.bmp")}, QDir::Files);
-}
+const QString kBitmaps = QStringLiteral("*.bmp");
 
 } // namespace
 
-class GoreWindowsTest : public QObject
+class GoreWindowsTest : public QObject, private testing_support::Form1Fixture
 {
     Q_OBJECT
 
@@ -84,13 +56,8 @@ private slots:
     void plateStarsWithoutPlateBoxStayHidden();
 
 private:
-    QString folder() const { return QString::fromStdString(m_temp->path().string()); }
     void pickAndDraw();
 
-    std::unique_ptr<ui::Form1> m_form;
-    std::shared_ptr<DialogScript> m_dialog;
-    std::shared_ptr<MessageLog> m_messages;
-    std::unique_ptr<TempDir> m_temp;
     QString m_starFile;
 };
 
@@ -98,29 +65,17 @@ void GoreWindowsTest::initTestCase() { ui::installFontSubstitutions(); }
 
 void GoreWindowsTest::init()
 {
-    m_temp = std::make_unique<TempDir>();
+    setUpForm();
     // Two stars of gore 1 of 8, northern half, well inside the boundary of the plate.
     m_starFile = QString::fromStdString(m_temp->write("stars.csv", "10,30,1\r\n20,-20,3\r\n40,10,2.5\r\n"));
-    m_dialog = std::make_shared<DialogScript>();
-    m_messages = std::make_shared<MessageLog>();
-    m_form = std::make_unique<ui::Form1>();
-    m_form->setFileDialog(std::make_unique<ScriptedFileDialog>(m_dialog));
-    m_form->setMessagePresenter(std::make_unique<RecordingPresenter>(m_messages));
-    m_form->setProgramDirectory(folder());
-    m_form->show();
 }
 
-void GoreWindowsTest::cleanup()
-{
-    m_form.reset();
-    m_temp.reset();
-}
+void GoreWindowsTest::cleanup() { tearDownForm(); }
 
 void GoreWindowsTest::pickAndDraw()
 {
-    m_dialog->answers.push_back(m_starFile);
-    QTest::mouseClick(m_form->button(QStringLiteral("Command1")), Qt::LeftButton);
-    QTest::mouseClick(m_form->button(QStringLiteral("Command2")), Qt::LeftButton);
+    pick("Command1", m_starFile);
+    click("Command2");
 }
 
 void GoreWindowsTest::windowsAtLoad()
@@ -220,7 +175,7 @@ void GoreWindowsTest::refusalKeepsEarlierDrawing()
     const QString label1 = window->label(1)->text();
     m_form->textBox(QStringLiteral("Text1"))->setText(QStringLiteral("4"));
     m_form->textBox(QStringLiteral("Text3"))->setText(QStringLiteral("bright"));
-    QTest::mouseClick(m_form->button(QStringLiteral("Command2")), Qt::LeftButton);
+    click("Command2");
     QCOMPARE(m_messages->shown.size(), std::size_t{1});
     QCOMPARE(m_form->goreWindow(), window);
     QCOMPARE(window->canvas().image(), before);
@@ -246,7 +201,7 @@ void GoreWindowsTest::closedWindowIsMadeAgain()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!first);
     QVERIFY(!m_form->goreWindow());
-    QTest::mouseClick(m_form->button(QStringLiteral("Command2")), Qt::LeftButton);
+    click("Command2");
     QVERIFY(m_form->goreWindow());
     QVERIFY(m_form->goreWindow()->isVisible());
     QCOMPARE(m_form->goreWindow()->label(1)->text(), QStringLiteral("n = 8"));
@@ -258,7 +213,7 @@ void GoreWindowsTest::saveWithDefaults()
     pickAndDraw();
     QTest::mouseClick(m_form->goreWindow()->saveButton(), Qt::LeftButton);
     QVERIFY(m_messages->shown.empty());
-    QCOMPARE(bitmapsIn(folder()), QStringList{kDefaultName});
+    QCOMPARE(filesIn(folder(), kBitmaps), QStringList{kDefaultName});
     QCOMPARE(m_form->goreBitmapPath(), folder() + QDir::separator() + kDefaultName);
     const BitmapHeader header = readBitmapHeader(QDir(folder()).absoluteFilePath(kDefaultName));
     QVERIFY(header.valid);
@@ -269,7 +224,7 @@ void GoreWindowsTest::saveWithDefaults()
     QCOMPARE(header.yPixelsPerMetre, 3780);
     // Saving again replaces the file.
     QTest::mouseClick(m_form->goreWindow()->saveButton(), Qt::LeftButton);
-    QCOMPARE(bitmapsIn(folder()), QStringList{kDefaultName});
+    QCOMPARE(filesIn(folder(), kBitmaps), QStringList{kDefaultName});
 }
 
 void GoreWindowsTest::nameIsTakenAtSaveTime()
@@ -280,7 +235,7 @@ void GoreWindowsTest::nameIsTakenAtSaveTime()
     m_form->textBox(QStringLiteral("Text6"))->setText(QStringLiteral(" 20"));
     QTest::mouseClick(m_form->goreWindow()->saveButton(), Qt::LeftButton);
     const QString name = QStringLiteral("N8.0_K1_NS0_Vb8.5_Sr2.5_Ss10_ 20cm.bmp");
-    QCOMPARE(bitmapsIn(folder()), QStringList{name});
+    QCOMPARE(filesIn(folder(), kBitmaps), QStringList{name});
     // The picture is still the drawing made before the edits.
     const BitmapHeader header = readBitmapHeader(QDir(folder()).absoluteFilePath(name));
     QCOMPARE(header.width, 847);
@@ -328,8 +283,8 @@ void GoreWindowsTest::failingSave()
     QCOMPARE(shown.icon, ui::MessageIcon::Critical);
     QVERIFY2(shown.text.startsWith(QDir::toNativeSeparators(program) + QDir::separator()), qPrintable(shown.text));
     QVERIFY(shown.text.size() > m_form->goreBitmapPath().size()); // a reason follows the path
-    QVERIFY(bitmapsIn(folder()).isEmpty());
-    QVERIFY(bitmapsIn(QDir(folder()).absoluteFilePath(QStringLiteral("program"))).isEmpty());
+    QVERIFY(filesIn(folder(), kBitmaps).isEmpty());
+    QVERIFY(filesIn(QDir(folder()).absoluteFilePath(QStringLiteral("program")), kBitmaps).isEmpty());
 
     // The program goes on: with the fault mended the same button saves.
     if (readOnly)
@@ -339,7 +294,7 @@ void GoreWindowsTest::failingSave()
         m_form->textBox(box)->setText(box == QLatin1String("Text6") ? QStringLiteral("13") : QStringLiteral("8"));
     QTest::mouseClick(m_form->goreWindow()->saveButton(), Qt::LeftButton);
     QCOMPARE(m_messages->shown.size(), std::size_t{1});
-    QCOMPARE(bitmapsIn(program), QStringList{kDefaultName});
+    QCOMPARE(filesIn(program, kBitmaps), QStringList{kDefaultName});
 }
 
 void GoreWindowsTest::savePlate()
@@ -353,7 +308,7 @@ void GoreWindowsTest::savePlate()
     QTest::mouseClick(plate->saveButton(), Qt::LeftButton);
     QVERIFY(m_messages->shown.empty());
     const QString name = QStringLiteral("N8_K1_NS1_Vb8.5_Sr2.5_Ss10_13cm_plate.bmp");
-    QCOMPARE(bitmapsIn(folder()), QStringList{name});
+    QCOMPARE(filesIn(folder(), kBitmaps), QStringList{name});
     // The plate a Draw with the north plate prepares is square, 2·R·cos B + 2 = 2·13·cos 70° + 2 = 10.893 cm,
     // 411.7 pixels at 96 dpi.
     const BitmapHeader header = readBitmapHeader(QDir(folder()).absoluteFilePath(name));
@@ -379,7 +334,7 @@ void GoreWindowsTest::southPlateWindow()
     QCOMPARE(south->picture()->size(), QSize(412, 412));
     QTest::mouseClick(south->saveButton(), Qt::LeftButton);
     QVERIFY(m_messages->shown.empty());
-    QCOMPARE(bitmapsIn(folder()), QStringList{QStringLiteral("N8_K1_NS0_Vb8.5_Sr2.5_Ss10_13cm_plateS.bmp")});
+    QCOMPARE(filesIn(folder(), kBitmaps), QStringList{QStringLiteral("N8_K1_NS0_Vb8.5_Sr2.5_Ss10_13cm_plateS.bmp")});
 }
 
 void GoreWindowsTest::plateStarsWithoutPlateBoxStayHidden()

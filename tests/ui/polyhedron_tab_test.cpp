@@ -1,5 +1,4 @@
 // The polyhedron tab: vertex and face picks, the face-number rule and its step buttons, the SVG tag preview.
-#include "test_files.h"
 #include "ui/fonts.h"
 #include "ui/form1.h"
 #include "ui/form4.h"
@@ -11,12 +10,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
-
-using testing_support::DialogScript;
-using testing_support::MessageLog;
-using testing_support::RecordingPresenter;
-using testing_support::ScriptedFileDialog;
-using testing_support::TempDir;
 
 namespace {
 
@@ -37,7 +30,7 @@ const QString kHandPhi = QStringLiteral("11"), kHandLambda = QStringLiteral("22"
 
 } // namespace
 
-class PolyhedronTabTest : public QObject
+class PolyhedronTabTest : public QObject, private testing_support::Form1Fixture
 {
     Q_OBJECT
 
@@ -63,40 +56,15 @@ private slots:
     void previewBeforeDrawing();
 
 private:
-    QLineEdit* box(const char* name) const { return m_form->textBox(QString::fromLatin1(name)); }
-    void click(const char* name) { QTest::mouseClick(m_form->button(QString::fromLatin1(name)), Qt::LeftButton); }
     void loadModel();
     void typeTangentByHand();
-
-    std::unique_ptr<ui::Form1> m_form;
-    std::shared_ptr<DialogScript> m_dialog;
-    std::shared_ptr<MessageLog> m_messages;
-    std::unique_ptr<TempDir> m_temp;
-    QString m_startDirectory;
 };
 
 void PolyhedronTabTest::initTestCase() { ui::installFontSubstitutions(); }
 
-void PolyhedronTabTest::init()
-{
-    m_startDirectory = QDir::currentPath();
-    m_temp = std::make_unique<TempDir>();
-    m_dialog = std::make_shared<DialogScript>();
-    m_messages = std::make_shared<MessageLog>();
-    m_form = std::make_unique<ui::Form1>();
-    m_form->setFileDialog(std::make_unique<ScriptedFileDialog>(m_dialog));
-    m_form->setMessagePresenter(std::make_unique<RecordingPresenter>(m_messages));
-    m_form->setProgramDirectory(QString::fromStdString(m_temp->path().string()));
-    m_form->tabControl()->setCurrentIndex(1);
-    m_form->show();
-}
+void PolyhedronTabTest::init() { setUpForm(QString(), 1); }
 
-void PolyhedronTabTest::cleanup()
-{
-    m_form.reset();
-    QDir::setCurrent(m_startDirectory);
-    m_temp.reset();
-}
+void PolyhedronTabTest::cleanup() { tearDownForm(); }
 
 void PolyhedronTabTest::loadModel()
 {

@@ -1,6 +1,5 @@
 // The one file-open dialog all picks share: what it pre-fills, what a cancel returns,
 // and the current directory after a confirmed pick.
-#include "test_files.h"
 #include "ui/file_dialog.h"
 #include "widget_test_support.h"
 
