@@ -23,10 +23,11 @@ std::int16_t wholeField(const std::string& path, const stars::Field& field, cons
                         std::size_t record)
 {
     if (field.value != std::floor(field.value))
-        throw InputError(at(path, field, name, record) + " must be a whole number (found \"" + field.text + "\").");
+        throw InputError(at(path, field, name, record) + " must be a whole number (found "
+                         + stars::quotedForMessage(field.text) + ").");
     if (field.value < std::numeric_limits<std::int16_t>::min() || field.value > std::numeric_limits<std::int16_t>::max())
-        throw InputError(at(path, field, name, record) + " is outside the range -32768 to 32767 (found \""
-                         + field.text + "\").");
+        throw InputError(at(path, field, name, record) + " is outside the range -32768 to 32767 (found "
+                         + stars::quotedForMessage(field.text) + ").");
     return static_cast<std::int16_t>(field.value);
 }
 
@@ -69,7 +70,7 @@ std::vector<Face> readFaceFile(const std::string& path)
         face.CornerCount = wholeField(path, f[2], kFields[2], i + 1);
         if (face.CornerCount < 0 || face.CornerCount > kMaxCorners)
             throw InputError(at(path, f[2], kFields[2], i + 1) + " must lie between 0 and "
-                             + std::to_string(kMaxCorners) + " (found \"" + f[2].text + "\").");
+                             + std::to_string(kMaxCorners) + " (found " + stars::quotedForMessage(f[2].text) + ").");
         for (int j = 0; j < kMaxCorners; ++j)
             face.Corners[static_cast<std::size_t>(j)] = wholeField(path, f[3 + j], kFields[3 + j], i + 1);
         table.push_back(face);

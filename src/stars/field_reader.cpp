@@ -74,7 +74,7 @@ public:
         }
         const auto value = text::parseDouble(raw, '.');
         if (!value) {
-            const std::string found = raw.empty() ? "an empty field" : "\"" + field.text + "\"";
+            const std::string found = raw.empty() ? "an empty field" : quotedForMessage(field.text);
             throw InputError(std::string(m_file) + ", line " + std::to_string(field.line) + ": the field " + name
                              + " of record " + std::to_string(recordNumber) + " is not a number (found " + found
                              + ").");
@@ -103,6 +103,22 @@ private:
 };
 
 } // namespace
+
+std::string quotedForMessage(std::string_view text)
+{
+    constexpr std::size_t kShownCharacters = 40;
+    std::size_t end = 0, characters = 0;
+    while (end < text.size() && characters < kShownCharacters) {
+        ++end;
+        // Continuation bytes (10xxxxxx) belong to the character just begun.
+        while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+            ++end;
+        ++characters;
+    }
+    if (end == text.size())
+        return "\"" + std::string(text) + "\"";
+    return "\"" + std::string(text.substr(0, end)) + "...\" (" + std::to_string(text.size()) + " bytes in all)";
+}
 
 std::vector<FieldRecord> parseFieldGroups(std::string_view content, std::string_view fileLabel,
                                           const std::vector<std::string>& fieldNames)

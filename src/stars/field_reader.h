@@ -15,6 +15,10 @@ struct Field
     std::string text; ///< the field as written, blanks trimmed
 };
 
+/// `text` in double quotes for a message; a text longer than 40 characters is cut
+/// there (on a whole UTF-8 character) and marked with "..." and its length in bytes.
+std::string quotedForMessage(std::string_view text);
+
 /// One record of a data file: `fields.size()` equals the group size asked for.
 struct FieldRecord
 {

@@ -104,6 +104,37 @@ TEST(FieldReader, RefusalsNameFileLineFieldAndText)
     }
 }
 
+TEST(FieldReader, AVeryLongFieldIsQuotedOnlyInPart)
+{
+    // A file picked by mistake may hold megabytes before its first comma or line break;
+    // the message must stay readable (and valid UTF-8), not carry the whole run.
+    struct Row { const char* name; std::string content; std::string shownStart; };
+    const Row rows[] = {
+        {"ASCII", std::string(3'000'000, 'a') + ",2,3\n", "\"aaaa"},
+        {"three-byte characters", [] { std::string s; for (int i = 0; i < 1000; ++i) s += "\xE7\xB7\xAF"; return s; }()
+                                      + ",2,3\n", "\"\xE7\xB7\xAF"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string message = refusal(row.content);
+        ASSERT_FALSE(message.empty());
+        EXPECT_LT(message.size(), 300u) << message.substr(0, 300);
+        EXPECT_NE(message.find("line 1"), std::string::npos) << message;
+        EXPECT_NE(message.find("Lambda"), std::string::npos) << message;
+        EXPECT_NE(message.find(row.shownStart), std::string::npos) << message;
+        // Every multi-byte character is whole: lead bytes are followed by all their continuation bytes.
+        for (std::size_t i = 0; i < message.size();) {
+            const auto c = static_cast<unsigned char>(message[i]);
+            const std::size_t length = c < 0x80 ? 1 : c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 0;
+            ASSERT_NE(length, 0u) << "stray continuation byte at " << i;
+            ASSERT_LE(i + length, message.size());
+            for (std::size_t k = 1; k < length; ++k)
+                ASSERT_EQ(static_cast<unsigned char>(message[i + k]) & 0xC0, 0x80) << "cut character at " << i;
+            i += length;
+        }
+    }
+}
+
 TEST(FieldReader, MissingFileIsRefusedWithItsPath)
 {
     try {
