@@ -44,15 +44,18 @@ void RasterCanvas::resize(int widthPx, int heightPx)
         copy.drawImage(0, 0, m_image);
     }
     m_image = std::move(next);
+    // An image with a side of 0 is null and forgets its other side: both are kept here.
+    m_widthPx = widthPx;
+    m_heightPx = heightPx;
 }
 
-void RasterCanvas::setWidth(float cm) { resize(sidePixels(cm), m_image.height()); }
+void RasterCanvas::setWidth(float cm) { resize(sidePixels(cm), m_heightPx); }
 
-void RasterCanvas::setHeight(float cm) { resize(m_image.width(), sidePixels(cm)); }
+void RasterCanvas::setHeight(float cm) { resize(m_widthPx, sidePixels(cm)); }
 
-float RasterCanvas::width() const { return static_cast<float>(m_image.width() * 2.54 / kDotsPerInch); }
+float RasterCanvas::width() const { return static_cast<float>(m_widthPx * 2.54 / kDotsPerInch); }
 
-float RasterCanvas::height() const { return static_cast<float>(m_image.height() * 2.54 / kDotsPerInch); }
+float RasterCanvas::height() const { return static_cast<float>(m_heightPx * 2.54 / kDotsPerInch); }
 
 void RasterCanvas::Cls()
 {

@@ -41,6 +41,7 @@ private:
     void endPainting() const;
 
     QImage m_image;
+    int m_widthPx = 0, m_heightPx = 0; ///< the size taken, also when one side is 0 and the image empty
     Rgb m_background, m_fore = kBlack, m_fill = kBlack;
     mutable std::unique_ptr<QPainter> m_painter;
 };

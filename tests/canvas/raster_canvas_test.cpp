@@ -45,6 +45,22 @@ private slots:
         QCOMPARE(c.width(), static_cast<float>(pixels * 2.54 / 96));
     }
 
+    void aZeroSideDoesNotLoseTheOther()
+    {
+        // 1 cm is 37.8, so 38 pixels; a side of 0 cm is no pixel at all.
+        RasterCanvas c(2.54f, 1.0f);
+        c.setWidth(0.0f);
+        QCOMPARE(c.width(), 0.0f);
+        QCOMPARE(c.height(), static_cast<float>(38 * 2.54 / 96));
+        c.setWidth(2.54f);
+        QCOMPARE(c.image().size(), QSize(96, 38));
+        c.setHeight(0.0f);
+        c.setHeight(2.54f);
+        QCOMPARE(c.image().size(), QSize(96, 96));
+        c.Circle(1.27f, 1.27f, 0.5f);
+        QCOMPARE(c.image().pixel(48, 48), qRgb(0, 0, 0));
+    }
+
     void tinyCircleMarksItsCentrePixel()
     {
         RasterCanvas c(2.54f, 2.54f);

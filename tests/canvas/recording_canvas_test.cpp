@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace canvas;
 using Kind = CanvasCall::Kind;
 
@@ -46,5 +48,10 @@ TEST(CanvasGeometry, PixelsOfASide)
     EXPECT_EQ(sidePixels(13.547005f), 512);
     EXPECT_EQ(sidePixels(9.763f), 369);
     EXPECT_EQ(sidePixels(0.0f), 0);
+    EXPECT_EQ(sidePixels(-5.0f), 0);
+    // Far beyond any drawing, yet still a count of pixels, never a negative one.
+    EXPECT_EQ(sidePixels(1e30f), std::numeric_limits<int>::max());
+    EXPECT_EQ(sidePixels(std::numeric_limits<float>::infinity()), std::numeric_limits<int>::max());
+    EXPECT_EQ(sidePixels(std::numeric_limits<float>::quiet_NaN()), 0);
     EXPECT_NEAR(centimetresToPixels(1.0), 37.795, 1e-3);
 }
