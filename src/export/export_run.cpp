@@ -43,6 +43,19 @@ bool manyTemplates(const ExportOptions& o)
 
 std::string defaultPdfName(Subject s) { return s == Subject::Gores ? "orbweave-gores.pdf" : "orbweave-faces.pdf"; }
 
+/// Runs `write`; a file it cannot write is reported against --output when that option was given.
+template <typename Write>
+auto writeOutput(const ExportOptions& o, Write&& write)
+{
+    try {
+        return write();
+    } catch (const text::InputError& e) {
+        if (o.output.empty())
+            throw;
+        throw text::InputError("option --output \"" + o.output + "\": " + e.what());
+    }
+}
+
 } // namespace
 
 int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
@@ -91,7 +104,7 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
                     err << "[" << i + 1 << "/" << templates.size() << "] laid out " << templates[i].caption << "\n"
                         << std::flush;
             };
-            const int pages = writePdf(templates, path.string(), o.paper, progress);
+            const int pages = writeOutput(o, [&] { return writePdf(templates, path.string(), o.paper, progress); });
             if (chatty)
                 err << "wrote " << path.string() << ": " << templates.size() << " templates on " << pages
                     << (pages == 1 ? " page\n" : " pages\n");
@@ -110,10 +123,13 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
             const std::filesystem::path path =
                 folder / std::filesystem::path(o.format == Format::Bmp ? t.name + ".bmp"
                                                                          : (t.svgName.empty() ? t.name : t.svgName) + ".svg");
-            if (o.format == Format::Bmp)
-                writeBitmapAtomically(path.string(), rasterImage(t, dpi));
-            else
-                writeFileAtomically(path.string(), QByteArray::fromStdString(svgDocument(makeDisplayList(t.drawing))));
+            if (o.format == Format::Bmp) {
+                const QImage image = rasterImage(t, dpi);
+                writeOutput(o, [&] { writeBitmapAtomically(path.string(), image); });
+            } else {
+                const QByteArray svg = QByteArray::fromStdString(svgDocument(makeDisplayList(t.drawing)));
+                writeOutput(o, [&] { writeFileAtomically(path.string(), svg); });
+            }
             if (chatty)
                 err << "[" << i + 1 << "/" << templates.size() << "] wrote " << path.string() << "\n" << std::flush;
             out << path.string() << "\n";

@@ -118,8 +118,9 @@ void drawOverlapMarks(QPainter& p, const PageLayout& l, const Tile& t)
 
 void drawScaleBar(QPainter& p, const PageLayout& l, double pxPerCm)
 {
+    // Half a centimetre in from the crop mark of the lower left corner, so the two stay apart.
     const double y = l.pageHeight - kPageMargin - 0.7;
-    const double x0 = l.contentLeft;
+    const double x0 = l.contentLeft + 0.5;
     p.setPen(QPen(Qt::black, kMarkWidth, Qt::SolidLine, Qt::FlatCap));
     p.drawLine(QPointF(x0, y), QPointF(x0 + kScaleBarLength, y));
     for (int i = 0; i <= static_cast<int>(kScaleBarLength); ++i) {
@@ -132,7 +133,7 @@ void drawScaleBar(QPainter& p, const PageLayout& l, double pxPerCm)
     font.setPointSizeF(7.0);
     p.setFont(font);
     p.drawText(QPointF((x0 + kScaleBarLength + 0.3) * pxPerCm, y * pxPerCm),
-               QStringLiteral("10 cm: measure this bar to check that the printer did not scale the page"));
+               QStringLiteral("10 cm: measure to check the print is not scaled"));
     p.restore();
 }
 

@@ -192,9 +192,18 @@ TEST(ExportCommand, UnwritableOutputIsRefusedAndLeavesNothing)
     const auto pdf = dir.path() / "missing-folder" / "g.pdf";
     r = runCommand(dir, {"gores", "--output", pdf.string()});
     EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find(pdf.string()), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("option --output \"" + pdf.string() + "\""), std::string::npos) << r.err;
     EXPECT_TRUE(r.out.empty());
     EXPECT_FALSE(std::filesystem::exists(pdf));
+
+    // A folder in the place of the bitmap: the option and the file are both named.
+    const auto folder = dir.path() / "bitmaps";
+    std::filesystem::create_directories(folder / "N8_K1_NS1_Vb8.5_Sr2.5_Ss10_13cm.bmp");
+    r = runCommand(dir, {"gores", "--format", "bmp", "--output", folder.string()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("option --output \"" + folder.string() + "\""), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("N8_K1_NS1_Vb8.5_Sr2.5_Ss10_13cm.bmp"), std::string::npos) << r.err;
+    EXPECT_TRUE(r.out.empty());
 }
 
 TEST(ExportCommand, EveryFaceAsSvgWithTheWindowsNames)
