@@ -61,6 +61,9 @@ void checkGoreDrawable(const GoreParameters& p, char sep)
     if (!(p.sphereRadius > 0))
         throw text::InputError(std::string(kFieldSphereRadius) + ": " + cm(p.sphereRadius, sep)
                                + " is not a radius; please type a radius greater than 0 cm.");
+    if (p.magnification < 0)
+        throw text::InputError(std::string(kFieldMagnification) + ": " + text::formatGeneral(p.magnification, sep)
+                               + " would give the stars negative sizes; please type 0 or more.");
     const GoreLayout layout = makeGoreLayout(p);
     const std::string because = std::string(kFieldSphereRadius) + " " + cm(p.sphereRadius, sep) + " with " + n + ":";
     checkCanvasSide(layout.requestedWidth, "a gore drawing width of", because, sep);

@@ -126,6 +126,7 @@ TEST(GoreValidation, UndrawableValuesAreRefusedNamingTheBox)
         {"too wide", with([](auto& p) { p.sphereRadius = 200; }), "恒星球半径", "300 cm"},
         // n = 3: 2·tan 60°·100 + 2 = 348.41 cm high, though only 159.08 cm wide
         {"too high", with([](auto& p) { p.n = 3; p.sphereRadius = 100; }), "恒星球半径", "300 cm"},
+        {"negative magnification", with([](auto& p) { p.magnification = -10; }), "倍率", nullptr},
         {"boundary 0", with([](auto& p) { p.plateBoundary = 0; }), "境界緯度", nullptr},
         {"boundary below 0", with([](auto& p) { p.plateBoundary = -10; }), "境界緯度", nullptr},
         // plate side 2·160·cos 1° + 2 = 321.95 cm, gore only 253.33 × 134.55 cm
@@ -152,6 +153,8 @@ TEST(GoreValidation, SoundValuesPass)
     p.sphereRadius = 160;
     p.n = 8;
     p.plateBoundary = 1; // the plate canvas is not sized while the plate box is clear
+    EXPECT_NO_THROW(checkGoreDrawable(p));
+    p.magnification = 0; // every star a dot of one pixel
     EXPECT_NO_THROW(checkGoreDrawable(p));
 }
 
