@@ -17,6 +17,10 @@ build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
 run: build
+	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY" ] && [ -z "$$QT_QPA_PLATFORM" ]; then \
+	  echo "No display to open the window on: run this in a desktop session, or try 'xvfb-run make run'."; \
+	  exit 1; \
+	fi
 	@./$(BUILD)/app/orbweave/orbweave
 
 test: build

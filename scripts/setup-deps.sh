@@ -26,8 +26,12 @@ fi
 echo "Installing missing packages: ${missing[*]}"
 if [ "$(id -u)" -eq 0 ]; then
   sudo=()
-else
+elif command -v sudo >/dev/null 2>&1; then
   sudo=(sudo)
+else
+  echo "These packages are missing and sudo is not available; please install them as root:" >&2
+  echo "  apt-get install ${missing[*]}" >&2
+  exit 1
 fi
 export DEBIAN_FRONTEND=noninteractive
 "${sudo[@]}" apt-get update -qq
