@@ -21,6 +21,9 @@ inline constexpr double kDotsPerInch = 96.0;
 /// The same resolution in pixels per metre, as written into bitmap headers (96 / 0.0254).
 inline constexpr int kDotsPerMetre = 3780;
 
+/// Largest side, in centimetres, of any drawing the program makes: 3 m.
+inline constexpr double kMaxCanvasSide = 300.0;
+
 /// Pixels that `cm` centimetres make at kDotsPerInch.
 double centimetresToPixels(double cm);
 /// Whole pixels a canvas side of `cm` centimetres takes (rounded, never below 0).

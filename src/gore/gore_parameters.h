@@ -1,5 +1,6 @@
 #pragma once
 
+#include "canvas/drawing_canvas.h"
 #include "gore/gore_command.h"
 
 #include <cstdint>
@@ -17,8 +18,7 @@ inline constexpr const char* kFieldSphereRadius = "恒星球半径";
 inline constexpr const char* kFieldLineLatitude = "等緯度線を描く [deg]";
 inline constexpr const char* kFieldPlateBoundary = "境界緯度";
 
-/// Largest side, in centimetres, of a canvas the gore Draw asks for.
-inline constexpr double kMaxCanvasSide = 300.0;
+using canvas::kMaxCanvasSide;
 
 /// Everything one gore Draw reads from the gore tab, converted once.
 struct GoreParameters

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "canvas/drawing_canvas.h"
 #include "polyhedron/face_inputs.h"
 #include "polyhedron/gnomonic.h"
 
@@ -8,8 +9,7 @@
 
 namespace polyhedron {
 
-/// Largest canvas side a face drawing may ask for, centimetres.
-inline constexpr double kMaxCanvasSide = 300.0;
+using canvas::kMaxCanvasSide;
 
 /// The inputs of one face Draw, read from the polyhedron tab in this order.
 struct FaceParameters
@@ -31,6 +31,10 @@ struct FaceParameters
 /// the box for a text that is not a number, a projection range outside (0°, 90°), a sphere
 /// radius not above 0, a canvas side above kMaxCanvasSide or a negative magnification.
 FaceParameters readFaceParameters(const FaceInputs& inputs);
+
+/// Refuses, naming the box, a projection range outside (0°, 90°), a radius not above 0, a canvas
+/// side above kMaxCanvasSide or a negative magnification. Ranges in degrees, radius in cm.
+void checkFaceValues(double rangeDegrees, double sphereRadius, double magnification, char decimalSeparator = '.');
 
 /// The face number box as a whole number, ties to even; throws text::InputError naming the
 /// box for a text that is not a number or outside the 32-bit range.

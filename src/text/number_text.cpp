@@ -82,7 +82,8 @@ Int toWhole(std::string_view typed, std::string_view field, char decimalSeparato
     const double rounded = roundHalfEven(toDouble(typed, field, decimalSeparator));
     if (rounded < static_cast<double>(std::numeric_limits<Int>::min())
         || rounded > static_cast<double>(std::numeric_limits<Int>::max()))
-        throw InputError(std::string(field) + ": " + quoted(typed) + " is outside the range " + rangeText + ".");
+        refuse(Input::Unnamed, std::string(field), std::string(typed),
+               quoted(typed) + " is outside the range " + rangeText + ".");
     return static_cast<Int>(rounded);
 }
 
@@ -147,8 +148,8 @@ double toDouble(std::string_view typed, std::string_view field, char decimalSepa
     if (const auto value = parseDouble(typed, decimalSeparator))
         return *value;
     if (trimBlanks(typed).empty())
-        throw InputError(std::string(field) + ": the box is empty; please type a number.");
-    throw InputError(std::string(field) + ": " + quoted(typed) + " is not a number.");
+        refuse(Input::Unnamed, std::string(field), std::string(typed), "the box is empty; please type a number.");
+    refuse(Input::Unnamed, std::string(field), std::string(typed), quoted(typed) + " is not a number.");
 }
 
 std::int16_t toInt16(std::string_view typed, std::string_view field, char decimalSeparator)

@@ -1,0 +1,50 @@
+#include "scene/scene.h"
+
+#include <algorithm>
+
+namespace scene {
+
+Layer& Scene::layer(std::string_view name)
+{
+    for (Layer& l : layers)
+        if (l.name == name)
+            return l;
+    layers.push_back(Layer{std::string(name), {}});
+    return layers.back();
+}
+
+const Layer* Scene::find(std::string_view name) const
+{
+    for (const Layer& l : layers)
+        if (l.name == name)
+            return &l;
+    return nullptr;
+}
+
+std::size_t Scene::count(Role role) const
+{
+    std::size_t n = 0;
+    for (const Layer& l : layers)
+        n += static_cast<std::size_t>(std::count_if(l.items.begin(), l.items.end(), [role](const Item& item) {
+            const Dot* d = std::get_if<Dot>(&item);
+            return d && d->role == role;
+        }));
+    return n;
+}
+
+std::string_view roleName(Role role)
+{
+    switch (role) {
+    case Role::Star: return "star";
+    case Role::GoreEdge: return "gore-edge";
+    case Role::Equator: return "equator";
+    case Role::EqualLatitudeLine: return "equal-latitude";
+    case Role::PlateOutline: return "plate-outline";
+    case Role::FaceCorner: return "face-corner";
+    case Role::FaceEdge: return "face-edge";
+    case Role::Label: return "label";
+    }
+    return "item";
+}
+
+} // namespace scene

@@ -1,0 +1,114 @@
+#pragma once
+
+#include "canvas/drawing_canvas.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace scene {
+
+/// A point on a template in centimetres, origin top-left, x to the right, y downward.
+struct Point
+{
+    double x = 0.0, y = 0.0;
+    friend bool operator==(const Point&, const Point&) = default;
+};
+
+/// What an item stands for on the globe or the sheet.
+enum class Role {
+    Star,              ///< a catalogue star; `index` is its 0-based place in the star file
+    GoreEdge,          ///< the two curved edges of a gore, pole to pole
+    Equator,           ///< the equator line across a gore
+    EqualLatitudeLine, ///< the line of equal latitude on a gore
+    PlateOutline,      ///< the cutting line of a polar cap plate
+    FaceCorner,        ///< a corner mark of a polyhedron face; `index` is the corner from 0
+    FaceEdge,          ///< an edge of a polyhedron face; `index` is the edge in drawing order from 0
+    Label,             ///< a caption printed on the template
+};
+
+/// How a line is stroked. A width of 0 is a hairline: one device pixel in the window,
+/// the finest line the printer makes on paper.
+struct Stroke
+{
+    canvas::Rgb color = canvas::kBlack;
+    double width = 0.0;        ///< centimetres; 0 for a hairline
+    std::vector<double> dash;  ///< on/off lengths in centimetres; empty for a solid line
+};
+
+/// A filled circle: a star or a corner mark.
+struct Dot
+{
+    Role role = Role::Star;
+    std::int64_t index = -1; ///< see Role; -1 when it has none
+    Point centre;
+    double radius = 0.0;     ///< centimetres, as computed; renderers may enforce a printable minimum
+    canvas::Rgb outline = canvas::kBlack, fill = canvas::kBlack;
+};
+
+/// One line drawn as one or more runs of points (an outline's two edges are two runs).
+/// `dotRadius` above 0 says the window draws it as a chain of dots of that radius, one
+/// dot a point, the runs in step (point i of every run before point i + 1).
+struct Path
+{
+    Role role = Role::GoreEdge;
+    std::int64_t index = -1;
+    std::vector<std::vector<Point>> runs;
+    bool closed = false;     ///< each run returns to its first point
+    Stroke stroke;
+    double dotRadius = 0.0;  ///< centimetres; 0: drawn as lines in the window too
+};
+
+/// Where a text's reference point sits on it.
+enum class Anchor { Start, Middle, End };
+
+/// A text on the template. Text is never mirrored, whatever the view.
+struct Text
+{
+    Role role = Role::Label;
+    Point at;                ///< reference point: baseline at `anchor`
+    double sizePt = 8.0;     ///< font size in points
+    double rotationDeg = 0;  ///< clockwise on paper
+    Anchor anchor = Anchor::Start;
+    std::string family;      ///< font family; empty for the renderer's default
+    std::string text;        ///< UTF-8
+    canvas::Rgb color = canvas::kBlack;
+};
+
+using Item = std::variant<Dot, Path, Text>;
+
+/// A named group of items drawn together, in order.
+struct Layer
+{
+    std::string name;
+    std::vector<Item> items;
+};
+
+/// Names of the layers the templates have; a renderer draws layers in the scene's order.
+namespace layers {
+inline constexpr std::string_view kStars = "stars";
+inline constexpr std::string_view kCut = "cut";       ///< outlines to cut along
+inline constexpr std::string_view kGuides = "guides"; ///< equator, equal-latitude line
+inline constexpr std::string_view kOutline = "outline"; ///< a face's corner marks and edges
+} // namespace layers
+
+/// One template: its size in centimetres and its layers in drawing order.
+struct Scene
+{
+    double width = 0.0, height = 0.0;
+    std::vector<Layer> layers;
+
+    /// The layer named `name`, added at the end when there is none yet.
+    Layer& layer(std::string_view name);
+    /// The layer named `name`, or nullptr.
+    const Layer* find(std::string_view name) const;
+    /// Number of dots of `role` over all layers.
+    std::size_t count(Role role) const;
+};
+
+/// Stable name of a role, used as class names in SVG and in messages.
+std::string_view roleName(Role role);
+
+} // namespace scene
