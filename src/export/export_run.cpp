@@ -25,11 +25,13 @@ double readDpi(const std::string& typed)
     return *dpi;
 }
 
-TemplateList drawTemplates(const ExportOptions& o, const std::string& starFile, const DrawnFn& drawn)
+void drawTemplates(const ExportOptions& o, const stars::StarCatalogue& catalogue, const std::string& starFile,
+                   const TemplateSink& sink)
 {
     if (o.subject == Subject::Gores)
-        return drawGoreTemplates(o.gore, starFile, drawn);
-    return drawFaceTemplates(o.face, starFile, drawn);
+        drawGoreTemplates(o.gore, catalogue, starFile, sink);
+    else
+        drawFaceTemplates(o.face, catalogue, starFile, sink);
 }
 
 /// Whether the export makes more than one template, so that progress is worth reporting.
@@ -85,20 +87,27 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
             }
         }
 
+        // The star file is read once: every template of the export draws the same stars.
+        const stars::StarCatalogue catalogue = readStarsOption(starFile);
+
         const bool chatty = !o.quiet && manyTemplates(o);
         std::size_t drawnCount = 0;
-        const DrawnFn drawn = [&](const std::string& caption) {
+        const auto drawn = [&](const TemplateDrawing& t) {
             ++drawnCount;
             if (chatty)
-                err << "drew " << drawnCount << ": " << caption << "\n" << std::flush;
+                err << "drew " << drawnCount << ": " << t.caption << "\n" << std::flush;
         };
-        const TemplateList templates = drawTemplates(o, starFile, drawn);
 
         if (o.format == Format::Pdf) {
             std::filesystem::path path = o.output.empty() ? defaultPdfName(o.subject) : o.output;
             std::error_code ec;
             if (std::filesystem::is_directory(path, ec))
                 path /= defaultPdfName(o.subject);
+            TemplateList templates;
+            drawTemplates(o, catalogue, starFile, [&](TemplateDrawing&& t) {
+                drawn(t);
+                templates.push_back(std::move(t));
+            });
             const ProgressFn progress = [&](std::size_t i) {
                 if (chatty)
                     err << "[" << i + 1 << "/" << templates.size() << "] laid out " << templates[i].caption << "\n"
@@ -118,22 +127,25 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
         if (!std::filesystem::is_directory(folder, ec))
             throw text::InputError("option --output \"" + o.output + "\": not a folder that can be made or written ("
                                    + (ec ? ec.message() : "a file of that name is in the way") + ").");
-        for (std::size_t i = 0; i < templates.size(); ++i) {
-            const TemplateDrawing& t = templates[i];
+        // Each template is written as soon as it is drawn, so memory holds one at a time.
+        std::size_t written = 0;
+        drawTemplates(o, catalogue, starFile, [&](TemplateDrawing&& t) {
+            drawn(t);
             const std::filesystem::path path =
                 folder / std::filesystem::path(o.format == Format::Bmp ? t.name + ".bmp"
                                                                          : (t.svgName.empty() ? t.name : t.svgName) + ".svg");
             if (o.format == Format::Bmp) {
-                const QImage image = rasterImage(t, dpi);
+                const QImage image = rasterImage(t.scene, dpi);
                 writeOutput(o, [&] { writeBitmapAtomically(path.string(), image); });
             } else {
-                const QByteArray svg = QByteArray::fromStdString(svgDocument(makeDisplayList(t.drawing)));
+                const QByteArray svg = QByteArray::fromStdString(svgDocument(t.scene));
                 writeOutput(o, [&] { writeFileAtomically(path.string(), svg); });
             }
+            ++written;
             if (chatty)
-                err << "[" << i + 1 << "/" << templates.size() << "] wrote " << path.string() << "\n" << std::flush;
+                err << "[" << written << "] wrote " << path.string() << "\n" << std::flush;
             out << path.string() << "\n";
-        }
+        });
         return kExitDone;
     } catch (const text::InputError& e) {
         err << "orbweave-export: " << e.what() << "\n";

@@ -1,29 +1,32 @@
 #pragma once
 
-#include "canvas/recording_canvas.h"
+#include "scene/scene.h"
 
+#include <functional>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace exporter {
 
-/// One printable template (a gore, a polar plate, a face) as drawn by its core command.
+/// One printable template (a gore, a polar plate, a face).
 struct TemplateDrawing
 {
     std::string name;    ///< file name without extension, after the window's naming rule
-    std::string svgName; ///< SVG file name without extension (faces add 内 or 外); empty: `name`
+    std::string svgName; ///< SVG file name without extension; empty: `name`
     std::string caption; ///< what it is, for page labels and progress: "gore 3 of 8, north"
-    canvas::RecordingCanvas drawing; ///< every call the command made, in centimetres
+    scene::Scene scene;  ///< the template in centimetres, sized as the window's canvas takes it
 };
 
 using TemplateList = std::vector<TemplateDrawing>;
 
-/// A box caption of the window and the command-line option that stands for it.
-using CaptionOption = std::pair<std::string, std::string>;
+/// Takes each template as soon as it is drawn, in output order.
+using TemplateSink = std::function<void(TemplateDrawing&&)>;
 
-/// The option whose caption comes first in `message`, or `fallback` when none is named.
-std::string optionNamedIn(const std::string& message, const std::vector<CaptionOption>& captions,
-                          const std::string& fallback);
+/// `name` without its last extension ("a.b.bmp" → "a.b").
+std::string stripExtension(const std::string& name);
+
+/// Throws text::InputError saying `reason` of the command-line option `option` as the user
+/// typed it: option --radius "abc": "abc" is not a number.
+[[noreturn]] void refuseOption(const std::string& option, const std::string& typed, const std::string& reason);
 
 } // namespace exporter
