@@ -1,3 +1,4 @@
+#include "sky/boundary_edge.h"
 #include "sky/constellation_bounds.h"
 #include "sky/constellation_lines.h"
 #include "sky/constellation_names.h"
@@ -108,6 +109,18 @@ TEST(SkyData, BundledStarNamesSitOnTheirStars)
         EXPECT_NEAR(s->position.lambda, row.lambda, kPositionDeg);
         EXPECT_NEAR(s->position.phi, row.phi, kPositionDeg);
         EXPECT_NEAR(s->magnitude, row.magnitude, kMagnitude);
+    }
+}
+
+TEST(SkyData, BundledBoundariesTileTheSky)
+{
+    // Every boundary edge separates exactly two constellations.
+    const auto edges = uniqueBoundaryEdges(readConstellationBounds(kSky + "constellation-bounds.csv"));
+    EXPECT_GT(edges.size(), 700u);
+    for (const auto& e : edges) {
+        SCOPED_TRACE(e.first);
+        EXPECT_FALSE(e.second.empty());
+        EXPECT_NE(e.first, e.second);
     }
 }
 
