@@ -1,5 +1,6 @@
 #include "export/export_run.h"
 
+#include "export/atomic_file.h"
 #include "export/bundled_data.h"
 #include "export/export_options.h"
 #include "export/face_templates.h"
@@ -8,6 +9,7 @@
 #include "text/input_error.h"
 #include "text/number_text.h"
 
+#include <cstring>
 #include <filesystem>
 
 namespace exporter {
@@ -54,8 +56,72 @@ auto writeOutput(const ExportOptions& o, Write&& write)
     } catch (const text::InputError& e) {
         if (o.output.empty())
             throw;
-        throw text::InputError("option --output \"" + o.output + "\": " + e.what());
+        throw text::InputError("option --output \"" + printablePath(o.output) + "\": " + e.what());
     }
+}
+
+/// Refuses, before any drawing, an output path where no file can be written: a device, a pipe,
+/// a socket (never replaced), or a folder that does not exist.
+void checkWritablePlace(const ExportOptions& o, const std::filesystem::path& path)
+{
+    writeOutput(o, [&] {
+        std::error_code ec;
+        const auto status = std::filesystem::status(path, ec);
+        if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+            throw text::InputError(printablePath(path.string())
+                                   + ": is not a regular file but a device, pipe or socket; only files are written.");
+        const std::filesystem::path parent = path.has_parent_path() ? path.parent_path() : ".";
+        if (!std::filesystem::is_directory(parent, ec))
+            throw text::InputError(printablePath(path.string()) + ": cannot be written (the folder "
+                                   + printablePath(parent.string()) + " does not exist).");
+    });
+}
+
+/// The output folder of a bitmap or SVG export, made with its missing parents when needed;
+/// what this run made is removed again unless the export completes.
+class FolderMade
+{
+public:
+    FolderMade(const ExportOptions& o, const std::filesystem::path& folder)
+    {
+        std::error_code ec;
+        for (std::filesystem::path p = folder; !p.empty() && !std::filesystem::exists(p, ec); p = p.parent_path()) {
+            m_made.push_back(p);
+            if (!p.has_parent_path() || p.parent_path() == p)
+                break;
+        }
+        std::filesystem::create_directories(folder, ec);
+        if (!std::filesystem::is_directory(folder, ec)) {
+            const std::string why = ec ? std::strerror(ec.value()) : "a file of that name is in the way";
+            removeMade();
+            throw text::InputError("option --output \"" + printablePath(o.output)
+                                   + "\": not a folder that can be made or written (" + why + ").");
+        }
+    }
+    ~FolderMade() { removeMade(); }
+    /// The export is complete: the folders stay.
+    void keep() { m_made.clear(); }
+
+private:
+    void removeMade()
+    {
+        std::error_code ec;
+        for (const auto& p : m_made) // innermost first; only empty folders go
+            std::filesystem::remove(p, ec);
+        m_made.clear();
+    }
+    std::vector<std::filesystem::path> m_made;
+};
+
+/// Done, unless the paths written could not be reported on standard output.
+int finish(std::ostream& out, std::ostream& err)
+{
+    out.flush();
+    if (!out) {
+        err << "orbweave-export: the list of files written could not be written to standard output.\n";
+        return kExitRefused;
+    }
+    return kExitDone;
 }
 
 } // namespace
@@ -103,6 +169,7 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
             std::error_code ec;
             if (std::filesystem::is_directory(path, ec))
                 path /= defaultPdfName(o.subject);
+            checkWritablePlace(o, path);
             TemplateList templates;
             drawTemplates(o, catalogue, starFile, [&](TemplateDrawing&& t) {
                 drawn(t);
@@ -115,18 +182,14 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
             };
             const int pages = writeOutput(o, [&] { return writePdf(templates, path.string(), o.paper, progress); });
             if (chatty)
-                err << "wrote " << path.string() << ": " << templates.size() << " templates on " << pages
+                err << "wrote " << printablePath(path.string()) << ": " << templates.size() << " templates on " << pages
                     << (pages == 1 ? " page\n" : " pages\n");
-            out << path.string() << "\n";
-            return kExitDone;
+            out << printablePath(path.string()) << "\n";
+            return finish(out, err);
         }
 
         const std::filesystem::path folder = o.output.empty() ? "." : o.output;
-        std::error_code ec;
-        std::filesystem::create_directories(folder, ec);
-        if (!std::filesystem::is_directory(folder, ec))
-            throw text::InputError("option --output \"" + o.output + "\": not a folder that can be made or written ("
-                                   + (ec ? ec.message() : "a file of that name is in the way") + ").");
+        FolderMade made(o, folder);
         // Each template is written as soon as it is drawn, so memory holds one at a time.
         std::size_t written = 0;
         drawTemplates(o, catalogue, starFile, [&](TemplateDrawing&& t) {
@@ -143,10 +206,11 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
             }
             ++written;
             if (chatty)
-                err << "[" << written << "] wrote " << path.string() << "\n" << std::flush;
-            out << path.string() << "\n";
+                err << "[" << written << "] wrote " << printablePath(path.string()) << "\n" << std::flush;
+            out << printablePath(path.string()) << "\n";
         });
-        return kExitDone;
+        made.keep();
+        return finish(out, err);
     } catch (const text::InputError& e) {
         err << "orbweave-export: " << e.what() << "\n";
         return kExitRefused;
