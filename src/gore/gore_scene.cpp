@@ -55,7 +55,7 @@ scene::Scene buildGoreScene(const GoreDrawPlan& plan, double width, double heigh
         lower.push_back({g.outlineStartX + t * g.R, 0.5 * g.H + dy});
         upper.push_back({g.outlineStartX + t * g.R, 0.5 * g.H - dy});
     }
-    s.layer(scene::layers::kCut).items.push_back(
+    s.layer(scene::layers::kCut, scene::LayerKind::Cut).items.push_back(
         dottedPath(Role::GoreEdge, {std::move(lower), std::move(upper)}, kCuttingDotRadius, false));
 
     scene::Layer& guides = s.layer(scene::layers::kGuides);
@@ -85,7 +85,7 @@ scene::Scene buildPlateScene(const GoreDrawPlan& plan, StarTarget which, double 
         std::vector<Point> circle;
         for (const Offset& dot : plateBoundaryDots(plan.plate))
             circle.push_back({pole.dx + dot.dx, pole.dy + dot.dy});
-        s.layer(scene::layers::kCut).items.push_back(
+        s.layer(scene::layers::kCut, scene::LayerKind::Cut).items.push_back(
             dottedPath(Role::PlateOutline, {std::move(circle)}, kCuttingDotRadius, true));
     }
     s.layer(scene::layers::kStars);
