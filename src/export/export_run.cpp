@@ -191,7 +191,6 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
         const std::filesystem::path folder = o.output.empty() ? "." : o.output;
         FolderMade made(o, folder);
         // Each template is written as soon as it is drawn, so memory holds one at a time.
-        std::size_t written = 0;
         drawTemplates(o, catalogue, starFile, [&](TemplateDrawing&& t) {
             drawn(t);
             const std::filesystem::path path =
@@ -204,9 +203,8 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
                 const QByteArray svg = QByteArray::fromStdString(svgDocument(t.scene));
                 writeOutput(o, [&] { writeFileAtomically(path.string(), svg); });
             }
-            ++written;
             if (chatty)
-                err << "[" << written << "] wrote " << printablePath(path.string()) << "\n" << std::flush;
+                err << "[" << t.number << "/" << t.count << "] wrote " << printablePath(path.string()) << "\n" << std::flush;
             out << printablePath(path.string()) << "\n";
         });
         made.keep();

@@ -206,6 +206,8 @@ void drawFaceTemplates(const FaceOptions& o, const stars::StarCatalogue& catalog
         t.svgName = stripExtension(polyhedron::faceSvgName(in)) + "-print";
         t.caption = "face " + face + " of " + std::to_string(model.FaceCount()) + ", seen from "
                     + (o.inside ? "inside" : "outside");
+        t.number = static_cast<std::size_t>(&face - faces.data()) + 1;
+        t.count = faces.size();
         sink(std::move(t));
     }
 }
