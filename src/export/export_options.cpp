@@ -34,7 +34,11 @@ const std::map<std::string, OptionRule>& optionTable()
 {
     static const std::map<std::string, OptionRule> table = {
         // Both subjects.
-        {"--stars", {true, true, true, [](ExportOptions& o, const std::string& v) { o.stars = v; }}},
+        {"--stars", {true, true, true, [](ExportOptions& o, const std::string& v) {
+             if (v.empty())
+                 throw UsageError("option --stars: the file name is empty (leave the option out for the bundled catalogue)");
+             o.stars = v;
+         }}},
         {"--format",
          {true, true, true,
           [](ExportOptions& o, const std::string& v) {
@@ -47,7 +51,11 @@ const std::map<std::string, OptionRule>& optionTable()
               else
                   badChoice("--format", v, "bmp, svg, pdf");
           }}},
-        {"--output", {true, true, true, [](ExportOptions& o, const std::string& v) { o.output = v; }}},
+        {"--output", {true, true, true, [](ExportOptions& o, const std::string& v) {
+             if (v.empty())
+                 throw UsageError("option --output: the name is empty (leave the option out for the default)");
+             o.output = v;
+         }}},
         {"--dpi", {true, true, true, [](ExportOptions& o, const std::string& v) { o.dpi = v; }}},
         {"--paper",
          {true, true, true,

@@ -1,5 +1,6 @@
 #include "export/export_run.h"
 
+#include "export/atomic_file.h"
 #include "export/bundled_data.h"
 #include "export/export_options.h"
 #include "export/face_templates.h"
@@ -8,6 +9,7 @@
 #include "text/input_error.h"
 #include "text/number_text.h"
 
+#include <cstring>
 #include <filesystem>
 
 namespace exporter {
@@ -25,11 +27,13 @@ double readDpi(const std::string& typed)
     return *dpi;
 }
 
-TemplateList drawTemplates(const ExportOptions& o, const std::string& starFile, const DrawnFn& drawn)
+void drawTemplates(const ExportOptions& o, const stars::StarCatalogue& catalogue, const std::string& starFile,
+                   const TemplateSink& sink)
 {
     if (o.subject == Subject::Gores)
-        return drawGoreTemplates(o.gore, starFile, drawn);
-    return drawFaceTemplates(o.face, starFile, drawn);
+        drawGoreTemplates(o.gore, catalogue, starFile, sink);
+    else
+        drawFaceTemplates(o.face, catalogue, starFile, sink);
 }
 
 /// Whether the export makes more than one template, so that progress is worth reporting.
@@ -52,8 +56,72 @@ auto writeOutput(const ExportOptions& o, Write&& write)
     } catch (const text::InputError& e) {
         if (o.output.empty())
             throw;
-        throw text::InputError("option --output \"" + o.output + "\": " + e.what());
+        throw text::InputError("option --output \"" + printablePath(o.output) + "\": " + e.what());
     }
+}
+
+/// Refuses, before any drawing, an output path where no file can be written: a device, a pipe,
+/// a socket (never replaced), or a folder that does not exist.
+void checkWritablePlace(const ExportOptions& o, const std::filesystem::path& path)
+{
+    writeOutput(o, [&] {
+        std::error_code ec;
+        const auto status = std::filesystem::status(path, ec);
+        if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+            throw text::InputError(printablePath(path.string())
+                                   + ": is not a regular file but a device, pipe or socket; only files are written.");
+        const std::filesystem::path parent = path.has_parent_path() ? path.parent_path() : ".";
+        if (!std::filesystem::is_directory(parent, ec))
+            throw text::InputError(printablePath(path.string()) + ": cannot be written (the folder "
+                                   + printablePath(parent.string()) + " does not exist).");
+    });
+}
+
+/// The output folder of a bitmap or SVG export, made with its missing parents when needed;
+/// what this run made is removed again unless the export completes.
+class FolderMade
+{
+public:
+    FolderMade(const ExportOptions& o, const std::filesystem::path& folder)
+    {
+        std::error_code ec;
+        for (std::filesystem::path p = folder; !p.empty() && !std::filesystem::exists(p, ec); p = p.parent_path()) {
+            m_made.push_back(p);
+            if (!p.has_parent_path() || p.parent_path() == p)
+                break;
+        }
+        std::filesystem::create_directories(folder, ec);
+        if (!std::filesystem::is_directory(folder, ec)) {
+            const std::string why = ec ? std::strerror(ec.value()) : "a file of that name is in the way";
+            removeMade();
+            throw text::InputError("option --output \"" + printablePath(o.output)
+                                   + "\": not a folder that can be made or written (" + why + ").");
+        }
+    }
+    ~FolderMade() { removeMade(); }
+    /// The export is complete: the folders stay.
+    void keep() { m_made.clear(); }
+
+private:
+    void removeMade()
+    {
+        std::error_code ec;
+        for (const auto& p : m_made) // innermost first; only empty folders go
+            std::filesystem::remove(p, ec);
+        m_made.clear();
+    }
+    std::vector<std::filesystem::path> m_made;
+};
+
+/// Done, unless the paths written could not be reported on standard output.
+int finish(std::ostream& out, std::ostream& err)
+{
+    out.flush();
+    if (!out) {
+        err << "orbweave-export: the list of files written could not be written to standard output.\n";
+        return kExitRefused;
+    }
+    return kExitDone;
 }
 
 } // namespace
@@ -85,20 +153,28 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
             }
         }
 
+        // The star file is read once: every template of the export draws the same stars.
+        const stars::StarCatalogue catalogue = readStarsOption(starFile);
+
         const bool chatty = !o.quiet && manyTemplates(o);
         std::size_t drawnCount = 0;
-        const DrawnFn drawn = [&](const std::string& caption) {
+        const auto drawn = [&](const TemplateDrawing& t) {
             ++drawnCount;
             if (chatty)
-                err << "drew " << drawnCount << ": " << caption << "\n" << std::flush;
+                err << "drew " << drawnCount << ": " << t.caption << "\n" << std::flush;
         };
-        const TemplateList templates = drawTemplates(o, starFile, drawn);
 
         if (o.format == Format::Pdf) {
             std::filesystem::path path = o.output.empty() ? defaultPdfName(o.subject) : o.output;
             std::error_code ec;
             if (std::filesystem::is_directory(path, ec))
                 path /= defaultPdfName(o.subject);
+            checkWritablePlace(o, path);
+            TemplateList templates;
+            drawTemplates(o, catalogue, starFile, [&](TemplateDrawing&& t) {
+                drawn(t);
+                templates.push_back(std::move(t));
+            });
             const ProgressFn progress = [&](std::size_t i) {
                 if (chatty)
                     err << "[" << i + 1 << "/" << templates.size() << "] laid out " << templates[i].caption << "\n"
@@ -106,35 +182,33 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
             };
             const int pages = writeOutput(o, [&] { return writePdf(templates, path.string(), o.paper, progress); });
             if (chatty)
-                err << "wrote " << path.string() << ": " << templates.size() << " templates on " << pages
+                err << "wrote " << printablePath(path.string()) << ": " << templates.size() << " templates on " << pages
                     << (pages == 1 ? " page\n" : " pages\n");
-            out << path.string() << "\n";
-            return kExitDone;
+            out << printablePath(path.string()) << "\n";
+            return finish(out, err);
         }
 
         const std::filesystem::path folder = o.output.empty() ? "." : o.output;
-        std::error_code ec;
-        std::filesystem::create_directories(folder, ec);
-        if (!std::filesystem::is_directory(folder, ec))
-            throw text::InputError("option --output \"" + o.output + "\": not a folder that can be made or written ("
-                                   + (ec ? ec.message() : "a file of that name is in the way") + ").");
-        for (std::size_t i = 0; i < templates.size(); ++i) {
-            const TemplateDrawing& t = templates[i];
+        FolderMade made(o, folder);
+        // Each template is written as soon as it is drawn, so memory holds one at a time.
+        drawTemplates(o, catalogue, starFile, [&](TemplateDrawing&& t) {
+            drawn(t);
             const std::filesystem::path path =
                 folder / std::filesystem::path(o.format == Format::Bmp ? t.name + ".bmp"
                                                                          : (t.svgName.empty() ? t.name : t.svgName) + ".svg");
             if (o.format == Format::Bmp) {
-                const QImage image = rasterImage(t, dpi);
+                const QImage image = rasterImage(t.scene, dpi);
                 writeOutput(o, [&] { writeBitmapAtomically(path.string(), image); });
             } else {
-                const QByteArray svg = QByteArray::fromStdString(svgDocument(makeDisplayList(t.drawing)));
+                const QByteArray svg = QByteArray::fromStdString(svgDocument(t.scene));
                 writeOutput(o, [&] { writeFileAtomically(path.string(), svg); });
             }
             if (chatty)
-                err << "[" << i + 1 << "/" << templates.size() << "] wrote " << path.string() << "\n" << std::flush;
-            out << path.string() << "\n";
-        }
-        return kExitDone;
+                err << "[" << t.number << "/" << t.count << "] wrote " << printablePath(path.string()) << "\n" << std::flush;
+            out << printablePath(path.string()) << "\n";
+        });
+        made.keep();
+        return finish(out, err);
     } catch (const text::InputError& e) {
         err << "orbweave-export: " << e.what() << "\n";
         return kExitRefused;

@@ -4,6 +4,8 @@
 #include "polyhedron/face_command.h"
 #include "polyhedron/face_number_rule.h"
 #include "polyhedron/face_svg_document.h"
+#include "stars/angles.h"
+#include "canvas/drawing_canvas.h"
 #include "text/input_error.h"
 #include "text/number_text.h"
 
@@ -16,41 +18,35 @@ namespace exporter {
 
 namespace {
 
-/// The polyhedron window of one Draw, its canvas a recording.
-class RecordingFaceWindow : public polyhedron::FaceWindow
-{
-public:
-    canvas::DrawingCanvas& faceCanvas() override { return canvas; }
-    void showFaceWindow() override {}
-    void setLabel38(const std::string&) override {}
-
-    canvas::RecordingCanvas canvas;
-};
-
 const char* const kVerticesSuffix = "-vertices.csv";
 const char* const kFacesSuffix = "-faces.csv";
 
-std::string stripExtension(const std::string& name)
+/// The option that stands for `input`, and its text as typed.
+std::pair<std::string, std::string> optionOf(const FaceOptions& o, const std::string& face, text::Input input)
 {
-    const auto dot = name.rfind('.');
-    return dot == std::string::npos ? name : name.substr(0, dot);
+    using text::Input;
+    switch (input) {
+    case Input::ProjectionRange: return {"--range", o.range};
+    case Input::SphereRadius: return {"--radius", o.radius};
+    case Input::FaintestMagnitude: return {"--faintest", o.faintest};
+    case Input::CommonRatio: return {"--ratio", o.ratio};
+    case Input::Magnification: return {"--magnification", o.magnification};
+    case Input::FaceNumber:
+    case Input::TangentPoint: return {"--face", face};
+    case Input::ModelFile:
+        if (!o.faces.empty())
+            return {"--faces", o.faces};
+        return {"--model", o.model};
+    default: return {"--stars", {}};
+    }
 }
 
-std::string valueOf(const FaceOptions& o, const std::string& option, const std::string& face)
+[[noreturn]] void refuse(const FaceOptions& o, const std::string& face, const text::InputError& e)
 {
-    if (option == "--range")
-        return o.range;
-    if (option == "--radius")
-        return o.radius;
-    if (option == "--faintest")
-        return o.faintest;
-    if (option == "--ratio")
-        return o.ratio;
-    if (option == "--magnification")
-        return o.magnification;
-    if (option == "--face")
-        return face;
-    return {};
+    const auto [option, typed] = optionOf(o, face, e.input());
+    if (option == "--stars")
+        throw text::InputError("option --stars: " + std::string(e.what()));
+    refuseOption(option, typed, e.reason());
 }
 
 } // namespace
@@ -133,17 +129,41 @@ polyhedron::FaceInputs faceInputsFor(const FaceOptions& o, const polyhedron::Pol
     return in;
 }
 
-std::string faceOptionOf(const std::string& message)
+polyhedron::FaceParameters faceParametersFor(const FaceOptions& o, const polyhedron::PolyhedronModel& model,
+                                             const std::string& face)
 {
-    static const std::vector<CaptionOption> boxes = {
-        {"投影範囲", "--range"},   {"恒星球半径", "--radius"}, {"細微等級", "--faintest"},
-        {"公比", "--ratio"},       {"倍率", "--magnification"}, {"面番号", "--face"},
-        {"緯度φ0", "--face"},      {"経度λ0", "--face"},
+    using text::Input;
+    const auto number = [](const std::string& typed, Input input) {
+        try {
+            return text::toDouble(typed, "");
+        } catch (const text::InputError& e) {
+            throw e.about(input);
+        }
     };
-    return optionNamedIn(message, boxes, "--stars");
+    try {
+        polyhedron::FaceParameters p;
+        // The tangent point is the face's centre as the face-number rule writes it into the boxes,
+        // so that a face drawn here is the window's to the last digit.
+        const auto centre = polyhedron::faceCentreTexts(model, face);
+        const polyhedron::FaceInputs defaults;
+        p.phi0 = number(centre ? centre->Text9 : defaults.Text9, Input::TangentPoint) * stars::DegreeFactor;
+        p.lambda0 = number(centre ? centre->Text10 : defaults.Text10, Input::TangentPoint) * stars::DegreeFactor;
+        const double range = number(o.range, Input::ProjectionRange);
+        p.projectionRange = range * stars::DegreeFactor;
+        p.sphereRadius = number(o.radius, Input::SphereRadius);
+        p.faintestMagnitude = number(o.faintest, Input::FaintestMagnitude);
+        p.commonRatio = number(o.ratio, Input::CommonRatio);
+        p.magnification = number(o.magnification, Input::Magnification);
+        polyhedron::checkFaceValues(range, p.sphereRadius, p.magnification);
+        p.insideView = o.inside ? 1 : 0;
+        return p;
+    } catch (const text::InputError& e) {
+        refuse(o, face, e);
+    }
 }
 
-TemplateList drawFaceTemplates(const FaceOptions& o, const std::string& starFile, const DrawnFn& drawn)
+void drawFaceTemplates(const FaceOptions& o, const stars::StarCatalogue& catalogue, const std::string& starFile,
+                       const TemplateSink& sink)
 {
     const polyhedron::PolyhedronModel model = loadModel(o);
     std::vector<std::string> faces;
@@ -167,28 +187,36 @@ TemplateList drawFaceTemplates(const FaceOptions& o, const std::string& starFile
         faces.push_back(o.face);
     }
 
-    TemplateList out;
     for (const std::string& face : faces) {
+        const polyhedron::FaceParameters p = faceParametersFor(o, model, face);
         const polyhedron::FaceInputs in = faceInputsFor(o, model, face);
-        RecordingFaceWindow window;
-        const auto message =
-            polyhedron::runFaceDraw(in, starFile, model, window, std::filesystem::temp_directory_path());
-        if (message && message->kind == polyhedron::FaceMessage::Kind::Refused) {
-            const std::string option = faceOptionOf(message->text);
-            if (option == "--stars")
-                throw text::InputError("option --stars: " + message->text);
-            throw text::InputError("option " + option + " \"" + valueOf(o, option, face) + "\": " + message->text);
-        }
+        std::optional<polyhedron::FaceOutline> outline;
+        if (o.corners || o.edges)
+            outline = polyhedron::FaceOutline{polyhedron::readFaceNumber(in), o.corners, o.edges};
         TemplateDrawing t;
+        try {
+            t.scene = polyhedron::buildFaceScene(p, outline, model, catalogue, starFile,
+                                                 canvas::snapSide(polyhedron::canvasSide(p)));
+        } catch (const text::InputError& e) {
+            refuse(o, face, e);
+        }
         t.name = stripExtension(polyhedron::faceBitmapName(in));
-        t.svgName = stripExtension(polyhedron::faceSvgName(in));
+        // The window writes its own face SVG under faceSvgName; the export's print SVG is another
+        // document, so it takes a name of its own.
+        t.svgName = stripExtension(polyhedron::faceSvgName(in)) + "-print";
         t.caption = "face " + face + " of " + std::to_string(model.FaceCount()) + ", seen from "
                     + (o.inside ? "inside" : "outside");
-        t.drawing = std::move(window.canvas);
-        if (drawn)
-            drawn(t.caption);
-        out.push_back(std::move(t));
+        t.number = static_cast<std::size_t>(&face - faces.data()) + 1;
+        t.count = faces.size();
+        sink(std::move(t));
     }
+}
+
+TemplateList drawFaceTemplates(const FaceOptions& o, const std::string& starFile)
+{
+    const stars::StarCatalogue catalogue = readStarsOption(starFile);
+    TemplateList out;
+    drawFaceTemplates(o, catalogue, starFile, [&out](TemplateDrawing&& t) { out.push_back(std::move(t)); });
     return out;
 }
 

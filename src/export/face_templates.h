@@ -4,6 +4,8 @@
 #include "export/gore_templates.h"
 #include "export/template_drawing.h"
 #include "polyhedron/face_inputs.h"
+#include "polyhedron/face_parameters.h"
+#include "stars/star_catalogue.h"
 #include "polyhedron/polyhedron_model.h"
 
 #include <string>
@@ -22,13 +24,17 @@ polyhedron::PolyhedronModel loadModel(const FaceOptions& o);
 polyhedron::FaceInputs faceInputsFor(const FaceOptions& o, const polyhedron::PolyhedronModel& model,
                                      const std::string& face);
 
-/// The option a message of the face command is about ("--range" for 投影範囲…), or
-/// "--stars" when it names no box.
-std::string faceOptionOf(const std::string& message);
+/// The face parameters of `o` for face `face` of `model`, checked as the window checks them.
+/// Throws text::InputError naming the option and the value as typed.
+polyhedron::FaceParameters faceParametersFor(const FaceOptions& o, const polyhedron::PolyhedronModel& model,
+                                             const std::string& face);
 
-/// Draws the face (or, with --face all, every face of the model) through
-/// polyhedron::runFaceDraw, each on its own recording canvas. Throws text::InputError,
-/// its message naming the option and its value, when the face command refuses.
-TemplateList drawFaceTemplates(const FaceOptions& o, const std::string& starFile, const DrawnFn& drawn = {});
+/// Draws the face (or, with --face all, every face of the model) from `catalogue` and hands
+/// each to `sink`. Throws text::InputError, its message naming the option and its value.
+void drawFaceTemplates(const FaceOptions& o, const stars::StarCatalogue& catalogue, const std::string& starFile,
+                       const TemplateSink& sink);
+
+/// As above, reading `starFile` and keeping every template.
+TemplateList drawFaceTemplates(const FaceOptions& o, const std::string& starFile);
 
 } // namespace exporter

@@ -1,65 +1,42 @@
 #include "export/gore_templates.h"
 
-#include "gore/gore_parameters.h"
-#include "gore/polar_plate.h"
+#include "canvas/drawing_canvas.h"
+#include "gore/gore_draw.h"
+#include "gore/gore_scene.h"
 #include "text/input_error.h"
 #include "text/number_text.h"
 
-#include <array>
 #include <set>
-#include <utility>
 #include <vector>
 
 namespace exporter {
 
 namespace {
 
-using canvas::CanvasCall;
-using canvas::RecordingCanvas;
+using text::Input;
 
-/// The gore windows of one Draw, each canvas a recording.
-class RecordingGoreWindows : public gore::GoreWindows
+/// The option that stands for `input`, and its text as typed.
+std::pair<std::string, std::string> optionOf(const GoreOptions& o, const std::string& k, Input input)
 {
-public:
-    canvas::DrawingCanvas& goreCanvas() override { return gore; }
-    void setGoreLabels(const gore::GoreLabels& l) override { labels = l; }
-    void showGoreWindow() override {}
-    canvas::DrawingCanvas& plateCanvas() override { return plate; }
-    void showPlateWindow() override {}
-    canvas::DrawingCanvas& southPlateCanvas() override { return southPlate; }
-    void showSouthPlateWindow() override {}
-
-    RecordingCanvas gore, plate, southPlate;
-    gore::GoreLabels labels;
-};
-
-/// Adds what `run` drew since its last Cls to `plate`, leaving out its cutting circle,
-/// which the first run already put there.
-void gatherPlateStars(const RecordingCanvas& run, RecordingCanvas& plate)
-{
-    const auto& calls = run.calls();
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < calls.size(); ++i)
-        if (calls[i].kind == CanvasCall::Kind::Cls)
-            start = i + 1;
-    // A star within the 3° grace of a gore's edge reaches the plate from both gores, at the
-    // very same place: it is drawn once.
-    std::set<std::array<float, 3>> onPlate;
-    for (const CanvasCall& c : plate.calls())
-        if (c.kind == CanvasCall::Kind::Circle)
-            onPlate.insert({c.a, c.b, c.c});
-    const float cuttingDot = static_cast<float>(gore::kCuttingDotRadius);
-    for (std::size_t i = start; i < calls.size(); ++i) {
-        const CanvasCall& c = calls[i];
-        if (c.kind == CanvasCall::Kind::Circle && c.c != cuttingDot && onPlate.insert({c.a, c.b, c.c}).second)
-            plate.Circle(c.a, c.b, c.c);
+    switch (input) {
+    case Input::GoreCount: return {"--n", o.n};
+    case Input::GorePosition: return {"--k", k};
+    case Input::FaintestMagnitude: return {"--faintest", o.faintest};
+    case Input::CommonRatio: return {"--ratio", o.ratio};
+    case Input::Magnification: return {"--magnification", o.magnification};
+    case Input::SphereRadius: return {"--radius", o.radius};
+    case Input::LineLatitude: return {"--line-latitude", o.lineLatitude};
+    case Input::PlateBoundary: return {"--boundary", o.boundary};
+    default: return {"--stars", {}};
     }
 }
 
-std::string stripExtension(const std::string& name)
+[[noreturn]] void refuse(const GoreOptions& o, const std::string& k, const text::InputError& e)
 {
-    const auto dot = name.rfind('.');
-    return dot == std::string::npos ? name : name.substr(0, dot);
+    const auto [option, typed] = optionOf(o, k, e.input());
+    if (option == "--stars")
+        throw text::InputError("option --stars: " + std::string(e.what()));
+    refuseOption(option, typed, e.reason());
 }
 
 std::string plateName(const GoreOptions& o, const std::string& k, char pole)
@@ -68,30 +45,30 @@ std::string plateName(const GoreOptions& o, const std::string& k, char pole)
            + "_" + o.radius + "cm";
 }
 
-[[noreturn]] void refuse(const GoreOptions& o, const std::string& k, const std::string& message)
+/// A plate template being gathered from the gores' plans.
+struct PlateGathering
 {
-    const std::string option = goreOptionOf(message);
-    std::string value;
-    if (option == "--n")
-        value = o.n;
-    else if (option == "--k")
-        value = k;
-    else if (option == "--faintest")
-        value = o.faintest;
-    else if (option == "--ratio")
-        value = o.ratio;
-    else if (option == "--magnification")
-        value = o.magnification;
-    else if (option == "--radius")
-        value = o.radius;
-    else if (option == "--line-latitude")
-        value = o.lineLatitude;
-    else if (option == "--boundary")
-        value = o.boundary;
-    if (option == "--stars")
-        throw text::InputError("option --stars: " + message);
-    throw text::InputError("option " + option + " \"" + value + "\": " + message);
-}
+    gore::StarTarget target;
+    bool wanted = false;
+    std::optional<TemplateDrawing> drawing;
+    std::set<std::size_t> stars; ///< catalogue indices already on it
+
+    void add(const gore::GoreDrawPlan& plan, TemplateDrawing&& blank)
+    {
+        if (!wanted)
+            return;
+        const bool first = !drawing;
+        if (first) {
+            const float side = canvas::snapSide(static_cast<float>(plan.plate.side));
+            blank.scene = gore::buildPlateScene(plan, target, side, side, true);
+            drawing = std::move(blank);
+        }
+        // A star within the 3° grace of a gore's edge reaches the plate from both gores: once is enough.
+        for (const gore::StarPlacement& s : plan.stars)
+            if (s.target == target && stars.insert(s.index).second && !first)
+                gore::addPlateStar(drawing->scene, s);
+    }
+};
 
 } // namespace
 
@@ -115,36 +92,64 @@ gore::GoreInputs goreInputsFor(const GoreOptions& o, const std::string& k, int h
     return in;
 }
 
-std::string goreOptionOf(const std::string& message)
+gore::GoreParameters goreParametersFor(const GoreOptions& o, const std::string& k, int hemisphere)
 {
-    static const std::vector<CaptionOption> boxes = {
-        {gore::kFieldN, "--n"},
-        {gore::kFieldK, "--k"},
-        {gore::kFieldFaintestMagnitude, "--faintest"},
-        {gore::kFieldCommonRatio, "--ratio"},
-        {gore::kFieldMagnification, "--magnification"},
-        {gore::kFieldSphereRadius, "--radius"},
-        {gore::kFieldLineLatitude, "--line-latitude"},
-        {gore::kFieldPlateBoundary, "--boundary"},
-        {"分割数n", "--n"},
-        {"n < k", "--k"},
+    const auto number = [](const std::string& typed, Input input) {
+        try {
+            return text::toDouble(typed, "");
+        } catch (const text::InputError& e) {
+            throw e.about(input);
+        }
     };
-    return optionNamedIn(message, boxes, "--stars");
+    const auto whole = [](const std::string& typed, Input input) {
+        try {
+            return text::toInt16(typed, "");
+        } catch (const text::InputError& e) {
+            throw e.about(input);
+        }
+    };
+    try {
+        gore::GoreParameters p;
+        p.n = whole(o.n, Input::GoreCount);
+        p.k = whole(k, Input::GorePosition);
+        p.faintestMagnitude = number(o.faintest, Input::FaintestMagnitude);
+        p.hemisphere = hemisphere;
+        p.epsilonCorrection = o.epsilon;
+        p.equalLatitudeLine = o.line;
+        p.commonRatio = number(o.ratio, Input::CommonRatio);
+        p.magnification = number(o.magnification, Input::Magnification);
+        p.sphereRadius = number(o.radius, Input::SphereRadius);
+        p.lineLatitude = number(o.lineLatitude, Input::LineLatitude);
+        p.northPlate = o.northPlate;
+        p.southPlate = o.southPlate ? 1 : 0;
+        p.plateBoundary = number(o.boundary, Input::PlateBoundary);
+        if (const auto message = gore::validateGoreParameters(p))
+            throw text::InputError(p.n < 1 ? Input::GoreCount : Input::GorePosition, {}, message->prompt,
+                                   message->prompt);
+        gore::checkGoreDrawable(p);
+        return p;
+    } catch (const text::InputError& e) {
+        refuse(o, k, e);
+    }
 }
 
-TemplateList drawGoreTemplates(const GoreOptions& o, const std::string& starFile, const DrawnFn& drawn)
+stars::StarCatalogue readStarsOption(const std::string& path)
+{
+    try {
+        return stars::ReadStarFile(path);
+    } catch (const text::InputError& e) {
+        throw text::InputError("option --stars: " + std::string(e.what()));
+    }
+}
+
+void drawGoreTemplates(const GoreOptions& o, const stars::StarCatalogue& catalogue, const std::string& starFile,
+                       const TemplateSink& sink)
 {
     const bool all = o.k == "all";
     std::vector<std::string> ks;
     if (all) {
-        std::int16_t n = 0;
-        try {
-            n = text::toInt16(o.n, gore::kFieldN);
-        } catch (const text::InputError& e) {
-            refuse(o, o.k, e.what());
-        }
-        // n below 1 is left to the gore command, which refuses it with its own message.
-        for (int k = 1; k <= std::max<int>(n, 1); ++k)
+        const gore::GoreParameters p = goreParametersFor(o, "1", 1);
+        for (int k = 1; k <= p.n; ++k)
             ks.push_back(std::to_string(k));
     } else {
         ks.push_back(o.k);
@@ -155,50 +160,51 @@ TemplateList drawGoreTemplates(const GoreOptions& o, const std::string& starFile
     if (o.south)
         hemispheres.push_back(0);
 
-    TemplateList gores;
-    std::optional<TemplateDrawing> northPlate, southPlate;
     const std::string kName = all ? "all" : o.k;
+    const std::string gores = all ? "1 to " + o.n : o.k;
+    const std::size_t count = ks.size() * hemispheres.size() + (o.northPlate ? 1 : 0) + (o.southPlate ? 1 : 0);
+    std::size_t number = 0;
+    const auto emit = [&](TemplateDrawing&& t) {
+        t.number = ++number;
+        t.count = count;
+        sink(std::move(t));
+    };
+    PlateGathering north{gore::StarTarget::Plate, o.northPlate, {}, {}};
+    PlateGathering south{gore::StarTarget::SouthPlate, o.southPlate, {}, {}};
     for (std::size_t h = 0; h < hemispheres.size(); ++h) {
         for (const std::string& k : ks) {
-            gore::GoreInputs in = goreInputsFor(o, k, hemispheres[h]);
-            RecordingGoreWindows windows;
-            if (auto message = gore::runGoreDraw(in, starFile, windows))
-                refuse(o, k, message->prompt);
+            const gore::GoreParameters p = goreParametersFor(o, k, hemispheres[h]);
+            gore::GoreDrawPlan plan;
+            try {
+                plan = gore::planGoreDraw(p, catalogue, starFile);
+            } catch (const text::InputError& e) {
+                refuse(o, k, e);
+            }
+            const gore::GoreLayout& layout = plan.layout;
             TemplateDrawing t;
-            t.name = stripExtension(gore::goreBitmapName(in));
+            t.name = stripExtension(gore::goreBitmapName(goreInputsFor(o, k, hemispheres[h])));
             t.caption = "gore " + k + " of " + o.n + ", " + (hemispheres[h] == 1 ? "north" : "south");
-            t.drawing = std::move(windows.gore);
-            if (drawn)
-                drawn(t.caption);
-            gores.push_back(std::move(t));
+            t.scene = gore::buildGoreScene(plan, canvas::snapSide(static_cast<float>(layout.requestedWidth)),
+                                           canvas::snapSide(static_cast<float>(layout.requestedHeight)));
             // The plate stars are the same whichever half is drawn: gather them once.
-            if (o.northPlate && h == 0) {
-                if (!northPlate) {
-                    northPlate = TemplateDrawing{plateName(o, kName, 'N'), {},
-                                                 "north polar plate, gores " + (all ? "1 to " + o.n : k) + " of " + o.n,
-                                                 std::move(windows.plate)};
-                } else {
-                    gatherPlateStars(windows.plate, northPlate->drawing);
-                }
+            if (h == 0) {
+                north.add(plan, {plateName(o, kName, 'N'), {}, "north polar plate, gores " + gores + " of " + o.n, {}});
+                south.add(plan, {plateName(o, kName, 'S'), {}, "south polar plate, gores " + gores + " of " + o.n, {}});
             }
-            if (o.southPlate && h == 0) {
-                if (!southPlate) {
-                    southPlate = TemplateDrawing{plateName(o, kName, 'S'), {},
-                                                 "south polar plate, gores " + (all ? "1 to " + o.n : k) + " of " + o.n,
-                                                 std::move(windows.southPlate)};
-                } else {
-                    gatherPlateStars(windows.southPlate, southPlate->drawing);
-                }
-            }
+            emit(std::move(t));
         }
     }
-    for (auto* plate : {&northPlate, &southPlate})
-        if (*plate) {
-            if (drawn)
-                drawn((*plate)->caption);
-            gores.push_back(std::move(**plate));
-        }
-    return gores;
+    for (PlateGathering* plate : {&north, &south})
+        if (plate->drawing)
+            emit(std::move(*plate->drawing));
+}
+
+TemplateList drawGoreTemplates(const GoreOptions& o, const std::string& starFile)
+{
+    const stars::StarCatalogue catalogue = readStarsOption(starFile);
+    TemplateList out;
+    drawGoreTemplates(o, catalogue, starFile, [&out](TemplateDrawing&& t) { out.push_back(std::move(t)); });
+    return out;
 }
 
 } // namespace exporter

@@ -3,26 +3,30 @@
 #include "export/export_options.h"
 #include "export/template_drawing.h"
 #include "gore/gore_command.h"
+#include "gore/gore_parameters.h"
+#include "stars/star_catalogue.h"
 
-#include <functional>
 #include <string>
 
 namespace exporter {
 
-/// Told the caption of each template as soon as it is drawn.
-using DrawnFn = std::function<void(const std::string& caption)>;
-
-/// The gore command's inputs for gore `k` (the text as typed) of one hemisphere (1 north, 0 south).
+/// The gore tab's texts for gore `k` of one hemisphere (1 north, 0 south), for file names.
 gore::GoreInputs goreInputsFor(const GoreOptions& o, const std::string& k, int hemisphere);
 
-/// The option a message of the gore command is about ("--n" for 分割数 n…), or "--stars"
-/// when it names no box.
-std::string goreOptionOf(const std::string& message);
+/// The gore parameters of `o` for gore `k` of one hemisphere, checked as the window checks
+/// them. Throws text::InputError naming the option and the value as typed.
+gore::GoreParameters goreParametersFor(const GoreOptions& o, const std::string& k, int hemisphere);
 
-/// Draws every gore and plate `o` asks for through gore::runGoreDraw, each on its own
-/// recording canvas: gores north before south, then the plates (north, south). With --k all a plate
-/// gathers the stars of all n gores around one cutting circle. Throws text::InputError,
-/// its message naming the option and its value, when the gore command refuses.
-TemplateList drawGoreTemplates(const GoreOptions& o, const std::string& starFile, const DrawnFn& drawn = {});
+/// Draws every gore and plate `o` asks for from `catalogue` (read from `starFile`) and hands
+/// each to `sink`: gores north before south, then the plates (north, south). With --k all a
+/// plate holds every star that any gore puts on it. Throws text::InputError naming the option.
+void drawGoreTemplates(const GoreOptions& o, const stars::StarCatalogue& catalogue, const std::string& starFile,
+                       const TemplateSink& sink);
+
+/// As above, reading `starFile` and keeping every template.
+TemplateList drawGoreTemplates(const GoreOptions& o, const std::string& starFile);
+
+/// The star file at `path` for the option --stars. Throws text::InputError naming the option.
+stars::StarCatalogue readStarsOption(const std::string& path);
 
 } // namespace exporter

@@ -1,12 +1,12 @@
 #include "export/renderers.h"
 
+#include "export/atomic_file.h"
 #include "text/input_error.h"
 
 #include <QFontMetricsF>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <cassert>
 #include <cmath>
@@ -231,23 +231,17 @@ QPageSize pageSizeOf(const PageLayout& l)
                      QPageSize::ExactMatch);
 }
 
-std::string cannotWrite(const std::string& path, const QSaveFile& file)
-{
-    return path + ": cannot be written (" + file.errorString().toStdString() + ").";
-}
-
 } // namespace
 
 struct PdfBook::Impl
 {
-    std::string path;
     std::optional<PaperSize> paper;
-    QSaveFile file;
+    AtomicFile file;
     std::unique_ptr<QPdfWriter> writer; ///< on `file`; ended before it
     QPainter painter;
     int pages = 0;
 
-    Impl(const std::string& p, const std::optional<PaperSize>& s) : path(p), paper(s), file(QString::fromStdString(p)) {}
+    Impl(const std::string& path, const std::optional<PaperSize>& s) : paper(s), file(path) {}
 
     void startPage(const PageLayout& layout)
     {
@@ -255,7 +249,7 @@ struct PdfBook::Impl
         writer->setPageMargins(QMarginsF(0, 0, 0, 0));
         if (pages == 0) {
             if (!painter.begin(writer.get()))
-                throw text::InputError(path + ": the PDF cannot be started.");
+                throw text::InputError(printablePath(file.path()) + ": the PDF cannot be started.");
         } else {
             writer->newPage();
         }
@@ -276,8 +270,7 @@ struct PdfBook::Impl
 PdfBook::PdfBook(const std::string& path, const std::optional<PaperSize>& paper)
     : m_impl(std::make_unique<Impl>(path, paper))
 {
-    if (!m_impl->file.open(QIODevice::WriteOnly))
-        throw text::InputError(cannotWrite(path, m_impl->file));
+    m_impl->file.start();
     m_impl->writer = std::make_unique<QPdfWriter>(&m_impl->file);
     QPdfWriter& w = *m_impl->writer;
     w.setResolution(kPdfResolution);
@@ -288,7 +281,7 @@ PdfBook::PdfBook(const std::string& path, const std::optional<PaperSize>& paper)
 
 PdfBook::~PdfBook()
 {
-    // Uncommitted: the temporary file goes with the QSaveFile.
+    // Uncommitted: the temporary file goes with the AtomicFile.
     m_impl->finish();
 }
 
@@ -341,12 +334,9 @@ int PdfBook::commit()
     assert(d.writer && "commit twice");
     const int pages = d.pages;
     d.finish();
-    if (pages == 0) {
-        d.file.cancelWriting();
-        throw text::InputError(d.path + ": there is nothing to write.");
-    }
-    if (!d.file.commit())
-        throw text::InputError(cannotWrite(d.path, d.file));
+    if (pages == 0)
+        throw text::InputError(printablePath(d.file.path()) + ": there is nothing to write.");
+    d.file.commit();
     return pages;
 }
 

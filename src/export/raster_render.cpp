@@ -1,16 +1,18 @@
 #include "export/renderers.h"
 
 #include "canvas/raster_canvas.h"
+#include "export/atomic_file.h"
 #include "scene/canvas_renderer.h"
 #include "text/input_error.h"
 #include "text/number_text.h"
 
 #include <QPainter>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cassert>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <unistd.h>
 
 namespace exporter {
@@ -179,25 +181,21 @@ QImage rasterImage(const scene::Scene& scene, double dpi)
     return image;
 }
 
-void writeFileAtomically(const std::string& path, const QByteArray& bytes)
-{
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly))
-        throw text::InputError(path + ": cannot be written (" + file.errorString().toStdString() + ").");
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        throw text::InputError(path + ": cannot be written (" + file.errorString().toStdString() + ").");
-}
-
 void writeBitmapAtomically(const std::string& path, const QImage& image)
 {
     if (image.isNull())
-        throw text::InputError(path + ": the bitmap cannot be made (the drawing is empty or too large).");
-    // Straight into the temporary file: no second copy of a large picture in memory.
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly))
-        throw text::InputError(path + ": cannot be written (" + file.errorString().toStdString() + ").");
-    if (!image.save(&file, "BMP") || !file.commit())
-        throw text::InputError(path + ": cannot be written (" + file.errorString().toStdString() + ").");
+        throw text::InputError(printablePath(path)
+                               + ": the bitmap cannot be made (the drawing is empty or too large).");
+    // Straight into the file: no second copy of a large picture in memory.
+    AtomicFile file(path);
+    file.start();
+    errno = 0;
+    if (!image.save(&file, "BMP")) {
+        // The writer stops at the first failed write; errno still says why.
+        const std::string reason = errno != 0 ? std::strerror(errno) : "the bitmap writer stopped";
+        throw text::InputError(printablePath(path) + ": cannot be written (" + reason + ").");
+    }
+    file.commit();
 }
 
 } // namespace exporter

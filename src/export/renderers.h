@@ -52,7 +52,8 @@ void checkBitmapSize(const scene::Scene& scene, double dpi);
 QImage rasterImage(const scene::Scene& scene, double dpi);
 
 /// The template as an SVG document at real size: width and height in centimetres, the viewBox
-/// in centimetres, each layer an Inkscape layer group named after it, each item classed by
+/// in centimetres, each layer an Inkscape layer group named after it and classed by its kind
+/// (print, cut, score, marks), each item classed by
 /// scene::roleName. Dots are circles of at least kMinPrintRadius, paths lines (dotted ones
 /// too), texts `<text>` in their size and rotation, never mirrored.
 std::string svgDocument(const scene::Scene& scene);
@@ -66,7 +67,8 @@ using ProgressFn = std::function<void(std::size_t index)>;
 class PdfBook
 {
 public:
-    /// Starts the document. Throws text::InputError naming `path` when it cannot be written.
+    /// Starts the document in an AtomicFile. Throws text::InputError naming `path` when it
+    /// cannot be written there (a device or a folder is refused).
     PdfBook(const std::string& path, const std::optional<PaperSize>& paper);
     ~PdfBook();
     PdfBook(const PdfBook&) = delete;
@@ -90,12 +92,8 @@ private:
 int writePdf(const TemplateList& templates, const std::string& path, const std::optional<PaperSize>& paper,
              const ProgressFn& progress = {});
 
-/// Writes `bytes` to `path` through a temporary file renamed at the end.
-/// Throws text::InputError naming the path when it cannot.
-void writeFileAtomically(const std::string& path, const QByteArray& bytes);
-
-/// `image` as a Windows bitmap, written through a temporary file renamed at the end.
-/// Throws text::InputError naming the path when it cannot.
+/// `image` as a Windows bitmap, written through an AtomicFile (see export/atomic_file.h,
+/// which also writes SVG documents). Throws text::InputError naming the path when it cannot.
 void writeBitmapAtomically(const std::string& path, const QImage& image);
 
 } // namespace exporter

@@ -77,27 +77,34 @@ struct SvgWriter
         out += "/>\n";
     }
 
-    /// A dotted path is a line drawn as dots in the window; on paper it is the line.
+    /// A dotted path is a line drawn as dots in the window; on paper it is the line. One open
+    /// run is a polyline; anything else a path, a subpath a run, closed runs ending in Z.
     void operator()(const scene::Path& p) const
     {
-        std::string d;
+        std::string points;
+        std::size_t runs = 0;
+        bool closes = false;
         for (const auto& run : p.runs) {
             if (run.size() < 2)
                 continue;
-            if (!d.empty())
-                d += ' ';
-            d += 'M';
+            if (runs++)
+                points += ' ';
+            points += 'M';
             for (std::size_t i = 0; i < run.size(); ++i) {
                 if (i)
-                    d += ' ';
-                d += num(run[i].x) + "," + num(run[i].y);
+                    points += ' ';
+                points += num(run[i].x) + "," + num(run[i].y);
             }
-            if (p.closed && run.size() > 2)
-                d += 'Z';
+            if (p.closed && run.size() > 2) {
+                points += 'Z';
+                closes = true;
+            }
         }
-        if (d.empty())
+        if (runs == 0)
             return;
-        out += "<path fill=\"none\" stroke=\"" + colour(p.stroke.color) + "\" stroke-width=\""
+        const bool polyline = runs == 1 && !closes;
+        out += polyline ? "<polyline" : "<path";
+        out += " fill=\"none\" stroke=\"" + colour(p.stroke.color) + "\" stroke-width=\""
                + num(p.stroke.width > 0.0 ? p.stroke.width : kPrintLineWidth) + "\"";
         if (!p.stroke.dash.empty()) {
             out += " stroke-dasharray=\"";
@@ -105,7 +112,7 @@ struct SvgWriter
                 out += (i ? " " : "") + num(p.stroke.dash[i]);
             out += "\"";
         }
-        out += " d=\"" + d + "\"";
+        out += polyline ? " points=\"" + points.substr(1) + "\"" : " d=\"" + points + "\"";
         classOf(p.role);
         out += "/>\n";
     }
@@ -137,13 +144,13 @@ std::string svgDocument(const scene::Scene& scene)
     out.reserve(96 * items + 512);
     const std::string w = num(scene.width), h = num(scene.height);
     out += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-    out += "<svg xmlns=\"http://www.w3.org/2000/svg\" "
-           "xmlns:inkscape=\"http://www.inkscape.org/namespaces/inkscape\" width=\""
-           + w + "cm\" height=\"" + h + "cm\" viewBox=\"0 0 " + w + " " + h + "\">\n";
+    out += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + w + "cm\" height=\"" + h + "cm\" viewBox=\"0 0 " + w
+           + " " + h + "\" xmlns:inkscape=\"http://www.inkscape.org/namespaces/inkscape\">\n";
     const SvgWriter writer{out};
     for (const scene::Layer& layer : scene.layers) {
         const std::string name = escaped(layer.name);
-        out += "<g id=\"" + name + "\" inkscape:groupmode=\"layer\" inkscape:label=\"" + name + "\">\n";
+        out += "<g id=\"" + name + "\" inkscape:groupmode=\"layer\" inkscape:label=\"" + name + "\" class=\""
+               + std::string(scene::kindName(layer.kind)) + "\">\n";
         for (const scene::Item& item : layer.items)
             std::visit(writer, item);
         out += "</g>\n";

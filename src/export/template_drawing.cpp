@@ -1,20 +1,18 @@
 #include "export/template_drawing.h"
 
+#include "text/input_error.h"
+
 namespace exporter {
 
-std::string optionNamedIn(const std::string& message, const std::vector<CaptionOption>& captions,
-                          const std::string& fallback)
+std::string stripExtension(const std::string& name)
 {
-    std::size_t best = std::string::npos;
-    std::string option = fallback;
-    for (const auto& [caption, name] : captions) {
-        const auto at = message.find(caption);
-        if (at != std::string::npos && (best == std::string::npos || at < best)) {
-            best = at;
-            option = name;
-        }
-    }
-    return option;
+    const auto dot = name.rfind('.');
+    return dot == std::string::npos ? name : name.substr(0, dot);
+}
+
+void refuseOption(const std::string& option, const std::string& typed, const std::string& reason)
+{
+    throw text::InputError("option " + option + " \"" + typed + "\": " + reason);
 }
 
 } // namespace exporter

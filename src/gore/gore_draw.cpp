@@ -1,12 +1,15 @@
 #include "gore/gore_draw.h"
 
 #include "gore/equal_latitude_line.h"
+#include "gore/gore_scene.h"
+#include "scene/canvas_renderer.h"
 #include "gore/gore_projection.h"
 #include "stars/angles.h"
 #include "stars/star_size_rule.h"
 #include "text/input_error.h"
 #include "text/number_text.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace gore {
@@ -27,11 +30,6 @@ std::string describeStar(const std::string& file, std::size_t index, const stars
 {
     return file + ": star " + std::to_string(index) + " (λ " + text::formatGeneral(s.Lambda) + ", φ "
            + text::formatGeneral(s.Phi) + ", Vmag " + text::formatGeneral(s.Vmag) + ")";
-}
-
-void circleAt(canvas::DrawingCanvas& c, double x, double y, double radius)
-{
-    c.Circle(single(x), single(y), single(radius));
 }
 
 } // namespace
@@ -73,21 +71,28 @@ GoreDrawPlan planGoreDraw(const GoreParameters& p, const stars::StarCatalogue& c
         try {
             placed = placeStar(p, plan.layout, plan.plate, star);
         } catch (const text::InputError& e) {
-            throw text::InputError(describeStar(starFileName, i + 1, star) + ": " + e.what());
+            const std::string where = describeStar(starFileName, i + 1, star);
+            throw text::InputError(e.input(), e.value(), where + ": " + e.what(), where + ": " + e.reason());
         }
         if (!placed)
             continue;
-        if (!fitsCanvas(placed->offset.dx) || !fitsCanvas(placed->offset.dy) || !fitsCanvas(placed->radius))
+        placed->index = i;
+        if (!fitsCanvas(placed->radius))
+            text::refuse(text::Input::Magnification, kFieldMagnification, text::formatGeneral(p.magnification),
+                         describeStar(starFileName, i + 1, star)
+                             + ": its dot is too large to draw; nothing was drawn. Please type a smaller magnification.");
+        if (!fitsCanvas(placed->offset.dx) || !fitsCanvas(placed->offset.dy))
             throw text::InputError(describeStar(starFileName, i + 1, star)
-                                   + ": its place or size on the drawing is not a finite number; nothing was drawn.");
+                                   + ": its place on the drawing is not a finite number; nothing was drawn.");
         plan.stars.push_back(*placed);
     }
     if (p.equalLatitudeLine) {
         plan.equalLatitude = equalLatitudeSteps(p);
         for (const Offset& step : plan.equalLatitude)
             if (!fitsCanvas(step.dx) || !fitsCanvas(step.dy))
-                throw text::InputError(std::string(kFieldLineLatitude) + ": " + text::formatGeneral(p.lineLatitude)
-                                       + "° gives a line that cannot be placed on the drawing; nothing was drawn.");
+                text::refuse(text::Input::LineLatitude, kFieldLineLatitude, text::formatGeneral(p.lineLatitude),
+                             text::formatGeneral(p.lineLatitude)
+                                 + "° gives a line that cannot be placed on the drawing; nothing was drawn.");
     }
     return plan;
 }
@@ -102,76 +107,43 @@ void drawGore(const GoreDrawPlan& plan, GoreWindows& windows, char decimalSepara
     gore.setWidth(requestedWidth);
     gore.setHeight(requestedHeight);
     windows.setGoreLabels(goreLabels(p, decimalSeparator));
-    const GoreLayout g = placeOnCanvas(plan.layout, p.hemisphere, gore.width(), gore.height());
+    const double W = gore.width(), H = gore.height();
     windows.showGoreWindow();
     gore.Cls();
     gore.setWidth(requestedWidth);
     gore.setHeight(requestedHeight);
 
-    // The plate canvas is sized, shown and cleared only when the north plate is asked for;
-    // otherwise its stars join what it already holds, around the centre of its current size.
-    canvas::DrawingCanvas* plate = nullptr;
-    Offset pole;
-    const auto usePlate = [&]() -> canvas::DrawingCanvas& {
-        if (!plate) {
-            plate = &windows.plateCanvas();
-            if (p.northPlate) {
-                plate->setWidth(single(plan.plate.side));
-                plate->setHeight(single(plan.plate.side));
-                windows.showPlateWindow();
-                plate->Cls();
-            }
-            pole = plateCentre(plate->width(), plate->height());
-        }
-        return *plate;
+    // A plate asked for is sized, shown and cleared; otherwise the plate window only opens when a
+    // star goes there, and its stars join what it already holds, around the centre of its current size.
+    const auto preparePlate = [&](canvas::DrawingCanvas& c, void (GoreWindows::*show)()) {
+        c.setWidth(single(plan.plate.side));
+        c.setHeight(single(plan.plate.side));
+        (windows.*show)();
+        c.Cls();
     };
+    canvas::DrawingCanvas* plate = nullptr;
     if (p.northPlate) {
-        canvas::DrawingCanvas& c = usePlate();
-        for (const Offset& dot : plateBoundaryDots(plan.plate))
-            circleAt(c, pole.dx + dot.dx, pole.dy + dot.dy, kCuttingDotRadius);
+        plate = &windows.plateCanvas();
+        preparePlate(*plate, &GoreWindows::showPlateWindow);
     }
-
-    // The southern plate, asked for with Check5 at 1, is prepared the same way and takes
-    // the stars beyond −B.
     canvas::DrawingCanvas* southPlate = nullptr;
-    Offset southPole;
     if (p.southPlate == 1) {
         southPlate = &windows.southPlateCanvas();
-        southPlate->setWidth(single(plan.plate.side));
-        southPlate->setHeight(single(plan.plate.side));
-        windows.showSouthPlateWindow();
-        southPlate->Cls();
-        southPole = plateCentre(southPlate->width(), southPlate->height());
-        for (const Offset& dot : plateBoundaryDots(plan.plate))
-            circleAt(*southPlate, southPole.dx + dot.dx, southPole.dy + dot.dy, kCuttingDotRadius);
+        preparePlate(*southPlate, &GoreWindows::showSouthPlateWindow);
     }
+    const bool plateStars = std::any_of(plan.stars.begin(), plan.stars.end(),
+                                        [](const StarPlacement& s) { return s.target == StarTarget::Plate; });
+    if (!plate && plateStars)
+        plate = &windows.plateCanvas();
 
-    for (const StarPlacement& s : plan.stars) {
-        if (s.target == StarTarget::SouthPlate)
-            circleAt(*southPlate, southPole.dx + s.offset.dx, southPole.dy + s.offset.dy, s.radius);
-        else if (s.target == StarTarget::Plate) {
-            canvas::DrawingCanvas& c = usePlate(); // fixes the pole before it is used
-            circleAt(c, pole.dx + s.offset.dx, pole.dy + s.offset.dy, s.radius);
-        } else {
-            circleAt(gore, s.offset.dx + g.starEquatorX, s.offset.dy + g.H / 2, s.radius);
-        }
-    }
-
-    // The gore's edges, from the south pole (t = 0) to the north pole (t = π).
-    for (double t = 0; t <= PiValue; t = 0.001 + t) {
-        const double dy = g.fullWidth * 0.5 * std::sin(t);
-        circleAt(gore, g.outlineStartX + t * g.R, 0.5 * g.H + dy, kCuttingDotRadius);
-        circleAt(gore, g.outlineStartX + t * g.R, 0.5 * g.H - dy, kCuttingDotRadius);
-    }
-
-    const double equatorX = g.equatorX;
-    gore.Line(single(equatorX), single(g.H / 2 + 0.5 * g.fullWidth), single(equatorX),
-              single(g.H / 2 - 0.5 * g.fullWidth));
-
-    for (const Offset& step : plan.equalLatitude) {
-        circleAt(gore, equatorX + step.dx, g.H / 2 + step.dy, kLineDotRadius);
-        circleAt(gore, equatorX - step.dx, g.H / 2 + step.dy, kLineDotRadius);
-    }
+    if (plate)
+        scene::drawScene(buildPlateScene(plan, StarTarget::Plate, plate->width(), plate->height(), p.northPlate),
+                         *plate);
+    if (southPlate)
+        scene::drawScene(
+            buildPlateScene(plan, StarTarget::SouthPlate, southPlate->width(), southPlate->height(), true),
+            *southPlate);
+    scene::drawScene(buildGoreScene(plan, W, H), gore);
 }
 
 } // namespace gore

@@ -22,6 +22,7 @@ struct StarPlacement
     StarTarget target = StarTarget::Gore;
     Offset offset;
     double radius = 0.0;
+    std::size_t index = 0; ///< the star's place in the catalogue, from 0
 };
 
 /// Everything one Draw puts on its canvases, computed and checked before any window is touched.

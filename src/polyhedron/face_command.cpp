@@ -1,12 +1,14 @@
 #include "polyhedron/face_command.h"
 
 #include "polyhedron/face_svg_document.h"
+#include "scene/canvas_renderer.h"
 #include "polyhedron/gnomonic.h"
 #include "stars/angles.h"
 #include "stars/star_catalogue.h"
 #include "text/input_error.h"
 #include "text/number_text.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace polyhedron {
@@ -28,82 +30,91 @@ struct Offset
     double x = 0.0, y = 0.0;
 };
 
-struct StarDot
-{
-    Offset at;
-    double r = 0.0;
-};
-
-/// Everything one Draw will do, worked out before anything is touched.
-struct FacePlan
-{
-    std::vector<StarDot> stars;
-    std::optional<std::string> label38;
-    bool outline = false;
-    double markRadius = 0.0;
-    std::vector<Offset> corners;
-    std::vector<std::pair<int, int>> edges; ///< 1-based, in drawing order
-    bool svg = false;
-    std::optional<std::string> svgProblem;
-    std::filesystem::path svgPath;
-};
-
 std::string faceName(int f) { return "face " + std::to_string(f); }
 
-/// Checks the chosen face and projects its corners; only called when marks or edges are asked for.
-void planOutline(const FaceInputs& in, const FaceParameters& p, int faceNumber, const PolyhedronModel& model,
-                 FacePlan& plan)
+std::string degrees(double radians) { return formatGeneral(radians / DegreeFactor); }
+
+/// The chosen face's corners projected, as offsets from the drawing centre.
+std::vector<Offset> projectCorners(const FaceParameters& p, const FaceOutline& o, const PolyhedronModel& model)
 {
-    plan.markRadius = kCornerMarkRadius * (in.Check7 != 0 ? 1.0 : 0.0);
     if (model.FaceFileName.empty())
         throw InputError("頂点描画あり / 辺描画あり (corner marks / edges): no face file is loaded. Please load a "
                          "face file, or clear both boxes to draw the stars only.");
-    if (faceNumber < 0 || faceNumber > model.FaceCount())
-        throw InputError("面番号 (face number) \"" + in.Text16 + "\": the face file " + model.FaceFileName
-                         + " holds " + std::to_string(model.FaceCount()) + " faces; please choose a face from 1 to "
-                         + std::to_string(model.FaceCount()) + ".");
-    const Face& face = model.faces[static_cast<std::size_t>(faceNumber)];
+    if (o.faceNumber < 0 || o.faceNumber > model.FaceCount())
+        text::refuse(text::Input::FaceNumber, "面番号 (face number)", std::to_string(o.faceNumber),
+                     "the face file " + model.FaceFileName + " holds " + std::to_string(model.FaceCount())
+                         + " faces; please choose a face from 1 to " + std::to_string(model.FaceCount()) + ".");
+    const Face& face = model.faces[static_cast<std::size_t>(o.faceNumber)];
     if (face.CornerCount < 0 || face.CornerCount > kMaxCorners)
-        throw InputError(model.FaceFileName + ": " + faceName(faceNumber) + " has "
-                         + std::to_string(face.CornerCount) + " corners; a face has 0 to "
-                         + std::to_string(kMaxCorners) + ".");
+        throw InputError(text::Input::ModelFile, model.FaceFileName,
+                         model.FaceFileName + ": " + faceName(o.faceNumber) + " has " + std::to_string(face.CornerCount)
+                             + " corners; a face has 0 to " + std::to_string(kMaxCorners) + ".",
+                         faceName(o.faceNumber) + " has " + std::to_string(face.CornerCount) + " corners; a face has 0 to "
+                             + std::to_string(kMaxCorners) + ".");
     const TangentPoint t = p.tangent();
     const int sign = viewSign(p.insideView);
+    std::vector<Offset> corners;
     for (int j = 1; j <= face.CornerCount; ++j) {
         const int v = face.Corners[static_cast<std::size_t>(j - 1)];
-        const std::string corner = "corner " + std::to_string(j) + " of " + faceName(faceNumber) + " in "
+        const std::string corner = "corner " + std::to_string(j) + " of " + faceName(o.faceNumber) + " in "
                                    + model.FaceFileName;
         if (v < 0 || v > model.VertexCount()) {
-            if (model.VertexFileName.empty())
-                throw InputError(corner + " is vertex " + std::to_string(v)
-                                 + ", but no vertex file is loaded. Please load the vertex file first.");
-            throw InputError(corner + " is vertex " + std::to_string(v) + ", but the vertex file "
-                             + model.VertexFileName + " holds vertices 1 to " + std::to_string(model.VertexCount())
-                             + ".");
+            const std::string why = model.VertexFileName.empty()
+                                        ? corner + " is vertex " + std::to_string(v)
+                                              + ", but no vertex file is loaded. Please load the vertex file first."
+                                        : corner + " is vertex " + std::to_string(v) + ", but the vertex file "
+                                              + model.VertexFileName + " holds vertices 1 to "
+                                              + std::to_string(model.VertexCount()) + ".";
+            throw InputError(text::Input::ModelFile, model.FaceFileName, why, why);
         }
         const Vertex& vertex = model.vertices[static_cast<std::size_t>(v)];
         const PlanePoint q = project(t, vertex.Phi * DegreeFactor, vertex.Lambda * DegreeFactor);
         // The plane through the tangent point only shows the near half of the sphere.
         if (!(q.c > 0.0))
-            throw InputError(corner + " (vertex " + std::to_string(v)
-                             + ") lies 90 degrees or more from the tangent point 緯度φ0 " + in.Text9 + ", 経度λ0 "
-                             + in.Text10 + " and cannot be projected onto its plane. Please check the tangent point.");
-        plan.corners.push_back({sign * (q.x * p.sphereRadius), q.y * p.sphereRadius});
+            text::refuse(text::Input::TangentPoint, "緯度φ0 / 経度λ0 (tangent point)",
+                         degrees(p.phi0) + ", " + degrees(p.lambda0),
+                         corner + " (vertex " + std::to_string(v) + ") lies 90 degrees or more from the tangent point "
+                             + degrees(p.phi0) + "°, " + degrees(p.lambda0)
+                             + "° and cannot be projected onto its plane. Please check the tangent point.");
+        corners.push_back({sign * (q.x * p.sphereRadius), q.y * p.sphereRadius});
     }
-    if (in.Check8 == 1)
-        plan.edges = faceEdgeOrder(face.CornerCount);
+    return corners;
 }
 
-FacePlan planFaceDraw(const FaceInputs& in, const FaceParameters& p, const std::string& starFileName,
-                      const PolyhedronModel& model, const std::filesystem::path& svgDirectory)
+/// Which of the three inputs of the dot size makes radius `r` unusable.
+[[noreturn]] void refuseDotSize(const FaceParameters& p, const stars::Star& star, std::size_t index,
+                                const std::string& starFileName)
 {
-    FacePlan plan;
-    const int faceNumber = readFaceNumber(in);
-    plan.outline = in.Check7 != 0 || in.Check8 != 0;
-    if (plan.outline)
-        planOutline(in, p, faceNumber, model, plan);
+    const std::string reason = "star " + std::to_string(index + 1) + " of " + starFileName + " (magnitude "
+                               + formatGeneral(star.Vmag) + ") gets a dot too large to draw.";
+    const double M = p.faintestMagnitude - star.Vmag;
+    constexpr double kSkyMagnitudes = 30.0;
+    const double unit = faceDotRadius(std::min(M, kSkyMagnitudes), p.commonRatio, 1.0);
+    if (!std::isfinite(static_cast<float>(unit)))
+        text::refuse(text::Input::CommonRatio, "公比 (common ratio)", formatGeneral(p.commonRatio),
+                     reason + " Please type a smaller ratio.");
+    if (M > kSkyMagnitudes && !std::isfinite(static_cast<float>(faceDotRadius(M, p.commonRatio, 1.0))))
+        text::refuse(text::Input::FaintestMagnitude, "細微等級 (faintest magnitude)", formatGeneral(p.faintestMagnitude),
+                     reason + " Please type a faintest magnitude within the sky's range.");
+    text::refuse(text::Input::Magnification, "倍率 (magnification)", formatGeneral(p.magnification),
+                 reason + " Please type a smaller magnification.");
+}
 
-    const stars::StarCatalogue catalogue = stars::ReadStarFile(starFileName);
+} // namespace
+
+scene::Scene buildFaceScene(const FaceParameters& p, const std::optional<FaceOutline>& outline,
+                            const PolyhedronModel& model, const stars::StarCatalogue& catalogue,
+                            const std::string& starFileName, float side)
+{
+    std::vector<Offset> corners;
+    if (outline)
+        corners = projectCorners(p, *outline, model);
+
+    scene::Scene s;
+    s.width = side;
+    s.height = side;
+    const double half = static_cast<double>(side) / 2.0;
+    scene::Layer& stars = s.layer(scene::layers::kStars);
     const TangentPoint t = p.tangent();
     const int sign = viewSign(p.insideView);
     for (std::size_t i = 0; i < catalogue.stars.size(); ++i) {
@@ -118,22 +129,60 @@ FacePlan planFaceDraw(const FaceInputs& in, const FaceParameters& p, const std::
             continue;
         const PlanePoint q = project(t, phi, lambda);
         const double r = faceDotRadius(M, p.commonRatio, p.magnification);
-        if (!std::isfinite(r))
-            throw InputError("公比 (common ratio) \"" + in.Text13 + "\": star " + std::to_string(i + 1) + " of "
-                             + starFileName + " (magnitude " + formatGeneral(star.Vmag)
-                             + ") gets a dot too large to compute. Please type a smaller ratio.");
-        plan.stars.push_back({{q.x * p.sphereRadius * sign, q.y * p.sphereRadius}, r});
+        // The canvas takes single precision: a radius beyond it draws nothing at all.
+        if (!std::isfinite(static_cast<float>(r)))
+            refuseDotSize(p, star, i, starFileName);
+        scene::Dot dot;
+        dot.index = static_cast<std::int64_t>(i);
+        dot.centre = {q.x * p.sphereRadius * sign + half, half - q.y * p.sphereRadius};
+        dot.radius = r;
+        stars.items.emplace_back(dot);
     }
-    if (!plan.stars.empty())
-        plan.label38 = magnitudeOneLabel(p, in.decimalSeparator);
 
-    plan.svg = in.Check9 == 1;
-    if (plan.svg) {
-        const std::string name = faceSvgName(in);
-        plan.svgProblem = fileNameProblem(name);
-        plan.svgPath = svgDirectory / std::filesystem::path(name);
+    if (outline) {
+        const double markRadius = kCornerMarkRadius * (outline->corners ? 1.0 : 0.0);
+        const auto edges = outline->edges ? faceEdgeOrder(static_cast<int>(corners.size()))
+                                          : std::vector<std::pair<int, int>>{};
+        scene::Layer& marks = s.layer(scene::layers::kOutline);
+        std::size_t nextEdge = 0;
+        for (std::size_t j = 0; j < corners.size(); ++j) {
+            const scene::Point at{corners[j].x + half, half - corners[j].y};
+            scene::Dot mark;
+            mark.role = scene::Role::FaceCorner;
+            mark.index = static_cast<std::int64_t>(j);
+            mark.centre = at;
+            mark.radius = markRadius;
+            mark.outline = kRed;
+            mark.fill = kRed;
+            marks.items.emplace_back(mark);
+            for (; nextEdge < edges.size() && edges[nextEdge].first == static_cast<int>(j) + 1; ++nextEdge) {
+                const Offset& to = corners[static_cast<std::size_t>(edges[nextEdge].second - 1)];
+                scene::Path edge;
+                edge.role = scene::Role::FaceEdge;
+                edge.index = static_cast<std::int64_t>(nextEdge);
+                edge.runs = {{at, {to.x + half, half - to.y}}};
+                edge.stroke.color = kRed;
+                marks.items.emplace_back(std::move(edge));
+            }
+        }
     }
-    return plan;
+    return s;
+}
+
+namespace {
+
+/// The face SVG document of a drawing: its stars as ellipses, its edges as lines.
+std::string faceSvg(const scene::Scene& s)
+{
+    FaceSvgDocument svg(static_cast<float>(s.width), static_cast<float>(s.height));
+    for (const scene::Layer& layer : s.layers)
+        for (const scene::Item& item : layer.items) {
+            if (const auto* dot = std::get_if<scene::Dot>(&item); dot && dot->role == scene::Role::Star)
+                svg.Ellipse(dot->centre.x, dot->centre.y, dot->radius);
+            else if (const auto* edge = std::get_if<scene::Path>(&item); edge && edge->role == scene::Role::FaceEdge)
+                svg.Line(edge->runs[0][0].x, edge->runs[0][0].y, edge->runs[0][1].x, edge->runs[0][1].y);
+        }
+    return svg.End();
 }
 
 } // namespace
@@ -154,10 +203,29 @@ std::optional<FaceMessage> runFaceDraw(const FaceInputs& inputs, const std::stri
                                        const std::filesystem::path& svgDirectory)
 {
     FaceParameters p;
-    FacePlan plan;
+    scene::Scene drawing;
+    std::optional<FaceOutline> outline;
+    stars::StarCatalogue catalogue;
+    std::optional<std::string> label38;
+    std::optional<std::string> svgProblem;
+    std::filesystem::path svgPath;
+    const bool svg = inputs.Check9 == 1;
     try {
         p = readFaceParameters(inputs);
-        plan = planFaceDraw(inputs, p, starFileName, model, svgDirectory);
+        const int faceNumber = readFaceNumber(inputs);
+        if (inputs.Check7 != 0 || inputs.Check8 != 0)
+            outline = FaceOutline{faceNumber, inputs.Check7 != 0, inputs.Check8 == 1};
+        if (outline)
+            projectCorners(p, *outline, model); // the face is checked before the star file is read
+        catalogue = stars::ReadStarFile(starFileName);
+        drawing = buildFaceScene(p, outline, model, catalogue, starFileName, canvas::snapSide(canvasSide(p)));
+        if (drawing.count(scene::Role::Star) > 0)
+            label38 = magnitudeOneLabel(p, inputs.decimalSeparator);
+        if (svg) {
+            const std::string name = faceSvgName(inputs);
+            svgProblem = fileNameProblem(name);
+            svgPath = svgDirectory / std::filesystem::path(name);
+        }
     } catch (const InputError& e) {
         return FaceMessage{FaceMessage::Kind::Refused, e.what()};
     }
@@ -166,54 +234,25 @@ std::optional<FaceMessage> runFaceDraw(const FaceInputs& inputs, const std::stri
     const float side = canvasSide(p);
     canvas.setWidth(side);
     canvas.setHeight(side);
-    const float W = canvas.width();
     window.showFaceWindow();
     canvas.Cls();
+    // The drawing was laid out on the side a canvas snaps to; one that snapped otherwise gets its own.
+    if (canvas.width() != static_cast<float>(drawing.width))
+        drawing = buildFaceScene(p, outline, model, catalogue, starFileName, canvas.width());
 
-    const double half = static_cast<double>(W) / 2.0;
-    std::optional<FaceSvgDocument> svg;
-    if (plan.svg)
-        svg.emplace(canvas.width(), canvas.height());
-
-    for (const StarDot& dot : plan.stars) {
-        const double cx = dot.at.x + half;
-        const double cy = half - dot.at.y;
-        canvas.Circle(static_cast<float>(cx), static_cast<float>(cy), static_cast<float>(dot.r));
-        if (svg)
-            svg->Ellipse(cx, cy, dot.r);
-        if (plan.label38)
-            window.setLabel38(*plan.label38);
-    }
-
-    if (plan.outline) {
-        std::size_t nextEdge = 0;
-        for (std::size_t j = 0; j < plan.corners.size(); ++j) {
-            const double x = plan.corners[j].x + half;
-            const double y = half - plan.corners[j].y;
-            canvas.setFillColor(kRed);
-            canvas.setForeColor(kRed);
-            canvas.Circle(static_cast<float>(x), static_cast<float>(y), static_cast<float>(plan.markRadius));
-            canvas.setFillColor(kBlack);
-            canvas.setForeColor(kBlack);
-            for (; nextEdge < plan.edges.size() && plan.edges[nextEdge].first == static_cast<int>(j) + 1; ++nextEdge) {
-                const Offset& to = plan.corners[static_cast<std::size_t>(plan.edges[nextEdge].second - 1)];
-                const double x2 = to.x + half;
-                const double y2 = half - to.y;
-                canvas.Line(static_cast<float>(x), static_cast<float>(y), static_cast<float>(x2),
-                            static_cast<float>(y2), kRed);
-                if (svg)
-                    svg->Line(x, y, x2, y2);
-            }
-        }
-    }
+    scene::drawScene(drawing, canvas);
+    // The label is set again for every star drawn, as the drawing loop always did.
+    if (label38)
+        for (std::size_t i = drawing.count(scene::Role::Star); i > 0; --i)
+            window.setLabel38(*label38);
 
     if (!svg)
         return std::nullopt;
     const std::string svgFailure = "The face is drawn, but its SVG file was not written: ";
-    if (plan.svgProblem)
-        return FaceMessage{FaceMessage::Kind::SvgNotWritten, svgFailure + *plan.svgProblem};
+    if (svgProblem)
+        return FaceMessage{FaceMessage::Kind::SvgNotWritten, svgFailure + *svgProblem};
     try {
-        writeTextFile(plan.svgPath, svg->End());
+        writeTextFile(svgPath, faceSvg(drawing));
     } catch (const InputError& e) {
         return FaceMessage{FaceMessage::Kind::SvgNotWritten, svgFailure + e.what()};
     }

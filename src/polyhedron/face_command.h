@@ -4,6 +4,8 @@
 #include "polyhedron/face_inputs.h"
 #include "polyhedron/face_parameters.h"
 #include "polyhedron/polyhedron_model.h"
+#include "scene/scene.h"
+#include "stars/star_catalogue.h"
 
 #include <filesystem>
 #include <optional>
@@ -37,6 +39,22 @@ struct FaceMessage
     std::string text;
     std::string title = "Orbweave 2008 ver 1.0";
 };
+
+/// What a face drawing shows besides its stars.
+struct FaceOutline
+{
+    int faceNumber = 1;   ///< the face whose corners are drawn
+    bool corners = false; ///< red corner marks (a one-pixel mark when off but edges are on)
+    bool edges = false;   ///< red edges
+};
+
+/// The face drawing as a scene on a canvas of `side` cm a side (as the canvas took it): layer
+/// stars (the stars within the projection range, in file order), then with `outline` layer
+/// outline (each corner mark followed by the edges drawn from it). Throws text::InputError
+/// naming the input at fault.
+scene::Scene buildFaceScene(const FaceParameters& p, const std::optional<FaceOutline>& outline,
+                            const PolyhedronModel& model, const stars::StarCatalogue& catalogue,
+                            const std::string& starFileName, float side);
 
 /// The face Draw command (button 描画 of the polyhedron tab). Reads and checks every box,
 /// the star file and the chosen face first; then sizes, shows and clears the Form4 canvas,

@@ -4,12 +4,12 @@
 
 namespace scene {
 
-Layer& Scene::layer(std::string_view name)
+Layer& Scene::layer(std::string_view name, LayerKind kind)
 {
     for (Layer& l : layers)
         if (l.name == name)
             return l;
-    layers.push_back(Layer{std::string(name), {}});
+    layers.push_back(Layer{std::string(name), {}, kind});
     return layers.back();
 }
 
@@ -30,6 +30,17 @@ std::size_t Scene::count(Role role) const
             return d && d->role == role;
         }));
     return n;
+}
+
+std::string_view kindName(LayerKind kind)
+{
+    switch (kind) {
+    case LayerKind::Print: return "print";
+    case LayerKind::Cut: return "cut";
+    case LayerKind::Score: return "score";
+    case LayerKind::Marks: return "marks";
+    }
+    return "print";
 }
 
 std::string_view roleName(Role role)

@@ -79,11 +79,16 @@ struct Text
 
 using Item = std::variant<Dot, Path, Text>;
 
+/// What a layer is for on paper: printed, cut by hand or machine, folded, or sheet marks.
+/// A cutter file holds only Cut and Score layers.
+enum class LayerKind { Print, Cut, Score, Marks };
+
 /// A named group of items drawn together, in order.
 struct Layer
 {
     std::string name;
     std::vector<Item> items;
+    LayerKind kind = LayerKind::Print;
 };
 
 /// Names of the layers the templates have; a renderer draws layers in the scene's order.
@@ -100,13 +105,16 @@ struct Scene
     double width = 0.0, height = 0.0;
     std::vector<Layer> layers;
 
-    /// The layer named `name`, added at the end when there is none yet.
-    Layer& layer(std::string_view name);
+    /// The layer named `name`, added at the end (of `kind`) when there is none yet.
+    Layer& layer(std::string_view name, LayerKind kind = LayerKind::Print);
     /// The layer named `name`, or nullptr.
     const Layer* find(std::string_view name) const;
     /// Number of dots of `role` over all layers.
     std::size_t count(Role role) const;
 };
+
+/// Stable name of a layer kind: "print", "cut", "score", "marks".
+std::string_view kindName(LayerKind kind);
 
 /// Stable name of a role, used as class names in SVG and in messages.
 std::string_view roleName(Role role);

@@ -82,24 +82,25 @@ TEST(SvgDocument, LayersAreInkscapeLayersHoldingTheirItems)
 {
     scene::Scene s = render_test::starGrid(2, 0.05);
     scene::Path edge = path({{{0, 0}, {1, 1}}});
-    s.layer(scene::layers::kCut).items.emplace_back(std::in_place_type<scene::Path>, edge);
+    s.layer(scene::layers::kCut, scene::LayerKind::Cut).items.emplace_back(std::in_place_type<scene::Path>, edge);
     edge.role = scene::Role::Equator;
-    s.layer(scene::layers::kGuides).items.emplace_back(std::in_place_type<scene::Path>, edge);
-    s.layer("labels").items.emplace_back(std::in_place_type<scene::Text>);
+    s.layer(scene::layers::kGuides, scene::LayerKind::Score).items.emplace_back(std::in_place_type<scene::Path>, edge);
+    s.layer("labels", scene::LayerKind::Marks).items.emplace_back(std::in_place_type<scene::Text>);
 
     const Svg svg = parsed(svgDocument(s));
-    const std::vector<std::string> names{"stars", "cut", "guides", "labels"};
+    const std::vector<std::string> names{"stars", "cut", "guides", "labels"}, kinds{"print", "cut", "score", "marks"};
     ASSERT_EQ(svg.layers.size(), names.size());
     for (std::size_t i = 0; i < names.size(); ++i) {
         SCOPED_TRACE(names[i]);
         EXPECT_EQ(svg.layers[i].string("id"), names[i]);
         EXPECT_EQ(svg.layers[i].attributes.value(kInkscape, QLatin1String("groupmode")), QLatin1String("layer"));
         EXPECT_EQ(svg.layers[i].attributes.value(kInkscape, QLatin1String("label")).toString().toStdString(), names[i]);
+        EXPECT_EQ(svg.layers[i].string("class"), kinds[i]);
     }
     const std::vector<std::array<std::string, 3>> items{{"circle", "stars", "star"},
                                                        {"circle", "stars", "star"},
-                                                       {"path", "cut", "gore-edge"},
-                                                       {"path", "guides", "equator"},
+                                                       {"polyline", "cut", "gore-edge"},
+                                                       {"polyline", "guides", "equator"},
                                                        {"text", "labels", "label"}};
     ASSERT_EQ(svg.items.size(), items.size());
     for (std::size_t i = 0; i < items.size(); ++i) {
@@ -145,14 +146,14 @@ TEST(SvgDocument, PathsAreLinesWithTheirStroke)
 {
     scene::Path dashed = path({{{0, 0}, {2, 0}}});
     dashed.stroke = {canvas::kRed, 0.05, {0.2, 0.1}};
-    const struct { const char* name; scene::Path path; std::string d, width, dash, colour; } rows[] = {
-        {"open hairline", path({{{0, 0}, {1, 0.5}, {2, 0}}}), "M0,0 1,0.5 2,0", "0.01", "", "#000000"},
-        {"closed", path({{{0, 0}, {1, 0}, {1, 1}}}, true), "M0,0 1,0 1,1Z", "0.01", "", "#000000"},
-        {"two runs, one point left out", path({{{0, 0}, {1, 0}}, {{5, 5}}, {{0, 1}, {1, 1}}}), "M0,0 1,0 M0,1 1,1",
-         "0.01", "", "#000000"},
-        {"dotted: the line it stands for", path({{{0, 0}, {0.1, 0}, {0.2, 0}}}, false, 0.0033), "M0,0 0.1,0 0.2,0",
-         "0.01", "", "#000000"},
-        {"dashed, wide, red", dashed, "M0,0 2,0", "0.05", "0.2 0.1", "#ff0000"},
+    const struct { const char* name; scene::Path path; std::string element, geometry, width, dash, colour; } rows[] = {
+        {"open hairline", path({{{0, 0}, {1, 0.5}, {2, 0}}}), "polyline", "0,0 1,0.5 2,0", "0.01", "", "#000000"},
+        {"closed", path({{{0, 0}, {1, 0}, {1, 1}}}, true), "path", "M0,0 1,0 1,1Z", "0.01", "", "#000000"},
+        {"two runs, one point left out", path({{{0, 0}, {1, 0}}, {{5, 5}}, {{0, 1}, {1, 1}}}), "path",
+         "M0,0 1,0 M0,1 1,1", "0.01", "", "#000000"},
+        {"dotted: the line it stands for", path({{{0, 0}, {0.1, 0}, {0.2, 0}}}, false, 0.0033), "polyline",
+         "0,0 0.1,0 0.2,0", "0.01", "", "#000000"},
+        {"dashed, wide, red", dashed, "polyline", "0,0 2,0", "0.05", "0.2 0.1", "#ff0000"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -160,11 +161,13 @@ TEST(SvgDocument, PathsAreLinesWithTheirStroke)
         s.layer(scene::layers::kCut).items.emplace_back(std::in_place_type<scene::Path>, row.path);
         const Svg svg = parsed(svgDocument(s));
         ASSERT_EQ(svg.items.size(), 1u);
-        EXPECT_EQ(svg.items[0].string("d"), row.d);
-        EXPECT_EQ(svg.items[0].string("fill"), "none");
-        EXPECT_EQ(svg.items[0].string("stroke"), row.colour);
-        EXPECT_EQ(svg.items[0].string("stroke-width"), row.width);
-        EXPECT_EQ(svg.items[0].string("stroke-dasharray"), row.dash);
+        const Element& e = svg.items[0];
+        EXPECT_EQ(e.name.toStdString(), row.element);
+        EXPECT_EQ(e.string(row.element == "path" ? "d" : "points"), row.geometry);
+        EXPECT_EQ(e.string("fill"), "none");
+        EXPECT_EQ(e.string("stroke"), row.colour);
+        EXPECT_EQ(e.string("stroke-width"), row.width);
+        EXPECT_EQ(e.string("stroke-dasharray"), row.dash);
     }
 }
 

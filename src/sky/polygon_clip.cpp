@@ -1,0 +1,154 @@
+#include "sky/polygon_clip.h"
+
+#include <algorithm>
+#include <cassert>
+#include <cmath>
+
+namespace sky {
+
+namespace {
+
+double crossProduct(double ax, double ay, double bx, double by) { return ax * by - ay * bx; }
+
+/// Even-odd crossing count of the edge from a to b against the ray from p towards +x.
+bool rayCrosses(Point2 a, Point2 b, Point2 p)
+{
+    if ((a.y > p.y) == (b.y > p.y))
+        return false;
+    const double x = a.x + (p.y - a.y) / (b.y - a.y) * (b.x - a.x);
+    return p.x < x;
+}
+
+std::size_t bandOf(const ClipOutline& o, double y)
+{
+    const double k = std::floor((y - o.minY) / o.bandHeight);
+    if (k <= 0.0)
+        return 0;
+    return std::min(o.bands.size() - 1, static_cast<std::size_t>(k));
+}
+
+struct Crossing
+{
+    double t = 0.0; ///< along the polyline segment, 0…1
+    Point2 point;   ///< on the outline edge
+};
+
+} // namespace
+
+ClipOutline makeClipOutline(std::vector<Point2> corners)
+{
+    if (corners.size() > 1 && corners.front().x == corners.back().x && corners.front().y == corners.back().y)
+        corners.pop_back();
+    assert(corners.size() >= 3);
+    ClipOutline o;
+    o.corners = std::move(corners);
+    const auto [lo, hi] = std::minmax_element(o.corners.begin(), o.corners.end(),
+                                              [](Point2 a, Point2 b) { return a.y < b.y; });
+    o.minY = lo->y;
+    const double height = hi->y - lo->y;
+    const std::size_t bandCount = std::max<std::size_t>(1, o.corners.size() / 4);
+    o.bandHeight = height > 0.0 ? height / static_cast<double>(bandCount) : 1.0;
+    o.bands.resize(bandCount);
+    const std::size_t n = o.corners.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const Point2 a = o.corners[i], b = o.corners[(i + 1) % n];
+        const std::size_t first = bandOf(o, std::min(a.y, b.y)), last = bandOf(o, std::max(a.y, b.y));
+        for (std::size_t k = first; k <= last; ++k)
+            o.bands[k].push_back(i);
+    }
+    return o;
+}
+
+bool contains(const ClipOutline& o, Point2 p)
+{
+    if (o.bands.empty() || p.y < o.minY || p.y > o.minY + o.bandHeight * static_cast<double>(o.bands.size()))
+        return false;
+    const std::size_t n = o.corners.size();
+    bool inside = false;
+    for (std::size_t i : o.bands[bandOf(o, p.y)])
+        if (rayCrosses(o.corners[i], o.corners[(i + 1) % n], p))
+            inside = !inside;
+    return inside;
+}
+
+bool pointInPolygon(const std::vector<Point2>& corners, Point2 p)
+{
+    bool inside = false;
+    for (std::size_t i = 0, n = corners.size(); i < n; ++i)
+        if (rayCrosses(corners[i], corners[(i + 1) % n], p))
+            inside = !inside;
+    return inside;
+}
+
+std::vector<Polyline> clipPolyline(const ClipOutline& o, const Polyline& polyline)
+{
+    std::vector<Polyline> pieces;
+    if (polyline.size() < 2 || o.bands.empty())
+        return pieces;
+    const std::size_t n = o.corners.size();
+    Polyline current;
+    const auto flush = [&]() {
+        if (current.size() >= 2)
+            pieces.push_back(std::move(current));
+        current.clear();
+    };
+    std::vector<std::size_t> candidates;
+    std::vector<Crossing> crossings;
+    bool inside = false, known = false;
+    for (std::size_t s = 1; s < polyline.size(); ++s) {
+        const Point2 p = polyline[s - 1], q = polyline[s];
+        const double dx = q.x - p.x, dy = q.y - p.y;
+        // Edges in the bands the segment reaches.
+        candidates.clear();
+        const double yLow = std::min(p.y, q.y), yHigh = std::max(p.y, q.y);
+        const double top = o.minY + o.bandHeight * static_cast<double>(o.bands.size());
+        if (yHigh >= o.minY && yLow <= top)
+            for (std::size_t k = bandOf(o, yLow), last = bandOf(o, yHigh); k <= last; ++k)
+                candidates.insert(candidates.end(), o.bands[k].begin(), o.bands[k].end());
+        std::sort(candidates.begin(), candidates.end());
+        candidates.erase(std::unique(candidates.begin(), candidates.end()), candidates.end());
+        crossings.clear();
+        for (std::size_t i : candidates) {
+            const Point2 c = o.corners[i], d = o.corners[(i + 1) % n];
+            const double ex = d.x - c.x, ey = d.y - c.y;
+            const double denominator = crossProduct(dx, dy, ex, ey);
+            if (denominator == 0.0)
+                continue; // parallel: touching along the edge is left to the inside test
+            const double t = crossProduct(c.x - p.x, c.y - p.y, ex, ey) / denominator;
+            const double u = crossProduct(c.x - p.x, c.y - p.y, dx, dy) / denominator;
+            if (t < 0.0 || t > 1.0 || u < 0.0 || u > 1.0)
+                continue;
+            crossings.push_back({t, {c.x + u * ex, c.y + u * ey}});
+        }
+        if (crossings.empty() && known) {
+            if (inside)
+                current.push_back(q);
+            continue;
+        }
+        std::sort(crossings.begin(), crossings.end(), [](const Crossing& a, const Crossing& b) { return a.t < b.t; });
+        crossings.push_back({1.0, q});
+        // Each stretch between crossings is wholly inside or outside: its middle tells which.
+        double t0 = 0.0;
+        Point2 start = p;
+        for (const Crossing& c : crossings) {
+            if (c.t - t0 > 1e-12) {
+                const double tm = 0.5 * (t0 + c.t);
+                inside = contains(o, {p.x + tm * dx, p.y + tm * dy});
+                known = true;
+                if (inside) {
+                    if (current.empty())
+                        current.push_back(start);
+                    current.push_back(c.point);
+                } else {
+                    flush();
+                }
+            }
+            t0 = c.t;
+            start = c.point;
+        }
+    }
+    flush();
+    return pieces;
+}
+
+} // namespace sky
