@@ -51,11 +51,10 @@ void checkBitmapSize(const scene::Scene& scene, double dpi);
 /// pixel as thick as such a pixel scaled, dotted paths as their dots. Text is not drawn, as in the window.
 QImage rasterImage(const scene::Scene& scene, double dpi);
 
-/// The template as an SVG document at real size: width and height in centimetres, the viewBox
-/// in centimetres, each layer an Inkscape layer group named after it and classed by its kind
-/// (print, cut, score, marks), each item classed by
-/// scene::roleName. Dots are circles of at least kMinPrintRadius, paths lines (dotted ones
-/// too), texts `<text>` in their size and rotation, never mirrored.
+/// The template as an SVG document at real size: width, height and viewBox in centimetres, each
+/// layer an Inkscape layer group named after it and classed by its kind (print, cut, score,
+/// marks), each item classed by scene::roleName. Dots are circles of at least kMinPrintRadius,
+/// paths lines (dotted ones too), texts `<text>` in their size and rotation, never mirrored.
 std::string svgDocument(const scene::Scene& scene);
 
 /// Called after each template is written, with its index from 0.
