@@ -1,9 +1,10 @@
 #include "export/export_run.h"
 
-#include "export/bundled_data.h"
+#include "appdata/data_folder.h"
 #include "export/export_options.h"
 #include "export/face_templates.h"
 #include "export/gore_templates.h"
+#include "export/progress_reporter.h"
 #include "export/renderers.h"
 #include "text/input_error.h"
 #include "text/number_text.h"
@@ -58,7 +59,7 @@ auto writeOutput(const ExportOptions& o, Write&& write)
 
 } // namespace
 
-int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, std::size_t terminalColumns)
 {
     ExportOptions o;
     try {
@@ -69,8 +70,8 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
         err << "orbweave-export: " << e.what() << "\n(orbweave-export --help shows the options)\n";
         return kExitUsage;
     }
-    if (o.help) {
-        out << exportUsage();
+    if (o.help || o.version) {
+        out << (o.help ? exportUsage() : exportVersionText());
         return kExitDone;
     }
 
@@ -79,18 +80,20 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
         std::string starFile = o.stars;
         if (starFile.empty()) {
             try {
-                starFile = bundledDataFile("bright-stars.csv");
+                starFile = appdata::bundledDataFile("bright-stars.csv").string();
             } catch (const text::InputError& e) {
                 throw text::InputError(std::string("option --stars: ") + e.what());
             }
         }
 
-        const bool chatty = !o.quiet && manyTemplates(o);
+        const ProgressStyle style = o.quiet || !manyTemplates(o) ? ProgressStyle::Silent
+                                    : terminalColumns > 0                ? ProgressStyle::Line
+                                                                         : ProgressStyle::Log;
+        ProgressReporter progress(err, style, terminalColumns);
         std::size_t drawnCount = 0;
         const DrawnFn drawn = [&](const std::string& caption) {
             ++drawnCount;
-            if (chatty)
-                err << "drew " << drawnCount << ": " << caption << "\n" << std::flush;
+            progress.step("drew " + std::to_string(drawnCount) + ": " + caption);
         };
         const TemplateList templates = drawTemplates(o, starFile, drawn);
 
@@ -99,15 +102,13 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
             std::error_code ec;
             if (std::filesystem::is_directory(path, ec))
                 path /= defaultPdfName(o.subject);
-            const ProgressFn progress = [&](std::size_t i) {
-                if (chatty)
-                    err << "[" << i + 1 << "/" << templates.size() << "] laid out " << templates[i].caption << "\n"
-                        << std::flush;
+            const ProgressFn laidOut = [&](std::size_t i) {
+                progress.step("[" + std::to_string(i + 1) + "/" + std::to_string(templates.size()) + "] laid out "
+                              + templates[i].caption);
             };
-            const int pages = writeOutput(o, [&] { return writePdf(templates, path.string(), o.paper, progress); });
-            if (chatty)
-                err << "wrote " << path.string() << ": " << templates.size() << " templates on " << pages
-                    << (pages == 1 ? " page\n" : " pages\n");
+            const int pages = writeOutput(o, [&] { return writePdf(templates, path.string(), o.paper, laidOut); });
+            progress.finish("wrote " + path.string() + ": " + std::to_string(templates.size()) + " templates on "
+                            + std::to_string(pages) + (pages == 1 ? " page" : " pages"));
             out << path.string() << "\n";
             return kExitDone;
         }
@@ -130,9 +131,10 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
                 const QByteArray svg = QByteArray::fromStdString(svgDocument(makeDisplayList(t.drawing)));
                 writeOutput(o, [&] { writeFileAtomically(path.string(), svg); });
             }
-            if (chatty)
-                err << "[" << i + 1 << "/" << templates.size() << "] wrote " << path.string() << "\n" << std::flush;
-            out << path.string() << "\n";
+            progress.clear();
+            out << path.string() << std::endl;
+            progress.step("[" + std::to_string(i + 1) + "/" + std::to_string(templates.size()) + "] wrote "
+                          + path.string());
         }
         return kExitDone;
     } catch (const text::InputError& e) {
