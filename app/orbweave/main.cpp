@@ -19,15 +19,25 @@ Q_LOGGING_CATEGORY(lcStartup, "orbweave.startup", QtWarningMsg)
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orbweave"));
     QApplication::setApplicationVersion(QLatin1String(appdata::kVersion));
-    QApplication::setDesktopFileName(QStringLiteral("org.orbweave.Orbweave"));
+    // --help and --version answer without asking for the window system, so they work without a
+    // display; other arguments are Qt's own (-platform …) and left to QApplication.
     QCommandLineParser options;
     options.setApplicationDescription(QStringLiteral("Printable templates for a star sphere."));
-    options.addHelpOption();
-    options.addVersionOption();
-    options.process(app);
+    const QCommandLineOption help = options.addHelpOption();
+    const QCommandLineOption version = options.addVersionOption();
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    options.parse(arguments);
+    if (options.isSet(help) || options.isSet(version)) {
+        const QCoreApplication textOnly(argc, argv);
+        options.process(textOnly); // prints and exits
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setDesktopFileName(QStringLiteral("org.orbweave.Orbweave"));
 
     try {
         appdata::bundledDataFile("bright-stars.csv");
@@ -37,6 +47,7 @@ int main(int argc, char* argv[])
     ui::installFontSubstitutions();
     ui::Form1 window;
     qCDebug(lcStartup).noquote() << "file dialog starts in" << ui::catalogueFolder();
+    qCDebug(lcStartup).noquote() << "saves go to" << window.programDirectory();
     window.show();
     QTimer::singleShot(0, &window, [] { qCDebug(lcStartup) << "main window shown"; });
     return app.exec();

@@ -243,7 +243,7 @@ Face options (the polyhedron tab's boxes):
   --inside | --outside    seen from inside (default) or outside the sphere
   --corners  --edges      draw the face's corner marks, its edges
   --face 1                the face to draw, or "all"
-  --model truncated-icosahedron   a bundled model (data/models), or
+  --model truncated-icosahedron   a model of the data folder, or
   --vertices FILE --faces FILE    model files of your own
 
 Output:
