@@ -8,8 +8,8 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Orbweave developers")
 set(CPACK_PACKAGE_CONTACT "The Orbweave developers <orbweave@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "printable, real-size templates for a star globe")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "printable, real-size templates for a star globe
-Orbweave turns a star list into printable templates for a star sphere of the radius you
+# Its first line is the summary above.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Orbweave turns a star list into printable templates for a star sphere of the radius you
 choose: gores (orange-peel strips) with polar cap plates, and the faces of a polyhedron in
 gnomonic projection. A centimetre on the drawing is a centimetre on paper.
 .
