@@ -1,6 +1,6 @@
 #include "polyhedron/polyhedron_model.h"
 
-#include "stars/field_reader.h"
+#include "text/field_reader.h"
 #include "text/input_error.h"
 #include "text/number_text.h"
 
@@ -13,21 +13,21 @@ namespace {
 
 using text::InputError;
 
-std::string at(const std::string& path, const stars::Field& field, const std::string& name, std::size_t record)
+std::string at(const std::string& path, const text::Field& field, const std::string& name, std::size_t record)
 {
     return path + ", line " + std::to_string(field.line) + ": the field " + name + " of record "
            + std::to_string(record);
 }
 
-std::int16_t wholeField(const std::string& path, const stars::Field& field, const std::string& name,
+std::int16_t wholeField(const std::string& path, const text::Field& field, const std::string& name,
                         std::size_t record)
 {
     if (field.value != std::floor(field.value))
         throw InputError(at(path, field, name, record) + " must be a whole number (found "
-                         + stars::quotedForMessage(field.text) + ").");
+                         + text::quotedForMessage(field.text) + ").");
     if (field.value < std::numeric_limits<std::int16_t>::min() || field.value > std::numeric_limits<std::int16_t>::max())
         throw InputError(at(path, field, name, record) + " is outside the range -32768 to 32767 (found "
-                         + stars::quotedForMessage(field.text) + ").");
+                         + text::quotedForMessage(field.text) + ").");
     return static_cast<std::int16_t>(field.value);
 }
 
@@ -36,7 +36,7 @@ std::int16_t wholeField(const std::string& path, const stars::Field& field, cons
 std::vector<Vertex> readVertexFile(const std::string& path)
 {
     static const std::vector<std::string> kFields{"Phi (latitude)", "Lambda (longitude)"};
-    const auto records = stars::readFieldGroups(path, kFields);
+    const auto records = text::readFieldGroups(path, kFields);
     if (records.size() > static_cast<std::size_t>(kMaxVertices))
         throw InputError(path + ", line " + std::to_string(records[kMaxVertices].fields[0].line) + ": the file holds "
                          + std::to_string(records.size()) + " vertices; at most "
@@ -54,7 +54,7 @@ std::vector<Face> readFaceFile(const std::string& path)
     static const std::vector<std::string> kFields{
         "Phi (latitude)", "Lambda (longitude)", "CornerCount", "Corner 1", "Corner 2",
         "Corner 3",       "Corner 4",           "Corner 5",    "Corner 6"};
-    const auto records = stars::readFieldGroups(path, kFields);
+    const auto records = text::readFieldGroups(path, kFields);
     if (records.size() > static_cast<std::size_t>(kMaxFaces))
         throw InputError(path + ", line " + std::to_string(records[kMaxFaces].fields[0].line) + ": the file holds "
                          + std::to_string(records.size()) + " faces; at most " + std::to_string(kMaxFaces)
@@ -70,7 +70,7 @@ std::vector<Face> readFaceFile(const std::string& path)
         face.CornerCount = wholeField(path, f[2], kFields[2], i + 1);
         if (face.CornerCount < 0 || face.CornerCount > kMaxCorners)
             throw InputError(at(path, f[2], kFields[2], i + 1) + " must lie between 0 and "
-                             + std::to_string(kMaxCorners) + " (found " + stars::quotedForMessage(f[2].text) + ").");
+                             + std::to_string(kMaxCorners) + " (found " + text::quotedForMessage(f[2].text) + ").");
         for (int j = 0; j < kMaxCorners; ++j)
             face.Corners[static_cast<std::size_t>(j)] = wholeField(path, f[3 + j], kFields[3 + j], i + 1);
         table.push_back(face);

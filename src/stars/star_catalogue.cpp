@@ -1,6 +1,6 @@
 #include "stars/star_catalogue.h"
 
-#include "stars/field_reader.h"
+#include "text/field_reader.h"
 #include "text/input_error.h"
 
 #include <limits>
@@ -10,7 +10,7 @@ namespace stars {
 StarCatalogue ReadStarFile(const std::string& StarFileName)
 {
     static const std::vector<std::string> kFields{"Lambda (longitude)", "Phi (latitude)", "Vmag (magnitude)"};
-    const auto records = readFieldGroups(StarFileName, kFields);
+    const auto records = text::readFieldGroups(StarFileName, kFields);
     if (records.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
         throw text::InputError(StarFileName + ": the file holds more stars than the program can count.");
     StarCatalogue catalogue;

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-namespace stars {
+namespace text {
 
 /// One numeric field of a data file, with the 1-based line it starts on.
 struct Field
@@ -38,4 +38,4 @@ std::vector<FieldRecord> readFieldGroups(const std::string& path, const std::vec
 std::vector<FieldRecord> parseFieldGroups(std::string_view content, std::string_view fileLabel,
                                           const std::vector<std::string>& fieldNames);
 
-} // namespace stars
+} // namespace text

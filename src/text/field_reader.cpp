@@ -1,4 +1,4 @@
-#include "stars/field_reader.h"
+#include "text/field_reader.h"
 
 #include "text/input_error.h"
 #include "text/number_text.h"
@@ -9,11 +9,10 @@
 #include <fstream>
 #include <sstream>
 
-namespace stars {
+namespace text {
 
 namespace {
 
-using text::InputError;
 
 class Scanner
 {
@@ -152,4 +151,4 @@ std::vector<FieldRecord> readFieldGroups(const std::string& path, const std::vec
     return parseFieldGroups(content.str(), path, fieldNames);
 }
 
-} // namespace stars
+} // namespace text

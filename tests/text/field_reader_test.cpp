@@ -1,9 +1,9 @@
-#include "stars/field_reader.h"
+#include "text/field_reader.h"
 #include "text/input_error.h"
 
 #include <gtest/gtest.h>
 
-using namespace stars;
+using namespace text;
 
 namespace {
 
