@@ -1,134 +1,119 @@
 #include "text/field_reader.h"
 
+#include "text/data_file.h"
 #include "text/input_error.h"
 #include "text/number_text.h"
 
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
 namespace text {
 
-namespace {
-
-
-class Scanner
+std::string whereInFile(std::string_view fileLabel, std::int64_t line)
 {
-public:
-    Scanner(std::string_view content, std::string_view fileLabel) : m_s(content), m_file(fileLabel)
-    {
-        if (m_s.substr(0, 3) == "\xEF\xBB\xBF")
-            m_pos = 3;
-    }
+    return escapedForMessage(fileLabel) + ", line " + std::to_string(line);
+}
 
-    /// Skips blanks and line breaks; true when nothing but them is left.
-    bool atEndBeforeGroup()
-    {
-        while (m_pos < m_s.size()) {
-            const char c = m_s[m_pos];
-            if (c == ' ' || c == '\t')
-                ++m_pos;
-            else if (c == '\r' || c == '\n')
-                skipLineBreak();
-            else
+FieldScanner::FieldScanner(std::string_view content, std::string_view fileLabel, std::int64_t firstLine)
+    : m_pos(content.data()), m_end(content.data() + content.size()), m_file(fileLabel), m_line(firstLine)
+{
+    if (content.substr(0, 3) == "\xEF\xBB\xBF")
+        m_pos += 3;
+}
+
+const char* FieldScanner::skipLineBreak(const char* p)
+{
+    if (*p == '\r' && p + 1 != m_end && p[1] == '\n')
+        ++p;
+    ++m_line;
+    m_afterComma = false;
+    return p + 1;
+}
+
+bool FieldScanner::atEndBeforeRecord(std::size_t recordsRead)
+{
+    const char* p = m_pos;
+    while (p != m_end) {
+        if (*p == ' ' || *p == '\t') {
+            ++p;
+        } else if (*p == '\r' || *p == '\n') {
+            if (m_afterComma)
                 break;
-        }
-        return m_pos >= m_s.size();
-    }
-
-    Field next(const std::string& name, std::size_t recordNumber)
-    {
-        // Leading blanks, and whole blank lines between fields, are skipped.
-        for (;;) {
-            while (m_pos < m_s.size() && (m_s[m_pos] == ' ' || m_s[m_pos] == '\t'))
-                ++m_pos;
-            if (m_pos < m_s.size() && (m_s[m_pos] == '\r' || m_s[m_pos] == '\n') && m_atLineStart) {
-                skipLineBreak();
-                continue;
-            }
+            p = skipLineBreak(p);
+        } else {
             break;
         }
-        if (m_pos >= m_s.size())
-            throw InputError(where() + ": record " + std::to_string(recordNumber) + " is cut short: the field "
-                             + name + " is missing at the end of the file.");
-        Field field;
-        field.line = m_line;
-        const std::size_t start = m_pos;
-        while (m_pos < m_s.size() && m_s[m_pos] != ',' && m_s[m_pos] != '\r' && m_s[m_pos] != '\n')
-            ++m_pos;
-        std::string_view raw = m_s.substr(start, m_pos - start);
-        while (!raw.empty() && (raw.back() == ' ' || raw.back() == '\t'))
-            raw.remove_suffix(1);
-        field.text = std::string(raw);
-        // Consume the separator after the field.
-        if (m_pos < m_s.size()) {
-            if (m_s[m_pos] == ',') {
-                ++m_pos;
-                m_atLineStart = false;
-            } else {
-                skipLineBreak();
-            }
-        }
-        const auto value = text::parseDouble(raw, '.');
-        if (!value) {
-            const std::string found = raw.empty() ? "an empty field" : quotedForMessage(field.text);
-            throw InputError(std::string(m_file) + ", line " + std::to_string(field.line) + ": the field " + name
-                             + " of record " + std::to_string(recordNumber) + " is not a number (found " + found
-                             + ").");
-        }
-        field.value = *value;
-        return field;
     }
+    m_pos = p;
+    if (m_afterComma && (p == m_end || *p == '\r' || *p == '\n'))
+        throw InputError(whereInFile(m_file, m_commaLine) + ": a comma follows the last field of record "
+                         + std::to_string(recordsRead) + "; a comma must be followed by a field on its line.");
+    return p == m_end;
+}
 
-private:
-    std::string where() const { return std::string(m_file) + ", line " + std::to_string(m_line); }
-
-    void skipLineBreak()
-    {
-        if (m_s[m_pos] == '\r' && m_pos + 1 < m_s.size() && m_s[m_pos + 1] == '\n')
-            ++m_pos;
-        ++m_pos;
-        ++m_line;
-        m_atLineStart = true;
-    }
-
-    std::string_view m_s;
-    std::string_view m_file;
-    std::size_t m_pos = 0;
-    int m_line = 1;
-    bool m_atLineStart = true;
-};
-
-} // namespace
-
-std::string quotedForMessage(std::string_view text)
+FieldView FieldScanner::next(std::string_view name, std::size_t recordNumber)
 {
-    constexpr std::size_t kShownCharacters = 40;
-    std::size_t end = 0, characters = 0;
-    while (end < text.size() && characters < kShownCharacters) {
-        ++end;
-        // Continuation bytes (10xxxxxx) belong to the character just begun.
-        while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
-            ++end;
-        ++characters;
+    const char* p = m_pos;
+    // Leading blanks, and whole blank lines between fields, are skipped.
+    for (;;) {
+        while (p != m_end && (*p == ' ' || *p == '\t'))
+            ++p;
+        if (p != m_end && (*p == '\r' || *p == '\n') && !m_afterComma) {
+            p = skipLineBreak(p);
+            continue;
+        }
+        break;
     }
-    if (end == text.size())
-        return "\"" + std::string(text) + "\"";
-    return "\"" + std::string(text.substr(0, end)) + "...\" (" + std::to_string(text.size()) + " bytes in all)";
+    m_pos = p;
+    if (p == m_end)
+        refuseCutShort(name, recordNumber);
+    const char* const start = p;
+    while (p != m_end && *p != ',' && *p != '\r' && *p != '\n')
+        ++p;
+    const char* stop = p;
+    while (stop != start && (stop[-1] == ' ' || stop[-1] == '\t'))
+        --stop;
+    FieldView field{0.0, m_line, std::string_view(start, static_cast<std::size_t>(stop - start))};
+    // Consume the separator after the field.
+    m_afterComma = p != m_end && *p == ',';
+    if (m_afterComma) {
+        ++p;
+        m_commaLine = m_line;
+    } else if (p != m_end) {
+        p = skipLineBreak(p);
+    }
+    m_pos = p;
+    const DataNumber number = parseDataNumber(field.text);
+    if (number.kind != DataNumber::Kind::Number)
+        refuseField(field, name, recordNumber, number.kind == DataNumber::Kind::TooLarge);
+    field.value = number.value;
+    return field;
+}
+
+void FieldScanner::refuseField(const FieldView& field, std::string_view name, std::size_t recordNumber,
+                               bool tooLarge) const
+{
+    const std::string found = field.text.empty() ? "an empty field" : quotedForMessage(field.text);
+    throw InputError(whereInFile(m_file, field.line) + ": the field " + std::string(name) + " of record "
+                     + std::to_string(recordNumber) + (tooLarge ? " is too large for a number" : " is not a number")
+                     + " (found " + found + ").");
+}
+
+void FieldScanner::refuseCutShort(std::string_view name, std::size_t recordNumber) const
+{
+    throw InputError(whereInFile(m_file, m_line) + ": record " + std::to_string(recordNumber)
+                     + " is cut short: the field " + std::string(name) + " is missing at the end of the file.");
 }
 
 std::vector<FieldRecord> parseFieldGroups(std::string_view content, std::string_view fileLabel,
                                           const std::vector<std::string>& fieldNames)
 {
     std::vector<FieldRecord> records;
-    Scanner scanner(content, fileLabel);
-    while (!scanner.atEndBeforeGroup()) {
+    FieldScanner scanner(content, fileLabel);
+    while (!scanner.atEndBeforeRecord(records.size())) {
         FieldRecord record;
         record.fields.reserve(fieldNames.size());
-        for (const auto& name : fieldNames)
-            record.fields.push_back(scanner.next(name, records.size() + 1));
+        for (const auto& name : fieldNames) {
+            const FieldView f = scanner.next(name, records.size() + 1);
+            record.fields.push_back(Field{f.value, f.line, std::string(f.text)});
+        }
         records.push_back(std::move(record));
     }
     return records;
@@ -136,19 +121,7 @@ std::vector<FieldRecord> parseFieldGroups(std::string_view content, std::string_
 
 std::vector<FieldRecord> readFieldGroups(const std::string& path, const std::vector<std::string>& fieldNames)
 {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
-        throw text::InputError(path + ": this is a folder, not a file.");
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        const int err = errno;
-        throw text::InputError(path + ": the file cannot be opened (" + std::strerror(err) + ").");
-    }
-    std::ostringstream content;
-    content << in.rdbuf();
-    if (in.bad())
-        throw text::InputError(path + ": the file cannot be read.");
-    return parseFieldGroups(content.str(), path, fieldNames);
+    return parseFieldGroups(readDataFile(path), path, fieldNames);
 }
 
 } // namespace text
