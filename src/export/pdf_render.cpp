@@ -1,5 +1,6 @@
 #include "export/renderers.h"
 
+#include "appdata/version.h"
 #include "export/atomic_file.h"
 #include "text/input_error.h"
 
@@ -274,7 +275,7 @@ PdfBook::PdfBook(const std::string& path, const std::optional<PaperSize>& paper)
     m_impl->writer = std::make_unique<QPdfWriter>(&m_impl->file);
     QPdfWriter& w = *m_impl->writer;
     w.setResolution(kPdfResolution);
-    w.setCreator(QStringLiteral("orbweave-export"));
+    w.setCreator(QStringLiteral("orbweave-export ") + QLatin1String(appdata::kVersion));
     w.setTitle(QStringLiteral("Orbweave templates"));
     w.setPageMargins(QMarginsF(0, 0, 0, 0));
 }
