@@ -2,6 +2,8 @@
 
 #include "ui/canvas_view.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace ui {
@@ -14,7 +16,7 @@ constexpr DrawingWindowLayout kLayout{
     .caption = "Form3",
     .clientArea = {0, 0, 10785, 10755},
     .saveName = "SaveButton",
-    .saveCaption = "ﾋﾞｯﾄﾏｯﾌﾟ形式で保存(&S)",
+    .saveCaption = QT_TRANSLATE_NOOP("ui::DrawingWindow", "ﾋﾞｯﾄﾏｯﾌﾟ形式で保存(&S)"),
     .saveButton = {120, 120, 4335, 375},
     .picture1 = {120, 600, 10515, 10215},
     .canvasWidthCm = 18.547f,
