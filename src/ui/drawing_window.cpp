@@ -63,7 +63,8 @@ void DrawingWindow::buildStatusLine()
 {
     m_statusBar = new StatusLine(this);
 
-    const auto addZoomButton = [this](const QString& name, const QString& text, const QString& tip,
+    QList<QKeySequence> used;
+    const auto addZoomButton = [this, &used](const QString& name, const QString& text, const QString& tip,
                                       const QList<QKeySequence>& keys, void (DrawingWindow::*slot)()) {
         auto* button = new QToolButton(m_statusBar);
         button->setObjectName(name);
@@ -73,6 +74,10 @@ void DrawingWindow::buildStatusLine()
         connect(button, &QToolButton::clicked, this, slot);
         m_statusBar->addPermanentWidget(button);
         for (const QKeySequence& key : keys) {
+            // Two shortcuts of the same keys would both be ambiguous and neither would act.
+            if (key.isEmpty() || used.contains(key))
+                continue;
+            used << key;
             auto* shortcut = new QShortcut(key, this);
             connect(shortcut, &QShortcut::activated, this, slot);
         }
@@ -98,6 +103,8 @@ void DrawingWindow::buildStatusLine()
 }
 
 QRect DrawingWindow::picture1Place() const { return twipsToPixels(m_picture1, m_dpi); }
+
+int DrawingWindow::statusLineHeight() const { return m_statusBar->sizeHint().height(); }
 
 void DrawingWindow::refresh() { m_picture->refresh(); }
 
@@ -172,7 +179,7 @@ bool DrawingWindow::eventFilter(QObject* watched, QEvent* event)
 void DrawingWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    const int statusHeight = m_statusBar->sizeHint().height();
+    const int statusHeight = statusLineHeight();
     m_statusBar->setGeometry(0, height() - statusHeight, width(), statusHeight);
     const QRect corner = picture1Place();
     m_area->setGeometry(corner.left(), corner.top(), std::max(0, width() - corner.left()),

@@ -90,6 +90,8 @@ protected:
     double dotsPerInch() const { return m_dpi; }
     /// Picture1's place in pixels.
     QRect picture1Place() const;
+    /// Height of the status line at the window's bottom, in pixels.
+    int statusLineHeight() const;
 
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

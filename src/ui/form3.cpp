@@ -27,11 +27,11 @@ constexpr DrawingWindowLayout kLayout{
 
 Form3::Form3(QWidget* parent) : DrawingWindow(kLayout, parent)
 {
-    // The window is made tall enough for the whole plate below its top margin.
+    // The window is made tall enough for the whole plate between its top margin and the status line.
     const QRect client = twipsToPixels(kLayout.clientArea, dotsPerInch());
     const QRect corner = picture1Place();
     resize(std::max(client.width(), corner.left() + picture()->width() + corner.left()),
-           std::max(client.height(), corner.top() + picture()->height() + corner.left()));
+           std::max(client.height(), corner.top() + picture()->height() + statusLineHeight()));
 }
 
 } // namespace ui

@@ -1,5 +1,5 @@
 // Renders the main window (gore and polyhedron tabs), a gore drawn from the bundled catalogue with
-// the default parameters, and a truncated-icosahedron face with its corners and edges into PNG
+// the default parameters (and at R = 80 cm, zoomed to fit), and a truncated-icosahedron face with its corners and edges into PNG
 // files: orbweave_screenshots <output folder> [ja|en]. The English pictures' names end in "-en".
 #include "ui/file_dialog.h"
 #include "ui/fonts.h"
@@ -84,6 +84,17 @@ int main(int argc, char* argv[])
         ok = save(gore, folder, QStringLiteral("gore.png")) && ok;
     else
         ok = false;
+    // The print size the guideline advises, zoomed to fit the window.
+    window.textBox(QStringLiteral("Text6"))->setText(QStringLiteral("80"));
+    window.textBox(QStringLiteral("Text5"))->setText(QStringLiteral("20"));
+    window.button(QStringLiteral("Command2"))->click();
+    if (ui::Form2* gore = window.goreWindow()) {
+        gore->zoomToFit();
+        QApplication::processEvents();
+        ok = save(gore, folder, QStringLiteral("gore-fit.png")) && ok;
+    } else {
+        ok = false;
+    }
     for (int tab : {2, 3}) {
         window.tabControl()->setCurrentIndex(tab);
         QApplication::processEvents();
