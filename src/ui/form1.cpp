@@ -2,8 +2,8 @@
 
 #include "canvas/drawing_canvas.h"
 #include "polyhedron/face_svg_document.h"
-#include "text/input_error.h"
 #include "stars/star_catalogue.h"
+#include "text/input_error.h"
 #include "ui/clickable_label.h"
 #include "ui/data_file_check.h"
 #include "ui/fitted_text.h"

@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QtTest>
 
@@ -62,6 +63,10 @@ private slots:
     void ownMessages_data();
     void ownMessages();
     void qtButtonsAreJapanese();
+    void languageCodes_data();
+    void languageCodes();
+    void badCommandLine_data();
+    void badCommandLine();
 
 private:
     QString say(Action action);
@@ -193,6 +198,48 @@ void MessagesLanguageTest::qtButtonsAreJapanese()
     QMessageBox box(QMessageBox::Question, QStringLiteral("Tessel"), QStringLiteral("終了します。"),
                     QMessageBox::Ok | QMessageBox::Cancel);
     QCOMPARE(box.button(QMessageBox::Cancel)->text(), QStringLiteral("キャンセル"));
+}
+
+void MessagesLanguageTest::languageCodes_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<int>("language"); // -1: none
+    QTest::newRow("ja") << "ja" << int(ui::Language::Japanese);
+    QTest::newRow("EN") << "EN" << int(ui::Language::English);
+    QTest::newRow("ja_JP is no code") << "ja_JP" << -1;
+    QTest::newRow("fr") << "fr" << -1;
+    QTest::newRow("empty") << "" << -1;
+}
+
+void MessagesLanguageTest::languageCodes()
+{
+    QFETCH(QString, code);
+    QFETCH(int, language);
+    const std::optional<ui::Language> found = ui::languageFromCode(code);
+    QCOMPARE(found ? int(*found) : -1, language);
+}
+
+void MessagesLanguageTest::badCommandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("named"); // what the message must name
+    QTest::newRow("unknown language") << QStringList{"--lang", "fr"} << "--lang \"fr\"";
+    QTest::newRow("no language") << QStringList{"--lang"} << "lang";
+    QTest::newRow("stray argument") << QStringList{"stars.csv"} << "stars.csv";
+}
+
+void MessagesLanguageTest::badCommandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, named);
+    // The program refuses before it opens a window: a message naming the option, and a failure status.
+    QProcess program;
+    program.start(QStringLiteral(ORBWEAVE_PROGRAM), arguments);
+    QVERIFY(program.waitForFinished(20000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QVERIFY(program.exitCode() != 0);
+    const QString said = QString::fromLocal8Bit(program.readAllStandardError());
+    QVERIFY2(said.contains(named), qPrintable(said));
 }
 
 QTEST_MAIN(MessagesLanguageTest)
