@@ -1,6 +1,7 @@
 // The main window: start state, layout, star-file pick, k steps, caption toggles, Quit, fonts.
 #include "ui/clickable_label.h"
 #include "ui/fonts.h"
+#include "ui/frame_box.h"
 #include "ui/form1.h"
 #include "ui/status_line.h"
 #include "ui/tab_control.h"
@@ -42,6 +43,7 @@ private slots:
     void placesInPixels_data();
     void placesInPixels();
     void lowCheckBoxesKeepTheirWholeTickBox();
+    void frameBordersPassAboveTheirControls();
     void japaneseTextHasGlyphs();
     void fixedPitchLabels();
 
@@ -189,6 +191,25 @@ void Form1Test::lowCheckBoxesKeepTheirWholeTickBox()
     QCOMPARE(place.width(), 17);
     QCOMPARE(place.height(), qMax(12, box->sizeHint().height()));
     QVERIFY(qAbs((place.top() + place.bottom()) - (16 + 27)) <= 1);
+}
+
+void Form1Test::frameBordersPassAboveTheirControls()
+{
+    // Each frame's border runs through the middle of its title, above its first row of controls
+    // (Check2, Check4 and Text4 among them), which start 240 twips below the frame's top.
+    const QList<ui::FrameBox*> frames = m_form->findChildren<ui::FrameBox*>();
+    QCOMPARE(frames.size(), 6);
+    for (const ui::FrameBox* frame : frames) {
+        QVERIFY(frame->borderTop() > 0);
+        QVERIFY(frame->borderTop() < frame->fontMetrics().height());
+        // The line is painted there: right of the title, that row differs from the rows below it.
+        const QImage picture = const_cast<ui::FrameBox*>(frame)->grab().toImage();
+        const int x = picture.width() - 4;
+        QVERIFY(picture.pixel(x, frame->borderTop()) != picture.pixel(x, frame->borderTop() + 2));
+        QCOMPARE(picture.pixel(x, frame->borderTop() + 2), picture.pixel(x, frame->borderTop() - 2));
+        for (const QWidget* control : frame->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            QVERIFY2(control->y() > frame->borderTop(), qPrintable(frame->objectName() + QLatin1Char(' ') + control->objectName()));
+    }
 }
 
 void Form1Test::japaneseTextHasGlyphs()

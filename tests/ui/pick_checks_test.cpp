@@ -8,6 +8,7 @@
 #include "widget_test_support.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
@@ -38,6 +39,7 @@ private slots:
     void starPickRefused();
     void firstStarPickRefusedKeepsDrawLocked();
     void drawReadsTheFileAgain();
+    void longPathIsShortenedInTheMiddle();
     void modelPickOfAnotherKind_data();
     void modelPickOfAnotherKind();
     void modelPair_data();
@@ -114,6 +116,25 @@ void PickChecksTest::drawReadsTheFileAgain()
     QCOMPARE(m_messages->shown.size(), std::size_t{1});
     QVERIFY2(m_messages->shown.front().text.contains(QStringLiteral("line 2")), qPrintable(m_messages->shown.front().text));
     QVERIFY(!m_form->faceWindow());
+}
+
+void PickChecksTest::longPathIsShortenedInTheMiddle()
+{
+    const QString deep = QStringLiteral("a-folder-with-a-long-name/another-folder-with-a-long-name/and-a-third-one");
+    QVERIFY(QDir(folder()).mkpath(deep));
+    const QString file = QDir(folder()).absoluteFilePath(deep + QStringLiteral("/the-stars-of-the-sky.csv"));
+    QFile::copy(m_stars, file);
+    pick("Command8", file);
+    for (const char* name : {"Label2(0)", "Label2(1)"}) {
+        const QLabel* label = m_form->label(QString::fromLatin1(name));
+        QCOMPARE(label->toolTip(), native(file));
+        // One line that fits, with the path's start and its file name.
+        QVERIFY(!label->text().contains(QLatin1Char('\n')));
+        QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width());
+        QVERIFY2(label->text().contains(QChar(0x2026)) && label->text().startsWith(native(folder()).left(4))
+                     && label->text().endsWith(QStringLiteral("the-stars-of-the-sky.csv")),
+                 qPrintable(label->text()));
+    }
 }
 
 void PickChecksTest::modelPickOfAnotherKind_data()
