@@ -23,6 +23,7 @@ Q_LOGGING_CATEGORY(lcStartup, "orbweave.startup", QtWarningMsg)
 
 int main(int argc, char** argv)
 {
+    QApplication::setApplicationName(QStringLiteral("Orbweave"));
     QApplication::setApplicationVersion(QLatin1String(appdata::kVersion));
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Star sphere templates: gores and polyhedron faces."));
