@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <stdexcept>
 #include <unistd.h>
@@ -34,9 +35,14 @@ void append(std::string& out, double value, int decimals)
     out.append(buffer, result.ptr);
 }
 
-} // namespace
+// Stars a magnitude of the Hipparcos catalogue, roughly, from magnitude 2 (everything brighter
+// in the first) to 14.
+constexpr double kHipparcosCounts[] = {170, 340, 1000, 3000, 8500, 21000, 37000, 30000, 12000, 4000, 1000, 200};
+constexpr double kHipparcosFirst = 2.0;
 
-std::string syntheticStarFile(std::size_t starCount, std::uint64_t seed)
+/// One star line: uniform on the sphere, magnitude from `magnitude(engine)`.
+template <typename Magnitude>
+std::string starLines(std::size_t starCount, std::uint64_t seed, Magnitude&& magnitude)
 {
     std::mt19937_64 engine(seed);
     std::string out;
@@ -45,8 +51,7 @@ std::string syntheticStarFile(std::size_t starCount, std::uint64_t seed)
         const double lambda = 360.0 * (1.0 - unitInterval(engine));
         // Uniform on the sphere: the sine of the latitude is uniform in −1…1.
         const double phi = std::asin(2.0 * unitInterval(engine) - 1.0) * 180.0 / kPi;
-        // N(< m) ∝ 10^(kCountSlope m), inverted and cut at the brightest star.
-        const double vmag = std::max(kBrightest, kFaintest + std::log10(unitInterval(engine)) / kCountSlope);
+        const double vmag = magnitude(engine);
         append(out, lambda, 4);
         out += ',';
         append(out, phi, 4);
@@ -55,6 +60,35 @@ std::string syntheticStarFile(std::size_t starCount, std::uint64_t seed)
         out += "\r\n";
     }
     return out;
+}
+
+} // namespace
+
+std::string syntheticStarFile(std::size_t starCount, std::uint64_t seed)
+{
+    return starLines(starCount, seed, [](std::mt19937_64& engine) {
+        // N(< m) ∝ 10^(kCountSlope m), inverted and cut at the brightest star.
+        return std::max(kBrightest, kFaintest + std::log10(unitInterval(engine)) / kCountSlope);
+    });
+}
+
+std::string hipparcosLikeStarFile(std::size_t starCount, std::uint64_t seed)
+{
+    double total = 0.0;
+    for (const double c : kHipparcosCounts)
+        total += c;
+    return starLines(starCount, seed, [total](std::mt19937_64& engine) {
+        // A magnitude bin by its share of the stars, then uniform within it; the first bin
+        // reaches down to the brightest star.
+        double u = unitInterval(engine) * total;
+        std::size_t bin = 0;
+        while (bin + 1 < std::size(kHipparcosCounts) && u > kHipparcosCounts[bin])
+            u -= kHipparcosCounts[bin++];
+        const double within = unitInterval(engine);
+        const double low = bin == 0 ? kBrightest : kHipparcosFirst + static_cast<double>(bin);
+        const double high = kHipparcosFirst + static_cast<double>(bin) + 1.0;
+        return low + (high - low) * within;
+    });
 }
 
 TempStarFile::TempStarFile(const std::string& content)

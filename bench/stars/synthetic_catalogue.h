@@ -11,6 +11,10 @@ namespace bench_support {
 /// two magnitudes (many faint, few bright), one "λ,φ,Vmag" line a star, CR LF.
 std::string syntheticStarFile(std::size_t starCount, std::uint64_t seed = 20240611);
 
+/// As syntheticStarFile, with magnitudes spread like the Hipparcos catalogue's: counts growing
+/// to a peak between 8 and 9, then falling off to magnitude 14 (about 44 % brighter than 8.5).
+std::string hipparcosLikeStarFile(std::size_t starCount, std::uint64_t seed = 20240611);
+
 /// A file of its own in the system temp folder holding `content`, removed with the object.
 class TempStarFile
 {

@@ -7,9 +7,12 @@
 #include "export/gore_templates.h"
 #include "export/progress_reporter.h"
 #include "export/renderers.h"
+#include "export/vector_unit.h"
 #include "text/input_error.h"
 #include "text/number_text.h"
 
+#include <any>
+#include <atomic>
 #include <cstring>
 #include <filesystem>
 #include <optional>
@@ -30,12 +33,63 @@ double readDpi(const std::string& typed)
 }
 
 void drawTemplates(const ExportOptions& o, const stars::StarCatalogue& catalogue, const std::string& starFile,
-                   const TemplateSink& sink)
+                   const TemplateSink& sink, const DrawingWork& work = {})
 {
     if (o.subject == Subject::Gores)
-        drawGoreTemplates(o.gore, catalogue, starFile, sink);
+        drawGoreTemplates(o.gore, catalogue, starFile, sink, work);
     else
-        drawFaceTemplates(o.face, catalogue, starFile, sink);
+        drawFaceTemplates(o.face, catalogue, starFile, sink, work);
+}
+
+/// Bytes of bitmaps rendered ahead on the drawing threads and not yet written, at most; a
+/// bitmap that does not fit is rendered when its turn comes.
+constexpr std::uint64_t kBitmapAheadBytes = 32u << 20;
+
+/// The bitmap bytes rendered ahead and not yet written, shared by the drawing threads.
+struct BitmapsAhead
+{
+    std::atomic<std::uint64_t> bytes{0};
+
+    /// Takes `n` bytes of the allowance, if they fit.
+    bool reserve(std::uint64_t n)
+    {
+        std::uint64_t held = bytes.load();
+        do {
+            if (n > kBitmapAheadBytes - held)
+                return false;
+        } while (!bytes.compare_exchange_weak(held, held + n));
+        return true;
+    }
+    void release(std::uint64_t n) { bytes -= n; }
+};
+
+/// Renders each template's file on the thread that drew it: its SVG document, or its bitmap while
+/// the bitmaps ahead fit `ahead`. A bitmap that is refused or does not fit is left to the writing loop.
+TemplateFinish renderAhead(Format format, double dpi, BitmapsAhead& ahead)
+{
+    if (format == Format::Svg)
+        return [](TemplateDrawing& t) {
+            try {
+                t.rendered = QByteArray::fromStdString(svgDocument(t.scene));
+            } catch (const std::bad_alloc&) {
+            }
+        };
+    return [dpi, &ahead](TemplateDrawing& t) {
+        try {
+            checkBitmapSize(t.scene, dpi);
+            const std::uint64_t bytes = bitmapSize(t.scene, dpi).imageBytes;
+            if (!ahead.reserve(bytes))
+                return;
+            try {
+                t.rendered = rasterImage(t.scene, dpi);
+            } catch (...) {
+                ahead.release(bytes);
+                throw;
+            }
+        } catch (const text::InputError&) {
+        } catch (const std::bad_alloc&) {
+        }
+    };
 }
 
 /// Whether the export makes more than one template, so that progress is worth reporting.
@@ -158,6 +212,7 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     }
 
     try {
+        settleVectorUnit(); // after the application object's start-up
         const double dpi = readDpi(o.dpi);
         std::string starFile = o.stars;
         if (starFile.empty()) {
@@ -210,6 +265,7 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
         // Each template is written as soon as it is drawn, so memory holds one at a time; the
         // files of an export that fails on the way are removed again.
         FilesWritten written;
+        BitmapsAhead bitmapsAhead;
         drawTemplates(o, catalogue, starFile, [&](TemplateDrawing&& t) {
             drawn(t);
             const std::filesystem::path path =
@@ -221,10 +277,19 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
                 } catch (const text::InputError& e) {
                     throw text::InputError("option --dpi \"" + o.dpi + "\": " + e.what());
                 }
-                const QImage image = rasterImage(t.scene, dpi);
+                QImage image;
+                if (QImage* rendered = std::any_cast<QImage>(&t.rendered)) {
+                    image = std::move(*rendered);
+                    t.rendered.reset();
+                    bitmapsAhead.release(bitmapSize(t.scene, dpi).imageBytes);
+                } else {
+                    image = rasterImage(t.scene, dpi);
+                }
                 writeOutput(o, [&] { writeBitmapAtomically(path.string(), image); });
             } else {
-                const QByteArray svg = QByteArray::fromStdString(svgDocument(t.scene));
+                const QByteArray* ahead = std::any_cast<QByteArray>(&t.rendered);
+                const QByteArray svg = ahead ? *ahead : QByteArray::fromStdString(svgDocument(t.scene));
+                t.rendered.reset();
                 writeOutput(o, [&] { writeFileAtomically(path.string(), svg); });
             }
             written.paths.push_back(path);
@@ -232,7 +297,7 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
             out << printablePath(path.string()) << std::endl;
             progress.step("[" + std::to_string(t.number) + "/" + std::to_string(t.count) + "] wrote "
                           + printablePath(path.string()));
-        });
+        }, {0, renderAhead(o.format, dpi, bitmapsAhead)});
         written.keep();
         made.keep();
         return finish(out, err);

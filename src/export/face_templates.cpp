@@ -1,6 +1,8 @@
 #include "export/face_templates.h"
 
 #include "appdata/data_folder.h"
+#include "export/ordered_work.h"
+#include "export/vector_unit.h"
 #include "polyhedron/face_command.h"
 #include "polyhedron/face_number_rule.h"
 #include "polyhedron/face_svg_document.h"
@@ -159,7 +161,7 @@ polyhedron::FaceParameters faceParametersFor(const FaceOptions& o, const polyhed
 }
 
 void drawFaceTemplates(const FaceOptions& o, const stars::StarCatalogue& catalogue, const std::string& starFile,
-                       const TemplateSink& sink)
+                       const TemplateSink& sink, const DrawingWork& work)
 {
     const polyhedron::PolyhedronModel model = loadModel(o);
     std::vector<std::string> faces;
@@ -183,7 +185,12 @@ void drawFaceTemplates(const FaceOptions& o, const stars::StarCatalogue& catalog
         faces.push_back(o.face);
     }
 
-    for (const std::string& face : faces) {
+    // Every face shares the faintest magnitude: the first one's parameters give it, refused
+    // first as when that face is drawn.
+    const stars::SkyIndex index = stars::skyIndex(catalogue, faceParametersFor(o, model, faces.front()).faintestMagnitude);
+    const auto drawFace = [&](std::size_t i) {
+        settleVectorUnit();
+        const std::string& face = faces[i];
         const polyhedron::FaceParameters p = faceParametersFor(o, model, face);
         const polyhedron::FaceInputs in = faceInputsFor(o, model, face);
         std::optional<polyhedron::FaceOutline> outline;
@@ -191,7 +198,7 @@ void drawFaceTemplates(const FaceOptions& o, const stars::StarCatalogue& catalog
             outline = polyhedron::FaceOutline{polyhedron::readFaceNumber(in), o.corners, o.edges};
         TemplateDrawing t;
         try {
-            t.scene = polyhedron::buildFaceScene(p, outline, model, catalogue, starFile,
+            t.scene = polyhedron::buildFaceScene(p, outline, model, catalogue, index, starFile,
                                                  canvas::snapSide(polyhedron::canvasSide(p)));
         } catch (const text::InputError& e) {
             refuse(o, face, e);
@@ -202,17 +209,20 @@ void drawFaceTemplates(const FaceOptions& o, const stars::StarCatalogue& catalog
         t.svgName = stripExtension(polyhedron::faceSvgName(in)) + "-print";
         t.caption = "face " + face + " of " + std::to_string(model.FaceCount()) + ", seen from "
                     + (o.inside ? "inside" : "outside");
-        t.number = static_cast<std::size_t>(&face - faces.data()) + 1;
+        t.number = i + 1;
         t.count = faces.size();
-        sink(std::move(t));
-    }
+        if (work.finish)
+            work.finish(t);
+        return t;
+    };
+    runInOrder<TemplateDrawing>(faces.size(), work.threads > 0 ? work.threads : coreCount(), drawFace, sink);
 }
 
-TemplateList drawFaceTemplates(const FaceOptions& o, const std::string& starFile)
+TemplateList drawFaceTemplates(const FaceOptions& o, const std::string& starFile, const DrawingWork& work)
 {
     const stars::StarCatalogue catalogue = readStarsOption(starFile);
     TemplateList out;
-    drawFaceTemplates(o, catalogue, starFile, [&out](TemplateDrawing&& t) { out.push_back(std::move(t)); });
+    drawFaceTemplates(o, catalogue, starFile, [&out](TemplateDrawing&& t) { out.push_back(std::move(t)); }, work);
     return out;
 }
 

@@ -30,11 +30,13 @@ polyhedron::FaceParameters faceParametersFor(const FaceOptions& o, const polyhed
                                              const std::string& face);
 
 /// Draws the face (or, with --face all, every face of the model) from `catalogue` and hands
-/// each to `sink`. Throws text::InputError, its message naming the option and its value.
+/// each to `sink`, drawn on `work.threads` threads a few ahead and handed over in order, the
+/// same whatever the threads. Throws text::InputError, its message naming the option and its
+/// value, in the order a single loop would meet it.
 void drawFaceTemplates(const FaceOptions& o, const stars::StarCatalogue& catalogue, const std::string& starFile,
-                       const TemplateSink& sink);
+                       const TemplateSink& sink, const DrawingWork& work = {});
 
 /// As above, reading `starFile` and keeping every template.
-TemplateList drawFaceTemplates(const FaceOptions& o, const std::string& starFile);
+TemplateList drawFaceTemplates(const FaceOptions& o, const std::string& starFile, const DrawingWork& work = {});
 
 } // namespace exporter

@@ -3,9 +3,12 @@
 #include "canvas/drawing_canvas.h"
 #include "gore/gore_draw.h"
 #include "gore/gore_scene.h"
+#include "export/ordered_work.h"
+#include "export/vector_unit.h"
 #include "text/input_error.h"
 #include "text/number_text.h"
 
+#include <optional>
 #include <set>
 #include <vector>
 
@@ -143,7 +146,7 @@ stars::StarCatalogue readStarsOption(const std::string& path)
 }
 
 void drawGoreTemplates(const GoreOptions& o, const stars::StarCatalogue& catalogue, const std::string& starFile,
-                       const TemplateSink& sink)
+                       const TemplateSink& sink, const DrawingWork& work)
 {
     const bool all = o.k == "all";
     std::vector<std::string> ks;
@@ -162,48 +165,84 @@ void drawGoreTemplates(const GoreOptions& o, const stars::StarCatalogue& catalog
 
     const std::string kName = all ? "all" : o.k;
     const std::string gores = all ? "1 to " + o.n : o.k;
-    const std::size_t count = ks.size() * hemispheres.size() + (o.northPlate ? 1 : 0) + (o.southPlate ? 1 : 0);
-    std::size_t number = 0;
-    const auto emit = [&](TemplateDrawing&& t) {
-        t.number = ++number;
+    const std::size_t goreCount = ks.size() * hemispheres.size();
+    const std::size_t count = goreCount + (o.northPlate ? 1 : 0) + (o.southPlate ? 1 : 0);
+    if (goreCount == 0)
+        return;
+    // Every gore shares the faintest magnitude: the first one's parameters give it, refused
+    // first as when that gore is drawn.
+    const stars::LongitudeIndex index =
+        stars::longitudeIndex(catalogue, goreParametersFor(o, ks.front(), hemispheres.front()).faintestMagnitude);
+    const unsigned threads = work.threads > 0 ? work.threads : coreCount();
+
+    /// A gore drawn, with the plan of its plate stars when the plates gather them from it.
+    struct DrawnGore
+    {
+        TemplateDrawing drawing;
+        std::optional<gore::GoreDrawPlan> plateStars;
+    };
+    const bool plates = o.northPlate || o.southPlate;
+    const auto drawGore = [&](std::size_t i) {
+        settleVectorUnit();
+        const std::size_t h = i / ks.size();
+        const std::string& k = ks[i % ks.size()];
+        const gore::GoreParameters p = goreParametersFor(o, k, hemispheres[h]);
+        gore::GoreDrawPlan plan;
+        try {
+            plan = gore::planGoreDraw(p, catalogue, index, starFile);
+        } catch (const text::InputError& e) {
+            refuse(o, k, e);
+        }
+        const gore::GoreLayout& layout = plan.layout;
+        DrawnGore d;
+        TemplateDrawing& t = d.drawing;
+        t.name = stripExtension(gore::goreBitmapName(goreInputsFor(o, k, hemispheres[h])));
+        t.caption = "gore " + k + " of " + o.n + ", " + (hemispheres[h] == 1 ? "north" : "south");
+        t.scene = gore::buildGoreScene(plan, canvas::snapSide(static_cast<float>(layout.requestedWidth)),
+                                       canvas::snapSide(static_cast<float>(layout.requestedHeight)));
+        t.number = i + 1;
         t.count = count;
-        sink(std::move(t));
+        if (work.finish)
+            work.finish(t);
+        // The plate stars are the same whichever half is drawn: gathered from the first.
+        if (h == 0 && plates) {
+            std::erase_if(plan.stars, [](const gore::StarPlacement& s) { return s.target == gore::StarTarget::Gore; });
+            d.plateStars = std::move(plan);
+        }
+        return d;
     };
     PlateGathering north{gore::StarTarget::Plate, o.northPlate, {}, {}};
     PlateGathering south{gore::StarTarget::SouthPlate, o.southPlate, {}, {}};
-    for (std::size_t h = 0; h < hemispheres.size(); ++h) {
-        for (const std::string& k : ks) {
-            const gore::GoreParameters p = goreParametersFor(o, k, hemispheres[h]);
-            gore::GoreDrawPlan plan;
-            try {
-                plan = gore::planGoreDraw(p, catalogue, starFile);
-            } catch (const text::InputError& e) {
-                refuse(o, k, e);
-            }
-            const gore::GoreLayout& layout = plan.layout;
-            TemplateDrawing t;
-            t.name = stripExtension(gore::goreBitmapName(goreInputsFor(o, k, hemispheres[h])));
-            t.caption = "gore " + k + " of " + o.n + ", " + (hemispheres[h] == 1 ? "north" : "south");
-            t.scene = gore::buildGoreScene(plan, canvas::snapSide(static_cast<float>(layout.requestedWidth)),
-                                           canvas::snapSide(static_cast<float>(layout.requestedHeight)));
-            // The plate stars are the same whichever half is drawn: gather them once.
-            if (h == 0) {
-                north.add(plan, {plateName(o, kName, 'N'), {}, "north polar plate, gores " + gores + " of " + o.n, {}});
-                south.add(plan, {plateName(o, kName, 'S'), {}, "south polar plate, gores " + gores + " of " + o.n, {}});
-            }
-            emit(std::move(t));
+    runInOrder<DrawnGore>(goreCount, threads, drawGore, [&](DrawnGore&& d) {
+        if (d.plateStars) {
+            north.add(*d.plateStars, {plateName(o, kName, 'N'), {}, "north polar plate, gores " + gores + " of " + o.n, {}});
+            south.add(*d.plateStars, {plateName(o, kName, 'S'), {}, "south polar plate, gores " + gores + " of " + o.n, {}});
         }
-    }
+        sink(std::move(d.drawing));
+    });
+
+    std::vector<TemplateDrawing> gathered;
     for (PlateGathering* plate : {&north, &south})
         if (plate->drawing)
-            emit(std::move(*plate->drawing));
+            gathered.push_back(std::move(*plate->drawing));
+    runInOrder<TemplateDrawing>(
+        gathered.size(), threads,
+        [&](std::size_t i) {
+            TemplateDrawing t = std::move(gathered[i]);
+            t.number = goreCount + i + 1;
+            t.count = count;
+            if (work.finish)
+                work.finish(t);
+            return t;
+        },
+        sink);
 }
 
-TemplateList drawGoreTemplates(const GoreOptions& o, const std::string& starFile)
+TemplateList drawGoreTemplates(const GoreOptions& o, const std::string& starFile, const DrawingWork& work)
 {
     const stars::StarCatalogue catalogue = readStarsOption(starFile);
     TemplateList out;
-    drawGoreTemplates(o, catalogue, starFile, [&out](TemplateDrawing&& t) { out.push_back(std::move(t)); });
+    drawGoreTemplates(o, catalogue, starFile, [&out](TemplateDrawing&& t) { out.push_back(std::move(t)); }, work);
     return out;
 }
 

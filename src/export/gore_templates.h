@@ -19,12 +19,14 @@ gore::GoreParameters goreParametersFor(const GoreOptions& o, const std::string& 
 
 /// Draws every gore and plate `o` asks for from `catalogue` (read from `starFile`) and hands
 /// each to `sink`: gores north before south, then the plates (north, south). With --k all a
-/// plate holds every star that any gore puts on it. Throws text::InputError naming the option.
+/// plate holds every star that any gore puts on it. Templates are drawn on `work.threads`
+/// threads a few ahead and handed over in order, the same whatever the threads. Throws
+/// text::InputError naming the option, in the order a single loop would meet it.
 void drawGoreTemplates(const GoreOptions& o, const stars::StarCatalogue& catalogue, const std::string& starFile,
-                       const TemplateSink& sink);
+                       const TemplateSink& sink, const DrawingWork& work = {});
 
 /// As above, reading `starFile` and keeping every template.
-TemplateList drawGoreTemplates(const GoreOptions& o, const std::string& starFile);
+TemplateList drawGoreTemplates(const GoreOptions& o, const std::string& starFile, const DrawingWork& work = {});
 
 /// The star file at `path` for the option --stars. Throws text::InputError naming the option.
 stars::StarCatalogue readStarsOption(const std::string& path);

@@ -2,6 +2,7 @@
 
 #include "scene/scene.h"
 
+#include <any>
 #include <functional>
 #include <string>
 #include <vector>
@@ -16,12 +17,25 @@ struct TemplateDrawing
     std::string caption; ///< what it is, for page labels and progress: "gore 3 of 8, north"
     scene::Scene scene;  ///< the template in centimetres, sized as the window's canvas takes it
     std::size_t number = 0, count = 0; ///< its place in the export, from 1, and how many the export makes
+    std::any rendered{}; ///< what the export's TemplateFinish made of it, if anything (its file's contents)
 };
 
 using TemplateList = std::vector<TemplateDrawing>;
 
 /// Takes each template as soon as it is drawn, in output order.
 using TemplateSink = std::function<void(TemplateDrawing&&)>;
+
+/// Work an export does on each template on the thread that drew it, before the sink takes it in
+/// order: rendering its file into `rendered`, for example. Called for several templates at once,
+/// it only reads what it shares. It throws nothing: what it cannot do it leaves to the sink.
+using TemplateFinish = std::function<void(TemplateDrawing&)>;
+
+/// How an export's templates are drawn.
+struct DrawingWork
+{
+    unsigned threads = 0;  ///< threads drawing at once; 0: one a core; 1: all on the calling thread
+    TemplateFinish finish; ///< none: the sink takes the templates as drawn
+};
 
 /// `name` without its last extension ("a.b.bmp" → "a.b").
 std::string stripExtension(const std::string& name);

@@ -10,6 +10,7 @@
 #include "text/number_text.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 
 namespace gore {
@@ -58,14 +59,19 @@ std::optional<StarPlacement> placeStar(const GoreParameters& p, const GoreLayout
     return StarPlacement{StarTarget::Gore, {phiPrime * layout.R, a * layout.R}, *radius};
 }
 
-GoreDrawPlan planGoreDraw(const GoreParameters& p, const stars::StarCatalogue& catalogue,
-                          const std::string& starFileName)
+namespace {
+
+/// The plan of one Draw from the stars whose catalogue places `visitPlaces` hands, in file order,
+/// to the visitor it is given.
+template <typename VisitPlaces>
+GoreDrawPlan planFrom(const GoreParameters& p, const stars::StarCatalogue& catalogue,
+                      const std::string& starFileName, VisitPlaces&& visitPlaces)
 {
     GoreDrawPlan plan;
     plan.params = p;
     plan.layout = makeGoreLayout(p);
     plan.plate = makePlateLayout(p);
-    for (std::size_t i = 0; i < catalogue.stars.size(); ++i) {
+    visitPlaces([&](std::size_t i) {
         const stars::Star& star = catalogue.stars[i];
         std::optional<StarPlacement> placed;
         try {
@@ -75,7 +81,7 @@ GoreDrawPlan planGoreDraw(const GoreParameters& p, const stars::StarCatalogue& c
             throw text::InputError(e.input(), e.value(), where + ": " + e.what(), where + ": " + e.reason());
         }
         if (!placed)
-            continue;
+            return;
         placed->index = i;
         if (!fitsCanvas(placed->radius))
             text::refuse(text::Input::Magnification, kFieldMagnification, text::formatGeneral(p.magnification),
@@ -85,7 +91,7 @@ GoreDrawPlan planGoreDraw(const GoreParameters& p, const stars::StarCatalogue& c
             throw text::InputError(describeStar(starFileName, i + 1, star)
                                    + ": its place on the drawing is not a finite number; nothing was drawn.");
         plan.stars.push_back(*placed);
-    }
+    });
     if (p.equalLatitudeLine) {
         plan.equalLatitude = equalLatitudeSteps(p);
         for (const Offset& step : plan.equalLatitude)
@@ -95,6 +101,33 @@ GoreDrawPlan planGoreDraw(const GoreParameters& p, const stars::StarCatalogue& c
                                  + "° gives a line that cannot be placed on the drawing; nothing was drawn.");
     }
     return plan;
+}
+
+} // namespace
+
+GoreDrawPlan planGoreDraw(const GoreParameters& p, const stars::StarCatalogue& catalogue,
+                          const std::string& starFileName)
+{
+    return planFrom(p, catalogue, starFileName, [&](auto&& visit) {
+        for (std::size_t i = 0; i < catalogue.stars.size(); ++i)
+            visit(i);
+    });
+}
+
+GoreDrawPlan planGoreDraw(const GoreParameters& p, const stars::StarCatalogue& catalogue,
+                          const stars::LongitudeIndex& index, const std::string& starFileName)
+{
+    assert((index.cells.faintestMagnitude == p.faintestMagnitude
+            || (std::isnan(index.cells.faintestMagnitude) && std::isnan(p.faintestMagnitude)))
+           && "index of another faintest magnitude");
+    assert(index.cells.catalogueSize == catalogue.stars.size() && "index of another catalogue");
+    const GoreLayout layout = makeGoreLayout(p);
+    const std::vector<std::uint32_t> near = stars::starsInLongitudes(index, layout.windowStart - kLongitudeGrace,
+                                                                     layout.windowEnd + kLongitudeGrace);
+    return planFrom(p, catalogue, starFileName, [&](auto&& visit) {
+        for (const std::uint32_t i : near)
+            visit(i);
+    });
 }
 
 void drawGore(const GoreDrawPlan& plan, GoreWindows& windows, char decimalSeparator)

@@ -5,6 +5,7 @@
 #include "gore/gore_parameters.h"
 #include "gore/polar_plate.h"
 #include "stars/star_catalogue.h"
+#include "stars/star_index.h"
 
 #include <optional>
 #include <string>
@@ -46,6 +47,11 @@ std::optional<StarPlacement> placeStar(const GoreParameters& p, const GoreLayout
 /// box when the equal-latitude line cannot be placed.
 GoreDrawPlan planGoreDraw(const GoreParameters& p, const stars::StarCatalogue& catalogue,
                           const std::string& starFileName);
+
+/// As above, visiting only the stars `index` finds near gore k's longitude window: the same plan,
+/// the same refusals. `index` holds `catalogue`'s stars brighter than p.faintestMagnitude.
+GoreDrawPlan planGoreDraw(const GoreParameters& p, const stars::StarCatalogue& catalogue,
+                          const stars::LongitudeIndex& index, const std::string& starFileName);
 
 /// Draws `plan` through `windows` in the Draw's order: size the gore canvas, labels, read the
 /// size back, show and clear, size again, prepare the plate, stars, outline, equator, line.

@@ -4,6 +4,9 @@
 
 namespace gore {
 
+/// Degrees by which a gore's longitude window reaches beyond its edges on either side.
+inline constexpr double kLongitudeGrace = 3.0;
+
 /// Whether longitude `lambda` (degrees, taken literally, no wrap-around) reaches gore k:
 /// 360/n·(k−1) < λ + 3 and 360/n·k > λ − 3, a grace of 3° either side.
 bool inLongitudeWindow(const GoreLayout& layout, double lambda);

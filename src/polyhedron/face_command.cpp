@@ -9,6 +9,7 @@
 #include "text/number_text.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 
 namespace polyhedron {
@@ -100,11 +101,12 @@ std::vector<Offset> projectCorners(const FaceParameters& p, const FaceOutline& o
                  reason + " Please type a smaller magnification.");
 }
 
-} // namespace
-
-scene::Scene buildFaceScene(const FaceParameters& p, const std::optional<FaceOutline>& outline,
-                            const PolyhedronModel& model, const stars::StarCatalogue& catalogue,
-                            const std::string& starFileName, float side)
+/// The face scene from the stars whose catalogue places `visitPlaces` hands, in file order, to
+/// the visitor it is given.
+template <typename VisitPlaces>
+scene::Scene faceSceneFrom(const FaceParameters& p, const std::optional<FaceOutline>& outline,
+                           const PolyhedronModel& model, const stars::StarCatalogue& catalogue,
+                           const std::string& starFileName, float side, VisitPlaces&& visitPlaces)
 {
     std::vector<Offset> corners;
     if (outline)
@@ -117,16 +119,16 @@ scene::Scene buildFaceScene(const FaceParameters& p, const std::optional<FaceOut
     scene::Layer& stars = s.layer(scene::layers::kStars);
     const TangentPoint t = p.tangent();
     const int sign = viewSign(p.insideView);
-    for (std::size_t i = 0; i < catalogue.stars.size(); ++i) {
+    visitPlaces([&](std::size_t i) {
         const stars::Star& star = catalogue.stars[i];
         const double phi = star.Phi * DegreeFactor, lambda = star.Lambda * DegreeFactor;
         // ArcCos gives 0 for the antipode too (cosine −1), which lies farthest away.
         const double c = angleCosine(t, phi, lambda);
         if (!(stars::ArcCos(c) < p.projectionRange) || !(c > -1.0))
-            continue;
+            return;
         const double M = p.faintestMagnitude - star.Vmag;
         if (!(M > 0.0))
-            continue;
+            return;
         const PlanePoint q = project(t, phi, lambda);
         const double r = faceDotRadius(M, p.commonRatio, p.magnification);
         // The canvas takes single precision: a radius beyond it draws nothing at all.
@@ -137,7 +139,7 @@ scene::Scene buildFaceScene(const FaceParameters& p, const std::optional<FaceOut
         dot.centre = {q.x * p.sphereRadius * sign + half, half - q.y * p.sphereRadius};
         dot.radius = r;
         stars.items.emplace_back(dot);
-    }
+    });
 
     if (outline) {
         const double markRadius = kCornerMarkRadius * (outline->corners ? 1.0 : 0.0);
@@ -167,6 +169,33 @@ scene::Scene buildFaceScene(const FaceParameters& p, const std::optional<FaceOut
         }
     }
     return s;
+}
+
+} // namespace
+
+scene::Scene buildFaceScene(const FaceParameters& p, const std::optional<FaceOutline>& outline,
+                            const PolyhedronModel& model, const stars::StarCatalogue& catalogue,
+                            const std::string& starFileName, float side)
+{
+    return faceSceneFrom(p, outline, model, catalogue, starFileName, side, [&](auto&& visit) {
+        for (std::size_t i = 0; i < catalogue.stars.size(); ++i)
+            visit(i);
+    });
+}
+
+scene::Scene buildFaceScene(const FaceParameters& p, const std::optional<FaceOutline>& outline,
+                            const PolyhedronModel& model, const stars::StarCatalogue& catalogue,
+                            const stars::SkyIndex& index, const std::string& starFileName, float side)
+{
+    assert((index.cells.faintestMagnitude == p.faintestMagnitude
+            || (std::isnan(index.cells.faintestMagnitude) && std::isnan(p.faintestMagnitude)))
+           && "index of another faintest magnitude");
+    assert(index.cells.catalogueSize == catalogue.stars.size() && "index of another catalogue");
+    const std::vector<std::uint32_t> near = stars::starsNear(index, p.phi0, p.lambda0, p.projectionRange);
+    return faceSceneFrom(p, outline, model, catalogue, starFileName, side, [&](auto&& visit) {
+        for (const std::uint32_t i : near)
+            visit(i);
+    });
 }
 
 namespace {

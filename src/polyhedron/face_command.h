@@ -6,6 +6,7 @@
 #include "polyhedron/polyhedron_model.h"
 #include "scene/scene.h"
 #include "stars/star_catalogue.h"
+#include "stars/star_index.h"
 
 #include <filesystem>
 #include <optional>
@@ -55,6 +56,12 @@ struct FaceOutline
 scene::Scene buildFaceScene(const FaceParameters& p, const std::optional<FaceOutline>& outline,
                             const PolyhedronModel& model, const stars::StarCatalogue& catalogue,
                             const std::string& starFileName, float side);
+
+/// As above, visiting only the stars `index` finds near the tangent point: the same scene, the
+/// same refusals. `index` holds `catalogue`'s stars brighter than p.faintestMagnitude.
+scene::Scene buildFaceScene(const FaceParameters& p, const std::optional<FaceOutline>& outline,
+                            const PolyhedronModel& model, const stars::StarCatalogue& catalogue,
+                            const stars::SkyIndex& index, const std::string& starFileName, float side);
 
 /// The face Draw command (button 描画 of the polyhedron tab). Reads and checks every box,
 /// the star file and the chosen face first; then sizes, shows and clears the Form4 canvas,

@@ -1,0 +1,88 @@
+// Whole exports as orbweave-export runs them (star file read, templates drawn and written), on
+// the bundled catalogue and on the deterministic catalogues of bench/stars. Times are the
+// process's CPU time, all threads together, and the wall time.
+
+#include "export/export_run.h"
+#include "synthetic_catalogue.h"
+
+#include <QGuiApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <sstream>
+#include <stdexcept>
+
+namespace {
+
+void ensureApplication()
+{
+    static int argc = 1;
+    static char name[] = "whole_export_bench";
+    static char* argv[] = {name, nullptr};
+    if (!QGuiApplication::instance()) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        new QGuiApplication(argc, argv);
+    }
+}
+
+enum class Catalogue { Bundled, HipparcosLike, Million };
+
+std::string starFile(Catalogue c)
+{
+    // Made once each, on first use, and removed when the benchmark ends.
+    static const bench_support::TempStarFile hipparcos(bench_support::hipparcosLikeStarFile(118'216));
+    static const bench_support::TempStarFile million(bench_support::syntheticStarFile(1'000'000));
+    switch (c) {
+    case Catalogue::Bundled: return ORBWEAVE_DATA_DIR "/bright-stars.csv";
+    case Catalogue::HipparcosLike: return hipparcos.path();
+    case Catalogue::Million: return million.path();
+    }
+    return {};
+}
+
+/// Runs orbweave-export with `args`, --stars for `catalogue` and --output into a fresh folder.
+void exportRun(benchmark::State& state, std::vector<std::string> args, Catalogue catalogue, const char* format)
+{
+    ensureApplication();
+    const std::string stars = starFile(catalogue);
+    const auto folder = std::filesystem::temp_directory_path() / "orbweave-whole-export-bench";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    const std::string output = (folder / (std::string(format) == "pdf" ? "out.pdf" : "out")).string();
+    args.insert(args.end(), {"--stars", stars, "--format", format, "--output", output, "--quiet"});
+    for (auto _ : state) {
+        std::ostringstream out, err;
+        if (exporter::runExport(args, out, err) != exporter::kExitDone)
+            throw std::runtime_error(err.str());
+    }
+    std::uintmax_t bytes = 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
+        if (entry.is_regular_file())
+            bytes += entry.file_size();
+    state.counters["MB written"] = static_cast<double>(bytes) / 1e6;
+    std::filesystem::remove_all(folder);
+}
+
+void wholeGlobe(benchmark::State& state, Catalogue catalogue, const char* format)
+{
+    exportRun(state, {"gores", "--k", "all", "--hemisphere", "both", "--plates", "both"}, catalogue, format);
+}
+
+void allFaces(benchmark::State& state, Catalogue catalogue, const char* format)
+{
+    exportRun(state, {"faces", "--face", "all"}, catalogue, format);
+}
+
+} // namespace
+
+// 8 gores × 2 halves + 2 plates. Targets on a two-core machine: SVG ≤ 0.17 s at 118 k stars and
+// ≤ 0.5 s at 1 M; PDF ≤ 0.3 s at 9 k and ≤ 1 s at 118 k.
+BENCHMARK_CAPTURE(wholeGlobe, Svg9k, Catalogue::Bundled, "svg")->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+BENCHMARK_CAPTURE(wholeGlobe, Svg118k, Catalogue::HipparcosLike, "svg")->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+BENCHMARK_CAPTURE(wholeGlobe, Svg1M, Catalogue::Million, "svg")->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+BENCHMARK_CAPTURE(wholeGlobe, Pdf9k, Catalogue::Bundled, "pdf")->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+BENCHMARK_CAPTURE(wholeGlobe, Pdf118k, Catalogue::HipparcosLike, "pdf")->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+BENCHMARK_CAPTURE(wholeGlobe, Pdf1M, Catalogue::Million, "pdf")->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+// The 32 faces of the truncated icosahedron (the soccer ball). Target: ≤ 0.6 s at 1 M stars.
+BENCHMARK_CAPTURE(allFaces, Svg1M, Catalogue::Million, "svg")->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
