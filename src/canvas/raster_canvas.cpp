@@ -1,8 +1,10 @@
 #include "canvas/raster_canvas.h"
 
 #include "text/input_error.h"
+#include "text/message_text.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QPainter>
 
 #include <cmath>
@@ -16,6 +18,31 @@ QColor toQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
 QPointF toPixels(float x, float y)
 {
     return QPointF(centimetresToPixels(x), centimetresToPixels(y));
+}
+
+/// The likely cause, in Japanese, of failing to write `file` (Qt gives the system's words in
+/// English only).
+const char* writeFaultCause(const QFile& file)
+{
+    const QFileInfo info(file.fileName());
+    const QFileInfo folder(info.absolutePath());
+    if (info.isDir())
+        return "同じ名前のフォルダがあります";
+    if (!folder.isDir())
+        return "保存先のフォルダがありません";
+    if (file.error() == QFileDevice::PermissionsError || (info.exists() ? !info.isWritable() : !folder.isWritable()))
+        return "書き込みが許可されていません";
+    if (file.error() == QFileDevice::ResourceError)
+        return "ディスクの空きが足りません";
+    return "システムが書き込みを拒みました";
+}
+
+/// Refuses writing the bitmap `path` into `file`; `systemReason` is the system's account of it.
+[[noreturn]] void refuseWrite(const std::string& path, const QFile& file, const QString& systemReason)
+{
+    const std::string shown = text::escapedForMessage(path);
+    throw text::InputError(text::Text{shown + ": the bitmap cannot be written (" + systemReason.toStdString() + ").",
+                                      shown + ": ビットマップを書き込めません（" + writeFaultCause(file) + "）。"});
 }
 
 } // namespace
@@ -33,9 +60,11 @@ void RasterCanvas::resize(int widthPx, int heightPx)
         return;
     endPainting();
     QImage next(widthPx, heightPx, QImage::Format_RGB32);
-    if (widthPx > 0 && heightPx > 0 && next.isNull())
-        throw text::InputError("The drawing of " + std::to_string(widthPx) + " × " + std::to_string(heightPx)
-                               + " pixels is too large for this computer's memory.");
+    if (widthPx > 0 && heightPx > 0 && next.isNull()) {
+        const std::string size = std::to_string(widthPx) + " × " + std::to_string(heightPx);
+        throw text::InputError(text::Text{"The drawing of " + size + " pixels is too large for this computer's memory.",
+                                          size + " ピクセルの図は、このコンピュータのメモリには大きすぎます。"});
+    }
     next.setDotsPerMeterX(kDotsPerMetre);
     next.setDotsPerMeterY(kDotsPerMetre);
     next.fill(toQColor(m_background));
@@ -117,17 +146,18 @@ void RasterCanvas::SavePicture(const std::string& path) const
     endPainting();
     QFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw text::InputError(path + ": the bitmap cannot be written (" + file.errorString().toStdString() + ").");
+        refuseWrite(path, file, file.errorString());
     if (!m_image.save(&file, "BMP")) {
-        const std::string reason = file.errorString().toStdString();
+        const QString reason = file.errorString();
         file.close();
         file.remove();
-        throw text::InputError(path + ": the bitmap cannot be written (" + reason + ").");
+        refuseWrite(path, file, reason);
     }
     file.close();
     if (file.error() != QFileDevice::NoError) {
+        const QString reason = file.errorString();
         file.remove();
-        throw text::InputError(path + ": the bitmap cannot be written (" + file.errorString().toStdString() + ").");
+        refuseWrite(path, file, reason);
     }
 }
 

@@ -1,10 +1,10 @@
 #include "polyhedron/face_svg_document.h"
 
 #include "text/input_error.h"
+#include "text/message_text.h"
 #include "text/number_text.h"
 
 #include <cerrno>
-#include <cstring>
 #include <fstream>
 
 namespace polyhedron {
@@ -41,14 +41,20 @@ std::string faceSvgName(const FaceInputs& in)
     return faceFileStem(in) + mark + ".svg";
 }
 
-std::optional<std::string> fileNameProblem(const std::string& name)
+std::optional<text::Text> fileNameProblem(const std::string& name)
 {
+    const std::string shown = text::escapedForMessage(name);
     for (const char c : name) {
-        if (c == '/' || c == '\\')
-            return "the file name " + name + " holds a path separator (\"" + std::string(1, c)
-                   + "\"); please remove it from the boxes the name is made of.";
+        if (c == '/' || c == '\\') {
+            const std::string separator = "\"" + std::string(1, c) + "\"";
+            return text::Text{"the file name " + shown + " holds a path separator (" + separator
+                                  + "); please remove it from the boxes the name is made of.",
+                              "ファイル名 " + shown + " にパス区切り文字（" + separator
+                                  + "）があります。ファイル名のもとになるボックスから取り除いてください。"};
+        }
         if (c == '\0')
-            return "the file name holds a NUL character.";
+            return text::Text{"the file name " + shown + " holds a NUL character.",
+                              "ファイル名 " + shown + " に NUL 文字があります。"};
     }
     return std::nullopt;
 }
@@ -95,9 +101,11 @@ void FaceSvgDocument::addLine(const std::string& line)
 void writeTextFile(const std::filesystem::path& path, const std::string& content)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    const std::string shown = text::escapedForMessage(path.string());
     if (!out) {
-        const int err = errno;
-        throw text::InputError(path.string() + ": the file cannot be created (" + std::strerror(err) + ").");
+        const text::Text why = text::systemErrorText(errno);
+        throw text::InputError(text::Text{shown + ": the file cannot be created (" + why.en + ").",
+                                          shown + ": ファイルを作れません（" + why.ja + "）。"});
     }
     out.write(content.data(), static_cast<std::streamsize>(content.size()));
     out.close();
@@ -105,7 +113,8 @@ void writeTextFile(const std::filesystem::path& path, const std::string& content
         // Leave no cut-off file behind that another program might take for the whole face.
         std::error_code ec;
         std::filesystem::remove(path, ec);
-        throw text::InputError(path.string() + ": the file cannot be written completely.");
+        throw text::InputError(text::Text{shown + ": the file cannot be written completely.",
+                                          shown + ": ファイルを最後まで書き込めませんでした。"});
     }
 }
 
