@@ -1,6 +1,10 @@
 #include "canvas/raster_canvas.h"
 
+#include "text/atomic_file.h"
 #include "text/input_error.h"
+#include "text/message_text.h"
+
+#include <QBuffer>
 
 #include <QFile>
 #include <QPainter>
@@ -115,20 +119,13 @@ void RasterCanvas::Circle(float x, float y, float radius)
 void RasterCanvas::SavePicture(const std::string& path) const
 {
     endPainting();
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw text::InputError(path + ": the bitmap cannot be written (" + file.errorString().toStdString() + ").");
-    if (!m_image.save(&file, "BMP")) {
-        const std::string reason = file.errorString().toStdString();
-        file.close();
-        file.remove();
-        throw text::InputError(path + ": the bitmap cannot be written (" + reason + ").");
-    }
-    file.close();
-    if (file.error() != QFileDevice::NoError) {
-        file.remove();
-        throw text::InputError(path + ": the bitmap cannot be written (" + file.errorString().toStdString() + ").");
-    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!m_image.save(&buffer, "BMP"))
+        throw text::InputError(text::escapedForMessage(path) + ": the bitmap cannot be made (the drawing is too large).");
+    // Written beside its place and renamed over it, so a failed save never leaves half a bitmap.
+    text::writeFileAtomically(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 const QImage& RasterCanvas::image() const

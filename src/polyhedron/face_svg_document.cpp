@@ -1,5 +1,6 @@
 #include "polyhedron/face_svg_document.h"
 
+#include "text/atomic_file.h"
 #include "text/input_error.h"
 #include "text/number_text.h"
 
@@ -94,19 +95,9 @@ void FaceSvgDocument::addLine(const std::string& line)
 
 void writeTextFile(const std::filesystem::path& path, const std::string& content)
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        const int err = errno;
-        throw text::InputError(path.string() + ": the file cannot be created (" + std::strerror(err) + ").");
-    }
-    out.write(content.data(), static_cast<std::streamsize>(content.size()));
-    out.close();
-    if (!out) {
-        // Leave no cut-off file behind that another program might take for the whole face.
-        std::error_code ec;
-        std::filesystem::remove(path, ec);
-        throw text::InputError(path.string() + ": the file cannot be written completely.");
-    }
+    // Written beside its place and renamed over it: no cut-off file is left behind that another
+    // program might take for the whole face.
+    text::writeFileAtomically(path.string(), content);
 }
 
 } // namespace polyhedron

@@ -1,17 +1,17 @@
-#include "export/atomic_file.h"
+#include "text/atomic_file.h"
 
 #include "text/input_error.h"
+#include "text/message_text.h"
 
 #include <cerrno>
 #include <climits>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace exporter {
+namespace text {
 
 namespace {
 
@@ -23,38 +23,14 @@ std::string folderOf(const std::string& path)
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-std::size_t utf8Length(const std::string& s, std::size_t i)
+mode_t currentUmask()
 {
-    const auto c = static_cast<unsigned char>(s[i]);
-    std::size_t n = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
-    if (n == 0 || i + n > s.size())
-        return 0;
-    for (std::size_t k = 1; k < n; ++k)
-        if ((static_cast<unsigned char>(s[i + k]) >> 6) != 0x2)
-            return 0;
-    return n;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
 }
 
 } // namespace
-
-std::string printablePath(const std::string& path)
-{
-    std::string out;
-    for (std::size_t i = 0; i < path.size();) {
-        const auto c = static_cast<unsigned char>(path[i]);
-        const std::size_t n = utf8Length(path, i);
-        if (n == 0 || c < 0x20 || c == 0x7F) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\x%02X", c);
-            out += buf;
-            ++i;
-        } else {
-            out.append(path, i, n);
-            i += n;
-        }
-    }
-    return out;
-}
 
 AtomicFile::AtomicFile(std::string path) : m_path(std::move(path)) {}
 
@@ -63,7 +39,7 @@ AtomicFile::~AtomicFile() { discard(); }
 void AtomicFile::fail(const std::string& reason)
 {
     discard();
-    throw text::InputError(printablePath(m_path) + ": cannot be written (" + reason + ").");
+    throw InputError(escapedForMessage(m_path) + ": cannot be written (" + reason + ").");
 }
 
 void AtomicFile::discard()
@@ -74,8 +50,6 @@ void AtomicFile::discard()
     if (!m_temporary.empty())
         ::unlink(m_temporary.c_str());
     m_temporary.clear();
-    if (isOpen())
-        QIODevice::close();
 }
 
 void AtomicFile::start()
@@ -85,7 +59,6 @@ void AtomicFile::start()
     m_target = m_path;
     struct stat st {};
     if (::lstat(m_path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-        // A link to a file is followed, so the file it names is replaced and the link kept.
         char resolved[PATH_MAX];
         if (::realpath(m_path.c_str(), resolved))
             m_target = resolved;
@@ -101,29 +74,24 @@ void AtomicFile::start()
     if (m_fd < 0)
         fail(std::strerror(errno));
     m_temporary = pattern;
-    ::fchmod(m_fd, 0666 & ~[] {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        return mask;
-    }());
+    // mkstemp makes the file private; the finished file gets the usual permissions.
+    ::fchmod(m_fd, 0666 & ~currentUmask());
     m_error = 0;
-    QIODevice::open(QIODevice::WriteOnly);
 }
 
-qint64 AtomicFile::writeData(const char* data, qint64 size)
+bool AtomicFile::write(const char* data, std::size_t size)
 {
-    qint64 done = 0;
-    while (done < size && m_error == 0) {
-        const ssize_t n = ::write(m_fd, data + done, static_cast<std::size_t>(size - done));
+    std::size_t done = 0;
+    while (done < size && m_error == 0 && m_fd >= 0) {
+        const ssize_t n = ::write(m_fd, data + done, size - done);
         if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            m_error = errno;
-            return -1;
+            if (errno != EINTR)
+                m_error = errno;
+            continue;
         }
-        done += n;
+        done += static_cast<std::size_t>(n);
     }
-    return m_error == 0 ? done : -1;
+    return m_error == 0 && m_fd >= 0;
 }
 
 void AtomicFile::commit()
@@ -141,15 +109,14 @@ void AtomicFile::commit()
     if (::rename(m_temporary.c_str(), m_target.c_str()) != 0)
         fail(std::strerror(errno));
     m_temporary.clear();
-    QIODevice::close();
 }
 
-void writeFileAtomically(const std::string& path, const QByteArray& bytes)
+void writeFileAtomically(const std::string& path, std::string_view bytes)
 {
     AtomicFile file(path);
     file.start();
-    file.write(bytes); // a failed write is reported by commit
+    file.write(bytes.data(), bytes.size()); // a failed write is reported by commit
     file.commit();
 }
 
-} // namespace exporter
+} // namespace text
