@@ -1,10 +1,12 @@
 #include "canvas/raster_canvas.h"
 
+#include "text/atomic_file.h"
 #include "text/input_error.h"
 #include "text/message_text.h"
 
+#include <QBuffer>
+
 #include <QFile>
-#include <QFileInfo>
 #include <QPainter>
 
 #include <cmath>
@@ -18,31 +20,6 @@ QColor toQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
 QPointF toPixels(float x, float y)
 {
     return QPointF(centimetresToPixels(x), centimetresToPixels(y));
-}
-
-/// The likely cause, in Japanese, of failing to write `file` (Qt gives the system's words in
-/// English only).
-const char* writeFaultCause(const QFile& file)
-{
-    const QFileInfo info(file.fileName());
-    const QFileInfo folder(info.absolutePath());
-    if (info.isDir())
-        return "同じ名前のフォルダがあります";
-    if (!folder.isDir())
-        return "保存先のフォルダがありません";
-    if (file.error() == QFileDevice::PermissionsError || (info.exists() ? !info.isWritable() : !folder.isWritable()))
-        return "書き込みが許可されていません";
-    if (file.error() == QFileDevice::ResourceError)
-        return "ディスクの空きが足りません";
-    return "システムが書き込みを拒みました";
-}
-
-/// Refuses writing the bitmap `path` into `file`; `systemReason` is the system's account of it.
-[[noreturn]] void refuseWrite(const std::string& path, const QFile& file, const QString& systemReason)
-{
-    const std::string shown = text::escapedForMessage(path);
-    throw text::InputError(text::Text{shown + ": the bitmap cannot be written (" + systemReason.toStdString() + ").",
-                                      shown + ": ビットマップを書き込めません（" + writeFaultCause(file) + "）。"});
 }
 
 } // namespace
@@ -144,21 +121,16 @@ void RasterCanvas::Circle(float x, float y, float radius)
 void RasterCanvas::SavePicture(const std::string& path) const
 {
     endPainting();
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        refuseWrite(path, file, file.errorString());
-    if (!m_image.save(&file, "BMP")) {
-        const QString reason = file.errorString();
-        file.close();
-        file.remove();
-        refuseWrite(path, file, reason);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!m_image.save(&buffer, "BMP")) {
+        const std::string shown = text::escapedForMessage(path);
+        throw text::InputError(text::Text{shown + ": the bitmap cannot be made (the drawing is too large).",
+                                          shown + ": ビットマップを作れません（図が大きすぎます）。"});
     }
-    file.close();
-    if (file.error() != QFileDevice::NoError) {
-        const QString reason = file.errorString();
-        file.remove();
-        refuseWrite(path, file, reason);
-    }
+    // Written beside its place and renamed over it, so a failed save never leaves half a bitmap.
+    text::writeFileAtomically(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 const QImage& RasterCanvas::image() const

@@ -1,5 +1,6 @@
 #include "polyhedron/face_svg_document.h"
 
+#include "text/atomic_file.h"
 #include "text/input_error.h"
 #include "text/message_text.h"
 #include "text/number_text.h"
@@ -100,22 +101,9 @@ void FaceSvgDocument::addLine(const std::string& line)
 
 void writeTextFile(const std::filesystem::path& path, const std::string& content)
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    const std::string shown = text::escapedForMessage(path.string());
-    if (!out) {
-        const text::Text why = text::systemErrorText(errno);
-        throw text::InputError(text::Text{shown + ": the file cannot be created (" + why.en + ").",
-                                          shown + ": ファイルを作れません（" + why.ja + "）。"});
-    }
-    out.write(content.data(), static_cast<std::streamsize>(content.size()));
-    out.close();
-    if (!out) {
-        // Leave no cut-off file behind that another program might take for the whole face.
-        std::error_code ec;
-        std::filesystem::remove(path, ec);
-        throw text::InputError(text::Text{shown + ": the file cannot be written completely.",
-                                          shown + ": ファイルを最後まで書き込めませんでした。"});
-    }
+    // Written beside its place and renamed over it: no cut-off file is left behind that another
+    // program might take for the whole face.
+    text::writeFileAtomically(path.string(), content);
 }
 
 } // namespace polyhedron
