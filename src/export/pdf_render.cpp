@@ -8,11 +8,13 @@
 #include <QFontMetricsF>
 #include <QPageSize>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPdfWriter>
 
 #include <cassert>
 #include <cmath>
 #include <limits>
+#include <map>
 
 namespace exporter {
 
@@ -63,14 +65,60 @@ struct BoundsOf
     }
 };
 
-/// Draws scene items with the painter already in template centimetres.
+/// Dots without an outline, gathered while they come one after another in one colour and
+/// written as one stroked path for each radius: a dot is a line a thousandth of its radius long
+/// with round caps as wide as the dot (closer to a circle than the four curves of an ellipse),
+/// so a page of stars is a handful of paths with no change of state between its dots. The line
+/// runs diagonally: viewers snap horizontal and vertical strokes to their pixels, which would
+/// move the dot. Dots of one colour cover the same paper in any order.
+struct DotBatch
+{
+    QPainter& p;
+    canvas::Rgb fill;
+    std::map<double, QPainterPath> byRadius;
+
+    /// Whether `d` goes into a batch rather than being drawn on its own.
+    static bool takes(const scene::Dot& d) { return d.outline == d.fill; }
+
+    void add(const scene::Dot& d)
+    {
+        if (!byRadius.empty() && d.fill != fill)
+            flush();
+        fill = d.fill;
+        const double r = std::max(d.radius, kMinPrintRadius);
+        const QPointF centre = single(d.centre);
+        QPainterPath& path = byRadius[r];
+        path.moveTo(centre);
+        path.lineTo(centre + QPointF(r / 1000.0, r / 1000.0));
+    }
+
+    /// Writes the dots gathered so far.
+    void flush()
+    {
+        if (byRadius.empty())
+            return;
+        p.setBrush(Qt::NoBrush);
+        for (const auto& [r, path] : byRadius) {
+            p.setPen(QPen(toQColor(fill), 2 * r, Qt::SolidLine, Qt::RoundCap));
+            p.drawPath(path);
+        }
+        byRadius.clear();
+    }
+};
+
+/// Draws scene items with the painter already in template centimetres. Dots wait in `dots`
+/// until something else is drawn, or `dots.flush()`.
 struct PdfPainter
 {
     QPainter& p;
     Box view; ///< the part of the template this page shows
+    DotBatch& dots;
 
     void operator()(const scene::Dot& d) const
     {
+        if (DotBatch::takes(d))
+            return dots.add(d);
+        dots.flush();
         const double r = std::max(d.radius, kMinPrintRadius);
         if (d.outline != d.fill)
             p.setPen(QPen(toQColor(d.outline), kPrintLineWidth));
@@ -85,6 +133,7 @@ struct PdfPainter
     /// that reaches it is written whole, so its dashes keep their places across pages.
     void operator()(const scene::Path& path) const
     {
+        dots.flush();
         const double width = strokeWidth(path.stroke);
         QPen pen(toQColor(path.stroke.color), width, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin);
         const bool dashed = !path.stroke.dash.empty();
@@ -146,6 +195,7 @@ struct PdfPainter
     {
         if (t.text.empty())
             return;
+        dots.flush();
         const QPointF at = p.transform().map(single(t.at));
         p.save();
         p.resetTransform();
@@ -320,12 +370,15 @@ void PdfBook::add(const TemplateDrawing& t)
             QRectF(layout.contentLeft, layout.contentTop, s.width - tile.x, s.height - tile.y)));
         p.translate(layout.contentLeft - tile.x, layout.contentTop - tile.y);
         const Box view{tile.x, tile.y, tile.x + tile.width, tile.y + tile.height};
-        const PdfPainter draw{p, view};
+        DotBatch dots{p, {}, {}};
+        const PdfPainter draw{p, view, dots};
         std::size_t i = 0;
-        for (const scene::Layer& layer : s.layers)
+        for (const scene::Layer& layer : s.layers) {
             for (const scene::Item& item : layer.items)
                 if (bounds[i++].meets(view))
                     std::visit(draw, item);
+            dots.flush();
+        }
         p.restore();
     }
 }

@@ -1,0 +1,124 @@
+// Dots in the PDF: written lean, a handful of paths a page, yet each still a disc of its size
+// in its place, painted in the scene's order where colours differ.
+
+#include "qt_app.h"
+#include "render_support.h"
+#include "test_files.h"
+
+#include "export/renderers.h"
+
+#include <QByteArray>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <iterator>
+#include <regex>
+
+using namespace exporter;
+using render_test::Grey;
+
+namespace {
+
+constexpr int kDpi = 300;
+
+double px(double cm) { return cm / 2.54 * kDpi; }
+
+void addDot(scene::Scene& s, double x, double y, double radius, canvas::Rgb colour = canvas::kBlack)
+{
+    scene::Dot d;
+    d.centre = {x, y};
+    d.radius = radius;
+    d.outline = d.fill = colour;
+    s.layer(scene::layers::kStars).items.emplace_back(std::in_place_type<scene::Dot>, d);
+}
+
+std::string writeOnePage(const testing_support::TempDir& dir, const scene::Scene& s)
+{
+    const std::string path = (dir.path() / "dots.pdf").string();
+    writePdf({TemplateDrawing{"dots", "", "test", s}}, path, std::nullopt);
+    return path;
+}
+
+/// The page content streams of `pdf`, inflated.
+std::string contentOf(const std::string& pdf)
+{
+    std::ifstream in(pdf, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+    std::string content;
+    static const std::regex stream(R"(/FlateDecode[^>]*>>\s*stream\r?\n)");
+    for (auto it = std::sregex_iterator(bytes.begin(), bytes.end(), stream); it != std::sregex_iterator(); ++it) {
+        const std::size_t start = static_cast<std::size_t>(it->position() + it->length());
+        const std::size_t end = bytes.find("endstream", start);
+        // qUncompress wants the inflated size first, big-endian; a generous guess will do.
+        QByteArray packed("\x10\x00\x00\x00", 4);
+        packed.append(bytes.data() + start, static_cast<qsizetype>(end - start));
+        content += qUncompress(packed).toStdString();
+    }
+    return content;
+}
+
+std::size_t count(const std::string& s, const std::regex& r)
+{
+    return static_cast<std::size_t>(std::distance(std::sregex_iterator(s.begin(), s.end(), r), std::sregex_iterator()));
+}
+
+} // namespace
+
+TEST(PdfDots, APageOfStarsIsAFewPathsWithoutStateBetweenDots)
+{
+    testing_support::TempDir dir;
+    scene::Scene s;
+    s.width = 20;
+    s.height = 20;
+    for (int i = 0; i < 2000; ++i)
+        addDot(s, 1 + (i % 50) * 0.35, 1 + (i / 50) * 0.45, 0.01 + 0.02 * (i % 5));
+    const std::string content = contentOf(writeOnePage(dir, s));
+    ASSERT_GT(content.size(), 2000u);
+    // One line width a radius; no colour or graphics state set dot by dot.
+    EXPECT_LE(count(content, std::regex(R"(\bw\b)")), 5u + 10u);
+    EXPECT_LE(count(content, std::regex(R"(\b(scn|SCN|gs)\b)")), 20u);
+    EXPECT_LT(content.size(), 2000u * 60);
+}
+
+TEST(PdfDots, EachDotIsADiscOfItsRadius)
+{
+    testing_support::TempDir dir;
+    scene::Scene s;
+    s.width = 6;
+    s.height = 6;
+    const struct { double x, y, r; } dots[] = {{1.5, 1.5, 0.8}, {4.0, 1.5, 0.3}, {2.0, 4.5, 0.05}, {4.5, 4.5, 0.01}};
+    for (const auto& d : dots)
+        addDot(s, d.x, d.y, d.r);
+    const Grey g = render_test::renderPdfPage(writeOnePage(dir, s), 1, kDpi);
+    for (const auto& d : dots) {
+        SCOPED_TRACE(testing::Message() << "radius " << d.r);
+        const double r = std::max(d.r, kMinPrintRadius);
+        for (int k = 0; k < 16; ++k) {
+            const double a = k * M_PI / 8;
+            // Two pixels in from the rim is ink, two pixels out is paper, all round.
+            const double inside = std::max(0.0, px(r) - 2), outside = px(r) + 2;
+            EXPECT_LT(g.at(int(px(d.x) + inside * std::cos(a)), int(px(d.y) + inside * std::sin(a))), 128) << k;
+            EXPECT_GT(g.at(int(px(d.x) + outside * std::cos(a)), int(px(d.y) + outside * std::sin(a))), 200) << k;
+        }
+    }
+}
+
+TEST(PdfDots, ALaterDotOfAnotherColourLiesOnTop)
+{
+    testing_support::TempDir dir;
+    scene::Scene s;
+    s.width = 4;
+    s.height = 2;
+    addDot(s, 1, 1, 0.5, canvas::kBlack);
+    addDot(s, 1, 1, 0.3, canvas::kRed); // red on black
+    addDot(s, 3, 1, 0.3, canvas::kRed);
+    addDot(s, 3, 1, 0.5, canvas::kBlack); // black over red
+    addDot(s, 3.6, 1, 0.1, canvas::kBlack);
+    const Grey g = render_test::renderPdfPage(writeOnePage(dir, s), 1, kDpi);
+    const int red = g.at(int(px(1)), int(px(1))), black = g.at(int(px(3)), int(px(1)));
+    EXPECT_LT(black, 20);
+    EXPECT_GT(red, 50); // red is a lighter grey than black
+    EXPECT_LT(red, 200);
+}
