@@ -1,6 +1,9 @@
 #include "polyhedron/face_command.h"
 
+#include "polyhedron/face_seams.h"
 #include "polyhedron/face_svg_document.h"
+#include "kit/glue_tab.h"
+#include "kit/piece_scene.h"
 #include "scene/canvas_renderer.h"
 #include "polyhedron/gnomonic.h"
 #include "stars/angles.h"
@@ -166,6 +169,46 @@ scene::Scene buildFaceScene(const FaceParameters& p, const std::optional<FaceOut
             }
         }
     }
+    return s;
+}
+
+scene::Scene buildFaceScene(const FaceParameters& p, const std::optional<FaceOutline>& outline,
+                            const PolyhedronModel& model, const stars::StarCatalogue& catalogue,
+                            const std::string& starFileName, float side, const FaceKit& kit)
+{
+    if (!kit.style.pieces)
+        return buildFaceScene(p, outline, model, catalogue, starFileName, side);
+    const std::vector<Offset> corners = projectCorners(p, FaceOutline{kit.faceNumber, false, false}, model);
+    if (corners.size() < 3)
+        throw InputError(text::Input::ModelFile, model.FaceFileName,
+                         model.FaceFileName + ": " + faceName(kit.faceNumber) + " has "
+                             + std::to_string(corners.size()) + " corners; a face to cut out needs 3 or more.",
+                         faceName(kit.faceNumber) + " has " + std::to_string(corners.size())
+                             + " corners; a face to cut out needs 3 or more.");
+    scene::Scene s = buildFaceScene(p, outline, model, catalogue, starFileName, side);
+    const double half = static_cast<double>(side) / 2.0;
+    std::vector<scene::Point> at;
+    scene::Point middle;
+    for (const Offset& c : corners) {
+        at.push_back({c.x + half, half - c.y});
+        middle = {middle.x + at.back().x / static_cast<double>(corners.size()),
+                  middle.y + at.back().y / static_cast<double>(corners.size())};
+    }
+    const std::vector<std::optional<int>> across = faceNeighbours(model, kit.faceNumber);
+    std::vector<kit::OutlineEdge> edges;
+    for (std::size_t j = 0; j < at.size(); ++j) {
+        const scene::Point& a = at[j];
+        const scene::Point& b = at[(j + 1) % at.size()];
+        edges.push_back({{a, b}, across[j] && kit.faceNumber < *across[j]});
+        if (across[j])
+            kit::addEdgeLabel(s, a, b, middle, seamLabel(kit.faceNumber, *across[j]));
+    }
+    kit::addPieceLabel(s, middle, std::to_string(kit.faceNumber));
+    const kit::TabbedOutline piece = kit.style.tabWidth > 0
+                                         ? kit::addGlueTabs(edges, kit.style.tabWidth)
+                                         : kit::TabbedOutline{kit::pieceOf(edges), kit::pieceOf(edges), {}, {}};
+    kit::keepStarsOnPiece(s, piece.piece);
+    kit::addPiece(s, piece);
     return s;
 }
 
