@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <regex>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/wait.h>
@@ -274,4 +275,54 @@ TEST(ExportCommand, AStandardOutputThatCannotBeWrittenIsAFailure)
     const int raw = std::system(cmd.c_str());
     ASSERT_TRUE(WIFEXITED(raw));
     EXPECT_EQ(WEXITSTATUS(raw), 1);
+}
+
+TEST(ExportCommand, OutputSpellingsWriteTheSameFile)
+{
+    testing_support::TempDir dir;
+    const std::string pdf = (dir.path() / "globe.pdf").string();
+    const std::vector<std::vector<std::string>> spellings = {
+        {"gores", "-o", pdf}, {"gores", "--output=" + pdf}, {"gores", "--output", pdf}, {"gores", "-o" + pdf}};
+    for (const auto& args : spellings) {
+        SCOPED_TRACE(args[1]);
+        std::filesystem::remove(pdf);
+        const CommandResult r = runCommand(dir, args);
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out, pdf + "\n");
+        EXPECT_NE(pdfInfo(dir, pdf).find("Pages:           1\n"), std::string::npos);
+    }
+}
+
+TEST(ExportCommand, VersionIsTheBuildsOneInTheCommandAndThePdf)
+{
+    testing_support::TempDir dir;
+    for (const char* option : {"--version", "-V"}) {
+        SCOPED_TRACE(option);
+        const CommandResult r = runCommand(dir, {option});
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "orbweave-export (Orbweave) " ORBWEAVE_EXPECTED_VERSION);
+        EXPECT_NE(r.out.find("GPL-3.0-or-later"), std::string::npos) << r.out;
+    }
+    const auto pdf = dir.path() / "g.pdf";
+    ASSERT_EQ(runCommand(dir, {"gores", "-q", "-o", pdf.string()}).status, 0);
+    EXPECT_NE(pdfInfo(dir, pdf).find("Creator:         orbweave-export " ORBWEAVE_EXPECTED_VERSION "\n"),
+              std::string::npos);
+}
+
+TEST(ExportCommand, ManPageNamesEveryOptionOfTheHelp)
+{
+    testing_support::TempDir dir;
+    const std::string help = runCommand(dir, {"--help"}).out;
+    // The page spells a hyphen as \- (roff).
+    std::string page = readAll(ORBWEAVE_MAN_PAGE);
+    for (std::size_t at; (at = page.find("\\-")) != std::string::npos;)
+        page.erase(at, 1);
+    // Long options and one-letter ones, each after a blank, a comma or a bracket.
+    const std::regex optionWord(R"((?:^|[\s,(|])(--[a-z][a-z-]+|-[a-zA-Z])\b)");
+    int options = 0;
+    for (std::sregex_iterator it(help.begin(), help.end(), optionWord), end; it != end; ++it, ++options) {
+        const std::string word = (*it)[1];
+        EXPECT_NE(page.find(word), std::string::npos) << word << " is not in the man page";
+    }
+    EXPECT_GT(options, 30);
 }
