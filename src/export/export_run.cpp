@@ -5,6 +5,7 @@
 #include "export/export_options.h"
 #include "export/face_templates.h"
 #include "export/gore_templates.h"
+#include "export/kit_finish.h"
 #include "export/progress_reporter.h"
 #include "export/renderers.h"
 #include "text/input_error.h"
@@ -28,13 +29,24 @@ double readDpi(const std::string& typed)
     return *dpi;
 }
 
-void drawTemplates(const ExportOptions& o, const stars::StarCatalogue& catalogue, const std::string& starFile,
-                   const TemplateSink& sink)
+void drawTemplates(const ExportOptions& o, const KitFinish& finish, const stars::StarCatalogue& catalogue,
+                   const std::string& starFile, const TemplateSink& sink)
 {
     if (o.subject == Subject::Gores)
-        drawGoreTemplates(o.gore, catalogue, starFile, sink);
+        drawGoreTemplates(o.gore, catalogue, starFile, sink, finish, o.kit);
     else
-        drawFaceTemplates(o.face, catalogue, starFile, sink);
+        drawFaceTemplates(o.face, catalogue, starFile, sink, finish, o.kit);
+}
+
+/// Refuses kit options where they have no meaning: in a bitmap (the window's drawing), and
+/// packing without sheets to pack on.
+void checkKitOptions(const ExportOptions& o)
+{
+    if (o.format == Format::Bmp && !o.kit.given.empty())
+        throw UsageError("option " + *o.kit.given.begin()
+                         + " is for --format svg or pdf (a bitmap is the window's drawing)");
+    if (o.kit.given.count("--pack") && !o.paper)
+        throw UsageError("option --pack: pieces are packed on sheets of paper; give --paper too");
 }
 
 /// Whether the export makes more than one template, so that progress is worth reporting.
@@ -134,6 +146,7 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
         o = parseExportOptions(args);
         if (o.paper && o.format != Format::Pdf)
             throw UsageError("option --paper: tiling is for --format pdf only");
+        checkKitOptions(o);
     } catch (const UsageError& e) {
         err << "orbweave-export: " << e.what() << "\n(orbweave-export --help shows the options)\n";
         return kExitUsage;
@@ -145,6 +158,7 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
 
     try {
         const double dpi = readDpi(o.dpi);
+        const KitFinish kitFinished = kitFinish(o.kit, o.format);
         std::string starFile = o.stars;
         if (starFile.empty()) {
             try {
@@ -174,15 +188,16 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
                 path /= defaultPdfName(o.subject);
             checkWritablePlace(o, path);
             TemplateList templates;
-            drawTemplates(o, catalogue, starFile, [&](TemplateDrawing&& t) {
+            drawTemplates(o, kitFinished, catalogue, starFile, [&](TemplateDrawing&& t) {
                 drawn(t);
                 templates.push_back(std::move(t));
             });
+            const SheetOptions sheets{o.paper, o.kit.pack, kitFinished.bleed, o.kit.layers};
             const ProgressFn laidOut = [&](std::size_t i) {
                 progress.step("[" + std::to_string(i + 1) + "/" + std::to_string(templates.size()) + "] laid out "
                               + templates[i].caption);
             };
-            const int pages = writeOutput(o, [&] { return writePdf(templates, path.string(), o.paper, laidOut); });
+            const int pages = writeOutput(o, [&] { return writePdf(templates, path.string(), sheets, laidOut); });
             progress.finish("wrote " + printablePath(path.string()) + ": " + std::to_string(templates.size())
                             + " templates on " + std::to_string(pages) + (pages == 1 ? " page" : " pages"));
             out << printablePath(path.string()) << "\n";
@@ -192,7 +207,7 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
         const std::filesystem::path folder = o.output.empty() ? "." : o.output;
         FolderMade made(o, folder);
         // Each template is written as soon as it is drawn, so memory holds one at a time.
-        drawTemplates(o, catalogue, starFile, [&](TemplateDrawing&& t) {
+        drawTemplates(o, kitFinished, catalogue, starFile, [&](TemplateDrawing&& t) {
             drawn(t);
             const std::filesystem::path path =
                 folder / std::filesystem::path(o.format == Format::Bmp ? t.name + ".bmp"
@@ -201,7 +216,7 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
                 const QImage image = rasterImage(t.scene, dpi);
                 writeOutput(o, [&] { writeBitmapAtomically(path.string(), image); });
             } else {
-                const QByteArray svg = QByteArray::fromStdString(svgDocument(t.scene));
+                const QByteArray svg = QByteArray::fromStdString(svgDocument(keepLayers(t.scene, o.kit.layers)));
                 writeOutput(o, [&] { writeFileAtomically(path.string(), svg); });
             }
             progress.clear();

@@ -2,6 +2,7 @@
 
 #include "export/export_options.h"
 #include "export/gore_templates.h"
+#include "export/kit_finish.h"
 #include "export/template_drawing.h"
 #include "polyhedron/face_inputs.h"
 #include "polyhedron/face_parameters.h"
@@ -30,11 +31,13 @@ polyhedron::FaceParameters faceParametersFor(const FaceOptions& o, const polyhed
                                              const std::string& face);
 
 /// Draws the face (or, with --face all, every face of the model) from `catalogue` and hands
-/// each to `sink`. Throws text::InputError, its message naming the option and its value.
+/// each to `sink`, finished as `finish` says. Throws text::InputError, its message naming the
+/// option and its value.
 void drawFaceTemplates(const FaceOptions& o, const stars::StarCatalogue& catalogue, const std::string& starFile,
-                       const TemplateSink& sink);
+                       const TemplateSink& sink, const KitFinish& finish = {}, const KitOptions& kitOptions = {});
 
 /// As above, reading `starFile` and keeping every template.
-TemplateList drawFaceTemplates(const FaceOptions& o, const std::string& starFile);
+TemplateList drawFaceTemplates(const FaceOptions& o, const std::string& starFile, const KitFinish& finish = {},
+                               const KitOptions& kitOptions = {});
 
 } // namespace exporter

@@ -172,28 +172,33 @@ scene::Scene buildFaceScene(const FaceParameters& p, const std::optional<FaceOut
     return s;
 }
 
+std::vector<scene::Point> faceCutOutline(const FaceParameters& p, const PolyhedronModel& model, int face, float side)
+{
+    const std::vector<Offset> corners = projectCorners(p, FaceOutline{face, false, false}, model);
+    if (corners.size() < 3)
+        throw InputError(text::Input::ModelFile, model.FaceFileName,
+                         model.FaceFileName + ": " + faceName(face) + " has " + std::to_string(corners.size())
+                             + " corners; a face to cut out needs 3 or more.",
+                         faceName(face) + " has " + std::to_string(corners.size())
+                             + " corners; a face to cut out needs 3 or more.");
+    const double half = static_cast<double>(side) / 2.0;
+    std::vector<scene::Point> at;
+    for (const Offset& c : corners)
+        at.push_back({c.x + half, half - c.y});
+    return at;
+}
+
 scene::Scene buildFaceScene(const FaceParameters& p, const std::optional<FaceOutline>& outline,
                             const PolyhedronModel& model, const stars::StarCatalogue& catalogue,
                             const std::string& starFileName, float side, const FaceKit& kit)
 {
     if (!kit.style.pieces)
         return buildFaceScene(p, outline, model, catalogue, starFileName, side);
-    const std::vector<Offset> corners = projectCorners(p, FaceOutline{kit.faceNumber, false, false}, model);
-    if (corners.size() < 3)
-        throw InputError(text::Input::ModelFile, model.FaceFileName,
-                         model.FaceFileName + ": " + faceName(kit.faceNumber) + " has "
-                             + std::to_string(corners.size()) + " corners; a face to cut out needs 3 or more.",
-                         faceName(kit.faceNumber) + " has " + std::to_string(corners.size())
-                             + " corners; a face to cut out needs 3 or more.");
+    const std::vector<scene::Point> at = faceCutOutline(p, model, kit.faceNumber, side);
     scene::Scene s = buildFaceScene(p, outline, model, catalogue, starFileName, side);
-    const double half = static_cast<double>(side) / 2.0;
-    std::vector<scene::Point> at;
     scene::Point middle;
-    for (const Offset& c : corners) {
-        at.push_back({c.x + half, half - c.y});
-        middle = {middle.x + at.back().x / static_cast<double>(corners.size()),
-                  middle.y + at.back().y / static_cast<double>(corners.size())};
-    }
+    for (const scene::Point& c : at)
+        middle = {middle.x + c.x / static_cast<double>(at.size()), middle.y + c.y / static_cast<double>(at.size())};
     const std::vector<std::optional<int>> across = faceNeighbours(model, kit.faceNumber);
     std::vector<kit::OutlineEdge> edges;
     for (std::size_t j = 0; j < at.size(); ++j) {

@@ -57,6 +57,10 @@ scene::Scene buildFaceScene(const FaceParameters& p, const std::optional<FaceOut
                             const PolyhedronModel& model, const stars::StarCatalogue& catalogue,
                             const std::string& starFileName, float side);
 
+/// The cut outline of face `face` of `model` on a drawing of `side` cm a side: its corners in
+/// outline order, placed as the drawing places them. Throws text::InputError as buildFaceScene.
+std::vector<scene::Point> faceCutOutline(const FaceParameters& p, const PolyhedronModel& model, int face, float side);
+
 /// How an exported face is finished as a piece of a kit.
 struct FaceKit
 {

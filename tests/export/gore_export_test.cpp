@@ -220,12 +220,18 @@ TEST(GoreExport, AllGoresOfBothHalvesAndThePlate)
         });
         EXPECT_TRUE(found);
     }
-    // One cutting circle of radius 13·cos 70° = 4.446262 cm around the pole.
+    // One cutting line round the pole: the octagon whose sides stand 13·cos 70° = 4.446262 cm
+    // from it, its corners 4.446262 / cos 22.5° = 4.812599 cm out at 0°, 45°, …
     const scene::Path* ring = pathOf(plate, scene::Role::PlateOutline);
     ASSERT_NE(ring, nullptr);
     ASSERT_EQ(ring->runs.size(), 1u);
-    for (const scene::Point& q : ring->runs[0])
-        EXPECT_NEAR(std::hypot(q.x - cx, q.y - cy), 4.446262, 2e-4);
+    for (const scene::Point& q : ring->runs[0]) {
+        const double r = std::hypot(q.x - cx, q.y - cy);
+        EXPECT_GE(r, 4.446262 - 2e-4);
+        EXPECT_LE(r, 4.812599 + 2e-4);
+    }
+    EXPECT_NEAR(ring->runs[0][0].x - cx, 4.812599, 2e-4);
+    EXPECT_NEAR(ring->runs[0][0].y - cy, 0.0, 2e-4);
 }
 
 TEST(GoreExport, RefusalsNameTheOptionAndItsValue)

@@ -146,7 +146,8 @@ TEST(PdfBook, PathsAreLinesWithTheirStrokeOnEveryTile)
 TEST(PdfBook, ScaleBarMeasuresTenCentimetres)
 {
     // At 254 dpi a centimetre is 100 px. On A4 portrait the bar runs at 29.7 − 1 − 0.7 = 28 cm,
-    // from 1.5 cm, 0.02 cm thick: the longest dark run along row 2800 is the bar.
+    // from 1 + 5 + 0.6 = 6.6 cm (right of the calibration square), 0.02 cm thick: the longest
+    // dark run along row 2800 is the bar.
     testing_support::TempDir dir;
     const Grey g = render_test::renderPdfPage(pdfOf(dir, blank(5, 5), paperNamed("a4")), 1, 254);
     int longest = 0, start = 0;
@@ -156,23 +157,23 @@ TEST(PdfBook, ScaleBarMeasuresTenCentimetres)
             longest = run, start = x - run + 1;
     }
     EXPECT_NEAR(longest, 1000, 3);
-    EXPECT_NEAR(start, 150, 2);
+    EXPECT_NEAR(start, 660, 2);
 }
 
 TEST(PdfBook, CropMarksPointAwayFromTheContent)
 {
-    // A4 portrait: content from (1, 1) to (20, 27.2) cm; each mark starts 0.1 cm out from a
-    // corner and is 0.5 cm long. Sampled 0.35 cm from the corner, outside and inside.
+    // A4 portrait: content from (1, 1) to (20, 23.1) cm; each mark starts 0.1 cm out from a
+    // corner and is 0.35 cm long. Sampled 0.3 cm from the corner, outside and inside.
     testing_support::TempDir dir;
     const Grey g = render_test::renderPdfPage(pdfOf(dir, blank(5, 5), paperNamed("a4")), 1, 254);
-    const struct { double x, y, outX, outY; } corners[] = {{1, 1, -1, -1}, {20, 1, 1, -1}, {1, 27.2, -1, 1}, {20, 27.2, 1, 1}};
+    const struct { double x, y, outX, outY; } corners[] = {{1, 1, -1, -1}, {20, 1, 1, -1}, {1, 23.1, -1, 1}, {20, 23.1, 1, 1}};
     for (const auto& c : corners) {
         SCOPED_TRACE(testing::Message() << "corner " << c.x << ", " << c.y);
         const auto sample = [&](double dx, double dy) { return g.darkestNear(int(px(c.x + dx, 254)), int(px(c.y + dy, 254))); };
-        EXPECT_LT(sample(0.35 * c.outX, 0), 128) << "horizontal mark outside";
-        EXPECT_LT(sample(0, 0.35 * c.outY), 128) << "vertical mark outside";
-        EXPECT_GT(sample(-0.35 * c.outX, 0), 250) << "nothing inside";
-        EXPECT_GT(sample(0, -0.35 * c.outY), 250) << "nothing inside";
+        EXPECT_LT(sample(0.3 * c.outX, 0), 128) << "horizontal mark outside";
+        EXPECT_LT(sample(0, 0.3 * c.outY), 128) << "vertical mark outside";
+        EXPECT_GT(sample(-0.3 * c.outX, 0), 250) << "nothing inside";
+        EXPECT_GT(sample(0, -0.3 * c.outY), 250) << "nothing inside";
     }
 }
 
