@@ -88,8 +88,8 @@ struct PdfPainter
     }
 
     /// A dotted path is a line drawn as dots in the window; on paper it is the line.
-    /// Of a solid run only the stretches that reach this page are written; a dashed run
-    /// that reaches it is written whole, so its dashes keep their places across pages.
+    /// Of a run only the stretches that reach this page are written; a dashed stretch starts
+    /// its pattern where the whole run has it there, so the dashes keep their places across pages.
     void operator()(const scene::Path& path) const
     {
         const double width = strokeWidth(path.stroke);
@@ -123,7 +123,7 @@ struct PdfPainter
                 shown(i) ? ++count : hidden = i;
             if (count == 0)
                 continue;
-            if (count == segments || dashed) {
+            if (count == segments) {
                 poly.clear();
                 poly.reserve(static_cast<qsizetype>(n));
                 for (const scene::Point& q : run)
@@ -139,6 +139,12 @@ struct PdfPainter
                     ++k;
                     continue;
                 }
+                if (dashed) {
+                    // Qt counts the offset into the pattern in pen widths.
+                    QPen offset = pen;
+                    offset.setDashOffset(along(run, (start + k) % n) / width);
+                    p.setPen(offset);
+                }
                 poly.clear();
                 poly << single(run[(start + k) % n]);
                 for (; k < segments && shown((start + k) % segments); ++k)
@@ -146,6 +152,15 @@ struct PdfPainter
                 p.drawPolyline(poly);
             }
         }
+    }
+
+    /// Length of `run` from its first point to point `i`, cm.
+    static double along(const std::vector<scene::Point>& run, std::size_t i)
+    {
+        double length = 0.0;
+        for (std::size_t j = 1; j <= i; ++j)
+            length += std::hypot(run[j].x - run[j - 1].x, run[j].y - run[j - 1].y);
+        return length;
     }
 
     /// In device pixels, where the font's point size is real size; rotated, never mirrored.
@@ -339,19 +354,29 @@ struct PdfBook::Impl
         painter.scale(kPxPerCm, kPxPerCm);
     }
 
+    /// Where each item of `s` may leave ink, in layer order.
+    static std::vector<Box> boundsOf(const scene::Scene& s)
+    {
+        std::vector<Box> bounds;
+        for (const scene::Layer& layer : s.layers)
+            for (const scene::Item& item : layer.items)
+                bounds.push_back(std::visit(BoundsOf{}, item));
+        return bounds;
+    }
+
     /// Draws the layers asked for of `s` whose items reach `view` (template cm), clipped to it;
-    /// the painter already maps template centimetres onto the page.
-    void drawScene(const scene::Scene& s, const Box& view)
+    /// the painter already maps template centimetres onto the page. `bounds` from boundsOf(s).
+    void drawScene(const scene::Scene& s, const std::vector<Box>& bounds, const Box& view)
     {
         painter.save();
         painter.setClipRect(QRectF(view.left, view.top, view.right - view.left, view.bottom - view.top),
                             Qt::IntersectClip);
         const PdfPainter draw{painter, view};
+        std::size_t i = 0;
         for (const scene::Layer& layer : s.layers) {
-            if (!sheets.layers.count(layer.kind))
-                continue;
+            const bool shown = sheets.layers.count(layer.kind) > 0;
             for (const scene::Item& item : layer.items)
-                if (std::visit(BoundsOf{}, item).meets(view))
+                if (bounds[i++].meets(view) && shown)
                     std::visit(draw, item);
         }
         painter.restore();
@@ -362,6 +387,7 @@ struct PdfBook::Impl
     {
         const scene::Scene& s = t.scene;
         const PageLayout layout = layoutPages(s.width, s.height, sheets.paper);
+        const std::vector<Box> bounds = boundsOf(s);
         for (const Tile& tile : layout.tiles) {
             const double shownW = std::min(tile.width, s.width - tile.x), shownH = std::min(tile.height, s.height - tile.y);
             startPage(layout, pdfRectOf(layout, layout.contentLeft, layout.contentTop, layout.contentLeft + shownW,
@@ -380,7 +406,7 @@ struct PdfBook::Impl
             painter.save();
             painter.setClipRect(QRectF(layout.contentLeft, layout.contentTop, shownW, shownH));
             painter.translate(layout.contentLeft - tile.x, layout.contentTop - tile.y);
-            drawScene(s, Box{tile.x, tile.y, tile.x + tile.width, tile.y + tile.height});
+            drawScene(s, bounds, Box{tile.x, tile.y, tile.x + tile.width, tile.y + tile.height});
             painter.restore();
         }
     }
@@ -447,7 +473,7 @@ struct PdfBook::Impl
                     painter.rotate(90);
                 }
                 painter.translate(-b.left, -b.top);
-                drawScene(queued[i].scene, b);
+                drawScene(queued[i].scene, boundsOf(queued[i].scene), b);
                 painter.restore();
             }
         }

@@ -66,11 +66,19 @@ void addPiece(scene::Scene& s, const TabbedOutline& outline)
 
 void keepStarsOnPiece(scene::Scene& s, const Polygon& piece)
 {
+    const Box box = boundingBox(piece);
+    const auto off = [&piece, &box](const scene::Dot& d) {
+        const Point& c = d.centre;
+        // Most stars a plan places (the other hemisphere's, a neighbour's) lie well clear of the piece.
+        if (c.x + d.radius < box.left || c.x - d.radius > box.right || c.y + d.radius < box.top
+            || c.y - d.radius > box.bottom)
+            return true;
+        return !contains(piece, c) && !outlineWithin(piece, c, d.radius);
+    };
     for (scene::Layer& layer : s.layers)
-        std::erase_if(layer.items, [&piece](const scene::Item& item) {
+        std::erase_if(layer.items, [&off](const scene::Item& item) {
             const auto* d = std::get_if<scene::Dot>(&item);
-            return d && d->role == scene::Role::Star && !contains(piece, d->centre)
-                   && !(distanceToOutline(piece, d->centre) < d->radius);
+            return d && d->role == scene::Role::Star && off(*d);
         });
 }
 

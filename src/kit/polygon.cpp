@@ -29,18 +29,35 @@ bool contains(const Polygon& polygon, Point p)
     return inside;
 }
 
+namespace {
+
+/// Squared distance from `p` to the segment a–b.
+double squaredToSegment(const Point& a, const Point& b, const Point& p)
+{
+    const double dx = b.x - a.x, dy = b.y - a.y;
+    const double length2 = dx * dx + dy * dy;
+    const double t = length2 > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length2, 0.0, 1.0) : 0.0;
+    const double ex = p.x - (a.x + t * dx), ey = p.y - (a.y + t * dy);
+    return ex * ex + ey * ey;
+}
+
+} // namespace
+
 double distanceToOutline(const Polygon& polygon, Point p)
 {
     double best = std::numeric_limits<double>::infinity();
-    for (std::size_t i = 0, n = polygon.size(); i < n; ++i) {
-        const Point& a = polygon[i];
-        const Point& b = polygon[(i + 1) % n];
-        const double dx = b.x - a.x, dy = b.y - a.y;
-        const double length2 = dx * dx + dy * dy;
-        const double t = length2 > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length2, 0.0, 1.0) : 0.0;
-        best = std::min(best, std::hypot(p.x - (a.x + t * dx), p.y - (a.y + t * dy)));
-    }
-    return best;
+    for (std::size_t i = 0, n = polygon.size(); i < n; ++i)
+        best = std::min(best, squaredToSegment(polygon[i], polygon[(i + 1) % n], p));
+    return std::sqrt(best);
+}
+
+bool outlineWithin(const Polygon& polygon, Point p, double distance)
+{
+    const double limit = distance * distance;
+    for (std::size_t i = 0, n = polygon.size(); i < n; ++i)
+        if (squaredToSegment(polygon[i], polygon[(i + 1) % n], p) < limit)
+            return true;
+    return false;
 }
 
 Box boundingBox(const std::vector<Point>& points)

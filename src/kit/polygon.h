@@ -21,6 +21,9 @@ bool contains(const Polygon& polygon, Point p);
 /// Shortest distance in cm from `p` to the outline of `polygon`.
 double distanceToOutline(const Polygon& polygon, Point p);
 
+/// Whether some point of the outline of `polygon` lies closer to `p` than `distance` cm.
+bool outlineWithin(const Polygon& polygon, Point p, double distance);
+
 /// Smallest rectangle holding every point of `points`.
 struct Box
 {

@@ -119,6 +119,9 @@ TEST(PdfBook, PathsAreLinesWithTheirStrokeOnEveryTile)
     // 0.2 cm wide edge has a round join at (2, 2) that reaches (1.95, 1.95), outside both edges.
     const std::vector<scene::Point> rectangle{{2, 2}, {28, 2}, {28, 8}, {2, 8}};
     const scene::Stroke wide{canvas::kBlack, 0.2, {}};
+    std::vector<scene::Point> dashedRun;
+    for (int x = 1; x <= 29; ++x)
+        dashedRun.push_back({double(x), 5});
     const struct { const char* name; scene::Path path; bool tiled; int page; std::vector<scene::Point> ink, paper; } rows[] = {
         {"closing edge", path({{1, 1}, {3, 1}, {3, 3}, {1, 3}}, true), false, 1, {{1, 2}, {2, 1}, {3, 2}}, {{2, 2}}},
         {"open: no closing edge", path({{1, 1}, {3, 1}, {3, 3}, {1, 3}}, false), false, 1, {{2, 3}}, {{1, 2}}},
@@ -128,6 +131,10 @@ TEST(PdfBook, PathsAreLinesWithTheirStrokeOnEveryTile)
         {"rectangle, first tile", path(rectangle, true, wide), true, 1, {{3, 6}, {10, 3}, {10, 9}, {2.95, 2.95}},
          {{10, 6}}},
         {"rectangle, second tile", path(rectangle, true, wide), true, 2, {{11, 6}, {3, 3}, {3, 9}}, {{7, 6}}},
+        // Dashes 0.2 on, 0.1 off from x = 1 keep their places on the second tile (x − 18 + 1 on the
+        // page, y + 1), though only the stretch from x = 17 on is written there: 20.0 cm is on, 20.15 off.
+        {"dashes, second tile", path(dashedRun, false, {canvas::kBlack, 0.05, {0.2, 0.1}}), true, 2,
+         {{3.0, 6}}, {{3.15, 6}}},
     };
     testing_support::TempDir dir;
     for (const auto& row : rows) {
