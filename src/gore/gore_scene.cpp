@@ -145,6 +145,14 @@ scene::Scene buildPlatePiece(const GoreDrawPlan& plan, StarTarget which, double 
     kit::addPieceLabel(s, {pole.dx, pole.dy + 0.5 * std::fabs(plan.plate.boundaryRadius)},
                        which == StarTarget::SouthPlate ? "S" : "N");
     const kit::Polygon ngon = plateCutOutline(plan, width, height);
+    // Each side carries the number of the gore whose cut it is glued to: side s (corners s − 1
+    // to s) faces gore s on the northern plate, which turns the other way round on the southern.
+    const int n = static_cast<int>(ngon.size());
+    for (int side = 1; side <= n; ++side) {
+        const int gore = which == StarTarget::SouthPlate ? n - side + 1 : side;
+        kit::addEdgeLabel(s, ngon[static_cast<std::size_t>(side - 1)], ngon[static_cast<std::size_t>(side % n)],
+                          {pole.dx, pole.dy}, std::to_string(gore));
+    }
     kit::keepStarsOnPiece(s, ngon);
     kit::addPiece(s, {ngon, ngon, {}, {}});
     return s;

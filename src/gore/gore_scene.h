@@ -33,8 +33,8 @@ scene::Scene buildGoreScene(const GoreDrawPlan& plan, double width, double heigh
 scene::Scene buildPlateScene(const GoreDrawPlan& plan, StarTarget which, double width, double height,
                              bool outline);
 
-/// The plate `which` as a piece of a kit: layers stars, labels ("N" or "S"), cut (the n-gon as
-/// one closed path; the gores carry the tabs). Stars gathered onto it later go through
+/// The plate `which` as a piece of a kit: layers stars, labels ("N" or "S", and inside each side
+/// the number of the gore glued to it), cut (the n-gon as one closed path; the gores carry the tabs). Stars gathered onto it later go through
 /// kit::keepStarsOnPiece with plateCutOutline, as its own stars have.
 scene::Scene buildPlatePiece(const GoreDrawPlan& plan, StarTarget which, double width, double height);
 
