@@ -5,6 +5,7 @@
 #include "export/pdf_boxes.h"
 #include "export/sheet_packing.h"
 #include "text/input_error.h"
+#include "text/message_text.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>
@@ -344,7 +345,7 @@ struct PdfBook::Impl
         writer->setPageMargins(QMarginsF(0, 0, 0, 0));
         if (pages == 0) {
             if (!painter.begin(writer.get()))
-                throw text::InputError(printablePath(file.path()) + ": the PDF cannot be started.");
+                throw text::InputError(text::escapedForMessage(file.path()) + ": the PDF cannot be started.");
         } else {
             writer->newPage();
         }
@@ -540,7 +541,7 @@ int PdfBook::commit()
     const int pages = d.pages;
     d.finish();
     if (pages == 0)
-        throw text::InputError(printablePath(d.file.path()) + ": there is nothing to write.");
+        throw text::InputError(text::escapedForMessage(d.file.path()) + ": there is nothing to write.");
     std::string bytes = d.buffer.data().toStdString();
     // Qt's writer gives pages whole points; the sheets get their exact size back.
     const bool exact = setPageBoxes(bytes, d.boxes);
@@ -548,7 +549,7 @@ int PdfBook::commit()
     (void)exact;
     const QByteArray out = QByteArray::fromStdString(bytes);
     if (d.file.write(out) != out.size())
-        throw text::InputError(printablePath(d.file.path()) + ": the PDF could not be written.");
+        throw text::InputError(text::escapedForMessage(d.file.path()) + ": the PDF could not be written.");
     d.file.commit();
     return pages;
 }
