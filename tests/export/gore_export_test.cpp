@@ -266,3 +266,34 @@ TEST(GoreExport, RefusalsNameTheOptionAndItsValue)
         EXPECT_EQ(std::string(e.what()).rfind("option --stars: ", 0), 0u) << e.what();
     }
 }
+
+TEST(GoreExport, AStarOnThePlateIsOnNoneOfItsOwnGore)
+{
+    // A star in the 3° grace beyond gore k's edge is corrected as gore k sees it, which can carry it
+    // past B while its own gore k + 1 keeps it: the plate takes it from its own gore only.
+    const stars::StarCatalogue catalogue = readStarsOption(kCatalogue);
+    for (const char* n : {"3", "8", "12"})
+        for (const char* boundary : {"60", "70"}) {
+            SCOPED_TRACE(std::string(n) + " gores, B " + boundary);
+            const TemplateList t = drawGoreTemplates(
+                goreOptions({"--n", n, "--k", "all", "--plates", "north", "--boundary", boundary}), kCatalogue);
+            const int gores = std::stoi(n);
+            ASSERT_EQ(t.size(), static_cast<std::size_t>(gores) + 1);
+            std::vector<std::set<std::int64_t>> onGore(static_cast<std::size_t>(gores));
+            for (int k = 0; k < gores; ++k)
+                for (const scene::Layer& layer : t[static_cast<std::size_t>(k)].scene.layers)
+                    for (const scene::Item& item : layer.items)
+                        if (const auto* d = std::get_if<scene::Dot>(&item); d && d->role == scene::Role::Star)
+                            onGore[static_cast<std::size_t>(k)].insert(d->index);
+            std::size_t plate = 0;
+            for (const scene::Layer& layer : t.back().scene.layers)
+                for (const scene::Item& item : layer.items)
+                    if (const auto* d = std::get_if<scene::Dot>(&item); d && d->role == scene::Role::Star) {
+                        ++plate;
+                        const double lambda = catalogue.stars[static_cast<std::size_t>(d->index)].Lambda;
+                        const auto own = static_cast<std::size_t>(std::floor(lambda / (360.0 / gores)));
+                        EXPECT_EQ(onGore[own].count(d->index), 0u) << "star " << d->index + 1;
+                    }
+            EXPECT_GT(plate, 200u);
+        }
+}

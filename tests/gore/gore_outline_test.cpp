@@ -15,7 +15,7 @@ using stars::DegreeFactor;
 
 namespace {
 
-constexpr double kTenthMillimetre = 0.001; // cm: a hundredth of a millimetre is 0.001 cm
+constexpr double kHundredthMillimetre = 0.001; // cm
 constexpr double kSnug = 1e-9;             // cm: rounding only
 
 struct Kit
@@ -84,7 +84,7 @@ TEST(GoreOutline, PlateSidesAreAsWideAsTheGoresCuts)
                 for (std::size_t i = 0; i < plate.size(); ++i) {
                     const scene::Point& a = plate[i];
                     const scene::Point& b = plate[(i + 1) % plate.size()];
-                    EXPECT_NEAR(std::hypot(b.x - a.x, b.y - a.y), cutWidth, kTenthMillimetre);
+                    EXPECT_NEAR(std::hypot(b.x - a.x, b.y - a.y), cutWidth, kHundredthMillimetre);
                     // Side i + 1 stands R·cos B from the pole, square to gore i + 1's central meridian.
                     const double lambda = (360.0 / kit.n * static_cast<double>(i) + 180.0 / kit.n) * DegreeFactor;
                     const scene::Point mid{(a.x + b.x) / 2 - 15, (a.y + b.y) / 2 - 15};
