@@ -1,5 +1,6 @@
 #include "export/export_options.h"
 #include "export/gore_templates.h"
+#include "export/kit_finish.h"
 #include "export/renderers.h"
 
 #include <QGuiApplication>
@@ -42,7 +43,29 @@ void wholeGlobeOnA4(benchmark::State& state, const char* radius)
     std::filesystem::remove(pdf);
 }
 
+/// The same globe as the command line exports it: a kit with glue tabs, packed on A4.
+void wholeGlobeKitOnA4(benchmark::State& state, const char* radius)
+{
+    ensureApplication();
+    const exporter::ExportOptions o = exporter::parseExportOptions(
+        {"gores", "--k", "all", "--hemisphere", "both", "--plates", "both", "--radius", radius, "--paper", "a4"});
+    const exporter::KitFinish finish = exporter::kitFinish(o.kit, o.format);
+    const exporter::SheetOptions sheets{o.paper, o.kit.pack, finish.bleed, o.kit.layers};
+    const std::string stars = ORBWEAVE_DATA_DIR "/bright-stars.csv";
+    const auto pdf = std::filesystem::temp_directory_path() / "orbweave-export-kit-bench.pdf";
+    int pages = 0;
+    for (auto _ : state) {
+        const exporter::TemplateList templates = exporter::drawGoreTemplates(o.gore, stars, finish, o.kit);
+        pages = exporter::writePdf(templates, pdf.string(), sheets);
+    }
+    state.counters["pages"] = pages;
+    state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(pdf));
+    std::filesystem::remove(pdf);
+}
+
 } // namespace
 
 BENCHMARK_CAPTURE(wholeGlobeOnA4, R13, "13")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(wholeGlobeOnA4, R80, "80")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(wholeGlobeKitOnA4, R13, "13")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(wholeGlobeKitOnA4, R80, "80")->Unit(benchmark::kMillisecond);

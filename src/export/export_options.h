@@ -1,8 +1,10 @@
 #pragma once
 
 #include "export/page_layout.h"
+#include "scene/scene.h"
 
 #include <optional>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -51,6 +53,19 @@ struct FaceOptions
     std::string vertices, faces;    ///< model files given instead of a bundled model
 };
 
+/// How SVG and PDF exports finish their templates as a kit to cut out and glue; texts as typed.
+struct KitOptions
+{
+    bool tabs = true;              ///< --tabs on|off: glue tabs
+    std::string tabWidth = "7";    ///< --tab-width, millimetres
+    bool wholeGores = false;       ///< --whole-gores: each gore pole to pole in one piece
+    bool pack = true;              ///< --pack on|off: several pieces to a sheet (with --paper)
+    std::string bleed = "2";       ///< --bleed, millimetres kept round each piece
+    std::set<scene::LayerKind> layers{scene::LayerKind::Print, scene::LayerKind::Cut, scene::LayerKind::Score,
+                                      scene::LayerKind::Marks}; ///< --layers: what is written
+    std::set<std::string> given;   ///< the kit options the command line named
+};
+
 /// Everything one run of orbweave-export was asked to do.
 struct ExportOptions
 {
@@ -62,6 +77,7 @@ struct ExportOptions
     std::string output;               ///< file (pdf) or folder (bmp, svg); empty for the default
     std::string dpi = "96";           ///< bitmap resolution, dots per inch
     std::optional<PaperSize> paper;   ///< tile on this sheet; none: a page per template
+    KitOptions kit;
     bool help = false;                ///< --help, -h: print the usage and stop
     bool version = false;             ///< --version, -V: print the version and stop
     bool quiet = false;

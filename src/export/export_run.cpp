@@ -5,6 +5,7 @@
 #include "export/export_options.h"
 #include "export/face_templates.h"
 #include "export/gore_templates.h"
+#include "export/kit_finish.h"
 #include "export/progress_reporter.h"
 #include "export/renderers.h"
 #include "export/vector_unit.h"
@@ -33,13 +34,24 @@ double readDpi(const std::string& typed)
     return *dpi;
 }
 
-void drawTemplates(const ExportOptions& o, const stars::StarCatalogue& catalogue, const std::string& starFile,
-                   const TemplateSink& sink, const DrawingWork& work = {})
+void drawTemplates(const ExportOptions& o, const KitFinish& finish, const stars::StarCatalogue& catalogue,
+                   const std::string& starFile, const TemplateSink& sink, const DrawingWork& work = {})
 {
     if (o.subject == Subject::Gores)
-        drawGoreTemplates(o.gore, catalogue, starFile, sink, work);
+        drawGoreTemplates(o.gore, catalogue, starFile, sink, finish, o.kit, work);
     else
-        drawFaceTemplates(o.face, catalogue, starFile, sink, work);
+        drawFaceTemplates(o.face, catalogue, starFile, sink, finish, o.kit, work);
+}
+
+/// Refuses kit options where they have no meaning: in a bitmap (the window's drawing), and
+/// packing without sheets to pack on.
+void checkKitOptions(const ExportOptions& o)
+{
+    if (o.format == Format::Bmp && !o.kit.given.empty())
+        throw UsageError("option " + *o.kit.given.begin()
+                         + " is for --format svg or pdf (a bitmap is the window's drawing)");
+    if (o.kit.given.count("--pack") && !o.paper)
+        throw UsageError("option --pack: pieces are packed on sheets of paper; give --paper too");
 }
 
 /// Bytes of bitmaps rendered ahead on the drawing threads and not yet written, at most; a
@@ -64,14 +76,15 @@ struct BitmapsAhead
     void release(std::uint64_t n) { bytes -= n; }
 };
 
-/// Renders each template's file on the thread that drew it: its SVG document, or its bitmap while
-/// the bitmaps ahead fit `ahead`. A bitmap that is refused or does not fit is left to the writing loop.
-TemplateFinish renderAhead(Format format, double dpi, BitmapsAhead& ahead)
+/// Renders each template's file on the thread that drew it: its SVG document (of the layers
+/// asked for), or its bitmap while the bitmaps ahead fit `ahead`. A bitmap that is refused or
+/// does not fit is left to the writing loop.
+TemplateFinish renderAhead(const ExportOptions& o, double dpi, BitmapsAhead& ahead)
 {
-    if (format == Format::Svg)
-        return [](TemplateDrawing& t) {
+    if (o.format == Format::Svg)
+        return [&o](TemplateDrawing& t) {
             try {
-                t.rendered = QByteArray::fromStdString(svgDocument(t.scene));
+                t.rendered = QByteArray::fromStdString(svgDocument(keepLayers(t.scene, o.kit.layers)));
             } catch (const std::bad_alloc&) {
             }
         };
@@ -203,6 +216,7 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
         o = parseExportOptions(args);
         if (o.paper && o.format != Format::Pdf)
             throw UsageError("option --paper: tiling is for --format pdf only");
+        checkKitOptions(o);
     } catch (const UsageError& e) {
         err << "orbweave-export: " << e.what() << "\n(orbweave-export --help shows the options)\n";
         return kExitUsage;
@@ -215,6 +229,7 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     try {
         settleVectorUnit(); // after the application object's start-up
         const double dpi = readDpi(o.dpi);
+        const KitFinish kitFinished = kitFinish(o.kit, o.format);
         std::string starFile = o.stars;
         if (starFile.empty()) {
             try {
@@ -243,11 +258,13 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
             if (std::filesystem::is_directory(path, ec))
                 path /= defaultPdfName(o.subject);
             checkWritablePlace(o, path);
-            // Pages are written as each template is drawn, so memory holds one template at a time.
+            // Pages are written as each template is drawn, so memory holds one template at a time
+            // (all of them when they are packed together).
             std::optional<PdfBook> book;
-            writeOutput(o, [&] { book.emplace(path.string(), o.paper); });
+            const SheetOptions sheets{o.paper, o.kit.pack, kitFinished.bleed, o.kit.layers};
+            writeOutput(o, [&] { book.emplace(path.string(), sheets); });
             std::size_t templates = 0;
-            drawTemplates(o, catalogue, starFile, [&](TemplateDrawing&& t) {
+            drawTemplates(o, kitFinished, catalogue, starFile, [&](TemplateDrawing&& t) {
                 drawn(t);
                 writeOutput(o, [&] { book->add(t); });
                 ++templates;
@@ -267,7 +284,7 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
         // files of an export that fails on the way are removed again.
         FilesWritten written;
         BitmapsAhead bitmapsAhead;
-        drawTemplates(o, catalogue, starFile, [&](TemplateDrawing&& t) {
+        drawTemplates(o, kitFinished, catalogue, starFile, [&](TemplateDrawing&& t) {
             drawn(t);
             const std::filesystem::path path =
                 folder / std::filesystem::path(o.format == Format::Bmp ? t.name + ".bmp"
@@ -289,7 +306,8 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
                 writeOutput(o, [&] { writeBitmapAtomically(path.string(), image); });
             } else {
                 const QByteArray* ahead = std::any_cast<QByteArray>(&t.rendered);
-                const QByteArray svg = ahead ? *ahead : QByteArray::fromStdString(svgDocument(t.scene));
+                const QByteArray svg =
+                    ahead ? *ahead : QByteArray::fromStdString(svgDocument(keepLayers(t.scene, o.kit.layers)));
                 t.rendered.reset();
                 writeOutput(o, [&] { writeFileAtomically(path.string(), svg); });
             }
@@ -298,7 +316,7 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
             out << text::escapedForMessage(path.string()) << std::endl;
             progress.step("[" + std::to_string(t.number) + "/" + std::to_string(t.count) + "] wrote "
                           + text::escapedForMessage(path.string()));
-        }, {0, renderAhead(o.format, dpi, bitmapsAhead)});
+        }, {0, renderAhead(o, dpi, bitmapsAhead)});
         written.keep();
         made.keep();
         return finish(out, err);

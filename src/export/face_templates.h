@@ -2,6 +2,7 @@
 
 #include "export/export_options.h"
 #include "export/gore_templates.h"
+#include "export/kit_finish.h"
 #include "export/template_drawing.h"
 #include "polyhedron/face_inputs.h"
 #include "polyhedron/face_parameters.h"
@@ -30,13 +31,15 @@ polyhedron::FaceParameters faceParametersFor(const FaceOptions& o, const polyhed
                                              const std::string& face);
 
 /// Draws the face (or, with --face all, every face of the model) from `catalogue` and hands
-/// each to `sink`, drawn on `work.threads` threads a few ahead and handed over in order, the
-/// same whatever the threads. Throws text::InputError, its message naming the option and its
-/// value, in the order a single loop would meet it.
+/// each to `sink`, finished as `finish` says, drawn on `work.threads` threads a few ahead and
+/// handed over in order, the same whatever the threads. Throws text::InputError, its message
+/// naming the option and its value, in the order a single loop would meet it.
 void drawFaceTemplates(const FaceOptions& o, const stars::StarCatalogue& catalogue, const std::string& starFile,
-                       const TemplateSink& sink, const DrawingWork& work = {});
+                       const TemplateSink& sink, const KitFinish& finish = {}, const KitOptions& kitOptions = {},
+                       const DrawingWork& work = {});
 
 /// As above, reading `starFile` and keeping every template.
-TemplateList drawFaceTemplates(const FaceOptions& o, const std::string& starFile, const DrawingWork& work = {});
+TemplateList drawFaceTemplates(const FaceOptions& o, const std::string& starFile, const KitFinish& finish = {},
+                               const KitOptions& kitOptions = {}, const DrawingWork& work = {});
 
 } // namespace exporter

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "export/export_options.h"
+#include "export/kit_finish.h"
 #include "export/template_drawing.h"
 #include "gore/gore_command.h"
 #include "gore/gore_parameters.h"
@@ -18,15 +19,19 @@ gore::GoreInputs goreInputsFor(const GoreOptions& o, const std::string& k, int h
 gore::GoreParameters goreParametersFor(const GoreOptions& o, const std::string& k, int hemisphere);
 
 /// Draws every gore and plate `o` asks for from `catalogue` (read from `starFile`) and hands
-/// each to `sink`: gores north before south, then the plates (north, south). With --k all a
-/// plate holds every star that any gore puts on it. Templates are drawn on `work.threads`
-/// threads a few ahead and handed over in order, the same whatever the threads. Throws
-/// text::InputError naming the option, in the order a single loop would meet it.
+/// each to `sink`: gores north before south (or each pole to pole), then the plates (north,
+/// south). With --k all a plate holds every star whose own gore puts it there. Finished as
+/// `finish` says: pieces of a kit with room kept round them, or the window's drawings. Drawn on
+/// `work.threads` threads a few ahead and handed over in order, the same whatever the threads.
+/// Throws text::InputError naming the option (of `o` or `kitOptions`), in the order a single
+/// loop would meet it.
 void drawGoreTemplates(const GoreOptions& o, const stars::StarCatalogue& catalogue, const std::string& starFile,
-                       const TemplateSink& sink, const DrawingWork& work = {});
+                       const TemplateSink& sink, const KitFinish& finish = {}, const KitOptions& kitOptions = {},
+                       const DrawingWork& work = {});
 
 /// As above, reading `starFile` and keeping every template.
-TemplateList drawGoreTemplates(const GoreOptions& o, const std::string& starFile, const DrawingWork& work = {});
+TemplateList drawGoreTemplates(const GoreOptions& o, const std::string& starFile, const KitFinish& finish = {},
+                               const KitOptions& kitOptions = {}, const DrawingWork& work = {});
 
 /// The star file at `path` for the option --stars. Throws text::InputError naming the option.
 stars::StarCatalogue readStarsOption(const std::string& path);

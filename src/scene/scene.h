@@ -27,6 +27,10 @@ enum class Role {
     FaceCorner,        ///< a corner mark of a polyhedron face; `index` is the corner from 0
     FaceEdge,          ///< an edge of a polyhedron face; `index` is the edge in drawing order from 0
     Label,             ///< a caption printed on the template
+    CutOutline,        ///< a piece's whole outline to cut along, glue tabs included: one closed run
+    TabFold,           ///< the fold line of a glue tab; `index` is the tab of its piece from 0
+    PieceLabel,        ///< the name of a piece printed inside it ("3/8 N 5h15m", "N", a face number)
+    EdgeLabel,         ///< the seam an edge is glued along, printed inside it ("5·12")
 };
 
 /// How a line is stroked. A width of 0 is a hairline: one device pixel in the window,
@@ -97,6 +101,8 @@ inline constexpr std::string_view kStars = "stars";
 inline constexpr std::string_view kCut = "cut";       ///< outlines to cut along
 inline constexpr std::string_view kGuides = "guides"; ///< equator, equal-latitude line
 inline constexpr std::string_view kOutline = "outline"; ///< a face's corner marks and edges
+inline constexpr std::string_view kScore = "score";   ///< fold lines of glue tabs
+inline constexpr std::string_view kLabels = "labels"; ///< piece and edge labels
 } // namespace layers
 
 /// One template: its size in centimetres and its layers in drawing order.

@@ -23,7 +23,6 @@
 #include <fstream>
 #include <iterator>
 #include <regex>
-#include <set>
 #include <stdexcept>
 
 using namespace exporter;
@@ -34,14 +33,20 @@ const std::string kCatalogue = ORBWEAVE_DATA_DIR "/bright-stars.csv";
 
 ExportOptions options(std::vector<std::string> args) { return parseExportOptions(args); }
 
-/// The whole globe as the exporter drew it before it had threads and an index: every gore's plan
-/// from every star, the plates gathered from the northern gores' plans in gore order.
+/// Whether `lambda` lies in gore k's own longitudes (the last gore's reaching to 360°), or in no
+/// gore's: where a plate takes its star from.
+bool ownGore(const gore::GoreLayout& g, double lambda)
+{
+    return !(lambda >= 0 && lambda < 360) || (g.windowStart <= lambda && (lambda < g.windowEnd || g.windowEnd >= 359));
+}
+
+/// The whole globe drawn the plain way, one template after another from every star: the gores'
+/// plans, the plates gathered from the northern gores in gore order, each star from its own gore.
 std::vector<scene::Scene> straightforwardGlobe(const GoreOptions& o, const std::string& file)
 {
     const stars::StarCatalogue catalogue = readStarsOption(file);
     std::vector<scene::Scene> gores;
     std::optional<scene::Scene> plates[2];
-    std::set<std::size_t> onPlate[2];
     const gore::StarTarget targets[2] = {gore::StarTarget::Plate, gore::StarTarget::SouthPlate};
     for (const int hemisphere : {1, 0})
         for (int k = 1; k <= 8; ++k) {
@@ -52,11 +57,13 @@ std::vector<scene::Scene> straightforwardGlobe(const GoreOptions& o, const std::
             if (hemisphere == 0)
                 continue;
             for (int t = 0; t < 2; ++t) {
-                const float side = canvas::snapSide(static_cast<float>(plan.plate.side));
-                if (!plates[t])
+                if (!plates[t]) {
+                    const float side = canvas::snapSide(static_cast<float>(plan.plate.side));
                     plates[t] = gore::buildPlateScene(plan, targets[t], side, side, true);
+                    plates[t]->layer(scene::layers::kStars).items.clear();
+                }
                 for (const gore::StarPlacement& s : plan.stars)
-                    if (s.target == targets[t] && onPlate[t].insert(s.index).second && k > 1)
+                    if (s.target == targets[t] && ownGore(plan.layout, catalogue.stars[s.index].Lambda))
                         gore::addPlateStar(*plates[t], s);
             }
         }
@@ -120,7 +127,7 @@ TEST(ParallelExport, WholeGlobeIsTheStraightforwardDrawingByteForByte)
         SCOPED_TRACE(std::to_string(threads) + " threads");
         DrawingWork work = rendering;
         work.threads = threads;
-        const TemplateList t = drawGoreTemplates(o.gore, kCatalogue, work);
+        const TemplateList t = drawGoreTemplates(o.gore, kCatalogue, {}, {}, work);
         ASSERT_EQ(t.size(), expected.size());
         for (std::size_t i = 0; i < t.size(); ++i) {
             SCOPED_TRACE(t[i].name);
@@ -138,14 +145,15 @@ TEST(ParallelExport, PdfAndFacesAreTheSameOnOneThreadAndOnMany)
 {
     testing_support::TempDir dir;
     const ExportOptions globe = options({"gores", "--k", "all", "--hemisphere", "both", "--plates", "both"});
-    const std::string one = pdfBytes(drawGoreTemplates(globe.gore, kCatalogue, {1, {}}), dir.write("one.pdf", ""));
-    const std::string many = pdfBytes(drawGoreTemplates(globe.gore, kCatalogue, {3, {}}), dir.write("many.pdf", ""));
+    const std::string one = pdfBytes(drawGoreTemplates(globe.gore, kCatalogue, {}, {}, {1, {}}), dir.write("one.pdf", ""));
+    const std::string many =
+        pdfBytes(drawGoreTemplates(globe.gore, kCatalogue, {}, {}, {3, {}}), dir.write("many.pdf", ""));
     EXPECT_GT(one.size(), 10000u);
     EXPECT_TRUE(one == many) << "the PDFs differ";
 
     const ExportOptions faces = options({"faces", "--face", "all", "--corners", "--edges", "--faintest", "9"});
-    const TemplateList oneFaces = drawFaceTemplates(faces.face, kCatalogue, {1, {}});
-    const TemplateList manyFaces = drawFaceTemplates(faces.face, kCatalogue, {4, {}});
+    const TemplateList oneFaces = drawFaceTemplates(faces.face, kCatalogue, {}, {}, {1, {}});
+    const TemplateList manyFaces = drawFaceTemplates(faces.face, kCatalogue, {}, {}, {4, {}});
     const stars::StarCatalogue catalogue = readStarsOption(kCatalogue);
     const polyhedron::PolyhedronModel model = loadModel(faces.face);
     ASSERT_EQ(oneFaces.size(), 32u);
@@ -171,7 +179,7 @@ TEST(ParallelExport, ARefusalComesAfterTheTemplatesBeforeIt)
     const std::string stars = dir.write("stars.csv", "10,10,1\n60,10,3\n100,-20,5\n150,0,1\n200,5,1.5\n250,0,1\n");
     const ExportOptions o = options({"gores", "--k", "all", "--faintest", "9", "--ratio", "-2", "--plates", "north"});
     const Delivered single = deliver([&](const TemplateSink& sink) {
-        drawGoreTemplates(o.gore, readStarsOption(stars), stars, sink, {1, {}});
+        drawGoreTemplates(o.gore, readStarsOption(stars), stars, sink, {}, {}, {1, {}});
     });
     ASSERT_EQ(single.names.size(), 4u);
     EXPECT_NE(single.refusal.find("option --ratio \"-2\""), std::string::npos) << single.refusal;
@@ -179,7 +187,7 @@ TEST(ParallelExport, ARefusalComesAfterTheTemplatesBeforeIt)
     for (const unsigned threads : {2u, 3u, 8u}) {
         SCOPED_TRACE(threads);
         const Delivered parallel = deliver([&](const TemplateSink& sink) {
-            drawGoreTemplates(o.gore, readStarsOption(stars), stars, sink, {threads, {}});
+            drawGoreTemplates(o.gore, readStarsOption(stars), stars, sink, {}, {}, {threads, {}});
         });
         EXPECT_EQ(parallel.names, single.names);
         EXPECT_EQ(parallel.refusal, single.refusal);
