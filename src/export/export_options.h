@@ -1,6 +1,7 @@
 #pragma once
 
 #include "export/page_layout.h"
+#include "sky/sky_layer_options.h"
 
 #include <optional>
 #include <stdexcept>
@@ -62,6 +63,7 @@ struct ExportOptions
     std::string output;               ///< file (pdf) or folder (bmp, svg); empty for the default
     std::string dpi = "96";           ///< bitmap resolution, dots per inch
     std::optional<PaperSize> paper;   ///< tile on this sheet; none: a page per template
+    sky::SkyLayerOptions sky;         ///< --constellations, --names, --grid, --ecliptic, --star-names, --sky
     bool help = false;
     bool quiet = false;
 };

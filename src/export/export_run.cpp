@@ -27,13 +27,25 @@ double readDpi(const std::string& typed)
     return *dpi;
 }
 
+/// The sky layers of the options with their data, read from the bundled data/sky folder.
+sky::SkyRequest skyRequest(const ExportOptions& o)
+{
+    sky::SkyRequest request{o.sky, nullptr};
+    if (!o.sky.any())
+        return request;
+    const std::filesystem::path folder =
+        std::filesystem::path(bundledDataFile(std::string("sky/") + sky::kConstellationLinesFile)).parent_path();
+    request.data = std::make_shared<const sky::SkyData>(sky::loadSkyData(folder.string(), o.sky));
+    return request;
+}
+
 void drawTemplates(const ExportOptions& o, const stars::StarCatalogue& catalogue, const std::string& starFile,
-                   const TemplateSink& sink)
+                   const sky::SkyRequest& sky, const TemplateSink& sink)
 {
     if (o.subject == Subject::Gores)
-        drawGoreTemplates(o.gore, catalogue, starFile, sink);
+        drawGoreTemplates(o.gore, catalogue, starFile, sink, sky);
     else
-        drawFaceTemplates(o.face, catalogue, starFile, sink);
+        drawFaceTemplates(o.face, catalogue, starFile, sink, sky);
 }
 
 /// Whether the export makes more than one template, so that progress is worth reporting.
@@ -155,6 +167,7 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
 
         // The star file is read once: every template of the export draws the same stars.
         const stars::StarCatalogue catalogue = readStarsOption(starFile);
+        const sky::SkyRequest sky = skyRequest(o);
 
         const bool chatty = !o.quiet && manyTemplates(o);
         std::size_t drawnCount = 0;
@@ -171,7 +184,7 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
                 path /= defaultPdfName(o.subject);
             checkWritablePlace(o, path);
             TemplateList templates;
-            drawTemplates(o, catalogue, starFile, [&](TemplateDrawing&& t) {
+            drawTemplates(o, catalogue, starFile, sky, [&](TemplateDrawing&& t) {
                 drawn(t);
                 templates.push_back(std::move(t));
             });
@@ -192,7 +205,7 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
         FolderMade made(o, folder);
         // Each template is written as soon as it is drawn, so memory holds one at a time.
         std::size_t written = 0;
-        drawTemplates(o, catalogue, starFile, [&](TemplateDrawing&& t) {
+        drawTemplates(o, catalogue, starFile, sky, [&](TemplateDrawing&& t) {
             drawn(t);
             const std::filesystem::path path =
                 folder / std::filesystem::path(o.format == Format::Bmp ? t.name + ".bmp"

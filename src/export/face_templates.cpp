@@ -163,7 +163,7 @@ polyhedron::FaceParameters faceParametersFor(const FaceOptions& o, const polyhed
 }
 
 void drawFaceTemplates(const FaceOptions& o, const stars::StarCatalogue& catalogue, const std::string& starFile,
-                       const TemplateSink& sink)
+                       const TemplateSink& sink, const sky::SkyRequest& sky)
 {
     const polyhedron::PolyhedronModel model = loadModel(o);
     std::vector<std::string> faces;
@@ -196,7 +196,8 @@ void drawFaceTemplates(const FaceOptions& o, const stars::StarCatalogue& catalog
         TemplateDrawing t;
         try {
             t.scene = polyhedron::buildFaceScene(p, outline, model, catalogue, starFile,
-                                                 canvas::snapSide(polyhedron::canvasSide(p)));
+                                                 canvas::snapSide(polyhedron::canvasSide(p)),
+                                                 {sky, polyhedron::readFaceNumber(in)});
         } catch (const text::InputError& e) {
             refuse(o, face, e);
         }
@@ -210,11 +211,11 @@ void drawFaceTemplates(const FaceOptions& o, const stars::StarCatalogue& catalog
     }
 }
 
-TemplateList drawFaceTemplates(const FaceOptions& o, const std::string& starFile)
+TemplateList drawFaceTemplates(const FaceOptions& o, const std::string& starFile, const sky::SkyRequest& sky)
 {
     const stars::StarCatalogue catalogue = readStarsOption(starFile);
     TemplateList out;
-    drawFaceTemplates(o, catalogue, starFile, [&out](TemplateDrawing&& t) { out.push_back(std::move(t)); });
+    drawFaceTemplates(o, catalogue, starFile, [&out](TemplateDrawing&& t) { out.push_back(std::move(t)); }, sky);
     return out;
 }
 

@@ -5,6 +5,7 @@
 #include "export/template_drawing.h"
 #include "polyhedron/face_inputs.h"
 #include "polyhedron/face_parameters.h"
+#include "sky/sky_data.h"
 #include "stars/star_catalogue.h"
 #include "polyhedron/polyhedron_model.h"
 
@@ -30,11 +31,12 @@ polyhedron::FaceParameters faceParametersFor(const FaceOptions& o, const polyhed
                                              const std::string& face);
 
 /// Draws the face (or, with --face all, every face of the model) from `catalogue` and hands
-/// each to `sink`. Throws text::InputError, its message naming the option and its value.
+/// each to `sink`; the layers `sky` asks for go under the stars, each label on one face of the
+/// model. Throws text::InputError, its message naming the option and its value.
 void drawFaceTemplates(const FaceOptions& o, const stars::StarCatalogue& catalogue, const std::string& starFile,
-                       const TemplateSink& sink);
+                       const TemplateSink& sink, const sky::SkyRequest& sky = {});
 
 /// As above, reading `starFile` and keeping every template.
-TemplateList drawFaceTemplates(const FaceOptions& o, const std::string& starFile);
+TemplateList drawFaceTemplates(const FaceOptions& o, const std::string& starFile, const sky::SkyRequest& sky = {});
 
 } // namespace exporter

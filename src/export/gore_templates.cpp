@@ -143,7 +143,7 @@ stars::StarCatalogue readStarsOption(const std::string& path)
 }
 
 void drawGoreTemplates(const GoreOptions& o, const stars::StarCatalogue& catalogue, const std::string& starFile,
-                       const TemplateSink& sink)
+                       const TemplateSink& sink, const sky::SkyRequest& sky)
 {
     const bool all = o.k == "all";
     std::vector<std::string> ks;
@@ -173,6 +173,7 @@ void drawGoreTemplates(const GoreOptions& o, const stars::StarCatalogue& catalog
             } catch (const text::InputError& e) {
                 refuse(o, k, e);
             }
+            plan.sky = sky;
             const gore::GoreLayout& layout = plan.layout;
             TemplateDrawing t;
             t.name = stripExtension(gore::goreBitmapName(goreInputsFor(o, k, hemispheres[h])));
@@ -192,11 +193,11 @@ void drawGoreTemplates(const GoreOptions& o, const stars::StarCatalogue& catalog
             sink(std::move(*plate->drawing));
 }
 
-TemplateList drawGoreTemplates(const GoreOptions& o, const std::string& starFile)
+TemplateList drawGoreTemplates(const GoreOptions& o, const std::string& starFile, const sky::SkyRequest& sky)
 {
     const stars::StarCatalogue catalogue = readStarsOption(starFile);
     TemplateList out;
-    drawGoreTemplates(o, catalogue, starFile, [&out](TemplateDrawing&& t) { out.push_back(std::move(t)); });
+    drawGoreTemplates(o, catalogue, starFile, [&out](TemplateDrawing&& t) { out.push_back(std::move(t)); }, sky);
     return out;
 }
 

@@ -4,6 +4,7 @@
 #include "export/template_drawing.h"
 #include "gore/gore_command.h"
 #include "gore/gore_parameters.h"
+#include "sky/sky_data.h"
 #include "stars/star_catalogue.h"
 
 #include <string>
@@ -19,12 +20,13 @@ gore::GoreParameters goreParametersFor(const GoreOptions& o, const std::string& 
 
 /// Draws every gore and plate `o` asks for from `catalogue` (read from `starFile`) and hands
 /// each to `sink`: gores north before south, then the plates (north, south). With --k all a
-/// plate holds every star that any gore puts on it. Throws text::InputError naming the option.
+/// plate holds every star that any gore puts on it. The layers `sky` asks for go under the
+/// stars. Throws text::InputError naming the option.
 void drawGoreTemplates(const GoreOptions& o, const stars::StarCatalogue& catalogue, const std::string& starFile,
-                       const TemplateSink& sink);
+                       const TemplateSink& sink, const sky::SkyRequest& sky = {});
 
 /// As above, reading `starFile` and keeping every template.
-TemplateList drawGoreTemplates(const GoreOptions& o, const std::string& starFile);
+TemplateList drawGoreTemplates(const GoreOptions& o, const std::string& starFile, const sky::SkyRequest& sky = {});
 
 /// The star file at `path` for the option --stars. Throws text::InputError naming the option.
 stars::StarCatalogue readStarsOption(const std::string& path);

@@ -1,6 +1,7 @@
 #include "gore/gore_scene.h"
 
 #include "gore/equal_latitude_line.h"
+#include "gore/gore_sky.h"
 #include "stars/angles.h"
 
 #include <cmath>
@@ -72,6 +73,7 @@ scene::Scene buildGoreScene(const GoreDrawPlan& plan, double width, double heigh
         guides.items.push_back(
             dottedPath(Role::EqualLatitudeLine, {std::move(right), std::move(left)}, kLineDotRadius, false));
     }
+    addGoreSkyLayers(s, plan);
     return s;
 }
 
@@ -92,6 +94,7 @@ scene::Scene buildPlateScene(const GoreDrawPlan& plan, StarTarget which, double 
     for (const StarPlacement& star : plan.stars)
         if (star.target == which)
             addPlateStar(s, star);
+    addPlateSkyLayers(s, plan, which);
     return s;
 }
 

@@ -104,7 +104,7 @@ std::vector<Offset> projectCorners(const FaceParameters& p, const FaceOutline& o
 
 scene::Scene buildFaceScene(const FaceParameters& p, const std::optional<FaceOutline>& outline,
                             const PolyhedronModel& model, const stars::StarCatalogue& catalogue,
-                            const std::string& starFileName, float side)
+                            const std::string& starFileName, float side, const FaceSky& sky)
 {
     std::vector<Offset> corners;
     if (outline)
@@ -166,6 +166,7 @@ scene::Scene buildFaceScene(const FaceParameters& p, const std::optional<FaceOut
             }
         }
     }
+    addFaceSkyLayers(s, p, model, sky);
     return s;
 }
 

@@ -3,6 +3,7 @@
 #include "canvas/drawing_canvas.h"
 #include "polyhedron/face_inputs.h"
 #include "polyhedron/face_parameters.h"
+#include "polyhedron/face_sky.h"
 #include "polyhedron/polyhedron_model.h"
 #include "scene/scene.h"
 #include "stars/star_catalogue.h"
@@ -50,11 +51,11 @@ struct FaceOutline
 
 /// The face drawing as a scene on a canvas of `side` cm a side (as the canvas took it): layer
 /// stars (the stars within the projection range, in file order), then with `outline` layer
-/// outline (each corner mark followed by the edges drawn from it). Throws text::InputError
-/// naming the input at fault.
+/// outline (each corner mark followed by the edges drawn from it); the layers `sky` asks for
+/// go under the stars. Throws text::InputError naming the input at fault.
 scene::Scene buildFaceScene(const FaceParameters& p, const std::optional<FaceOutline>& outline,
                             const PolyhedronModel& model, const stars::StarCatalogue& catalogue,
-                            const std::string& starFileName, float side);
+                            const std::string& starFileName, float side, const FaceSky& sky = {});
 
 /// The face Draw command (button 描画 of the polyhedron tab). Reads and checks every box,
 /// the star file and the chosen face first; then sizes, shows and clears the Form4 canvas,

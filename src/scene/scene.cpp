@@ -54,6 +54,14 @@ std::string_view roleName(Role role)
     case Role::FaceCorner: return "face-corner";
     case Role::FaceEdge: return "face-edge";
     case Role::Label: return "label";
+    case Role::GridLine: return "grid-line";
+    case Role::GridLabel: return "grid-label";
+    case Role::Ecliptic: return "ecliptic";
+    case Role::EclipticLabel: return "ecliptic-label";
+    case Role::Boundary: return "boundary";
+    case Role::ConstellationLine: return "constellation-line";
+    case Role::ConstellationName: return "constellation-name";
+    case Role::StarName: return "star-name";
     }
     return "item";
 }

@@ -1,0 +1,383 @@
+#include "sky/sky_layers.h"
+
+#include "sky/coordinate_grid.h"
+#include "sky/ecliptic.h"
+#include "sky/label_box.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <map>
+#include <optional>
+
+namespace sky {
+
+namespace {
+
+using scene::Role;
+
+constexpr canvas::Rgb kGridColour{150, 162, 180};
+constexpr canvas::Rgb kGridLabelColour{100, 112, 135};
+constexpr canvas::Rgb kEclipticColour{205, 130, 20};
+constexpr canvas::Rgb kBoundaryColour{110, 150, 110};
+constexpr canvas::Rgb kFigureColour{70, 120, 190};
+constexpr canvas::Rgb kNameColour{25, 65, 140};
+constexpr canvas::Rgb kStarNameColour{70, 70, 70};
+
+/// Constellation names by rank (1 large and bright … 3 small and faint), points.
+constexpr double kNameSizePt[3] = {9.0, 8.0, 7.0};
+constexpr double kGridLabelPt = 6.0;
+constexpr double kEclipticLabelPt = 6.0;
+constexpr double kStarNamePt = 6.0;
+/// Sizes a label tries, as fractions of its own, before it moves to another point of its figure.
+constexpr double kShrink[] = {1.0, 0.85, 0.72};
+/// Smallest label size, points.
+constexpr double kMinLabelPt = 5.0;
+/// How far a label moves per try, and how far at most away from the cut line nearest to it, cm.
+constexpr double kMoveStepCm = 0.025;
+constexpr double kInwardCm = 1.0;
+/// Half lengths of the ecliptic ticks on paper, cm: plain and labelled.
+constexpr double kTickCm = 0.1;
+constexpr double kLabelledTickCm = 0.18;
+
+Point2 operator+(Point2 a, Point2 b) { return {a.x + b.x, a.y + b.y}; }
+Point2 operator-(Point2 a, Point2 b) { return {a.x - b.x, a.y - b.y}; }
+Point2 operator*(Point2 a, double s) { return {a.x * s, a.y * s}; }
+double length(Point2 a) { return std::hypot(a.x, a.y); }
+
+std::vector<std::vector<scene::Point>> clippedRuns(const std::vector<Polyline>& lines, const ClipOutline& outline)
+{
+    std::vector<std::vector<scene::Point>> runs;
+    for (const Polyline& line : lines)
+        for (const Polyline& piece : clipPolyline(outline, line)) {
+            std::vector<scene::Point> run;
+            run.reserve(piece.size());
+            for (const Point2& p : piece)
+                run.push_back({p.x, p.y});
+            runs.push_back(std::move(run));
+        }
+    return runs;
+}
+
+void addPath(scene::Layer& layer, Role role, std::int64_t index, std::vector<std::vector<scene::Point>> runs,
+             const scene::Stroke& stroke)
+{
+    if (runs.empty())
+        return;
+    scene::Path path;
+    path.role = role;
+    path.index = index;
+    path.runs = std::move(runs);
+    path.stroke = stroke;
+    layer.items.emplace_back(std::move(path));
+}
+
+/// A label to place: the text (its position and rotation still open) and where it belongs.
+struct LabelRequest
+{
+    scene::Text text;
+    SkyPoint anchor;
+    double alongCm = 0.0; ///< reference point from the anchor along the reading direction, cm
+    double upCm = 0.0;    ///< … and towards north, cm
+    double upEm = 0.0;    ///< … and towards north, ems
+    std::optional<double> starMagnitude; ///< the label clears this star's dot along the reading direction
+    std::vector<SkyPoint> fallbacks;     ///< other points to try, in order, when it fits nowhere near its anchor
+};
+
+/// Rotation in degrees, clockwise on paper, that sets a text upright with north up at `a`.
+std::optional<double> uprightRotation(const Projection& project, SkyPoint a)
+{
+    constexpr double kDelta = 0.01;
+    const auto north = project(a.lambda, std::min(90.0, a.phi + kDelta));
+    const auto south = project(a.lambda, std::max(-90.0, a.phi - kDelta));
+    if (!north || !south)
+        return std::nullopt;
+    const double dx = north->x - south->x, dy = north->y - south->y;
+    if (dx == 0.0 && dy == 0.0)
+        return std::nullopt;
+    return std::atan2(dx, -dy) / kRadiansPerDegree;
+}
+
+/// The point of `outline` nearest to `p`.
+Point2 nearestOnOutline(const ClipOutline& outline, Point2 p)
+{
+    Point2 best = outline.corners.front();
+    double bestDistance = std::numeric_limits<double>::infinity();
+    for (std::size_t i = 0, n = outline.corners.size(); i < n; ++i) {
+        const Point2 a = outline.corners[i], b = outline.corners[(i + 1) % n];
+        const Point2 d = b - a;
+        const double l2 = d.x * d.x + d.y * d.y;
+        const double s = l2 > 0.0 ? std::clamp(((p.x - a.x) * d.x + (p.y - a.y) * d.y) / l2, 0.0, 1.0) : 0.0;
+        const Point2 q = a + d * s;
+        const double distance = length(p - q);
+        if (distance < bestDistance) {
+            bestDistance = distance;
+            best = q;
+        }
+    }
+    return best;
+}
+
+/// Places labels so that each goes on one piece of the globe; keeps the other pieces it
+/// had to look at.
+class LabelPlacer
+{
+public:
+    LabelPlacer(const SkyPiece& here, std::size_t index, const SkyGlobe& globe)
+        : m_here(here), m_index(index), m_globe(globe)
+    {
+    }
+
+    /// The label on this piece, or none when it goes on another piece or fits nowhere.
+    std::optional<scene::Text> place(const LabelRequest& r)
+    {
+        std::vector<SkyPoint> candidates{r.anchor};
+        candidates.insert(candidates.end(), r.fallbacks.begin(), r.fallbacks.end());
+        std::vector<std::size_t> owners;
+        for (const SkyPoint& c : candidates)
+            owners.push_back(m_globe.ownerOf(c));
+        if (std::find(owners.begin(), owners.end(), m_index) == owners.end())
+            return std::nullopt;
+        for (std::size_t i = 0; i < candidates.size(); ++i) {
+            const SkyPiece& piece = owners[i] == m_index ? m_here : other(owners[i]);
+            double lastSize = 0.0;
+            for (const double shrink : kShrink) {
+                const double size = std::max(kMinLabelPt, r.text.sizePt * shrink);
+                if (size == lastSize)
+                    continue;
+                lastSize = size;
+                if (auto t = fit(piece, r, candidates[i], size))
+                    return owners[i] == m_index ? t : std::nullopt;
+            }
+        }
+        return std::nullopt;
+    }
+
+private:
+    const SkyPiece& other(std::size_t i)
+    {
+        auto it = m_pieces.find(i);
+        if (it == m_pieces.end())
+            it = m_pieces.emplace(i, m_globe.piece(i)).first;
+        return it->second;
+    }
+
+    static bool fits(const SkyPiece& p, const scene::Text& t)
+    {
+        return boxInside(p.outline, labelBox(t, kLabelClearanceCm));
+    }
+
+    /// The label at `anchor` on `p` at `sizePt`, moved inward until it fits: first away from
+    /// the cut line nearest to it, then towards the piece's centre.
+    static std::optional<scene::Text> fit(const SkyPiece& p, const LabelRequest& r, SkyPoint anchor, double sizePt)
+    {
+        const auto at = p.project(anchor.lambda, anchor.phi);
+        const auto rotation = uprightRotation(p.project, anchor);
+        if (!at || !rotation)
+            return std::nullopt;
+        const double angle = *rotation * kRadiansPerDegree;
+        const Point2 u{std::cos(angle), std::sin(angle)}, v{std::sin(angle), -std::cos(angle)};
+        const double em = sizePt * kCmPerPoint;
+        const double along = r.alongCm + (r.starMagnitude ? p.dotRadius(*r.starMagnitude) : 0.0);
+        const Point2 base = *at + u * along + v * (r.upCm + r.upEm * em);
+        scene::Text t = r.text;
+        t.sizePt = sizePt;
+        t.rotationDeg = *rotation;
+        const auto placeAt = [&t](Point2 q) { t.at = {q.x, q.y}; };
+        placeAt(base);
+        if (fits(p, t))
+            return t;
+
+        const auto box = labelBox(t);
+        Point2 centre{0.0, 0.0};
+        for (const Point2& c : box)
+            centre = centre + c * 0.25;
+        const Point2 nearest = nearestOnOutline(p.outline, centre);
+        const Point2 away = contains(p.outline, centre) ? centre - nearest : nearest - centre;
+        if (const double l = length(away); l > 0.0)
+            for (int i = 1; i * kMoveStepCm <= kInwardCm; ++i) {
+                placeAt(base + away * (i * kMoveStepCm / l));
+                if (fits(p, t))
+                    return t;
+            }
+        const Point2 inward = p.centre - centre;
+        if (const double l = length(inward); l > 0.0)
+            for (int i = 1; (i - 1) * kMoveStepCm < l; ++i) {
+                placeAt(base + inward * (std::min(l, i * kMoveStepCm) / l));
+                if (fits(p, t))
+                    return t;
+            }
+        return std::nullopt;
+    }
+
+    const SkyPiece& m_here;
+    std::size_t m_index;
+    const SkyGlobe& m_globe;
+    std::map<std::size_t, SkyPiece> m_pieces;
+};
+
+scene::Text labelText(Role role, std::int64_t index, std::string text, const char* family, double sizePt,
+                      scene::Anchor anchor, canvas::Rgb colour)
+{
+    scene::Text t;
+    t.role = role;
+    t.index = index;
+    t.text = std::move(text);
+    t.family = family;
+    t.sizePt = sizePt;
+    t.anchor = anchor;
+    t.color = colour;
+    return t;
+}
+
+LabelRequest labelRequest(scene::Text text, SkyPoint anchor)
+{
+    LabelRequest r;
+    r.text = std::move(text);
+    r.anchor = anchor;
+    return r;
+}
+
+void addLabel(scene::Layer& layer, LabelPlacer& placer, const LabelRequest& r)
+{
+    if (auto t = placer.place(r))
+        layer.items.emplace_back(std::move(*t));
+}
+
+/// Middle of a text's box above its baseline, ems: a name centred on its point.
+constexpr double kCentreEm = (kAscentEm - kDescentEm) / 2;
+
+const std::string& nameIn(const ConstellationName& n, Language language)
+{
+    switch (language) {
+    case Language::Japanese: return n.japanese;
+    case Language::Latin: return n.latin;
+    case Language::English: return n.english;
+    }
+    return n.english;
+}
+
+} // namespace
+
+void appendSkyLayers(scene::Scene& scene, const SkyPiece& here, std::size_t index, const SkyGlobe& globe,
+                     const SkyRequest& request)
+{
+    if (!request.wanted())
+        return;
+    const SkyLayerOptions& o = request.layers;
+    const SkyData& d = *request.data;
+    LabelPlacer placer(here, index, globe);
+    const auto lines = [&here](const SkyCurve& curve) {
+        return clippedRuns(sampleCurve(curve, here.project), here.outline);
+    };
+    const auto newLayer = [](std::string_view name) { return scene::Layer{std::string(name), {}, scene::LayerKind::Print}; };
+    std::vector<scene::Layer> added;
+
+    if (o.gridStep != 0) {
+        scene::Layer grid = newLayer(scene::layers::kGrid);
+        const scene::Stroke stroke{kGridColour, 0.0, {0.08, 0.05}};
+        for (const GridLine& line : coordinateGrid(o.gridStep))
+            addPath(grid, Role::GridLine, std::lround(line.valueDeg), lines(line.curve), stroke);
+        const std::vector<GridLabel> hours = hourLabels();
+        for (std::size_t h = 0; h < hours.size(); ++h) {
+            LabelRequest r = labelRequest(labelText(Role::GridLabel, static_cast<std::int64_t>(h), hours[h].text, kLatinFamily,
+                                     kGridLabelPt, scene::Anchor::Middle, kGridLabelColour),
+                           hours[h].anchor);
+            r.upCm = 0.1;
+            addLabel(grid, placer, r);
+        }
+        for (const GridLabel& label : declinationLabels(o.gridStep, 0.0)) {
+            if (label.anchor.phi == 0.0)
+                continue; // the equator carries the hours
+            LabelRequest r = labelRequest(labelText(Role::GridLabel, std::lround(label.anchor.phi), label.text, kLatinFamily,
+                                     kGridLabelPt, scene::Anchor::Middle, kGridLabelColour),
+                           label.anchor);
+            r.upCm = 0.06;
+            addLabel(grid, placer, r);
+        }
+        added.push_back(std::move(grid));
+    }
+
+    if (o.ecliptic) {
+        scene::Layer ecliptic = newLayer(scene::layers::kEcliptic);
+        const scene::Stroke stroke{kEclipticColour, 0.015, {}};
+        addPath(ecliptic, Role::Ecliptic, -1, lines(eclipticCurve()), stroke);
+        for (const EclipticMark& mark : eclipticMarks()) {
+            const double half = (mark.labelled ? kLabelledTickCm : kTickCm) / here.sphereRadius / kRadiansPerDegree;
+            const auto degrees = std::lround(mark.longitudeDeg);
+            addPath(ecliptic, Role::Ecliptic, degrees, lines(eclipticTick(mark, half)), stroke);
+            if (!mark.labelled)
+                continue;
+            LabelRequest r = labelRequest(labelText(Role::EclipticLabel, degrees, std::to_string(degrees) + "\u00B0", kLatinFamily,
+                                     kEclipticLabelPt, scene::Anchor::Middle, kEclipticColour),
+                           mark.position);
+            r.upCm = kLabelledTickCm + 0.04;
+            addLabel(ecliptic, placer, r);
+        }
+        added.push_back(std::move(ecliptic));
+    }
+
+    if (o.boundaries) {
+        scene::Layer bounds = newLayer(scene::layers::kBoundaries);
+        const scene::Stroke stroke{kBoundaryColour, 0.0, {0.02, 0.04}};
+        for (std::size_t i = 0; i < d.boundaries.size(); ++i)
+            addPath(bounds, Role::Boundary, static_cast<std::int64_t>(i),
+                    lines(boundaryEdge(d.boundaries[i].from, d.boundaries[i].to)), stroke);
+        added.push_back(std::move(bounds));
+    }
+
+    if (o.figures) {
+        scene::Layer figures = newLayer(scene::layers::kConstellationLines);
+        const scene::Stroke stroke{kFigureColour, 0.02, {}};
+        for (std::size_t i = 0; i < d.figures.size(); ++i)
+            addPath(figures, Role::ConstellationLine, static_cast<std::int64_t>(i),
+                    clippedRuns(samplePath(d.figures[i].points, here.project), here.outline), stroke);
+        added.push_back(std::move(figures));
+    }
+
+    if (o.names) {
+        scene::Layer names = newLayer(scene::layers::kConstellationNames);
+        const char* family = o.language == Language::Japanese ? kJapaneseFamily : kLatinFamily;
+        for (std::size_t i = 0; i < d.names.size(); ++i) {
+            const ConstellationName& n = d.names[i];
+            const double size = kNameSizePt[std::clamp(n.rank, 1, 3) - 1];
+            LabelRequest r = labelRequest(labelText(Role::ConstellationName, static_cast<std::int64_t>(i), nameIn(n, o.language),
+                                     family, size, scene::Anchor::Middle, kNameColour),
+                           n.label);
+            r.upEm = -kCentreEm;
+            // Where the name fits nowhere near its point, it moves to its figure's stars, nearest first.
+            for (const ConstellationPath& figure : d.figures)
+                if (figure.constellation == n.constellation)
+                    r.fallbacks.insert(r.fallbacks.end(), figure.points.begin(), figure.points.end());
+            std::stable_sort(r.fallbacks.begin(), r.fallbacks.end(), [&n](SkyPoint a, SkyPoint b) {
+                return angularDistance(n.label, a) < angularDistance(n.label, b);
+            });
+            addLabel(names, placer, r);
+        }
+        added.push_back(std::move(names));
+    }
+
+    if (o.starNameLimit) {
+        scene::Layer starNames = newLayer(scene::layers::kStarNames);
+        for (const StarName& s : d.starNames) {
+            if (!(s.magnitude <= *o.starNameLimit))
+                continue;
+            const bool japanese = o.language == Language::Japanese && !s.japanese.empty();
+            LabelRequest r = labelRequest(labelText(Role::StarName, s.hip, japanese ? s.japanese : s.name,
+                                     japanese ? kJapaneseFamily : kLatinFamily, kStarNamePt, scene::Anchor::Start,
+                                     kStarNameColour),
+                           s.position);
+            r.alongCm = 0.06;
+            r.upEm = -kCentreEm;
+            r.starMagnitude = s.magnitude;
+            addLabel(starNames, placer, r);
+        }
+        added.push_back(std::move(starNames));
+    }
+
+    std::erase_if(added, [](const scene::Layer& l) { return l.items.empty(); });
+    scene.layers.insert(scene.layers.begin(), std::make_move_iterator(added.begin()),
+                        std::make_move_iterator(added.end()));
+}
+
+} // namespace sky

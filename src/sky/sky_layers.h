@@ -1,0 +1,24 @@
+#pragma once
+
+#include "scene/scene.h"
+#include "sky/sky_data.h"
+#include "sky/sky_piece.h"
+
+#include <cstddef>
+
+namespace sky {
+
+/// Adds the sky layers `request` asks for to `scene`, the template of piece `index` of
+/// `globe`, drawn through `here` (that piece in the scene's own coordinates). Lines are
+/// sampled to kLineToleranceCm and clipped at the piece's cut outline; each label goes on the
+/// piece carrying its anchor (or, when it fits nowhere there, the first point of its figure
+/// where it fits), upright with north up, inside the cut outline. The layers go in front of
+/// the scene's others (under the stars), in the order grid, ecliptic, boundaries,
+/// constellation lines, constellation names, star names; layers with nothing on this piece are left out.
+void appendSkyLayers(scene::Scene& scene, const SkyPiece& here, std::size_t index, const SkyGlobe& globe,
+                     const SkyRequest& request);
+
+/// Clearance in cm every label keeps from the cut outline.
+inline constexpr double kLabelClearanceCm = 0.05;
+
+} // namespace sky
