@@ -10,6 +10,8 @@ packages=(
   librsvg2-bin poppler-utils
   xvfb xauth
   make pkg-config
+  desktop-file-utils appstream man-db   # checks of the desktop entry, metainfo and man pages
+  dpkg-dev file                         # make package: dpkg-shlibdeps finds the dependencies
 )
 
 missing=()

@@ -1,10 +1,13 @@
 #include "export/export_run.h"
+#include "export/progress_reporter.h"
 
 #include <QGuiApplication>
 
 #include <iostream>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
 
 namespace {
 
@@ -25,5 +28,5 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     std::vector<std::string> args(argv + 1, argv + argc);
     QGuiApplication app(argc, argv);
-    return exporter::runExport(args, std::cout, std::cerr);
+    return exporter::runExport(args, std::cout, std::cerr, exporter::terminalColumns(STDERR_FILENO));
 }

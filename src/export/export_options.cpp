@@ -1,8 +1,13 @@
 #include "export/export_options.h"
 
+<<<<<<< HEAD
 #include "text/number_text.h"
 
 #include <cmath>
+=======
+#include "appdata/version.h"
+
+>>>>>>> scene
 #include <functional>
 #include <map>
 
@@ -144,6 +149,7 @@ const std::map<std::string, OptionRule>& optionTable()
         {"--sky", {true, true, true, [](ExportOptions& o, const std::string& v) { setSky(o.sky, v); }}},
         {"--quiet", {false, true, true, [](ExportOptions& o, const std::string&) { o.quiet = true; }}},
         {"--help", {false, true, true, [](ExportOptions& o, const std::string&) { o.help = true; }}},
+        {"--version", {false, true, true, [](ExportOptions& o, const std::string&) { o.version = true; }}},
         // Gores.
         {"--n", {true, true, false, [](ExportOptions& o, const std::string& v) { o.gore.n = v; }}},
         {"--k", {true, true, false, [](ExportOptions& o, const std::string& v) { o.gore.k = v; }}},
@@ -212,6 +218,36 @@ const std::map<std::string, OptionRule>& optionTable()
     return table;
 }
 
+/// The one-letter spellings of the common options.
+const std::map<char, std::string> kShortOptions = {
+    {'o', "--output"}, {'q', "--quiet"}, {'h', "--help"}, {'V', "--version"}};
+
+/// One argument split into the long option it names and, when it carries one, its value.
+struct OptionWord
+{
+    std::string name;    ///< the long name, "--output"; the argument itself when unknown
+    std::string spelled; ///< as typed, for messages: "-o", "--output"
+    std::optional<std::string> value;
+};
+
+OptionWord splitOption(const std::string& arg)
+{
+    OptionWord w{arg, arg, std::nullopt};
+    if (arg.rfind("--", 0) == 0) {
+        if (const auto eq = arg.find('='); eq != std::string::npos) {
+            w.name = w.spelled = arg.substr(0, eq);
+            w.value = arg.substr(eq + 1);
+        }
+    } else if (arg.size() >= 2 && arg[0] == '-') {
+        w.spelled = arg.substr(0, 2);
+        const auto it = kShortOptions.find(arg[1]);
+        w.name = it == kShortOptions.end() ? w.spelled : it->second;
+        if (arg.size() > 2)
+            w.value = arg.substr(2);
+    }
+    return w;
+}
+
 } // namespace
 
 ExportOptions parseExportOptions(const std::vector<std::string>& args)
@@ -220,9 +256,11 @@ ExportOptions parseExportOptions(const std::vector<std::string>& args)
     if (args.empty())
         throw UsageError("say what to export: gores or faces (see --help)");
     std::size_t i = 0;
-    if (args[0] == "--help" || args[0] == "-h") {
-        o.help = true;
-        return o;
+    if (const OptionWord first = splitOption(args[0]); !first.value) {
+        if (first.name == "--help" || first.name == "--version") {
+            (first.name == "--help" ? o.help : o.version) = true;
+            return o;
+        }
     }
     if (args[0] == "gores")
         o.subject = Subject::Gores;
@@ -232,30 +270,26 @@ ExportOptions parseExportOptions(const std::vector<std::string>& args)
         throw UsageError("\"" + args[0] + "\" is not something to export: say gores or faces");
     const std::string subjectName = args[0];
     for (i = 1; i < args.size(); ++i) {
-        std::string name = args[i], value;
-        bool inlineValue = false;
-        if (const auto eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
-            value = name.substr(eq + 1);
-            name = name.substr(0, eq);
-            inlineValue = true;
-        }
-        if (name == "-h")
-            name = "--help";
+        const OptionWord word = splitOption(args[i]);
+        const std::string& name = word.spelled;
         const auto& table = optionTable();
-        const auto it = table.find(name);
+        const auto it = table.find(word.name);
         if (it == table.end())
             throw UsageError("unknown option \"" + name + "\" for " + subjectName + " (see --help)");
         const OptionRule& rule = it->second;
         if ((o.subject == Subject::Gores && !rule.gores) || (o.subject == Subject::Faces && !rule.faces))
             throw UsageError("option " + name + " belongs to " + (rule.gores ? "gores" : "faces") + ", not to "
                              + subjectName);
+        std::string value;
         if (rule.takesValue) {
-            if (!inlineValue) {
+            if (word.value) {
+                value = *word.value;
+            } else {
                 if (i + 1 >= args.size())
                     throw UsageError("option " + name + " needs a value");
                 value = args[++i];
             }
-        } else if (inlineValue) {
+        } else if (word.value) {
             throw UsageError("option " + name + " takes no value");
         }
         rule.set(o, value);
@@ -270,7 +304,10 @@ std::string exportUsage()
 Usage:
   orbweave-export gores [options]     gores (and polar plates) by longitude
   orbweave-export faces [options]     faces of a polyhedron, gnomonic projection
-  orbweave-export --help
+  orbweave-export --help | --version
+
+Every option is also spelt --option=value; -o, -q, -h and -V are the short forms of
+--output, --quiet, --help and --version.
 
 Gore options (the gore tab's boxes; defaults as in the window):
   --n 8                   number of gores
@@ -295,19 +332,24 @@ Face options (the polyhedron tab's boxes):
   --inside | --outside    seen from inside (default) or outside the sphere
   --corners  --edges      draw the face's corner marks, its edges
   --face 1                the face to draw, or "all"
-  --model truncated-icosahedron   a bundled model (data/models), or
+  --model truncated-icosahedron   a model of the data folder, or
   --vertices FILE --faces FILE    model files of your own
 
 Output:
   --stars FILE            star file (default: the bundled bright-stars.csv)
   --format bmp|svg|pdf    (pdf) pdf: one file, vector, real size;
                           bmp, svg: one file per template into a folder
-  --output PATH           pdf file or bmp/svg folder (default: current folder;
+  -o, --output PATH       pdf file or bmp/svg folder (default: current folder;
                           orbweave-gores.pdf / orbweave-faces.pdf)
   --dpi 96                bitmap resolution; at 96 the bitmap is the window's
   --paper a4|a3|letter    tile each template over sheets with 1 cm overlap,
                           crop marks, labels and a 10 cm scale bar (pdf)
-  --quiet                 no progress on standard error
+  -q, --quiet             no progress on standard error (on a terminal progress
+                          is one line rewritten in place, else a line per step)
+
+Other:
+  -h, --help              this text
+  -V, --version           the version and licence
 
 Sky layers (both subjects; by default only the stars are drawn; J2000 like the stars):
   --constellations lines,names,bounds   stick figures, names, IAU boundaries (any
@@ -322,6 +364,15 @@ Sky layers (both subjects; by default only the stars are drawn; J2000 like the s
                           or none of them
 
 Exit status: 0 done, 1 input refused or output not written, 2 command line not understood.
+)";
+}
+
+std::string exportVersionText()
+{
+    return std::string("orbweave-export (Orbweave) ") + appdata::kVersion + R"(
+License GPL-3.0-or-later: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
 )";
 }
 

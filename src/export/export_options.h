@@ -63,17 +63,26 @@ struct ExportOptions
     std::string output;               ///< file (pdf) or folder (bmp, svg); empty for the default
     std::string dpi = "96";           ///< bitmap resolution, dots per inch
     std::optional<PaperSize> paper;   ///< tile on this sheet; none: a page per template
+<<<<<<< HEAD
     sky::SkyLayerOptions sky;         ///< --constellations, --names, --grid, --ecliptic, --star-names, --sky
     bool help = false;
+=======
+    bool help = false;                ///< --help, -h: print the usage and stop
+    bool version = false;             ///< --version, -V: print the version and stop
+>>>>>>> scene
     bool quiet = false;
 };
 
-/// Parses the arguments after the program name. Throws UsageError for an unknown subject
-/// or option, a missing value, a value outside an option's choices, or an option of the
-/// other subject.
+/// Parses the arguments after the program name: a subject, then options spelt `--name value`,
+/// `--name=value`, `-x value` or `-xvalue` (x one of o, q, h, V). --help and --version may also
+/// stand alone. Throws UsageError for an unknown subject or option, a missing value, a value
+/// outside an option's choices, or an option of the other subject.
 ExportOptions parseExportOptions(const std::vector<std::string>& args);
 
 /// The --help text.
 std::string exportUsage();
+
+/// The --version text: program, version and licence.
+std::string exportVersionText();
 
 } // namespace exporter

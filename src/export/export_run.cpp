@@ -1,10 +1,11 @@
 #include "export/export_run.h"
 
+#include "appdata/data_folder.h"
 #include "export/atomic_file.h"
-#include "export/bundled_data.h"
 #include "export/export_options.h"
 #include "export/face_templates.h"
 #include "export/gore_templates.h"
+#include "export/progress_reporter.h"
 #include "export/renderers.h"
 #include "text/input_error.h"
 #include "text/number_text.h"
@@ -138,7 +139,7 @@ int finish(std::ostream& out, std::ostream& err)
 
 } // namespace
 
-int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, std::size_t terminalColumns)
 {
     ExportOptions o;
     try {
@@ -149,8 +150,8 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
         err << "orbweave-export: " << e.what() << "\n(orbweave-export --help shows the options)\n";
         return kExitUsage;
     }
-    if (o.help) {
-        out << exportUsage();
+    if (o.help || o.version) {
+        out << (o.help ? exportUsage() : exportVersionText());
         return kExitDone;
     }
 
@@ -159,7 +160,7 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
         std::string starFile = o.stars;
         if (starFile.empty()) {
             try {
-                starFile = bundledDataFile("bright-stars.csv");
+                starFile = appdata::bundledDataFile("bright-stars.csv").string();
             } catch (const text::InputError& e) {
                 throw text::InputError(std::string("option --stars: ") + e.what());
             }
@@ -169,12 +170,14 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
         const stars::StarCatalogue catalogue = readStarsOption(starFile);
         const sky::SkyRequest sky = skyRequest(o);
 
-        const bool chatty = !o.quiet && manyTemplates(o);
+        const ProgressStyle style = o.quiet || !manyTemplates(o) ? ProgressStyle::Silent
+                                    : terminalColumns > 0                ? ProgressStyle::Line
+                                                                         : ProgressStyle::Log;
+        ProgressReporter progress(err, style, terminalColumns);
         std::size_t drawnCount = 0;
         const auto drawn = [&](const TemplateDrawing& t) {
             ++drawnCount;
-            if (chatty)
-                err << "drew " << drawnCount << ": " << t.caption << "\n" << std::flush;
+            progress.step("drew " + std::to_string(drawnCount) + ": " + t.caption);
         };
 
         if (o.format == Format::Pdf) {
@@ -188,15 +191,13 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
                 drawn(t);
                 templates.push_back(std::move(t));
             });
-            const ProgressFn progress = [&](std::size_t i) {
-                if (chatty)
-                    err << "[" << i + 1 << "/" << templates.size() << "] laid out " << templates[i].caption << "\n"
-                        << std::flush;
+            const ProgressFn laidOut = [&](std::size_t i) {
+                progress.step("[" + std::to_string(i + 1) + "/" + std::to_string(templates.size()) + "] laid out "
+                              + templates[i].caption);
             };
-            const int pages = writeOutput(o, [&] { return writePdf(templates, path.string(), o.paper, progress); });
-            if (chatty)
-                err << "wrote " << printablePath(path.string()) << ": " << templates.size() << " templates on " << pages
-                    << (pages == 1 ? " page\n" : " pages\n");
+            const int pages = writeOutput(o, [&] { return writePdf(templates, path.string(), o.paper, laidOut); });
+            progress.finish("wrote " + printablePath(path.string()) + ": " + std::to_string(templates.size())
+                            + " templates on " + std::to_string(pages) + (pages == 1 ? " page" : " pages"));
             out << printablePath(path.string()) << "\n";
             return finish(out, err);
         }
@@ -204,7 +205,6 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
         const std::filesystem::path folder = o.output.empty() ? "." : o.output;
         FolderMade made(o, folder);
         // Each template is written as soon as it is drawn, so memory holds one at a time.
-        std::size_t written = 0;
         drawTemplates(o, catalogue, starFile, sky, [&](TemplateDrawing&& t) {
             drawn(t);
             const std::filesystem::path path =
@@ -217,10 +217,10 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
                 const QByteArray svg = QByteArray::fromStdString(svgDocument(t.scene));
                 writeOutput(o, [&] { writeFileAtomically(path.string(), svg); });
             }
-            ++written;
-            if (chatty)
-                err << "[" << written << "] wrote " << printablePath(path.string()) << "\n" << std::flush;
-            out << printablePath(path.string()) << "\n";
+            progress.clear();
+            out << printablePath(path.string()) << std::endl;
+            progress.step("[" + std::to_string(t.number) + "/" + std::to_string(t.count) + "] wrote "
+                          + printablePath(path.string()));
         });
         made.keep();
         return finish(out, err);

@@ -1,6 +1,6 @@
 #include "export/face_templates.h"
 
-#include "export/bundled_data.h"
+#include "appdata/data_folder.h"
 #include "polyhedron/face_command.h"
 #include "polyhedron/face_number_rule.h"
 #include "polyhedron/face_svg_document.h"
@@ -54,16 +54,12 @@ std::pair<std::string, std::string> optionOf(const FaceOptions& o, const std::st
 std::vector<std::string> bundledModels()
 {
     std::vector<std::string> names;
-    for (const std::string& folder : bundledDataFolders()) {
-        std::error_code ec;
-        for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(folder) / "models", ec)) {
-            const std::string file = entry.path().filename().string();
-            const std::string suffix = kFacesSuffix;
-            if (file.size() > suffix.size() && file.ends_with(suffix))
-                names.push_back(file.substr(0, file.size() - suffix.size()));
-        }
-        if (!names.empty())
-            break;
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(appdata::bundledDataFolder() / "models", ec)) {
+        const std::string file = entry.path().filename().string();
+        const std::string suffix = kFacesSuffix;
+        if (file.size() > suffix.size() && file.ends_with(suffix))
+            names.push_back(file.substr(0, file.size() - suffix.size()));
     }
     std::sort(names.begin(), names.end());
     return names;
@@ -83,8 +79,8 @@ polyhedron::PolyhedronModel loadModel(const FaceOptions& o)
         try {
             if (!plain)
                 throw text::InputError("");
-            vertices = bundledDataFile("models/" + o.model + kVerticesSuffix);
-            faces = bundledDataFile("models/" + o.model + kFacesSuffix);
+            vertices = appdata::bundledDataFile("models/" + o.model + kVerticesSuffix).string();
+            faces = appdata::bundledDataFile("models/" + o.model + kFacesSuffix).string();
         } catch (const text::InputError&) {
             std::string known;
             for (const std::string& name : bundledModels())
@@ -207,6 +203,8 @@ void drawFaceTemplates(const FaceOptions& o, const stars::StarCatalogue& catalog
         t.svgName = stripExtension(polyhedron::faceSvgName(in)) + "-print";
         t.caption = "face " + face + " of " + std::to_string(model.FaceCount()) + ", seen from "
                     + (o.inside ? "inside" : "outside");
+        t.number = static_cast<std::size_t>(&face - faces.data()) + 1;
+        t.count = faces.size();
         sink(std::move(t));
     }
 }

@@ -162,6 +162,13 @@ void drawGoreTemplates(const GoreOptions& o, const stars::StarCatalogue& catalog
 
     const std::string kName = all ? "all" : o.k;
     const std::string gores = all ? "1 to " + o.n : o.k;
+    const std::size_t count = ks.size() * hemispheres.size() + (o.northPlate ? 1 : 0) + (o.southPlate ? 1 : 0);
+    std::size_t number = 0;
+    const auto emit = [&](TemplateDrawing&& t) {
+        t.number = ++number;
+        t.count = count;
+        sink(std::move(t));
+    };
     PlateGathering north{gore::StarTarget::Plate, o.northPlate, {}, {}};
     PlateGathering south{gore::StarTarget::SouthPlate, o.southPlate, {}, {}};
     for (std::size_t h = 0; h < hemispheres.size(); ++h) {
@@ -185,12 +192,12 @@ void drawGoreTemplates(const GoreOptions& o, const stars::StarCatalogue& catalog
                 north.add(plan, {plateName(o, kName, 'N'), {}, "north polar plate, gores " + gores + " of " + o.n, {}});
                 south.add(plan, {plateName(o, kName, 'S'), {}, "south polar plate, gores " + gores + " of " + o.n, {}});
             }
-            sink(std::move(t));
+            emit(std::move(t));
         }
     }
     for (PlateGathering* plate : {&north, &south})
         if (plate->drawing)
-            sink(std::move(*plate->drawing));
+            emit(std::move(*plate->drawing));
 }
 
 TemplateList drawGoreTemplates(const GoreOptions& o, const std::string& starFile, const sky::SkyRequest& sky)

@@ -1,5 +1,6 @@
 #include "export/renderers.h"
 
+#include "appdata/version.h"
 #include "text/input_error.h"
 
 #include <QPageSize>
@@ -167,7 +168,7 @@ int writePdf(const TemplateList& templates, const std::string& path, const std::
     {
         QPdfWriter writer(&file);
         writer.setResolution(kPdfResolution);
-        writer.setCreator(QStringLiteral("orbweave-export"));
+        writer.setCreator(QStringLiteral("orbweave-export ") + QLatin1String(appdata::kVersion));
         writer.setTitle(QStringLiteral("Orbweave templates"));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
         const double pxPerCm = kPdfResolution / 2.54;

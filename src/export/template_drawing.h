@@ -15,6 +15,7 @@ struct TemplateDrawing
     std::string svgName; ///< SVG file name without extension; empty: `name`
     std::string caption; ///< what it is, for page labels and progress: "gore 3 of 8, north"
     scene::Scene scene;  ///< the template in centimetres, sized as the window's canvas takes it
+    std::size_t number = 0, count = 0; ///< its place in the export, from 1, and how many the export makes
 };
 
 using TemplateList = std::vector<TemplateDrawing>;

@@ -1,7 +1,9 @@
 #include "ui/file_dialog.h"
 
-#include <QCoreApplication>
+#include "appdata/data_folder.h"
+
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -37,15 +39,8 @@ void SharedFileDialog::setDialog(std::unique_ptr<FileDialog> dialog) { m_dialog 
 
 QString catalogueFolder()
 {
-    const QStringList candidates = {
-        QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral(ORBWEAVE_INSTALLED_DATA_DIR)),
-        QStringLiteral(ORBWEAVE_SOURCE_DATA_DIR),
-    };
-    for (const QString& folder : candidates) {
-        if (QFileInfo(folder).isDir())
-            return QDir(folder).absolutePath();
-    }
-    return QString();
+    const QString folder = QFile::decodeName(appdata::bundledDataFolder().c_str());
+    return QFileInfo(folder).isDir() ? folder : QString();
 }
 
 } // namespace ui

@@ -51,8 +51,7 @@ private:
     QString m_fileName;
 };
 
-/// Folder of the bundled star catalogue: the installed data folder beside the program when it
-/// has one, else the source tree's data folder; empty when neither exists.
+/// Folder of the bundled star catalogue (appdata::bundledDataFolder), empty when it is missing.
 QString catalogueFolder();
 
 } // namespace ui

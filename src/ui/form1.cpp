@@ -1,5 +1,6 @@
 #include "ui/form1.h"
 
+#include "appdata/save_folder.h"
 #include "canvas/drawing_canvas.h"
 #include "polyhedron/face_svg_document.h"
 #include "text/input_error.h"
@@ -47,7 +48,7 @@ std::string fromQt(const QString& text) { return text.toStdString(); }
 Form1::Form1(QWidget* parent)
     : QMainWindow(parent), m_commonDialog(std::make_unique<QtFileDialog>(), catalogueFolder()),
       m_messages(std::make_unique<MessageBoxPresenter>()),
-      m_programDirectory(QCoreApplication::applicationDirPath()),
+      m_programDirectory(appdata::defaultSaveFolder()),
       m_goreWindows([this] { saveGoreBitmap(); }, [this] { savePlateBitmap(); }, [this] { saveSouthPlateBitmap(); }),
       m_faceWindow([this] { saveFaceBitmap(); },
                    [this](const std::string& caption) {

@@ -12,7 +12,11 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <regex>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -206,7 +210,7 @@ TEST(ExportCommand, UnwritableOutputIsRefusedAndLeavesNothing)
     EXPECT_TRUE(r.out.empty());
 }
 
-TEST(ExportCommand, EveryFaceAsSvgWithTheWindowsNames)
+TEST(ExportCommand, EveryFaceAsAPrintSvgNamedApartFromTheWindowsSvg)
 {
     testing_support::TempDir dir;
     const auto folder = dir.path() / "faces";
@@ -217,9 +221,108 @@ TEST(ExportCommand, EveryFaceAsSvgWithTheWindowsNames)
     for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(folder))
         ++files;
     EXPECT_EQ(files, 32);
-    const std::string first = readAll(folder / "SurN1_Vb7.0_Sr2.5_Ss10_10cm外.svg");
+    const std::string first = readAll(folder / "SurN1_Vb7.0_Sr2.5_Ss10_10cm外-print.svg");
     EXPECT_NE(first.find("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\""), std::string::npos);
     EXPECT_NE(first.find("<polyline"), std::string::npos);
     // Progress for a many-template export goes to standard error, one line per step.
     EXPECT_NE(r.err.find("[32/32] wrote"), std::string::npos) << r.err;
+}
+
+TEST(ExportCommand, HostileOutputsAndEnvironmentsAreRefusedOrSurvived)
+{
+    testing_support::TempDir dir;
+    // A pipe in the output's place is refused before anything is drawn, and stays a pipe.
+    const auto fifo = dir.path() / "pipe.pdf";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    CommandResult r = runCommand(dir, {"gores", "--output", fifo.string()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("not a regular file"), std::string::npos) << r.err;
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+    if (::geteuid() == 0) {
+        // A copy of the null device: never replaced by a PDF.
+        const auto node = dir.path() / "null.pdf";
+        ASSERT_EQ(::mknod(node.c_str(), S_IFCHR | 0666, makedev(1, 3)), 0);
+        r = runCommand(dir, {"gores", "--output", node.string()});
+        EXPECT_EQ(r.status, 1);
+        EXPECT_TRUE(std::filesystem::is_character_file(node));
+    }
+
+    // File names are bytes: one that is not UTF-8 is written under exactly that name.
+    const std::string odd = (dir.path() / "out\xff.pdf").string();
+    r = runCommand(dir, {"gores", "--output", odd});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(std::filesystem::is_regular_file(odd));
+    EXPECT_NE(r.out.find("out\\xFF.pdf"), std::string::npos) << r.out;
+
+    // A failed bitmap export leaves no folder of its own behind.
+    const auto folder = dir.path() / "made" / "here";
+    r = runCommand(dir, {"gores", "--radius", "abc", "--format", "bmp", "--output", folder.string()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "made"));
+
+    // No temporary folder is needed, so a broken TMPDIR does not matter.
+    ::setenv("TMPDIR", "/nonexistent", 1);
+    r = runCommand(dir, {"faces", "--output", (dir.path() / "f.pdf").string()});
+    ::unsetenv("TMPDIR");
+    EXPECT_EQ(r.status, 0) << r.err;
+}
+
+TEST(ExportCommand, AStandardOutputThatCannotBeWrittenIsAFailure)
+{
+    testing_support::TempDir dir;
+    const std::string cmd = quoted(ORBWEAVE_EXPORT_EXE) + " gores --output " + quoted((dir.path() / "g.pdf").string())
+                            + " >/dev/full 2>/dev/null";
+    const int raw = std::system(cmd.c_str());
+    ASSERT_TRUE(WIFEXITED(raw));
+    EXPECT_EQ(WEXITSTATUS(raw), 1);
+}
+
+TEST(ExportCommand, OutputSpellingsWriteTheSameFile)
+{
+    testing_support::TempDir dir;
+    const std::string pdf = (dir.path() / "globe.pdf").string();
+    const std::vector<std::vector<std::string>> spellings = {
+        {"gores", "-o", pdf}, {"gores", "--output=" + pdf}, {"gores", "--output", pdf}, {"gores", "-o" + pdf}};
+    for (const auto& args : spellings) {
+        SCOPED_TRACE(args[1]);
+        std::filesystem::remove(pdf);
+        const CommandResult r = runCommand(dir, args);
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out, pdf + "\n");
+        EXPECT_NE(pdfInfo(dir, pdf).find("Pages:           1\n"), std::string::npos);
+    }
+}
+
+TEST(ExportCommand, VersionIsTheBuildsOneInTheCommandAndThePdf)
+{
+    testing_support::TempDir dir;
+    for (const char* option : {"--version", "-V"}) {
+        SCOPED_TRACE(option);
+        const CommandResult r = runCommand(dir, {option});
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "orbweave-export (Orbweave) " ORBWEAVE_EXPECTED_VERSION);
+        EXPECT_NE(r.out.find("GPL-3.0-or-later"), std::string::npos) << r.out;
+    }
+    const auto pdf = dir.path() / "g.pdf";
+    ASSERT_EQ(runCommand(dir, {"gores", "-q", "-o", pdf.string()}).status, 0);
+    EXPECT_NE(pdfInfo(dir, pdf).find("Creator:         orbweave-export " ORBWEAVE_EXPECTED_VERSION "\n"),
+              std::string::npos);
+}
+
+TEST(ExportCommand, ManPageNamesEveryOptionOfTheHelp)
+{
+    testing_support::TempDir dir;
+    const std::string help = runCommand(dir, {"--help"}).out;
+    // The page spells a hyphen as \- (roff).
+    std::string page = readAll(ORBWEAVE_MAN_PAGE);
+    for (std::size_t at; (at = page.find("\\-")) != std::string::npos;)
+        page.erase(at, 1);
+    // Long options and one-letter ones, each after a blank, a comma or a bracket.
+    const std::regex optionWord(R"((?:^|[\s,(|])(--[a-z][a-z-]+|-[a-zA-Z])\b)");
+    int options = 0;
+    for (std::sregex_iterator it(help.begin(), help.end(), optionWord), end; it != end; ++it, ++options) {
+        const std::string word = (*it)[1];
+        EXPECT_NE(page.find(word), std::string::npos) << word << " is not in the man page";
+    }
+    EXPECT_GT(options, 30);
 }

@@ -116,3 +116,68 @@ TEST(ExportOptions, RefusesWhatItCannotUnderstandNamingTheOption)
         }
     }
 }
+
+TEST(ExportOptions, EverySpellingOfAnOptionMeansTheSame)
+{
+    const std::vector<std::vector<std::string>> spellings = {
+        {"gores", "--output", "globe.pdf", "--quiet", "--k", "all", "--stars", "a=b.csv"},
+        {"gores", "--output=globe.pdf", "--quiet", "--k=all", "--stars=a=b.csv"},
+        {"gores", "-o", "globe.pdf", "-q", "--k", "all", "--stars", "a=b.csv"},
+        {"gores", "-oglobe.pdf", "-q", "--k=all", "--stars=a=b.csv"},
+    };
+    for (const auto& args : spellings) {
+        SCOPED_TRACE(args[1]);
+        const ExportOptions o = parse(args);
+        EXPECT_EQ(o.output, "globe.pdf");
+        EXPECT_TRUE(o.quiet);
+        EXPECT_EQ(o.gore.k, "all");
+        EXPECT_EQ(o.stars, "a=b.csv");
+        EXPECT_FALSE(o.help || o.version);
+    }
+}
+
+TEST(ExportOptions, HelpAndVersionStandAloneOrAfterTheSubject)
+{
+    struct Case
+    {
+        std::vector<std::string> args;
+        bool help, version;
+    };
+    const Case cases[] = {
+        {{"-h"}, true, false},         {{"--help"}, true, false},          {{"gores", "-h"}, true, false},
+        {{"-V"}, false, true},         {{"--version"}, false, true},       {{"faces", "-V"}, false, true},
+        {{"gores", "--version"}, false, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args.back());
+        const ExportOptions o = parse(c.args);
+        EXPECT_EQ(o.help, c.help);
+        EXPECT_EQ(o.version, c.version);
+    }
+}
+
+TEST(ExportOptions, ShortSpellingsAreRefusedByTheNameTyped)
+{
+    struct Case
+    {
+        std::vector<std::string> args;
+        std::string message;
+    };
+    const Case cases[] = {
+        {{"gores", "-o"}, "option -o needs a value"},
+        {{"gores", "-x"}, "unknown option \"-x\""},
+        {{"gores", "-qV"}, "option -q takes no value"},
+        {{"gores", "--quiet=yes"}, "option --quiet takes no value"},
+        {{"-o", "globe.pdf"}, "\"-o\" is not something to export"},
+        {{"--version=2"}, "is not something to export"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        try {
+            parse(c.args);
+            ADD_FAILURE() << "accepted";
+        } catch (const UsageError& e) {
+            EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << e.what();
+        }
+    }
+}
