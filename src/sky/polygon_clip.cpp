@@ -94,7 +94,6 @@ std::vector<Polyline> clipPolyline(const ClipOutline& o, const Polyline& polylin
     };
     std::vector<std::size_t> candidates;
     std::vector<Crossing> crossings;
-    bool inside = false, known = false;
     for (std::size_t s = 1; s < polyline.size(); ++s) {
         const Point2 p = polyline[s - 1], q = polyline[s];
         const double dx = q.x - p.x, dy = q.y - p.y;
@@ -120,9 +119,16 @@ std::vector<Polyline> clipPolyline(const ClipOutline& o, const Polyline& polylin
                 continue;
             crossings.push_back({t, {c.x + u * ex, c.y + u * ey}});
         }
-        if (crossings.empty() && known) {
-            if (inside)
+        // A segment that crosses nothing lies wholly on one side; its middle tells which (the side the
+        // last one ended on need not be it: that one may have ended on the outline itself).
+        if (crossings.empty()) {
+            if (contains(o, {p.x + 0.5 * dx, p.y + 0.5 * dy})) {
+                if (current.empty())
+                    current.push_back(p);
                 current.push_back(q);
+            } else {
+                flush();
+            }
             continue;
         }
         std::sort(crossings.begin(), crossings.end(), [](const Crossing& a, const Crossing& b) { return a.t < b.t; });
@@ -133,9 +139,7 @@ std::vector<Polyline> clipPolyline(const ClipOutline& o, const Polyline& polylin
         for (const Crossing& c : crossings) {
             if (c.t - t0 > 1e-12) {
                 const double tm = 0.5 * (t0 + c.t);
-                inside = contains(o, {p.x + tm * dx, p.y + tm * dy});
-                known = true;
-                if (inside) {
+                if (contains(o, {p.x + tm * dx, p.y + tm * dy})) {
                     if (current.empty())
                         current.push_back(start);
                     current.push_back(c.point);
