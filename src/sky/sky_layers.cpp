@@ -346,12 +346,15 @@ void appendSkyLayers(scene::Scene& scene, const SkyPiece& here, std::size_t inde
                            n.label);
             r.upEm = -kCentreEm;
             // Where the name fits nowhere near its point, it moves to its figure's stars, nearest first.
+            std::vector<std::pair<double, SkyPoint>> stars;
             for (const ConstellationPath& figure : d.figures)
                 if (figure.constellation == n.constellation)
-                    r.fallbacks.insert(r.fallbacks.end(), figure.points.begin(), figure.points.end());
-            std::stable_sort(r.fallbacks.begin(), r.fallbacks.end(), [&n](SkyPoint a, SkyPoint b) {
-                return angularDistance(n.label, a) < angularDistance(n.label, b);
-            });
+                    for (const SkyPoint& star : figure.points)
+                        stars.emplace_back(angularDistance(n.label, star), star);
+            std::stable_sort(stars.begin(), stars.end(),
+                             [](const auto& a, const auto& b) { return a.first < b.first; });
+            for (const auto& star : stars)
+                r.fallbacks.push_back(star.second);
             addLabel(names, placer, r);
         }
         added.push_back(std::move(names));
