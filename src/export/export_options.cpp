@@ -29,12 +29,13 @@ bool onOff(const std::string& option, const std::string& value)
     throw UsageError("option " + option + ": \"" + value + "\" is not one of " + choices);
 }
 
-/// --constellations: a comma-separated list of lines, names, bounds, or none.
+/// --constellations: a comma-separated list of lines, names, bounds to turn on, or none to turn all three off.
 void setConstellations(sky::SkyLayerOptions& sky, const std::string& value)
 {
-    sky.figures = sky.names = sky.boundaries = false;
-    if (value == "none")
+    if (value == "none") {
+        sky.figures = sky.names = sky.boundaries = false;
         return;
+    }
     std::size_t start = 0;
     while (true) {
         const std::size_t comma = value.find(',', start);
@@ -353,7 +354,7 @@ Other:
 
 Sky layers (both subjects; by default only the stars are drawn; J2000 like the stars):
   --constellations lines,names,bounds   stick figures, names, IAU boundaries (any
-                          of them, comma-separated, or none)
+                          of them, comma-separated; none turns all three off)
   --names ja|en|la|none   language of the names (en); a language also turns the
                           constellation names on, none turns them off
   --grid 10|15|none       hour meridians and parallels every 10 or 15 degrees,

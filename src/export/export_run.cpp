@@ -34,9 +34,8 @@ sky::SkyRequest skyRequest(const ExportOptions& o)
     sky::SkyRequest request{o.sky, nullptr};
     if (!o.sky.any())
         return request;
-    const std::filesystem::path folder =
-        std::filesystem::path(bundledDataFile(std::string("sky/") + sky::kConstellationLinesFile)).parent_path();
-    request.data = std::make_shared<const sky::SkyData>(sky::loadSkyData(folder.string(), o.sky));
+    request.data = std::make_shared<const sky::SkyData>(
+        sky::loadSkyData((appdata::bundledDataFolder() / "sky").string(), o.sky));
     return request;
 }
 
