@@ -3,7 +3,7 @@ MAKEFLAGS += --no-print-directory
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all setup configure build run test bench package clean
+.PHONY: all setup configure build run test bench package fuzz test-sanitize test-clang clean
 
 all: build
 
@@ -33,5 +33,25 @@ package: build
 bench: build
 	@for b in $(BUILD)/bench/*_bench; do echo "== $$b"; $$b; done
 
+# The libFuzzer harnesses (Clang), each run for FUZZ_SECONDS (default 60); see scripts/fuzz.sh.
+fuzz:
+	@bash scripts/fuzz.sh
+
+# The whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer; any finding fails it.
+test-sanitize: setup
+	@cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORBWEAVE_SANITIZE=ON \
+	  -DORBWEAVE_BUILD_BENCHMARKS=OFF >/dev/null
+	@cmake --build build-sanitize -j $(JOBS)
+	@cd build-sanitize && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The whole suite built with Clang 14 instead of GCC.
+test-clang: setup
+	@if ! command -v clang++-14 >/dev/null; then echo "Clang 14 is missing: apt-get install clang-14"; exit 1; fi
+	@CC=clang-14 CXX=clang++-14 cmake -S . -B build-clang -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build build-clang -j $(JOBS)
+	@cd build-clang && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
 clean:
-	@rm -rf $(BUILD)
+	@rm -rf $(BUILD) build-sanitize build-clang build-fuzz

@@ -1,8 +1,8 @@
 #include "polyhedron/polyhedron_model.h"
 
-#include "stars/field_reader.h"
+#include "text/data_file.h"
+#include "text/field_reader.h"
 #include "text/input_error.h"
-#include "text/number_text.h"
 
 #include <cmath>
 #include <limits>
@@ -13,66 +13,103 @@ namespace {
 
 using text::InputError;
 
-std::string at(const std::string& path, const stars::Field& field, const std::string& name, std::size_t record)
+std::string at(std::string_view path, const text::FieldView& field, std::string_view name, std::size_t record)
 {
-    return path + ", line " + std::to_string(field.line) + ": the field " + name + " of record "
+    return text::whereInFile(path, field.line) + ": the field " + std::string(name) + " of record "
            + std::to_string(record);
 }
 
-std::int16_t wholeField(const std::string& path, const stars::Field& field, const std::string& name,
+std::int16_t wholeField(std::string_view path, const text::FieldView& field, std::string_view name,
                         std::size_t record)
 {
     if (field.value != std::floor(field.value))
         throw InputError(at(path, field, name, record) + " must be a whole number (found "
-                         + stars::quotedForMessage(field.text) + ").");
+                         + text::quotedForMessage(field.text) + ").");
     if (field.value < std::numeric_limits<std::int16_t>::min() || field.value > std::numeric_limits<std::int16_t>::max())
         throw InputError(at(path, field, name, record) + " is outside the range -32768 to 32767 (found "
-                         + stars::quotedForMessage(field.text) + ").");
+                         + text::quotedForMessage(field.text) + ").");
     return static_cast<std::int16_t>(field.value);
+}
+
+/// The fields of the first `kept` records of a model file (views into its content), and the
+/// number of records the whole file holds, so that a file far over its limit costs no memory.
+struct ScannedRecords
+{
+    std::vector<text::FieldView> fields; ///< record r's field i is fields[r * names + i]
+    std::size_t count = 0;
+    std::int64_t firstOverLine = 0; ///< line of the first record beyond `kept`
+};
+
+ScannedRecords scanRecords(std::string_view content, std::string_view path, const std::vector<std::string_view>& names,
+                           std::size_t kept)
+{
+    ScannedRecords scanned;
+    text::FieldScanner scanner(content, path);
+    while (!scanner.atEndBeforeRecord(scanned.count)) {
+        ++scanned.count;
+        for (const auto name : names) {
+            const text::FieldView field = scanner.next(name, scanned.count);
+            if (scanned.count <= kept)
+                scanned.fields.push_back(field);
+            else if (scanned.firstOverLine == 0)
+                scanned.firstOverLine = field.line;
+        }
+    }
+    return scanned;
 }
 
 } // namespace
 
 std::vector<Vertex> readVertexFile(const std::string& path)
 {
-    static const std::vector<std::string> kFields{"Phi (latitude)", "Lambda (longitude)"};
-    const auto records = stars::readFieldGroups(path, kFields);
-    if (records.size() > static_cast<std::size_t>(kMaxVertices))
-        throw InputError(path + ", line " + std::to_string(records[kMaxVertices].fields[0].line) + ": the file holds "
-                         + std::to_string(records.size()) + " vertices; at most "
-                         + std::to_string(kMaxVertices) + " are allowed.");
+    return parseVertexFile(text::readDataFile(path), path);
+}
+
+std::vector<Vertex> parseVertexFile(std::string_view content, std::string_view path)
+{
+    static const std::vector<std::string_view> kFields{"Phi (latitude)", "Lambda (longitude)"};
+    const ScannedRecords records = scanRecords(content, path, kFields, kMaxVertices);
+    if (records.count > static_cast<std::size_t>(kMaxVertices))
+        throw InputError(text::whereInFile(path, records.firstOverLine) + ": the file holds "
+                         + std::to_string(records.count) + " vertices; at most " + std::to_string(kMaxVertices)
+                         + " are allowed.");
     std::vector<Vertex> table;
-    table.reserve(records.size() + 1);
+    table.reserve(records.count + 1);
     table.push_back(Vertex{});
-    for (const auto& r : records)
-        table.push_back(Vertex{r.fields[0].value, r.fields[1].value});
+    for (std::size_t i = 0; i < records.count; ++i)
+        table.push_back(Vertex{records.fields[2 * i].value, records.fields[2 * i + 1].value});
     return table;
 }
 
 std::vector<Face> readFaceFile(const std::string& path)
 {
-    static const std::vector<std::string> kFields{
+    return parseFaceFile(text::readDataFile(path), path);
+}
+
+std::vector<Face> parseFaceFile(std::string_view content, std::string_view path)
+{
+    static const std::vector<std::string_view> kFields{
         "Phi (latitude)", "Lambda (longitude)", "CornerCount", "Corner 1", "Corner 2",
         "Corner 3",       "Corner 4",           "Corner 5",    "Corner 6"};
-    const auto records = stars::readFieldGroups(path, kFields);
-    if (records.size() > static_cast<std::size_t>(kMaxFaces))
-        throw InputError(path + ", line " + std::to_string(records[kMaxFaces].fields[0].line) + ": the file holds "
-                         + std::to_string(records.size()) + " faces; at most " + std::to_string(kMaxFaces)
+    const ScannedRecords records = scanRecords(content, path, kFields, kMaxFaces);
+    if (records.count > static_cast<std::size_t>(kMaxFaces))
+        throw InputError(text::whereInFile(path, records.firstOverLine) + ": the file holds "
+                         + std::to_string(records.count) + " faces; at most " + std::to_string(kMaxFaces)
                          + " are allowed.");
     std::vector<Face> table;
-    table.reserve(records.size() + 1);
+    table.reserve(records.count + 1);
     table.push_back(Face{});
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        const auto& f = records[i].fields;
+    for (std::size_t i = 0; i < records.count; ++i) {
+        const text::FieldView* f = &records.fields[i * kFields.size()];
         Face face;
         face.Phi = f[0].value;
         face.Lambda = f[1].value;
         face.CornerCount = wholeField(path, f[2], kFields[2], i + 1);
         if (face.CornerCount < 0 || face.CornerCount > kMaxCorners)
             throw InputError(at(path, f[2], kFields[2], i + 1) + " must lie between 0 and "
-                             + std::to_string(kMaxCorners) + " (found " + stars::quotedForMessage(f[2].text) + ").");
-        for (int j = 0; j < kMaxCorners; ++j)
-            face.Corners[static_cast<std::size_t>(j)] = wholeField(path, f[3 + j], kFields[3 + j], i + 1);
+                             + std::to_string(kMaxCorners) + " (found " + text::quotedForMessage(f[2].text) + ").");
+        for (std::size_t j = 0; j < kMaxCorners; ++j)
+            face.Corners[j] = wholeField(path, f[3 + j], kFields[3 + j], i + 1);
         table.push_back(face);
     }
     return table;

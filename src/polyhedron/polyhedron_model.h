@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace polyhedron {
@@ -58,10 +59,16 @@ struct PolyhedronModel
 /// that is not a number, a record cut short or more than 32767 records.
 std::vector<Vertex> readVertexFile(const std::string& path);
 
+/// As `readVertexFile` on the content of a vertex file; `fileLabel` names it in messages.
+std::vector<Vertex> parseVertexFile(std::string_view content, std::string_view fileLabel);
+
 /// Reads a face file (latitude, longitude, corner count, six vertex numbers per face): the
 /// table with entry 0 in front. Throws text::InputError naming the file, line and field for
 /// the vertex-file faults and for more than 32 records, a corner count outside 0…6, or a
 /// whole-number field that is fractional or outside −32768…32767.
 std::vector<Face> readFaceFile(const std::string& path);
+
+/// As `readFaceFile` on the content of a face file; `fileLabel` names it in messages.
+std::vector<Face> parseFaceFile(std::string_view content, std::string_view fileLabel);
 
 } // namespace polyhedron

@@ -1,23 +1,52 @@
 #include "stars/star_catalogue.h"
 
-#include "stars/field_reader.h"
+#include "text/data_file.h"
+#include "text/field_reader.h"
 #include "text/input_error.h"
 
 #include <limits>
 
 namespace stars {
 
+namespace {
+
+// The shortest star, "0,0,0" and a line break, takes 6 bytes: no file the reader takes can
+// hold more stars than StarCount counts.
+static_assert(text::kMaxDataFileBytes / 6 < static_cast<std::uint64_t>(std::numeric_limits<std::int32_t>::max()));
+
+[[noreturn]] void refuseLatitude(std::string_view fileLabel, const text::FieldView& phi, std::size_t starNumber)
+{
+    throw text::InputError(text::whereInFile(fileLabel, phi.line) + ": the latitude Phi of star "
+                           + std::to_string(starNumber) + " is " + text::quotedForMessage(phi.text)
+                           + ", outside -90 to 90 degrees. A star file gives longitude first, then latitude, "
+                             "then magnitude: are the columns swapped?");
+}
+
+} // namespace
+
+StarCatalogue parseStarFile(std::string_view content, std::string_view fileLabel)
+{
+    static constexpr std::string_view kLambda = "Lambda (longitude)", kPhi = "Phi (latitude)",
+                                      kVmag = "Vmag (magnitude)";
+    text::FieldScanner scanner(content, fileLabel);
+    StarCatalogue catalogue;
+    while (!scanner.atEndBeforeRecord(catalogue.stars.size())) {
+        const std::size_t number = catalogue.stars.size() + 1;
+        const double lambda = scanner.next(kLambda, number).value;
+        const text::FieldView phi = scanner.next(kPhi, number);
+        const double vmag = scanner.next(kVmag, number).value;
+        if (!(phi.value >= -90.0 && phi.value <= 90.0))
+            refuseLatitude(fileLabel, phi, number);
+        catalogue.stars.push_back(Star{lambda, phi.value, vmag});
+    }
+    if (catalogue.stars.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
+        throw text::InputError(text::escapedForMessage(fileLabel) + ": the file holds more stars than the program can count.");
+    return catalogue;
+}
+
 StarCatalogue ReadStarFile(const std::string& StarFileName)
 {
-    static const std::vector<std::string> kFields{"Lambda (longitude)", "Phi (latitude)", "Vmag (magnitude)"};
-    const auto records = readFieldGroups(StarFileName, kFields);
-    if (records.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
-        throw text::InputError(StarFileName + ": the file holds more stars than the program can count.");
-    StarCatalogue catalogue;
-    catalogue.stars.reserve(records.size());
-    for (const auto& r : records)
-        catalogue.stars.push_back(Star{r.fields[0].value, r.fields[1].value, r.fields[2].value});
-    return catalogue;
+    return parseStarFile(text::readDataFile(StarFileName), StarFileName);
 }
 
 } // namespace stars

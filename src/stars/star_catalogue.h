@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace stars {
@@ -23,9 +24,13 @@ struct StarCatalogue
     std::int32_t StarCount() const { return static_cast<std::int32_t>(stars.size()); }
 };
 
-/// Reads the whole star file, three fields a star (longitude, latitude, magnitude).
-/// Throws text::InputError naming the file, line and field on any fault; never
-/// returns a partial catalogue.
+/// Reads the whole star file, three fields a star (longitude, latitude, magnitude), by the
+/// rules of text::readDataFile and text::FieldScanner. Latitudes must lie within −90…90;
+/// longitudes and magnitudes are taken as written. Throws text::InputError naming the file,
+/// line and field on any fault; never returns a partial catalogue.
 StarCatalogue ReadStarFile(const std::string& StarFileName);
+
+/// As `ReadStarFile` on the content of a star file; `fileLabel` names it in messages.
+StarCatalogue parseStarFile(std::string_view content, std::string_view fileLabel);
 
 } // namespace stars

@@ -3,6 +3,7 @@
 #include "text/input_error.h"
 
 #include <charconv>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -141,6 +142,54 @@ std::optional<double> parseDouble(std::string_view typed, char decimalSeparator)
     if (result.ec != std::errc() || result.ptr != normal.data() + normal.size() || !std::isfinite(value))
         return std::nullopt;
     return value;
+}
+
+DataNumber parseDataNumber(std::string_view field)
+{
+    const char* first = field.data();
+    const char* const end = first + field.size();
+    // from_chars takes no plus sign, and reads "inf", "nan" and "infinity": a number must
+    // start with a digit or a point once its one sign is passed.
+    const bool plus = first != end && *first == '+';
+    if (plus)
+        ++first;
+    const char* body = !plus && first != end && *first == '-' ? first + 1 : first;
+    if (body == end || !((*body >= '0' && *body <= '9') || *body == '.'))
+        return {};
+    double value = 0.0;
+    const auto result = std::from_chars(first, end, value);
+    if (result.ptr != end)
+        return {};
+    if (result.ec == std::errc())
+        return {DataNumber::Kind::Number, value};
+    // Out of range: too large when the first significant digit stands at 10^0 or above,
+    // else too small, which reads as zero.
+    std::int64_t leadingPower = 0;
+    const char* p = body;
+    bool significant = false;
+    for (; p != end && *p >= '0' && *p <= '9'; ++p) {
+        significant = significant || *p != '0';
+        if (significant)
+            ++leadingPower;
+    }
+    if (!significant && p != end && *p == '.')
+        for (++p; p != end && *p == '0'; ++p)
+            --leadingPower;
+    while (p != end && *p != 'e' && *p != 'E')
+        ++p;
+    if (p != end) {
+        ++p;
+        const bool negative = *p == '-';
+        if (*p == '+' || *p == '-')
+            ++p;
+        std::int64_t exponent = 0;
+        for (; p != end; ++p)
+            exponent = std::min<std::int64_t>(exponent * 10 + (*p - '0'), std::int64_t{1} << 40);
+        leadingPower += negative ? -exponent : exponent;
+    }
+    if (leadingPower > 0)
+        return {DataNumber::Kind::TooLarge, 0.0};
+    return {DataNumber::Kind::Number, field.front() == '-' ? -0.0 : 0.0};
 }
 
 double toDouble(std::string_view typed, std::string_view field, char decimalSeparator)

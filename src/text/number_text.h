@@ -12,6 +12,19 @@ namespace text {
 /// Empty, non-numeric or non-finite text gives no value; there are no thousands separators.
 std::optional<double> parseDouble(std::string_view typed, char decimalSeparator = '.');
 
+/// What a number field of a data file holds.
+struct DataNumber
+{
+    enum class Kind { Number, NotANumber, TooLarge };
+    Kind kind = Kind::NotANumber;
+    double value = 0.0; ///< the number when kind is Number
+};
+
+/// Reads a field of a data file, blanks already trimmed: an optional sign, digits with a full
+/// stop as decimal point, an optional exponent; the grammar of `parseDouble` with '.'. A number
+/// too small for a double (1e-400) reads as zero of its sign; one too large (1e400) is TooLarge.
+DataNumber parseDataNumber(std::string_view field);
+
 /// `parseDouble`, refusing bad text with an InputError naming `field` and the text found.
 double toDouble(std::string_view typed, std::string_view field, char decimalSeparator = '.');
 

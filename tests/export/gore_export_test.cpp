@@ -212,7 +212,8 @@ TEST(GoreExport, AllGoresOfBothHalvesAndThePlate)
     std::vector<std::pair<double, double>> want;
     for (double lambda : {10.0, 44.0, 100.0})
         want.push_back({cx + d * std::cos(lambda * M_PI / 180), cy - d * std::sin(lambda * M_PI / 180)});
-    for (const auto& [x, y] : want) {
+    for (const auto& point : want) {
+        const double x = point.first, y = point.second; // a lambda may not capture a structured binding in Clang 14
         SCOPED_TRACE(std::to_string(x) + "," + std::to_string(y));
         const bool found = std::any_of(got.begin(), got.end(), [&](const Circle& c) {
             return std::fabs(c.x - x) < 2e-5 && std::fabs(c.y - y) < 2e-5;

@@ -109,6 +109,19 @@ TEST(PolyhedronModel, RefusesBadFaceFiles)
     }
 }
 
+TEST(PolyhedronModel, ModelFilesMustBeRegularFiles)
+{
+    TempDir dir;
+    for (const std::string& path : {std::string("/dev/zero"), dir.path().string()}) {
+        SCOPED_TRACE(path);
+        PolyhedronModel model;
+        EXPECT_THROW(model.loadVertexFile(path), text::InputError);
+        EXPECT_THROW(model.loadFaceFile(path), text::InputError);
+        EXPECT_TRUE(model.VertexFileName.empty());
+        EXPECT_TRUE(model.FaceFileName.empty());
+    }
+}
+
 TEST(PolyhedronModel, VertexFileLimitIs32767Records)
 {
     TempDir dir;

@@ -4,21 +4,25 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 using namespace stars;
 
 TEST(StarCatalogue, ReadsStarsExactlyAsWritten)
 {
     testing_support::TempDir dir;
-    const auto path = dir.write("stars.csv", "101.29,-16.72,-1.46\r\n-30,95,9\r\n400.5,0,1.5e0\r\n");
+    const auto path = dir.write("stars.csv", "101.29,-16.72,-1.46\r\n-30,90,9\r\n400.5,-90,1.5e0\r\n");
     const StarCatalogue catalogue = ReadStarFile(path);
     ASSERT_EQ(catalogue.StarCount(), 3);
     EXPECT_DOUBLE_EQ(catalogue.stars[0].Lambda, 101.29);
     EXPECT_DOUBLE_EQ(catalogue.stars[0].Phi, -16.72);
     EXPECT_DOUBLE_EQ(catalogue.stars[0].Vmag, -1.46);
-    // No wrapping of longitudes, no clamping of latitudes.
+    // No wrapping of longitudes; both poles are latitudes.
     EXPECT_DOUBLE_EQ(catalogue.stars[1].Lambda, -30.0);
-    EXPECT_DOUBLE_EQ(catalogue.stars[1].Phi, 95.0);
+    EXPECT_DOUBLE_EQ(catalogue.stars[1].Phi, 90.0);
     EXPECT_DOUBLE_EQ(catalogue.stars[2].Lambda, 400.5);
+    EXPECT_DOUBLE_EQ(catalogue.stars[2].Phi, -90.0);
     EXPECT_DOUBLE_EQ(catalogue.stars[2].Vmag, 1.5);
 }
 
@@ -33,6 +37,42 @@ TEST(StarCatalogue, ABadRecordRefusesTheWholeFile)
     testing_support::TempDir dir;
     const auto path = dir.write("bad.csv", "1,2,3\r\n4,5,6\r\n7,8\r\n");
     EXPECT_THROW(ReadStarFile(path), text::InputError);
+}
+
+TEST(StarCatalogue, LatitudeOutsideThePolesIsRefusedAsPerhapsSwapped)
+{
+    struct Row { const char* name; const char* content; std::vector<std::string> expected; };
+    const Row rows[] = {
+        {"columns swapped", "10,20,3\r\n-16.72,101.29,-1.46\r\n", {"line 2", "star 2", "Phi", "\"101.29\"", "swapped"}},
+        {"just beyond the north pole", "0,90.0001,5\r\n", {"line 1", "star 1", "\"90.0001\""}},
+        {"beyond the south pole, a star over three lines", "0,-90,5\r\n0\r\n-1e3\r\n5\r\n", {"line 3", "star 2", "\"-1e3\""}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        try {
+            parseStarFile(row.content, "sky.csv");
+            ADD_FAILURE() << "no refusal";
+        } catch (const text::InputError& e) {
+            const std::string message = e.what();
+            EXPECT_EQ(message.rfind("sky.csv, ", 0), 0u) << message;
+            for (const auto& piece : row.expected)
+                EXPECT_NE(message.find(piece), std::string::npos) << message << " lacks " << piece;
+        }
+    }
+}
+
+TEST(StarCatalogue, OnlyRegularFilesAreRead)
+{
+    testing_support::TempDir dir;
+    for (const std::string& path : {std::string("/dev/zero"), dir.path().string()}) {
+        SCOPED_TRACE(path);
+        try {
+            ReadStarFile(path);
+            ADD_FAILURE() << "no refusal";
+        } catch (const text::InputError& e) {
+            EXPECT_NE(std::string(e.what()).find(path), std::string::npos) << e.what();
+        }
+    }
 }
 
 TEST(StarCatalogue, BundledCatalogueReadsWhole)

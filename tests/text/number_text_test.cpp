@@ -131,3 +131,46 @@ TEST(NumberText, FormAndParseRoundTrip)
         EXPECT_NEAR(*back, v, std::abs(v) * 1e-14);
     }
 }
+
+TEST(NumberText, DataNumbersFollowTheTypedGrammarWithAFullStop)
+{
+    // Every text parseDouble takes with '.' reads the same here, and every text it refuses is refused.
+    for (const char* field : {"8.5", "-3", "+2.5", ".5", "7.", "-.5", "1.5e2", "1E-3", "1e+3", "0", "-0", "00012",
+                              "4.9e-324", "1e-310", "", "abc", "1.2.3", "8,5", "1e", "--1", "+-1", "-+1", "12a", "inf",
+                              "-inf", "nan", "infinity", "0x10", "-", ".", "+", "e5", ".e5", "1e5.5", "1 2"}) {
+        SCOPED_TRACE(field);
+        const auto typed = parseDouble(field, '.');
+        const DataNumber data = parseDataNumber(field);
+        ASSERT_EQ(data.kind == DataNumber::Kind::Number, typed.has_value());
+        if (typed)
+            EXPECT_EQ(data.value, *typed);
+        else
+            EXPECT_EQ(data.kind, DataNumber::Kind::NotANumber);
+    }
+}
+
+TEST(NumberText, DataNumbersBeyondADoubleAreTooLargeOrZero)
+{
+    struct Row { const char* field; DataNumber::Kind kind; bool negative; };
+    const Row rows[] = {
+        {"1e400", DataNumber::Kind::TooLarge, false},
+        {"-1.5e309", DataNumber::Kind::TooLarge, true},
+        {"0.001e312", DataNumber::Kind::TooLarge, false},
+        {"2e99999999999999999999", DataNumber::Kind::TooLarge, false},
+        {"1e-400", DataNumber::Kind::Number, false},
+        {"-1e-400", DataNumber::Kind::Number, true},
+        {"+2e-324", DataNumber::Kind::Number, false},
+        {"1000e-400", DataNumber::Kind::Number, false},
+        {"0.000001e-320", DataNumber::Kind::Number, false},
+        {"-1e-99999999999999999999", DataNumber::Kind::Number, true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.field);
+        const DataNumber data = parseDataNumber(row.field);
+        EXPECT_EQ(data.kind, row.kind);
+        if (row.kind == DataNumber::Kind::Number) {
+            EXPECT_EQ(data.value, 0.0);
+            EXPECT_EQ(std::signbit(data.value), row.negative);
+        }
+    }
+}

@@ -1,9 +1,11 @@
-#include "stars/field_reader.h"
+#include "text/field_reader.h"
 #include "text/input_error.h"
 
 #include <gtest/gtest.h>
 
-using namespace stars;
+#include <cmath>
+
+using namespace text;
 
 namespace {
 
@@ -48,6 +50,7 @@ TEST(FieldReader, SeparatorsAndLayoutsGiveTheSameRecords)
         {"byte-order mark", "\xEF\xBB\xBF" "1,2,3\r\n"},
         {"blank lines at the end", "1,2,3\r\n\r\n  \r\n"},
         {"exponent", "1e0,0.2E1,30e-1\n"},
+        {"blank lines before and inside a record", "\r\n \r\n1,2\r\n\r\n3\r\n"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -94,6 +97,13 @@ TEST(FieldReader, RefusalsNameFileLineFieldAndText)
         {"cut short", "1,2,3\r\n4,5\r\n", {"line 3", "record 2", "Vmag", "cut short"}},
         {"empty field", "1,,3\r\n", {"line 1", "Phi", "empty field"}},
         {"thousands separator", "1,2,\"3\"\n", {"line 1", "Vmag", "\"\"3\"\""}},
+        {"comma then line break inside a record", "1,\r\n2,3\r\n", {"line 1", "Phi", "empty field"}},
+        {"comma ending the last line", "1,2,3\r\n4,5,6,\r\n", {"line 2", "comma", "record 2"}},
+        {"comma ending the file", "1,2,3,", {"line 1", "comma", "record 1"}},
+        {"comma and blanks ending a line", "1,2,3, \t\r\n4,5,6\r\n", {"line 1", "comma", "record 1"}},
+        {"comma before blank lines at the end", "1,2,3,\n\n\n", {"line 1", "comma"}},
+        {"too large", "1,2,3\n4,5,-1e400\n", {"line 2", "Vmag", "record 2", "too large", "\"-1e400\""}},
+        {"control bytes in a field", "1,2,\x1B]0;x\x07\n", {"line 1", "Vmag", "\"\\x1B]0;x\\x07\""}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -101,6 +111,31 @@ TEST(FieldReader, RefusalsNameFileLineFieldAndText)
         ASSERT_FALSE(message.empty());
         for (const auto& piece : row.expectedPieces)
             EXPECT_NE(message.find(piece), std::string::npos) << message;
+    }
+}
+
+TEST(FieldReader, NumbersTooSmallForADoubleReadAsZero)
+{
+    const auto records = parseFieldGroups("1e-400,-1e-400,4.9e-324\n", "f", kTriple);
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].fields[0].value, 0.0);
+    EXPECT_TRUE(std::signbit(records[0].fields[1].value));
+    EXPECT_GT(records[0].fields[2].value, 0.0); // the smallest subnormal is still a number
+}
+
+TEST(FieldReader, LinesAreCountedBeyondThirtyTwoBits)
+{
+    // As if 2^31 - 1 lines stood before this text.
+    constexpr std::int64_t kFirst = 2'147'483'647;
+    FieldScanner scanner("1\r\n\r\n2,3\nx", "stars.csv", kFirst);
+    EXPECT_EQ(scanner.next("Lambda", 1).line, kFirst);
+    EXPECT_EQ(scanner.next("Phi", 1).line, kFirst + 2);
+    EXPECT_EQ(scanner.next("Vmag", 1).line, kFirst + 2);
+    try {
+        scanner.next("Lambda", 2);
+        FAIL() << "no refusal";
+    } catch (const text::InputError& e) {
+        EXPECT_NE(std::string(e.what()).find("stars.csv, line 2147483650:"), std::string::npos) << e.what();
     }
 }
 

@@ -1,0 +1,102 @@
+#include "text/data_file.h"
+
+#include "text/input_error.h"
+#include "text/message_text.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace text {
+
+namespace {
+
+class FileDescriptor
+{
+public:
+    explicit FileDescriptor(int fd) : m_fd(fd) {}
+    ~FileDescriptor()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+/// The refusal of a file over the limit; `found` says how big it was found to be.
+std::string tooLargeText(const std::string& found)
+{
+    return "the file is too large (" + found + "); a data file may hold at most "
+           + std::to_string(kMaxDataFileBytes >> 20) + " MiB (" + std::to_string(kMaxDataFileBytes) + " bytes).";
+}
+
+/// Refuses what is not a regular file of acceptable size; `what` was found by stat or fstat.
+void checkKind(const std::string& shownPath, const struct stat& what)
+{
+    if (S_ISREG(what.st_mode)) {
+        if (static_cast<std::uint64_t>(what.st_size) > kMaxDataFileBytes)
+            throw InputError(shownPath + ": " + tooLargeText(std::to_string(what.st_size) + " bytes"));
+        return;
+    }
+    if (S_ISDIR(what.st_mode))
+        throw InputError(shownPath + ": this is a folder, not a file.");
+    const char* kind = S_ISCHR(what.st_mode) || S_ISBLK(what.st_mode) ? "a device"
+                       : S_ISFIFO(what.st_mode)                       ? "a pipe (FIFO)"
+                       : S_ISSOCK(what.st_mode)                       ? "a socket"
+                                                                      : "a special file";
+    throw InputError(shownPath + ": this is " + kind + ", not a regular file; please pick a data file.");
+}
+
+std::string systemReason(int err) { return std::string(" (") + std::strerror(err) + ")."; }
+
+} // namespace
+
+std::string readDataFile(const std::string& path)
+{
+    const std::string shownPath = escapedForMessage(path);
+    // stat first, so that no device is ever opened; then open without waiting (a pipe with no
+    // writer would block) and look again at what was opened, in case the name changed hands.
+    struct stat named{};
+    if (::stat(path.c_str(), &named) != 0)
+        throw InputError(shownPath + ": the file cannot be opened" + systemReason(errno));
+    checkKind(shownPath, named);
+    const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (fd.get() < 0)
+        throw InputError(shownPath + ": the file cannot be opened" + systemReason(errno));
+    struct stat opened{};
+    if (::fstat(fd.get(), &opened) != 0)
+        throw InputError(shownPath + ": the file cannot be read" + systemReason(errno));
+    checkKind(shownPath, opened);
+
+    // The size is a hint only: files under /proc say 0, and a file may grow while read.
+    std::string content(static_cast<std::size_t>(opened.st_size) + 1, '\0');
+    std::size_t used = 0;
+    for (;;) {
+        if (used == content.size()) {
+            if (used > kMaxDataFileBytes)
+                throw InputError(shownPath + ": " + tooLargeText("it grew while it was read"));
+            content.resize(static_cast<std::size_t>(std::min<std::uint64_t>(kMaxDataFileBytes + 1, used * 2 + 4096)));
+        }
+        const ssize_t n = ::read(fd.get(), content.data() + used, content.size() - used);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            throw InputError(shownPath + ": the file cannot be read" + systemReason(errno));
+        }
+        if (n == 0)
+            break;
+        used += static_cast<std::size_t>(n);
+    }
+    content.resize(used);
+    return content;
+}
+
+} // namespace text

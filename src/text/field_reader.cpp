@@ -1,0 +1,127 @@
+#include "text/field_reader.h"
+
+#include "text/data_file.h"
+#include "text/input_error.h"
+#include "text/number_text.h"
+
+namespace text {
+
+std::string whereInFile(std::string_view fileLabel, std::int64_t line)
+{
+    return escapedForMessage(fileLabel) + ", line " + std::to_string(line);
+}
+
+FieldScanner::FieldScanner(std::string_view content, std::string_view fileLabel, std::int64_t firstLine)
+    : m_pos(content.data()), m_end(content.data() + content.size()), m_file(fileLabel), m_line(firstLine)
+{
+    if (content.substr(0, 3) == "\xEF\xBB\xBF")
+        m_pos += 3;
+}
+
+const char* FieldScanner::skipLineBreak(const char* p)
+{
+    if (*p == '\r' && p + 1 != m_end && p[1] == '\n')
+        ++p;
+    ++m_line;
+    m_afterComma = false;
+    return p + 1;
+}
+
+bool FieldScanner::atEndBeforeRecord(std::size_t recordsRead)
+{
+    const char* p = m_pos;
+    while (p != m_end) {
+        if (*p == ' ' || *p == '\t') {
+            ++p;
+        } else if (*p == '\r' || *p == '\n') {
+            if (m_afterComma)
+                break;
+            p = skipLineBreak(p);
+        } else {
+            break;
+        }
+    }
+    m_pos = p;
+    if (m_afterComma && (p == m_end || *p == '\r' || *p == '\n'))
+        throw InputError(whereInFile(m_file, m_commaLine) + ": a comma follows the last field of record "
+                         + std::to_string(recordsRead) + "; a comma must be followed by a field on its line.");
+    return p == m_end;
+}
+
+FieldView FieldScanner::next(std::string_view name, std::size_t recordNumber)
+{
+    const char* p = m_pos;
+    // Leading blanks, and whole blank lines between fields, are skipped.
+    for (;;) {
+        while (p != m_end && (*p == ' ' || *p == '\t'))
+            ++p;
+        if (p != m_end && (*p == '\r' || *p == '\n') && !m_afterComma) {
+            p = skipLineBreak(p);
+            continue;
+        }
+        break;
+    }
+    m_pos = p;
+    if (p == m_end)
+        refuseCutShort(name, recordNumber);
+    const char* const start = p;
+    while (p != m_end && *p != ',' && *p != '\r' && *p != '\n')
+        ++p;
+    const char* stop = p;
+    while (stop != start && (stop[-1] == ' ' || stop[-1] == '\t'))
+        --stop;
+    FieldView field{0.0, m_line, std::string_view(start, static_cast<std::size_t>(stop - start))};
+    // Consume the separator after the field.
+    m_afterComma = p != m_end && *p == ',';
+    if (m_afterComma) {
+        ++p;
+        m_commaLine = m_line;
+    } else if (p != m_end) {
+        p = skipLineBreak(p);
+    }
+    m_pos = p;
+    const DataNumber number = parseDataNumber(field.text);
+    if (number.kind != DataNumber::Kind::Number)
+        refuseField(field, name, recordNumber, number.kind == DataNumber::Kind::TooLarge);
+    field.value = number.value;
+    return field;
+}
+
+void FieldScanner::refuseField(const FieldView& field, std::string_view name, std::size_t recordNumber,
+                               bool tooLarge) const
+{
+    const std::string found = field.text.empty() ? "an empty field" : quotedForMessage(field.text);
+    throw InputError(whereInFile(m_file, field.line) + ": the field " + std::string(name) + " of record "
+                     + std::to_string(recordNumber) + (tooLarge ? " is too large for a number" : " is not a number")
+                     + " (found " + found + ").");
+}
+
+void FieldScanner::refuseCutShort(std::string_view name, std::size_t recordNumber) const
+{
+    throw InputError(whereInFile(m_file, m_line) + ": record " + std::to_string(recordNumber)
+                     + " is cut short: the field " + std::string(name) + " is missing at the end of the file.");
+}
+
+std::vector<FieldRecord> parseFieldGroups(std::string_view content, std::string_view fileLabel,
+                                          const std::vector<std::string>& fieldNames)
+{
+    std::vector<FieldRecord> records;
+    FieldScanner scanner(content, fileLabel);
+    while (!scanner.atEndBeforeRecord(records.size())) {
+        FieldRecord record;
+        record.fields.reserve(fieldNames.size());
+        for (const auto& name : fieldNames) {
+            const FieldView f = scanner.next(name, records.size() + 1);
+            record.fields.push_back(Field{f.value, f.line, std::string(f.text)});
+        }
+        records.push_back(std::move(record));
+    }
+    return records;
+}
+
+std::vector<FieldRecord> readFieldGroups(const std::string& path, const std::vector<std::string>& fieldNames)
+{
+    return parseFieldGroups(readDataFile(path), path, fieldNames);
+}
+
+} // namespace text

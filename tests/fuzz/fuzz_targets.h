@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string_view>
+
+/// The entry points the fuzzers and the corpus replay share: each reads `bytes` as one kind of
+/// data file, accepts a refusal (text::InputError) and aborts on anything else that is wrong —
+/// another exception, a table that breaks its limits, a message that is unsafe to print.
+namespace fuzz {
+
+/// The bytes as a star file.
+void starFile(std::string_view bytes);
+/// The bytes as a vertex file of a polyhedron model.
+void vertexFile(std::string_view bytes);
+/// The bytes as a face file of a polyhedron model.
+void faceFile(std::string_view bytes);
+
+} // namespace fuzz
