@@ -1,6 +1,6 @@
 #include "sky/constellation_path.h"
 
-#include "stars/field_reader.h"
+#include "text/message_text.h"
 #include "text/input_error.h"
 
 #include <climits>
@@ -40,7 +40,7 @@ std::vector<ConstellationPath> readConstellationPaths(const CsvTable& table, con
             if (number != expected)
                 throw InputError(fieldLocation(table, i, 1) + " must be " + std::to_string(expected) + ": the "
                                  + kind + "s of " + id + " are numbered 1, 2, 3… in file order (found "
-                                 + stars::quotedForMessage(table.records[i].fields[1]) + ").");
+                                 + text::quotedForMessage(table.records[i].fields[1]) + ").");
             if (!paths.empty())
                 checkLength(table, paths.back(), lastLine, kind, minPoints);
             lastNumber[id] = number;
@@ -51,7 +51,7 @@ std::vector<ConstellationPath> readConstellationPaths(const CsvTable& table, con
             if (!continues)
                 throw InputError(fieldLocation(table, i, 2) + " must be 1, starting a new " + kind
                                  + ", or the next point of the " + kind + " on the record before (found "
-                                 + stars::quotedForMessage(table.records[i].fields[2]) + ").");
+                                 + text::quotedForMessage(table.records[i].fields[2]) + ").");
         }
         paths.back().points.push_back(p);
         lastLine = table.records[i].line;

@@ -1,6 +1,6 @@
 #include "sky/csv_reader.h"
 
-#include "stars/field_reader.h"
+#include "text/message_text.h"
 #include "text/input_error.h"
 #include "text/number_text.h"
 
@@ -113,14 +113,14 @@ std::vector<std::string> splitFields(std::string_view line, std::string_view fil
                 ++pos;
             if (pos < line.size() && line[pos] != ',')
                 throw InputError(where + ": only a comma may follow a closing quote (found "
-                                 + stars::quotedForMessage(line.substr(pos)) + ").");
+                                 + text::quotedForMessage(line.substr(pos)) + ").");
         } else {
             const std::size_t start = pos;
             while (pos < line.size() && line[pos] != ',')
                 ++pos;
             const std::string_view raw = trimmed(line.substr(start, pos - start));
             if (raw.find('"') != std::string_view::npos)
-                throw InputError(where + " holds a quote outside quotes (found " + stars::quotedForMessage(raw)
+                throw InputError(where + " holds a quote outside quotes (found " + text::quotedForMessage(raw)
                                  + "); write the field in quotes and double each quote in it.");
             field = std::string(raw);
         }
@@ -177,7 +177,7 @@ CsvTable parseCsvTable(std::string_view content, std::string_view fileLabel, con
         if (!headerSeen) {
             if (fields != header)
                 throw InputError(lineLabel(fileLabel, thisLine) + ": the first line must be the header \""
-                                 + joined(header, ",") + "\" (found " + stars::quotedForMessage(trimmed(line)) + ").");
+                                 + joined(header, ",") + "\" (found " + text::quotedForMessage(trimmed(line)) + ").");
             table.header = std::move(fields);
             headerSeen = true;
             continue;
@@ -246,10 +246,10 @@ double numberField(const CsvTable& table, std::size_t recordIndex, std::size_t c
     const auto value = text::parseDouble(text, '.');
     if (!value)
         throw InputError(fieldLocation(table, recordIndex, column) + " is not a number (found "
-                         + (text.empty() ? std::string("an empty field") : stars::quotedForMessage(text)) + ").");
+                         + (text.empty() ? std::string("an empty field") : text::quotedForMessage(text)) + ").");
     if (*value < min || *value > max)
         throw InputError(fieldLocation(table, recordIndex, column) + " must lie between " + text::formatGeneral(min)
-                         + " and " + text::formatGeneral(max) + " (found " + stars::quotedForMessage(text) + ").");
+                         + " and " + text::formatGeneral(max) + " (found " + text::quotedForMessage(text) + ").");
     return *value;
 }
 
@@ -258,7 +258,7 @@ int wholeField(const CsvTable& table, std::size_t recordIndex, std::size_t colum
     const double value = numberField(table, recordIndex, column, min, max);
     if (value != std::floor(value))
         throw InputError(fieldLocation(table, recordIndex, column) + " must be a whole number (found "
-                         + stars::quotedForMessage(fieldAt(table, recordIndex, column)) + ").");
+                         + text::quotedForMessage(fieldAt(table, recordIndex, column)) + ").");
     return static_cast<int>(value);
 }
 
