@@ -1,13 +1,19 @@
 #include "export/renderers.h"
 
 #include "canvas/raster_canvas.h"
+#include "export/atomic_file.h"
+#include "scene/canvas_renderer.h"
 #include "text/input_error.h"
+#include "text/number_text.h"
 
-#include <QBuffer>
 #include <QPainter>
-#include <QSaveFile>
 
+#include <algorithm>
+#include <cassert>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
+#include <unistd.h>
 
 namespace exporter {
 
@@ -15,95 +21,181 @@ namespace {
 
 /// Design size of the window canvases; every command resizes before it draws.
 constexpr float kDesignWidth = 23.0f, kDesignHeight = 16.0f;
+/// Header of the bitmaps written: file header and information header.
+constexpr std::uint64_t kBitmapHeaderBytes = 14 + 40;
 
 QColor toQColor(canvas::Rgb c) { return QColor(c.r, c.g, c.b); }
 
-QImage scaledImage(const TemplateDrawing& t, double dpi)
+/// Pixels along a side of `cm` at `dpi` as rasterImage takes it.
+std::int64_t sidePixelsAt(double cm, double dpi)
 {
-    const double pxPerCm = dpi / 2.54;
-    const double scale = dpi / canvas::kDotsPerInch;
-    const int thick = std::max(1, static_cast<int>(std::lround(scale)));
-    const int w = static_cast<int>(std::lround(t.drawing.width() * pxPerCm));
-    const int h = static_cast<int>(std::lround(t.drawing.height() * pxPerCm));
-    QImage image(std::max(w, 0), std::max(h, 0), QImage::Format_RGB32);
-    if (w > 0 && h > 0 && image.isNull())
-        throw text::InputError("The bitmap of " + std::to_string(w) + " × " + std::to_string(h)
+    if (dpi == canvas::kDotsPerInch)
+        return canvas::sidePixels(static_cast<float>(cm));
+    const double px = std::round(cm * (dpi / 2.54));
+    return px > 0.0 ? static_cast<std::int64_t>(std::min(px, 9.0e15)) : 0;
+}
+
+std::uint64_t physicalMemoryBytes()
+{
+    const long pages = ::sysconf(_SC_PHYS_PAGES), pageSize = ::sysconf(_SC_PAGE_SIZE);
+    if (pages <= 0 || pageSize <= 0)
+        return UINT64_MAX;
+    return static_cast<std::uint64_t>(pages) * static_cast<std::uint64_t>(pageSize);
+}
+
+bool fits(const BitmapSize& s)
+{
+    return s.width <= INT32_MAX && s.height <= INT32_MAX && s.fileBytes <= kMaxBitmapFileBytes
+           && s.imageBytes <= physicalMemoryBytes() / 2;
+}
+
+std::string megabytes(std::uint64_t bytes) { return std::to_string((bytes + (1u << 20) - 1) >> 20) + " MB"; }
+
+/// A DrawingCanvas at `dpi` that paints as RasterCanvas does at 96 dpi, every pixel scaled:
+/// lines as thick as a 96-dpi pixel scaled, dots under such a pixel as that pixel scaled.
+class ScaledCanvas : public canvas::DrawingCanvas
+{
+public:
+    ScaledCanvas(QImage& image, double dpi)
+        : m_image(image), m_pxPerCm(dpi / 2.54),
+          m_thick(std::max(1, static_cast<int>(std::lround(dpi / canvas::kDotsPerInch)))), m_painter(&image)
+    {
+        m_painter.setRenderHint(QPainter::Antialiasing, false);
+    }
+
+    void setWidth(float) override { assert(!"the scaled canvas keeps the image's size"); }
+    void setHeight(float) override { assert(!"the scaled canvas keeps the image's size"); }
+    float width() const override { return static_cast<float>(m_image.width() / m_pxPerCm); }
+    float height() const override { return static_cast<float>(m_image.height() / m_pxPerCm); }
+    void Cls() override { m_painter.fillRect(m_image.rect(), Qt::white); }
+    void setForeColor(canvas::Rgb color) override { m_fore = color; }
+    void setFillColor(canvas::Rgb color) override { m_fill = color; }
+
+    void Line(float x1, float y1, float x2, float y2, std::optional<canvas::Rgb> color) override
+    {
+        m_painter.setPen(QPen(toQColor(color.value_or(m_fore)), m_thick));
+        m_painter.drawLine(at(x1, y1), at(x2, y2));
+    }
+
+    void Circle(float x, float y, float radius) override
+    {
+        const QPointF centre = at(x, y);
+        if (canvas::centimetresToPixels(radius) < 1.0) {
+            // As the window marks a dot under one pixel: a single pixel, here scaled.
+            const int px = static_cast<int>(std::floor(centre.x() - (m_thick - 1) / 2.0));
+            const int py = static_cast<int>(std::floor(centre.y() - (m_thick - 1) / 2.0));
+            m_painter.fillRect(QRect(px, py, m_thick, m_thick), toQColor(m_fore));
+            return;
+        }
+        const double r = radius * m_pxPerCm;
+        m_painter.setPen(QPen(toQColor(m_fore), m_thick));
+        m_painter.setBrush(QBrush(toQColor(m_fill)));
+        m_painter.drawEllipse(centre, r, r);
+    }
+
+    void SavePicture(const std::string& path) const override { writeBitmapAtomically(path, m_image); }
+
+private:
+    QPointF at(float x, float y) const { return QPointF(x * m_pxPerCm, y * m_pxPerCm); }
+
+    QImage& m_image;
+    double m_pxPerCm;
+    int m_thick;
+    QPainter m_painter;
+    canvas::Rgb m_fore = canvas::kBlack, m_fill = canvas::kBlack;
+};
+
+} // namespace
+
+BitmapSize bitmapSize(const scene::Scene& scene, double dpi)
+{
+    assert(dpi > 0.0);
+    BitmapSize s;
+    s.width = sidePixelsAt(scene.width, dpi);
+    s.height = sidePixelsAt(scene.height, dpi);
+    const auto w = static_cast<std::uint64_t>(s.width), h = static_cast<std::uint64_t>(s.height);
+    // Saturate rather than wrap: such sizes are refused anyway.
+    const bool huge = w > (std::uint64_t(1) << 31) || h > (std::uint64_t(1) << 31);
+    s.imageBytes = huge ? UINT64_MAX : 4 * w * h;
+    s.fileBytes = huge ? UINT64_MAX : kBitmapHeaderBytes + (3 * w + 3) / 4 * 4 * h;
+    return s;
+}
+
+std::optional<int> largestBitmapDpi(const scene::Scene& scene, double dpi)
+{
+    // Pixel counts grow with the resolution, so the dpi that fit form a range from 1 up.
+    int low = 0, high = static_cast<int>(std::min(std::floor(dpi), 1.0e9));
+    while (low < high) {
+        const int mid = low + (high - low + 1) / 2;
+        if (fits(bitmapSize(scene, mid)))
+            low = mid;
+        else
+            high = mid - 1;
+    }
+    return low > 0 ? std::optional<int>(low) : std::nullopt;
+}
+
+void checkBitmapSize(const scene::Scene& scene, double dpi)
+{
+    const BitmapSize s = bitmapSize(scene, dpi);
+    if (fits(s))
+        return;
+    std::string message = "the bitmap of " + std::to_string(s.width) + " × " + std::to_string(s.height)
+                          + " pixels at " + text::formatGeneral(dpi) + " dpi ";
+    if (s.fileBytes > kMaxBitmapFileBytes || s.width > INT32_MAX || s.height > INT32_MAX)
+        message += "would be a file over the " + megabytes(kMaxBitmapFileBytes) + " a bitmap can hold";
+    else
+        message += "would take " + megabytes(s.imageBytes) + ", more than half of this computer's memory";
+    const std::optional<int> largest = largestBitmapDpi(scene, dpi);
+    message += largest ? "; at most " + std::to_string(*largest) + " dpi works for this template."
+                       : "; no resolution works for this template.";
+    throw text::InputError(message);
+}
+
+QImage rasterImage(const scene::Scene& scene, double dpi)
+{
+    checkBitmapSize(scene, dpi);
+    if (dpi == canvas::kDotsPerInch) {
+        canvas::RasterCanvas raster(kDesignWidth, kDesignHeight);
+        raster.setWidth(static_cast<float>(scene.width));
+        raster.setHeight(static_cast<float>(scene.height));
+        raster.Cls();
+        scene::drawScene(scene, raster);
+        return raster.image().copy();
+    }
+    const BitmapSize size = bitmapSize(scene, dpi);
+    QImage image(static_cast<int>(size.width), static_cast<int>(size.height), QImage::Format_RGB32);
+    if (size.width > 0 && size.height > 0 && image.isNull())
+        throw text::InputError("the bitmap of " + std::to_string(size.width) + " × " + std::to_string(size.height)
                                + " pixels is too large for this computer's memory.");
     const int perMetre = static_cast<int>(std::lround(dpi / 0.0254));
     image.setDotsPerMeterX(perMetre);
     image.setDotsPerMeterY(perMetre);
-    image.fill(Qt::white);
     if (image.isNull())
         return image;
-
-    // Replay the calls after the last Cls in the colours they set.
-    const auto& calls = t.drawing.calls();
-    using Kind = canvas::CanvasCall::Kind;
-    canvas::Rgb fore = canvas::kBlack, fill = canvas::kBlack;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < calls.size(); ++i)
-        if (calls[i].kind == Kind::Cls)
-            start = i + 1;
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    for (std::size_t i = 0; i < calls.size(); ++i) {
-        const auto& c = calls[i];
-        if (c.kind == Kind::ForeColor)
-            fore = *c.color;
-        else if (c.kind == Kind::FillColor)
-            fill = *c.color;
-        if (i < start)
-            continue;
-        if (c.kind == Kind::Line) {
-            p.setPen(QPen(toQColor(c.color.value_or(fore)), thick));
-            p.drawLine(QPointF(c.a * pxPerCm, c.b * pxPerCm), QPointF(c.c * pxPerCm, c.d * pxPerCm));
-        } else if (c.kind == Kind::Circle) {
-            const QPointF centre(c.a * pxPerCm, c.b * pxPerCm);
-            if (canvas::centimetresToPixels(c.c) < 1.0) {
-                // As the window marks a dot under one pixel: a single pixel, here scaled.
-                const int x = static_cast<int>(std::floor(centre.x() - (thick - 1) / 2.0));
-                const int y = static_cast<int>(std::floor(centre.y() - (thick - 1) / 2.0));
-                p.fillRect(QRect(x, y, thick, thick), toQColor(fore));
-                continue;
-            }
-            const double r = c.c * pxPerCm;
-            p.setPen(QPen(toQColor(fore), thick));
-            p.setBrush(QBrush(toQColor(fill)));
-            p.drawEllipse(centre, r, r);
-        }
+    {
+        ScaledCanvas canvas(image, dpi);
+        canvas.Cls();
+        scene::drawScene(scene, canvas);
     }
     return image;
 }
 
-} // namespace
-
-QImage rasterImage(const TemplateDrawing& t, double dpi)
-{
-    if (dpi == canvas::kDotsPerInch) {
-        canvas::RasterCanvas raster(kDesignWidth, kDesignHeight);
-        replay(t.drawing, raster);
-        return raster.image().copy();
-    }
-    return scaledImage(t, dpi);
-}
-
-void writeFileAtomically(const std::string& path, const QByteArray& bytes)
-{
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly))
-        throw text::InputError(path + ": cannot be written (" + file.errorString().toStdString() + ").");
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        throw text::InputError(path + ": cannot be written (" + file.errorString().toStdString() + ").");
-}
-
 void writeBitmapAtomically(const std::string& path, const QImage& image)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (image.isNull() || !image.save(&buffer, "BMP"))
-        throw text::InputError(path + ": the bitmap cannot be made (the drawing is empty or too large).");
-    writeFileAtomically(path, bytes);
+    if (image.isNull())
+        throw text::InputError(printablePath(path)
+                               + ": the bitmap cannot be made (the drawing is empty or too large).");
+    // Straight into the file: no second copy of a large picture in memory.
+    AtomicFile file(path);
+    file.start();
+    errno = 0;
+    if (!image.save(&file, "BMP")) {
+        // The writer stops at the first failed write; errno still says why.
+        const std::string reason = errno != 0 ? std::strerror(errno) : "the bitmap writer stopped";
+        throw text::InputError(printablePath(path) + ": cannot be written (" + reason + ").");
+    }
+    file.commit();
 }
 
 } // namespace exporter

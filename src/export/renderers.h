@@ -1,12 +1,14 @@
 #pragma once
 
-#include "export/display_list.h"
 #include "export/page_layout.h"
 #include "export/template_drawing.h"
+#include "scene/scene.h"
 
 #include <QImage>
 
+#include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -15,31 +17,82 @@ namespace exporter {
 /// Smallest dot radius on paper, centimetres: half a 96-dpi pixel, the size the window
 /// gives any dot below one pixel, so faint stars and corner marks stay visible in print.
 inline constexpr double kMinPrintRadius = 2.54 / 96.0 / 2.0;
-/// Width of lines and dot outlines on paper, centimetres.
+/// Width on paper of hairlines (stroke width 0) and of dot outlines, centimetres.
 inline constexpr double kPrintLineWidth = 0.01;
 
-/// The template as a bitmap at `dpi`: at 96 dpi the very canvas the window shows
-/// (the calls replayed on a canvas::RasterCanvas); otherwise the same drawing scaled,
-/// lines and sub-pixel dots as thick as a 96-dpi pixel.
-QImage rasterImage(const TemplateDrawing& t, double dpi);
+/// Largest Windows bitmap file the writer makes, bytes: it keeps the file and picture sizes
+/// in signed 32-bit header fields.
+inline constexpr std::uint64_t kMaxBitmapFileBytes = 2147483647;
 
-/// The template as an SVG document in centimetres (viewBox units are centimetres).
-std::string svgDocument(const DisplayList& list);
+/// What the bitmap of a scene at one resolution takes.
+struct BitmapSize
+{
+    std::int64_t width = 0, height = 0; ///< pixels
+    std::uint64_t imageBytes = 0;       ///< the picture in memory, 4 bytes a pixel
+    std::uint64_t fileBytes = 0;        ///< the bitmap file: header, then 3 bytes a pixel in rows padded to 4 bytes
+};
+
+/// The size rasterImage(`scene`, `dpi`) makes: at 96 dpi the window canvas's whole pixels,
+/// otherwise the scene's centimetres at `dpi` rounded to whole pixels. `dpi` > 0.
+BitmapSize bitmapSize(const scene::Scene& scene, double dpi);
+
+/// Largest whole resolution, at most `dpi`, whose bitmap of `scene` fits kMaxBitmapFileBytes
+/// and half of this computer's memory; no value when not even 1 dpi fits.
+std::optional<int> largestBitmapDpi(const scene::Scene& scene, double dpi);
+
+/// Throws text::InputError when the bitmap of `scene` at `dpi` is over kMaxBitmapFileBytes
+/// or would take more than half of this computer's memory. The message gives the size and the
+/// largest dpi that works; it names no option (the caller knows which one set the resolution).
+void checkBitmapSize(const scene::Scene& scene, double dpi);
+
+/// The template as a bitmap at `dpi` (> 0), checked first with checkBitmapSize. At 96 dpi it is
+/// byte for byte the window's canvas (a canvas::RasterCanvas sized to the scene, cleared, the
+/// scene drawn on it); at any other dpi the same calls scaled: lines and dots under a 96-dpi
+/// pixel as thick as such a pixel scaled, dotted paths as their dots. Text is not drawn, as in the window.
+QImage rasterImage(const scene::Scene& scene, double dpi);
+
+/// The template as an SVG document at real size: width, height and viewBox in centimetres, each
+/// layer an Inkscape layer group named after it and classed by its kind (print, cut, score,
+/// marks), each item classed by scene::roleName. Dots are circles of at least kMinPrintRadius,
+/// paths lines (dotted ones too), texts `<text>` in their size and rotation, never mirrored.
+std::string svgDocument(const scene::Scene& scene);
 
 /// Called after each template is written, with its index from 0.
 using ProgressFn = std::function<void(std::size_t index)>;
 
-/// Writes every template into one PDF at real size, tiled on `paper` when given.
+/// A PDF at real size written template by template, each on one page of its own size or
+/// tiled on `paper` with crop marks, overlap marks, a 10 cm scale bar and a label. Only the
+/// template being added is held; nothing appears under `path` before commit().
+class PdfBook
+{
+public:
+    /// Starts the document in an AtomicFile. Throws text::InputError naming `path` when it
+    /// cannot be written there (a device or a folder is refused).
+    PdfBook(const std::string& path, const std::optional<PaperSize>& paper);
+    ~PdfBook();
+    PdfBook(const PdfBook&) = delete;
+    PdfBook& operator=(const PdfBook&) = delete;
+
+    /// Writes the pages of `t`. Throws text::InputError naming the path when it cannot.
+    void add(const TemplateDrawing& t);
+    /// Finishes the file under its name and returns the number of pages. Throws
+    /// text::InputError naming the path when nothing was added or it cannot be written;
+    /// nothing is left under the path then.
+    int commit();
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> m_impl;
+};
+
+/// Writes every template into one PDF through a PdfBook, calling `progress` after each.
 /// Throws text::InputError naming `path` when it cannot be written; nothing is left
 /// under `path` then. Returns the number of pages.
 int writePdf(const TemplateList& templates, const std::string& path, const std::optional<PaperSize>& paper,
              const ProgressFn& progress = {});
 
-/// Writes `bytes` to `path` through a temporary file renamed at the end.
-/// Throws text::InputError naming the path when it cannot.
-void writeFileAtomically(const std::string& path, const QByteArray& bytes);
-
-/// `image` as a Windows bitmap, through a temporary file renamed at the end.
+/// `image` as a Windows bitmap, written through an AtomicFile (see export/atomic_file.h,
+/// which also writes SVG documents). Throws text::InputError naming the path when it cannot.
 void writeBitmapAtomically(const std::string& path, const QImage& image);
 
 } // namespace exporter

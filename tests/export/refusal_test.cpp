@@ -3,6 +3,7 @@
 #include "test_files.h"
 #include "window_like_gore_windows.h"
 
+#include "canvas/recording_canvas.h"
 #include "export/export_options.h"
 #include "export/face_templates.h"
 #include "export/gore_templates.h"

@@ -1,0 +1,128 @@
+#include "qt_app.h"
+#include "render_support.h"
+
+#include "export/renderers.h"
+#include "text/input_error.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <unistd.h>
+
+using namespace exporter;
+using render_test::Grey;
+
+namespace {
+
+int dark(const Grey& g)
+{
+    return static_cast<int>(std::count_if(g.px.begin(), g.px.end(), [](unsigned char v) { return v < 128; }));
+}
+
+/// The smallest box holding every dark pixel, as width and height.
+std::pair<int, int> darkBox(const Grey& g)
+{
+    int left = g.width, top = g.height, right = -1, bottom = -1;
+    for (int y = 0; y < g.height; ++y)
+        for (int x = 0; x < g.width; ++x)
+            if (g.at(x, y) < 128) {
+                left = std::min(left, x), right = std::max(right, x);
+                top = std::min(top, y), bottom = std::max(bottom, y);
+            }
+    return {right - left + 1, bottom - top + 1};
+}
+
+scene::Path line(std::vector<scene::Point> points, double dotRadius = 0.0)
+{
+    scene::Path p;
+    p.runs.push_back(std::move(points));
+    p.dotRadius = dotRadius;
+    return p;
+}
+
+scene::Scene oneItem(scene::Item item)
+{
+    scene::Scene s;
+    s.width = 5.08;
+    s.height = 2.54;
+    s.layer(scene::layers::kStars).items.push_back(std::move(item));
+    return s;
+}
+
+} // namespace
+
+TEST(RasterImage, EveryFaintStarIsSet)
+{
+    // A 96-dpi pixel scaled: 1 px at 96 dpi, lround(300 / 96) = 3 px at 300 dpi.
+    const struct { double radius, dpi; int side; } rows[] = {
+        {0.008, 96, 1}, {0.0033, 96, 1}, {0.008, 300, 3}, {0.0033, 300, 3}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << "radius " << row.radius << " at " << row.dpi << " dpi");
+        const scene::Scene s = render_test::starGrid(500, row.radius);
+        const Grey g = render_test::greyOf(rasterImage(s, row.dpi));
+        int set = 0;
+        for (const scene::Dot& d : render_test::dotsOf(s))
+            set += g.at(int(d.centre.x / 2.54 * row.dpi), int(d.centre.y / 2.54 * row.dpi)) < 128;
+        EXPECT_EQ(set, 500);
+        EXPECT_EQ(dark(g), 500 * row.side * row.side);
+    }
+}
+
+TEST(RasterImage, SmallMarksAreAScaled96DpiPixel)
+{
+    const scene::Dot subPixel{scene::Role::Star, 0, {2.0, 1.0}, 0.01};
+    const scene::Path dotted = line({{1.0, 1.0}, {2.0, 1.0}, {3.0, 1.0}}, 1.0 / 300.0);
+    const scene::Path hairline = line({{1.0, 1.0}, {4.0, 1.0}});
+    const struct { const char* name; scene::Item item; double dpi; int count, boxHeight; } rows[] = {
+        {"sub-pixel dot", subPixel, 96, 1, 1},
+        {"sub-pixel dot", subPixel, 300, 9, 3},
+        {"sub-pixel dot", subPixel, 600, 36, 6},
+        {"dotted path: its three dots", dotted, 300, 27, 3},
+        {"hairline", hairline, 300, -1, 3},
+        {"hairline", hairline, 600, -1, 6},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.name << " at " << row.dpi << " dpi");
+        const Grey g = render_test::greyOf(rasterImage(oneItem(row.item), row.dpi));
+        if (row.count >= 0) {
+            EXPECT_EQ(dark(g), row.count);
+        }
+        EXPECT_EQ(darkBox(g).second, row.boxHeight);
+    }
+}
+
+TEST(RasterImage, SizeAndResolution)
+{
+    // 5.08 × 2.54 cm is 2 × 1 inches.
+    const scene::Scene s = oneItem(scene::Dot{});
+    const struct { double dpi; int width, height, perMetre; } rows[] = {
+        {96, 192, 96, 3780}, {300, 600, 300, 11811}, {72, 144, 72, 2835}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.dpi);
+        const QImage image = rasterImage(s, row.dpi);
+        EXPECT_EQ(image.width(), row.width);
+        EXPECT_EQ(image.height(), row.height);
+        EXPECT_EQ(image.dotsPerMeterX(), row.perMetre);
+    }
+}
+
+TEST(RasterImage, RefusesABitmapOverTheWritersLimitBeforeDrawing)
+{
+    // 300 cm square: at d dpi a side is w = round(300 / 2.54 · d) pixels and the file
+    // 54 + 4 · ceil(3w / 4) · w bytes. d = 226: w = 26693, 54 + 80080 · 26693 = 2137575494
+    // fits 2³¹ − 1; d = 227: w = 26811, 54 + 80436 · 26811 = 2156569650 does not.
+    scene::Scene s;
+    s.width = s.height = 300.0;
+    EXPECT_THROW(rasterImage(s, 600), text::InputError);
+    EXPECT_EQ(bitmapSize(s, 226).fileBytes, 2137575494u);
+    EXPECT_EQ(bitmapSize(s, 227).fileBytes, 2156569650u);
+    if (bitmapSize(s, 226).imageBytes > std::uint64_t(::sysconf(_SC_PHYS_PAGES)) * ::sysconf(_SC_PAGE_SIZE) / 2)
+        GTEST_SKIP() << "this computer's memory, not the file, sets the limit here";
+    EXPECT_EQ(largestBitmapDpi(s, 600), 226);
+    try {
+        checkBitmapSize(s, 600);
+        ADD_FAILURE() << "not refused";
+    } catch (const text::InputError& e) {
+        EXPECT_NE(std::string(e.what()).find("at most 226 dpi"), std::string::npos) << e.what();
+    }
+}
