@@ -1,13 +1,9 @@
 #include "export/export_options.h"
 
-<<<<<<< HEAD
+#include "appdata/version.h"
 #include "text/number_text.h"
 
 #include <cmath>
-=======
-#include "appdata/version.h"
-
->>>>>>> scene
 #include <functional>
 #include <map>
 
@@ -58,7 +54,9 @@ void setConstellations(sky::SkyLayerOptions& sky, const std::string& value)
 void setSky(sky::SkyLayerOptions& sky, const std::string& value)
 {
     if (value == "none") {
-        sky = sky::SkyLayerOptions{.language = sky.language};
+        const sky::Language language = sky.language;
+        sky = {};
+        sky.language = language;
         return;
     }
     if (value != "all")

@@ -63,13 +63,9 @@ struct ExportOptions
     std::string output;               ///< file (pdf) or folder (bmp, svg); empty for the default
     std::string dpi = "96";           ///< bitmap resolution, dots per inch
     std::optional<PaperSize> paper;   ///< tile on this sheet; none: a page per template
-<<<<<<< HEAD
     sky::SkyLayerOptions sky;         ///< --constellations, --names, --grid, --ecliptic, --star-names, --sky
-    bool help = false;
-=======
     bool help = false;                ///< --help, -h: print the usage and stop
     bool version = false;             ///< --version, -V: print the version and stop
->>>>>>> scene
     bool quiet = false;
 };
 
