@@ -213,7 +213,7 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
                 const QImage image = rasterImage(t.scene, dpi);
                 writeOutput(o, [&] { writeBitmapAtomically(path.string(), image); });
             } else {
-                const QByteArray svg = QByteArray::fromStdString(svgDocument(t.scene));
+                const QByteArray svg = QByteArray::fromStdString(svgDocument(t.scene, templateTitle(t)));
                 writeOutput(o, [&] { writeFileAtomically(path.string(), svg); });
             }
             progress.clear();

@@ -276,7 +276,7 @@ PdfBook::PdfBook(const std::string& path, const std::optional<PaperSize>& paper)
     QPdfWriter& w = *m_impl->writer;
     w.setResolution(kPdfResolution);
     w.setCreator(QStringLiteral("orbweave-export ") + QLatin1String(appdata::kVersion));
-    w.setTitle(QStringLiteral("Orbweave templates"));
+    w.setTitle(QStringLiteral("Orbweave templates, %1").arg(QLatin1String(kEquinox)));
     w.setPageMargins(QMarginsF(0, 0, 0, 0));
 }
 
@@ -305,7 +305,7 @@ void PdfBook::add(const TemplateDrawing& t)
             drawCropMarks(p, layout);
             drawOverlapMarks(p, layout, tile);
             drawScaleBar(p, layout);
-            const QString label = QString::fromStdString(t.caption + "  |  " + t.name)
+            const QString label = QString::fromStdString(templateTitle(t) + "  |  " + t.name)
                                   + QStringLiteral("  |  row %1 of %2, column %3 of %4")
                                         .arg(tile.row + 1)
                                         .arg(layout.rows)

@@ -4,6 +4,8 @@
 
 namespace exporter {
 
+std::string templateTitle(const TemplateDrawing& t) { return t.caption + ", " + kEquinox; }
+
 std::string stripExtension(const std::string& name)
 {
     const auto dot = name.rfind('.');

@@ -18,6 +18,12 @@ struct TemplateDrawing
     std::size_t number = 0, count = 0; ///< its place in the export, from 1, and how many the export makes
 };
 
+/// The equinox of the stars' and the sky layers' coordinates, which every template's label names.
+inline constexpr const char* kEquinox = "J2000";
+
+/// What the template's label says: its caption and the equinox, "gore 3 of 8, north, J2000".
+std::string templateTitle(const TemplateDrawing& t);
+
 using TemplateList = std::vector<TemplateDrawing>;
 
 /// Takes each template as soon as it is drawn, in output order.
