@@ -1,6 +1,7 @@
 #include "export/export_options.h"
 #include "export/gore_templates.h"
 #include "export/renderers.h"
+#include "sky/sky_data.h"
 
 #include <QGuiApplication>
 
@@ -24,17 +25,24 @@ void ensureApplication()
 }
 
 /// The whole default globe (8 gores × 2 halves, both plates, bundled catalogue) as one
-/// PDF tiled on A4, at the sphere radius `radius`.
-void wholeGlobeOnA4(benchmark::State& state, const char* radius)
+/// PDF tiled on A4, at the sphere radius `radius`; with `sky`, every sky layer under the stars.
+void wholeGlobeOnA4(benchmark::State& state, const char* radius, bool sky)
 {
     ensureApplication();
-    const exporter::ExportOptions o = exporter::parseExportOptions(
-        {"gores", "--k", "all", "--hemisphere", "both", "--plates", "both", "--radius", radius, "--paper", "a4"});
+    std::vector<std::string> args{"gores", "--k", "all", "--hemisphere", "both", "--plates", "both",
+                                  "--radius", radius, "--paper", "a4"};
+    if (sky)
+        args.insert(args.end(), {"--sky", "all"});
+    const exporter::ExportOptions o = exporter::parseExportOptions(args);
     const std::string stars = ORBWEAVE_DATA_DIR "/bright-stars.csv";
     const auto pdf = std::filesystem::temp_directory_path() / "orbweave-export-bench.pdf";
     int pages = 0;
     for (auto _ : state) {
-        const exporter::TemplateList templates = exporter::drawGoreTemplates(o.gore, stars);
+        // The sky data are read once per export, as the exporter does.
+        sky::SkyRequest request{o.sky, nullptr};
+        if (sky)
+            request.data = std::make_shared<const sky::SkyData>(sky::loadSkyData(ORBWEAVE_DATA_DIR "/sky", o.sky));
+        const exporter::TemplateList templates = exporter::drawGoreTemplates(o.gore, stars, request);
         pages = exporter::writePdf(templates, pdf.string(), o.paper);
     }
     state.counters["pages"] = pages;
@@ -44,5 +52,8 @@ void wholeGlobeOnA4(benchmark::State& state, const char* radius)
 
 } // namespace
 
-BENCHMARK_CAPTURE(wholeGlobeOnA4, R13, "13")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(wholeGlobeOnA4, R80, "80")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(wholeGlobeOnA4, R13, "13", false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(wholeGlobeOnA4, R80, "80", false)->Unit(benchmark::kMillisecond);
+// Constellation figures, names and boundaries, grid, ecliptic and star names besides the stars.
+BENCHMARK_CAPTURE(wholeGlobeOnA4, R13Sky, "13", true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(wholeGlobeOnA4, R80Sky, "80", true)->Unit(benchmark::kMillisecond);

@@ -54,11 +54,16 @@ struct BoundsOf
         const double pad = strokeWidth(p.stroke);
         return {b.left - pad, b.top - pad, b.right + pad, b.bottom + pad};
     }
-    /// A text's extent depends on its font: it is always drawn, the page clips it.
-    Box operator()(const scene::Text&) const
+    /// A text's extent depends on its font; no glyph reaches further than two ems from its
+    /// reference point plus one and a half ems a character, whatever the anchor and rotation.
+    Box operator()(const scene::Text& t) const
     {
-        constexpr double inf = std::numeric_limits<double>::infinity();
-        return {-inf, -inf, inf, inf};
+        std::size_t characters = 0;
+        for (const char c : t.text)
+            characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+        const double em = t.sizePt * 2.54 / 72.0;
+        const double reach = em * (2.0 + 1.5 * static_cast<double>(characters));
+        return {t.at.x - reach, t.at.y - reach, t.at.x + reach, t.at.y + reach};
     }
 };
 
@@ -80,8 +85,8 @@ struct PdfPainter
     }
 
     /// A dotted path is a line drawn as dots in the window; on paper it is the line.
-    /// Of a solid run only the stretches that reach this page are written; a dashed run
-    /// that reaches it is written whole, so its dashes keep their places across pages.
+    /// Of a run only the stretches that reach this page are written; a dashed stretch starts
+    /// its pattern where the run has got to there, so the dashes keep their places across pages.
     void operator()(const scene::Path& path) const
     {
         const double width = strokeWidth(path.stroke);
@@ -115,7 +120,7 @@ struct PdfPainter
                 shown(i) ? ++count : hidden = i;
             if (count == 0)
                 continue;
-            if (count == segments || dashed) {
+            if (count == segments) {
                 poly.clear();
                 poly.reserve(static_cast<qsizetype>(n));
                 for (const scene::Point& q : run)
@@ -130,6 +135,13 @@ struct PdfPainter
                 if (!shown((start + k) % segments)) {
                     ++k;
                     continue;
+                }
+                if (dashed) {
+                    double along = 0.0; // the run's length up to the stretch, in pen widths
+                    for (std::size_t i = 0; i < (start + k) % segments; ++i)
+                        along += std::hypot(run[i + 1].x - run[i].x, run[i + 1].y - run[i].y);
+                    pen.setDashOffset(along / width);
+                    p.setPen(pen);
                 }
                 poly.clear();
                 poly << single(run[(start + k) % n]);

@@ -4,8 +4,6 @@
 
 namespace exporter {
 
-std::string templateTitle(const TemplateDrawing& t) { return t.caption + ", " + kEquinox; }
-
 std::string stripExtension(const std::string& name)
 {
     const auto dot = name.rfind('.');

@@ -22,7 +22,7 @@ struct TemplateDrawing
 inline constexpr const char* kEquinox = "J2000";
 
 /// What the template's label says: its caption and the equinox, "gore 3 of 8, north, J2000".
-std::string templateTitle(const TemplateDrawing& t);
+inline std::string templateTitle(const TemplateDrawing& t) { return t.caption + ", " + kEquinox; }
 
 using TemplateList = std::vector<TemplateDrawing>;
 

@@ -20,6 +20,8 @@ using stars::PiValue;
 /// How far beyond its edges, in longitude, a gore still projects the sky: lines are followed
 /// a little past the cut and clipped there.
 constexpr double kProjectedBeyondEdgeDeg = 15.0;
+/// Room left round the part of the sky a piece shows, degrees.
+constexpr double kReachMarginDeg = 2.0;
 
 /// The plate boundary B as a latitude coordinate, radians: the cap beyond it is the plate's.
 double plateLimit(const GoreDrawPlan& plan) { return std::min(plan.plate.boundary, PiValue / 2); }
@@ -77,18 +79,6 @@ std::size_t goreIndex(const GoreParameters& p, int k, int hemisphere)
     return static_cast<std::size_t>(k - 1) + (hemisphere == 1 ? 0 : static_cast<std::size_t>(p.n));
 }
 
-/// `plan` without its stars and sky: what the globe's pieces are made from.
-GoreDrawPlan layoutOnly(const GoreDrawPlan& plan)
-{
-    GoreDrawPlan layout;
-    layout.params = plan.params;
-    layout.layout = plan.layout;
-    layout.plate = plan.plate;
-    return layout;
-}
-
-float snapped(double cm) { return canvas::snapSide(static_cast<float>(cm)); }
-
 } // namespace
 
 sky::SkyPiece goreSkyPiece(const GoreDrawPlan& plan, int k, int hemisphere, double width, double height)
@@ -110,31 +100,52 @@ sky::SkyPiece goreSkyPiece(const GoreDrawPlan& plan, int k, int hemisphere, doub
     const double north = plateLimit(plan);
     const double south = p.southPlate == 1 ? plateLimit(plan) : PiValue / 2;
     std::vector<Point2> outline = hemisphere == 1 ? goreSkyOutline(g, 0.0, north) : goreSkyOutline(g, -south, 0.0);
-    return sky::makeSkyPiece(std::move(project), std::move(outline), g.R, dotRadius(p));
+    // Within the outline |Δλ| is at most 180°/n and φ lies between the piece's ends (ε only moves
+    // points away from the equator): a cap round that stretch of the gore holds what it shows.
+    const double from = hemisphere == 1 ? 0.0 : -south / DegreeFactor, to = hemisphere == 1 ? north / DegreeFactor : 0.0;
+    const double halfWidth = 180.0 / p.n;
+    std::vector<sky::SkyPoint> rim;
+    for (double phi = from;; phi = std::min(to, phi + 1.0)) {
+        rim.push_back({sky::normalizedLongitude(g.centralLongitude - halfWidth), phi});
+        rim.push_back({sky::normalizedLongitude(g.centralLongitude + halfWidth), phi});
+        if (phi == to)
+            break;
+    }
+    for (double d = -halfWidth;; d = std::min(halfWidth, d + 1.0)) {
+        rim.push_back({sky::normalizedLongitude(g.centralLongitude + d), from});
+        rim.push_back({sky::normalizedLongitude(g.centralLongitude + d), to});
+        if (d == halfWidth)
+            break;
+    }
+    const sky::SkyCap shown = sky::capAround({g.centralLongitude, 0.5 * (from + to)}, rim, kReachMarginDeg);
+    return sky::makeSkyPiece(std::move(project), std::move(outline), g.R, dotRadius(p), shown);
 }
 
 sky::SkyPiece plateSkyPiece(const GoreDrawPlan& plan, StarTarget which, double width, double height)
 {
     const PlateLayout plate = plan.plate;
-    const Offset pole = plateCentre(width, height);
+    const Offset centre = plateCentre(width, height);
     // The plate's projection divides by tan φ: it is followed down to 20° short of B.
     const double reach = std::max(0.5, plate.boundary / DegreeFactor - 20.0);
     sky::Projection project;
     if (which == StarTarget::Plate)
-        project = [plate, pole, reach](double lambda, double phi) -> std::optional<Point2> {
+        project = [plate, centre, reach](double lambda, double phi) -> std::optional<Point2> {
             if (!(phi > reach))
                 return std::nullopt;
             const Offset o = plateOffset(plate, lambda, phi);
-            return Point2{pole.dx + o.dx, pole.dy + o.dy};
+            return Point2{centre.dx + o.dx, centre.dy + o.dy};
         };
     else
-        project = [plate, pole, reach](double lambda, double phi) -> std::optional<Point2> {
+        project = [plate, centre, reach](double lambda, double phi) -> std::optional<Point2> {
             if (!(phi < -reach))
                 return std::nullopt;
             const Offset o = southPlateOffset(plate, lambda, phi);
-            return Point2{pole.dx + o.dx, pole.dy + o.dy};
+            return Point2{centre.dx + o.dx, centre.dy + o.dy};
         };
-    return sky::makeSkyPiece(std::move(project), plateSkyOutline(plate, pole), plate.R, dotRadius(plan.params));
+    // Within the cutting circle φ lies beyond B.
+    const double pole = which == StarTarget::Plate ? 90.0 : -90.0;
+    const sky::SkyCap cap{{0.0, pole}, 90.0 - plate.boundary / DegreeFactor + kReachMarginDeg};
+    return sky::makeSkyPiece(std::move(project), plateSkyOutline(plate, centre), plate.R, dotRadius(plan.params), cap);
 }
 
 sky::SkyGlobe goreSkyGlobe(const GoreDrawPlan& plan)
@@ -157,14 +168,6 @@ sky::SkyGlobe goreSkyGlobe(const GoreDrawPlan& plan)
             return 2 * gores + 1;
         return static_cast<std::size_t>(k - 1) + (phiPrime >= 0.0 ? 0 : gores);
     };
-    globe.piece = [plan, n](std::size_t i) {
-        const auto gores = static_cast<std::size_t>(n);
-        if (i < 2 * gores)
-            return goreSkyPiece(plan, static_cast<int>(i % gores) + 1, i < gores ? 1 : 0,
-                                snapped(plan.layout.requestedWidth), snapped(plan.layout.requestedHeight));
-        const float side = snapped(plan.plate.side);
-        return plateSkyPiece(plan, i == 2 * gores ? StarTarget::Plate : StarTarget::SouthPlate, side, side);
-    };
     return globe;
 }
 
@@ -173,19 +176,17 @@ void addGoreSkyLayers(scene::Scene& gore, const GoreDrawPlan& plan)
     const int hemisphere = plan.params.hemisphere;
     if (!plan.sky.wanted() || (hemisphere != 0 && hemisphere != 1))
         return;
-    const GoreDrawPlan globePlan = layoutOnly(plan);
-    sky::appendSkyLayers(gore, goreSkyPiece(globePlan, plan.params.k, hemisphere, gore.width, gore.height),
-                         goreIndex(plan.params, plan.params.k, hemisphere), goreSkyGlobe(globePlan), plan.sky);
+    sky::appendSkyLayers(gore, goreSkyPiece(plan, plan.params.k, hemisphere, gore.width, gore.height),
+                         goreIndex(plan.params, plan.params.k, hemisphere), goreSkyGlobe(plan), plan.sky);
 }
 
 void addPlateSkyLayers(scene::Scene& plate, const GoreDrawPlan& plan, StarTarget which)
 {
     if (!plan.sky.wanted() || !hasPlate(plan) || (which == StarTarget::SouthPlate && plan.params.southPlate != 1))
         return;
-    const GoreDrawPlan globePlan = layoutOnly(plan);
     const std::size_t index = northPlateIndex(plan.params) + (which == StarTarget::Plate ? 0 : 1);
-    sky::appendSkyLayers(plate, plateSkyPiece(globePlan, which, plate.width, plate.height), index,
-                         goreSkyGlobe(globePlan), plan.sky);
+    sky::appendSkyLayers(plate, plateSkyPiece(plan, which, plate.width, plate.height), index, goreSkyGlobe(plan),
+                         plan.sky);
 }
 
 } // namespace gore

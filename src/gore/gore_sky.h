@@ -11,7 +11,7 @@ namespace gore {
 /// The globe `plan` is one piece of, for the sky layers: gores 1…n of the northern half
 /// (pieces 0…n−1), gores 1…n of the southern half (n…2n−1), the north plate (2n, the cap
 /// where φ′ > B) and, when the plan moves stars onto it, the south plate (2n+1). Each piece
-/// holds the part of the sky its stars come from, laid out on the canvas the exporter gives it.
+/// carries the part of the sky its stars come from.
 sky::SkyGlobe goreSkyGlobe(const GoreDrawPlan& plan);
 
 /// Gore `k` of the half `hemisphere` (1 north, 0 south) of `plan`'s globe on a `width` × `height`

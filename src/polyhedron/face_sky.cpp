@@ -20,6 +20,8 @@ using stars::DegreeFactor;
 constexpr double kProjectedCosine = 0.05;
 /// Corners of the disc a drawing without a face is cut at.
 constexpr int kDiscCorners = 720;
+/// Room left round the part of the sky a face shows, degrees.
+constexpr double kReachMarginDeg = 2.0;
 
 /// Whether face `f` of `model` has corners enough, all on loaded vertices.
 bool usableFace(const PolyhedronModel& model, int f)
@@ -79,10 +81,20 @@ sky::SkyPiece faceSkyPiece(const FaceParameters& p, const PolyhedronModel& model
         return Point2{q.x * R * sign + half, half - q.y * R};
     };
     std::vector<Point2> outline;
-    if (const auto corners = usableFace(model, faceNumber) ? planeCorners(t, model, faceNumber) : std::nullopt)
+    const sky::SkyPoint centre{p.lambda0 / DegreeFactor, p.phi0 / DegreeFactor};
+    // The corners' cap holds the face, its edges being great circles; the disc's is the range.
+    sky::SkyCap reach{centre, p.projectionRange / DegreeFactor + kReachMarginDeg};
+    if (const auto corners = usableFace(model, faceNumber) ? planeCorners(t, model, faceNumber) : std::nullopt) {
         for (const Point2& c : *corners)
             outline.push_back({sign * (c.x * R) + half, half - c.y * R});
-    if (outline.empty()) {
+        std::vector<sky::SkyPoint> vertices;
+        const Face& face = model.faces[static_cast<std::size_t>(faceNumber)];
+        for (int j = 0; j < face.CornerCount; ++j) {
+            const Vertex& v = model.vertices[static_cast<std::size_t>(face.Corners[static_cast<std::size_t>(j)])];
+            vertices.push_back({v.Lambda, v.Phi});
+        }
+        reach = sky::capAround(centre, vertices, kReachMarginDeg);
+    } else {
         const double r = R * std::tan(p.projectionRange);
         for (int i = 0; i < kDiscCorners; ++i) {
             const double a = 2.0 * sky::kPi * i / kDiscCorners;
@@ -95,10 +107,10 @@ sky::SkyPiece faceSkyPiece(const FaceParameters& p, const PolyhedronModel& model
         const double r = M > 0.0 ? faceDotRadius(M, ratio, magnification) : 0.0;
         return std::isfinite(r) ? r : 0.0;
     };
-    return sky::makeSkyPiece(std::move(projection), std::move(outline), R, dotRadius);
+    return sky::makeSkyPiece(std::move(projection), std::move(outline), R, dotRadius, reach);
 }
 
-sky::SkyGlobe faceSkyGlobe(const FaceParameters& p, const PolyhedronModel& model, float side)
+sky::SkyGlobe faceSkyGlobe(const FaceParameters& p, const PolyhedronModel& model)
 {
     struct FaceRegion
     {
@@ -131,10 +143,6 @@ sky::SkyGlobe faceSkyGlobe(const FaceParameters& p, const PolyhedronModel& model
         }
         return nearest; // a gap between the faces of a model that does not close
     };
-    globe.piece = [p, model, side](std::size_t i) {
-        const int f = static_cast<int>(i) + 1;
-        return faceSkyPiece(atFaceCentre(p, model, f), model, f, side);
-    };
     return globe;
 }
 
@@ -145,10 +153,10 @@ void addFaceSkyLayers(scene::Scene& face, const FaceParameters& p, const Polyhed
     const auto side = static_cast<float>(face.width);
     const sky::SkyPiece here = faceSkyPiece(p, model, sky.faceNumber, side);
     if (usableFace(model, sky.faceNumber) && planeCorners(p.tangent(), model, sky.faceNumber))
-        sky::appendSkyLayers(face, here, static_cast<std::size_t>(sky.faceNumber - 1), faceSkyGlobe(p, model, side),
+        sky::appendSkyLayers(face, here, static_cast<std::size_t>(sky.faceNumber - 1), faceSkyGlobe(p, model),
                              sky.request);
     else
-        sky::appendSkyLayers(face, here, 0, sky::singlePieceGlobe(here), sky.request);
+        sky::appendSkyLayers(face, here, 0, sky::singlePieceGlobe(), sky.request);
 }
 
 } // namespace polyhedron

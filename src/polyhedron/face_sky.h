@@ -15,10 +15,10 @@ struct FaceSky
     int faceNumber = 0; ///< its corners are the cut outline; 0 (or no such face): a disc of the projection range, a globe of its own
 };
 
-/// The faces of `model` as one globe: piece f − 1 is face f drawn as `p` draws a face on a
-/// canvas of `side` cm, tangent at the face's centre as the face-number rule sets it. A sky
-/// point belongs to the first face whose corners, joined by great circles, enclose it.
-sky::SkyGlobe faceSkyGlobe(const FaceParameters& p, const PolyhedronModel& model, float side);
+/// The faces of `model` as one globe: piece f − 1 is face f. A sky point belongs to the first
+/// face whose corners, joined by great circles, enclose it (seen from the face's centre as the
+/// face-number rule sets it for `p`).
+sky::SkyGlobe faceSkyGlobe(const FaceParameters& p, const PolyhedronModel& model);
 
 /// The drawing of `p` on a canvas of `side` cm as a piece: the stars' gnomonic projection,
 /// mirrored as the view mirrors them, cut at the corners of face `faceNumber`, or at the

@@ -101,6 +101,7 @@ std::vector<Polyline> clipPolyline(const ClipOutline& o, const Polyline& polylin
         const double dx = q.x - p.x, dy = q.y - p.y;
         crossings.clear();
         const double yLow = std::min(p.y, q.y), yHigh = std::max(p.y, q.y);
+        const double xLow = std::min(p.x, q.x), xHigh = std::max(p.x, q.x);
         const double top = o.minY + o.bandHeight * static_cast<double>(o.bands.size());
         if (yHigh >= o.minY && yLow <= top) {
             const std::size_t first = bandOf(o, yLow), last = bandOf(o, yHigh);
@@ -114,6 +115,8 @@ std::vector<Polyline> clipPolyline(const ClipOutline& o, const Polyline& polylin
                         testedFor[i] = s;
                     }
                     const Point2 c = o.corners[i], d = o.corners[(i + 1) % n];
+                    if (std::max(c.x, d.x) < xLow || std::min(c.x, d.x) > xHigh)
+                        continue; // wholly to one side
                     const double ex = d.x - c.x, ey = d.y - c.y;
                     const double denominator = crossProduct(dx, dy, ex, ey);
                     if (denominator == 0.0)

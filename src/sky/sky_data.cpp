@@ -19,6 +19,17 @@ SkyData loadSkyData(const std::string& folder, const SkyLayerOptions& options)
         data.boundaries = uniqueBoundaryEdges(readConstellationBounds(file(kConstellationBoundsFile)));
     if (options.starNameLimit)
         data.starNames = readStarNames(file(kStarNamesFile));
+    // Where each line can be, so that a piece passes over those that cannot reach it.
+    for (const ConstellationPath& figure : data.figures)
+        data.figureReach.push_back(capOf(figure.points, 0.0));
+    for (const BoundaryEdge& edge : data.boundaries) {
+        const SkyCurve curve = boundaryEdge(edge.from, edge.to);
+        std::vector<SkyPoint> points;
+        for (int k = 0; k <= curve.steps; ++k)
+            points.push_back(curve.at(static_cast<double>(k) / curve.steps));
+        // The curve between its steps (about a degree, or ten of right ascension near the poles) bends by less.
+        data.boundaryReach.push_back(capOf(points, 1.0));
+    }
     return data;
 }
 

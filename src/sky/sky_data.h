@@ -4,6 +4,7 @@
 #include "sky/constellation_names.h"
 #include "sky/constellation_path.h"
 #include "sky/sky_layer_options.h"
+#include "sky/sky_piece.h"
 #include "sky/star_names.h"
 
 #include <memory>
@@ -25,6 +26,8 @@ struct SkyData
     std::vector<ConstellationName> names;
     std::vector<BoundaryEdge> boundaries;     ///< every boundary edge once
     std::vector<StarName> starNames;
+    std::vector<SkyCap> figureReach;   ///< per figure, a cap holding it (computed on loading)
+    std::vector<SkyCap> boundaryReach; ///< per boundary edge, a cap holding it
 };
 
 /// Reads from `folder` the files the layers of `options` need. Throws text::InputError naming

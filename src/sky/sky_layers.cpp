@@ -29,8 +29,8 @@ constexpr double kNameSizePt[3] = {9.0, 8.0, 7.0};
 constexpr double kGridLabelPt = 6.0;
 constexpr double kEclipticLabelPt = 6.0;
 constexpr double kStarNamePt = 6.0;
-/// Sizes a label tries, as fractions of its own, before it moves to another point of its figure.
-constexpr double kShrink[] = {1.0, 0.85, 0.72};
+/// Sizes a label tries, as fractions of its own (0: the smallest size), before it moves to another point of its figure.
+constexpr double kShrink[] = {1.0, 0.85, 0.72, 0.0};
 /// Smallest label size, points.
 constexpr double kMinLabelPt = 5.0;
 /// How far a label moves per try, and how far at most away from the cut line nearest to it, cm.
@@ -118,8 +118,7 @@ Point2 nearestOnOutline(const ClipOutline& outline, Point2 p)
     return best;
 }
 
-/// Places labels so that each goes on one piece of the globe; keeps the other pieces it
-/// had to look at.
+/// Places labels on this piece: those whose anchor it carries.
 class LabelPlacer
 {
 public:
@@ -128,40 +127,31 @@ public:
     {
     }
 
-    /// The label on this piece, or none when it goes on another piece or fits nowhere.
-    std::optional<scene::Text> place(const LabelRequest& r)
+    /// The label, when its anchor lies on this piece and it fits there: at its anchor, moved
+    /// inward, smaller, or at one of its other points on this piece.
+    std::optional<scene::Text> place(const LabelRequest& r) const
     {
-        std::vector<SkyPoint> candidates{r.anchor};
-        candidates.insert(candidates.end(), r.fallbacks.begin(), r.fallbacks.end());
-        std::vector<std::size_t> owners;
-        for (const SkyPoint& c : candidates)
-            owners.push_back(m_globe.ownerOf(c));
-        if (std::find(owners.begin(), owners.end(), m_index) == owners.end())
+        if (m_globe.ownerOf(r.anchor) != m_index)
             return std::nullopt;
-        for (std::size_t i = 0; i < candidates.size(); ++i) {
-            const SkyPiece& piece = owners[i] == m_index ? m_here : other(owners[i]);
+        std::vector<SkyPoint> candidates{r.anchor};
+        for (const SkyPoint& f : r.fallbacks)
+            if (m_globe.ownerOf(f) == m_index)
+                candidates.push_back(f);
+        for (const SkyPoint& c : candidates) {
             double lastSize = 0.0;
             for (const double shrink : kShrink) {
                 const double size = std::max(kMinLabelPt, r.text.sizePt * shrink);
                 if (size == lastSize)
                     continue;
                 lastSize = size;
-                if (auto t = fit(piece, r, candidates[i], size))
-                    return owners[i] == m_index ? t : std::nullopt;
+                if (auto t = fit(m_here, r, c, size))
+                    return t;
             }
         }
         return std::nullopt;
     }
 
 private:
-    const SkyPiece& other(std::size_t i)
-    {
-        auto it = m_pieces.find(i);
-        if (it == m_pieces.end())
-            it = m_pieces.emplace(i, m_globe.piece(i)).first;
-        return it->second;
-    }
-
     static bool fits(const SkyPiece& p, const scene::Text& t)
     {
         return boxInside(p.outline, labelBox(t, kLabelClearanceCm));
@@ -213,7 +203,6 @@ private:
     const SkyPiece& m_here;
     std::size_t m_index;
     const SkyGlobe& m_globe;
-    std::map<std::size_t, SkyPiece> m_pieces;
 };
 
 scene::Text labelText(Role role, std::int64_t index, std::string text, const char* family, double sizePt,
@@ -267,8 +256,14 @@ void appendSkyLayers(scene::Scene& scene, const SkyPiece& here, std::size_t inde
     const SkyLayerOptions& o = request.layers;
     const SkyData& d = *request.data;
     LabelPlacer placer(here, index, globe);
-    const auto lines = [&here](const SkyCurve& curve) {
+    // A line is followed only where it can reach the piece.
+    const auto lines = [&here](const SkyCurve& curve, const SkyCap& reach) {
+        if (!capsMeet(here.reach, reach))
+            return std::vector<std::vector<scene::Point>>{};
         return clippedRuns(sampleCurve(curve, here.project), here.outline);
+    };
+    const auto reachOf = [](const std::vector<SkyCap>& reaches, std::size_t i) {
+        return i < reaches.size() ? reaches[i] : SkyCap{};
     };
     const auto newLayer = [](std::string_view name) { return scene::Layer{std::string(name), {}, scene::LayerKind::Print}; };
     std::vector<scene::Layer> added;
@@ -276,8 +271,13 @@ void appendSkyLayers(scene::Scene& scene, const SkyPiece& here, std::size_t inde
     if (o.gridStep != 0) {
         scene::Layer grid = newLayer(scene::layers::kGrid);
         const scene::Stroke stroke{kGridColour, 0.0, {0.08, 0.05}};
-        for (const GridLine& line : coordinateGrid(o.gridStep))
-            addPath(grid, Role::GridLine, std::lround(line.valueDeg), lines(line.curve), stroke);
+        for (const GridLine& line : coordinateGrid(o.gridStep)) {
+            // A meridian keeps within 80° of its point on the equator; a parallel is a circle round a pole.
+            const SkyCap reach = line.kind == GridLine::Kind::Meridian
+                                     ? SkyCap{{line.valueDeg, 0.0}, 80.5}
+                                     : SkyCap{{0.0, line.valueDeg < 0.0 ? -90.0 : 90.0}, 90.5 - std::fabs(line.valueDeg)};
+            addPath(grid, Role::GridLine, std::lround(line.valueDeg), lines(line.curve, reach), stroke);
+        }
         const std::vector<GridLabel> hours = hourLabels();
         for (std::size_t h = 0; h < hours.size(); ++h) {
             LabelRequest r = labelRequest(labelText(Role::GridLabel, static_cast<std::int64_t>(h), hours[h].text, kLatinFamily,
@@ -301,11 +301,12 @@ void appendSkyLayers(scene::Scene& scene, const SkyPiece& here, std::size_t inde
     if (o.ecliptic) {
         scene::Layer ecliptic = newLayer(scene::layers::kEcliptic);
         const scene::Stroke stroke{kEclipticColour, 0.015, {}};
-        addPath(ecliptic, Role::Ecliptic, -1, lines(eclipticCurve()), stroke);
+        addPath(ecliptic, Role::Ecliptic, -1, lines(eclipticCurve(), SkyCap{}), stroke);
         for (const EclipticMark& mark : eclipticMarks()) {
             const double half = (mark.labelled ? kLabelledTickCm : kTickCm) / here.sphereRadius / kRadiansPerDegree;
             const auto degrees = std::lround(mark.longitudeDeg);
-            addPath(ecliptic, Role::Ecliptic, degrees, lines(eclipticTick(mark, half)), stroke);
+            addPath(ecliptic, Role::Ecliptic, degrees, lines(eclipticTick(mark, half), SkyCap{mark.position, half + 0.1}),
+                    stroke);
             if (!mark.labelled)
                 continue;
             LabelRequest r = labelRequest(labelText(Role::EclipticLabel, degrees, std::to_string(degrees) + "\u00B0", kLatinFamily,
@@ -322,7 +323,7 @@ void appendSkyLayers(scene::Scene& scene, const SkyPiece& here, std::size_t inde
         const scene::Stroke stroke{kBoundaryColour, 0.0, {0.02, 0.04}};
         for (std::size_t i = 0; i < d.boundaries.size(); ++i)
             addPath(bounds, Role::Boundary, static_cast<std::int64_t>(i),
-                    lines(boundaryEdge(d.boundaries[i].from, d.boundaries[i].to)), stroke);
+                    lines(boundaryEdge(d.boundaries[i].from, d.boundaries[i].to), reachOf(d.boundaryReach, i)), stroke);
         added.push_back(std::move(bounds));
     }
 
@@ -330,8 +331,9 @@ void appendSkyLayers(scene::Scene& scene, const SkyPiece& here, std::size_t inde
         scene::Layer figures = newLayer(scene::layers::kConstellationLines);
         const scene::Stroke stroke{kFigureColour, 0.02, {}};
         for (std::size_t i = 0; i < d.figures.size(); ++i)
-            addPath(figures, Role::ConstellationLine, static_cast<std::int64_t>(i),
-                    clippedRuns(samplePath(d.figures[i].points, here.project), here.outline), stroke);
+            if (capsMeet(here.reach, reachOf(d.figureReach, i)))
+                addPath(figures, Role::ConstellationLine, static_cast<std::int64_t>(i),
+                        clippedRuns(samplePath(d.figures[i].points, here.project), here.outline), stroke);
         added.push_back(std::move(figures));
     }
 

@@ -1,11 +1,38 @@
 #include "sky/sky_piece.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace sky {
 
+SkyCap capAround(SkyPoint centre, const std::vector<SkyPoint>& points, double marginDeg)
+{
+    double radius = 0.0;
+    for (const SkyPoint& p : points)
+        radius = std::max(radius, angularDistance(centre, p));
+    return {centre, radius + marginDeg};
+}
+
+SkyCap capOf(const std::vector<SkyPoint>& points, double marginDeg)
+{
+    Vector3 sum;
+    for (const SkyPoint& p : points) {
+        const Vector3 v = toVector(p);
+        sum = {sum.x + v.x, sum.y + v.y, sum.z + v.z};
+    }
+    if (!(norm(sum) > 1e-9))
+        return {};
+    const SkyCap cap = capAround(toSkyPoint(sum), points, marginDeg);
+    return cap.radiusDeg < 90.0 ? cap : SkyCap{};
+}
+
+bool capsMeet(const SkyCap& a, const SkyCap& b)
+{
+    return a.radiusDeg + b.radiusDeg >= 180.0 || angularDistance(a.centre, b.centre) <= a.radiusDeg + b.radiusDeg;
+}
+
 SkyPiece makeSkyPiece(Projection project, std::vector<Point2> outline, double sphereRadius,
-                      std::function<double(double)> dotRadius)
+                      std::function<double(double)> dotRadius, SkyCap reach)
 {
     SkyPiece piece;
     piece.project = std::move(project);
@@ -25,12 +52,13 @@ SkyPiece makeSkyPiece(Projection project, std::vector<Point2> outline, double sp
     piece.outline = makeClipOutline(std::move(outline));
     piece.sphereRadius = sphereRadius;
     piece.dotRadius = dotRadius ? std::move(dotRadius) : [](double) { return 0.0; };
+    piece.reach = reach;
     return piece;
 }
 
-SkyGlobe singlePieceGlobe(const SkyPiece& piece)
+SkyGlobe singlePieceGlobe()
 {
-    return {1, [](SkyPoint) -> std::size_t { return 0; }, [piece](std::size_t) { return piece; }};
+    return {1, [](SkyPoint) -> std::size_t { return 0; }};
 }
 
 } // namespace sky

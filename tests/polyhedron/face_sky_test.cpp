@@ -121,7 +121,7 @@ TEST(FaceSky, FigureVerticesLandOnTheirStars)
         for (const Row& r : rows) {
             SCOPED_TRACE(std::string(r.star) + (inside ? ", inside" : ", outside"));
             const FaceParameters p0 = faceParameters(m, 1, 30, inside);
-            const int face = static_cast<int>(faceSkyGlobe(p0, m, 10.0f).ownerOf({r.lambda, r.phi})) + 1;
+            const int face = static_cast<int>(faceSkyGlobe(p0, m).ownerOf({r.lambda, r.phi})) + 1;
             const scene::Scene s = faceScene(m, face, 30, inside, sky);
             std::optional<scene::Point> dot;
             forEach<scene::Dot>(s, [&](const scene::Dot& d) {
