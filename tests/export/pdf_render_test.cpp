@@ -119,6 +119,11 @@ TEST(PdfBook, PathsAreLinesWithTheirStrokeOnEveryTile)
     // 0.2 cm wide edge has a round join at (2, 2) that reaches (1.95, 1.95), outside both edges.
     const std::vector<scene::Point> rectangle{{2, 2}, {28, 2}, {28, 8}, {2, 8}};
     const scene::Stroke wide{canvas::kBlack, 0.2, {}};
+    // A dashed line of 0.7 cm steps along y = 5: the second tile shows it from its step at 17.4,
+    // yet its dashes keep the line's own rhythm from x = 2 (ink 20.0…20.2, paper 20.2…20.3).
+    std::vector<scene::Point> steps;
+    for (int i = 0; i <= 37; ++i)
+        steps.push_back({2 + 0.7 * i, 5});
     const struct { const char* name; scene::Path path; bool tiled; int page; std::vector<scene::Point> ink, paper; } rows[] = {
         {"closing edge", path({{1, 1}, {3, 1}, {3, 3}, {1, 3}}, true), false, 1, {{1, 2}, {2, 1}, {3, 2}}, {{2, 2}}},
         {"open: no closing edge", path({{1, 1}, {3, 1}, {3, 3}, {1, 3}}, false), false, 1, {{2, 3}}, {{1, 2}}},
@@ -128,6 +133,8 @@ TEST(PdfBook, PathsAreLinesWithTheirStrokeOnEveryTile)
         {"rectangle, first tile", path(rectangle, true, wide), true, 1, {{3, 6}, {10, 3}, {10, 9}, {2.95, 2.95}},
          {{10, 6}}},
         {"rectangle, second tile", path(rectangle, true, wide), true, 2, {{11, 6}, {3, 3}, {3, 9}}, {{7, 6}}},
+        {"dashes across tiles", path(steps, false, {canvas::kBlack, 0.05, {0.2, 0.1}}), true, 2, {{3.05, 6}, {3.35, 6}},
+         {{3.25, 6}, {3.55, 6}}},
     };
     testing_support::TempDir dir;
     for (const auto& row : rows) {
@@ -213,6 +220,23 @@ TEST(PdfBook, TextSitsAtItsAnchorInItsPointSize)
                                                                   : x1;
         EXPECT_NEAR(edge, at, 0.5);
     }
+}
+
+TEST(PdfBook, TextReachingATileFromOutsideIsOnIt)
+{
+    // 30 × 10 cm on A4: the second tile shows x from 18 cm. The text starts at 17.5 cm and runs on past 18.
+    testing_support::TempDir dir;
+    scene::Scene s = blank(30, 10);
+    scene::Text t;
+    t.at = {17.5, 5};
+    t.sizePt = 20;
+    t.text = "Orion";
+    s.layer("labels").items.emplace_back(std::in_place_type<scene::Text>, t);
+    const std::string pdf = pdfOf(dir, s, paperNamed("a4")), txt = pdf + ".txt";
+    ASSERT_EQ(std::system(("pdftotext -f 2 -l 2 '" + pdf + "' '" + txt + "'").c_str()), 0);
+    std::ifstream in(txt);
+    const std::string page{std::istreambuf_iterator<char>(in), {}};
+    EXPECT_NE(page.find("Orion"), std::string::npos) << page;
 }
 
 TEST(PdfBook, NothingUnderThePathBeforeCommit)
