@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-ipafont-gothic fontconfig
+  fonts-ipafont-gothic fonts-dejavu-core fontconfig
   librsvg2-bin poppler-utils
   xvfb xauth
   make pkg-config

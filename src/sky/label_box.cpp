@@ -1,5 +1,6 @@
 #include "sky/label_box.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace sky {
@@ -56,6 +57,27 @@ std::array<Point2, 4> labelBox(const scene::Text& t, double marginCm)
         return Point2{t.at.x + u.x * s + v.x * h, t.at.y + u.y * s + v.y * h};
     };
     return {corner(s0, h0), corner(s1, h0), corner(s1, h1), corner(s0, h1)};
+}
+
+bool boxesOverlap(const std::array<Point2, 4>& a, const std::array<Point2, 4>& b)
+{
+    // Separating axes: two convex shapes that do not meet have an edge of one whose line parts them.
+    const auto parted = [](const std::array<Point2, 4>& p, const std::array<Point2, 4>& q) {
+        for (std::size_t i = 0; i < p.size(); ++i) {
+            const Point2 e{p[(i + 1) % p.size()].x - p[i].x, p[(i + 1) % p.size()].y - p[i].y};
+            const Point2 normal{-e.y, e.x};
+            double pMin = INFINITY, pMax = -INFINITY, qMin = INFINITY, qMax = -INFINITY;
+            for (std::size_t k = 0; k < p.size(); ++k) {
+                const double sp = normal.x * p[k].x + normal.y * p[k].y, sq = normal.x * q[k].x + normal.y * q[k].y;
+                pMin = std::min(pMin, sp), pMax = std::max(pMax, sp);
+                qMin = std::min(qMin, sq), qMax = std::max(qMax, sq);
+            }
+            if (pMax < qMin || qMax < pMin)
+                return true;
+        }
+        return false;
+    };
+    return !parted(a, b) && !parted(b, a);
 }
 
 bool boxInside(const ClipOutline& outline, const std::array<Point2, 4>& box)

@@ -28,6 +28,9 @@ double estimatedTextWidth(std::string_view text, double sizePt);
 /// kDescentEm below the baseline to kAscentEm above), grown by `marginCm` on every side.
 std::array<Point2, 4> labelBox(const scene::Text& t, double marginCm = 0.0);
 
+/// Whether two boxes (convex, corners in order round them, as labelBox gives) share a point.
+bool boxesOverlap(const std::array<Point2, 4>& a, const std::array<Point2, 4>& b);
+
 /// Whether the box lies wholly inside `outline`: its corners inside and no side crossing it.
 bool boxInside(const ClipOutline& outline, const std::array<Point2, 4>& box);
 

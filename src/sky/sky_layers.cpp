@@ -36,6 +36,10 @@ constexpr double kMinLabelPt = 5.0;
 /// How far a label moves per try, and how far at most away from the cut line nearest to it, cm.
 constexpr double kMoveStepCm = 0.025;
 constexpr double kInwardCm = 1.0;
+/// How far a label moves north or south of its place to clear another, cm.
+constexpr double kAsideCm = 0.5;
+/// Least room between two labels, cm.
+constexpr double kLabelGapCm = 0.04;
 /// Half lengths of the ecliptic ticks on paper, cm: plain and labelled.
 constexpr double kTickCm = 0.1;
 constexpr double kLabelledTickCm = 0.18;
@@ -129,7 +133,16 @@ public:
 
     /// The label, when its anchor lies on this piece and it fits there: at its anchor, moved
     /// inward, smaller, or at one of its other points on this piece.
-    std::optional<scene::Text> place(const LabelRequest& r) const
+    std::optional<scene::Text> place(const LabelRequest& r)
+    {
+        auto t = search(r);
+        if (t)
+            m_taken.push_back(labelBox(*t, kLabelGapCm / 2));
+        return t;
+    }
+
+private:
+    std::optional<scene::Text> search(const LabelRequest& r) const
     {
         if (m_globe.ownerOf(r.anchor) != m_index)
             return std::nullopt;
@@ -151,15 +164,19 @@ public:
         return std::nullopt;
     }
 
-private:
-    static bool fits(const SkyPiece& p, const scene::Text& t)
+    /// Whether `t` lies clear of the cut and of the labels already placed.
+    bool fits(const SkyPiece& p, const scene::Text& t) const
     {
-        return boxInside(p.outline, labelBox(t, kLabelClearanceCm));
+        if (!boxInside(p.outline, labelBox(t, kLabelClearanceCm)))
+            return false;
+        const auto box = labelBox(t, kLabelGapCm / 2);
+        return std::none_of(m_taken.begin(), m_taken.end(),
+                            [&box](const std::array<Point2, 4>& taken) { return boxesOverlap(box, taken); });
     }
 
-    /// The label at `anchor` on `p` at `sizePt`, moved inward until it fits: first away from
-    /// the cut line nearest to it, then towards the piece's centre.
-    static std::optional<scene::Text> fit(const SkyPiece& p, const LabelRequest& r, SkyPoint anchor, double sizePt)
+    /// The label at `anchor` on `p` at `sizePt`, moved until it fits: north and south of its
+    /// place, then away from the cut line nearest to it, then towards the piece's centre.
+    std::optional<scene::Text> fit(const SkyPiece& p, const LabelRequest& r, SkyPoint anchor, double sizePt) const
     {
         const auto at = p.project(anchor.lambda, anchor.phi);
         const auto rotation = uprightRotation(p.project, anchor);
@@ -177,7 +194,14 @@ private:
         placeAt(base);
         if (fits(p, t))
             return t;
+        for (int i = 1; i * kMoveStepCm <= kAsideCm; ++i)
+            for (const double side : {1.0, -1.0}) {
+                placeAt(base + v * (side * i * kMoveStepCm));
+                if (fits(p, t))
+                    return t;
+            }
 
+        placeAt(base);
         const auto box = labelBox(t);
         Point2 centre{0.0, 0.0};
         for (const Point2& c : box)
@@ -203,6 +227,7 @@ private:
     const SkyPiece& m_here;
     std::size_t m_index;
     const SkyGlobe& m_globe;
+    std::vector<std::array<Point2, 4>> m_taken; ///< boxes of the labels placed so far
 };
 
 scene::Text labelText(Role role, std::int64_t index, std::string text, const char* family, double sizePt,
@@ -227,11 +252,16 @@ LabelRequest labelRequest(scene::Text text, SkyPoint anchor)
     return r;
 }
 
-void addLabel(scene::Layer& layer, LabelPlacer& placer, const LabelRequest& r)
+/// Which labels are placed first, and so keep their places when two would meet.
+enum class LabelPriority { ConstellationName, Hour, StarName, Ecliptic, Declination };
+
+/// A label waiting for its turn, and the layer it goes into.
+struct QueuedLabel
 {
-    if (auto t = placer.place(r))
-        layer.items.emplace_back(std::move(*t));
-}
+    LabelPriority priority;
+    std::string_view layer;
+    LabelRequest request;
+};
 
 /// Middle of a text's box above its baseline, ems: a name centred on its point.
 constexpr double kCentreEm = (kAscentEm - kDescentEm) / 2;
@@ -267,6 +297,7 @@ void appendSkyLayers(scene::Scene& scene, const SkyPiece& here, std::size_t inde
     };
     const auto newLayer = [](std::string_view name) { return scene::Layer{std::string(name), {}, scene::LayerKind::Print}; };
     std::vector<scene::Layer> added;
+    std::vector<QueuedLabel> queued;
 
     if (o.gridStep != 0) {
         scene::Layer grid = newLayer(scene::layers::kGrid);
@@ -284,7 +315,7 @@ void appendSkyLayers(scene::Scene& scene, const SkyPiece& here, std::size_t inde
                                      kGridLabelPt, scene::Anchor::Middle, kGridLabelColour),
                            hours[h].anchor);
             r.upCm = 0.1;
-            addLabel(grid, placer, r);
+            queued.push_back({LabelPriority::Hour, scene::layers::kGrid, std::move(r)});
         }
         for (const GridLabel& label : declinationLabels(o.gridStep, 0.0)) {
             if (label.anchor.phi == 0.0)
@@ -293,7 +324,7 @@ void appendSkyLayers(scene::Scene& scene, const SkyPiece& here, std::size_t inde
                                      kGridLabelPt, scene::Anchor::Middle, kGridLabelColour),
                            label.anchor);
             r.upCm = 0.06;
-            addLabel(grid, placer, r);
+            queued.push_back({LabelPriority::Declination, scene::layers::kGrid, std::move(r)});
         }
         added.push_back(std::move(grid));
     }
@@ -313,7 +344,7 @@ void appendSkyLayers(scene::Scene& scene, const SkyPiece& here, std::size_t inde
                                      kEclipticLabelPt, scene::Anchor::Middle, kEclipticColour),
                            mark.position);
             r.upCm = kLabelledTickCm + 0.04;
-            addLabel(ecliptic, placer, r);
+            queued.push_back({LabelPriority::Ecliptic, scene::layers::kEcliptic, std::move(r)});
         }
         added.push_back(std::move(ecliptic));
     }
@@ -357,7 +388,7 @@ void appendSkyLayers(scene::Scene& scene, const SkyPiece& here, std::size_t inde
                              [](const auto& a, const auto& b) { return a.first < b.first; });
             for (const auto& star : stars)
                 r.fallbacks.push_back(star.second);
-            addLabel(names, placer, r);
+            queued.push_back({LabelPriority::ConstellationName, scene::layers::kConstellationNames, std::move(r)});
         }
         added.push_back(std::move(names));
     }
@@ -375,10 +406,17 @@ void appendSkyLayers(scene::Scene& scene, const SkyPiece& here, std::size_t inde
             r.alongCm = 0.06;
             r.upEm = -kCentreEm;
             r.starMagnitude = s.magnitude;
-            addLabel(starNames, placer, r);
+            queued.push_back({LabelPriority::StarName, scene::layers::kStarNames, std::move(r)});
         }
         added.push_back(std::move(starNames));
     }
+
+    std::stable_sort(queued.begin(), queued.end(),
+                     [](const QueuedLabel& a, const QueuedLabel& b) { return a.priority < b.priority; });
+    for (const QueuedLabel& q : queued)
+        if (auto t = placer.place(q.request))
+            std::find_if(added.begin(), added.end(), [&q](const scene::Layer& l) { return l.name == q.layer; })
+                ->items.emplace_back(std::move(*t));
 
     std::erase_if(added, [](const scene::Layer& l) { return l.items.empty(); });
     scene.layers.insert(scene.layers.begin(), std::make_move_iterator(added.begin()),
