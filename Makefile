@@ -2,26 +2,48 @@
 MAKEFLAGS += --no-print-directory
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+# Arguments for the program, e.g. `make run ARGS="--lang en"`.
+ARGS ?=
+# Set when the package set-up last succeeded; it runs again when its script is newer.
+SETUP_STAMP := $(BUILD)/.setup-deps.stamp
 
 .PHONY: all setup configure build run test bench package fuzz test-sanitize test-clang clean
 
 all: build
 
+$(SETUP_STAMP): scripts/setup-deps.sh
+	@bash scripts/setup-deps.sh
+	@mkdir -p $(BUILD) && touch $@
+
 setup:
 	@bash scripts/setup-deps.sh
+	@mkdir -p $(BUILD) && touch $(SETUP_STAMP)
+
+# Configured once; later builds re-run CMake themselves when a CMakeLists.txt changes.
+$(BUILD)/CMakeCache.txt: | $(SETUP_STAMP)
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 
 configure: setup
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 
-build: configure
+build: $(SETUP_STAMP) $(BUILD)/CMakeCache.txt
 	@cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# Only the program is built, quietly, and only when a source is newer than it; the build's log
+# is shown when it fails.
+PROGRAM := $(BUILD)/app/orbweave/orbweave
+run: $(SETUP_STAMP) $(BUILD)/CMakeCache.txt
 	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY" ] && [ -z "$$QT_QPA_PLATFORM" ]; then \
 	  echo "No display to open the window on: run this in a desktop session, or try 'xvfb-run make run'."; \
 	  exit 1; \
 	fi
-	@./$(BUILD)/app/orbweave/orbweave
+	@if [ ! -x $(PROGRAM) ] || [ -n "$$(find src app translations CMakeLists.txt $(BUILD)/CMakeCache.txt \
+	      -newer $(PROGRAM) -print -quit)" ]; then \
+	  echo "Building orbweave (log: $(BUILD)/run-build.log)..."; \
+	  cmake --build $(BUILD) --target orbweave -j $(JOBS) >$(BUILD)/run-build.log 2>&1 \
+	    || { cat $(BUILD)/run-build.log; exit 1; }; \
+	fi
+	@./$(PROGRAM) $(ARGS)
 
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)

@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+  qt6-l10n-tools qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-dejavu-core fontconfig
   librsvg2-bin poppler-utils
@@ -14,9 +15,11 @@ packages=(
   dpkg-dev file                         # make package: dpkg-shlibdeps finds the dependencies
 )
 
+# One query for all packages: a package not installed prints no "installed" line.
+installed=$(dpkg-query -W -f='${Package} ${Status}\n' "${packages[@]}" 2>/dev/null | awk '/ install ok installed$/ {print $1}' || true)
 missing=()
 for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+  if ! grep -qx "$p" <<<"$installed"; then
     missing+=("$p")
   fi
 done

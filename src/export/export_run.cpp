@@ -12,6 +12,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <optional>
 
 namespace exporter {
 
@@ -125,6 +126,19 @@ private:
     std::vector<std::filesystem::path> m_made;
 };
 
+/// The files an export has written so far; removed again unless the export completes.
+struct FilesWritten
+{
+    std::vector<std::filesystem::path> paths;
+    ~FilesWritten()
+    {
+        std::error_code ec;
+        for (const auto& p : paths)
+            std::filesystem::remove(p, ec);
+    }
+    void keep() { paths.clear(); }
+};
+
 /// Done, unless the paths written could not be reported on standard output.
 int finish(std::ostream& out, std::ostream& err)
 {
@@ -185,17 +199,19 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
             if (std::filesystem::is_directory(path, ec))
                 path /= defaultPdfName(o.subject);
             checkWritablePlace(o, path);
-            TemplateList templates;
+            // Pages are written as each template is drawn, so memory holds one template at a time.
+            std::optional<PdfBook> book;
+            writeOutput(o, [&] { book.emplace(path.string(), o.paper); });
+            std::size_t templates = 0;
             drawTemplates(o, catalogue, starFile, sky, [&](TemplateDrawing&& t) {
                 drawn(t);
-                templates.push_back(std::move(t));
+                writeOutput(o, [&] { book->add(t); });
+                ++templates;
+                progress.step("[" + std::to_string(t.number) + "/" + std::to_string(t.count) + "] laid out "
+                              + t.caption);
             });
-            const ProgressFn laidOut = [&](std::size_t i) {
-                progress.step("[" + std::to_string(i + 1) + "/" + std::to_string(templates.size()) + "] laid out "
-                              + templates[i].caption);
-            };
-            const int pages = writeOutput(o, [&] { return writePdf(templates, path.string(), o.paper, laidOut); });
-            progress.finish("wrote " + printablePath(path.string()) + ": " + std::to_string(templates.size())
+            const int pages = writeOutput(o, [&] { return book->commit(); });
+            progress.finish("wrote " + printablePath(path.string()) + ": " + std::to_string(templates)
                             + " templates on " + std::to_string(pages) + (pages == 1 ? " page" : " pages"));
             out << printablePath(path.string()) << "\n";
             return finish(out, err);
@@ -203,24 +219,33 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
 
         const std::filesystem::path folder = o.output.empty() ? "." : o.output;
         FolderMade made(o, folder);
-        // Each template is written as soon as it is drawn, so memory holds one at a time.
+        // Each template is written as soon as it is drawn, so memory holds one at a time; the
+        // files of an export that fails on the way are removed again.
+        FilesWritten written;
         drawTemplates(o, catalogue, starFile, sky, [&](TemplateDrawing&& t) {
             drawn(t);
             const std::filesystem::path path =
                 folder / std::filesystem::path(o.format == Format::Bmp ? t.name + ".bmp"
                                                                          : (t.svgName.empty() ? t.name : t.svgName) + ".svg");
             if (o.format == Format::Bmp) {
+                try {
+                    checkBitmapSize(t.scene, dpi);
+                } catch (const text::InputError& e) {
+                    throw text::InputError("option --dpi \"" + o.dpi + "\": " + e.what());
+                }
                 const QImage image = rasterImage(t.scene, dpi);
                 writeOutput(o, [&] { writeBitmapAtomically(path.string(), image); });
             } else {
                 const QByteArray svg = QByteArray::fromStdString(svgDocument(t.scene, templateTitle(t)));
                 writeOutput(o, [&] { writeFileAtomically(path.string(), svg); });
             }
+            written.paths.push_back(path);
             progress.clear();
             out << printablePath(path.string()) << std::endl;
             progress.step("[" + std::to_string(t.number) + "/" + std::to_string(t.count) + "] wrote "
                           + printablePath(path.string()));
         });
+        written.keep();
         made.keep();
         return finish(out, err);
     } catch (const text::InputError& e) {

@@ -3,24 +3,30 @@
 #include "appdata/save_folder.h"
 #include "canvas/drawing_canvas.h"
 #include "polyhedron/face_svg_document.h"
+#include "stars/star_catalogue.h"
 #include "text/input_error.h"
 #include "ui/clickable_label.h"
+#include "ui/data_file_check.h"
+#include "ui/fitted_text.h"
 #include "ui/fonts.h"
 #include "ui/form1_layout.h"
 #include "ui/form2.h"
 #include "ui/form3.h"
 #include "ui/form4.h"
+#include "ui/frame_box.h"
+#include "ui/status_line.h"
 #include "ui/tab_control.h"
 #include "ui/twips.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
-#include <QGroupBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QStandardPaths>
 
 #include <exception>
 #include <filesystem>
@@ -31,15 +37,16 @@ namespace {
 
 namespace layout = form1_layout;
 
-const QString kNoFileYet = QStringLiteral("ファイルが読み込まれていません。");
-const QString kPickFailed = QStringLiteral("ファイル取得に失敗しました。");
-const QString kQuitQuestion = QStringLiteral("終了します。");
-const QString kTessel = QStringLiteral("Tessel");
 const QString kPlateSuffix = QStringLiteral("_plate");
 const QString kSouthPlateSuffix = QStringLiteral("_plateS");
-const QString kModelPickFailed = QStringLiteral("ﾌｧｲﾙ読込失敗");
 
 QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+/// A text of the layout tables in the interface's language.
+QString caption(std::string_view text) { return QCoreApplication::translate("ui::Form1", std::string(text).c_str()); }
+
+/// A path as the user's system writes it.
+QString shownPath(const QString& path) { return QDir::toNativeSeparators(path); }
 
 std::string fromQt(const QString& text) { return text.toStdString(); }
 
@@ -47,13 +54,11 @@ std::string fromQt(const QString& text) { return text.toStdString(); }
 
 Form1::Form1(QWidget* parent)
     : QMainWindow(parent), m_commonDialog(std::make_unique<QtFileDialog>(), catalogueFolder()),
-      m_messages(std::make_unique<MessageBoxPresenter>()),
+      m_messages(std::make_unique<MessageBoxPresenter>()), m_saveDialog(std::make_unique<QtSaveDialog>()),
       m_programDirectory(appdata::defaultSaveFolder()),
       m_goreWindows([this] { saveGoreBitmap(); }, [this] { savePlateBitmap(); }, [this] { saveSouthPlateBitmap(); }),
       m_faceWindow([this] { saveFaceBitmap(); },
-                   [this](const std::string& caption) {
-                       label(QStringLiteral("Label38"))->setText(QString::fromStdString(caption));
-                   })
+                   [this](const std::string& text) { setLabel38(QString::fromStdString(text)); })
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Orbweave 2008"));
@@ -77,13 +82,13 @@ void Form1::buildControls()
     m_tabs->setGeometry(twipsToPixels(layout::kTabControl, dpi));
     QHash<QString, QWidget*> containers{{QStringLiteral("form"), client}, {QStringLiteral("SSTab1"), m_tabs}};
     for (int i = 0; i < static_cast<int>(std::size(layout::kTabCaptions)); ++i)
-        containers.insert(QStringLiteral("tab%1").arg(i), m_tabs->addTab(fromView(layout::kTabCaptions[i])));
+        containers.insert(QStringLiteral("tab%1").arg(i), m_tabs->addTab(caption(layout::kTabCaptions[i])));
     m_tabs->setCurrentIndex(layout::kStartTab);
 
     for (const layout::ControlSpec& entry : layout::kControls) {
         QWidget* parent = containers.value(fromView(entry.container));
         Q_ASSERT(parent);
-        const QString text = fromView(entry.text);
+        const QString text = caption(entry.text);
         QWidget* widget = nullptr;
         switch (entry.kind) {
         case layout::Kind::Label:
@@ -105,7 +110,7 @@ void Form1::buildControls()
             break;
         }
         case layout::Kind::Frame: {
-            widget = new QGroupBox(text, parent);
+            widget = new FrameBox(text, parent);
             containers.insert(fromView(entry.name), widget);
             break;
         }
@@ -121,6 +126,8 @@ void Form1::buildControls()
         widget->setGeometry(place);
         if (entry.flags & layout::kFixedPitch)
             widget->setFont(fixedPitchFont());
+        if (auto* button = qobject_cast<QPushButton*>(widget))
+            setFittedCaption(button, text);
         if (entry.flags & layout::kDisabled)
             widget->setEnabled(false);
         if (entry.flags & layout::kHidden)
@@ -128,9 +135,12 @@ void Form1::buildControls()
         m_controls.insert(widget->objectName(), widget);
     }
 
-    // The polyhedron Draw writes a long number here: one line, cut at the label's edge.
+    // The polyhedron Draw writes a long number here: one line, as much as fits.
     label(QStringLiteral("Label38"))->setWordWrap(false);
-    resize(client->size());
+
+    m_status = new StatusLine(this);
+    setStatusBar(m_status);
+    resize(client->width(), client->height() + m_status->sizeHint().height());
 }
 
 void Form1::connectCommands()
@@ -177,6 +187,8 @@ void Form1::setFileDialog(std::unique_ptr<FileDialog> dialog) { m_commonDialog.s
 
 void Form1::setMessagePresenter(std::unique_ptr<MessagePresenter> presenter) { m_messages = std::move(presenter); }
 
+void Form1::setSaveDialog(std::unique_ptr<SaveDialog> dialog) { m_saveDialog = std::move(dialog); }
+
 void Form1::setProgramDirectory(const QString& folder) { m_programDirectory = folder; }
 
 int Form1::checkValue(const QCheckBox* box)
@@ -219,10 +231,12 @@ gore::GoreInputs Form1::goreInputs() const
     return inputs;
 }
 
-QString Form1::goreBitmapPath() const
+QString Form1::goreBitmapName() const
 {
-    return programFilePath(QString::fromStdString(gore::goreBitmapName(goreInputs())));
+    return QString::fromStdString(gore::goreBitmapName(m_drawnGore ? *m_drawnGore : goreInputs()));
 }
+
+QString Form1::goreBitmapPath() const { return programFilePath(goreBitmapName()); }
 
 polyhedron::FaceInputs Form1::faceInputs() const
 {
@@ -247,7 +261,7 @@ polyhedron::FaceInputs Form1::faceInputs() const
 
 QString Form1::faceBitmapPath() const
 {
-    return programFilePath(QString::fromStdString(polyhedron::faceBitmapName(faceInputs())));
+    return programFilePath(QString::fromStdString(polyhedron::faceBitmapName(m_drawnFace ? *m_drawnFace : faceInputs())));
 }
 
 QString Form1::programFilePath(const QString& fileName) const
@@ -257,86 +271,201 @@ QString Form1::programFilePath(const QString& fileName) const
 
 bool Form1::showMessage(const Message& message) { return m_messages->show(this, message); }
 
+void Form1::refuse(const QString& text) { showMessage({text, kMessageTitle, MessageIcon::Critical, false}); }
+
+std::optional<QString> Form1::refusalOfPick(const QString& path, DataFileKind kind) const
+{
+    const auto kindName = [](DataFileKind k) {
+        switch (k) {
+        case DataFileKind::Stars: return tr("恒星データ");
+        case DataFileKind::Vertices: return tr("頂点座標ﾌｧｲﾙ");
+        case DataFileKind::Faces: break;
+        }
+        return tr("面座標ﾌｧｲﾙ");
+    };
+    if (const auto other = lookalikeKind(path, kind))
+        return tr("%1 は%2のようです（どの行にも数が %3 個あります）。%4は 1 件に数が %5 個です。")
+            .arg(shownPath(path), kindName(*other))
+            .arg(fieldsPerRecord(*other))
+            .arg(kindName(kind))
+            .arg(fieldsPerRecord(kind));
+    return std::nullopt;
+}
+
+void Form1::reportRefusedPick(const QList<QLabel*>& status, DataFileKind kind, const QString& reason,
+                              const QString& inForce)
+{
+    QString keeps;
+    switch (kind) {
+    case DataFileKind::Stars:
+        keeps = inForce.isEmpty() ? tr("恒星データはまだ読み込まれていません。")
+                                  : tr("恒星データは前のファイル %1 のままです。").arg(shownPath(inForce));
+        break;
+    case DataFileKind::Vertices:
+        keeps = inForce.isEmpty() ? tr("頂点座標ﾌｧｲﾙはまだ読み込まれていません。")
+                                  : tr("頂点座標は前のファイル %1 のままです。").arg(shownPath(inForce));
+        break;
+    case DataFileKind::Faces:
+        keeps = inForce.isEmpty() ? tr("面座標ﾌｧｲﾙはまだ読み込まれていません。")
+                                  : tr("面座標は前のファイル %1 のままです。").arg(shownPath(inForce));
+        break;
+    }
+    const QString text = reason + QLatin1Char('\n') + keeps;
+    for (QLabel* label : status)
+        showFitted(label, text, Qt::ElideRight);
+    refuse(text);
+}
+
 void Form1::pickStarFile()
 {
-    m_starFileName = m_commonDialog.pick(this);
-    const QString status = m_starFileName.isEmpty() ? kPickFailed : QDir::toNativeSeparators(m_starFileName);
-    label(QStringLiteral("Label2(0)"))->setText(status);
-    label(QStringLiteral("Label2(1)"))->setText(status);
-    if (!m_starFileName.isEmpty()) {
-        button(QStringLiteral("Command2"))->setEnabled(true);
-        button(QStringLiteral("Command7"))->setEnabled(true);
+    const QString path = m_commonDialog.pick(this);
+    const QList<QLabel*> status = {label(QStringLiteral("Label2(0)")), label(QStringLiteral("Label2(1)"))};
+    if (path.isEmpty()) {
+        // Nothing was ever confirmed in the dialog, so no star file was picked before either.
+        m_starFileName.clear();
+        for (QLabel* l : status)
+            showFitted(l, tr("ファイル取得に失敗しました。"), Qt::ElideRight);
+        return;
     }
+    // The file is read now to see that it is a star file; each Draw reads it again.
+    std::optional<QString> refusal = refusalOfPick(path, DataFileKind::Stars);
+    qsizetype starCount = 0;
+    if (!refusal) {
+        try {
+            starCount = static_cast<qsizetype>(stars::ReadStarFile(path.toStdString()).stars.size());
+        } catch (const text::InputError& error) {
+            refusal = QString::fromStdString(error.what());
+        }
+    }
+    if (refusal) {
+        reportRefusedPick(status, DataFileKind::Stars, *refusal, m_starFileName);
+        return;
+    }
+    m_starFileName = path;
+    for (QLabel* l : status)
+        showFitted(l, shownPath(m_starFileName), Qt::ElideMiddle);
+    button(QStringLiteral("Command2"))->setEnabled(true);
+    button(QStringLiteral("Command7"))->setEnabled(true);
+    m_status->showText(tr("恒星データ %1: %2 個の星").arg(QFileInfo(path).fileName()).arg(starCount));
 }
 
 void Form1::drawGore()
 {
     if (m_starFileName.isEmpty())
         return;
-    std::optional<gore::GoreMessage> refusal;
+    const gore::GoreInputs inputs = goreInputs();
+    std::optional<QString> refusal;
     try {
-        refusal = gore::runGoreDraw(goreInputs(), fromQt(m_starFileName), m_goreWindows);
+        if (const auto message = gore::runGoreDraw(inputs, fromQt(m_starFileName), m_goreWindows))
+            refusal = QString::fromStdString(message->prompt);
+        else
+            m_drawnGore = inputs;
     } catch (const text::InputError& error) {
-        refusal = gore::GoreMessage{error.what()};
+        refusal = QString::fromStdString(error.what());
     } catch (const std::exception& error) {
-        refusal = gore::GoreMessage{std::string("The gore could not be drawn: ") + error.what()};
+        // Part of a drawing may stand in the windows: it is the one these boxes asked for.
+        m_drawnGore = inputs;
+        refusal = tr("みかんの皮を描けませんでした: %1").arg(QString::fromLocal8Bit(error.what()));
     }
     m_goreWindows.refresh();
     if (refusal)
-        showMessage({QString::fromStdString(refusal->prompt), QString::fromStdString(refusal->title),
-                     MessageIcon::Critical, false});
+        refuse(*refusal);
 }
 
 void Form1::stepGorePosition(int step)
 {
     QLineEdit* text2 = textBox(QStringLiteral("Text2"));
-    if (const auto next = gore::stepGorePosition(fromQt(text2->text()), step, decimalSeparator()))
+    if (const auto next = gore::stepGorePosition(fromQt(text2->text()), step, decimalSeparator())) {
         text2->setText(QString::fromStdString(*next));
+        return;
+    }
+    m_status->showText(tr("位置 k の「%1」は数ではないので、%2 は何もしませんでした。")
+                           .arg(text2->text(), step > 0 ? QStringLiteral("k+1") : QStringLiteral("k-1")));
 }
 
-void Form1::saveCanvas(const canvas::DrawingCanvas& canvas, const QString& fileName)
+void Form1::saveDrawing(DrawingWindow* window, const QString& fileName)
 {
-    const QString path = programFilePath(fileName);
-    try {
-        // The name comes from typed texts: it must not lead out of the program directory.
-        if (fileName.contains(QLatin1Char('/')) || fileName.contains(QLatin1Char('\\')))
-            throw text::InputError(fromQt(path) + ": the file name holds a path separator ('/' or '\\') "
-                                   "typed into a box; nothing was written.");
-        for (const QChar c : fileName) {
-            if (c.unicode() < 0x20)
-                throw text::InputError(fromQt(path) + ": the file name holds a control character "
-                                       "typed into a box; nothing was written.");
-        }
-        canvas.SavePicture(fromQt(path));
-    } catch (const text::InputError& error) {
-        showMessage({QString::fromStdString(error.what()), kApplicationTitle, MessageIcon::Critical, false});
+    // The name comes from typed texts: it must not lead out of the folder it is saved in.
+    if (fileName.contains(QLatin1Char('/')) || fileName.contains(QLatin1Char('\\'))) {
+        refuse(tr("%1: ファイル名に、ボックスに入力されたパス区切り文字（/ または \\）があります。何も保存していません。")
+                   .arg(programFilePath(fileName)));
+        return;
     }
+    for (const QChar c : fileName) {
+        if (c.unicode() < 0x20) {
+            refuse(tr("%1: ファイル名に、ボックスに入力された制御文字があります。何も保存していません。")
+                       .arg(programFilePath(fileName)));
+            return;
+        }
+    }
+    QString path = programFilePath(fileName);
+    const QFileInfo folder(m_programDirectory);
+    if (!folder.isDir() || !folder.isWritable()) {
+        // The program's folder cannot take the file: the user may choose another one.
+        QString start = m_otherSaveFolder;
+        if (start.isEmpty())
+            start = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+        if (start.isEmpty() || !QFileInfo(start).isDir())
+            start = QDir::homePath();
+        const QString reason = tr("プログラムのフォルダ %1 に保存できません。保存先を選んでください")
+                                   .arg(shownPath(m_programDirectory));
+        const std::optional<QString> chosen =
+            m_saveDialog->askSaveFile(window, QDir(start).absoluteFilePath(fileName), reason);
+        if (!chosen) {
+            window->showStatus(tr("保存しませんでした（%1 に書き込めません）。").arg(shownPath(m_programDirectory)));
+            return;
+        }
+        path = shownPath(*chosen);
+        m_otherSaveFolder = QFileInfo(*chosen).absolutePath();
+    }
+    try {
+        window->canvas().SavePicture(fromQt(path));
+    } catch (const text::InputError& error) {
+        refuse(tr("%1 に保存できませんでした。\n%2").arg(path, QString::fromStdString(error.what())));
+        window->showStatus(tr("保存できませんでした: %1").arg(path));
+        return;
+    }
+    window->showStatus(tr("保存しました: %1").arg(path));
 }
 
 void Form1::saveGoreBitmap()
 {
     if (Form2* window = goreWindow())
-        saveCanvas(window->canvas(), QString::fromStdString(gore::goreBitmapName(goreInputs())));
+        saveDrawing(window, goreBitmapName());
 }
 
 void Form1::savePlateBitmap() { savePlateCanvas(plateWindow(), kPlateSuffix); }
 
 void Form1::saveSouthPlateBitmap() { savePlateCanvas(southPlateWindow(), kSouthPlateSuffix); }
 
-void Form1::savePlateCanvas(const Form3* window, const QString& suffix)
+void Form1::savePlateCanvas(Form3* window, const QString& suffix)
 {
     if (!window)
         return;
-    QString name = QString::fromStdString(gore::goreBitmapName(goreInputs()));
+    QString name = goreBitmapName();
     if (name.endsWith(QLatin1String(".bmp")))
         name.chop(4);
-    saveCanvas(window->canvas(), name + suffix + QStringLiteral(".bmp"));
+    saveDrawing(window, name + suffix + QStringLiteral(".bmp"));
 }
 
-void Form1::reportRefusedModelFile(QLabel* status, const QString& reason)
+void Form1::checkModelPair(QLabel* status)
 {
-    status->setText(reason);
-    showMessage({reason, kApplicationTitle, MessageIcon::Critical, false});
+    if (m_model.VertexFileName.empty() || m_model.FaceFileName.empty())
+        return;
+    const std::optional<MissingCorner> missing = firstMissingCorner(m_model);
+    if (!missing)
+        return;
+    const QString text =
+        tr("面座標ﾌｧｲﾙ %1 の面 %2 の頂点 %3 は頂点番号 %4 ですが、頂点座標ﾌｧｲﾙ %5 の頂点は 1〜%6 です。"
+           "対になる頂点座標ﾌｧｲﾙと面座標ﾌｧｲﾙを読み込んでください。")
+            .arg(shownPath(QString::fromStdString(m_model.FaceFileName)))
+            .arg(missing->face)
+            .arg(missing->corner)
+            .arg(missing->vertex)
+            .arg(shownPath(QString::fromStdString(m_model.VertexFileName)))
+            .arg(m_model.VertexCount());
+    showFitted(status, text, Qt::ElideRight);
+    showMessage({text, kMessageTitle, MessageIcon::Warning, false});
 }
 
 void Form1::pickVertexFile()
@@ -346,15 +475,23 @@ void Form1::pickVertexFile()
     if (path.isEmpty()) {
         // Nothing was ever confirmed in the dialog: the table stays, the label says so.
         m_model.VertexFileName.clear();
-        status->setText(kModelPickFailed);
+        showFitted(status, tr("ﾌｧｲﾙ読込失敗"), Qt::ElideRight);
         return;
     }
-    try {
-        m_model.loadVertexFile(fromQt(path));
-        status->setText(QDir::toNativeSeparators(path));
-    } catch (const text::InputError& error) {
-        reportRefusedModelFile(status, QString::fromStdString(error.what()));
+    std::optional<QString> refusal = refusalOfPick(path, DataFileKind::Vertices);
+    if (!refusal) {
+        try {
+            m_model.loadVertexFile(fromQt(path));
+        } catch (const text::InputError& error) {
+            refusal = QString::fromStdString(error.what());
+        }
     }
+    if (refusal) {
+        reportRefusedPick({status}, DataFileKind::Vertices, *refusal, QString::fromStdString(m_model.VertexFileName));
+        return;
+    }
+    showFitted(status, shownPath(path), Qt::ElideMiddle);
+    checkModelPair(status);
 }
 
 void Form1::pickFaceFile()
@@ -363,17 +500,25 @@ void Form1::pickFaceFile()
     QLabel* status = label(QStringLiteral("Label39"));
     if (path.isEmpty()) {
         m_model.FaceFileName.clear();
-        status->setText(kModelPickFailed);
+        showFitted(status, tr("ﾌｧｲﾙ読込失敗"), Qt::ElideRight);
         return;
     }
-    status->setText(QDir::toNativeSeparators(path));
-    try {
-        m_model.loadFaceFile(fromQt(path));
-    } catch (const text::InputError& error) {
-        reportRefusedModelFile(status, QString::fromStdString(error.what()));
+    showFitted(status, shownPath(path), Qt::ElideMiddle);
+    const QString inForce = QString::fromStdString(m_model.FaceFileName);
+    std::optional<QString> refusal = refusalOfPick(path, DataFileKind::Faces);
+    if (!refusal) {
+        try {
+            m_model.loadFaceFile(fromQt(path));
+        } catch (const text::InputError& error) {
+            refusal = QString::fromStdString(error.what());
+        }
+    }
+    if (refusal) {
+        reportRefusedPick({status}, DataFileKind::Faces, *refusal, inForce);
         return;
     }
     copyFaceCentre();
+    checkModelPair(status);
 }
 
 void Form1::copyFaceCentre()
@@ -415,36 +560,50 @@ void Form1::applyFaceNumberRule()
 void Form1::stepFaceNumber(int step)
 {
     QLineEdit* text16 = textBox(QStringLiteral("Text16"));
-    if (const auto next = polyhedron::stepFaceNumber(fromQt(text16->text()), step, decimalSeparator()))
+    if (const auto next = polyhedron::stepFaceNumber(fromQt(text16->text()), step, decimalSeparator())) {
         text16->setText(QString::fromStdString(*next));
+        return;
+    }
+    m_status->showText(tr("面番号の「%1」は数ではないので、%2 は何もしませんでした。")
+                           .arg(text16->text(), step > 0 ? QStringLiteral("+1") : QStringLiteral("-1")));
 }
+
+void Form1::setLabel38(const QString& text) { showFitted(label(QStringLiteral("Label38")), text, Qt::ElideRight); }
 
 void Form1::drawFace()
 {
     if (m_starFileName.isEmpty())
         return;
+    const polyhedron::FaceInputs inputs = faceInputs();
     std::optional<polyhedron::FaceMessage> message;
     try {
         const std::filesystem::path svgDirectory(fromQt(QDir::currentPath()));
-        message = polyhedron::runFaceDraw(faceInputs(), fromQt(m_starFileName), m_model, m_faceWindow, svgDirectory);
+        message = polyhedron::runFaceDraw(inputs, fromQt(m_starFileName), m_model, m_faceWindow, svgDirectory);
+        if (!message || message->kind != polyhedron::FaceMessage::Kind::Refused)
+            m_drawnFace = inputs;
     } catch (const text::InputError& error) {
         message = polyhedron::FaceMessage{polyhedron::FaceMessage::Kind::Refused, error.what()};
     } catch (const std::exception& error) {
-        message = polyhedron::FaceMessage{polyhedron::FaceMessage::Kind::Refused,
-                                          std::string("The face could not be drawn: ") + error.what()};
+        // Part of a drawing may stand in the window: it is the one these boxes asked for.
+        m_drawnFace = inputs;
+        message = polyhedron::FaceMessage{
+            polyhedron::FaceMessage::Kind::Refused,
+            fromQt(tr("面を描けませんでした: %1").arg(QString::fromLocal8Bit(error.what())))};
     }
     m_faceWindow.refresh();
     if (!message)
         return;
+    // The program's refusals and warnings all carry one title, whichever tab they come from.
     const bool refused = message->kind == polyhedron::FaceMessage::Kind::Refused;
-    showMessage({QString::fromStdString(message->text), QString::fromStdString(message->title),
+    showMessage({QString::fromStdString(message->text), kMessageTitle,
                  refused ? MessageIcon::Critical : MessageIcon::Warning, false});
 }
 
 void Form1::saveFaceBitmap()
 {
     if (Form4* window = faceWindow())
-        saveCanvas(window->canvas(), QString::fromStdString(polyhedron::faceBitmapName(faceInputs())));
+        saveDrawing(window, QString::fromStdString(
+                                polyhedron::faceBitmapName(m_drawnFace ? *m_drawnFace : faceInputs())));
 }
 
 void Form1::showSvgTagPreview()
@@ -459,7 +618,7 @@ void Form1::showSvgTagPreview()
 
 void Form1::quit()
 {
-    if (!showMessage({kQuitQuestion, kTessel, MessageIcon::Question, true}))
+    if (!showMessage({tr("終了します。"), kMessageTitle, MessageIcon::Question, true}))
         return;
     QApplication::closeAllWindows();
     QCoreApplication::quit();

@@ -8,11 +8,14 @@
 #include "ui/file_dialog.h"
 #include "ui/gore_window_set.h"
 #include "ui/message_presenter.h"
+#include "ui/save_dialog.h"
 
 #include <QHash>
+#include <QList>
 #include <QMainWindow>
 
 #include <memory>
+#include <optional>
 
 class QCheckBox;
 class QLabel;
@@ -21,14 +24,18 @@ class QPushButton;
 
 namespace ui {
 
+class DrawingWindow;
 class Form2;
 class Form3;
 class Form4;
+class StatusLine;
 class TabControl;
+enum class DataFileKind;
 
 /// The main window "Orbweave 2008": the version line, Quit and the tab control SSTab1 with the
-/// gore, polyhedron, version-notes and guideline tabs. Every control carries its own name as
-/// objectName ("Text16", "Label2(0)", "Command7"…).
+/// gore, polyhedron, version-notes and guideline tabs, and a status line below them. Every
+/// control carries its own name as objectName ("Text16", "Label2(0)", "Command7"…). Its texts
+/// are Japanese, translated in the "ui::Form1" context.
 class Form1 : public QMainWindow
 {
     Q_OBJECT
@@ -58,7 +65,10 @@ public:
     const QString& StarFileName() const { return m_starFileName; }
     /// The gore tab's boxes as they stand now.
     gore::GoreInputs goreInputs() const;
-    /// Full path the gore bitmap would be saved to now.
+    /// The gore tab's boxes as they stood at the Draw of the gore shown; none before the first.
+    const std::optional<gore::GoreInputs>& drawnGoreInputs() const { return m_drawnGore; }
+    /// Full path in the program directory for the gore shown, named from its Draw's boxes
+    /// (from the boxes as they stand now while no gore was drawn).
     QString goreBitmapPath() const;
     /// The gore window, null while it does not exist.
     Form2* goreWindow() const;
@@ -71,7 +81,10 @@ public:
     const polyhedron::PolyhedronModel& polyhedronModel() const { return m_model; }
     /// The polyhedron tab's boxes as they stand now.
     polyhedron::FaceInputs faceInputs() const;
-    /// Full path the face bitmap would be saved to now.
+    /// The polyhedron tab's boxes as they stood at the Draw of the face shown; none before the first.
+    const std::optional<polyhedron::FaceInputs>& drawnFaceInputs() const { return m_drawnFace; }
+    /// Full path in the program directory for the face shown, named from its Draw's boxes
+    /// (from the boxes as they stand now while no face was drawn).
     QString faceBitmapPath() const;
     /// The polyhedron window, null while it does not exist.
     Form4* faceWindow() const;
@@ -80,6 +93,10 @@ public:
     void setFileDialog(std::unique_ptr<FileDialog> dialog);
     /// Replaces what shows message boxes (tests record them).
     void setMessagePresenter(std::unique_ptr<MessagePresenter> presenter);
+    /// Replaces the dialog that asks where to save when the program's folder cannot be written.
+    void setSaveDialog(std::unique_ptr<SaveDialog> dialog);
+    /// The status line below the tabs.
+    StatusLine* statusLine() const { return m_status; }
     /// The folder bitmaps are saved in: the program's directory unless replaced.
     void setProgramDirectory(const QString& folder);
     const QString& programDirectory() const { return m_programDirectory; }
@@ -96,7 +113,7 @@ public slots:
     void drawGore();
     /// k+1 (Command3, step 1) and k-1 (Command6, step −1).
     void stepGorePosition(int step);
-    /// Saves the gore canvas as a bitmap named from the gore tab's texts (Form2's Command1).
+    /// Saves the gore canvas as a bitmap named from the gore tab's texts at its Draw (Form2's Command1).
     void saveGoreBitmap();
     /// Saves the plate canvas beside the gore bitmap, "_plate" added to its name.
     void savePlateBitmap();
@@ -113,7 +130,7 @@ public slots:
     void drawFace();
     /// "+1" (Command11, step 1) and "-1" (Command12, step −1) of the face number.
     void stepFaceNumber(int step);
-    /// Saves the face canvas as a bitmap named from the polyhedron tab's texts (Form4's Command1).
+    /// Saves the face canvas as a bitmap named from the polyhedron tab's texts at its Draw (Form4's Command1).
     void saveFaceBitmap();
     /// SVG tag preview (Command13): the opening tag for Form4's canvas, then a sample ellipse.
     void showSvgTagPreview();
@@ -122,20 +139,31 @@ private:
     void buildControls();
     void connectCommands();
     bool showMessage(const Message& message);
+    void refuse(const QString& text);
     QString programFilePath(const QString& fileName) const;
-    void saveCanvas(const canvas::DrawingCanvas& canvas, const QString& fileName);
-    void savePlateCanvas(const Form3* window, const QString& suffix);
+    QString goreBitmapName() const;
+    void saveDrawing(DrawingWindow* window, const QString& fileName);
+    void savePlateCanvas(Form3* window, const QString& suffix);
     void applyFaceNumberRule();
     void copyFaceCentre();
     void setTangentPoint(const polyhedron::FaceCentreTexts& centre);
-    void reportRefusedModelFile(QLabel* status, const QString& reason);
+    std::optional<QString> refusalOfPick(const QString& path, DataFileKind kind) const;
+    void reportRefusedPick(const QList<QLabel*>& status, DataFileKind kind, const QString& reason,
+                           const QString& inForce);
+    void checkModelPair(QLabel* status);
+    void setLabel38(const QString& caption);
 
     QHash<QString, QWidget*> m_controls;
     TabControl* m_tabs = nullptr;
     QString m_starFileName;
     SharedFileDialog m_commonDialog;
     std::unique_ptr<MessagePresenter> m_messages;
+    std::unique_ptr<SaveDialog> m_saveDialog;
+    StatusLine* m_status = nullptr;
     QString m_programDirectory;
+    QString m_otherSaveFolder; ///< where the user last chose to save when the program's folder could not take it
+    std::optional<gore::GoreInputs> m_drawnGore;
+    std::optional<polyhedron::FaceInputs> m_drawnFace;
     GoreWindowSet m_goreWindows;
     polyhedron::PolyhedronModel m_model;
     FaceWindowHost m_faceWindow;

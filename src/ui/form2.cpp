@@ -2,6 +2,7 @@
 
 #include "gore/gore_command.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -12,10 +13,10 @@ namespace {
 // Layout of the gore window, twips from the client area's top-left corner.
 constexpr DrawingWindowLayout kLayout{
     .objectName = "Form2",
-    .caption = "ORW2008 - 描画窓(みかん)",
+    .caption = QT_TRANSLATE_NOOP("ui::DrawingWindow", "ORW2008 - 描画窓(みかん)"),
     .clientArea = {0, 0, 11880, 10230},
     .saveName = "Command1",
-    .saveCaption = "ﾋﾞｯﾄﾏｯﾌﾟ形式で保存(&S)",
+    .saveCaption = QT_TRANSLATE_NOOP("ui::DrawingWindow", "ﾋﾞｯﾄﾏｯﾌﾟ形式で保存(&S)"),
     .saveButton = {4800, 360, 4335, 615},
     .picture1 = {120, 1080, 13039, 9071},
     .canvasWidthCm = 23.0f,
@@ -36,7 +37,7 @@ Form2::Form2(QWidget* parent) : DrawingWindow(kLayout, parent)
 {
     const QString texts[6] = {QStringLiteral("Label1"), QStringLiteral("Label2"), QStringLiteral("Label3"),
                               QStringLiteral("Label4"), QStringLiteral("Label5"),
-                              QStringLiteral("ORW本体のﾃﾞｨﾚｸﾄﾘに保存されます。")};
+                              tr("ORW本体のﾃﾞｨﾚｸﾄﾘに保存されます。")};
     for (int i = 0; i < 6; ++i) {
         auto* label = new QLabel(texts[i], this);
         label->setObjectName(QStringLiteral("Label%1").arg(i + 1));

@@ -1,5 +1,7 @@
 #include "ui/form4.h"
 
+#include <QCoreApplication>
+
 namespace ui {
 
 namespace {
@@ -12,7 +14,7 @@ constexpr float kCanvasSideCm = static_cast<float>(kPicture1.width / kTwipsPerIn
 // Layout of the polyhedron window, twips from the client area's top-left corner.
 constexpr DrawingWindowLayout kLayout{
     .objectName = "Form4",
-    .caption = "ORW2008 - 描画窓(多面体)",
+    .caption = QT_TRANSLATE_NOOP("ui::DrawingWindow", "ORW2008 - 描画窓(多面体)"),
     .clientArea = {0, 0, 8610, 7980},
     .saveName = "Command1",
     .saveCaption = "Save As Bitmap",

@@ -3,6 +3,8 @@
 #include "ui/form2.h"
 #include "ui/form3.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 
 namespace ui {
@@ -12,7 +14,7 @@ namespace {
 void makeSouthern(Form3& window)
 {
     window.setObjectName(QStringLiteral("Form3South"));
-    window.setWindowTitle(QStringLiteral("Form3 - 南"));
+    window.setWindowTitle(QCoreApplication::translate("ui::GoreWindowSet", "Form3 - 南"));
 }
 
 } // namespace

@@ -6,8 +6,10 @@ class QWidget;
 
 namespace ui {
 
-/// Title of message boxes that have none of their own.
+/// Title of message boxes that have none of their own (the SVG tag preview's).
 inline const QString kApplicationTitle = QStringLiteral("Orbweave 2008 ver 1.0");
+/// Title of the program's refusals, warnings and its Quit question, whichever tab they come from.
+inline const QString kMessageTitle = QStringLiteral("Tessel");
 
 /// The icon of a message box.
 enum class MessageIcon { Critical, Question, Information, Warning, NoIcon };

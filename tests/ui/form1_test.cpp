@@ -1,7 +1,9 @@
 // The main window: start state, layout, star-file pick, k steps, caption toggles, Quit, fonts.
 #include "ui/clickable_label.h"
 #include "ui/fonts.h"
+#include "ui/frame_box.h"
 #include "ui/form1.h"
+#include "ui/status_line.h"
 #include "ui/tab_control.h"
 #include "ui/twips.h"
 #include "widget_test_support.h"
@@ -41,6 +43,7 @@ private slots:
     void placesInPixels_data();
     void placesInPixels();
     void lowCheckBoxesKeepTheirWholeTickBox();
+    void frameBordersPassAboveTheirControls();
     void japaneseTextHasGlyphs();
     void fixedPitchLabels();
 
@@ -110,12 +113,13 @@ void Form1Test::startTexts()
     QFETCH(QString, text);
     QWidget* widget = m_form->control<QWidget>(name);
     QVERIFY2(widget, qPrintable(name));
+    // A caption shortened to fit its control keeps its whole text as tooltip.
     if (auto* label = qobject_cast<QLabel*>(widget))
-        QCOMPARE(label->text(), text);
+        QCOMPARE(label->toolTip().isEmpty() ? label->text() : label->toolTip(), text);
     else if (auto* box = qobject_cast<QLineEdit*>(widget))
         QCOMPARE(box->text(), text);
     else if (auto* button = qobject_cast<QPushButton*>(widget))
-        QCOMPARE(button->text(), text);
+        QCOMPARE(button->toolTip().isEmpty() ? button->text() : button->toolTip(), text);
     else
         QFAIL("unexpected kind of control");
 }
@@ -189,6 +193,25 @@ void Form1Test::lowCheckBoxesKeepTheirWholeTickBox()
     QVERIFY(qAbs((place.top() + place.bottom()) - (16 + 27)) <= 1);
 }
 
+void Form1Test::frameBordersPassAboveTheirControls()
+{
+    // Each frame's border runs through the middle of its title, above its first row of controls
+    // (Check2, Check4 and Text4 among them), which start 240 twips below the frame's top.
+    const QList<ui::FrameBox*> frames = m_form->findChildren<ui::FrameBox*>();
+    QCOMPARE(frames.size(), 6);
+    for (const ui::FrameBox* frame : frames) {
+        QVERIFY(frame->borderTop() > 0);
+        QVERIFY(frame->borderTop() < frame->fontMetrics().height());
+        // The line is painted there: right of the title, that row differs from the rows below it.
+        const QImage picture = const_cast<ui::FrameBox*>(frame)->grab().toImage();
+        const int x = picture.width() - 4;
+        QVERIFY(picture.pixel(x, frame->borderTop()) != picture.pixel(x, frame->borderTop() + 2));
+        QCOMPARE(picture.pixel(x, frame->borderTop() + 2), picture.pixel(x, frame->borderTop() - 2));
+        for (const QWidget* control : frame->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            QVERIFY2(control->y() > frame->borderTop(), qPrintable(frame->objectName() + QLatin1Char(' ') + control->objectName()));
+    }
+}
+
 void Form1Test::japaneseTextHasGlyphs()
 {
     // Every character of every caption must be in the font the control resolves to.
@@ -244,8 +267,8 @@ void Form1Test::pickOnOneTabShowsOnBoth()
     QTest::mouseClick(m_form->button(pickButton), Qt::LeftButton);
 
     QCOMPARE(m_form->StarFileName(), file);
-    QCOMPARE(m_form->label(QStringLiteral("Label2(0)"))->text(), QDir::toNativeSeparators(file));
-    QCOMPARE(m_form->label(QStringLiteral("Label2(1)"))->text(), QDir::toNativeSeparators(file));
+    QCOMPARE(fullText("Label2(0)"), QDir::toNativeSeparators(file));
+    QCOMPARE(fullText("Label2(1)"), QDir::toNativeSeparators(file));
     QVERIFY(m_form->button(QStringLiteral("Command2"))->isEnabled());
     QVERIFY(m_form->button(QStringLiteral("Command7"))->isEnabled());
     QCOMPARE(QDir::current().absolutePath(), folder());
@@ -273,7 +296,7 @@ void Form1Test::cancelAfterPickKeepsFile()
     m_form->pickStarFile();
     QCOMPARE(m_dialog->prefills.at(1), file);
     QCOMPARE(m_form->StarFileName(), file);
-    QCOMPARE(m_form->label(QStringLiteral("Label2(1)"))->text(), QDir::toNativeSeparators(file));
+    QCOMPARE(fullText("Label2(1)"), QDir::toNativeSeparators(file));
     QVERIFY(m_form->button(QStringLiteral("Command2"))->isEnabled());
 }
 
@@ -303,12 +326,15 @@ void Form1Test::stepGorePosition_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("after");
-    QTest::newRow("k+1 past n") << "Command3" << "8" << "9";
-    QTest::newRow("k-1 below 1") << "Command6" << "1" << "0";
-    QTest::newRow("k-1 negative") << "Command6" << "0" << "-1";
-    QTest::newRow("k+1 fractional") << "Command3" << "2.5" << "3.5";
-    QTest::newRow("k+1 not a number") << "Command3" << "abc" << "abc";
-    QTest::newRow("k-1 empty") << "Command6" << "" << "";
+    QTest::addColumn<QString>("status"); // what the status line says; empty: nothing
+    QTest::newRow("k+1 past n") << "Command3" << "8" << "9" << "";
+    QTest::newRow("k-1 below 1") << "Command6" << "1" << "0" << "";
+    QTest::newRow("k-1 negative") << "Command6" << "0" << "-1" << "";
+    QTest::newRow("k+1 fractional") << "Command3" << "2.5" << "3.5" << "";
+    QTest::newRow("k+1 not a number") << "Command3" << "abc" << "abc"
+                                      << QStringLiteral("位置 k の「abc」は数ではないので、k+1 は何もしませんでした。");
+    QTest::newRow("k-1 empty") << "Command6" << "" << ""
+                               << QStringLiteral("位置 k の「」は数ではないので、k-1 は何もしませんでした。");
 }
 
 void Form1Test::stepGorePosition()
@@ -316,12 +342,14 @@ void Form1Test::stepGorePosition()
     QFETCH(QString, button);
     QFETCH(QString, before);
     QFETCH(QString, after);
+    QFETCH(QString, status);
     if (ui::Form1::decimalSeparator() != '.')
         QSKIP("the rows are written with a full stop");
     m_form->tabControl()->setCurrentIndex(0);
     m_form->textBox(QStringLiteral("Text2"))->setText(before);
     QTest::mouseClick(m_form->button(button), Qt::LeftButton);
     QCOMPARE(m_form->textBox(QStringLiteral("Text2"))->text(), after);
+    QCOMPARE(m_form->statusLine()->text(), status);
     QVERIFY(m_messages->shown.empty());
 }
 

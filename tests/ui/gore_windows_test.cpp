@@ -48,9 +48,12 @@ private slots:
     void closedWindowIsMadeAgain();
 
     void saveWithDefaults();
-    void nameIsTakenAtSaveTime();
-    void failingSave_data();
-    void failingSave();
+    void nameFollowsTheDrawing_data();
+    void nameFollowsTheDrawing();
+    void refusedDrawKeepsTheName();
+    void programFolderNotWritable_data();
+    void programFolderNotWritable();
+    void failedWriteIsReported();
     void savePlate();
     void southPlateWindow();
     void plateStarsWithoutPlateBoxStayHidden();
@@ -227,74 +230,130 @@ void GoreWindowsTest::saveWithDefaults()
     QCOMPARE(filesIn(folder(), kBitmaps), QStringList{kDefaultName});
 }
 
-void GoreWindowsTest::nameIsTakenAtSaveTime()
+void GoreWindowsTest::nameFollowsTheDrawing_data()
 {
+    // Boxes typed before the Draw, boxes typed after it; the saved name and width follow the former.
+    QTest::addColumn<QStringList>("drawn");  // box=text pairs set before the Draw
+    QTest::addColumn<QStringList>("edited"); // box=text pairs set after it
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("width"); // pixels: (R·π/2 + 2) cm at 96 dpi
+    QTest::newRow("print size, then back to the check size")
+        << QStringList{"Text6=80", "Text5=20"} << QStringList{"Text6=13", "Text5=10"}
+        << "N8_K1_NS1_Vb8.5_Sr2.5_Ss20_80cm.bmp" << 4825;
+    QTest::newRow("typed forms stay as typed at the Draw")
+        << QStringList{"Text1=8.0", "Text6= 20"} << QStringList{"Text1=8", "Text6=13", "Text2=2"}
+        << "N8.0_K1_NS1_Vb8.5_Sr2.5_Ss10_ 20cm.bmp" << 1263;
+    QTest::newRow("hemisphere changed after the Draw")
+        << QStringList{} << QStringList{"Check1=0", "Text3=6"} << "N8_K1_NS1_Vb8.5_Sr2.5_Ss10_13cm.bmp" << 847;
+}
+
+void GoreWindowsTest::nameFollowsTheDrawing()
+{
+    QFETCH(QStringList, drawn);
+    QFETCH(QStringList, edited);
+    QFETCH(QString, name);
+    QFETCH(int, width);
+    const auto type = [this](const QStringList& pairs) {
+        for (const QString& pair : pairs) {
+            const QString box = pair.section(QLatin1Char('='), 0, 0);
+            const QString text = pair.section(QLatin1Char('='), 1);
+            if (box.startsWith(QLatin1String("Check")))
+                m_form->checkBox(box)->setChecked(text == QLatin1String("1"));
+            else
+                m_form->textBox(box)->setText(text);
+        }
+    };
+    type(drawn);
     pickAndDraw();
-    m_form->textBox(QStringLiteral("Text1"))->setText(QStringLiteral("8.0"));
-    m_form->checkBox(QStringLiteral("Check1"))->setChecked(false);
-    m_form->textBox(QStringLiteral("Text6"))->setText(QStringLiteral(" 20"));
+    QVERIFY(m_messages->shown.empty());
+    type(edited);
     QTest::mouseClick(m_form->goreWindow()->saveButton(), Qt::LeftButton);
-    const QString name = QStringLiteral("N8.0_K1_NS0_Vb8.5_Sr2.5_Ss10_ 20cm.bmp");
+    QVERIFY(m_messages->shown.empty());
     QCOMPARE(filesIn(folder(), kBitmaps), QStringList{name});
-    // The picture is still the drawing made before the edits.
-    const BitmapHeader header = readBitmapHeader(QDir(folder()).absoluteFilePath(name));
-    QCOMPARE(header.width, 847);
-    QCOMPARE(header.height, 483);
-    QCOMPARE(m_form->goreWindow()->label(4)->text(), QStringLiteral("北"));
+    QCOMPARE(readBitmapHeader(QDir(folder()).absoluteFilePath(name)).width, width);
+    QCOMPARE(m_form->goreBitmapPath(), QDir::toNativeSeparators(folder()) + QDir::separator() + name);
+    // The gore window says where the file went.
+    QCOMPARE(m_form->goreWindow()->statusText(),
+             QStringLiteral("保存しました: ") + QDir::toNativeSeparators(folder()) + QDir::separator() + name);
 }
 
-void GoreWindowsTest::failingSave_data()
+void GoreWindowsTest::refusedDrawKeepsTheName()
 {
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("subfolder"); // program directory below the temp folder
-    QTest::addColumn<bool>("readOnly");
-    QTest::newRow("slash in the radius") << "Text6" << "13/../x" << "program" << false;
-    QTest::newRow("backslash in n") << "Text1" << "..\\8" << "program" << false;
-    QTest::newRow("missing directory") << "" << "" << "missing" << false;
-    QTest::newRow("read-only directory") << "" << "" << "program" << true;
+    // A refused Draw leaves the drawing shown, and so its name.
+    pickAndDraw();
+    m_form->textBox(QStringLiteral("Text1"))->setText(QStringLiteral("4"));
+    m_form->textBox(QStringLiteral("Text2"))->setText(QStringLiteral("5"));
+    click("Command2");
+    QCOMPARE(m_messages->shown.size(), std::size_t{1});
+    QTest::mouseClick(m_form->goreWindow()->saveButton(), Qt::LeftButton);
+    QCOMPARE(filesIn(folder(), kBitmaps), QStringList{kDefaultName});
 }
 
-void GoreWindowsTest::failingSave()
+void GoreWindowsTest::programFolderNotWritable_data()
 {
-    QFETCH(QString, box);
-    QFETCH(QString, text);
-    QFETCH(QString, subfolder);
+    QTest::addColumn<bool>("readOnly");   // else the folder is missing
+    QTest::addColumn<bool>("chooseOther"); // the user picks another folder, else cancels
+    QTest::newRow("missing folder, cancelled") << false << false;
+    QTest::newRow("missing folder, another folder chosen") << false << true;
+    QTest::newRow("read-only folder, another folder chosen") << true << true;
+}
+
+void GoreWindowsTest::programFolderNotWritable()
+{
     QFETCH(bool, readOnly);
-    QDir(folder()).mkdir(QStringLiteral("program"));
-    const QString program = QDir(folder()).absoluteFilePath(subfolder);
+    QFETCH(bool, chooseOther);
+    const QString program = QDir(folder()).absoluteFilePath(QStringLiteral("program"));
     if (readOnly) {
+        QDir(folder()).mkdir(QStringLiteral("program"));
         QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        QFile probe(program + QStringLiteral("/probe"));
-        if (probe.open(QIODevice::WriteOnly)) {
-            probe.remove();
+        if (QFileInfo(program).isWritable()) {
             QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
             QSKIP("this user may write into read-only folders");
         }
     }
+    QDir(folder()).mkdir(QStringLiteral("other"));
+    const QString other = QDir(folder()).absoluteFilePath(QStringLiteral("other/") + kDefaultName);
     m_form->setProgramDirectory(program);
     pickAndDraw();
-    if (!box.isEmpty())
-        m_form->textBox(box)->setText(text);
+    m_saves->answers = {chooseOther ? other : QString()};
     QTest::mouseClick(m_form->goreWindow()->saveButton(), Qt::LeftButton);
+    if (readOnly)
+        QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 
+    // The dialog offered the bitmap's own name; no message box either way.
+    QCOMPARE(m_saves->prefills.size(), 1);
+    QCOMPARE(QFileInfo(m_saves->prefills.front()).fileName(), kDefaultName);
+    QVERIFY(m_messages->shown.empty());
+    QVERIFY(filesIn(program, kBitmaps).isEmpty());
+    const QString status = m_form->goreWindow()->statusText();
+    if (!chooseOther) {
+        QVERIFY(filesIn(QDir(folder()).absoluteFilePath(QStringLiteral("other")), kBitmaps).isEmpty());
+        QVERIFY2(status.contains(QDir::toNativeSeparators(program)), qPrintable(status));
+        return;
+    }
+    QCOMPARE(readBitmapHeader(other).width, 847);
+    QCOMPARE(status, QStringLiteral("保存しました: ") + QDir::toNativeSeparators(other));
+    // The next save starts in the folder chosen.
+    m_saves->answers = {other};
+    QTest::mouseClick(m_form->goreWindow()->saveButton(), Qt::LeftButton);
+    QCOMPARE(m_saves->prefills.size(), 2);
+    QCOMPARE(m_saves->prefills.at(1), other);
+}
+
+void GoreWindowsTest::failedWriteIsReported()
+{
+    // A folder of the bitmap's name stands where the file should go: the write fails.
+    QVERIFY(QDir(folder()).mkdir(kDefaultName));
+    pickAndDraw();
+    QTest::mouseClick(m_form->goreWindow()->saveButton(), Qt::LeftButton);
     QCOMPARE(m_messages->shown.size(), std::size_t{1});
     const ui::Message& shown = m_messages->shown.front();
     QCOMPARE(shown.icon, ui::MessageIcon::Critical);
-    QVERIFY2(shown.text.startsWith(QDir::toNativeSeparators(program) + QDir::separator()), qPrintable(shown.text));
-    QVERIFY(shown.text.size() > m_form->goreBitmapPath().size()); // a reason follows the path
-    QVERIFY(filesIn(folder(), kBitmaps).isEmpty());
-    QVERIFY(filesIn(QDir(folder()).absoluteFilePath(QStringLiteral("program")), kBitmaps).isEmpty());
-
-    // The program goes on: with the fault mended the same button saves.
-    if (readOnly)
-        QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    QDir(folder()).mkdir(subfolder);
-    if (!box.isEmpty())
-        m_form->textBox(box)->setText(box == QLatin1String("Text6") ? QStringLiteral("13") : QStringLiteral("8"));
-    QTest::mouseClick(m_form->goreWindow()->saveButton(), Qt::LeftButton);
-    QCOMPARE(m_messages->shown.size(), std::size_t{1});
-    QCOMPARE(filesIn(program, kBitmaps), QStringList{kDefaultName});
+    QCOMPARE(shown.title, QStringLiteral("Tessel"));
+    QVERIFY2(shown.text.startsWith(m_form->goreBitmapPath() + QStringLiteral(" に保存できませんでした。")),
+             qPrintable(shown.text));
+    QVERIFY(m_form->goreWindow()->statusText().startsWith(QStringLiteral("保存できませんでした: ")));
+    QVERIFY(m_form->goreWindow()->isVisible());
 }
 
 void GoreWindowsTest::savePlate()

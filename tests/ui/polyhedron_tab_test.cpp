@@ -84,7 +84,7 @@ void PolyhedronTabTest::vertexPick()
 {
     m_dialog->answers = {kVertexFile};
     click("Command10");
-    QCOMPARE(m_form->label(QStringLiteral("Label40"))->text(), QDir::toNativeSeparators(kVertexFile));
+    QCOMPARE(fullText("Label40"), QDir::toNativeSeparators(kVertexFile));
     QCOMPARE(m_form->polyhedronModel().VertexCount(), 60);
     QCOMPARE(m_form->polyhedronModel().vertices[2].Lambda, 72.0);
     // The face side is untouched, tangent point included.
@@ -100,7 +100,7 @@ void PolyhedronTabTest::facePickCopiesSelectedCentre()
     QCOMPARE(box("Text9")->text(), QStringLiteral("0")); // no face file yet
     m_dialog->answers = {kFaceFile};
     click("Command9");
-    QCOMPARE(m_form->label(QStringLiteral("Label39"))->text(), QDir::toNativeSeparators(kFaceFile));
+    QCOMPARE(fullText("Label39"), QDir::toNativeSeparators(kFaceFile));
     QCOMPARE(m_form->label(QStringLiteral("Label40"))->text(), kNotLoaded);
     QCOMPARE(m_form->polyhedronModel().FaceCount(), 32);
     QCOMPARE(box("Text16")->text(), QStringLiteral("3"));
@@ -158,10 +158,15 @@ void PolyhedronTabTest::refusedFile()
     QCOMPARE(m_messages->shown.size(), std::size_t{1});
     const ui::Message& shown = m_messages->shown.front();
     QCOMPARE(shown.icon, ui::MessageIcon::Critical);
-    QCOMPARE(shown.title, ui::kApplicationTitle);
+    QCOMPARE(shown.title, QStringLiteral("Tessel"));
     QVERIFY2(shown.text.contains(QStringLiteral("bad.csv")), qPrintable(shown.text));
     QVERIFY2(shown.text.contains(named), qPrintable(shown.text));
-    QCOMPARE(m_form->label(status)->text(), shown.text);
+    // The status label says the same, as much as fits, and the table in force stays named.
+    QCOMPARE(m_form->label(status)->toolTip(), shown.text);
+    const QString inForce = status == QLatin1String("Label40") ? kVertexFile : kFaceFile;
+    QVERIFY2(shown.text.endsWith(QStringLiteral("前のファイル ") + QDir::toNativeSeparators(inForce)
+                                 + QStringLiteral(" のままです。")),
+             qPrintable(shown.text));
     // Both tables are as the bundled files left them; the tangent point stays as typed.
     QCOMPARE(m_form->polyhedronModel().VertexCount(), 60);
     QCOMPARE(m_form->polyhedronModel().FaceCount(), 32);

@@ -3,11 +3,14 @@
 #include "test_files.h"
 #include "ui/file_dialog.h"
 #include "ui/form1.h"
+#include "ui/language.h"
 #include "ui/message_presenter.h"
+#include "ui/save_dialog.h"
 #include "ui/tab_control.h"
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QList>
 #include <QPushButton>
@@ -51,6 +54,34 @@ private:
     std::shared_ptr<DialogScript> m_script;
 };
 
+/// What a scripted save dialog was asked and what it answers next.
+struct SaveScript
+{
+    std::deque<QString> answers; ///< next answers; an empty one = Cancel (also when none is left)
+    QList<QString> prefills;     ///< the path each opening was pre-filled with
+};
+
+/// A save dialog that answers from a script instead of asking.
+class ScriptedSaveDialog : public ui::SaveDialog
+{
+public:
+    explicit ScriptedSaveDialog(std::shared_ptr<SaveScript> script) : m_script(std::move(script)) {}
+
+    std::optional<QString> askSaveFile(QWidget*, const QString& prefill, const QString&) override
+    {
+        m_script->prefills.append(prefill);
+        const QString answer = m_script->answers.empty() ? QString() : m_script->answers.front();
+        if (!m_script->answers.empty())
+            m_script->answers.pop_front();
+        if (answer.isEmpty())
+            return std::nullopt;
+        return answer;
+    }
+
+private:
+    std::shared_ptr<SaveScript> m_script;
+};
+
 /// The message boxes shown, and the answers to give (OK when none is scripted).
 struct MessageLog
 {
@@ -78,25 +109,29 @@ private:
     std::shared_ptr<MessageLog> m_log;
 };
 
-/// What the main-window tests start from: a temp folder of their own, a scripted file dialog,
-/// recorded message boxes and a shown Form1 wired to them. A test class derives from it after
+/// What the main-window tests start from: the Japanese interface, a temp folder of their own,
+/// scripted file and save dialogs, recorded message boxes and a shown Form1 wired to them. A test class derives from it after
 /// QObject and calls setUpForm() in init(), tearDownForm() in cleanup().
 class Form1Fixture
 {
 protected:
     /// Makes the temp folder and the window. Bitmaps go to `programSubfolder` of the temp folder
     /// (made here) or, when it is empty, to the temp folder itself; `tab` is shown first unless negative.
-    void setUpForm(const QString& programSubfolder = QString(), int tab = -1)
+    void setUpForm(const QString& programSubfolder = QString(), int tab = -1,
+                   ui::Language language = ui::Language::Japanese)
     {
+        m_translations = std::make_unique<ui::Translations>(language);
         m_startDirectory = QDir::currentPath();
         m_temp = std::make_unique<TempDir>();
         if (!programSubfolder.isEmpty())
             QDir(folder()).mkdir(programSubfolder);
         m_dialog = std::make_shared<DialogScript>();
         m_messages = std::make_shared<MessageLog>();
+        m_saves = std::make_shared<SaveScript>();
         m_form = std::make_unique<ui::Form1>();
         m_form->setFileDialog(std::make_unique<ScriptedFileDialog>(m_dialog));
         m_form->setMessagePresenter(std::make_unique<RecordingPresenter>(m_messages));
+        m_form->setSaveDialog(std::make_unique<ScriptedSaveDialog>(m_saves));
         m_form->setProgramDirectory(programSubfolder.isEmpty() ? folder()
                                                                : QDir(folder()).absoluteFilePath(programSubfolder));
         if (tab >= 0)
@@ -110,6 +145,7 @@ protected:
         m_form.reset();
         QDir::setCurrent(m_startDirectory);
         m_temp.reset();
+        m_translations.reset();
     }
 
     /// The temp folder.
@@ -124,11 +160,19 @@ protected:
         m_dialog->answers.push_back(file);
         click(button);
     }
+    /// The full text of the main window's label `name`: its tooltip when it shows a shortened text.
+    QString fullText(const char* name) const
+    {
+        const QLabel* label = m_form->label(QString::fromLatin1(name));
+        return label->toolTip().isEmpty() ? label->text() : label->toolTip();
+    }
 
     std::unique_ptr<ui::Form1> m_form;
     std::shared_ptr<DialogScript> m_dialog;
     std::shared_ptr<MessageLog> m_messages;
+    std::shared_ptr<SaveScript> m_saves;
     std::unique_ptr<TempDir> m_temp;
+    std::unique_ptr<ui::Translations> m_translations;
     QString m_startDirectory;
 };
 

@@ -1,12 +1,13 @@
 // Renders the main window (gore and polyhedron tabs), a gore drawn from the bundled catalogue with
-// the default parameters, and a truncated-icosahedron face with its corners and edges into PNG
-// files: orbweave_screenshots <output folder>.
+// the default parameters (and at R = 80 cm, zoomed to fit), and a truncated-icosahedron face with its corners and edges into PNG
+// files: orbweave_screenshots <output folder> [ja|en]. The English pictures' names end in "-en".
 #include "ui/file_dialog.h"
 #include "ui/fonts.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/form3.h"
 #include "ui/form4.h"
+#include "ui/language.h"
 #include "ui/tab_control.h"
 
 #include <QApplication>
@@ -37,8 +38,12 @@ private:
     QStringList m_next;
 };
 
-bool save(QWidget* widget, const QDir& folder, const QString& name)
+/// What the pictures' names end in: "" for Japanese, "-en" for English.
+QString g_suffix;
+
+bool save(QWidget* widget, const QDir& folder, QString name)
 {
+    name.insert(name.lastIndexOf(QLatin1Char('.')), g_suffix);
     const QString path = folder.absoluteFilePath(name);
     const bool ok = widget->grab().save(path);
     std::fprintf(ok ? stdout : stderr, "%s %s\n", ok ? "wrote" : "cannot write", qPrintable(path));
@@ -52,6 +57,14 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     ui::installFontSubstitutions();
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
+    const auto language = ui::languageFromCode(argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("ja"));
+    if (!language) {
+        std::fprintf(stderr, "orbweave_screenshots: the language is ja or en, not \"%s\".\n", argv[2]);
+        return 2;
+    }
+    const ui::Translations translations(*language);
+    if (*language == ui::Language::English)
+        g_suffix = QStringLiteral("-en");
 
     ui::Form1 window;
     auto dialog = std::make_unique<BundledFilesDialog>();
@@ -71,6 +84,17 @@ int main(int argc, char* argv[])
         ok = save(gore, folder, QStringLiteral("gore.png")) && ok;
     else
         ok = false;
+    // The print size the guideline advises, zoomed to fit the window.
+    window.textBox(QStringLiteral("Text6"))->setText(QStringLiteral("80"));
+    window.textBox(QStringLiteral("Text5"))->setText(QStringLiteral("20"));
+    window.button(QStringLiteral("Command2"))->click();
+    if (ui::Form2* gore = window.goreWindow()) {
+        gore->zoomToFit();
+        QApplication::processEvents();
+        ok = save(gore, folder, QStringLiteral("gore-fit.png")) && ok;
+    } else {
+        ok = false;
+    }
     for (int tab : {2, 3}) {
         window.tabControl()->setCurrentIndex(tab);
         QApplication::processEvents();

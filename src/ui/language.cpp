@@ -1,0 +1,56 @@
+#include "ui/language.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace ui {
+
+std::optional<Language> languageFromCode(const QString& code)
+{
+    if (code.compare(QLatin1String("ja"), Qt::CaseInsensitive) == 0)
+        return Language::Japanese;
+    if (code.compare(QLatin1String("en"), Qt::CaseInsensitive) == 0)
+        return Language::English;
+    return std::nullopt;
+}
+
+Language systemLanguage()
+{
+    const QStringList languages = QLocale::system().uiLanguages();
+    const QString first = languages.isEmpty() ? QLocale::system().name() : languages.front();
+    return first.startsWith(QLatin1String("ja"), Qt::CaseInsensitive) ? Language::Japanese : Language::English;
+}
+
+Translations::Translations(Language language) : m_language(language)
+{
+    switch (language) {
+    case Language::Japanese:
+        // The program's texts are Japanese already; Qt's own dialogs and buttons need Qt's translation.
+        install(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        break;
+    case Language::English:
+        install(QStringLiteral("orbweave_en"), QStringLiteral(":/i18n"));
+        break;
+    }
+}
+
+Translations::~Translations()
+{
+    for (const auto& translator : m_installed)
+        QCoreApplication::removeTranslator(translator.get());
+}
+
+void Translations::install(const QString& name, const QString& folder)
+{
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(name, folder) || !QCoreApplication::installTranslator(translator.get())) {
+        m_missing << QDir(folder).filePath(name + QStringLiteral(".qm"));
+        return;
+    }
+    m_installed.push_back(std::move(translator));
+}
+
+} // namespace ui

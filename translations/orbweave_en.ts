@@ -1,0 +1,381 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ja">
+<context>
+    <name>ui::DrawingWindow</name>
+    <message>
+        <source>全体</source>
+        <translation>Fit</translation>
+    </message>
+    <message>
+        <source>ウィンドウに合わせる (Ctrl+0)</source>
+        <translation>Fit to the window (Ctrl+0)</translation>
+    </message>
+    <message>
+        <source>実寸 100 % (Ctrl+1)</source>
+        <translation>Real size, 100 % (Ctrl+1)</translation>
+    </message>
+    <message>
+        <source>縮小 (Ctrl+−, Ctrl+ホイール)</source>
+        <translation>Zoom out (Ctrl+−, Ctrl+wheel)</translation>
+    </message>
+    <message>
+        <source>拡大 (Ctrl++, Ctrl+ホイール)</source>
+        <translation>Zoom in (Ctrl++, Ctrl+wheel)</translation>
+    </message>
+    <message>
+        <source>ORW2008 - 描画窓(みかん)</source>
+        <translation>ORW2008 - Drawing (gore)</translation>
+    </message>
+    <message>
+        <source>ﾋﾞｯﾄﾏｯﾌﾟ形式で保存(&amp;S)</source>
+        <translation>&amp;Save as bitmap</translation>
+    </message>
+    <message>
+        <source>ORW2008 - 描画窓(多面体)</source>
+        <translation>ORW2008 - Drawing (polyhedron)</translation>
+    </message>
+</context>
+<context>
+    <name>ui::Form1</name>
+    <message>
+        <source>恒星データ</source>
+        <translation>star file</translation>
+    </message>
+    <message>
+        <source>頂点座標ﾌｧｲﾙ</source>
+        <translation>vertex file</translation>
+    </message>
+    <message>
+        <source>面座標ﾌｧｲﾙ</source>
+        <translation>face file</translation>
+    </message>
+    <message>
+        <source>%1 は%2のようです（どの行にも数が %3 個あります）。%4は 1 件に数が %5 個です。</source>
+        <translation>%1 looks like a %2 (every line holds %3 numbers); a %4 has %5 numbers a record.</translation>
+    </message>
+    <message>
+        <source>恒星データはまだ読み込まれていません。</source>
+        <translation>No star file is loaded yet.</translation>
+    </message>
+    <message>
+        <source>恒星データは前のファイル %1 のままです。</source>
+        <translation>The star file stays %1.</translation>
+    </message>
+    <message>
+        <source>頂点座標ﾌｧｲﾙはまだ読み込まれていません。</source>
+        <translation>No vertex file is loaded yet.</translation>
+    </message>
+    <message>
+        <source>頂点座標は前のファイル %1 のままです。</source>
+        <translation>The vertices stay those of %1.</translation>
+    </message>
+    <message>
+        <source>面座標ﾌｧｲﾙはまだ読み込まれていません。</source>
+        <translation>No face file is loaded yet.</translation>
+    </message>
+    <message>
+        <source>面座標は前のファイル %1 のままです。</source>
+        <translation>The faces stay those of %1.</translation>
+    </message>
+    <message>
+        <source>ファイル取得に失敗しました。</source>
+        <translation>No file was chosen.</translation>
+    </message>
+    <message>
+        <source>恒星データ %1: %2 個の星</source>
+        <translation>Star file %1: %2 stars</translation>
+    </message>
+    <message>
+        <source>みかんの皮を描けませんでした: %1</source>
+        <translation>The gore could not be drawn: %1</translation>
+    </message>
+    <message>
+        <source>位置 k の「%1」は数ではないので、%2 は何もしませんでした。</source>
+        <translation>k is "%1", not a number: %2 did nothing.</translation>
+    </message>
+    <message>
+        <source>%1: ファイル名に、ボックスに入力されたパス区切り文字（/ または \）があります。何も保存していません。</source>
+        <translation>%1: the file name holds a path separator (/ or \) typed into a box; nothing was saved.</translation>
+    </message>
+    <message>
+        <source>%1: ファイル名に、ボックスに入力された制御文字があります。何も保存していません。</source>
+        <translation>%1: the file name holds a control character typed into a box; nothing was saved.</translation>
+    </message>
+    <message>
+        <source>プログラムのフォルダ %1 に保存できません。保存先を選んでください</source>
+        <translation>The program's folder %1 cannot be written; choose where to save</translation>
+    </message>
+    <message>
+        <source>保存しませんでした（%1 に書き込めません）。</source>
+        <translation>Not saved (%1 cannot be written).</translation>
+    </message>
+    <message>
+        <source>%1 に保存できませんでした。
+%2</source>
+        <translation>Could not save %1.
+%2</translation>
+    </message>
+    <message>
+        <source>保存できませんでした: %1</source>
+        <translation>Not saved: %1</translation>
+    </message>
+    <message>
+        <source>保存しました: %1</source>
+        <translation>Saved: %1</translation>
+    </message>
+    <message>
+        <source>面座標ﾌｧｲﾙ %1 の面 %2 の頂点 %3 は頂点番号 %4 ですが、頂点座標ﾌｧｲﾙ %5 の頂点は 1〜%6 です。対になる頂点座標ﾌｧｲﾙと面座標ﾌｧｲﾙを読み込んでください。</source>
+        <translation>Corner %3 of face %2 in the face file %1 is vertex %4, but the vertex file %5 holds vertices 1 to %6. Please load a vertex file and a face file that belong together.</translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙ読込失敗</source>
+        <translation>No file was chosen.</translation>
+    </message>
+    <message>
+        <source>面番号の「%1」は数ではないので、%2 は何もしませんでした。</source>
+        <translation>The face number is "%1", not a number: %2 did nothing.</translation>
+    </message>
+    <message>
+        <source>面を描けませんでした: %1</source>
+        <translation>The face could not be drawn: %1</translation>
+    </message>
+    <message>
+        <source>終了します。</source>
+        <translation>The program will now end.</translation>
+    </message>
+    <message>
+        <source>経度別横円筒</source>
+        <translation>Gores</translation>
+    </message>
+    <message>
+        <source>多面体</source>
+        <translation>Polyhedron</translation>
+    </message>
+    <message>
+        <source>工事中</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>ガイドライン</source>
+        <translation>Guide</translation>
+    </message>
+    <message>
+        <source>恒星球描画プログラム&#x3000;ver 2.20   ...for Tessel</source>
+        <translation>Star sphere drawing program ver 2.20 ...for Tessel</translation>
+    </message>
+    <message>
+        <source>Quit(&amp;Q)</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>通称「みかんの皮」</source>
+        <translation>“Orange peel”</translation>
+    </message>
+    <message>
+        <source>読み込み(&amp;R)</source>
+        <translation>&amp;Read star file</translation>
+    </message>
+    <message>
+        <source>ファイルが読み込まれていません。</source>
+        <translation>No file loaded yet.</translation>
+    </message>
+    <message>
+        <source>分割数 n=</source>
+        <translation>Gores n=</translation>
+    </message>
+    <message>
+        <source>&#x3000;位置 k=</source>
+        <translation>Gore k=</translation>
+    </message>
+    <message>
+        <source>最微等級</source>
+        <translation>Faintest</translation>
+    </message>
+    <message>
+        <source>北半球ならチェック</source>
+        <translation>Northern half</translation>
+    </message>
+    <message>
+        <source>恒星球半径</source>
+        <translation>Radius</translation>
+    </message>
+    <message>
+        <source>描画(&amp;D) </source>
+        <translation>&amp;Draw </translation>
+    </message>
+    <message>
+        <source>&#x3000;恒星のサイズ&#x3000;</source>
+        <translation>Star size</translation>
+    </message>
+    <message>
+        <source>公比 =</source>
+        <translation>Ratio =</translation>
+    </message>
+    <message>
+        <source>倍率 =</source>
+        <translation>Size =</translation>
+    </message>
+    <message>
+        <source>&#x3000;ε補正&#x3000;</source>
+        <translation>ε correction</translation>
+    </message>
+    <message>
+        <source>ε補正を行う</source>
+        <translation>Correct ε</translation>
+    </message>
+    <message>
+        <source>等緯度線を描く</source>
+        <translation>Latitude line</translation>
+    </message>
+    <message>
+        <source>&#x3000;極板の描画&#x3000;</source>
+        <translation>Polar plates</translation>
+    </message>
+    <message>
+        <source>北半球</source>
+        <translation>North</translation>
+    </message>
+    <message>
+        <source>：境界緯度[deg] </source>
+        <translation>: boundary [deg]</translation>
+    </message>
+    <message>
+        <source>南半球</source>
+        <translation>South</translation>
+    </message>
+    <message>
+        <source>サッカーボールほか</source>
+        <translation>Soccer ball etc.</translation>
+    </message>
+    <message>
+        <source>恒星データ読込(&amp;R)</source>
+        <translation>&amp;Read star file</translation>
+    </message>
+    <message>
+        <source>接平面位置</source>
+        <translation>Tangent point</translation>
+    </message>
+    <message>
+        <source>緯度φ0</source>
+        <translation>Lat. φ0</translation>
+    </message>
+    <message>
+        <source>経度λ0</source>
+        <translation>Long. λ0</translation>
+    </message>
+    <message>
+        <source>描画(&amp;D)</source>
+        <translation>&amp;Draw</translation>
+    </message>
+    <message>
+        <source>面座標ﾌｧｲﾙ読込</source>
+        <translation>Load face file</translation>
+    </message>
+    <message>
+        <source>面番号</source>
+        <translation>Face</translation>
+    </message>
+    <message>
+        <source> .svg 形式で出力</source>
+        <translation> Also write .svg</translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙが読込まれていません.</source>
+        <translation>No file loaded yet.</translation>
+    </message>
+    <message>
+        <source>恒星球要素</source>
+        <translation>Star sphere</translation>
+    </message>
+    <message>
+        <source>投影範囲</source>
+        <translation>Range</translation>
+    </message>
+    <message>
+        <source>細微等級</source>
+        <translation>Faintest</translation>
+    </message>
+    <message>
+        <source>ON: 恒星球の内側から</source>
+        <translation>On: seen from inside</translation>
+    </message>
+    <message>
+        <source>頂点描画あり</source>
+        <translation>Draw corners</translation>
+    </message>
+    <message>
+        <source>頂点座標ﾌｧｲﾙ読込</source>
+        <translation>Load vertex file</translation>
+    </message>
+    <message>
+        <source>辺描画あり</source>
+        <translation>Draw edges</translation>
+    </message>
+    <message>
+        <source>07/12/25：&#x3000;「みかんの皮」専用です。</source>
+        <translation>07/12/25: for “orange peel” gores only.</translation>
+    </message>
+    <message>
+        <source>07/12/26：&#x3000;bmpで出力できるようになりました。</source>
+        <translation>07/12/26: output as bmp.</translation>
+    </message>
+    <message>
+        <source>07/12/27：&#x3000;高解像度の出力に対応しました。</source>
+        <translation>07/12/27: high-resolution output.</translation>
+    </message>
+    <message>
+        <source>07/02/02：&#x3000;1.20 極域描画をβ対応しました。</source>
+        <translation>07/02/02: 1.20 polar plates (beta).</translation>
+    </message>
+    <message>
+        <source>07/05/02：&#x3000;多面体投影の実験開始。</source>
+        <translation>07/05/02: polyhedron projection begun.</translation>
+    </message>
+    <message>
+        <source>07/05/06：&#x3000;1.32 多面体投影の実装成功。</source>
+        <translation>07/05/06: 1.32 polyhedra projected.</translation>
+    </message>
+    <message>
+        <source>07/05/18：&#x3000;2.00 サッカーボールの出力に成功！</source>
+        <translation>07/05/18: 2.00 soccer ball output works!</translation>
+    </message>
+    <message>
+        <source>1: (緯度φ[deg] ,経度λ[deg], 等級Vmag) と並んだ、&#x3000;    csv形式のテキストファイルを用意。</source>
+        <translation>1: Prepare a csv text file with (longitude λ[deg], latitude φ[deg], magnitude Vmag) on each line.</translation>
+    </message>
+    <message>
+        <source>2: 「読み込み」をクリックしてcsvファイルを選択。     ファイルが読み込まれたことを確認する。</source>
+        <translation>2: Click "Read star file", pick the csv file and check that it was read.</translation>
+    </message>
+    <message>
+        <source>3: 各パラメータを入力した後、「描画」をクリック。&#x3000; 別ウィンドウがロードされ、描画が完了したところ&#x3000; で「ﾋﾞｯﾄﾏｯﾌﾟ形式で保存」をクリックすればルート&#x3000; フォルダに画像が保存されます。</source>
+        <translation>3: Enter the parameters and click "Draw". The drawing opens in its own window; "Save as bitmap" stores it in the program's folder.</translation>
+    </message>
+    <message>
+        <source>※恒星球半径は、場所の確認には13[cm], 印刷用描画には80[cm]以上で、倍率を20倍程度にしてください。</source>
+        <translation>Note: use a radius of 13 cm to check positions, and 80 cm or more with Size about 20 for printing.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::Form2</name>
+    <message>
+        <source>ORW本体のﾃﾞｨﾚｸﾄﾘに保存されます。</source>
+        <translation>Saved in the program's folder.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::GoreWindowSet</name>
+    <message>
+        <source>Form3 - 南</source>
+        <translation>Form3 - South</translation>
+    </message>
+</context>
+<context>
+    <name>ui::SaveDialog</name>
+    <message>
+        <source>Windows ビットマップ (*.bmp)</source>
+        <translation>Windows bitmap (*.bmp)</translation>
+    </message>
+</context>
+</TS>
