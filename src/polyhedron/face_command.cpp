@@ -206,6 +206,7 @@ std::optional<FaceMessage> runFaceDraw(const FaceInputs& inputs, const std::stri
     FaceParameters p;
     scene::Scene drawing;
     std::optional<FaceOutline> outline;
+    FaceSky sky;
     stars::StarCatalogue catalogue;
     std::optional<std::string> label38;
     std::optional<std::string> svgProblem;
@@ -219,7 +220,8 @@ std::optional<FaceMessage> runFaceDraw(const FaceInputs& inputs, const std::stri
         if (outline)
             projectCorners(p, *outline, model); // the face is checked before the star file is read
         catalogue = stars::ReadStarFile(starFileName);
-        drawing = buildFaceScene(p, outline, model, catalogue, starFileName, canvas::snapSide(canvasSide(p)));
+        sky = FaceSky{window.skyLayers(), faceNumber};
+        drawing = buildFaceScene(p, outline, model, catalogue, starFileName, canvas::snapSide(canvasSide(p)), sky);
         if (drawing.count(scene::Role::Star) > 0)
             label38 = magnitudeOneLabel(p, inputs.decimalSeparator);
         if (svg) {
@@ -239,7 +241,7 @@ std::optional<FaceMessage> runFaceDraw(const FaceInputs& inputs, const std::stri
     canvas.Cls();
     // The drawing was laid out on the side a canvas snaps to; one that snapped otherwise gets its own.
     if (canvas.width() != static_cast<float>(drawing.width))
-        drawing = buildFaceScene(p, outline, model, catalogue, starFileName, canvas.width());
+        drawing = buildFaceScene(p, outline, model, catalogue, starFileName, canvas.width(), sky);
 
     scene::drawScene(drawing, canvas);
     // The label is set again for every star drawn, as the drawing loop always did.

@@ -27,6 +27,9 @@ public:
     virtual void showFaceWindow() = 0;
     /// Sets the caption of Label38 (dot radius of a magnitude-1 star) on the main window.
     virtual void setLabel38(const std::string& caption) = 0;
+    /// The sky layers to draw under the stars, with their data; none unless the window asks.
+    /// Throws text::InputError naming the file when the data cannot be read.
+    virtual sky::SkyRequest skyLayers() { return {}; }
 };
 
 /// A message for the user after a face Draw.
