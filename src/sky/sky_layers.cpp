@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <map>
 #include <optional>
 
 namespace sky {
@@ -29,7 +28,7 @@ constexpr double kNameSizePt[3] = {9.0, 8.0, 7.0};
 constexpr double kGridLabelPt = 6.0;
 constexpr double kEclipticLabelPt = 6.0;
 constexpr double kStarNamePt = 6.0;
-/// Sizes a label tries, as fractions of its own (0: the smallest size), before it moves to another point of its figure.
+/// Sizes a label tries, as fractions of its own (0: the smallest size), before it tries its next point.
 constexpr double kShrink[] = {1.0, 0.85, 0.72, 0.0};
 /// Smallest label size, points.
 constexpr double kMinLabelPt = 5.0;
@@ -230,25 +229,19 @@ private:
     std::vector<std::array<Point2, 4>> m_taken; ///< boxes of the labels placed so far
 };
 
-scene::Text labelText(Role role, std::int64_t index, std::string text, const char* family, double sizePt,
-                      scene::Anchor anchor, canvas::Rgb colour)
-{
-    scene::Text t;
-    t.role = role;
-    t.index = index;
-    t.text = std::move(text);
-    t.family = family;
-    t.sizePt = sizePt;
-    t.anchor = anchor;
-    t.color = colour;
-    return t;
-}
-
-LabelRequest labelRequest(scene::Text text, SkyPoint anchor)
+/// A label of `role` and `index` saying `text`, to be placed at `at` (its position and rotation still open).
+LabelRequest labelRequest(Role role, std::int64_t index, std::string text, const char* family, double sizePt,
+                          scene::Anchor anchor, canvas::Rgb colour, SkyPoint at)
 {
     LabelRequest r;
-    r.text = std::move(text);
-    r.anchor = anchor;
+    r.text.role = role;
+    r.text.index = index;
+    r.text.text = std::move(text);
+    r.text.family = family;
+    r.text.sizePt = sizePt;
+    r.text.anchor = anchor;
+    r.text.color = colour;
+    r.anchor = at;
     return r;
 }
 
@@ -276,6 +269,128 @@ const std::string& nameIn(const ConstellationName& n, Language language)
     return n.english;
 }
 
+/// The sampled, clipped runs of `curve` on `here`; none when `reach` cannot meet the piece.
+std::vector<std::vector<scene::Point>> lines(const SkyPiece& here, const SkyCurve& curve, const SkyCap& reach)
+{
+    if (!capsMeet(here.reach, reach))
+        return {};
+    return clippedRuns(sampleCurve(curve, here.project), here.outline);
+}
+
+/// `caps[i]`, or the whole sky when there is none.
+SkyCap reachOf(const std::vector<SkyCap>& caps, std::size_t i) { return i < caps.size() ? caps[i] : SkyCap{}; }
+
+scene::Layer newLayer(std::string_view name) { return scene::Layer{std::string(name), {}, scene::LayerKind::Print}; }
+
+scene::Layer gridLayer(const SkyPiece& here, int step, std::vector<QueuedLabel>& labels)
+{
+    scene::Layer grid = newLayer(scene::layers::kGrid);
+    const scene::Stroke stroke{kGridColour, 0.0, {0.08, 0.05}};
+    for (const GridLine& line : coordinateGrid(step)) {
+        // A meridian keeps within 80° of its point on the equator; a parallel is a circle round a pole.
+        const SkyCap reach = line.kind == GridLine::Kind::Meridian
+                                 ? SkyCap{{line.valueDeg, 0.0}, 80.5}
+                                 : SkyCap{{0.0, line.valueDeg < 0.0 ? -90.0 : 90.0}, 90.5 - std::fabs(line.valueDeg)};
+        addPath(grid, Role::GridLine, std::lround(line.valueDeg), lines(here, line.curve, reach), stroke);
+    }
+    const std::vector<GridLabel> hours = hourLabels();
+    for (std::size_t h = 0; h < hours.size(); ++h) {
+        LabelRequest r = labelRequest(Role::GridLabel, static_cast<std::int64_t>(h), hours[h].text, kLatinFamily,
+                                      kGridLabelPt, scene::Anchor::Middle, kGridLabelColour, hours[h].anchor);
+        r.upCm = 0.1;
+        labels.push_back({LabelPriority::Hour, scene::layers::kGrid, std::move(r)});
+    }
+    for (const GridLabel& label : declinationLabels(step, 0.0)) {
+        if (label.anchor.phi == 0.0)
+            continue; // the equator carries the hours
+        LabelRequest r = labelRequest(Role::GridLabel, std::lround(label.anchor.phi), label.text, kLatinFamily,
+                                      kGridLabelPt, scene::Anchor::Middle, kGridLabelColour, label.anchor);
+        r.upCm = 0.06;
+        labels.push_back({LabelPriority::Declination, scene::layers::kGrid, std::move(r)});
+    }
+    return grid;
+}
+
+scene::Layer eclipticLayer(const SkyPiece& here, std::vector<QueuedLabel>& labels)
+{
+    scene::Layer ecliptic = newLayer(scene::layers::kEcliptic);
+    const scene::Stroke stroke{kEclipticColour, 0.015, {}};
+    addPath(ecliptic, Role::Ecliptic, -1, lines(here, eclipticCurve(), SkyCap{}), stroke);
+    for (const EclipticMark& mark : eclipticMarks()) {
+        const double half = (mark.labelled ? kLabelledTickCm : kTickCm) / here.sphereRadius / kRadiansPerDegree;
+        const auto degrees = std::lround(mark.longitudeDeg);
+        addPath(ecliptic, Role::Ecliptic, degrees,
+                lines(here, eclipticTick(mark, half), SkyCap{mark.position, half + 0.1}), stroke);
+        if (!mark.labelled)
+            continue;
+        LabelRequest r = labelRequest(Role::EclipticLabel, degrees, std::to_string(degrees) + "\u00B0", kLatinFamily,
+                                      kEclipticLabelPt, scene::Anchor::Middle, kEclipticColour, mark.position);
+        r.upCm = kLabelledTickCm + 0.04;
+        labels.push_back({LabelPriority::Ecliptic, scene::layers::kEcliptic, std::move(r)});
+    }
+    return ecliptic;
+}
+
+scene::Layer boundaryLayer(const SkyPiece& here, const SkyData& d)
+{
+    scene::Layer bounds = newLayer(scene::layers::kBoundaries);
+    const scene::Stroke stroke{kBoundaryColour, 0.0, {0.02, 0.04}};
+    for (std::size_t i = 0; i < d.boundaries.size(); ++i)
+        addPath(bounds, Role::Boundary, static_cast<std::int64_t>(i),
+                lines(here, boundaryEdge(d.boundaries[i].from, d.boundaries[i].to), reachOf(d.boundaryReach, i)),
+                stroke);
+    return bounds;
+}
+
+scene::Layer figureLayer(const SkyPiece& here, const SkyData& d)
+{
+    scene::Layer figures = newLayer(scene::layers::kConstellationLines);
+    const scene::Stroke stroke{kFigureColour, 0.02, {}};
+    for (std::size_t i = 0; i < d.figures.size(); ++i)
+        if (capsMeet(here.reach, reachOf(d.figureReach, i)))
+            addPath(figures, Role::ConstellationLine, static_cast<std::int64_t>(i),
+                    clippedRuns(samplePath(d.figures[i].points, here.project), here.outline), stroke);
+    return figures;
+}
+
+void queueNames(const SkyData& d, Language language, std::vector<QueuedLabel>& labels)
+{
+    const char* family = language == Language::Japanese ? kJapaneseFamily : kLatinFamily;
+    for (std::size_t i = 0; i < d.names.size(); ++i) {
+        const ConstellationName& n = d.names[i];
+        LabelRequest r = labelRequest(Role::ConstellationName, static_cast<std::int64_t>(i), nameIn(n, language), family,
+                                      kNameSizePt[std::clamp(n.rank, 1, 3) - 1], scene::Anchor::Middle, kNameColour,
+                                      n.label);
+        r.upEm = -kCentreEm;
+        // Where the name fits nowhere near its point, it moves to its figure's stars, nearest first.
+        std::vector<std::pair<double, SkyPoint>> stars;
+        for (const ConstellationPath& figure : d.figures)
+            if (figure.constellation == n.constellation)
+                for (const SkyPoint& star : figure.points)
+                    stars.emplace_back(angularDistance(n.label, star), star);
+        std::stable_sort(stars.begin(), stars.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+        for (const auto& star : stars)
+            r.fallbacks.push_back(star.second);
+        labels.push_back({LabelPriority::ConstellationName, scene::layers::kConstellationNames, std::move(r)});
+    }
+}
+
+void queueStarNames(const SkyData& d, double limit, Language language, std::vector<QueuedLabel>& labels)
+{
+    for (const StarName& s : d.starNames) {
+        if (!(s.magnitude <= limit))
+            continue;
+        const bool japanese = language == Language::Japanese && !s.japanese.empty();
+        LabelRequest r = labelRequest(Role::StarName, s.hip, japanese ? s.japanese : s.name,
+                                      japanese ? kJapaneseFamily : kLatinFamily, kStarNamePt, scene::Anchor::Start,
+                                      kStarNameColour, s.position);
+        r.alongCm = 0.06;
+        r.upEm = -kCentreEm;
+        r.starMagnitude = s.magnitude;
+        labels.push_back({LabelPriority::StarName, scene::layers::kStarNames, std::move(r)});
+    }
+}
+
 } // namespace
 
 void appendSkyLayers(scene::Scene& scene, const SkyPiece& here, std::size_t index, const SkyGlobe& globe,
@@ -285,135 +400,30 @@ void appendSkyLayers(scene::Scene& scene, const SkyPiece& here, std::size_t inde
         return;
     const SkyLayerOptions& o = request.layers;
     const SkyData& d = *request.data;
-    LabelPlacer placer(here, index, globe);
-    // A line is followed only where it can reach the piece.
-    const auto lines = [&here](const SkyCurve& curve, const SkyCap& reach) {
-        if (!capsMeet(here.reach, reach))
-            return std::vector<std::vector<scene::Point>>{};
-        return clippedRuns(sampleCurve(curve, here.project), here.outline);
-    };
-    const auto reachOf = [](const std::vector<SkyCap>& reaches, std::size_t i) {
-        return i < reaches.size() ? reaches[i] : SkyCap{};
-    };
-    const auto newLayer = [](std::string_view name) { return scene::Layer{std::string(name), {}, scene::LayerKind::Print}; };
     std::vector<scene::Layer> added;
-    std::vector<QueuedLabel> queued;
-
-    if (o.gridStep != 0) {
-        scene::Layer grid = newLayer(scene::layers::kGrid);
-        const scene::Stroke stroke{kGridColour, 0.0, {0.08, 0.05}};
-        for (const GridLine& line : coordinateGrid(o.gridStep)) {
-            // A meridian keeps within 80° of its point on the equator; a parallel is a circle round a pole.
-            const SkyCap reach = line.kind == GridLine::Kind::Meridian
-                                     ? SkyCap{{line.valueDeg, 0.0}, 80.5}
-                                     : SkyCap{{0.0, line.valueDeg < 0.0 ? -90.0 : 90.0}, 90.5 - std::fabs(line.valueDeg)};
-            addPath(grid, Role::GridLine, std::lround(line.valueDeg), lines(line.curve, reach), stroke);
-        }
-        const std::vector<GridLabel> hours = hourLabels();
-        for (std::size_t h = 0; h < hours.size(); ++h) {
-            LabelRequest r = labelRequest(labelText(Role::GridLabel, static_cast<std::int64_t>(h), hours[h].text, kLatinFamily,
-                                     kGridLabelPt, scene::Anchor::Middle, kGridLabelColour),
-                           hours[h].anchor);
-            r.upCm = 0.1;
-            queued.push_back({LabelPriority::Hour, scene::layers::kGrid, std::move(r)});
-        }
-        for (const GridLabel& label : declinationLabels(o.gridStep, 0.0)) {
-            if (label.anchor.phi == 0.0)
-                continue; // the equator carries the hours
-            LabelRequest r = labelRequest(labelText(Role::GridLabel, std::lround(label.anchor.phi), label.text, kLatinFamily,
-                                     kGridLabelPt, scene::Anchor::Middle, kGridLabelColour),
-                           label.anchor);
-            r.upCm = 0.06;
-            queued.push_back({LabelPriority::Declination, scene::layers::kGrid, std::move(r)});
-        }
-        added.push_back(std::move(grid));
-    }
-
-    if (o.ecliptic) {
-        scene::Layer ecliptic = newLayer(scene::layers::kEcliptic);
-        const scene::Stroke stroke{kEclipticColour, 0.015, {}};
-        addPath(ecliptic, Role::Ecliptic, -1, lines(eclipticCurve(), SkyCap{}), stroke);
-        for (const EclipticMark& mark : eclipticMarks()) {
-            const double half = (mark.labelled ? kLabelledTickCm : kTickCm) / here.sphereRadius / kRadiansPerDegree;
-            const auto degrees = std::lround(mark.longitudeDeg);
-            addPath(ecliptic, Role::Ecliptic, degrees, lines(eclipticTick(mark, half), SkyCap{mark.position, half + 0.1}),
-                    stroke);
-            if (!mark.labelled)
-                continue;
-            LabelRequest r = labelRequest(labelText(Role::EclipticLabel, degrees, std::to_string(degrees) + "\u00B0", kLatinFamily,
-                                     kEclipticLabelPt, scene::Anchor::Middle, kEclipticColour),
-                           mark.position);
-            r.upCm = kLabelledTickCm + 0.04;
-            queued.push_back({LabelPriority::Ecliptic, scene::layers::kEcliptic, std::move(r)});
-        }
-        added.push_back(std::move(ecliptic));
-    }
-
-    if (o.boundaries) {
-        scene::Layer bounds = newLayer(scene::layers::kBoundaries);
-        const scene::Stroke stroke{kBoundaryColour, 0.0, {0.02, 0.04}};
-        for (std::size_t i = 0; i < d.boundaries.size(); ++i)
-            addPath(bounds, Role::Boundary, static_cast<std::int64_t>(i),
-                    lines(boundaryEdge(d.boundaries[i].from, d.boundaries[i].to), reachOf(d.boundaryReach, i)), stroke);
-        added.push_back(std::move(bounds));
-    }
-
-    if (o.figures) {
-        scene::Layer figures = newLayer(scene::layers::kConstellationLines);
-        const scene::Stroke stroke{kFigureColour, 0.02, {}};
-        for (std::size_t i = 0; i < d.figures.size(); ++i)
-            if (capsMeet(here.reach, reachOf(d.figureReach, i)))
-                addPath(figures, Role::ConstellationLine, static_cast<std::int64_t>(i),
-                        clippedRuns(samplePath(d.figures[i].points, here.project), here.outline), stroke);
-        added.push_back(std::move(figures));
-    }
-
+    std::vector<QueuedLabel> labels;
+    if (o.gridStep != 0)
+        added.push_back(gridLayer(here, o.gridStep, labels));
+    if (o.ecliptic)
+        added.push_back(eclipticLayer(here, labels));
+    if (o.boundaries)
+        added.push_back(boundaryLayer(here, d));
+    if (o.figures)
+        added.push_back(figureLayer(here, d));
     if (o.names) {
-        scene::Layer names = newLayer(scene::layers::kConstellationNames);
-        const char* family = o.language == Language::Japanese ? kJapaneseFamily : kLatinFamily;
-        for (std::size_t i = 0; i < d.names.size(); ++i) {
-            const ConstellationName& n = d.names[i];
-            const double size = kNameSizePt[std::clamp(n.rank, 1, 3) - 1];
-            LabelRequest r = labelRequest(labelText(Role::ConstellationName, static_cast<std::int64_t>(i), nameIn(n, o.language),
-                                     family, size, scene::Anchor::Middle, kNameColour),
-                           n.label);
-            r.upEm = -kCentreEm;
-            // Where the name fits nowhere near its point, it moves to its figure's stars, nearest first.
-            std::vector<std::pair<double, SkyPoint>> stars;
-            for (const ConstellationPath& figure : d.figures)
-                if (figure.constellation == n.constellation)
-                    for (const SkyPoint& star : figure.points)
-                        stars.emplace_back(angularDistance(n.label, star), star);
-            std::stable_sort(stars.begin(), stars.end(),
-                             [](const auto& a, const auto& b) { return a.first < b.first; });
-            for (const auto& star : stars)
-                r.fallbacks.push_back(star.second);
-            queued.push_back({LabelPriority::ConstellationName, scene::layers::kConstellationNames, std::move(r)});
-        }
-        added.push_back(std::move(names));
+        added.push_back(newLayer(scene::layers::kConstellationNames));
+        queueNames(d, o.language, labels);
     }
-
     if (o.starNameLimit) {
-        scene::Layer starNames = newLayer(scene::layers::kStarNames);
-        for (const StarName& s : d.starNames) {
-            if (!(s.magnitude <= *o.starNameLimit))
-                continue;
-            const bool japanese = o.language == Language::Japanese && !s.japanese.empty();
-            LabelRequest r = labelRequest(labelText(Role::StarName, s.hip, japanese ? s.japanese : s.name,
-                                     japanese ? kJapaneseFamily : kLatinFamily, kStarNamePt, scene::Anchor::Start,
-                                     kStarNameColour),
-                           s.position);
-            r.alongCm = 0.06;
-            r.upEm = -kCentreEm;
-            r.starMagnitude = s.magnitude;
-            queued.push_back({LabelPriority::StarName, scene::layers::kStarNames, std::move(r)});
-        }
-        added.push_back(std::move(starNames));
+        added.push_back(newLayer(scene::layers::kStarNames));
+        queueStarNames(d, *o.starNameLimit, o.language, labels);
     }
 
-    std::stable_sort(queued.begin(), queued.end(),
+    // Labels go in by priority, each clear of those before it.
+    std::stable_sort(labels.begin(), labels.end(),
                      [](const QueuedLabel& a, const QueuedLabel& b) { return a.priority < b.priority; });
-    for (const QueuedLabel& q : queued)
+    LabelPlacer placer(here, index, globe);
+    for (const QueuedLabel& q : labels)
         if (auto t = placer.place(q.request))
             std::find_if(added.begin(), added.end(), [&q](const scene::Layer& l) { return l.name == q.layer; })
                 ->items.emplace_back(std::move(*t));
