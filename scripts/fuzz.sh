@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 
 seconds=${FUZZ_SECONDS:-60}
 build=${FUZZ_BUILD:-build-fuzz}
-targets=(${FUZZ_TARGETS:-star_file vertex_file face_file})
+targets=(${FUZZ_TARGETS:-star_file vertex_file face_file face_outline})
 packages=(clang-14 libclang-rt-14-dev)
 
 missing=()

@@ -356,6 +356,12 @@
         <source>※恒星球半径は、場所の確認には13[cm], 印刷用描画には80[cm]以上で、倍率を20倍程度にしてください。</source>
         <translation>Note: use a radius of 13 cm to check positions, and 80 cm or more with Size about 20 for printing.</translation>
     </message>
+    <message>
+        <source>面は描きましたが、SVG ファイルは書き出せませんでした。
+%1</source>
+        <translation>The face is drawn, but its SVG file was not written.
+%1</translation>
+    </message>
 </context>
 <context>
     <name>ui::Form2</name>
@@ -369,6 +375,17 @@
     <message>
         <source>Form3 - 南</source>
         <translation>Form3 - South</translation>
+    </message>
+</context>
+<context>
+    <name>ui::Refusals</name>
+    <message>
+        <source>負または零の分割数nは定義できません。</source>
+        <translation>The number of gores n cannot be zero or negative.</translation>
+    </message>
+    <message>
+        <source> n &lt; k です。</source>
+        <translation> n &lt; k: gore k must be one of the n gores.</translation>
     </message>
 </context>
 <context>

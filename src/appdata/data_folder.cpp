@@ -1,6 +1,7 @@
 #include "appdata/data_folder.h"
 
 #include "text/input_error.h"
+#include "text/message_text.h"
 
 #include <algorithm>
 #include <system_error>
@@ -48,9 +49,14 @@ fs::path bundledDataFile(const std::string& relative)
     const fs::path folder = bundledDataFolder();
     const fs::path file = folder / relative;
     std::error_code ec;
-    if (!fs::is_regular_file(file, ec))
-        throw text::InputError("the bundled file " + relative + " is not in " + folder.string()
-                               + " (the program's data folder); reinstall the program or give a file of your own.");
+    if (!fs::is_regular_file(file, ec)) {
+        const std::string name = text::escapedForMessage(relative), place = text::escapedForMessage(folder.string());
+        throw text::InputError(text::Text{
+            "the bundled file " + name + " is not in " + place
+                + " (the program's data folder); reinstall the program or give a file of your own.",
+            "プログラムに付属のファイル " + name + " が、プログラムのデータフォルダ " + place
+                + " にありません。プログラムを入れ直すか、お手元のファイルを指定してください。"});
+    }
     return file;
 }
 

@@ -1,6 +1,10 @@
 #include "canvas/raster_canvas.h"
 
+#include "text/atomic_file.h"
 #include "text/input_error.h"
+#include "text/message_text.h"
+
+#include <QBuffer>
 
 #include <QFile>
 #include <QPainter>
@@ -33,9 +37,11 @@ void RasterCanvas::resize(int widthPx, int heightPx)
         return;
     endPainting();
     QImage next(widthPx, heightPx, QImage::Format_RGB32);
-    if (widthPx > 0 && heightPx > 0 && next.isNull())
-        throw text::InputError("The drawing of " + std::to_string(widthPx) + " × " + std::to_string(heightPx)
-                               + " pixels is too large for this computer's memory.");
+    if (widthPx > 0 && heightPx > 0 && next.isNull()) {
+        const std::string size = std::to_string(widthPx) + " × " + std::to_string(heightPx);
+        throw text::InputError(text::Text{"The drawing of " + size + " pixels is too large for this computer's memory.",
+                                          size + " ピクセルの図は、このコンピュータのメモリには大きすぎます。"});
+    }
     next.setDotsPerMeterX(kDotsPerMetre);
     next.setDotsPerMeterY(kDotsPerMetre);
     next.fill(toQColor(m_background));
@@ -115,20 +121,16 @@ void RasterCanvas::Circle(float x, float y, float radius)
 void RasterCanvas::SavePicture(const std::string& path) const
 {
     endPainting();
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw text::InputError(path + ": the bitmap cannot be written (" + file.errorString().toStdString() + ").");
-    if (!m_image.save(&file, "BMP")) {
-        const std::string reason = file.errorString().toStdString();
-        file.close();
-        file.remove();
-        throw text::InputError(path + ": the bitmap cannot be written (" + reason + ").");
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!m_image.save(&buffer, "BMP")) {
+        const std::string shown = text::escapedForMessage(path);
+        throw text::InputError(text::Text{shown + ": the bitmap cannot be made (the drawing is too large).",
+                                          shown + ": ビットマップを作れません（図が大きすぎます）。"});
     }
-    file.close();
-    if (file.error() != QFileDevice::NoError) {
-        file.remove();
-        throw text::InputError(path + ": the bitmap cannot be written (" + file.errorString().toStdString() + ").");
-    }
+    // Written beside its place and renamed over it, so a failed save never leaves half a bitmap.
+    text::writeFileAtomically(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 const QImage& RasterCanvas::image() const

@@ -1,48 +1,50 @@
 #pragma once
 
+#include "text/atomic_file.h"
+
 #include <QIODevice>
 
 #include <string>
 
 namespace exporter {
 
-/// An output file written under a temporary name beside its final place and renamed over it
-/// only when complete, so that no cut-short file is ever left under the final name. The path
-/// is kept as the bytes given (file names need not be UTF-8). Only a regular file, or nothing,
-/// may stand at the path: a device, pipe or socket is refused, never replaced.
+/// A text::AtomicFile as a Qt output device, for the PDF and bitmap writers.
 class AtomicFile : public QIODevice
 {
 public:
-    explicit AtomicFile(std::string path);
-    ~AtomicFile() override;
+    explicit AtomicFile(std::string path) : m_file(std::move(path)) {}
 
     /// Creates the temporary file. Throws text::InputError naming the path and the system's reason.
-    void start();
+    void start()
+    {
+        m_file.start();
+        QIODevice::open(QIODevice::WriteOnly);
+    }
     /// Writes everything out and renames it to the final path. Throws text::InputError as `start`.
-    void commit();
+    void commit()
+    {
+        QIODevice::close();
+        m_file.commit();
+    }
 
     /// The path as given.
-    const std::string& path() const { return m_path; }
+    const std::string& path() const { return m_file.path(); }
 
 protected:
     qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char* data, qint64 size) override;
+    qint64 writeData(const char* data, qint64 size) override
+    {
+        return m_file.write(data, static_cast<std::size_t>(size)) ? size : -1;
+    }
 
 private:
-    [[noreturn]] void fail(const std::string& reason);
-    void discard();
-
-    std::string m_path;
-    std::string m_target;    ///< where the rename goes: the path, or the file a link points at
-    std::string m_temporary; ///< empty when no temporary file exists
-    int m_fd = -1;
-    int m_error = 0;         ///< first write error, an errno value
+    text::AtomicFile m_file;
 };
 
-/// Writes `bytes` to `path` through an AtomicFile.
-void writeFileAtomically(const std::string& path, const QByteArray& bytes);
-
-/// `path` for a message: control characters and bytes that are not UTF-8 written as \xNN.
-std::string printablePath(const std::string& path);
+/// Writes `bytes` to `path` through a text::AtomicFile.
+inline void writeFileAtomically(const std::string& path, const QByteArray& bytes)
+{
+    text::writeFileAtomically(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
 
 } // namespace exporter

@@ -337,7 +337,9 @@ Face options (the polyhedron tab's boxes):
 Output:
   --stars FILE            star file (default: the bundled bright-stars.csv)
   --format bmp|svg|pdf    (pdf) pdf: one file, vector, real size;
-                          bmp, svg: one file per template into a folder
+                          bmp, svg: one file per template into a folder;
+                          a face's print SVG is named as the window's file
+                          with -print before .svg (SurN1_…cm内-print.svg)
   -o, --output PATH       pdf file or bmp/svg folder (default: current folder;
                           orbweave-gores.pdf / orbweave-faces.pdf)
   --dpi 96                bitmap resolution; at 96 the bitmap is the window's

@@ -8,6 +8,7 @@
 #include "export/progress_reporter.h"
 #include "export/renderers.h"
 #include "text/input_error.h"
+#include "text/message_text.h"
 #include "text/number_text.h"
 
 #include <cstring>
@@ -69,7 +70,7 @@ auto writeOutput(const ExportOptions& o, Write&& write)
     } catch (const text::InputError& e) {
         if (o.output.empty())
             throw;
-        throw text::InputError("option --output \"" + printablePath(o.output) + "\": " + e.what());
+        throw text::InputError("option --output \"" + text::escapedForMessage(o.output) + "\": " + e.what());
     }
 }
 
@@ -81,12 +82,12 @@ void checkWritablePlace(const ExportOptions& o, const std::filesystem::path& pat
         std::error_code ec;
         const auto status = std::filesystem::status(path, ec);
         if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
-            throw text::InputError(printablePath(path.string())
+            throw text::InputError(text::escapedForMessage(path.string())
                                    + ": is not a regular file but a device, pipe or socket; only files are written.");
         const std::filesystem::path parent = path.has_parent_path() ? path.parent_path() : ".";
         if (!std::filesystem::is_directory(parent, ec))
-            throw text::InputError(printablePath(path.string()) + ": cannot be written (the folder "
-                                   + printablePath(parent.string()) + " does not exist).");
+            throw text::InputError(text::escapedForMessage(path.string()) + ": cannot be written (the folder "
+                                   + text::escapedForMessage(parent.string()) + " does not exist).");
     });
 }
 
@@ -107,7 +108,7 @@ public:
         if (!std::filesystem::is_directory(folder, ec)) {
             const std::string why = ec ? std::strerror(ec.value()) : "a file of that name is in the way";
             removeMade();
-            throw text::InputError("option --output \"" + printablePath(o.output)
+            throw text::InputError("option --output \"" + text::escapedForMessage(o.output)
                                    + "\": not a folder that can be made or written (" + why + ").");
         }
     }
@@ -211,9 +212,9 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
                               + t.caption);
             });
             const int pages = writeOutput(o, [&] { return book->commit(); });
-            progress.finish("wrote " + printablePath(path.string()) + ": " + std::to_string(templates)
+            progress.finish("wrote " + text::escapedForMessage(path.string()) + ": " + std::to_string(templates)
                             + " templates on " + std::to_string(pages) + (pages == 1 ? " page" : " pages"));
-            out << printablePath(path.string()) << "\n";
+            out << text::escapedForMessage(path.string()) << "\n";
             return finish(out, err);
         }
 
@@ -241,9 +242,9 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
             }
             written.paths.push_back(path);
             progress.clear();
-            out << printablePath(path.string()) << std::endl;
+            out << text::escapedForMessage(path.string()) << std::endl;
             progress.step("[" + std::to_string(t.number) + "/" + std::to_string(t.count) + "] wrote "
-                          + printablePath(path.string()));
+                          + text::escapedForMessage(path.string()));
         });
         written.keep();
         made.keep();

@@ -32,7 +32,10 @@ std::pair<std::string, std::string> optionOf(const FaceOptions& o, const std::st
     case Input::CommonRatio: return {"--ratio", o.ratio};
     case Input::Magnification: return {"--magnification", o.magnification};
     case Input::FaceNumber:
-    case Input::TangentPoint: return {"--face", face};
+    case Input::TangentPoint:
+    case Input::TangentLatitude:
+    case Input::TangentLongitude: return {"--face", face};
+    case Input::FaceOutline:
     case Input::ModelFile:
         if (!o.faces.empty())
             return {"--faces", o.faces};

@@ -3,6 +3,7 @@
 #include "appdata/version.h"
 #include "export/atomic_file.h"
 #include "text/input_error.h"
+#include "text/message_text.h"
 
 #include <QFontMetricsF>
 #include <QPageSize>
@@ -262,7 +263,7 @@ struct PdfBook::Impl
         writer->setPageMargins(QMarginsF(0, 0, 0, 0));
         if (pages == 0) {
             if (!painter.begin(writer.get()))
-                throw text::InputError(printablePath(file.path()) + ": the PDF cannot be started.");
+                throw text::InputError(text::escapedForMessage(file.path()) + ": the PDF cannot be started.");
         } else {
             writer->newPage();
         }
@@ -348,7 +349,7 @@ int PdfBook::commit()
     const int pages = d.pages;
     d.finish();
     if (pages == 0)
-        throw text::InputError(printablePath(d.file.path()) + ": there is nothing to write.");
+        throw text::InputError(text::escapedForMessage(d.file.path()) + ": there is nothing to write.");
     d.file.commit();
     return pages;
 }

@@ -4,6 +4,7 @@
 #include "export/atomic_file.h"
 #include "scene/canvas_renderer.h"
 #include "text/input_error.h"
+#include "text/message_text.h"
 #include "text/number_text.h"
 
 #include <QPainter>
@@ -184,7 +185,7 @@ QImage rasterImage(const scene::Scene& scene, double dpi)
 void writeBitmapAtomically(const std::string& path, const QImage& image)
 {
     if (image.isNull())
-        throw text::InputError(printablePath(path)
+        throw text::InputError(text::escapedForMessage(path)
                                + ": the bitmap cannot be made (the drawing is empty or too large).");
     // Straight into the file: no second copy of a large picture in memory.
     AtomicFile file(path);
@@ -193,7 +194,7 @@ void writeBitmapAtomically(const std::string& path, const QImage& image)
     if (!image.save(&file, "BMP")) {
         // The writer stops at the first failed write; errno still says why.
         const std::string reason = errno != 0 ? std::strerror(errno) : "the bitmap writer stopped";
-        throw text::InputError(printablePath(path) + ": cannot be written (" + reason + ").");
+        throw text::InputError(text::escapedForMessage(path) + ": cannot be written (" + reason + ").");
     }
     file.commit();
 }

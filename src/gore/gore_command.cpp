@@ -24,9 +24,11 @@ std::optional<GoreMessage> runGoreDraw(const GoreInputs& inputs, const std::stri
         plan.sky = windows.skyLayers();
         drawGore(plan, windows, inputs.decimalSeparator);
     } catch (const text::InputError& e) {
-        return GoreMessage{e.what()};
+        return GoreMessage{e.what(), "Tessel", e};
     } catch (const std::bad_alloc&) {
-        return GoreMessage{"There is not enough memory to draw this gore."};
+        const text::InputError e(text::Text{"There is not enough memory to draw this gore.",
+                                            "メモリが足りず、このみかんの皮を描けません。"});
+        return GoreMessage{e.what(), "Tessel", e};
     }
     return std::nullopt;
 }

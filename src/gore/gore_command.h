@@ -2,6 +2,7 @@
 
 #include "canvas/drawing_canvas.h"
 #include "sky/sky_data.h"
+#include "text/input_error.h"
 
 #include <optional>
 #include <string>
@@ -36,8 +37,11 @@ struct GoreLabels
 /// A message box the window shows: title "Tessel", critical icon, OK only.
 struct GoreMessage
 {
-    std::string prompt;
+    std::string prompt;           ///< the program's fixed text, or the refusal's what()
     std::string title = "Tessel";
+    /// The refusal behind the message, for a window that words it in its own language; none
+    /// for the fixed texts of the n and k checks.
+    std::optional<text::InputError> refusal = std::nullopt;
 };
 
 /// What the gore Draw needs of its windows; the main window implements it.

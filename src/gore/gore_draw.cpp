@@ -7,6 +7,7 @@
 #include "stars/angles.h"
 #include "stars/star_size_rule.h"
 #include "text/input_error.h"
+#include "text/message_text.h"
 #include "text/number_text.h"
 
 #include <algorithm>
@@ -26,10 +27,13 @@ bool fitsCanvas(double v) { return std::isfinite(v) && std::fabs(v) <= kMaxCoord
 
 float single(double v) { return static_cast<float>(v); }
 
-std::string describeStar(const std::string& file, std::size_t index, const stars::Star& s)
+text::Text describeStar(const std::string& file, std::size_t index, const stars::Star& s)
 {
-    return file + ": star " + std::to_string(index) + " (λ " + text::formatGeneral(s.Lambda) + ", φ "
-           + text::formatGeneral(s.Phi) + ", Vmag " + text::formatGeneral(s.Vmag) + ")";
+    const std::string shownFile = text::escapedForMessage(file), number = std::to_string(index);
+    const std::string values = "λ " + text::formatGeneral(s.Lambda) + ", φ " + text::formatGeneral(s.Phi) + ", Vmag "
+                               + text::formatGeneral(s.Vmag);
+    return {shownFile + ": star " + number + " (" + values + ")",
+            shownFile + " の " + number + " 番目の星（" + values + "）"};
 }
 
 } // namespace
@@ -71,8 +75,8 @@ GoreDrawPlan planGoreDraw(const GoreParameters& p, const stars::StarCatalogue& c
         try {
             placed = placeStar(p, plan.layout, plan.plate, star);
         } catch (const text::InputError& e) {
-            const std::string where = describeStar(starFileName, i + 1, star);
-            throw text::InputError(e.input(), e.value(), where + ": " + e.what(), where + ": " + e.reason());
+            const text::Text where = describeStar(starFileName, i + 1, star) + text::Text{": ", ": "};
+            throw text::InputError(e.input(), e.value(), where + e.message(), where + e.reasonText());
         }
         if (!placed)
             continue;
@@ -80,19 +84,24 @@ GoreDrawPlan planGoreDraw(const GoreParameters& p, const stars::StarCatalogue& c
         if (!fitsCanvas(placed->radius))
             text::refuse(text::Input::Magnification, kFieldMagnification, text::formatGeneral(p.magnification),
                          describeStar(starFileName, i + 1, star)
-                             + ": its dot is too large to draw; nothing was drawn. Please type a smaller magnification.");
+                             + text::Text{": its dot is too large to draw; nothing was drawn. Please type a smaller "
+                                          "magnification.",
+                                          ": 星の点が大きすぎて描けません。何も描いていません。倍率を小さくしてください。"});
         if (!fitsCanvas(placed->offset.dx) || !fitsCanvas(placed->offset.dy))
             throw text::InputError(describeStar(starFileName, i + 1, star)
-                                   + ": its place on the drawing is not a finite number; nothing was drawn.");
+                                   + text::Text{": its place on the drawing is not a finite number; nothing was drawn.",
+                                                ": 図の上の位置が有限の数になりません。何も描いていません。"});
         plan.stars.push_back(*placed);
     }
     if (p.equalLatitudeLine) {
         plan.equalLatitude = equalLatitudeSteps(p);
         for (const Offset& step : plan.equalLatitude)
-            if (!fitsCanvas(step.dx) || !fitsCanvas(step.dy))
-                text::refuse(text::Input::LineLatitude, kFieldLineLatitude, text::formatGeneral(p.lineLatitude),
-                             text::formatGeneral(p.lineLatitude)
-                                 + "° gives a line that cannot be placed on the drawing; nothing was drawn.");
+            if (!fitsCanvas(step.dx) || !fitsCanvas(step.dy)) {
+                const std::string latitude = text::formatGeneral(p.lineLatitude);
+                text::refuse(text::Input::LineLatitude, kFieldLineLatitude, latitude,
+                             {latitude + "° gives a line that cannot be placed on the drawing; nothing was drawn.",
+                              latitude + "° では等緯度線を図の上に置けません。何も描いていません。"});
+            }
     }
     return plan;
 }

@@ -14,12 +14,17 @@ namespace {
 
 std::string cm(double value, char sep) { return text::formatGeneral(value, sep) + " cm"; }
 
-void checkCanvasSide(double side, const std::string& what, const std::string& because, double radius, char sep)
+/// Refuses a drawing side beyond the largest canvas; `what` names the side, `because` the
+/// radius and the value that make it so.
+void checkCanvasSide(double side, const text::Text& what, const text::Text& because, double radius, char sep)
 {
-    if (!(side <= kMaxCanvasSide))
+    if (!(side <= kMaxCanvasSide)) {
+        const std::string needed = cm(std::round(side * 100) / 100, sep), largest = cm(kMaxCanvasSide, sep);
         text::refuse(text::Input::SphereRadius, kFieldSphereRadius, text::formatGeneral(radius, sep),
-                     because + " " + what + " " + cm(std::round(side * 100) / 100, sep)
-                         + " would be needed; the largest drawing is " + cm(kMaxCanvasSide, sep) + " a side.");
+                     {because.en + " " + what.en + " " + needed + " would be needed; the largest drawing is " + largest
+                          + " a side.",
+                      because.ja + what.ja + "が " + needed + " になります。描ける図は一辺 " + largest + " までです。"});
+    }
 }
 
 } // namespace
@@ -72,27 +77,38 @@ void checkGoreDrawable(const GoreParameters& p, char sep)
 {
     using text::Input;
     using text::refuse;
-    const std::string n = std::string(kFieldN) + " " + std::to_string(p.n);
+    const std::string n = std::to_string(p.n);
     if (p.n < 3)
-        refuse(Input::GoreCount, kFieldN, std::to_string(p.n),
-               std::to_string(p.n) + " gores are too few to draw; the gores need at least 3 (n = 3 or more).");
+        refuse(Input::GoreCount, kFieldN, n,
+               {(p.n == 1 ? "1 gore is" : n + " gores are")
+                    + " too few to draw; the gores need at least 3 (n = 3 or more).",
+                n + " 枚では少なすぎて描けません。みかんの皮は 3 枚以上にしてください（n = 3 以上）。"});
+    const std::string radius = cm(p.sphereRadius, sep);
     if (!(p.sphereRadius > 0))
         refuse(Input::SphereRadius, kFieldSphereRadius, text::formatGeneral(p.sphereRadius, sep),
-               cm(p.sphereRadius, sep) + " is not a radius; please type a radius greater than 0 cm.");
-    if (!(p.magnification >= 0))
-        refuse(Input::Magnification, kFieldMagnification, text::formatGeneral(p.magnification, sep),
-               text::formatGeneral(p.magnification, sep) + " would give the stars negative sizes; please type 0 or more.");
+               {radius + " is not a radius; please type a radius greater than 0 cm.",
+                radius + " は半径になりません。0 cm より大きい半径を入力してください。"});
+    if (!(p.magnification >= 0)) {
+        const std::string m = text::formatGeneral(p.magnification, sep);
+        refuse(Input::Magnification, kFieldMagnification, m,
+               {m + " would give the stars negative sizes; please type 0 or more.",
+                m + " では星の大きさが負になります。0 以上を入力してください。"});
+    }
     const GoreLayout layout = makeGoreLayout(p);
-    const std::string because = cm(p.sphereRadius, sep) + " with " + n + ":";
-    checkCanvasSide(layout.requestedWidth, "a gore drawing width of", because, p.sphereRadius, sep);
-    checkCanvasSide(layout.requestedHeight, "a gore drawing height of", because, p.sphereRadius, sep);
+    const text::Text because{radius + " with n = " + n + ":", "半径 " + radius + "、分割数 n = " + n + " では、"};
+    checkCanvasSide(layout.requestedWidth, {"a gore drawing width of", "みかんの皮の図の幅"}, because, p.sphereRadius,
+                    sep);
+    checkCanvasSide(layout.requestedHeight, {"a gore drawing height of", "みかんの皮の図の高さ"}, because,
+                    p.sphereRadius, sep);
+    const std::string boundary = text::formatGeneral(p.plateBoundary, sep);
     if (!(p.plateBoundary > 0))
-        refuse(Input::PlateBoundary, kFieldPlateBoundary, text::formatGeneral(p.plateBoundary, sep),
-               text::formatGeneral(p.plateBoundary, sep) + "° leaves no polar cap; please type a boundary latitude above 0°.");
+        refuse(Input::PlateBoundary, kFieldPlateBoundary, boundary,
+               {boundary + "° leaves no polar cap; please type a boundary latitude above 0°.",
+                boundary + "° では極板に入る範囲がありません。0° より大きい境界緯度を入力してください。"});
     if (p.northPlate || p.southPlate == 1)
-        checkCanvasSide(makePlateLayout(p).side, "a polar plate side of",
-                        cm(p.sphereRadius, sep) + " with " + kFieldPlateBoundary + " "
-                            + text::formatGeneral(p.plateBoundary, sep) + "°:",
+        checkCanvasSide(makePlateLayout(p).side, {"a polar plate side of", "極板の一辺"},
+                        {radius + " with a boundary latitude of " + boundary + "°:",
+                         "半径 " + radius + "、境界緯度 " + boundary + "° では、"},
                         p.sphereRadius, sep);
 }
 

@@ -8,7 +8,8 @@
 
 namespace gore {
 
-/// Captions that name the gore tab's boxes in messages.
+/// Captions that name the gore tab's boxes in the messages of text::InputError; the window
+/// names a box by its caption in the interface language instead.
 inline constexpr const char* kFieldN = "分割数 n";
 inline constexpr const char* kFieldK = "位置 k";
 inline constexpr const char* kFieldFaintestMagnitude = "最微等級";

@@ -6,6 +6,7 @@
 #include "stars/angles.h"
 #include "stars/star_catalogue.h"
 #include "text/input_error.h"
+#include "text/message_text.h"
 #include "text/number_text.h"
 
 #include <algorithm>
@@ -34,48 +35,75 @@ std::string faceName(int f) { return "face " + std::to_string(f); }
 
 std::string degrees(double radians) { return formatGeneral(radians / DegreeFactor); }
 
+/// "face f" in both languages.
+text::Text faceText(int f) { return {faceName(f), "面 " + std::to_string(f)}; }
+
 /// The chosen face's corners projected, as offsets from the drawing centre.
 std::vector<Offset> projectCorners(const FaceParameters& p, const FaceOutline& o, const PolyhedronModel& model)
 {
+    using text::Text;
     if (model.FaceFileName.empty())
-        throw InputError("頂点描画あり / 辺描画あり (corner marks / edges): no face file is loaded. Please load a "
-                         "face file, or clear both boxes to draw the stars only.");
-    if (o.faceNumber < 0 || o.faceNumber > model.FaceCount())
-        text::refuse(text::Input::FaceNumber, "面番号 (face number)", std::to_string(o.faceNumber),
-                     "the face file " + model.FaceFileName + " holds " + std::to_string(model.FaceCount())
-                         + " faces; please choose a face from 1 to " + std::to_string(model.FaceCount()) + ".");
+        text::refuse(text::Input::FaceOutline, "頂点描画あり / 辺描画あり", {},
+                     {"no face file is loaded. Please load a face file, or clear both boxes to draw the stars only.",
+                      "面座標ﾌｧｲﾙが読み込まれていません。面座標ﾌｧｲﾙを読み込むか、両方のチェックを外して星だけを描いて"
+                      "ください。"});
+    const std::string faceFile = text::escapedForMessage(model.FaceFileName);
+    if (o.faceNumber < 0 || o.faceNumber > model.FaceCount()) {
+        const std::string count = std::to_string(model.FaceCount());
+        text::refuse(text::Input::FaceNumber, "面番号", std::to_string(o.faceNumber),
+                     {"the face file " + faceFile + " holds " + count + " faces; please choose a face from 1 to "
+                          + count + ".",
+                      "面座標ﾌｧｲﾙ " + faceFile + " の面は " + count + " 個です。1 から " + count
+                          + " までの面番号を選んでください。"});
+    }
     const Face& face = model.faces[static_cast<std::size_t>(o.faceNumber)];
-    if (face.CornerCount < 0 || face.CornerCount > kMaxCorners)
-        throw InputError(text::Input::ModelFile, model.FaceFileName,
-                         model.FaceFileName + ": " + faceName(o.faceNumber) + " has " + std::to_string(face.CornerCount)
-                             + " corners; a face has 0 to " + std::to_string(kMaxCorners) + ".",
-                         faceName(o.faceNumber) + " has " + std::to_string(face.CornerCount) + " corners; a face has 0 to "
-                             + std::to_string(kMaxCorners) + ".");
+    if (face.CornerCount < 0 || face.CornerCount > kMaxCorners) {
+        const std::string count = std::to_string(face.CornerCount), most = std::to_string(kMaxCorners);
+        const Text why = faceText(o.faceNumber)
+                         + Text{" has " + count + " corners; a face has 0 to " + most + ".",
+                                " の頂点数が " + count + " です。面の頂点数は 0 から " + most + " までです。"};
+        throw InputError(text::Input::ModelFile, model.FaceFileName, Text{faceFile + ": ", faceFile + ": "} + why, why);
+    }
     const TangentPoint t = p.tangent();
     const int sign = viewSign(p.insideView);
     std::vector<Offset> corners;
     for (int j = 1; j <= face.CornerCount; ++j) {
         const int v = face.Corners[static_cast<std::size_t>(j - 1)];
-        const std::string corner = "corner " + std::to_string(j) + " of " + faceName(o.faceNumber) + " in "
-                                   + model.FaceFileName;
+        const std::string vertexNumber = std::to_string(v), f = std::to_string(o.faceNumber);
+        const Text corner{"corner " + std::to_string(j) + " of " + faceName(o.faceNumber) + " in " + faceFile,
+                          faceFile + " の面 " + f + " の頂点 " + std::to_string(j)};
         if (v < 0 || v > model.VertexCount()) {
-            const std::string why = model.VertexFileName.empty()
-                                        ? corner + " is vertex " + std::to_string(v)
-                                              + ", but no vertex file is loaded. Please load the vertex file first."
-                                        : corner + " is vertex " + std::to_string(v) + ", but the vertex file "
-                                              + model.VertexFileName + " holds vertices 1 to "
-                                              + std::to_string(model.VertexCount()) + ".";
-            throw InputError(text::Input::ModelFile, model.FaceFileName, why, why);
+            const std::string vertexFile = text::escapedForMessage(model.VertexFileName),
+                              count = std::to_string(model.VertexCount());
+            const Text why = corner
+                             + (model.VertexFileName.empty()
+                                    ? Text{" is vertex " + vertexNumber
+                                               + ", but no vertex file is loaded. Please load the vertex file first.",
+                                           " は頂点番号 " + vertexNumber
+                                               + " ですが、頂点座標ﾌｧｲﾙが読み込まれていません。先に頂点座標ﾌｧｲﾙを"
+                                                 "読み込んでください。"}
+                                    : Text{" is vertex " + vertexNumber + ", but the vertex file " + vertexFile
+                                               + " holds vertices 1 to " + count + ".",
+                                           " は頂点番号 " + vertexNumber + " ですが、頂点座標ﾌｧｲﾙ " + vertexFile
+                                               + " の頂点は 1〜" + count + " です。"});
+            // The message begins with the corner.
+            const Text message{"C" + why.en.substr(1), why.ja};
+            throw InputError(text::Input::ModelFile, model.FaceFileName, message, why);
         }
         const Vertex& vertex = model.vertices[static_cast<std::size_t>(v)];
         const PlanePoint q = project(t, vertex.Phi * DegreeFactor, vertex.Lambda * DegreeFactor);
         // The plane through the tangent point only shows the near half of the sphere.
-        if (!(q.c > 0.0))
-            text::refuse(text::Input::TangentPoint, "緯度φ0 / 経度λ0 (tangent point)",
-                         degrees(p.phi0) + ", " + degrees(p.lambda0),
-                         corner + " (vertex " + std::to_string(v) + ") lies 90 degrees or more from the tangent point "
-                             + degrees(p.phi0) + "°, " + degrees(p.lambda0)
-                             + "° and cannot be projected onto its plane. Please check the tangent point.");
+        if (!(q.c > 0.0)) {
+            const std::string phi0 = degrees(p.phi0), lambda0 = degrees(p.lambda0);
+            text::refuse(text::Input::TangentPoint, "緯度φ0 / 経度λ0", phi0 + ", " + lambda0,
+                         corner
+                             + Text{" (vertex " + vertexNumber + ") lies 90 degrees or more from the tangent point "
+                                        + phi0 + "°, " + lambda0
+                                        + "° and cannot be projected onto its plane. Please check the tangent point.",
+                                    "（頂点番号 " + vertexNumber + "）は接点 " + phi0 + "°, " + lambda0
+                                        + "° から 90° 以上離れていて、接平面に投影できません。接平面位置を確かめて"
+                                          "ください。"});
+        }
         corners.push_back({sign * (q.x * p.sphereRadius), q.y * p.sphereRadius});
     }
     return corners;
@@ -85,19 +113,24 @@ std::vector<Offset> projectCorners(const FaceParameters& p, const FaceOutline& o
 [[noreturn]] void refuseDotSize(const FaceParameters& p, const stars::Star& star, std::size_t index,
                                 const std::string& starFileName)
 {
-    const std::string reason = "star " + std::to_string(index + 1) + " of " + starFileName + " (magnitude "
-                               + formatGeneral(star.Vmag) + ") gets a dot too large to draw.";
+    using text::Text;
+    const std::string number = std::to_string(index + 1), file = text::escapedForMessage(starFileName),
+                      magnitude = formatGeneral(star.Vmag);
+    const Text reason{"star " + number + " of " + file + " (magnitude " + magnitude + ") gets a dot too large to draw.",
+                      file + " の " + number + " 番目の星（等級 " + magnitude + "）は点が大きすぎて描けません。"};
     const double M = p.faintestMagnitude - star.Vmag;
     constexpr double kSkyMagnitudes = 30.0;
     const double unit = faceDotRadius(std::min(M, kSkyMagnitudes), p.commonRatio, 1.0);
     if (!std::isfinite(static_cast<float>(unit)))
-        text::refuse(text::Input::CommonRatio, "公比 (common ratio)", formatGeneral(p.commonRatio),
-                     reason + " Please type a smaller ratio.");
+        text::refuse(text::Input::CommonRatio, "公比", formatGeneral(p.commonRatio),
+                     reason + Text{" Please type a smaller ratio.", "公比を小さくしてください。"});
     if (M > kSkyMagnitudes && !std::isfinite(static_cast<float>(faceDotRadius(M, p.commonRatio, 1.0))))
-        text::refuse(text::Input::FaintestMagnitude, "細微等級 (faintest magnitude)", formatGeneral(p.faintestMagnitude),
-                     reason + " Please type a faintest magnitude within the sky's range.");
-    text::refuse(text::Input::Magnification, "倍率 (magnification)", formatGeneral(p.magnification),
-                 reason + " Please type a smaller magnification.");
+        text::refuse(text::Input::FaintestMagnitude, "細微等級", formatGeneral(p.faintestMagnitude),
+                     reason
+                         + Text{" Please type a faintest magnitude within the sky's range.",
+                                "細微等級は星の等級の範囲に収まる値にしてください。"});
+    text::refuse(text::Input::Magnification, "倍率", formatGeneral(p.magnification),
+                 reason + Text{" Please type a smaller magnification.", "倍率を小さくしてください。"});
 }
 
 } // namespace
@@ -209,7 +242,7 @@ std::optional<FaceMessage> runFaceDraw(const FaceInputs& inputs, const std::stri
     FaceSky sky;
     stars::StarCatalogue catalogue;
     std::optional<std::string> label38;
-    std::optional<std::string> svgProblem;
+    std::optional<text::Text> svgProblem;
     std::filesystem::path svgPath;
     const bool svg = inputs.Check9 == 1;
     try {
@@ -230,7 +263,7 @@ std::optional<FaceMessage> runFaceDraw(const FaceInputs& inputs, const std::stri
             svgPath = svgDirectory / std::filesystem::path(name);
         }
     } catch (const InputError& e) {
-        return FaceMessage{FaceMessage::Kind::Refused, e.what()};
+        return FaceMessage{FaceMessage::Kind::Refused, e.what(), kFaceMessageTitle, e};
     }
 
     canvas::DrawingCanvas& canvas = window.faceCanvas();
@@ -251,13 +284,17 @@ std::optional<FaceMessage> runFaceDraw(const FaceInputs& inputs, const std::stri
 
     if (!svg)
         return std::nullopt;
-    const std::string svgFailure = "The face is drawn, but its SVG file was not written: ";
+    const auto notWritten = [](const InputError& e) {
+        return FaceMessage{FaceMessage::Kind::SvgNotWritten,
+                           std::string("The face is drawn, but its SVG file was not written: ") + e.what(),
+                           kFaceMessageTitle, e};
+    };
     if (svgProblem)
-        return FaceMessage{FaceMessage::Kind::SvgNotWritten, svgFailure + *svgProblem};
+        return notWritten(InputError(*svgProblem));
     try {
         writeTextFile(svgPath, faceSvg(drawing));
     } catch (const InputError& e) {
-        return FaceMessage{FaceMessage::Kind::SvgNotWritten, svgFailure + e.what()};
+        return notWritten(e);
     }
     return std::nullopt;
 }

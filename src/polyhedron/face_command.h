@@ -7,6 +7,7 @@
 #include "polyhedron/polyhedron_model.h"
 #include "scene/scene.h"
 #include "stars/star_catalogue.h"
+#include "text/input_error.h"
 
 #include <filesystem>
 #include <optional>
@@ -32,6 +33,9 @@ public:
     virtual sky::SkyRequest skyLayers() { return {}; }
 };
 
+/// Title of the face Draw's messages.
+inline constexpr const char* kFaceMessageTitle = "Orbweave 2008 ver 1.0";
+
 /// A message for the user after a face Draw.
 struct FaceMessage
 {
@@ -40,8 +44,11 @@ struct FaceMessage
         SvgNotWritten ///< the face was drawn, but its SVG file could not be written
     };
     Kind kind = Kind::Refused;
-    std::string text;
-    std::string title = "Orbweave 2008 ver 1.0";
+    std::string text; ///< in English, naming the box by its Japanese caption
+    std::string title = kFaceMessageTitle;
+    /// Why, for a window that words it in its own language: the refusal, or why the SVG file
+    /// was not written.
+    std::optional<text::InputError> refusal = std::nullopt;
 };
 
 /// What a face drawing shows besides its stars.

@@ -30,30 +30,40 @@ namespace {
 
 void checkRange(double rangeDegrees, char sep)
 {
-    if (!(rangeDegrees > 0.0 && rangeDegrees < 90.0))
-        text::refuse(text::Input::ProjectionRange, "投影範囲 (projection range)", formatGeneral(rangeDegrees, sep),
-                     formatGeneral(rangeDegrees, sep)
-                         + "° is outside the allowed range; please type an angle above 0 and below 90 degrees.");
+    if (!(rangeDegrees > 0.0 && rangeDegrees < 90.0)) {
+        const std::string range = formatGeneral(rangeDegrees, sep);
+        text::refuse(text::Input::ProjectionRange, "投影範囲", range,
+                     {range + "° is outside the allowed range; please type an angle above 0 and below 90 degrees.",
+                      range + "° は使えない角度です。0° より大きく 90° より小さい角度を入力してください。"});
+    }
 }
 
 void checkRadius(double rangeDegrees, double sphereRadius, char sep)
 {
+    const std::string radius = formatGeneral(sphereRadius, sep);
     if (!(sphereRadius > 0.0))
-        text::refuse(text::Input::SphereRadius, "恒星球半径 (sphere radius)", formatGeneral(sphereRadius, sep),
-                     formatGeneral(sphereRadius, sep) + " cm: the radius must be greater than 0 cm.");
+        text::refuse(text::Input::SphereRadius, "恒星球半径", radius,
+                     {radius + " cm: the radius must be greater than 0 cm.",
+                      radius + " cm は半径になりません。0 cm より大きい半径を入力してください。"});
     const double side = 2.0 * sphereRadius * std::tan(rangeDegrees * DegreeFactor) + 2.0;
-    if (!(side <= kMaxCanvasSide))
-        text::refuse(text::Input::SphereRadius, "恒星球半径 (sphere radius)", formatGeneral(sphereRadius, sep),
-                     formatGeneral(sphereRadius, sep) + " cm with a projection range of "
-                         + formatGeneral(rangeDegrees, sep) + "° needs a canvas of " + formatGeneral(side, sep)
-                         + " cm a side; at most " + formatGeneral(kMaxCanvasSide, sep) + " cm is allowed.");
+    if (!(side <= kMaxCanvasSide)) {
+        const std::string range = formatGeneral(rangeDegrees, sep), needed = formatGeneral(side, sep),
+                          largest = formatGeneral(kMaxCanvasSide, sep);
+        text::refuse(text::Input::SphereRadius, "恒星球半径", radius,
+                     {radius + " cm with a projection range of " + range + "° needs a canvas of " + needed
+                          + " cm a side; at most " + largest + " cm is allowed.",
+                      "半径 " + radius + " cm、投影範囲 " + range + "° では図の一辺が " + needed + " cm になります。描ける図は一辺 "
+                          + largest + " cm までです。"});
+    }
 }
 
 void checkMagnification(double magnification, char sep)
 {
-    if (!(magnification >= 0.0))
-        text::refuse(text::Input::Magnification, "倍率 (magnification)", formatGeneral(magnification, sep),
-                     formatGeneral(magnification, sep) + " must not be negative.");
+    if (!(magnification >= 0.0)) {
+        const std::string m = formatGeneral(magnification, sep);
+        text::refuse(text::Input::Magnification, "倍率", m,
+                     {m + " must not be negative.", m + " では星の大きさが負になります。0 以上を入力してください。"});
+    }
 }
 
 } // namespace
@@ -70,16 +80,16 @@ FaceParameters readFaceParameters(const FaceInputs& in)
     using text::Input;
     const char sep = in.decimalSeparator;
     FaceParameters p;
-    p.phi0 = number(in.Text9, "緯度φ0 (tangent-point latitude)", sep, Input::TangentPoint) * DegreeFactor;
-    p.lambda0 = number(in.Text10, "経度λ0 (tangent-point longitude)", sep, Input::TangentPoint) * DegreeFactor;
-    const double rangeDegrees = number(in.Text12, "投影範囲 (projection range)", sep, Input::ProjectionRange);
+    p.phi0 = number(in.Text9, "緯度φ0", sep, Input::TangentLatitude) * DegreeFactor;
+    p.lambda0 = number(in.Text10, "経度λ0", sep, Input::TangentLongitude) * DegreeFactor;
+    const double rangeDegrees = number(in.Text12, "投影範囲", sep, Input::ProjectionRange);
     checkRange(rangeDegrees, sep);
     p.projectionRange = rangeDegrees * DegreeFactor;
-    p.sphereRadius = number(in.Text11, "恒星球半径 (sphere radius)", sep, Input::SphereRadius);
+    p.sphereRadius = number(in.Text11, "恒星球半径", sep, Input::SphereRadius);
     checkRadius(rangeDegrees, p.sphereRadius, sep);
-    p.faintestMagnitude = number(in.Text15, "細微等級 (faintest magnitude)", sep, Input::FaintestMagnitude);
-    p.commonRatio = number(in.Text13, "公比 (common ratio)", sep, Input::CommonRatio);
-    p.magnification = number(in.Text14, "倍率 (magnification)", sep, Input::Magnification);
+    p.faintestMagnitude = number(in.Text15, "細微等級", sep, Input::FaintestMagnitude);
+    p.commonRatio = number(in.Text13, "公比", sep, Input::CommonRatio);
+    p.magnification = number(in.Text14, "倍率", sep, Input::Magnification);
     checkMagnification(p.magnification, sep);
     p.insideView = in.Check6;
     return p;
@@ -88,7 +98,7 @@ FaceParameters readFaceParameters(const FaceInputs& in)
 int readFaceNumber(const FaceInputs& in)
 {
     try {
-        return text::toInt32(in.Text16, "面番号 (face number)", in.decimalSeparator);
+        return text::toInt32(in.Text16, "面番号", in.decimalSeparator);
     } catch (const InputError& e) {
         throw e.about(text::Input::FaceNumber);
     }

@@ -1,10 +1,11 @@
 #include "polyhedron/face_svg_document.h"
 
+#include "text/atomic_file.h"
 #include "text/input_error.h"
+#include "text/message_text.h"
 #include "text/number_text.h"
 
 #include <cerrno>
-#include <cstring>
 #include <fstream>
 
 namespace polyhedron {
@@ -41,14 +42,20 @@ std::string faceSvgName(const FaceInputs& in)
     return faceFileStem(in) + mark + ".svg";
 }
 
-std::optional<std::string> fileNameProblem(const std::string& name)
+std::optional<text::Text> fileNameProblem(const std::string& name)
 {
+    const std::string shown = text::escapedForMessage(name);
     for (const char c : name) {
-        if (c == '/' || c == '\\')
-            return "the file name " + name + " holds a path separator (\"" + std::string(1, c)
-                   + "\"); please remove it from the boxes the name is made of.";
+        if (c == '/' || c == '\\') {
+            const std::string separator = "\"" + std::string(1, c) + "\"";
+            return text::Text{"the file name " + shown + " holds a path separator (" + separator
+                                  + "); please remove it from the boxes the name is made of.",
+                              "ファイル名 " + shown + " にパス区切り文字（" + separator
+                                  + "）があります。ファイル名のもとになるボックスから取り除いてください。"};
+        }
         if (c == '\0')
-            return "the file name holds a NUL character.";
+            return text::Text{"the file name " + shown + " holds a NUL character.",
+                              "ファイル名 " + shown + " に NUL 文字があります。"};
     }
     return std::nullopt;
 }
@@ -94,19 +101,9 @@ void FaceSvgDocument::addLine(const std::string& line)
 
 void writeTextFile(const std::filesystem::path& path, const std::string& content)
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        const int err = errno;
-        throw text::InputError(path.string() + ": the file cannot be created (" + std::strerror(err) + ").");
-    }
-    out.write(content.data(), static_cast<std::streamsize>(content.size()));
-    out.close();
-    if (!out) {
-        // Leave no cut-off file behind that another program might take for the whole face.
-        std::error_code ec;
-        std::filesystem::remove(path, ec);
-        throw text::InputError(path.string() + ": the file cannot be written completely.");
-    }
+    // Written beside its place and renamed over it: no cut-off file is left behind that another
+    // program might take for the whole face.
+    text::writeFileAtomically(path.string(), content);
 }
 
 } // namespace polyhedron

@@ -12,10 +12,15 @@ std::vector<ConstellationPath> parseConstellationBounds(std::string_view content
     for (const auto& outline : outlines) {
         lastRecord += outline.points.size();
         const SkyPoint first = outline.points.front(), last = outline.points.back();
-        if (first.lambda != last.lambda || first.phi != last.phi)
-            throw text::InputError(table.file + ", line " + std::to_string(table.records[lastRecord - 1].line)
-                                   + ": part " + std::to_string(outline.number) + " of " + outline.constellation
-                                   + " does not close: its last point must repeat its first.");
+        if (first.lambda != last.lambda || first.phi != last.phi) {
+            const std::string line = std::to_string(table.records[lastRecord - 1].line),
+                              part = std::to_string(outline.number);
+            throw text::InputError(text::Text{
+                table.file + ", line " + line + ": part " + part + " of " + outline.constellation
+                    + " does not close: its last point must repeat its first.",
+                table.file + " の " + line + " 行目: " + outline.constellation + " の境界の部分 " + part
+                    + " が閉じていません。最後の点は最初の点と同じでなければなりません。"});
+        }
     }
     return outlines;
 }

@@ -11,15 +11,23 @@ namespace sky {
 namespace {
 
 using text::InputError;
+using text::Text;
+
+/// What the paths of `kind` are called in Japanese.
+std::string kindJa(const std::string& kind) { return kind == "part" ? "境界の部分" : "折れ線"; }
 
 void checkLength(const CsvTable& table, const ConstellationPath& path, int lastLine, const std::string& kind,
                  std::size_t minPoints)
 {
-    if (path.points.size() < minPoints)
-        throw InputError(table.file + ", line " + std::to_string(lastLine) + ": " + kind + " "
-                         + std::to_string(path.number) + " of " + path.constellation + " ends after "
-                         + std::to_string(path.points.size()) + (path.points.size() == 1 ? " point" : " points")
-                         + "; it needs at least " + std::to_string(minPoints) + ".");
+    if (path.points.size() < minPoints) {
+        const std::string line = std::to_string(lastLine), number = std::to_string(path.number),
+                          points = std::to_string(path.points.size()), least = std::to_string(minPoints);
+        throw InputError(Text{table.file + ", line " + line + ": " + kind + " " + number + " of " + path.constellation
+                                  + " ends after " + points + (path.points.size() == 1 ? " point" : " points")
+                                  + "; it needs at least " + least + ".",
+                              table.file + " の " + line + " 行目: " + path.constellation + " の" + kindJa(kind) + " "
+                                  + number + " は " + points + " 点で終わっています。" + least + " 点以上必要です。"});
+    }
 }
 
 } // namespace
@@ -37,10 +45,15 @@ std::vector<ConstellationPath> readConstellationPaths(const CsvTable& table, con
         const SkyPoint p{numberField(table, i, 3, 0.0, 360.0), numberField(table, i, 4, -90.0, 90.0)};
         if (point == 1) {
             const int expected = lastNumber[id] + 1;
-            if (number != expected)
-                throw InputError(fieldLocation(table, i, 1) + " must be " + std::to_string(expected) + ": the "
-                                 + kind + "s of " + id + " are numbered 1, 2, 3… in file order (found "
-                                 + text::quotedForMessage(table.records[i].fields[1]) + ").");
+            if (number != expected) {
+                const std::string next = std::to_string(expected),
+                                  found = text::quotedForMessage(table.records[i].fields[1]);
+                throw InputError(fieldLocation(table, i, 1)
+                                 + Text{" must be " + next + ": the " + kind + "s of " + id
+                                            + " are numbered 1, 2, 3… in file order (found " + found + ").",
+                                        " は " + next + " でなければなりません。" + id + " の" + kindJa(kind)
+                                            + "はファイルの順に 1, 2, 3… と番号を振ります（" + found + " とあります）。"});
+            }
             if (!paths.empty())
                 checkLength(table, paths.back(), lastLine, kind, minPoints);
             lastNumber[id] = number;
@@ -48,10 +61,14 @@ std::vector<ConstellationPath> readConstellationPaths(const CsvTable& table, con
         } else {
             const bool continues = !paths.empty() && paths.back().constellation == id && paths.back().number == number
                                    && static_cast<std::size_t>(point) == paths.back().points.size() + 1;
-            if (!continues)
-                throw InputError(fieldLocation(table, i, 2) + " must be 1, starting a new " + kind
-                                 + ", or the next point of the " + kind + " on the record before (found "
-                                 + text::quotedForMessage(table.records[i].fields[2]) + ").");
+            if (!continues) {
+                const std::string found = text::quotedForMessage(table.records[i].fields[2]);
+                throw InputError(fieldLocation(table, i, 2)
+                                 + Text{" must be 1, starting a new " + kind + ", or the next point of the " + kind
+                                            + " on the record before (found " + found + ").",
+                                        " は、新しい" + kindJa(kind) + "を始める 1 か、前の件の" + kindJa(kind)
+                                            + "の次の点の番号でなければなりません（" + found + " とあります）。"});
+            }
         }
         paths.back().points.push_back(p);
         lastLine = table.records[i].line;

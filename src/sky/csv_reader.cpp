@@ -8,7 +8,6 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 #include <fstream>
 
 #include <sys/stat.h>
@@ -18,10 +17,12 @@ namespace sky {
 namespace {
 
 using text::InputError;
+using text::Text;
 
-std::string lineLabel(std::string_view file, int line)
+Text lineLabel(std::string_view file, int line)
 {
-    return std::string(file) + ", line " + std::to_string(line);
+    const std::string number = std::to_string(line);
+    return {std::string(file) + ", line " + number, std::string(file) + " の " + number + " 行目"};
 }
 
 /// Length of the well-formed UTF-8 sequence at `pos`, or 0 when it is not one.
@@ -66,8 +67,11 @@ void checkUtf8(std::string_view line, std::string_view file, int lineNumber)
         if (length == 0) {
             char hex[8];
             std::snprintf(hex, sizeof hex, "0x%02X", static_cast<unsigned>(static_cast<unsigned char>(line[pos])));
-            throw InputError(lineLabel(file, lineNumber) + ": the text is not valid UTF-8 (byte " + hex + " at byte "
-                             + std::to_string(pos + 1) + " of the line).");
+            const std::string at = std::to_string(pos + 1);
+            throw InputError(lineLabel(file, lineNumber)
+                             + Text{": the text is not valid UTF-8 (byte " + std::string(hex) + " at byte " + at
+                                        + " of the line).",
+                                    ": 文字が UTF-8 として正しくありません（行の " + at + " バイト目が " + hex + "）。"});
         }
         pos += length;
     }
@@ -89,7 +93,8 @@ std::vector<std::string> splitFields(std::string_view line, std::string_view fil
     std::vector<std::string> fields;
     std::size_t pos = 0;
     for (;;) {
-        const std::string where = lineLabel(file, lineNumber) + ": field " + std::to_string(fields.size() + 1);
+        const std::string column = std::to_string(fields.size() + 1);
+        const Text where = lineLabel(file, lineNumber) + Text{": field " + column, ": " + column + " 番目の欄"};
         while (pos < line.size() && isBlank(line[pos]))
             ++pos;
         std::string field;
@@ -97,7 +102,8 @@ std::vector<std::string> splitFields(std::string_view line, std::string_view fil
             ++pos;
             for (;;) {
                 if (pos >= line.size())
-                    throw InputError(where + " opens a quote that is not closed on its line.");
+                    throw InputError(where + Text{" opens a quote that is not closed on its line.",
+                                                  "の引用符が同じ行で閉じていません。"});
                 if (line[pos] == '"') {
                     if (pos + 1 < line.size() && line[pos + 1] == '"') {
                         field += '"';
@@ -111,17 +117,23 @@ std::vector<std::string> splitFields(std::string_view line, std::string_view fil
             }
             while (pos < line.size() && isBlank(line[pos]))
                 ++pos;
-            if (pos < line.size() && line[pos] != ',')
-                throw InputError(where + ": only a comma may follow a closing quote (found "
-                                 + text::quotedForMessage(line.substr(pos)) + ").");
+            if (pos < line.size() && line[pos] != ',') {
+                const std::string found = text::quotedForMessage(line.substr(pos));
+                throw InputError(where + Text{": only a comma may follow a closing quote (found " + found + ").",
+                                              ": 閉じる引用符のあとにはコンマしか置けません（" + found + " とあります）。"});
+            }
         } else {
             const std::size_t start = pos;
             while (pos < line.size() && line[pos] != ',')
                 ++pos;
             const std::string_view raw = trimmed(line.substr(start, pos - start));
-            if (raw.find('"') != std::string_view::npos)
-                throw InputError(where + " holds a quote outside quotes (found " + text::quotedForMessage(raw)
-                                 + "); write the field in quotes and double each quote in it.");
+            if (raw.find('"') != std::string_view::npos) {
+                const std::string found = text::quotedForMessage(raw);
+                throw InputError(where + Text{" holds a quote outside quotes (found " + found
+                                                  + "); write the field in quotes and double each quote in it.",
+                                              "で、引用符の外に引用符があります（" + found
+                                                  + " とあります）。欄を引用符で囲み、中の引用符は二つ重ねてください。"});
+            }
             field = std::string(raw);
         }
         fields.push_back(std::move(field));
@@ -175,45 +187,65 @@ CsvTable parseCsvTable(std::string_view content, std::string_view fileLabel, con
         checkUtf8(line, fileLabel, thisLine);
         auto fields = splitFields(line, fileLabel, thisLine);
         if (!headerSeen) {
-            if (fields != header)
-                throw InputError(lineLabel(fileLabel, thisLine) + ": the first line must be the header \""
-                                 + joined(header, ",") + "\" (found " + text::quotedForMessage(trimmed(line)) + ").");
+            if (fields != header) {
+                const std::string expected = joined(header, ","), found = text::quotedForMessage(trimmed(line));
+                throw InputError(lineLabel(fileLabel, thisLine)
+                                 + Text{": the first line must be the header \"" + expected + "\" (found " + found
+                                            + ").",
+                                        ": 最初の行は見出し \"" + expected + "\" でなければなりません（" + found
+                                            + " とあります）。"});
+            }
             table.header = std::move(fields);
             headerSeen = true;
             continue;
         }
-        if (fields.size() != header.size())
-            throw InputError(lineLabel(fileLabel, thisLine) + ": record " + std::to_string(table.records.size() + 1)
-                             + " has " + std::to_string(fields.size()) + " fields; "
-                             + std::to_string(header.size()) + " are expected (" + joined(header, ", ") + ").");
+        if (fields.size() != header.size()) {
+            const std::string record = std::to_string(table.records.size() + 1), found = std::to_string(fields.size()),
+                              expected = std::to_string(header.size()), columns = joined(header, ", ");
+            throw InputError(lineLabel(fileLabel, thisLine)
+                             + Text{": record " + record + " has " + found + " fields; " + expected + " are expected ("
+                                        + columns + ").",
+                                    ": " + record + " 件目の欄が " + found + " 個あります。欄は " + expected + " 個（"
+                                        + columns + "）のはずです。"});
+        }
         table.records.push_back(CsvRecord{thisLine, std::move(fields)});
     }
-    if (!headerSeen)
-        throw InputError(std::string(fileLabel) + ": the file is empty; its first line must be the header \""
-                         + joined(header, ",") + "\".");
+    if (!headerSeen) {
+        const std::string file(fileLabel), expected = joined(header, ",");
+        throw InputError(Text{file + ": the file is empty; its first line must be the header \"" + expected + "\".",
+                              file + ": ファイルが空です。最初の行は見出し \"" + expected + "\" でなければなりません。"});
+    }
     return table;
 }
 
 std::string readDataFile(const std::string& path)
 {
+    const auto refuse = [&path](const Text& reason) {
+        return InputError(Text{path + ": " + reason.en, path + ": " + reason.ja});
+    };
+    const auto cannotOpen = [&refuse](int err) {
+        const Text why = text::systemErrorText(err);
+        return refuse({"the file cannot be opened (" + why.en + ").", "ファイルを開けません（" + why.ja + "）。"});
+    };
     struct stat status{};
-    if (::stat(path.c_str(), &status) != 0) {
-        const int err = errno;
-        throw InputError(path + ": the file cannot be opened (" + std::strerror(err) + ").");
-    }
+    if (::stat(path.c_str(), &status) != 0)
+        throw cannotOpen(errno);
     if (S_ISDIR(status.st_mode))
-        throw InputError(path + ": this is a folder, not a file.");
+        throw refuse({"this is a folder, not a file.", "これはフォルダです。ファイルではありません。"});
     if (!S_ISREG(status.st_mode))
-        throw InputError(path + ": this is not a regular file (a device, pipe or socket, say); only files are read.");
+        throw refuse({"this is not a regular file (a device, pipe or socket, say); only files are read.",
+                      "これは通常のファイルではありません（デバイス、パイプ、ソケットなど）。読めるのはファイルだけです。"});
     const auto size = static_cast<std::uintmax_t>(status.st_size);
-    const std::string tooLarge = "; at most " + std::to_string(kMaxDataFileBytes) + " bytes (64 MiB) are read.";
-    if (size > kMaxDataFileBytes)
-        throw InputError(path + ": the file is " + std::to_string(size) + " bytes" + tooLarge);
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        const int err = errno;
-        throw InputError(path + ": the file cannot be opened (" + std::strerror(err) + ").");
+    const std::string most = std::to_string(kMaxDataFileBytes);
+    const Text tooLarge{"; at most " + most + " bytes (64 MiB) are read.",
+                        "。読めるのは " + most + " バイト（64 MiB）までです。"};
+    if (size > kMaxDataFileBytes) {
+        const std::string found = std::to_string(size);
+        throw refuse(Text{"the file is " + found + " bytes", "ファイルが " + found + " バイトあります"} + tooLarge);
     }
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw cannotOpen(errno);
     // A file that grew since its size was taken is refused too.
     std::string content;
     content.reserve(static_cast<std::size_t>(size));
@@ -221,10 +253,11 @@ std::string readDataFile(const std::string& path)
     while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
         content.append(buffer, static_cast<std::size_t>(in.gcount()));
         if (content.size() > kMaxDataFileBytes)
-            throw InputError(path + ": the file is over " + std::to_string(kMaxDataFileBytes) + " bytes" + tooLarge);
+            throw refuse(Text{"the file is over " + most + " bytes", "ファイルが " + most + " バイトを超えています"}
+                         + tooLarge);
     }
     if (in.bad())
-        throw InputError(path + ": the file cannot be read.");
+        throw refuse({"the file cannot be read.", "ファイルを読めません。"});
     return content;
 }
 
@@ -233,11 +266,12 @@ CsvTable readCsvTable(const std::string& path, const std::vector<std::string>& h
     return parseCsvTable(readDataFile(path), path, header);
 }
 
-std::string fieldLocation(const CsvTable& table, std::size_t recordIndex, std::size_t column)
+Text fieldLocation(const CsvTable& table, std::size_t recordIndex, std::size_t column)
 {
     assert(column < table.header.size());
-    return lineLabel(table.file, table.records[recordIndex].line) + ": the field " + table.header[column]
-           + " of record " + std::to_string(recordIndex + 1);
+    const std::string record = std::to_string(recordIndex + 1), name = table.header[column];
+    return lineLabel(table.file, table.records[recordIndex].line)
+           + Text{": the field " + name + " of record " + record, ": " + record + " 件目の欄 " + name};
 }
 
 double numberField(const CsvTable& table, std::size_t recordIndex, std::size_t column, double min, double max)
@@ -245,20 +279,29 @@ double numberField(const CsvTable& table, std::size_t recordIndex, std::size_t c
     const std::string& text = fieldAt(table, recordIndex, column);
     const auto value = text::parseDouble(text, '.');
     if (!value)
-        throw InputError(fieldLocation(table, recordIndex, column) + " is not a number (found "
-                         + (text.empty() ? std::string("an empty field") : text::quotedForMessage(text)) + ").");
-    if (*value < min || *value > max)
-        throw InputError(fieldLocation(table, recordIndex, column) + " must lie between " + text::formatGeneral(min)
-                         + " and " + text::formatGeneral(max) + " (found " + text::quotedForMessage(text) + ").");
+        throw InputError(fieldLocation(table, recordIndex, column)
+                         + (text.empty() ? Text{" is not a number (found an empty field).", " が空です。数が必要です。"}
+                                         : Text{" is not a number (found " + text::quotedForMessage(text) + ").",
+                                                " が数ではありません（" + text::quotedForMessage(text) + " とあります）。"}));
+    if (*value < min || *value > max) {
+        const std::string low = text::formatGeneral(min), high = text::formatGeneral(max),
+                          found = text::quotedForMessage(text);
+        throw InputError(fieldLocation(table, recordIndex, column)
+                         + Text{" must lie between " + low + " and " + high + " (found " + found + ").",
+                                " は " + low + " から " + high + " まででなければなりません（" + found + " とあります）。"});
+    }
     return *value;
 }
 
 int wholeField(const CsvTable& table, std::size_t recordIndex, std::size_t column, int min, int max)
 {
     const double value = numberField(table, recordIndex, column, min, max);
-    if (value != std::floor(value))
-        throw InputError(fieldLocation(table, recordIndex, column) + " must be a whole number (found "
-                         + text::quotedForMessage(fieldAt(table, recordIndex, column)) + ").");
+    if (value != std::floor(value)) {
+        const std::string found = text::quotedForMessage(fieldAt(table, recordIndex, column));
+        throw InputError(fieldLocation(table, recordIndex, column)
+                         + Text{" must be a whole number (found " + found + ").",
+                                " は整数でなければなりません（" + found + " とあります）。"});
+    }
     return static_cast<int>(value);
 }
 
@@ -266,7 +309,8 @@ const std::string& textField(const CsvTable& table, std::size_t recordIndex, std
 {
     const std::string& text = fieldAt(table, recordIndex, column);
     if (required && text.empty())
-        throw InputError(fieldLocation(table, recordIndex, column) + " is empty; it must name something.");
+        throw InputError(fieldLocation(table, recordIndex, column)
+                         + Text{" is empty; it must name something.", " が空です。名前が必要です。"});
     return text;
 }
 

@@ -21,7 +21,9 @@ std::vector<StarName> parseStarNames(std::string_view content, std::string_view 
         s.name = textField(table, i, 5, false);
         s.japanese = textField(table, i, 6, false);
         if (s.name.empty() && s.japanese.empty())
-            throw text::InputError(fieldLocation(table, i, 5) + " and the field japanese are both empty; a named star needs a name.");
+            throw text::InputError(fieldLocation(table, i, 5)
+                                   + text::Text{" and the field japanese are both empty; a named star needs a name.",
+                                                " も欄 japanese も空です。名前のある星には名前が必要です。"});
         stars.push_back(std::move(s));
     }
     return stars;

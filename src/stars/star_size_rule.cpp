@@ -15,17 +15,18 @@ std::optional<double> StarSizeRule(double faintestMagnitude, double commonRatio,
         return std::nullopt;
     const double power = std::pow(commonRatio, d);
     if (!std::isfinite(power) || power < 0.0) {
-        const std::string why = std::isinf(power) ? "is too large to compute" : "has no real value";
-        const std::string reason = "raised to the power " + text::formatGeneral(d)
-                                   + " (faintest magnitude minus the star's magnitude) the common ratio "
-                                   + text::formatGeneral(commonRatio) + " " + why + ".";
+        const std::string exponent = text::formatGeneral(d), ratio = text::formatGeneral(commonRatio);
+        const text::Text reason{"raised to the power " + exponent
+                                    + " (faintest magnitude minus the star's magnitude) the common ratio " + ratio + " "
+                                    + (std::isinf(power) ? "is too large to compute" : "has no real value") + ".",
+                                "公比 " + ratio + " を " + exponent + " 乗（最微等級と星の等級の差）すると"
+                                    + (std::isinf(power) ? "大きすぎて計算できません。" : "実数になりません。")};
         // A ratio that stays computable over a sky's worth of magnitudes is not at fault:
         // the faintest magnitude lies absurdly far beyond the stars.
         constexpr double kSkyMagnitudes = 30.0;
         if (std::isinf(power) && std::isfinite(std::pow(commonRatio, kSkyMagnitudes)))
-            text::refuse(text::Input::FaintestMagnitude, "最微等級 (faintest magnitude)",
-                         text::formatGeneral(faintestMagnitude), reason);
-        text::refuse(text::Input::CommonRatio, "公比 (common ratio)", text::formatGeneral(commonRatio), reason);
+            text::refuse(text::Input::FaintestMagnitude, "最微等級", text::formatGeneral(faintestMagnitude), reason);
+        text::refuse(text::Input::CommonRatio, "公比", text::formatGeneral(commonRatio), reason);
     }
     const double s = std::sqrt(power);
     return (magnification / 10.0) * (s / 80.0);

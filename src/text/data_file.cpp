@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -31,31 +30,53 @@ private:
     int m_fd;
 };
 
-/// The refusal of a file over the limit; `found` says how big it was found to be.
-std::string tooLargeText(const std::string& found)
+/// The refusal of the file `shownPath`: its name, then `reason`.
+[[noreturn]] void refuseFile(const std::string& shownPath, const Text& reason)
 {
-    return "the file is too large (" + found + "); a data file may hold at most "
-           + std::to_string(kMaxDataFileBytes >> 20) + " MiB (" + std::to_string(kMaxDataFileBytes) + " bytes).";
+    throw InputError(Text{shownPath + ": " + reason.en, shownPath + ": " + reason.ja});
+}
+
+/// The refusal of a file over the limit; `found` says how big it was found to be.
+[[noreturn]] void refuseTooLarge(const std::string& shownPath, const Text& found)
+{
+    const std::string mib = std::to_string(kMaxDataFileBytes >> 20), bytes = std::to_string(kMaxDataFileBytes);
+    refuseFile(shownPath, {"the file is too large (" + found.en + "); a data file may hold at most " + mib + " MiB ("
+                               + bytes + " bytes).",
+                           "ファイルが大きすぎます（" + found.ja + "）。データファイルは " + mib + " MiB（" + bytes
+                               + " バイト）までです。"});
 }
 
 /// Refuses what is not a regular file of acceptable size; `what` was found by stat or fstat.
 void checkKind(const std::string& shownPath, const struct stat& what)
 {
     if (S_ISREG(what.st_mode)) {
-        if (static_cast<std::uint64_t>(what.st_size) > kMaxDataFileBytes)
-            throw InputError(shownPath + ": " + tooLargeText(std::to_string(what.st_size) + " bytes"));
+        if (static_cast<std::uint64_t>(what.st_size) > kMaxDataFileBytes) {
+            const std::string size = std::to_string(what.st_size);
+            refuseTooLarge(shownPath, {size + " bytes", size + " バイト"});
+        }
         return;
     }
     if (S_ISDIR(what.st_mode))
-        throw InputError(shownPath + ": this is a folder, not a file.");
-    const char* kind = S_ISCHR(what.st_mode) || S_ISBLK(what.st_mode) ? "a device"
-                       : S_ISFIFO(what.st_mode)                       ? "a pipe (FIFO)"
-                       : S_ISSOCK(what.st_mode)                       ? "a socket"
-                                                                      : "a special file";
-    throw InputError(shownPath + ": this is " + kind + ", not a regular file; please pick a data file.");
+        refuseFile(shownPath, {"this is a folder, not a file.", "これはフォルダです。ファイルを選んでください。"});
+    const Text kind = S_ISCHR(what.st_mode) || S_ISBLK(what.st_mode) ? Text{"a device", "デバイス"}
+                      : S_ISFIFO(what.st_mode)                       ? Text{"a pipe (FIFO)", "パイプ（FIFO）"}
+                      : S_ISSOCK(what.st_mode)                       ? Text{"a socket", "ソケット"}
+                                                                     : Text{"a special file", "特殊なファイル"};
+    refuseFile(shownPath, {"this is " + kind.en + ", not a regular file; please pick a data file.",
+                           "これは" + kind.ja + "で、通常のファイルではありません。データファイルを選んでください。"});
 }
 
-std::string systemReason(int err) { return std::string(" (") + std::strerror(err) + ")."; }
+[[noreturn]] void refuseOpen(const std::string& shownPath, int err)
+{
+    const Text why = systemErrorText(err);
+    refuseFile(shownPath, {"the file cannot be opened (" + why.en + ").", "ファイルを開けません（" + why.ja + "）。"});
+}
+
+[[noreturn]] void refuseRead(const std::string& shownPath, int err)
+{
+    const Text why = systemErrorText(err);
+    refuseFile(shownPath, {"the file cannot be read (" + why.en + ").", "ファイルを読めません（" + why.ja + "）。"});
+}
 
 } // namespace
 
@@ -66,14 +87,14 @@ std::string readDataFile(const std::string& path)
     // writer would block) and look again at what was opened, in case the name changed hands.
     struct stat named{};
     if (::stat(path.c_str(), &named) != 0)
-        throw InputError(shownPath + ": the file cannot be opened" + systemReason(errno));
+        refuseOpen(shownPath, errno);
     checkKind(shownPath, named);
     const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (fd.get() < 0)
-        throw InputError(shownPath + ": the file cannot be opened" + systemReason(errno));
+        refuseOpen(shownPath, errno);
     struct stat opened{};
     if (::fstat(fd.get(), &opened) != 0)
-        throw InputError(shownPath + ": the file cannot be read" + systemReason(errno));
+        refuseRead(shownPath, errno);
     checkKind(shownPath, opened);
 
     // The size is a hint only: files under /proc say 0, and a file may grow while read.
@@ -82,14 +103,14 @@ std::string readDataFile(const std::string& path)
     for (;;) {
         if (used == content.size()) {
             if (used > kMaxDataFileBytes)
-                throw InputError(shownPath + ": " + tooLargeText("it grew while it was read"));
+                refuseTooLarge(shownPath, {"it grew while it was read", "読んでいる間に大きくなりました"});
             content.resize(static_cast<std::size_t>(std::min<std::uint64_t>(kMaxDataFileBytes + 1, used * 2 + 4096)));
         }
         const ssize_t n = ::read(fd.get(), content.data() + used, content.size() - used);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            throw InputError(shownPath + ": the file cannot be read" + systemReason(errno));
+            refuseRead(shownPath, errno);
         }
         if (n == 0)
             break;

@@ -6,9 +6,10 @@
 
 namespace text {
 
-std::string whereInFile(std::string_view fileLabel, std::int64_t line)
+Text whereInFile(std::string_view fileLabel, std::int64_t line)
 {
-    return escapedForMessage(fileLabel) + ", line " + std::to_string(line);
+    const std::string file = escapedForMessage(fileLabel), number = std::to_string(line);
+    return {file + ", line " + number, file + " の " + number + " 行目"};
 }
 
 FieldScanner::FieldScanner(std::string_view content, std::string_view fileLabel, std::int64_t firstLine)
@@ -42,13 +43,17 @@ bool FieldScanner::atEndBeforeRecord(std::size_t recordsRead)
         }
     }
     m_pos = p;
-    if (m_afterComma && (p == m_end || *p == '\r' || *p == '\n'))
-        throw InputError(whereInFile(m_file, m_commaLine) + ": a comma follows the last field of record "
-                         + std::to_string(recordsRead) + "; a comma must be followed by a field on its line.");
+    if (m_afterComma && (p == m_end || *p == '\r' || *p == '\n')) {
+        const std::string record = std::to_string(recordsRead);
+        throw InputError(whereInFile(m_file, m_commaLine)
+                         + Text{": a comma follows the last field of record " + record
+                                    + "; a comma must be followed by a field on its line.",
+                                ": " + record + " 件目の最後の欄のあとにコンマがあります。コンマのあとには同じ行に欄が必要です。"});
+    }
     return p == m_end;
 }
 
-FieldView FieldScanner::next(std::string_view name, std::size_t recordNumber)
+FieldView FieldScanner::next(const Text& name, std::size_t recordNumber)
 {
     const char* p = m_pos;
     // Leading blanks, and whole blank lines between fields, are skipped.
@@ -87,23 +92,32 @@ FieldView FieldScanner::next(std::string_view name, std::size_t recordNumber)
     return field;
 }
 
-void FieldScanner::refuseField(const FieldView& field, std::string_view name, std::size_t recordNumber,
+void FieldScanner::refuseField(const FieldView& field, const Text& name, std::size_t recordNumber,
                                bool tooLarge) const
 {
+    const std::string record = std::to_string(recordNumber);
     const std::string found = field.text.empty() ? "an empty field" : quotedForMessage(field.text);
-    throw InputError(whereInFile(m_file, field.line) + ": the field " + std::string(name) + " of record "
-                     + std::to_string(recordNumber) + (tooLarge ? " is too large for a number" : " is not a number")
-                     + " (found " + found + ").");
+    const std::string en = ": the field " + name.en + " of record " + record
+                           + (tooLarge ? " is too large for a number" : " is not a number") + " (found " + found + ").";
+    const std::string ja = ": " + record + " 件目の「" + name.ja + "」が"
+                           + (field.text.empty() ? std::string("空です。数が必要です。")
+                                                 : (tooLarge ? "数として大きすぎます（" : "数ではありません（") + found
+                                                       + " とあります）。");
+    throw InputError(whereInFile(m_file, field.line) + Text{en, ja});
 }
 
-void FieldScanner::refuseCutShort(std::string_view name, std::size_t recordNumber) const
+void FieldScanner::refuseCutShort(const Text& name, std::size_t recordNumber) const
 {
-    throw InputError(whereInFile(m_file, m_line) + ": record " + std::to_string(recordNumber)
-                     + " is cut short: the field " + std::string(name) + " is missing at the end of the file.");
+    const std::string record = std::to_string(recordNumber);
+    throw InputError(whereInFile(m_file, m_line)
+                     + Text{": record " + record + " is cut short: the field " + name.en
+                                + " is missing at the end of the file.",
+                            ": " + record + " 件目が途中で終わっています。ファイルの終わりに「" + name.ja
+                                + "」がありません。"});
 }
 
 std::vector<FieldRecord> parseFieldGroups(std::string_view content, std::string_view fileLabel,
-                                          const std::vector<std::string>& fieldNames)
+                                          const std::vector<Text>& fieldNames)
 {
     std::vector<FieldRecord> records;
     FieldScanner scanner(content, fileLabel);
@@ -119,7 +133,7 @@ std::vector<FieldRecord> parseFieldGroups(std::string_view content, std::string_
     return records;
 }
 
-std::vector<FieldRecord> readFieldGroups(const std::string& path, const std::vector<std::string>& fieldNames)
+std::vector<FieldRecord> readFieldGroups(const std::string& path, const std::vector<Text>& fieldNames)
 {
     return parseFieldGroups(readDataFile(path), path, fieldNames);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/bilingual_text.h"
+
 #include <stdexcept>
 #include <string>
 
@@ -17,45 +19,61 @@ enum class Input {
     SphereRadius,      ///< R, centimetres
     LineLatitude,      ///< latitude of the equal-latitude line
     PlateBoundary,     ///< boundary latitude of the polar plates
-    TangentPoint,      ///< tangent point of a face (latitude or longitude)
+    TangentPoint,      ///< tangent point of a face, latitude and longitude together
+    TangentLatitude,   ///< latitude of the tangent point of a face
+    TangentLongitude,  ///< longitude of the tangent point of a face
     ProjectionRange,   ///< angular radius of a face drawing
     FaceNumber,        ///< the face drawn
+    FaceOutline,       ///< the corner marks and edges asked of a face drawing
     StarFile,          ///< the star file
     ModelFile,         ///< a vertex or face file
 };
 
 /// A fault in what the user typed or picked (a box, a file, a line of a file).
-/// Its message is shown to the user as it stands and names the field or file at fault;
-/// `input`, `value` and `reason` let a caller phrase it in its own terms.
+/// Its message names the field or file at fault, in English and in Japanese; `input`, `value`
+/// and `reason` let a caller phrase it in its own terms. what() is the English message.
 class InputError : public std::runtime_error
 {
 public:
-    explicit InputError(const std::string& message) : std::runtime_error(message), m_reason(message) {}
-    /// `message` names the input as the window does; `reason` says what is wrong without naming it.
-    InputError(Input input, std::string value, const std::string& message, std::string reason)
-        : std::runtime_error(message), m_input(input), m_value(std::move(value)), m_reason(std::move(reason))
+    /// A refusal whose message names its file or input itself.
+    explicit InputError(const Text& message) : std::runtime_error(message.en), m_message(message), m_reason(message) {}
+    /// As above, for a message only the command line (English) shows.
+    explicit InputError(const std::string& message) : InputError(Text{message, message}) {}
+    /// `message` names `input` as the window does; `reason` says what is wrong without naming it.
+    InputError(Input input, std::string value, const Text& message, const Text& reason)
+        : std::runtime_error(message.en), m_input(input), m_value(std::move(value)), m_message(message),
+          m_reason(reason)
+    {
+    }
+    /// As above, for a message only the command line (English) shows.
+    InputError(Input input, std::string value, const std::string& message, const std::string& reason)
+        : InputError(input, std::move(value), Text{message, message}, Text{reason, reason})
     {
     }
 
     Input input() const { return m_input; }
     /// The value refused, as typed or as read; empty when there is none.
     const std::string& value() const { return m_value; }
-    /// What is wrong, without naming the input.
-    const std::string& reason() const { return m_reason; }
-    /// The same refusal, said of `input` (keeps the value and the reason).
-    InputError about(Input input) const { return InputError(input, m_value, what(), m_reason); }
+    /// What is wrong, without naming the input, in English.
+    const std::string& reason() const { return m_reason.en; }
+    /// The whole message in both languages; what() is its English.
+    const Text& message() const { return m_message; }
+    /// What is wrong, without naming the input, in both languages.
+    const Text& reasonText() const { return m_reason; }
+    /// The same refusal, said of `input` (keeps the value, the message and the reason).
+    InputError about(Input input) const { return InputError(input, m_value, m_message, m_reason); }
 
 private:
     Input m_input = Input::Unnamed;
     std::string m_value;
-    std::string m_reason;
+    Text m_message;
+    Text m_reason;
 };
 
-/// Throws InputError about `input`: the message is `caption` + ": " + `reason`.
-[[noreturn]] inline void refuse(Input input, const std::string& caption, const std::string& value,
-                                const std::string& reason)
+/// Throws InputError about `input`: the message is `caption` + ": " + `reason` in each language.
+[[noreturn]] inline void refuse(Input input, const std::string& caption, const std::string& value, const Text& reason)
 {
-    throw InputError(input, value, caption + ": " + reason, reason);
+    throw InputError(input, value, Text{caption + ": " + reason.en, caption + ": " + reason.ja}, reason);
 }
 
 } // namespace text

@@ -1,5 +1,8 @@
 #include "text/message_text.h"
 
+#include <cerrno>
+#include <cstring>
+
 namespace text {
 
 namespace {
@@ -98,6 +101,33 @@ std::string quotedForMessage(std::string_view text)
     if (taken == text.size())
         return out + "\"";
     return out + "...\" (" + std::to_string(text.size()) + " bytes in all)";
+}
+
+Text systemErrorText(int errorNumber)
+{
+    const char* ja = nullptr;
+    switch (errorNumber) {
+    case ENOENT: ja = "ファイルまたはフォルダがありません"; break;
+    case EACCES:
+    case EPERM: ja = "アクセスが許可されていません"; break;
+    case EISDIR: ja = "同じ名前のフォルダがあります"; break;
+    case ENOTDIR: ja = "パスの途中にフォルダでないものがあります"; break;
+    case ENAMETOOLONG: ja = "名前が長すぎます"; break;
+    case ELOOP: ja = "シンボリックリンクが循環しています"; break;
+    case ENOSPC: ja = "ディスクに空きがありません"; break;
+    case EDQUOT: ja = "ディスクの使用量の上限を超えています"; break;
+    case EROFS: ja = "読み取り専用のファイルシステムです"; break;
+    case EIO: ja = "入出力エラーが起きました"; break;
+    case EMFILE:
+    case ENFILE: ja = "開いているファイルが多すぎます"; break;
+    case ENOMEM: ja = "メモリが足りません"; break;
+    case EBUSY:
+    case ETXTBSY: ja = "ほかのプログラムが使用中です"; break;
+    case EFBIG: ja = "ファイルが大きすぎます"; break;
+    default: break;
+    }
+    const std::string en = std::strerror(errorNumber);
+    return {en, ja ? std::string(ja) : "システムのエラー番号 " + std::to_string(errorNumber)};
 }
 
 } // namespace text

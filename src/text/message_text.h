@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/bilingual_text.h"
+
 #include <string>
 #include <string_view>
 
@@ -13,5 +15,9 @@ std::string escapedForMessage(std::string_view text);
 /// `text` escaped as by `escapedForMessage`, in double quotes; a text longer than 40 characters
 /// (an invalid byte counts as one) is cut there and marked with "..." and its length in bytes.
 std::string quotedForMessage(std::string_view text);
+
+/// The system's reason for a failed file operation (an errno value): its own words in English,
+/// a Japanese wording of the common ones.
+Text systemErrorText(int errorNumber);
 
 } // namespace text

@@ -1,6 +1,7 @@
 #include "text/number_text.h"
 
 #include "text/input_error.h"
+#include "text/message_text.h"
 
 #include <charconv>
 #include <algorithm>
@@ -23,8 +24,6 @@ std::string_view trimBlanks(std::string_view s)
         s.remove_suffix(1);
     return s;
 }
-
-std::string quoted(std::string_view typed) { return "\"" + std::string(typed) + "\""; }
 
 // Lays out `value` rounded to `digits` significant digits in the general form.
 std::string formatWithDigits(double value, int digits, char decimalSeparator)
@@ -78,13 +77,17 @@ std::string formatWithDigits(double value, int digits, char decimalSeparator)
 }
 
 template <typename Int>
-Int toWhole(std::string_view typed, std::string_view field, char decimalSeparator, const char* rangeText)
+Int toWhole(std::string_view typed, std::string_view field, char decimalSeparator)
 {
     const double rounded = roundHalfEven(toDouble(typed, field, decimalSeparator));
-    if (rounded < static_cast<double>(std::numeric_limits<Int>::min())
-        || rounded > static_cast<double>(std::numeric_limits<Int>::max()))
+    constexpr auto low = std::numeric_limits<Int>::min();
+    constexpr auto high = std::numeric_limits<Int>::max();
+    if (rounded < static_cast<double>(low) || rounded > static_cast<double>(high)) {
+        const std::string shown = quotedForMessage(typed), from = std::to_string(low), to = std::to_string(high);
         refuse(Input::Unnamed, std::string(field), std::string(typed),
-               quoted(typed) + " is outside the range " + rangeText + ".");
+               {shown + " is outside the range " + from + " to " + to + ".",
+                shown + " は " + from + " から " + to + " までの範囲の外です。"});
+    }
     return static_cast<Int>(rounded);
 }
 
@@ -197,18 +200,21 @@ double toDouble(std::string_view typed, std::string_view field, char decimalSepa
     if (const auto value = parseDouble(typed, decimalSeparator))
         return *value;
     if (trimBlanks(typed).empty())
-        refuse(Input::Unnamed, std::string(field), std::string(typed), "the box is empty; please type a number.");
-    refuse(Input::Unnamed, std::string(field), std::string(typed), quoted(typed) + " is not a number.");
+        refuse(Input::Unnamed, std::string(field), std::string(typed),
+               {"the box is empty; please type a number.", "空欄です。数を入力してください。"});
+    const std::string shown = quotedForMessage(typed);
+    refuse(Input::Unnamed, std::string(field), std::string(typed),
+           {shown + " is not a number.", shown + " は数ではありません。数を入力してください。"});
 }
 
 std::int16_t toInt16(std::string_view typed, std::string_view field, char decimalSeparator)
 {
-    return toWhole<std::int16_t>(typed, field, decimalSeparator, "-32768 to 32767");
+    return toWhole<std::int16_t>(typed, field, decimalSeparator);
 }
 
 std::int32_t toInt32(std::string_view typed, std::string_view field, char decimalSeparator)
 {
-    return toWhole<std::int32_t>(typed, field, decimalSeparator, "-2147483648 to 2147483647");
+    return toWhole<std::int32_t>(typed, field, decimalSeparator);
 }
 
 double roundHalfEven(double value)

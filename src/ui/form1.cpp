@@ -13,6 +13,7 @@
 #include "ui/form2.h"
 #include "ui/form3.h"
 #include "ui/form4.h"
+#include "ui/refusal_text.h"
 #include "ui/frame_box.h"
 #include "ui/status_line.h"
 #include "ui/tab_control.h"
@@ -334,7 +335,7 @@ void Form1::pickStarFile()
         try {
             starCount = static_cast<qsizetype>(stars::ReadStarFile(path.toStdString()).stars.size());
         } catch (const text::InputError& error) {
-            refusal = QString::fromStdString(error.what());
+            refusal = refusalText(error);
         }
     }
     if (refusal) {
@@ -357,11 +358,12 @@ void Form1::drawGore()
     std::optional<QString> refusal;
     try {
         if (const auto message = gore::runGoreDraw(inputs, fromQt(m_starFileName), m_goreWindows))
-            refusal = QString::fromStdString(message->prompt);
+            refusal = message->refusal ? refusalText(*message->refusal, InputTab::Gore)
+                                       : fixedGoreText(message->prompt);
         else
             m_drawnGore = inputs;
     } catch (const text::InputError& error) {
-        refusal = QString::fromStdString(error.what());
+        refusal = refusalText(error, InputTab::Gore);
     } catch (const std::exception& error) {
         // Part of a drawing may stand in the windows: it is the one these boxes asked for.
         m_drawnGore = inputs;
@@ -421,7 +423,7 @@ void Form1::saveDrawing(DrawingWindow* window, const QString& fileName)
     try {
         window->canvas().SavePicture(fromQt(path));
     } catch (const text::InputError& error) {
-        refuse(tr("%1 に保存できませんでした。\n%2").arg(path, QString::fromStdString(error.what())));
+        refuse(tr("%1 に保存できませんでした。\n%2").arg(path, refusalText(error)));
         window->showStatus(tr("保存できませんでした: %1").arg(path));
         return;
     }
@@ -483,7 +485,7 @@ void Form1::pickVertexFile()
         try {
             m_model.loadVertexFile(fromQt(path));
         } catch (const text::InputError& error) {
-            refusal = QString::fromStdString(error.what());
+            refusal = refusalText(error);
         }
     }
     if (refusal) {
@@ -510,7 +512,7 @@ void Form1::pickFaceFile()
         try {
             m_model.loadFaceFile(fromQt(path));
         } catch (const text::InputError& error) {
-            refusal = QString::fromStdString(error.what());
+            refusal = refusalText(error);
         }
     }
     if (refusal) {
@@ -575,28 +577,41 @@ void Form1::drawFace()
     if (m_starFileName.isEmpty())
         return;
     const polyhedron::FaceInputs inputs = faceInputs();
-    std::optional<polyhedron::FaceMessage> message;
+    std::optional<QString> text;
+    bool refused = true;
     try {
         const std::filesystem::path svgDirectory(fromQt(QDir::currentPath()));
-        message = polyhedron::runFaceDraw(inputs, fromQt(m_starFileName), m_model, m_faceWindow, svgDirectory);
-        if (!message || message->kind != polyhedron::FaceMessage::Kind::Refused)
+        const auto message =
+            polyhedron::runFaceDraw(inputs, fromQt(m_starFileName), m_model, m_faceWindow, svgDirectory);
+        refused = message && message->kind == polyhedron::FaceMessage::Kind::Refused;
+        if (!refused)
             m_drawnFace = inputs;
+        if (message)
+            text = faceMessageText(*message);
     } catch (const text::InputError& error) {
-        message = polyhedron::FaceMessage{polyhedron::FaceMessage::Kind::Refused, error.what()};
+        text = refusalText(error, InputTab::Face);
     } catch (const std::exception& error) {
         // Part of a drawing may stand in the window: it is the one these boxes asked for.
         m_drawnFace = inputs;
-        message = polyhedron::FaceMessage{
-            polyhedron::FaceMessage::Kind::Refused,
-            fromQt(tr("面を描けませんでした: %1").arg(QString::fromLocal8Bit(error.what())))};
+        text = tr("面を描けませんでした: %1").arg(QString::fromLocal8Bit(error.what()));
     }
     m_faceWindow.refresh();
-    if (!message)
+    if (!text)
         return;
     // The program's refusals and warnings all carry one title, whichever tab they come from.
-    const bool refused = message->kind == polyhedron::FaceMessage::Kind::Refused;
-    showMessage({QString::fromStdString(message->text), kMessageTitle,
-                 refused ? MessageIcon::Critical : MessageIcon::Warning, false});
+    showMessage({*text, kMessageTitle, refused ? MessageIcon::Critical : MessageIcon::Warning, false});
+}
+
+QString Form1::faceMessageText(const polyhedron::FaceMessage& message) const
+{
+    if (!message.refusal)
+        return QString::fromStdString(message.text);
+    switch (message.kind) {
+    case polyhedron::FaceMessage::Kind::Refused: break;
+    case polyhedron::FaceMessage::Kind::SvgNotWritten:
+        return tr("面は描きましたが、SVG ファイルは書き出せませんでした。\n%1").arg(refusalText(*message.refusal));
+    }
+    return refusalText(*message.refusal, InputTab::Face);
 }
 
 void Form1::saveFaceBitmap()

@@ -152,6 +152,8 @@ private:
                            const QString& inForce);
     void checkModelPair(QLabel* status);
     void setLabel38(const QString& caption);
+    /// What the window says of a face Draw's message, in the interface language.
+    QString faceMessageText(const polyhedron::FaceMessage& message) const;
 
     QHash<QString, QWidget*> m_controls;
     TabControl* m_tabs = nullptr;

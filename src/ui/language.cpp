@@ -8,6 +8,12 @@
 
 namespace ui {
 
+namespace {
+
+Language g_interfaceLanguage = Language::Japanese;
+
+} // namespace
+
 std::optional<Language> languageFromCode(const QString& code)
 {
     if (code.compare(QLatin1String("ja"), Qt::CaseInsensitive) == 0)
@@ -24,7 +30,9 @@ Language systemLanguage()
     return first.startsWith(QLatin1String("ja"), Qt::CaseInsensitive) ? Language::Japanese : Language::English;
 }
 
-Translations::Translations(Language language) : m_language(language)
+Language interfaceLanguage() { return g_interfaceLanguage; }
+
+Translations::Translations(Language language) : m_language(language), m_previousInterface(g_interfaceLanguage)
 {
     switch (language) {
     case Language::Japanese:
@@ -33,14 +41,19 @@ Translations::Translations(Language language) : m_language(language)
         break;
     case Language::English:
         install(QStringLiteral("orbweave_en"), QStringLiteral(":/i18n"));
+        // Without its translation the window shows the Japanese source texts: the core's messages follow it.
+        if (!m_missing.isEmpty())
+            return;
         break;
     }
+    g_interfaceLanguage = language;
 }
 
 Translations::~Translations()
 {
     for (const auto& translator : m_installed)
         QCoreApplication::removeTranslator(translator.get());
+    g_interfaceLanguage = m_previousInterface;
 }
 
 void Translations::install(const QString& name, const QString& folder)

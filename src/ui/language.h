@@ -20,6 +20,10 @@ std::optional<Language> languageFromCode(const QString& code);
 /// Japanese when the system's first user-interface language is Japanese, else English.
 Language systemLanguage();
 
+/// The language the interface shows: that of the Translations object made last and still alive
+/// whose own texts could be loaded; Japanese, the source language, when there is none.
+Language interfaceLanguage();
+
 /// The translators of one interface language, installed into the running application while the
 /// object lives: the program's own texts, and Qt's dialogs and buttons (Qt's Japanese
 /// translations from the system for the Japanese interface).
@@ -39,6 +43,7 @@ private:
     void install(const QString& name, const QString& folder);
 
     Language m_language;
+    Language m_previousInterface; ///< interfaceLanguage() before this object, restored after it
     std::vector<std::unique_ptr<QTranslator>> m_installed;
     QStringList m_missing;
 };

@@ -22,6 +22,7 @@ constexpr Target kTargets[] = {
     {"star_file", fuzz::starFile},
     {"vertex_file", fuzz::vertexFile},
     {"face_file", fuzz::faceFile},
+    {"face_outline", fuzz::faceOutline},
 };
 
 std::string bytesOf(const fs::path& path)

@@ -1,6 +1,8 @@
 #include "fuzz_targets.h"
 
+#include "polyhedron/face_command.h"
 #include "polyhedron/polyhedron_model.h"
+#include "stars/angles.h"
 #include "stars/star_catalogue.h"
 #include "text/input_error.h"
 
@@ -84,6 +86,45 @@ void faceFile(std::string_view bytes)
             require(std::isfinite(f.Phi) && std::isfinite(f.Lambda), "finite face centres");
         }
     });
+}
+
+void faceOutline(std::string_view bytes)
+{
+    const auto split = bytes.find("---\n");
+    if (split == std::string_view::npos)
+        return;
+    polyhedron::PolyhedronModel model;
+    try {
+        model.vertices = polyhedron::parseVertexFile(bytes.substr(0, split), kLabel);
+        model.faces = polyhedron::parseFaceFile(bytes.substr(split + 4), kLabel);
+    } catch (const text::InputError&) {
+        return; // the readers' own targets check their refusals
+    }
+    model.VertexFileName = "vertices.csv";
+    model.FaceFileName = "faces.csv";
+    const stars::StarCatalogue none;
+    for (int f = 0; f <= model.FaceCount(); ++f) {
+        polyhedron::FaceParameters p;
+        p.phi0 = model.faces[static_cast<std::size_t>(f)].Phi * stars::DegreeFactor;
+        p.lambda0 = model.faces[static_cast<std::size_t>(f)].Lambda * stars::DegreeFactor;
+        p.projectionRange = 40 * stars::DegreeFactor;
+        p.sphereRadius = 10;
+        p.faintestMagnitude = 7;
+        p.commonRatio = 2.5;
+        p.magnification = 10;
+        try {
+            const scene::Scene s = polyhedron::buildFaceScene(p, polyhedron::FaceOutline{f, true, true}, model, none,
+                                                              "stars.csv", polyhedron::canvasSide(p));
+            for (const scene::Layer& layer : s.layers)
+                for (const scene::Item& item : layer.items)
+                    if (const auto* path = std::get_if<scene::Path>(&item))
+                        for (const auto& run : path->runs)
+                            for (const scene::Point& q : run)
+                                require(std::isfinite(q.x) && std::isfinite(q.y), "finite outline points");
+        } catch (const text::InputError& e) {
+            require(std::string_view(e.what()).find('\x1b') == std::string_view::npos, "no escape byte in a message");
+        }
+    }
 }
 
 } // namespace fuzz

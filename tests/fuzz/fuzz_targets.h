@@ -13,5 +13,8 @@ void starFile(std::string_view bytes);
 void vertexFile(std::string_view bytes);
 /// The bytes as a face file of a polyhedron model.
 void faceFile(std::string_view bytes);
+/// The bytes as a vertex file, a line "---", then a face file: every face's outline drawn,
+/// centred on the face's own centre, with corner marks and edges.
+void faceOutline(std::string_view bytes);
 
 } // namespace fuzz

@@ -131,7 +131,7 @@ TEST(GoreValidation, UndrawableValuesAreRefusedNamingTheBox)
         {"boundary below 0", with([](auto& p) { p.plateBoundary = -10; }), "境界緯度", nullptr},
         // plate side 2·160·cos 1° + 2 = 321.95 cm, gore only 253.33 × 134.55 cm
         {"plate too large", with([](auto& p) { p.sphereRadius = 160; p.plateBoundary = 1; p.northPlate = true; }),
-         "境界緯度", "300 cm"},
+         "恒星球半径", "321.95 cm"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.what);

@@ -485,3 +485,40 @@ TEST(FaceSvgExport, DrawingTwiceReplacesTheFile)
 }
 
 } // namespace
+
+TEST(FaceScene, OutsideViewMirrorsCornerMarksAndEdgesToo)
+{
+    PolyhedronModel model;
+    model.loadVertexFile(ORBWEAVE_DATA_DIR "/models/truncated-icosahedron-vertices.csv");
+    model.loadFaceFile(ORBWEAVE_DATA_DIR "/models/truncated-icosahedron-faces.csv");
+    FaceParameters p;
+    p.phi0 = model.faces[7].Phi * stars::DegreeFactor;
+    p.lambda0 = model.faces[7].Lambda * stars::DegreeFactor;
+    p.projectionRange = 30 * stars::DegreeFactor;
+    p.sphereRadius = 10;
+    const float side = canvasSide(p);
+    const auto outline = [&](int view) {
+        p.insideView = view;
+        std::vector<scene::Point> points;
+        const scene::Scene s = buildFaceScene(p, FaceOutline{7, true, true}, model, {}, "stars.csv", side);
+        for (const scene::Item& item : s.find(scene::layers::kOutline)->items) {
+            if (const auto* d = std::get_if<scene::Dot>(&item))
+                points.push_back(d->centre);
+            else
+                points.push_back(std::get<scene::Path>(item).runs[0][1]);
+        }
+        return points;
+    };
+    const auto inside = outline(1), outside = outline(0);
+    const auto corners = static_cast<std::size_t>(model.faces[7].CornerCount);
+    ASSERT_EQ(inside.size(), 2 * corners); // a mark and an edge for every corner
+    ASSERT_EQ(outside.size(), inside.size());
+    int offTheMirrorLine = 0;
+    for (std::size_t i = 0; i < inside.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_NEAR(outside[i].x, side - inside[i].x, 1e-9);
+        EXPECT_EQ(outside[i].y, inside[i].y);
+        offTheMirrorLine += std::fabs(inside[i].x - side / 2.0) > 0.1 ? 1 : 0;
+    }
+    EXPECT_GT(offTheMirrorLine, 2);
+}

@@ -9,8 +9,9 @@ using namespace text;
 
 namespace {
 
-const std::vector<std::string> kPair{"Phi", "Lambda"};
-const std::vector<std::string> kTriple{"Lambda", "Phi", "Vmag"};
+const Text kLambda{"Lambda", "経度λ"}, kPhi{"Phi", "緯度φ"}, kVmag{"Vmag", "等級Vmag"};
+const std::vector<Text> kPair{kPhi, kLambda};
+const std::vector<Text> kTriple{kLambda, kPhi, kVmag};
 
 std::vector<std::vector<double>> values(const std::vector<FieldRecord>& records)
 {
@@ -23,14 +24,19 @@ std::vector<std::vector<double>> values(const std::vector<FieldRecord>& records)
     return out;
 }
 
-std::string refusal(std::string_view content, const std::vector<std::string>& names = kTriple)
+Text refusalText(std::string_view content, const std::vector<Text>& names = kTriple)
 {
     try {
         parseFieldGroups(content, "stars.csv", names);
     } catch (const text::InputError& e) {
-        return e.what();
+        return e.message();
     }
-    return "";
+    return {};
+}
+
+std::string refusal(std::string_view content, const std::vector<Text>& names = kTriple)
+{
+    return refusalText(content, names).en;
 }
 
 } // namespace
@@ -114,6 +120,25 @@ TEST(FieldReader, RefusalsNameFileLineFieldAndText)
     }
 }
 
+TEST(FieldReader, JapaneseRefusalsNameTheSame)
+{
+    struct Row { const char* name; std::string_view content; std::vector<std::string> expectedPieces; };
+    const Row rows[] = {
+        {"bad magnitude", "1,2,3\r\n4,5,x7\r\n", {"stars.csv の 2 行目: 2 件目の「等級Vmag」", "\"x7\""}},
+        {"cut short", "1,2,3\r\n4,5\r\n", {"stars.csv の 3 行目: 2 件目が途中で", "「等級Vmag」"}},
+        {"empty field", "1,,3\r\n", {"stars.csv の 1 行目: 1 件目の「緯度φ」が空です。"}},
+        {"too large", "1,2,3\n4,5,-1e400\n", {"2 件目の「等級Vmag」が数として大きすぎます", "\"-1e400\""}},
+        {"comma ending a line", "1,2,3,\r\n", {"stars.csv の 1 行目: 1 件目", "コンマ"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string message = refusalText(row.content).ja;
+        ASSERT_FALSE(message.empty());
+        for (const auto& piece : row.expectedPieces)
+            EXPECT_NE(message.find(piece), std::string::npos) << message;
+    }
+}
+
 TEST(FieldReader, NumbersTooSmallForADoubleReadAsZero)
 {
     const auto records = parseFieldGroups("1e-400,-1e-400,4.9e-324\n", "f", kTriple);
@@ -128,11 +153,11 @@ TEST(FieldReader, LinesAreCountedBeyondThirtyTwoBits)
     // As if 2^31 - 1 lines stood before this text.
     constexpr std::int64_t kFirst = 2'147'483'647;
     FieldScanner scanner("1\r\n\r\n2,3\nx", "stars.csv", kFirst);
-    EXPECT_EQ(scanner.next("Lambda", 1).line, kFirst);
-    EXPECT_EQ(scanner.next("Phi", 1).line, kFirst + 2);
-    EXPECT_EQ(scanner.next("Vmag", 1).line, kFirst + 2);
+    EXPECT_EQ(scanner.next(kLambda, 1).line, kFirst);
+    EXPECT_EQ(scanner.next(kPhi, 1).line, kFirst + 2);
+    EXPECT_EQ(scanner.next(kVmag, 1).line, kFirst + 2);
     try {
-        scanner.next("Lambda", 2);
+        scanner.next(kLambda, 2);
         FAIL() << "no refusal";
     } catch (const text::InputError& e) {
         EXPECT_NE(std::string(e.what()).find("stars.csv, line 2147483650:"), std::string::npos) << e.what();

@@ -65,8 +65,8 @@ void PickChecksTest::starPickRefused_data()
 {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("named"); // what the reason must name besides the file
-    QTest::newRow("header line") << QByteArray("lambda,phi,vmag\r\n10,30,1\r\n") << "line 1";
-    QTest::newRow("an image") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << "line 1";
+    QTest::newRow("header line") << QByteArray("lambda,phi,vmag\r\n10,30,1\r\n") << QStringLiteral("1 行目");
+    QTest::newRow("an image") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << QStringLiteral("1 行目");
     QTest::newRow("a vertex file") << QByteArray("10,20\r\n30,40\r\n50,60\r\n") << QStringLiteral("頂点座標ﾌｧｲﾙのようです");
     QTest::newRow("a face file") << QByteArray("90,0,5,1,2,3,4,5,0\r\n") << QStringLiteral("面座標ﾌｧｲﾙのようです");
 }
@@ -114,7 +114,8 @@ void PickChecksTest::drawReadsTheFileAgain()
     m_temp->write("stars.csv", "90,0,6\r\n100,ten,2\r\n");
     click("Command7");
     QCOMPARE(m_messages->shown.size(), std::size_t{1});
-    QVERIFY2(m_messages->shown.front().text.contains(QStringLiteral("line 2")), qPrintable(m_messages->shown.front().text));
+    QVERIFY2(m_messages->shown.front().text.contains(QStringLiteral("2 行目")),
+             qPrintable(m_messages->shown.front().text));
     QVERIFY(!m_form->faceWindow());
 }
 

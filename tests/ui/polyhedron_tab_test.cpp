@@ -132,14 +132,14 @@ void PolyhedronTabTest::refusedFile_data()
     QTest::addColumn<QString>("status");
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("named"); // what the message must name besides the file
-    QTest::newRow("vertex record cut short") << "Command10" << "Label40" << QByteArray("10,20\r\n30\r\n") << "line";
+    QTest::newRow("vertex record cut short") << "Command10" << "Label40" << QByteArray("10,20\r\n30\r\n") << "行目";
     QTest::newRow("vertex field not a number")
-        << "Command10" << "Label40" << QByteArray("10,20\r\n30,east\r\n") << "line 2";
+        << "Command10" << "Label40" << QByteArray("10,20\r\n30,east\r\n") << "2 行目";
     QTest::newRow("face with seven corners")
-        << "Command9" << "Label39" << QByteArray("10,20,7,1,2,3,4,5,6\r\n") << "line 1";
+        << "Command9" << "Label39" << QByteArray("10,20,7,1,2,3,4,5,6\r\n") << "1 行目";
     QTest::newRow("fractional corner")
-        << "Command9" << "Label39" << QByteArray("10,20,3,1,2.5,3,0,0,0\r\n") << "line 1";
-    QTest::newRow("face record cut short") << "Command9" << "Label39" << QByteArray("10,20,3,1,2\r\n") << "line";
+        << "Command9" << "Label39" << QByteArray("10,20,3,1,2.5,3,0,0,0\r\n") << "1 行目";
+    QTest::newRow("face record cut short") << "Command9" << "Label39" << QByteArray("10,20,3,1,2\r\n") << "行目";
 }
 
 void PolyhedronTabTest::refusedFile()

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "text/input_error.h"
+
+#include <QString>
+
+#include <optional>
+#include <string>
+
+namespace ui {
+
+/// The tab of the main window whose boxes a refusal may name.
+enum class InputTab { Gore, Face };
+
+/// `text` in the interface language.
+QString inInterfaceLanguage(const text::Text& text);
+
+/// The caption of the box (or boxes) of `tab` that stand for `input`, as the window shows it in
+/// the interface language, without the "=" or colon beside it; empty when none does.
+QString boxCaption(text::Input input, InputTab tab);
+
+/// `error` as the window words it in the interface language: a refusal of a box of `tab` as the
+/// box's caption and the reason, any other (a file, a line of a file) as the core words it.
+QString refusalText(const text::InputError& error, std::optional<InputTab> tab = std::nullopt);
+
+/// One of the gore Draw's fixed texts (the checks of n and k) in the interface language.
+QString fixedGoreText(const std::string& prompt);
+
+} // namespace ui
