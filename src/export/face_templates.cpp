@@ -196,7 +196,7 @@ void drawFaceTemplates(const FaceOptions& o, const stars::StarCatalogue& catalog
         try {
             t.scene = polyhedron::buildFaceScene(p, outline, model, catalogue, starFile,
                                                  canvas::snapSide(polyhedron::canvasSide(p)),
-                                                 {sky, polyhedron::readFaceNumber(in)});
+                                                 polyhedron::FaceSky{sky, polyhedron::readFaceNumber(in)});
         } catch (const text::InputError& e) {
             refuse(o, face, e);
         }
