@@ -68,6 +68,28 @@ void setSky(sky::SkyLayerOptions& sky, const std::string& value)
         sky.starNameLimit = sky::kDefaultStarNameLimit;
 }
 
+/// The layer kinds of a comma-separated list such as "cut,score".
+std::set<scene::LayerKind> layerKinds(const std::string& list)
+{
+    using scene::LayerKind;
+    std::set<LayerKind> kinds;
+    std::size_t from = 0;
+    while (from <= list.size()) {
+        const std::size_t comma = std::min(list.find(',', from), list.size());
+        const std::string name = list.substr(from, comma - from);
+        bool known = false;
+        for (const LayerKind k : {LayerKind::Print, LayerKind::Cut, LayerKind::Score, LayerKind::Marks})
+            if (name == scene::kindName(k)) {
+                kinds.insert(k);
+                known = true;
+            }
+        if (!known)
+            badChoice("--layers", name, "print, cut, score, marks (separated by commas)");
+        from = comma + 1;
+    }
+    return kinds;
+}
+
 using Setter = std::function<void(ExportOptions&, const std::string&)>;
 
 struct OptionRule
@@ -146,6 +168,27 @@ const std::map<std::string, OptionRule>& optionTable()
               o.sky.starNameLimit = *limit;
           }}},
         {"--sky", {true, true, true, [](ExportOptions& o, const std::string& v) { setSky(o.sky, v); }}},
+        // Kits (svg and pdf).
+        {"--tabs", {true, true, true, [](ExportOptions& o, const std::string& v) {
+             o.kit.tabs = onOff("--tabs", v);
+             o.kit.given.insert("--tabs");
+         }}},
+        {"--tab-width", {true, true, true, [](ExportOptions& o, const std::string& v) {
+             o.kit.tabWidth = v;
+             o.kit.given.insert("--tab-width");
+         }}},
+        {"--pack", {true, true, true, [](ExportOptions& o, const std::string& v) {
+             o.kit.pack = onOff("--pack", v);
+             o.kit.given.insert("--pack");
+         }}},
+        {"--bleed", {true, true, true, [](ExportOptions& o, const std::string& v) {
+             o.kit.bleed = v;
+             o.kit.given.insert("--bleed");
+         }}},
+        {"--layers", {true, true, true, [](ExportOptions& o, const std::string& v) {
+             o.kit.layers = layerKinds(v);
+             o.kit.given.insert("--layers");
+         }}},
         {"--quiet", {false, true, true, [](ExportOptions& o, const std::string&) { o.quiet = true; }}},
         {"--help", {false, true, true, [](ExportOptions& o, const std::string&) { o.help = true; }}},
         {"--version", {false, true, true, [](ExportOptions& o, const std::string&) { o.version = true; }}},
@@ -182,6 +225,10 @@ const std::map<std::string, OptionRule>& optionTable()
               else
                   badChoice("--plates", v, "none, north, south, both");
           }}},
+        {"--whole-gores", {false, true, false, [](ExportOptions& o, const std::string&) {
+             o.kit.wholeGores = true;
+             o.kit.given.insert("--whole-gores");
+         }}},
         // Faces.
         {"--range", {true, false, true, [](ExportOptions& o, const std::string& v) { o.face.range = v; }}},
         {"--face", {true, false, true, [](ExportOptions& o, const std::string& v) { o.face.face = v; }}},
@@ -321,7 +368,8 @@ Gore options (the gore tab's boxes; defaults as in the window):
   --boundary 70           boundary latitude of the polar plates, degrees
   --hemisphere north|south|both   (north)
   --plates none|north|south|both  polar plates (none); with --k all each plate
-                          holds the whole cap and its cutting circle
+                          holds the whole cap; a plate is cut as the n-gon the
+                          gores' tops make, and the gores end at the boundary
 
 Face options (the polyhedron tab's boxes):
   --range 30              projection range, degrees
@@ -343,8 +391,22 @@ Output:
   -o, --output PATH       pdf file or bmp/svg folder (default: current folder;
                           orbweave-gores.pdf / orbweave-faces.pdf)
   --dpi 96                bitmap resolution; at 96 the bitmap is the window's
-  --paper a4|a3|letter    tile each template over sheets with 1 cm overlap,
-                          crop marks, labels and a 10 cm scale bar (pdf)
+  --paper a4|a3|letter    print on sheets (pdf): pieces packed several to a sheet,
+                          larger templates tiled with 1 cm overlap; every sheet
+                          has crop marks, a label, a 10 cm scale bar and a
+                          5 cm calibration square
+
+Kits (svg and pdf; a bitmap is the window's drawing):
+  --tabs on|off           glue tabs, one a seam (on)
+  --tab-width 7           their width, mm
+  --whole-gores           each gore pole to pole in one piece (gores)
+  --pack on|off           several pieces to a sheet, turned where that fits
+                          better (on; with --paper)
+  --bleed 2               room kept round each piece, mm (0 to 10)
+  --layers print,cut,score,marks  what is written: print (stars, lines,
+                          labels), cut (each piece's outline with its tabs,
+                          red), score (tab folds, blue dashes), marks (sheet
+                          marks); a cutter file takes --layers cut,score
   -q, --quiet             no progress on standard error (on a terminal progress
                           is one line rewritten in place, else a line per step)
 

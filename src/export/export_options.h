@@ -1,9 +1,11 @@
 #pragma once
 
 #include "export/page_layout.h"
+#include "scene/scene.h"
 #include "sky/sky_layer_options.h"
 
 #include <optional>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -52,6 +54,19 @@ struct FaceOptions
     std::string vertices, faces;    ///< model files given instead of a bundled model
 };
 
+/// How SVG and PDF exports finish their templates as a kit to cut out and glue; texts as typed.
+struct KitOptions
+{
+    bool tabs = true;              ///< --tabs on|off: glue tabs
+    std::string tabWidth = "7";    ///< --tab-width, millimetres
+    bool wholeGores = false;       ///< --whole-gores: each gore pole to pole in one piece
+    bool pack = true;              ///< --pack on|off: several pieces to a sheet (with --paper)
+    std::string bleed = "2";       ///< --bleed, millimetres kept round each piece
+    std::set<scene::LayerKind> layers{scene::LayerKind::Print, scene::LayerKind::Cut, scene::LayerKind::Score,
+                                      scene::LayerKind::Marks}; ///< --layers: what is written
+    std::set<std::string> given;   ///< the kit options the command line named
+};
+
 /// Everything one run of orbweave-export was asked to do.
 struct ExportOptions
 {
@@ -64,6 +79,7 @@ struct ExportOptions
     std::string dpi = "96";           ///< bitmap resolution, dots per inch
     std::optional<PaperSize> paper;   ///< tile on this sheet; none: a page per template
     sky::SkyLayerOptions sky;         ///< --constellations, --names, --grid, --ecliptic, --star-names, --sky
+    KitOptions kit;
     bool help = false;                ///< --help, -h: print the usage and stop
     bool version = false;             ///< --version, -V: print the version and stop
     bool quiet = false;

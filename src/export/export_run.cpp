@@ -5,6 +5,7 @@
 #include "export/export_options.h"
 #include "export/face_templates.h"
 #include "export/gore_templates.h"
+#include "export/kit_finish.h"
 #include "export/progress_reporter.h"
 #include "export/renderers.h"
 #include "text/input_error.h"
@@ -41,13 +42,24 @@ sky::SkyRequest skyRequest(const ExportOptions& o)
     return request;
 }
 
-void drawTemplates(const ExportOptions& o, const stars::StarCatalogue& catalogue, const std::string& starFile,
-                   const sky::SkyRequest& sky, const TemplateSink& sink)
+void drawTemplates(const ExportOptions& o, const KitFinish& finish, const stars::StarCatalogue& catalogue,
+                   const std::string& starFile, const sky::SkyRequest& sky, const TemplateSink& sink)
 {
     if (o.subject == Subject::Gores)
-        drawGoreTemplates(o.gore, catalogue, starFile, sink, sky);
+        drawGoreTemplates(o.gore, catalogue, starFile, sink, finish, o.kit, sky);
     else
-        drawFaceTemplates(o.face, catalogue, starFile, sink, sky);
+        drawFaceTemplates(o.face, catalogue, starFile, sink, finish, o.kit, sky);
+}
+
+/// Refuses kit options where they have no meaning: in a bitmap (the window's drawing), and
+/// packing without sheets to pack on.
+void checkKitOptions(const ExportOptions& o)
+{
+    if (o.format == Format::Bmp && !o.kit.given.empty())
+        throw UsageError("option " + *o.kit.given.begin()
+                         + " is for --format svg or pdf (a bitmap is the window's drawing)");
+    if (o.kit.given.count("--pack") && !o.paper)
+        throw UsageError("option --pack: pieces are packed on sheets of paper; give --paper too");
 }
 
 /// Whether the export makes more than one template, so that progress is worth reporting.
@@ -160,6 +172,7 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
         o = parseExportOptions(args);
         if (o.paper && o.format != Format::Pdf)
             throw UsageError("option --paper: tiling is for --format pdf only");
+        checkKitOptions(o);
     } catch (const UsageError& e) {
         err << "orbweave-export: " << e.what() << "\n(orbweave-export --help shows the options)\n";
         return kExitUsage;
@@ -171,6 +184,7 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
 
     try {
         const double dpi = readDpi(o.dpi);
+        const KitFinish kitFinished = kitFinish(o.kit, o.format);
         std::string starFile = o.stars;
         if (starFile.empty()) {
             try {
@@ -200,11 +214,13 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
             if (std::filesystem::is_directory(path, ec))
                 path /= defaultPdfName(o.subject);
             checkWritablePlace(o, path);
-            // Pages are written as each template is drawn, so memory holds one template at a time.
+            // Pages are written as each template is drawn, so memory holds one template at a time
+            // (all of them when they are packed together).
             std::optional<PdfBook> book;
-            writeOutput(o, [&] { book.emplace(path.string(), o.paper); });
+            const SheetOptions sheets{o.paper, o.kit.pack, kitFinished.bleed, o.kit.layers};
+            writeOutput(o, [&] { book.emplace(path.string(), sheets); });
             std::size_t templates = 0;
-            drawTemplates(o, catalogue, starFile, sky, [&](TemplateDrawing&& t) {
+            drawTemplates(o, kitFinished, catalogue, starFile, sky, [&](TemplateDrawing&& t) {
                 drawn(t);
                 writeOutput(o, [&] { book->add(t); });
                 ++templates;
@@ -223,7 +239,7 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
         // Each template is written as soon as it is drawn, so memory holds one at a time; the
         // files of an export that fails on the way are removed again.
         FilesWritten written;
-        drawTemplates(o, catalogue, starFile, sky, [&](TemplateDrawing&& t) {
+        drawTemplates(o, kitFinished, catalogue, starFile, sky, [&](TemplateDrawing&& t) {
             drawn(t);
             const std::filesystem::path path =
                 folder / std::filesystem::path(o.format == Format::Bmp ? t.name + ".bmp"
@@ -237,7 +253,8 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
                 const QImage image = rasterImage(t.scene, dpi);
                 writeOutput(o, [&] { writeBitmapAtomically(path.string(), image); });
             } else {
-                const QByteArray svg = QByteArray::fromStdString(svgDocument(t.scene, templateTitle(t)));
+                const QByteArray svg =
+                    QByteArray::fromStdString(svgDocument(keepLayers(t.scene, o.kit.layers), templateTitle(t)));
                 writeOutput(o, [&] { writeFileAtomically(path.string(), svg); });
             }
             written.paths.push_back(path);

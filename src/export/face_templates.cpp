@@ -6,10 +6,13 @@
 #include "polyhedron/face_svg_document.h"
 #include "stars/angles.h"
 #include "canvas/drawing_canvas.h"
+#include "kit/piece_scene.h"
 #include "text/input_error.h"
 #include "text/number_text.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <filesystem>
 #include <utility>
 #include <vector>
@@ -161,8 +164,32 @@ polyhedron::FaceParameters faceParametersFor(const FaceOptions& o, const polyhed
     }
 }
 
+namespace {
+
+/// The narrowest width of the convex polygon `corners`, cm: over its sides, the farthest
+/// corner from each side's line, the least of those.
+double narrowestWidth(const std::vector<scene::Point>& corners)
+{
+    double narrowest = std::numeric_limits<double>::infinity();
+    for (std::size_t i = 0; i < corners.size(); ++i) {
+        const scene::Point& a = corners[i];
+        const scene::Point& b = corners[(i + 1) % corners.size()];
+        const double length = std::hypot(b.x - a.x, b.y - a.y);
+        if (!(length > 0))
+            continue;
+        double farthest = 0;
+        for (const scene::Point& c : corners)
+            farthest = std::max(farthest, std::fabs((b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x)) / length);
+        narrowest = std::min(narrowest, farthest);
+    }
+    return narrowest;
+}
+
+} // namespace
+
 void drawFaceTemplates(const FaceOptions& o, const stars::StarCatalogue& catalogue, const std::string& starFile,
-                       const TemplateSink& sink, const sky::SkyRequest& sky)
+                       const TemplateSink& sink, const KitFinish& finish, const KitOptions& kitOptions,
+                       const sky::SkyRequest& sky)
 {
     const polyhedron::PolyhedronModel model = loadModel(o);
     std::vector<std::string> faces;
@@ -193,13 +220,28 @@ void drawFaceTemplates(const FaceOptions& o, const stars::StarCatalogue& catalog
         if (o.corners || o.edges)
             outline = polyhedron::FaceOutline{polyhedron::readFaceNumber(in), o.corners, o.edges};
         TemplateDrawing t;
+        const float side = canvas::snapSide(polyhedron::canvasSide(p));
+        const int number = polyhedron::readFaceNumber(in);
+        std::vector<scene::Point> corners;
         try {
-            t.scene = polyhedron::buildFaceScene(p, outline, model, catalogue, starFile,
-                                                 canvas::snapSide(polyhedron::canvasSide(p)),
-                                                 polyhedron::FaceSky{sky, polyhedron::readFaceNumber(in)});
+            if (finish.style.pieces)
+                corners = polyhedron::faceCutOutline(p, model, number, side);
         } catch (const text::InputError& e) {
             refuse(o, face, e);
         }
+        if (finish.style.pieces)
+            checkTabWidth(finish, kitOptions, narrowestWidth(corners),
+                          "face " + face + " (" + text::formatGeneral(std::round(narrowestWidth(corners) * 100) / 10)
+                              + " mm across)");
+        try {
+            t.scene = polyhedron::buildFaceScene(p, outline, model, catalogue, starFile, side,
+                                                 polyhedron::FaceKit{finish.style, number},
+                                                 polyhedron::FaceSky{sky, number});
+        } catch (const text::InputError& e) {
+            refuse(o, face, e);
+        }
+        if (finish.style.pieces)
+            kit::fitAroundPieces(t.scene, finish.bleed);
         t.name = stripExtension(polyhedron::faceBitmapName(in));
         // The window writes its own face SVG under faceSvgName; the export's print SVG is another
         // document, so it takes a name of its own.
@@ -212,11 +254,13 @@ void drawFaceTemplates(const FaceOptions& o, const stars::StarCatalogue& catalog
     }
 }
 
-TemplateList drawFaceTemplates(const FaceOptions& o, const std::string& starFile, const sky::SkyRequest& sky)
+TemplateList drawFaceTemplates(const FaceOptions& o, const std::string& starFile, const KitFinish& finish,
+                               const KitOptions& kitOptions, const sky::SkyRequest& sky)
 {
     const stars::StarCatalogue catalogue = readStarsOption(starFile);
     TemplateList out;
-    drawFaceTemplates(o, catalogue, starFile, [&out](TemplateDrawing&& t) { out.push_back(std::move(t)); }, sky);
+    drawFaceTemplates(
+        o, catalogue, starFile, [&out](TemplateDrawing&& t) { out.push_back(std::move(t)); }, finish, kitOptions, sky);
     return out;
 }
 

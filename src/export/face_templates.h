@@ -2,6 +2,7 @@
 
 #include "export/export_options.h"
 #include "export/gore_templates.h"
+#include "export/kit_finish.h"
 #include "export/template_drawing.h"
 #include "polyhedron/face_inputs.h"
 #include "polyhedron/face_parameters.h"
@@ -31,12 +32,15 @@ polyhedron::FaceParameters faceParametersFor(const FaceOptions& o, const polyhed
                                              const std::string& face);
 
 /// Draws the face (or, with --face all, every face of the model) from `catalogue` and hands
-/// each to `sink`; the layers `sky` asks for go under the stars, each label on one face of the
-/// model. Throws text::InputError, its message naming the option and its value.
+/// each to `sink`, finished as `finish` says; the layers `sky` asks for go under the stars,
+/// each label on one face of the model. Throws text::InputError, its message naming the option
+/// and its value.
 void drawFaceTemplates(const FaceOptions& o, const stars::StarCatalogue& catalogue, const std::string& starFile,
-                       const TemplateSink& sink, const sky::SkyRequest& sky = {});
+                       const TemplateSink& sink, const KitFinish& finish = {}, const KitOptions& kitOptions = {},
+                       const sky::SkyRequest& sky = {});
 
 /// As above, reading `starFile` and keeping every template.
-TemplateList drawFaceTemplates(const FaceOptions& o, const std::string& starFile, const sky::SkyRequest& sky = {});
+TemplateList drawFaceTemplates(const FaceOptions& o, const std::string& starFile, const KitFinish& finish = {},
+                               const KitOptions& kitOptions = {}, const sky::SkyRequest& sky = {});
 
 } // namespace exporter

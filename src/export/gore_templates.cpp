@@ -2,10 +2,13 @@
 
 #include "canvas/drawing_canvas.h"
 #include "gore/gore_draw.h"
+#include "gore/gore_outline.h"
 #include "gore/gore_scene.h"
+#include "kit/piece_scene.h"
 #include "text/input_error.h"
 #include "text/number_text.h"
 
+#include <cmath>
 #include <set>
 #include <vector>
 
@@ -45,28 +48,56 @@ std::string plateName(const GoreOptions& o, const std::string& k, char pole)
            + "_" + o.radius + "cm";
 }
 
+/// Whether gore `k` of `plan` is the one whose own longitudes hold `lambda`, or no gore's
+/// do (a longitude outside 0°…360°, taken literally as the gores take it).
+bool ownGore(const gore::GoreLayout& layout, int n, double lambda)
+{
+    const double wedge = 360.0 / n;
+    if (!(lambda >= 0 && lambda < 360))
+        return true;
+    return layout.windowStart <= lambda && (lambda < layout.windowEnd || layout.windowEnd >= 360 - wedge / 2);
+}
+
 /// A plate template being gathered from the gores' plans.
 struct PlateGathering
 {
     gore::StarTarget target;
     bool wanted = false;
+    const KitFinish& finish;
     std::optional<TemplateDrawing> drawing;
     std::set<std::size_t> stars; ///< catalogue indices already on it
+    std::optional<gore::GoreDrawPlan> firstPlan;
 
-    void add(const gore::GoreDrawPlan& plan, TemplateDrawing&& blank)
+    /// With `every` gore drawn, a star goes to the plate from its own gore only: a star in the
+    /// 3° grace of a neighbour's edge that its own gore keeps must not be printed twice.
+    void add(const gore::GoreDrawPlan& plan, const stars::StarCatalogue& catalogue, bool every,
+             TemplateDrawing&& blank)
     {
         if (!wanted)
             return;
-        const bool first = !drawing;
-        if (first) {
+        if (!drawing) {
             const float side = canvas::snapSide(static_cast<float>(plan.plate.side));
-            blank.scene = gore::buildPlateScene(plan, target, side, side, true);
+            blank.scene = finish.style.pieces ? gore::buildPlatePiece(plan, target, side, side)
+                                              : gore::buildPlateScene(plan, target, side, side, true);
+            blank.scene.layer(scene::layers::kStars).items.clear();
             drawing = std::move(blank);
+            firstPlan = plan;
         }
-        // A star within the 3° grace of a gore's edge reaches the plate from both gores: once is enough.
         for (const gore::StarPlacement& s : plan.stars)
-            if (s.target == target && stars.insert(s.index).second && !first)
+            if (s.target == target && (!every || ownGore(plan.layout, plan.params.n, catalogue.stars[s.index].Lambda))
+                && stars.insert(s.index).second)
                 gore::addPlateStar(drawing->scene, s);
+    }
+
+    /// The plate with every star added: in a kit only those on the n-gon, room kept round it.
+    std::optional<TemplateDrawing> finished()
+    {
+        if (drawing && finish.style.pieces) {
+            kit::keepStarsOnPiece(drawing->scene,
+                                  gore::plateCutOutline(*firstPlan, drawing->scene.width, drawing->scene.height));
+            kit::fitAroundPieces(drawing->scene, finish.bleed);
+        }
+        return std::move(drawing);
     }
 };
 
@@ -143,7 +174,8 @@ stars::StarCatalogue readStarsOption(const std::string& path)
 }
 
 void drawGoreTemplates(const GoreOptions& o, const stars::StarCatalogue& catalogue, const std::string& starFile,
-                       const TemplateSink& sink, const sky::SkyRequest& sky)
+                       const TemplateSink& sink, const KitFinish& finish, const KitOptions& kitOptions,
+                       const sky::SkyRequest& sky)
 {
     const bool all = o.k == "all";
     std::vector<std::string> ks;
@@ -154,10 +186,14 @@ void drawGoreTemplates(const GoreOptions& o, const stars::StarCatalogue& catalog
     } else {
         ks.push_back(o.k);
     }
+    // A whole gore is planned as the northern half, which places the stars of both.
+    constexpr int kWhole = -1;
     std::vector<int> hemispheres;
-    if (o.north)
+    if (finish.wholeGores)
+        hemispheres.push_back(kWhole);
+    if (o.north && !finish.wholeGores)
         hemispheres.push_back(1);
-    if (o.south)
+    if (o.south && !finish.wholeGores)
         hemispheres.push_back(0);
 
     const std::string kName = all ? "all" : o.k;
@@ -169,11 +205,12 @@ void drawGoreTemplates(const GoreOptions& o, const stars::StarCatalogue& catalog
         t.count = count;
         sink(std::move(t));
     };
-    PlateGathering north{gore::StarTarget::Plate, o.northPlate, {}, {}};
-    PlateGathering south{gore::StarTarget::SouthPlate, o.southPlate, {}, {}};
+    PlateGathering north{gore::StarTarget::Plate, o.northPlate, finish, {}, {}, {}};
+    PlateGathering south{gore::StarTarget::SouthPlate, o.southPlate, finish, {}, {}, {}};
     for (std::size_t h = 0; h < hemispheres.size(); ++h) {
+        const bool whole = hemispheres[h] == kWhole;
         for (const std::string& k : ks) {
-            const gore::GoreParameters p = goreParametersFor(o, k, hemispheres[h]);
+            const gore::GoreParameters p = goreParametersFor(o, k, whole ? 1 : hemispheres[h]);
             gore::GoreDrawPlan plan;
             try {
                 plan = gore::planGoreDraw(p, catalogue, starFile);
@@ -182,29 +219,45 @@ void drawGoreTemplates(const GoreOptions& o, const stars::StarCatalogue& catalog
             }
             plan.sky = sky;
             const gore::GoreLayout& layout = plan.layout;
+            if (finish.style.pieces && h == 0 && k == ks.front())
+                checkTabWidth(finish, kitOptions, layout.fullWidth,
+                              "the gores (" + text::formatGeneral(std::round(layout.fullWidth * 100) / 10)
+                                  + " mm wide at the equator)");
             TemplateDrawing t;
-            t.name = stripExtension(gore::goreBitmapName(goreInputsFor(o, k, hemispheres[h])));
-            t.caption = "gore " + k + " of " + o.n + ", " + (hemispheres[h] == 1 ? "north" : "south");
-            t.scene = gore::buildGoreScene(plan, canvas::snapSide(static_cast<float>(layout.requestedWidth)),
-                                           canvas::snapSide(static_cast<float>(layout.requestedHeight)));
+            std::string name = gore::goreBitmapName(goreInputsFor(o, k, whole ? 1 : hemispheres[h]));
+            if (whole)
+                name.replace(name.find("_NS1_"), 5, "_Whole_");
+            t.name = stripExtension(name);
+            t.caption = "gore " + k + " of " + o.n + ", "
+                        + (whole ? "pole to pole" : hemispheres[h] == 1 ? "north" : "south");
+            const double width = whole ? gore::wholeGoreWidth(layout) : layout.requestedWidth;
+            const gore::GoreKit kit{finish.style, whole, o.north && o.south && !whole};
+            t.scene = gore::buildGoreScene(plan, canvas::snapSide(static_cast<float>(width)),
+                                           canvas::snapSide(static_cast<float>(layout.requestedHeight)), kit);
+            if (finish.style.pieces)
+                kit::fitAroundPieces(t.scene, finish.bleed);
             // The plate stars are the same whichever half is drawn: gather them once.
             if (h == 0) {
-                north.add(plan, {plateName(o, kName, 'N'), {}, "north polar plate, gores " + gores + " of " + o.n, {}});
-                south.add(plan, {plateName(o, kName, 'S'), {}, "south polar plate, gores " + gores + " of " + o.n, {}});
+                north.add(plan, catalogue, all,
+                          {plateName(o, kName, 'N'), {}, "north polar plate, gores " + gores + " of " + o.n, {}});
+                south.add(plan, catalogue, all,
+                          {plateName(o, kName, 'S'), {}, "south polar plate, gores " + gores + " of " + o.n, {}});
             }
             emit(std::move(t));
         }
     }
     for (PlateGathering* plate : {&north, &south})
-        if (plate->drawing)
-            emit(std::move(*plate->drawing));
+        if (auto t = plate->finished())
+            emit(std::move(*t));
 }
 
-TemplateList drawGoreTemplates(const GoreOptions& o, const std::string& starFile, const sky::SkyRequest& sky)
+TemplateList drawGoreTemplates(const GoreOptions& o, const std::string& starFile, const KitFinish& finish,
+                               const KitOptions& kitOptions, const sky::SkyRequest& sky)
 {
     const stars::StarCatalogue catalogue = readStarsOption(starFile);
     TemplateList out;
-    drawGoreTemplates(o, catalogue, starFile, [&out](TemplateDrawing&& t) { out.push_back(std::move(t)); }, sky);
+    drawGoreTemplates(
+        o, catalogue, starFile, [&out](TemplateDrawing&& t) { out.push_back(std::move(t)); }, finish, kitOptions, sky);
     return out;
 }
 

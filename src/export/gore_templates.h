@@ -1,6 +1,7 @@
 #pragma once
 
 #include "export/export_options.h"
+#include "export/kit_finish.h"
 #include "export/template_drawing.h"
 #include "gore/gore_command.h"
 #include "gore/gore_parameters.h"
@@ -19,14 +20,18 @@ gore::GoreInputs goreInputsFor(const GoreOptions& o, const std::string& k, int h
 gore::GoreParameters goreParametersFor(const GoreOptions& o, const std::string& k, int hemisphere);
 
 /// Draws every gore and plate `o` asks for from `catalogue` (read from `starFile`) and hands
-/// each to `sink`: gores north before south, then the plates (north, south). With --k all a
-/// plate holds every star that any gore puts on it. The layers `sky` asks for go under the
-/// stars. Throws text::InputError naming the option.
+/// each to `sink`: gores north before south (or each pole to pole), then the plates (north,
+/// south). With --k all a plate holds every star whose own gore puts it there. Finished as
+/// `finish` says: pieces of a kit with room kept round them, or the window's drawings. The
+/// layers `sky` asks for go under the stars. Throws text::InputError naming the option (of `o`
+/// or `kitOptions`).
 void drawGoreTemplates(const GoreOptions& o, const stars::StarCatalogue& catalogue, const std::string& starFile,
-                       const TemplateSink& sink, const sky::SkyRequest& sky = {});
+                       const TemplateSink& sink, const KitFinish& finish = {}, const KitOptions& kitOptions = {},
+                       const sky::SkyRequest& sky = {});
 
 /// As above, reading `starFile` and keeping every template.
-TemplateList drawGoreTemplates(const GoreOptions& o, const std::string& starFile, const sky::SkyRequest& sky = {});
+TemplateList drawGoreTemplates(const GoreOptions& o, const std::string& starFile, const KitFinish& finish = {},
+                               const KitOptions& kitOptions = {}, const sky::SkyRequest& sky = {});
 
 /// The star file at `path` for the option --stars. Throws text::InputError naming the option.
 stars::StarCatalogue readStarsOption(const std::string& path);

@@ -16,10 +16,14 @@ struct PaperSize
 /// The sheets offered: a4, a3, letter. No value for an unknown name.
 std::optional<PaperSize> paperNamed(const std::string& name);
 
-/// Blank border kept on every side of a tiled page, centimetres.
+/// Blank border kept on every side of a sheet, centimetres: the marks stay at least half of it
+/// inside the paper's edge, where every printer prints.
 inline constexpr double kPageMargin = 1.0;
-/// Strip below the drawing for the page label and the scale bar, centimetres (margin included).
-inline constexpr double kPageFooter = 2.5;
+/// Side of the calibration square printed on every sheet, centimetres.
+inline constexpr double kCalibrationSide = 5.0;
+/// Strip below the drawing for the calibration square, the page label and the scale bar,
+/// centimetres (margin included): the square, and room for the crop marks above it.
+inline constexpr double kPageFooter = kPageMargin + kCalibrationSide + 0.6;
 /// Strip that neighbouring tiles share, centimetres.
 inline constexpr double kTileOverlap = 1.0;
 /// Length of the scale bar, centimetres.

@@ -2,13 +2,17 @@
 
 #include "appdata/version.h"
 #include "export/atomic_file.h"
+#include "export/pdf_boxes.h"
+#include "export/sheet_packing.h"
 #include "text/input_error.h"
 #include "text/message_text.h"
 
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QStringList>
 
 #include <cassert>
 #include <cmath>
@@ -21,7 +25,11 @@ namespace {
 /// Device resolution of the PDF; the drawing itself stays vector graphics.
 constexpr int kPdfResolution = 1200;
 constexpr double kPxPerCm = kPdfResolution / 2.54;
-constexpr double kMarkLength = 0.5, kMarkGap = 0.1, kMarkWidth = 0.02;
+/// Crop marks: a gap, then an arm, outward from a corner of the content; they end 0.55 cm
+/// inside the paper's edge.
+constexpr double kMarkLength = 0.35, kMarkGap = 0.1, kMarkWidth = 0.02;
+/// Where the footer's texts and scale bar begin, right of the calibration square, cm.
+constexpr double kFooterTextLeft = kPageMargin + kCalibrationSide + 0.6;
 
 QColor toQColor(canvas::Rgb c) { return QColor(c.r, c.g, c.b); }
 
@@ -87,7 +95,7 @@ struct PdfPainter
 
     /// A dotted path is a line drawn as dots in the window; on paper it is the line.
     /// Of a run only the stretches that reach this page are written; a dashed stretch starts
-    /// its pattern where the run has got to there, so the dashes keep their places across pages.
+    /// its pattern where the whole run has it there, so the dashes keep their places across pages.
     void operator()(const scene::Path& path) const
     {
         const double width = strokeWidth(path.stroke);
@@ -138,11 +146,10 @@ struct PdfPainter
                     continue;
                 }
                 if (dashed) {
-                    double along = 0.0; // the run's length up to the stretch, in pen widths
-                    for (std::size_t i = 0; i < (start + k) % segments; ++i)
-                        along += std::hypot(run[i + 1].x - run[i].x, run[i + 1].y - run[i].y);
-                    pen.setDashOffset(along / width);
-                    p.setPen(pen);
+                    // Qt counts the offset into the pattern in pen widths.
+                    QPen offset = pen;
+                    offset.setDashOffset(along(run, (start + k) % n) / width);
+                    p.setPen(offset);
                 }
                 poly.clear();
                 poly << single(run[(start + k) % n]);
@@ -153,12 +160,23 @@ struct PdfPainter
         }
     }
 
+    /// Length of `run` from its first point to point `i`, cm.
+    static double along(const std::vector<scene::Point>& run, std::size_t i)
+    {
+        double length = 0.0;
+        for (std::size_t j = 1; j <= i; ++j)
+            length += std::hypot(run[j].x - run[j - 1].x, run[j].y - run[j - 1].y);
+        return length;
+    }
+
     /// In device pixels, where the font's point size is real size; rotated, never mirrored.
     void operator()(const scene::Text& t) const
     {
         if (t.text.empty())
             return;
         const QPointF at = p.transform().map(single(t.at));
+        // A piece turned on its sheet turns its texts with it.
+        const double turned = std::atan2(p.transform().m12(), p.transform().m11()) * 180.0 / M_PI;
         p.save();
         p.resetTransform();
         QFont font = t.family.empty() ? p.font() : QFont(QString::fromStdString(t.family));
@@ -166,7 +184,7 @@ struct PdfPainter
         p.setFont(font);
         p.setPen(toQColor(t.color));
         p.translate(at);
-        p.rotate(t.rotationDeg);
+        p.rotate(turned + t.rotationDeg);
         const QString s = QString::fromStdString(t.text);
         const double advance = QFontMetricsF(font, p.device()).horizontalAdvance(s);
         const double dx = t.anchor == scene::Anchor::Start ? 0.0 : t.anchor == scene::Anchor::Middle ? -advance / 2 : -advance;
@@ -206,37 +224,53 @@ void drawOverlapMarks(QPainter& p, const PageLayout& l, const Tile& t)
     }
 }
 
-void drawScaleBar(QPainter& p, const PageLayout& l)
+/// `text` at (x, y) cm in `size` pt, cut short with an ellipsis so that it ends `kPageMargin`
+/// inside the paper's right edge.
+void drawFooterText(QPainter& p, const PageLayout& l, double x, double y, double size, const QString& text)
 {
-    // Half a centimetre in from the crop mark of the lower left corner, so the two stay apart.
+    p.save();
+    p.resetTransform();
+    QFont font = p.font();
+    font.setPointSizeF(size);
+    p.setFont(font);
+    p.setPen(Qt::black);
+    const QString fitted = QFontMetricsF(font, p.device())
+                               .elidedText(text, Qt::ElideRight, (l.pageWidth - kPageMargin - x) * kPxPerCm);
+    p.drawText(QPointF(x * kPxPerCm, y * kPxPerCm), fitted);
+    p.restore();
+}
+
+/// The footer of every sheet: the calibration square, the page label, the line that asks for
+/// printing at actual size and the scale bar, all within the margins.
+void drawFooter(QPainter& p, const PageLayout& l, const QString& label)
+{
+    const double top = l.pageHeight - kPageMargin - kCalibrationSide;
+    // The square's outer edges are kCalibrationSide apart: its line lies inside them.
+    p.setPen(QPen(Qt::black, kMarkWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.setBrush(Qt::NoBrush);
+    const double half = kMarkWidth / 2;
+    p.drawRect(QRectF(kPageMargin + half, top + half, kCalibrationSide - kMarkWidth, kCalibrationSide - kMarkWidth));
+    for (int i = 1; i < static_cast<int>(kCalibrationSide); ++i) {
+        p.drawLine(QPointF(kPageMargin + i, top + kMarkWidth), QPointF(kPageMargin + i, top + 0.3));
+        p.drawLine(QPointF(kPageMargin + kMarkWidth, top + i), QPointF(kPageMargin + 0.3, top + i));
+    }
+    drawFooterText(p, l, kPageMargin + 1.2, top + kCalibrationSide / 2, 8.0, QStringLiteral("5 cm × 5 cm"));
+
+    drawFooterText(p, l, kFooterTextLeft, top + 0.35, 8.0, label);
+    drawFooterText(p, l, kFooterTextLeft, top + 1.0, 8.0,
+                   QStringLiteral("Print at 100 % / actual size, not \u201cfit to page\u201d:"));
+    drawFooterText(p, l, kFooterTextLeft, top + 1.45, 8.0,
+                   QStringLiteral("the square must measure 5 cm and the bar 10 cm."));
+
     const double y = l.pageHeight - kPageMargin - 0.7;
-    const double x0 = l.contentLeft + 0.5;
+    const double x0 = kFooterTextLeft;
     p.setPen(QPen(Qt::black, kMarkWidth, Qt::SolidLine, Qt::FlatCap));
     p.drawLine(QPointF(x0, y), QPointF(x0 + kScaleBarLength, y));
     for (int i = 0; i <= static_cast<int>(kScaleBarLength); ++i) {
         const double tick = i % 5 == 0 ? 0.3 : 0.15;
         p.drawLine(QPointF(x0 + i, y), QPointF(x0 + i, y - tick));
     }
-    p.save();
-    p.resetTransform();
-    QFont font = p.font();
-    font.setPointSizeF(7.0);
-    p.setFont(font);
-    p.drawText(QPointF((x0 + kScaleBarLength + 0.3) * kPxPerCm, y * kPxPerCm),
-               QStringLiteral("10 cm: measure to check the print is not scaled"));
-    p.restore();
-}
-
-void drawLabel(QPainter& p, const PageLayout& l, const QString& label)
-{
-    p.save();
-    p.resetTransform();
-    QFont font = p.font();
-    font.setPointSizeF(8.0);
-    p.setFont(font);
-    p.setPen(Qt::black);
-    p.drawText(QPointF(l.contentLeft * kPxPerCm, (l.pageHeight - kPageMargin + 0.1) * kPxPerCm), label);
-    p.restore();
+    drawFooterText(p, l, x0 + kScaleBarLength + 0.3, y, 7.0, QStringLiteral("10 cm"));
 }
 
 QPageSize pageSizeOf(const PageLayout& l)
@@ -245,19 +279,72 @@ QPageSize pageSizeOf(const PageLayout& l)
                      QPageSize::ExactMatch);
 }
 
+/// The part of a template that is its own on a sheet: its cut outlines with the bleed round
+/// them, or the whole template when it has none.
+Box pieceBoxOf(const scene::Scene& s, double bleed)
+{
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    Box b{inf, inf, -inf, -inf};
+    for (const scene::Layer& layer : s.layers)
+        for (const scene::Item& item : layer.items)
+            if (const auto* path = std::get_if<scene::Path>(&item); path && path->role == scene::Role::CutOutline)
+                for (const auto& run : path->runs)
+                    for (const scene::Point& q : run)
+                        b = {std::min(b.left, q.x), std::min(b.top, q.y), std::max(b.right, q.x),
+                             std::max(b.bottom, q.y)};
+    if (!(b.left <= b.right))
+        return {0, 0, s.width, s.height};
+    return {std::max(0.0, b.left - bleed), std::max(0.0, b.top - bleed), std::min(s.width, b.right + bleed),
+            std::min(s.height, b.bottom + bleed)};
+}
+
+/// The content area of a sheet of `paper`, turned or not, as a one-tile layout.
+PageLayout sheetOf(const PaperSize& paper, bool landscape)
+{
+    PageLayout l = layoutPages(0.1, 0.1, PaperSize{paper.name, landscape ? paper.height : paper.width,
+                                                  landscape ? paper.width : paper.height});
+    return l;
+}
+
+PdfRect pdfRectOf(const PageLayout& l, double left, double top, double right, double bottom)
+{
+    return {pointsOf(left), pointsOf(l.pageHeight - bottom), pointsOf(right), pointsOf(l.pageHeight - top)};
+}
+
 } // namespace
+
+std::set<scene::LayerKind> allLayerKinds()
+{
+    return {scene::LayerKind::Print, scene::LayerKind::Cut, scene::LayerKind::Score, scene::LayerKind::Marks};
+}
+
+scene::Scene keepLayers(const scene::Scene& s, const std::set<scene::LayerKind>& kinds)
+{
+    scene::Scene out;
+    out.width = s.width;
+    out.height = s.height;
+    for (const scene::Layer& layer : s.layers)
+        if (kinds.count(layer.kind))
+            out.layers.push_back(layer);
+    return out;
+}
 
 struct PdfBook::Impl
 {
-    std::optional<PaperSize> paper;
+    SheetOptions sheets;
     AtomicFile file;
-    std::unique_ptr<QPdfWriter> writer; ///< on `file`; ended before it
+    QBuffer buffer;
+    std::unique_ptr<QPdfWriter> writer; ///< on `buffer`; ended before it is written out
     QPainter painter;
     int pages = 0;
+    std::vector<PageBoxes> boxes;
+    std::vector<TemplateDrawing> queued; ///< pieces waiting to be packed
 
-    Impl(const std::string& path, const std::optional<PaperSize>& s) : paper(s), file(path) {}
+    Impl(const std::string& path, SheetOptions s) : sheets(std::move(s)), file(path) {}
 
-    void startPage(const PageLayout& layout)
+    bool marks() const { return sheets.layers.count(scene::LayerKind::Marks) > 0; }
+
+    void startPage(const PageLayout& layout, const PdfRect& trim)
     {
         writer->setPageSize(pageSizeOf(layout));
         writer->setPageMargins(QMarginsF(0, 0, 0, 0));
@@ -268,11 +355,144 @@ struct PdfBook::Impl
             writer->newPage();
         }
         ++pages;
+        boxes.push_back({pointsOf(layout.pageWidth), pointsOf(layout.pageHeight), trim});
         painter.resetTransform();
         painter.scale(kPxPerCm, kPxPerCm);
     }
 
-    /// Ends the painter and the writer, so the whole document is in `file`.
+    /// Where each item of `s` may leave ink, in layer order.
+    static std::vector<Box> boundsOf(const scene::Scene& s)
+    {
+        std::vector<Box> bounds;
+        for (const scene::Layer& layer : s.layers)
+            for (const scene::Item& item : layer.items)
+                bounds.push_back(std::visit(BoundsOf{}, item));
+        return bounds;
+    }
+
+    /// Draws the layers asked for of `s` whose items reach `view` (template cm), clipped to it;
+    /// the painter already maps template centimetres onto the page. `bounds` from boundsOf(s).
+    void drawScene(const scene::Scene& s, const std::vector<Box>& bounds, const Box& view)
+    {
+        painter.save();
+        painter.setClipRect(QRectF(view.left, view.top, view.right - view.left, view.bottom - view.top),
+                            Qt::IntersectClip);
+        const PdfPainter draw{painter, view};
+        std::size_t i = 0;
+        for (const scene::Layer& layer : s.layers) {
+            const bool shown = sheets.layers.count(layer.kind) > 0;
+            for (const scene::Item& item : layer.items)
+                if (bounds[i++].meets(view) && shown)
+                    std::visit(draw, item);
+        }
+        painter.restore();
+    }
+
+    /// The template on a page of its own size, or tiled over sheets.
+    void tile(const TemplateDrawing& t)
+    {
+        const scene::Scene& s = t.scene;
+        const PageLayout layout = layoutPages(s.width, s.height, sheets.paper);
+        const std::vector<Box> bounds = boundsOf(s);
+        for (const Tile& tile : layout.tiles) {
+            const double shownW = std::min(tile.width, s.width - tile.x), shownH = std::min(tile.height, s.height - tile.y);
+            startPage(layout, pdfRectOf(layout, layout.contentLeft, layout.contentTop, layout.contentLeft + shownW,
+                                        layout.contentTop + shownH));
+            if (layout.tiled && marks()) {
+                drawCropMarks(painter, layout);
+                drawOverlapMarks(painter, layout, tile);
+                drawFooter(painter, layout,
+                           QString::fromStdString(templateTitle(t) + "  |  " + t.name)
+                               + QStringLiteral("  |  row %1 of %2, column %3 of %4")
+                                     .arg(tile.row + 1)
+                                     .arg(layout.rows)
+                                     .arg(tile.column + 1)
+                                     .arg(layout.columns));
+            }
+            painter.save();
+            painter.setClipRect(QRectF(layout.contentLeft, layout.contentTop, shownW, shownH));
+            painter.translate(layout.contentLeft - tile.x, layout.contentTop - tile.y);
+            drawScene(s, bounds, Box{tile.x, tile.y, tile.x + tile.width, tile.y + tile.height});
+            painter.restore();
+        }
+    }
+
+    /// Packs the queued pieces on as few sheets as it can, portrait or landscape, and draws them;
+    /// a piece that fits only the other way round is tiled on a sheet of its own.
+    void packQueued()
+    {
+        if (queued.empty())
+            return;
+        std::vector<PackSize> sizes;
+        std::vector<Box> pieces;
+        for (const TemplateDrawing& t : queued) {
+            pieces.push_back(pieceBoxOf(t.scene, sheets.bleed));
+            sizes.push_back({pieces.back().right - pieces.back().left, pieces.back().bottom - pieces.back().top});
+        }
+        struct Packing
+        {
+            PageLayout sheet;
+            std::vector<Placement> placed;
+            int sheets = 0, unplaced = 0;
+        };
+        const auto pack = [&](bool landscape) {
+            Packing k{sheetOf(*sheets.paper, landscape), {}, 0, 0};
+            // Pieces keep their bleed on both sides of a gap: the gap between two is twice it.
+            k.placed = packSheets(sizes, k.sheet.contentWidth, k.sheet.contentHeight, 0.0, k.sheets);
+            for (const Placement& q : k.placed)
+                k.unplaced += q.sheet < 0;
+            return k;
+        };
+        const Packing portrait = pack(false), landscape = pack(true);
+        const Packing& best =
+            landscape.sheets + landscape.unplaced < portrait.sheets + portrait.unplaced ? landscape : portrait;
+        const PageLayout& l = best.sheet;
+        for (int sheet = 0; sheet < best.sheets; ++sheet) {
+            QStringList captions;
+            double left = 1e300, top = 1e300, right = -1e300, bottom = -1e300;
+            for (std::size_t i = 0; i < queued.size(); ++i)
+                if (best.placed[i].sheet == sheet) {
+                    captions << QString::fromStdString(queued[i].caption);
+                    const Placement& q = best.placed[i];
+                    const double w = q.turned ? sizes[i].height : sizes[i].width;
+                    const double h = q.turned ? sizes[i].width : sizes[i].height;
+                    left = std::min(left, l.contentLeft + q.x), top = std::min(top, l.contentTop + q.y);
+                    right = std::max(right, l.contentLeft + q.x + w), bottom = std::max(bottom, l.contentTop + q.y + h);
+                }
+            startPage(l, pdfRectOf(l, left, top, right, bottom));
+            if (marks()) {
+                drawCropMarks(painter, l);
+                drawFooter(painter, l,
+                           QStringLiteral("sheet %1 of %2, %3  |  ")
+                                   .arg(sheet + 1)
+                                   .arg(best.sheets)
+                                   .arg(QLatin1String(kEquinox))
+                               + captions.join(QStringLiteral("; ")));
+            }
+            for (std::size_t i = 0; i < queued.size(); ++i) {
+                const Placement& q = best.placed[i];
+                if (q.sheet != sheet)
+                    continue;
+                const Box& b = pieces[i];
+                painter.save();
+                painter.translate(l.contentLeft + q.x, l.contentTop + q.y);
+                if (q.turned) {
+                    // A quarter turn clockwise on paper: the piece's top edge becomes its right edge.
+                    painter.translate(sizes[i].height, 0);
+                    painter.rotate(90);
+                }
+                painter.translate(-b.left, -b.top);
+                drawScene(queued[i].scene, boundsOf(queued[i].scene), b);
+                painter.restore();
+            }
+        }
+        for (std::size_t i = 0; i < queued.size(); ++i)
+            if (best.placed[i].sheet < 0)
+                tile(queued[i]);
+        queued.clear();
+    }
+
+    /// Ends the painter and the writer, so the whole document is in `buffer`.
     void finish()
     {
         if (painter.isActive())
@@ -282,10 +502,15 @@ struct PdfBook::Impl
 };
 
 PdfBook::PdfBook(const std::string& path, const std::optional<PaperSize>& paper)
-    : m_impl(std::make_unique<Impl>(path, paper))
+    : PdfBook(path, SheetOptions{paper, false, 0.0, allLayerKinds()})
+{
+}
+
+PdfBook::PdfBook(const std::string& path, const SheetOptions& sheets) : m_impl(std::make_unique<Impl>(path, sheets))
 {
     m_impl->file.start();
-    m_impl->writer = std::make_unique<QPdfWriter>(&m_impl->file);
+    m_impl->buffer.open(QIODevice::WriteOnly);
+    m_impl->writer = std::make_unique<QPdfWriter>(&m_impl->buffer);
     QPdfWriter& w = *m_impl->writer;
     w.setResolution(kPdfResolution);
     w.setCreator(QStringLiteral("orbweave-export ") + QLatin1String(appdata::kVersion));
@@ -303,53 +528,36 @@ void PdfBook::add(const TemplateDrawing& t)
 {
     Impl& d = *m_impl;
     assert(d.writer && "add after commit");
-    const scene::Scene& s = t.scene;
-    const PageLayout layout = layoutPages(s.width, s.height, d.paper);
-
-    std::vector<Box> bounds;
-    for (const scene::Layer& layer : s.layers)
-        for (const scene::Item& item : layer.items)
-            bounds.push_back(std::visit(BoundsOf{}, item));
-
-    QPainter& p = d.painter;
-    for (const Tile& tile : layout.tiles) {
-        d.startPage(layout);
-        if (layout.tiled) {
-            drawCropMarks(p, layout);
-            drawOverlapMarks(p, layout, tile);
-            drawScaleBar(p, layout);
-            const QString label = QString::fromStdString(templateTitle(t) + "  |  " + t.name)
-                                  + QStringLiteral("  |  row %1 of %2, column %3 of %4")
-                                        .arg(tile.row + 1)
-                                        .arg(layout.rows)
-                                        .arg(tile.column + 1)
-                                        .arg(layout.columns);
-            drawLabel(p, layout, label);
+    if (d.sheets.paper && d.sheets.pack) {
+        const Box b = pieceBoxOf(t.scene, d.sheets.bleed);
+        const PackSize size{b.right - b.left, b.bottom - b.top};
+        const PageLayout portrait = sheetOf(*d.sheets.paper, false), landscape = sheetOf(*d.sheets.paper, true);
+        if (fitsSheet(size, portrait.contentWidth, portrait.contentHeight)
+            || fitsSheet(size, landscape.contentWidth, landscape.contentHeight)) {
+            d.queued.push_back(t);
+            return;
         }
-        p.save();
-        const QRectF content(layout.contentLeft, layout.contentTop, layout.contentWidth, layout.contentHeight);
-        p.setClipRect(content.intersected(
-            QRectF(layout.contentLeft, layout.contentTop, s.width - tile.x, s.height - tile.y)));
-        p.translate(layout.contentLeft - tile.x, layout.contentTop - tile.y);
-        const Box view{tile.x, tile.y, tile.x + tile.width, tile.y + tile.height};
-        const PdfPainter draw{p, view};
-        std::size_t i = 0;
-        for (const scene::Layer& layer : s.layers)
-            for (const scene::Item& item : layer.items)
-                if (bounds[i++].meets(view))
-                    std::visit(draw, item);
-        p.restore();
     }
+    d.tile(t);
 }
 
 int PdfBook::commit()
 {
     Impl& d = *m_impl;
     assert(d.writer && "commit twice");
+    d.packQueued();
     const int pages = d.pages;
     d.finish();
     if (pages == 0)
         throw text::InputError(text::escapedForMessage(d.file.path()) + ": there is nothing to write.");
+    std::string bytes = d.buffer.data().toStdString();
+    // Qt's writer gives pages whole points; the sheets get their exact size back.
+    const bool exact = setPageBoxes(bytes, d.boxes);
+    assert(exact && "Qt's PDF writer changed its page objects");
+    (void)exact;
+    const QByteArray out = QByteArray::fromStdString(bytes);
+    if (d.file.write(out) != out.size())
+        throw text::InputError(text::escapedForMessage(d.file.path()) + ": the PDF could not be written.");
     d.file.commit();
     return pages;
 }
@@ -357,7 +565,13 @@ int PdfBook::commit()
 int writePdf(const TemplateList& templates, const std::string& path, const std::optional<PaperSize>& paper,
              const ProgressFn& progress)
 {
-    PdfBook book(path, paper);
+    return writePdf(templates, path, SheetOptions{paper, false, 0.0, allLayerKinds()}, progress);
+}
+
+int writePdf(const TemplateList& templates, const std::string& path, const SheetOptions& sheets,
+             const ProgressFn& progress)
+{
+    PdfBook book(path, sheets);
     for (std::size_t i = 0; i < templates.size(); ++i) {
         book.add(templates[i]);
         if (progress)

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 
 namespace exporter {
@@ -58,18 +59,38 @@ QImage rasterImage(const scene::Scene& scene, double dpi);
 /// a `title` given becomes the document's `<title>`.
 std::string svgDocument(const scene::Scene& scene, const std::string& title = {});
 
+/// Every layer kind: print, cut, score and marks.
+std::set<scene::LayerKind> allLayerKinds();
+
+/// `scene` with only its layers of `kinds`.
+scene::Scene keepLayers(const scene::Scene& scene, const std::set<scene::LayerKind>& kinds);
+
+/// How a PDF lays out its pages and what it shows.
+struct SheetOptions
+{
+    std::optional<PaperSize> paper; ///< none: a page per template, of the template's size
+    bool pack = false;              ///< with `paper`: pieces several to a sheet, turned where that fits better
+    double bleed = 0.0;             ///< cm round a piece's cut outline that is its own on a packed sheet
+    std::set<scene::LayerKind> layers = allLayerKinds(); ///< the scene layers written; sheet marks with Marks
+};
+
 /// Called after each template is written, with its index from 0.
 using ProgressFn = std::function<void(std::size_t index)>;
 
-/// A PDF at real size written template by template, each on one page of its own size or
-/// tiled on `paper` with crop marks, overlap marks, a 10 cm scale bar and a label. Only the
-/// template being added is held; nothing appears under `path` before commit().
+/// A PDF at real size, each template on a page of its own size or on sheets of paper. On paper
+/// a template that fits a sheet is packed with others when asked (held until commit), a larger
+/// one tiled over sheets with overlap marks; every sheet has crop marks round its content, a
+/// label, a 10 cm scale bar and a 5 cm calibration square, all at least kPageMargin / 2 inside
+/// the paper's edge. Each page's MediaBox is its paper (or template) to the hundredth of a
+/// millimetre, its TrimBox the template's part on it. Nothing appears under `path` before commit().
 class PdfBook
 {
 public:
     /// Starts the document in an AtomicFile. Throws text::InputError naming `path` when it
     /// cannot be written there (a device or a folder is refused).
     PdfBook(const std::string& path, const std::optional<PaperSize>& paper);
+    /// As above, laid out and filtered as `sheets` says.
+    PdfBook(const std::string& path, const SheetOptions& sheets);
     ~PdfBook();
     PdfBook(const PdfBook&) = delete;
     PdfBook& operator=(const PdfBook&) = delete;
@@ -90,6 +111,10 @@ private:
 /// Throws text::InputError naming `path` when it cannot be written; nothing is left
 /// under `path` then. Returns the number of pages.
 int writePdf(const TemplateList& templates, const std::string& path, const std::optional<PaperSize>& paper,
+             const ProgressFn& progress = {});
+
+/// As above, laid out and filtered as `sheets` says.
+int writePdf(const TemplateList& templates, const std::string& path, const SheetOptions& sheets,
              const ProgressFn& progress = {});
 
 /// `image` as a Windows bitmap, written through an AtomicFile (see export/atomic_file.h,

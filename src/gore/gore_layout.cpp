@@ -40,4 +40,16 @@ GoreLayout placeOnCanvas(GoreLayout g, int hemisphere, double W, double H)
     return g;
 }
 
+double wholeGoreWidth(const GoreLayout& layout) { return layout.R * PiValue + 2; }
+
+GoreLayout placeWholeOnCanvas(GoreLayout g, double W, double H)
+{
+    g.W = W;
+    g.H = H;
+    g.starEquatorX = W / 2;
+    g.outlineStartX = W / 2 - g.R * PiValue / 2;
+    g.equatorX = g.outlineStartX + g.R * PiValue / 2;
+    return g;
+}
+
 } // namespace gore

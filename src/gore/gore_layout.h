@@ -28,4 +28,11 @@ GoreLayout makeGoreLayout(const GoreParameters& p);
 /// `layout` completed with the canvas size read back, `W` × `H` centimetres.
 GoreLayout placeOnCanvas(GoreLayout layout, int hemisphere, double W, double H);
 
+/// Width in cm of a template that holds the gore pole to pole: R·π + 2.
+double wholeGoreWidth(const GoreLayout& layout);
+
+/// `layout` completed for a gore drawn pole to pole on a `W` × `H` template: the equator
+/// across the middle (E = W/2), stars counted from it, the outline from the south pole.
+GoreLayout placeWholeOnCanvas(GoreLayout layout, double W, double H);
+
 } // namespace gore

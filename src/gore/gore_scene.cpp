@@ -1,7 +1,9 @@
 #include "gore/gore_scene.h"
 
 #include "gore/equal_latitude_line.h"
+#include "gore/gore_outline.h"
 #include "gore/gore_sky.h"
+#include "kit/piece_scene.h"
 #include "stars/angles.h"
 
 #include <cmath>
@@ -13,6 +15,9 @@ namespace {
 using scene::Point;
 using scene::Role;
 using stars::PiValue;
+
+/// Distance in cm from the equator to the start of a gore's label.
+constexpr double kLabelInset = 0.3;
 
 scene::Dot starDot(const StarPlacement& s, double x, double y)
 {
@@ -34,31 +39,16 @@ scene::Path dottedPath(Role role, std::vector<std::vector<Point>> runs, double d
     return p;
 }
 
-} // namespace
-
-scene::Scene buildGoreScene(const GoreDrawPlan& plan, double width, double height)
+void addGoreStars(scene::Scene& s, const GoreDrawPlan& plan, const GoreLayout& g)
 {
-    const GoreLayout g = placeOnCanvas(plan.layout, plan.params.hemisphere, width, height);
-    scene::Scene s;
-    s.width = width;
-    s.height = height;
-
     scene::Layer& stars = s.layer(scene::layers::kStars);
     for (const StarPlacement& star : plan.stars)
         if (star.target == StarTarget::Gore)
             stars.items.push_back(starDot(star, star.offset.dx + g.starEquatorX, star.offset.dy + g.H / 2));
+}
 
-    // The gore's edges, from the south pole (t = 0) to the north pole (t = π); the window
-    // draws them a dot of each edge per step.
-    std::vector<Point> lower, upper;
-    for (double t = 0; t <= PiValue; t = 0.001 + t) {
-        const double dy = g.fullWidth * 0.5 * std::sin(t);
-        lower.push_back({g.outlineStartX + t * g.R, 0.5 * g.H + dy});
-        upper.push_back({g.outlineStartX + t * g.R, 0.5 * g.H - dy});
-    }
-    s.layer(scene::layers::kCut, scene::LayerKind::Cut).items.push_back(
-        dottedPath(Role::GoreEdge, {std::move(lower), std::move(upper)}, kCuttingDotRadius, false));
-
+void addGoreGuides(scene::Scene& s, const GoreDrawPlan& plan, const GoreLayout& g)
+{
     scene::Layer& guides = s.layer(scene::layers::kGuides);
     scene::Path equator;
     equator.role = Role::Equator;
@@ -73,7 +63,61 @@ scene::Scene buildGoreScene(const GoreDrawPlan& plan, double width, double heigh
         guides.items.push_back(
             dottedPath(Role::EqualLatitudeLine, {std::move(right), std::move(left)}, kLineDotRadius, false));
     }
-    addGoreSkyLayers(s, plan);
+}
+
+} // namespace
+
+scene::Scene buildGoreScene(const GoreDrawPlan& plan, double width, double height)
+{
+    const GoreLayout g = placeOnCanvas(plan.layout, plan.params.hemisphere, width, height);
+    scene::Scene s;
+    s.width = width;
+    s.height = height;
+    addGoreStars(s, plan, g);
+
+    // The gore's edges, from the south pole (t = 0) to the north pole (t = π); the window
+    // draws them a dot of each edge per step.
+    std::vector<Point> lower, upper;
+    for (double t = 0; t <= PiValue; t = 0.001 + t) {
+        const double dy = g.fullWidth * 0.5 * std::sin(t);
+        lower.push_back({g.outlineStartX + t * g.R, 0.5 * g.H + dy});
+        upper.push_back({g.outlineStartX + t * g.R, 0.5 * g.H - dy});
+    }
+    s.layer(scene::layers::kCut, scene::LayerKind::Cut).items.push_back(
+        dottedPath(Role::GoreEdge, {std::move(lower), std::move(upper)}, kCuttingDotRadius, false));
+
+    addGoreGuides(s, plan, g);
+    addGoreSkyLayers(s, plan, false);
+    return s;
+}
+
+scene::Scene buildGoreScene(const GoreDrawPlan& plan, double width, double height, const GoreKit& kit)
+{
+    if (!kit.style.pieces)
+        return buildGoreScene(plan, width, height);
+    const GoreParameters& p = plan.params;
+    const GorePiece piece = gorePiece(plan, width, height, kit.whole);
+    const GoreLayout& g = piece.layout;
+    scene::Scene s;
+    s.width = width;
+    s.height = height;
+    addGoreStars(s, plan, g);
+    addGoreGuides(s, plan, g);
+    const bool north = kit.whole || p.hemisphere == 1;
+    kit::addPieceLabel(s, {g.equatorX + (north ? kLabelInset : -kLabelInset), g.H / 2},
+                       goreLabel(p, g, kit.whole), north ? scene::Anchor::Start : scene::Anchor::End);
+
+    GoreTabs tabs;
+    tabs.width = kit.style.tabWidth;
+    tabs.edge = true;
+    tabs.northEnd = piece.north > 0; // the plate's cut; a southern half's equator carries none
+    tabs.southEnd = piece.south < 0 || kit.equatorTab;
+    const std::vector<kit::OutlineEdge> edges = goreOutlineEdges(piece, tabs);
+    const kit::TabbedOutline outline =
+        tabs.width > 0 ? kit::addGlueTabs(edges, tabs.width) : kit::TabbedOutline{kit::pieceOf(edges), kit::pieceOf(edges), {}, {}};
+    kit::keepStarsOnPiece(s, outline.piece);
+    kit::addPiece(s, outline);
+    addGoreSkyLayers(s, plan, kit.whole);
     return s;
 }
 
@@ -84,17 +128,37 @@ scene::Scene buildPlateScene(const GoreDrawPlan& plan, StarTarget which, double 
     s.height = height;
     const Offset pole = plateCentre(width, height);
     if (outline) {
-        std::vector<Point> circle;
+        std::vector<Point> chain;
         for (const Offset& dot : plateBoundaryDots(plan.plate))
-            circle.push_back({pole.dx + dot.dx, pole.dy + dot.dy});
+            chain.push_back({pole.dx + dot.dx, pole.dy + dot.dy});
         s.layer(scene::layers::kCut, scene::LayerKind::Cut).items.push_back(
-            dottedPath(Role::PlateOutline, {std::move(circle)}, kCuttingDotRadius, true));
+            dottedPath(Role::PlateOutline, {std::move(chain)}, kCuttingDotRadius, true));
     }
     s.layer(scene::layers::kStars);
     for (const StarPlacement& star : plan.stars)
         if (star.target == which)
             addPlateStar(s, star);
     addPlateSkyLayers(s, plan, which);
+    return s;
+}
+
+scene::Scene buildPlatePiece(const GoreDrawPlan& plan, StarTarget which, double width, double height)
+{
+    scene::Scene s = buildPlateScene(plan, which, width, height, false);
+    const Offset pole = plateCentre(width, height);
+    kit::addPieceLabel(s, {pole.dx, pole.dy + 0.5 * std::fabs(plan.plate.boundaryRadius)},
+                       which == StarTarget::SouthPlate ? "S" : "N");
+    const kit::Polygon ngon = plateCutOutline(plan, width, height);
+    // Each side carries the number of the gore whose cut it is glued to: side s (corners s − 1
+    // to s) faces gore s on the northern plate, which turns the other way round on the southern.
+    const int n = static_cast<int>(ngon.size());
+    for (int side = 1; side <= n; ++side) {
+        const int gore = which == StarTarget::SouthPlate ? n - side + 1 : side;
+        kit::addEdgeLabel(s, ngon[static_cast<std::size_t>(side - 1)], ngon[static_cast<std::size_t>(side % n)],
+                          {pole.dx, pole.dy}, std::to_string(gore));
+    }
+    kit::keepStarsOnPiece(s, ngon);
+    kit::addPiece(s, {ngon, ngon, {}, {}});
     return s;
 }
 

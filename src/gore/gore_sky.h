@@ -9,21 +9,23 @@
 namespace gore {
 
 /// The globe `plan` is one piece of, for the sky layers: gores 1…n of the northern half
-/// (pieces 0…n−1), gores 1…n of the southern half (n…2n−1), the north plate (2n, the cap
-/// where φ′ > B) and, when the plan moves stars onto it, the south plate (2n+1). Each piece
-/// carries the part of the sky its stars come from.
-sky::SkyGlobe goreSkyGlobe(const GoreDrawPlan& plan);
+/// (pieces 0…n−1, or the whole gores pole to pole when `whole`), gores 1…n of the southern half
+/// (n…2n−1), the north plate (2n) and the south plate (2n+1) when the plan draws them. Each
+/// piece carries the part of the sky its stars come from: a plate drawn takes the cap beyond B.
+sky::SkyGlobe goreSkyGlobe(const GoreDrawPlan& plan, bool whole);
 
-/// Gore `k` of the half `hemisphere` (1 north, 0 south) of `plan`'s globe on a `width` × `height`
-/// cm canvas: the stars' projection, and the half gore between the equator and the plate's
-/// boundary (or the pole) as its cut outline.
-sky::SkyPiece goreSkyPiece(const GoreDrawPlan& plan, int k, int hemisphere, double width, double height);
+/// Gore `k` of the half `hemisphere` (1 north, 0 south), or pole to pole when `whole`, of
+/// `plan`'s globe on a `width` × `height` cm template: the stars' projection and the piece's
+/// cut outline (goreCutOutline).
+sky::SkyPiece goreSkyPiece(const GoreDrawPlan& plan, int k, int hemisphere, double width, double height, bool whole);
 
-/// The plate `which` (StarTarget::Plate or SouthPlate) of `plan` on a `width` × `height` cm canvas.
+/// The plate `which` (StarTarget::Plate or SouthPlate) of `plan` on a `width` × `height` cm
+/// template: the plate's projection and its n-gon (plateCutOutline).
 sky::SkyPiece plateSkyPiece(const GoreDrawPlan& plan, StarTarget which, double width, double height);
 
-/// Adds the sky layers `plan.sky` asks for to the gore scene `gore` built from `plan`.
-void addGoreSkyLayers(scene::Scene& gore, const GoreDrawPlan& plan);
+/// Adds the sky layers `plan.sky` asks for to the gore scene `gore` built from `plan` (pole to
+/// pole when `whole`).
+void addGoreSkyLayers(scene::Scene& gore, const GoreDrawPlan& plan, bool whole);
 
 /// Adds the sky layers `plan.sky` asks for to the plate scene `plate` of `which`.
 void addPlateSkyLayers(scene::Scene& plate, const GoreDrawPlan& plan, StarTarget which);

@@ -17,7 +17,9 @@ PlateLayout makePlateLayout(const GoreParameters& p)
     plate.boundary = p.plateBoundary * DegreeFactor;
     plate.scale = p.sphereRadius * std::sin(p.plateBoundary * DegreeFactor);
     plate.boundaryRadius = p.sphereRadius * std::cos(p.plateBoundary * DegreeFactor);
-    plate.side = 2 * std::fabs(plate.boundaryRadius) + 2;
+    plate.n = p.n;
+    plate.cornerRadius = plate.boundaryRadius / std::cos(PiValue / p.n);
+    plate.side = 2 * std::fabs(plate.cornerRadius) + 2;
     return plate;
 }
 
@@ -37,16 +39,27 @@ Offset southPlateOffset(const PlateLayout& plate, double lambda, double phi)
     return {plate.scale * std::cos(-lambda * DegreeFactor) / t, -plate.scale * std::sin(-lambda * DegreeFactor) / t};
 }
 
+std::vector<Offset> plateCorners(const PlateLayout& plate)
+{
+    std::vector<Offset> corners;
+    for (int j = 0; j < plate.n; ++j) {
+        const double angle = 2 * PiValue * j / plate.n;
+        corners.push_back({plate.cornerRadius * std::cos(angle), -plate.cornerRadius * std::sin(angle)});
+    }
+    return corners;
+}
+
 std::vector<Offset> plateBoundaryDots(const PlateLayout& plate)
 {
     constexpr double kSpacing = 0.01; // cm: tighter than a pixel at 96 dpi, so the chain is unbroken
-    const double r = std::fabs(plate.boundaryRadius);
-    const auto count = static_cast<std::size_t>(std::max(8.0, std::ceil(2 * PiValue * r / kSpacing)));
+    const std::vector<Offset> corners = plateCorners(plate);
     std::vector<Offset> dots;
-    dots.reserve(count);
-    for (std::size_t i = 0; i < count; ++i) {
-        const double angle = 2 * PiValue * static_cast<double>(i) / static_cast<double>(count);
-        dots.push_back({r * std::cos(angle), -r * std::sin(angle)});
+    for (std::size_t j = 0; j < corners.size(); ++j) {
+        const Offset& a = corners[j];
+        const Offset& b = corners[(j + 1) % corners.size()];
+        const double steps = std::max(1.0, std::ceil(std::hypot(b.dx - a.dx, b.dy - a.dy) / kSpacing));
+        for (double i = 0; i < steps; ++i)
+            dots.push_back({a.dx + (b.dx - a.dx) * i / steps, a.dy + (b.dy - a.dy) * i / steps});
     }
     return dots;
 }

@@ -1,6 +1,9 @@
 #include "polyhedron/face_command.h"
 
+#include "polyhedron/face_seams.h"
 #include "polyhedron/face_svg_document.h"
+#include "kit/glue_tab.h"
+#include "kit/piece_scene.h"
 #include "scene/canvas_renderer.h"
 #include "polyhedron/gnomonic.h"
 #include "stars/angles.h"
@@ -200,6 +203,54 @@ scene::Scene buildFaceScene(const FaceParameters& p, const std::optional<FaceOut
         }
     }
     addFaceSkyLayers(s, p, model, sky);
+    return s;
+}
+
+std::vector<scene::Point> faceCutOutline(const FaceParameters& p, const PolyhedronModel& model, int face, float side)
+{
+    const std::vector<Offset> corners = projectCorners(p, FaceOutline{face, false, false}, model);
+    if (corners.size() < 3) {
+        const std::string faceFile = text::escapedForMessage(model.FaceFileName),
+                          count = std::to_string(corners.size());
+        const text::Text why = faceText(face)
+                               + text::Text{" has " + count + " corners; a face to cut out needs 3 or more.",
+                                            " の頂点数が " + count + " です。切り抜く面には 3 つ以上の頂点が要ります。"};
+        throw InputError(text::Input::ModelFile, model.FaceFileName,
+                         text::Text{faceFile + ": ", faceFile + ": "} + why, why);
+    }
+    const double half = static_cast<double>(side) / 2.0;
+    std::vector<scene::Point> at;
+    for (const Offset& c : corners)
+        at.push_back({c.x + half, half - c.y});
+    return at;
+}
+
+scene::Scene buildFaceScene(const FaceParameters& p, const std::optional<FaceOutline>& outline,
+                            const PolyhedronModel& model, const stars::StarCatalogue& catalogue,
+                            const std::string& starFileName, float side, const FaceKit& kit, const FaceSky& sky)
+{
+    if (!kit.style.pieces)
+        return buildFaceScene(p, outline, model, catalogue, starFileName, side, sky);
+    const std::vector<scene::Point> at = faceCutOutline(p, model, kit.faceNumber, side);
+    scene::Scene s = buildFaceScene(p, outline, model, catalogue, starFileName, side, sky);
+    scene::Point middle;
+    for (const scene::Point& c : at)
+        middle = {middle.x + c.x / static_cast<double>(at.size()), middle.y + c.y / static_cast<double>(at.size())};
+    const std::vector<std::optional<int>> across = faceNeighbours(model, kit.faceNumber);
+    std::vector<kit::OutlineEdge> edges;
+    for (std::size_t j = 0; j < at.size(); ++j) {
+        const scene::Point& a = at[j];
+        const scene::Point& b = at[(j + 1) % at.size()];
+        edges.push_back({{a, b}, across[j] && kit.faceNumber < *across[j]});
+        if (across[j])
+            kit::addEdgeLabel(s, a, b, middle, seamLabel(kit.faceNumber, *across[j]));
+    }
+    kit::addPieceLabel(s, middle, std::to_string(kit.faceNumber));
+    const kit::TabbedOutline piece = kit.style.tabWidth > 0
+                                         ? kit::addGlueTabs(edges, kit.style.tabWidth)
+                                         : kit::TabbedOutline{kit::pieceOf(edges), kit::pieceOf(edges), {}, {}};
+    kit::keepStarsOnPiece(s, piece.piece);
+    kit::addPiece(s, piece);
     return s;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "canvas/drawing_canvas.h"
+#include "kit/kit_style.h"
 #include "polyhedron/face_inputs.h"
 #include "polyhedron/face_parameters.h"
 #include "polyhedron/face_sky.h"
@@ -66,6 +67,27 @@ struct FaceOutline
 scene::Scene buildFaceScene(const FaceParameters& p, const std::optional<FaceOutline>& outline,
                             const PolyhedronModel& model, const stars::StarCatalogue& catalogue,
                             const std::string& starFileName, float side, const FaceSky& sky = {});
+
+/// The cut outline of face `face` of `model` on a drawing of `side` cm a side: its corners in
+/// outline order, placed as the drawing places them. Throws text::InputError as buildFaceScene.
+std::vector<scene::Point> faceCutOutline(const FaceParameters& p, const PolyhedronModel& model, int face, float side);
+
+/// How an exported face is finished as a piece of a kit.
+struct FaceKit
+{
+    kit::KitStyle style;
+    int faceNumber = 1; ///< the face cut out, whatever `FaceOutline` draws
+};
+
+/// The face drawing finished as `kit` says: the drawing above, with only the stars on the face,
+/// its number in the middle (layer labels), on each edge shared with another face the seam's
+/// label ("5·12") inside the edge, the face and its tabs as one closed cut path (layer cut) and
+/// the tabs' folds (layer score). A shared edge carries the tab on the face of lower number.
+/// Throws text::InputError as above, and for a face of fewer than 3 corners.
+scene::Scene buildFaceScene(const FaceParameters& p, const std::optional<FaceOutline>& outline,
+                            const PolyhedronModel& model, const stars::StarCatalogue& catalogue,
+                            const std::string& starFileName, float side, const FaceKit& kit,
+                            const FaceSky& sky = {});
 
 /// The face Draw command (button 描画 of the polyhedron tab). Reads and checks every box,
 /// the star file and the chosen face first; then sizes, shows and clears the Form4 canvas,

@@ -1,5 +1,6 @@
 #include "polyhedron/face_sky.h"
 
+#include "polyhedron/face_command.h"
 #include "polyhedron/gnomonic.h"
 #include "sky/polygon_clip.h"
 #include "sky/sky_layers.h"
@@ -84,9 +85,9 @@ sky::SkyPiece faceSkyPiece(const FaceParameters& p, const PolyhedronModel& model
     const sky::SkyPoint centre{p.lambda0 / DegreeFactor, p.phi0 / DegreeFactor};
     // The corners' cap holds the face, its edges being great circles; the disc's is the range.
     sky::SkyCap reach{centre, p.projectionRange / DegreeFactor + kReachMarginDeg};
-    if (const auto corners = usableFace(model, faceNumber) ? planeCorners(t, model, faceNumber) : std::nullopt) {
-        for (const Point2& c : *corners)
-            outline.push_back({sign * (c.x * R) + half, half - c.y * R});
+    if (usableFace(model, faceNumber) && planeCorners(t, model, faceNumber)) {
+        for (const scene::Point& c : faceCutOutline(p, model, faceNumber, side))
+            outline.push_back({c.x, c.y});
         std::vector<sky::SkyPoint> vertices;
         const Face& face = model.faces[static_cast<std::size_t>(faceNumber)];
         for (int j = 0; j < face.CornerCount; ++j) {

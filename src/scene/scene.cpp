@@ -54,6 +54,10 @@ std::string_view roleName(Role role)
     case Role::FaceCorner: return "face-corner";
     case Role::FaceEdge: return "face-edge";
     case Role::Label: return "label";
+    case Role::CutOutline: return "cut-outline";
+    case Role::TabFold: return "tab-fold";
+    case Role::PieceLabel: return "piece-label";
+    case Role::EdgeLabel: return "edge-label";
     case Role::GridLine: return "grid-line";
     case Role::GridLabel: return "grid-label";
     case Role::Ecliptic: return "ecliptic";

@@ -27,6 +27,10 @@ enum class Role {
     FaceCorner,        ///< a corner mark of a polyhedron face; `index` is the corner from 0
     FaceEdge,          ///< an edge of a polyhedron face; `index` is the edge in drawing order from 0
     Label,             ///< a caption printed on the template
+    CutOutline,        ///< a piece's whole outline to cut along, glue tabs included: one closed run
+    TabFold,           ///< the fold line of a glue tab; `index` is the tab of its piece from 0
+    PieceLabel,        ///< the name of a piece printed inside it ("3/8 N 5h15m", "N", a face number)
+    EdgeLabel,         ///< the seam an edge is glued along, printed inside it ("5·12")
     GridLine,          ///< a meridian or parallel of the coordinate grid; `index` is its λ or φ in whole degrees
     GridLabel,         ///< an hour (`index` 0…23) or declination label (`index` the degrees) of the grid
     Ecliptic,          ///< the ecliptic (`index` -1) or its tick at `index` degrees of ecliptic longitude
@@ -106,6 +110,8 @@ inline constexpr std::string_view kStars = "stars";
 inline constexpr std::string_view kCut = "cut";       ///< outlines to cut along
 inline constexpr std::string_view kGuides = "guides"; ///< equator, equal-latitude line
 inline constexpr std::string_view kOutline = "outline"; ///< a face's corner marks and edges
+inline constexpr std::string_view kScore = "score";   ///< fold lines of glue tabs
+inline constexpr std::string_view kLabels = "labels"; ///< piece and edge labels
 inline constexpr std::string_view kGrid = "grid";                 ///< hour meridians, parallels, their labels
 inline constexpr std::string_view kEcliptic = "ecliptic";         ///< the ecliptic, its ticks and labels
 inline constexpr std::string_view kBoundaries = "boundaries";     ///< IAU constellation boundaries

@@ -94,23 +94,25 @@ TEST(ExportCommand, TiledGoreOf80CmOnA4)
     ASSERT_EQ(r.status, 0) << r.err;
     const std::string info = pdfInfo(dir, pdf);
     ASSERT_FALSE(info.empty()) << "pdfinfo (poppler-utils) is needed";
-    // 8 columns × 3 rows of A4 portrait (hand count in page_layout_test). The PDF writer
-    // gives page boxes in whole points: 210 × 297 mm is 595.3 × 841.9 pt.
-    EXPECT_NE(info.find("Pages:           24\n"), std::string::npos) << info;
-    EXPECT_NE(info.find("Page size:       595 x 842 pts (A4)"), std::string::npos) << info;
+    // The gore as a piece runs to the pole, so its template grows by the 2 mm bleed there:
+    // 127.861 × 68.263 cm take 5 columns × 6 rows of A4 landscape (as in page_layout_test).
+    // The sheets are A4 to the hundredth of a millimetre: 297 × 210 mm is 841.89 × 595.28 pt.
+    EXPECT_NE(info.find("Pages:           30\n"), std::string::npos) << info;
+    EXPECT_NE(info.find("Page size:       841.89 x 595.276 pts (A4)"), std::string::npos) << info;
 }
 
 TEST(ExportCommand, UntiledPdfPageIsTheTemplatesOwnSize)
 {
     testing_support::TempDir dir;
     const auto pdf = dir.path() / "gore.pdf";
-    const CommandResult r = runCommand(dir, {"gores", "--output", pdf.string(), "--quiet"});
+    const CommandResult r = runCommand(dir, {"gores", "--output", pdf.string(), "--quiet", "--layers", "print"});
     ASSERT_EQ(r.status, 0) << r.err;
     const std::string info = pdfInfo(dir, pdf);
-    // The canvas takes 847 × 483 px at 96 dpi: 847 · 72/96 = 635.25 pt by 483 · 72/96 = 362.25 pt,
-    // in whole points 635 × 362.
+    // The canvas takes 847 × 483 px at 96 dpi, 22.410 × 12.779 cm: 362.25 pt high. The gore runs
+    // to its pole at 2 + 13·π/2 = 22.420 cm, and the page reaches 2 mm (the bleed) beyond:
+    // 22.620 cm = 641.21 pt.
     EXPECT_NE(info.find("Pages:           1\n"), std::string::npos) << info;
-    EXPECT_NE(info.find("Page size:       635 x 362 pts"), std::string::npos) << info;
+    EXPECT_NE(info.find("Page size:       641.207 x 362.25 pts"), std::string::npos) << info;
     EXPECT_TRUE(r.err.empty()) << r.err;
 
     // Printed at 254 dpi a centimetre is 100 pixels: the equator line stands 2 cm from the

@@ -220,12 +220,18 @@ TEST(GoreExport, AllGoresOfBothHalvesAndThePlate)
         });
         EXPECT_TRUE(found);
     }
-    // One cutting circle of radius 13·cos 70° = 4.446262 cm around the pole.
+    // One cutting line round the pole: the octagon whose sides stand 13·cos 70° = 4.446262 cm
+    // from it, its corners 4.446262 / cos 22.5° = 4.812599 cm out at 0°, 45°, …
     const scene::Path* ring = pathOf(plate, scene::Role::PlateOutline);
     ASSERT_NE(ring, nullptr);
     ASSERT_EQ(ring->runs.size(), 1u);
-    for (const scene::Point& q : ring->runs[0])
-        EXPECT_NEAR(std::hypot(q.x - cx, q.y - cy), 4.446262, 2e-4);
+    for (const scene::Point& q : ring->runs[0]) {
+        const double r = std::hypot(q.x - cx, q.y - cy);
+        EXPECT_GE(r, 4.446262 - 2e-4);
+        EXPECT_LE(r, 4.812599 + 2e-4);
+    }
+    EXPECT_NEAR(ring->runs[0][0].x - cx, 4.812599, 2e-4);
+    EXPECT_NEAR(ring->runs[0][0].y - cy, 0.0, 2e-4);
 }
 
 TEST(GoreExport, RefusalsNameTheOptionAndItsValue)
@@ -259,4 +265,35 @@ TEST(GoreExport, RefusalsNameTheOptionAndItsValue)
     } catch (const text::InputError& e) {
         EXPECT_EQ(std::string(e.what()).rfind("option --stars: ", 0), 0u) << e.what();
     }
+}
+
+TEST(GoreExport, AStarOnThePlateIsOnNoneOfItsOwnGore)
+{
+    // A star in the 3° grace beyond gore k's edge is corrected as gore k sees it, which can carry it
+    // past B while its own gore k + 1 keeps it: the plate takes it from its own gore only.
+    const stars::StarCatalogue catalogue = readStarsOption(kCatalogue);
+    for (const char* n : {"3", "8", "12"})
+        for (const char* boundary : {"60", "70"}) {
+            SCOPED_TRACE(std::string(n) + " gores, B " + boundary);
+            const TemplateList t = drawGoreTemplates(
+                goreOptions({"--n", n, "--k", "all", "--plates", "north", "--boundary", boundary}), kCatalogue);
+            const int gores = std::stoi(n);
+            ASSERT_EQ(t.size(), static_cast<std::size_t>(gores) + 1);
+            std::vector<std::set<std::int64_t>> onGore(static_cast<std::size_t>(gores));
+            for (int k = 0; k < gores; ++k)
+                for (const scene::Layer& layer : t[static_cast<std::size_t>(k)].scene.layers)
+                    for (const scene::Item& item : layer.items)
+                        if (const auto* d = std::get_if<scene::Dot>(&item); d && d->role == scene::Role::Star)
+                            onGore[static_cast<std::size_t>(k)].insert(d->index);
+            std::size_t plate = 0;
+            for (const scene::Layer& layer : t.back().scene.layers)
+                for (const scene::Item& item : layer.items)
+                    if (const auto* d = std::get_if<scene::Dot>(&item); d && d->role == scene::Role::Star) {
+                        ++plate;
+                        const double lambda = catalogue.stars[static_cast<std::size_t>(d->index)].Lambda;
+                        const auto own = static_cast<std::size_t>(std::floor(lambda / (360.0 / gores)));
+                        EXPECT_EQ(onGore[own].count(d->index), 0u) << "star " << d->index + 1;
+                    }
+            EXPECT_GT(plate, 200u);
+        }
 }

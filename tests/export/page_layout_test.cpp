@@ -16,16 +16,16 @@ TEST(PageLayout, WithoutPaperATemplateHasAPageOfItsOwnSize)
 TEST(PageLayout, GoreOf80CmOnA4)
 {
     // R = 80, n = 8: the canvas takes 4825 × 2580 px at 96 dpi, 127.661 × 68.263 cm.
-    // A4 portrait leaves 19 × 26.2 cm (1 cm margins, 2.5 cm footer): steps of 18 and
-    // 25.2 cm give ceil(126.661 / 18) = 8 columns and ceil(67.263 / 25.2) = 3 rows, 24 sheets;
-    // landscape (27.7 × 17.5) would need 5 × 5 = 25.
+    // A4 portrait leaves 19 × 22.1 cm (1 cm margins, 6.6 cm footer with the 5 cm square):
+    // steps of 18 and 21.1 cm give ceil(126.661 / 18) = 8 columns and ceil(67.263 / 21.1) = 4
+    // rows, 32 sheets; landscape (27.7 × 13.4, steps 26.7 and 12.4) 5 × 6 = 30.
     const PageLayout l = layoutPages(127.66146, 68.2625, paperNamed("a4"));
     EXPECT_TRUE(l.tiled);
-    EXPECT_DOUBLE_EQ(l.pageWidth, 21.0);
-    EXPECT_DOUBLE_EQ(l.pageHeight, 29.7);
-    EXPECT_EQ(l.columns, 8);
-    EXPECT_EQ(l.rows, 3);
-    EXPECT_EQ(l.tiles.size(), 24u);
+    EXPECT_DOUBLE_EQ(l.pageWidth, 29.7);
+    EXPECT_DOUBLE_EQ(l.pageHeight, 21.0);
+    EXPECT_EQ(l.columns, 5);
+    EXPECT_EQ(l.rows, 6);
+    EXPECT_EQ(l.tiles.size(), 30u);
 }
 
 TEST(PageLayout, TilesOverlapByOneCentimetreAndCoverTheTemplate)
@@ -52,7 +52,7 @@ TEST(PageLayout, TilesOverlapByOneCentimetreAndCoverTheTemplate)
 
 TEST(PageLayout, SmallTemplateFitsOneSheetTurnedAsNeeded)
 {
-    // 22.42 cm is wider than A4 portrait's 19 cm, but fits landscape's 27.7 × 17.5.
+    // 22.42 cm is wider than A4 portrait's 19 cm, but fits landscape's 27.7 × 13.4.
     const PageLayout l = layoutPages(22.42, 12.77, paperNamed("a4"));
     EXPECT_EQ(l.tiles.size(), 1u);
     EXPECT_DOUBLE_EQ(l.pageWidth, 29.7);

@@ -119,11 +119,9 @@ TEST(PdfBook, PathsAreLinesWithTheirStrokeOnEveryTile)
     // 0.2 cm wide edge has a round join at (2, 2) that reaches (1.95, 1.95), outside both edges.
     const std::vector<scene::Point> rectangle{{2, 2}, {28, 2}, {28, 8}, {2, 8}};
     const scene::Stroke wide{canvas::kBlack, 0.2, {}};
-    // A dashed line of 0.7 cm steps along y = 5: the second tile shows it from its step at 17.4,
-    // yet its dashes keep the line's own rhythm from x = 2 (ink 20.0…20.2, paper 20.2…20.3).
-    std::vector<scene::Point> steps;
-    for (int i = 0; i <= 37; ++i)
-        steps.push_back({2 + 0.7 * i, 5});
+    std::vector<scene::Point> dashedRun;
+    for (int x = 1; x <= 29; ++x)
+        dashedRun.push_back({double(x), 5});
     const struct { const char* name; scene::Path path; bool tiled; int page; std::vector<scene::Point> ink, paper; } rows[] = {
         {"closing edge", path({{1, 1}, {3, 1}, {3, 3}, {1, 3}}, true), false, 1, {{1, 2}, {2, 1}, {3, 2}}, {{2, 2}}},
         {"open: no closing edge", path({{1, 1}, {3, 1}, {3, 3}, {1, 3}}, false), false, 1, {{2, 3}}, {{1, 2}}},
@@ -133,8 +131,10 @@ TEST(PdfBook, PathsAreLinesWithTheirStrokeOnEveryTile)
         {"rectangle, first tile", path(rectangle, true, wide), true, 1, {{3, 6}, {10, 3}, {10, 9}, {2.95, 2.95}},
          {{10, 6}}},
         {"rectangle, second tile", path(rectangle, true, wide), true, 2, {{11, 6}, {3, 3}, {3, 9}}, {{7, 6}}},
-        {"dashes across tiles", path(steps, false, {canvas::kBlack, 0.05, {0.2, 0.1}}), true, 2, {{3.05, 6}, {3.35, 6}},
-         {{3.25, 6}, {3.55, 6}}},
+        // Dashes 0.2 on, 0.1 off from x = 1 keep their places on the second tile (x − 18 + 1 on the
+        // page, y + 1), though only the stretch from x = 17 on is written there: 20.0 cm is on, 20.15 off.
+        {"dashes, second tile", path(dashedRun, false, {canvas::kBlack, 0.05, {0.2, 0.1}}), true, 2,
+         {{3.0, 6}}, {{3.15, 6}}},
     };
     testing_support::TempDir dir;
     for (const auto& row : rows) {
@@ -153,7 +153,8 @@ TEST(PdfBook, PathsAreLinesWithTheirStrokeOnEveryTile)
 TEST(PdfBook, ScaleBarMeasuresTenCentimetres)
 {
     // At 254 dpi a centimetre is 100 px. On A4 portrait the bar runs at 29.7 − 1 − 0.7 = 28 cm,
-    // from 1.5 cm, 0.02 cm thick: the longest dark run along row 2800 is the bar.
+    // from 1 + 5 + 0.6 = 6.6 cm (right of the calibration square), 0.02 cm thick: the longest
+    // dark run along row 2800 is the bar.
     testing_support::TempDir dir;
     const Grey g = render_test::renderPdfPage(pdfOf(dir, blank(5, 5), paperNamed("a4")), 1, 254);
     int longest = 0, start = 0;
@@ -163,23 +164,23 @@ TEST(PdfBook, ScaleBarMeasuresTenCentimetres)
             longest = run, start = x - run + 1;
     }
     EXPECT_NEAR(longest, 1000, 3);
-    EXPECT_NEAR(start, 150, 2);
+    EXPECT_NEAR(start, 660, 2);
 }
 
 TEST(PdfBook, CropMarksPointAwayFromTheContent)
 {
-    // A4 portrait: content from (1, 1) to (20, 27.2) cm; each mark starts 0.1 cm out from a
-    // corner and is 0.5 cm long. Sampled 0.35 cm from the corner, outside and inside.
+    // A4 portrait: content from (1, 1) to (20, 23.1) cm; each mark starts 0.1 cm out from a
+    // corner and is 0.35 cm long. Sampled 0.3 cm from the corner, outside and inside.
     testing_support::TempDir dir;
     const Grey g = render_test::renderPdfPage(pdfOf(dir, blank(5, 5), paperNamed("a4")), 1, 254);
-    const struct { double x, y, outX, outY; } corners[] = {{1, 1, -1, -1}, {20, 1, 1, -1}, {1, 27.2, -1, 1}, {20, 27.2, 1, 1}};
+    const struct { double x, y, outX, outY; } corners[] = {{1, 1, -1, -1}, {20, 1, 1, -1}, {1, 23.1, -1, 1}, {20, 23.1, 1, 1}};
     for (const auto& c : corners) {
         SCOPED_TRACE(testing::Message() << "corner " << c.x << ", " << c.y);
         const auto sample = [&](double dx, double dy) { return g.darkestNear(int(px(c.x + dx, 254)), int(px(c.y + dy, 254))); };
-        EXPECT_LT(sample(0.35 * c.outX, 0), 128) << "horizontal mark outside";
-        EXPECT_LT(sample(0, 0.35 * c.outY), 128) << "vertical mark outside";
-        EXPECT_GT(sample(-0.35 * c.outX, 0), 250) << "nothing inside";
-        EXPECT_GT(sample(0, -0.35 * c.outY), 250) << "nothing inside";
+        EXPECT_LT(sample(0.3 * c.outX, 0), 128) << "horizontal mark outside";
+        EXPECT_LT(sample(0, 0.3 * c.outY), 128) << "vertical mark outside";
+        EXPECT_GT(sample(-0.3 * c.outX, 0), 250) << "nothing inside";
+        EXPECT_GT(sample(0, -0.3 * c.outY), 250) << "nothing inside";
     }
 }
 

@@ -5,6 +5,7 @@
 #include "export/export_options.h"
 #include "export/face_templates.h"
 #include "export/gore_templates.h"
+#include "export/kit_finish.h"
 #include "export/renderers.h"
 #include "sky/label_box.h"
 #include "sky/sky_data.h"
@@ -14,6 +15,8 @@
 #include <QImage>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using namespace exporter;
 
@@ -27,11 +30,13 @@ sky::SkyRequest request(const ExportOptions& o)
                                : nullptr};
 }
 
+/// The templates the command line would draw for `args`: pieces of a kit, as for a PDF.
 TemplateList draw(const std::vector<std::string>& args)
 {
     const ExportOptions o = parseExportOptions(args);
-    return o.subject == Subject::Gores ? drawGoreTemplates(o.gore, kCatalogue, request(o))
-                                       : drawFaceTemplates(o.face, kCatalogue, request(o));
+    const KitFinish finish = kitFinish(o.kit, o.format);
+    return o.subject == Subject::Gores ? drawGoreTemplates(o.gore, kCatalogue, finish, o.kit, request(o))
+                                       : drawFaceTemplates(o.face, kCatalogue, finish, o.kit, request(o));
 }
 
 std::vector<std::string> layerNames(const scene::Scene& s)
@@ -47,20 +52,26 @@ std::vector<std::string> layerNames(const scene::Scene& s)
 TEST(SkyExport, LayersOnlyWhenAskedForUnderTheStarsEachItsOwnSvgLayer)
 {
     using V = std::vector<std::string>;
-    const struct { V args; V layers; } rows[] = {
-        {{"gores", "--k", "2"}, {"stars", "cut", "guides"}},
-        {{"faces", "--face", "9", "--edges"}, {"stars", "outline"}},
-        {{"gores", "--k", "2", "--sky", "all"},
-         {"grid", "ecliptic", "boundaries", "constellation-lines", "constellation-names", "star-names", "stars", "cut",
-          "guides"}},
-        {{"faces", "--face", "9", "--constellations", "lines,names", "--grid", "15"},
-         {"grid", "constellation-lines", "constellation-names", "stars"}},
+    const struct { V args, sky, layers; } rows[] = {
+        {{"gores", "--k", "2"}, {"--sky", "all"},
+         {"grid", "ecliptic", "boundaries", "constellation-lines", "constellation-names", "star-names"}},
+        {{"faces", "--face", "9", "--edges"}, {"--constellations", "lines,names", "--grid", "15"},
+         {"grid", "constellation-lines", "constellation-names"}},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.args[0] + " " + row.args.back());
-        const TemplateList t = draw(row.args);
+        SCOPED_TRACE(row.args[0] + " " + row.sky.back());
+        const TemplateList plain = draw(row.args);
+        V args = row.args;
+        args.insert(args.end(), row.sky.begin(), row.sky.end());
+        const TemplateList t = draw(args);
         ASSERT_EQ(t.size(), 1u);
-        EXPECT_EQ(layerNames(t[0].scene), row.layers);
+        // The sky's layers in front, the template's own after them as they were.
+        V expected = row.layers;
+        for (const std::string& l : layerNames(plain[0].scene)) {
+            EXPECT_EQ(std::find(row.layers.begin(), row.layers.end(), l), row.layers.end()) << l;
+            expected.push_back(l);
+        }
+        EXPECT_EQ(layerNames(t[0].scene), expected);
         const std::string svg = svgDocument(t[0].scene, templateTitle(t[0]));
         for (const std::string& layer : row.layers)
             EXPECT_NE(svg.find("<g id=\"" + layer + "\" inkscape:groupmode=\"layer\""), std::string::npos) << layer;

@@ -218,7 +218,7 @@ TEST_F(GoreDraw, NorthPlateIsPreparedAndTakesTheCapStars)
 
     const auto& plate = windows.plate.calls();
     ASSERT_GE(plate.size(), 4u);
-    const double side = 2 * 13 * std::cos(70 * DegreeFactor) + 2; // 10.893 cm
+    const double side = 2 * 13 * std::cos(70 * DegreeFactor) / std::cos(22.5 * DegreeFactor) + 2; // 11.625 cm
     EXPECT_EQ(plate[0].kind, Kind::SetWidth);
     EXPECT_NEAR(plate[0].a, side, 1e-5);
     EXPECT_EQ(plate[1].kind, Kind::SetHeight);
@@ -230,12 +230,18 @@ TEST_F(GoreDraw, NorthPlateIsPreparedAndTakesTheCapStars)
     ASSERT_NE(prepared, windows.events.end());
     EXPECT_LT(std::find(windows.events.begin(), windows.events.end(), "showGore@2"), prepared);
 
-    // The cutting line: tiny dots R·cos 70° = 4.446 cm round the pole at the canvas centre.
+    // The cutting line: tiny dots round the pole at the canvas centre, on the octagon whose
+    // sides stand R·cos 70° = 4.446 cm from it, square to the gores' central meridians.
     const double cx = windows.plate.width() / 2, cy = windows.plate.height() / 2;
     const auto boundary = circlesOfRadius(windows.plate, kCuttingDot);
     ASSERT_FALSE(boundary.empty());
-    for (const auto& dot : boundary)
-        ASSERT_NEAR(std::hypot(dot.a - cx, dot.b - cy), 4.446, kCm);
+    for (const auto& dot : boundary) {
+        double farthest = -1e9;
+        for (double lambda = 22.5; lambda < 360; lambda += 45)
+            farthest = std::max(farthest, (dot.a - cx) * std::cos(lambda * DegreeFactor)
+                                              - (dot.b - cy) * std::sin(lambda * DegreeFactor));
+        ASSERT_NEAR(farthest, 4.446, kCm);
+    }
 
     // The cap star, 1.523 cm right of and below the pole, drawn after the boundary.
     const auto stars = starCircles(windows.plate);

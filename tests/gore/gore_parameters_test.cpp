@@ -129,9 +129,9 @@ TEST(GoreValidation, UndrawableValuesAreRefusedNamingTheBox)
         {"negative magnification", with([](auto& p) { p.magnification = -10; }), "倍率", nullptr},
         {"boundary 0", with([](auto& p) { p.plateBoundary = 0; }), "境界緯度", nullptr},
         {"boundary below 0", with([](auto& p) { p.plateBoundary = -10; }), "境界緯度", nullptr},
-        // plate side 2·160·cos 1° + 2 = 321.95 cm, gore only 253.33 × 134.55 cm
+        // plate side round the octagon 2·160·cos 1° / cos 22.5° + 2 = 348.31 cm, gore only 253.33 × 134.55 cm
         {"plate too large", with([](auto& p) { p.sphereRadius = 160; p.plateBoundary = 1; p.northPlate = true; }),
-         "恒星球半径", "321.95 cm"},
+         "恒星球半径", "348.31 cm"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.what);

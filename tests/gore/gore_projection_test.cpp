@@ -66,12 +66,13 @@ TEST(PolarPlate, WorkedOffsetsFromThePole)
         EXPECT_NEAR(o.dx, r.dx, kCm);
         EXPECT_NEAR(o.dy, r.dy, kCm);
     }
-    EXPECT_NEAR(plate.side, 2 * 13 * std::cos(70 * DegreeFactor) + 2, 1e-12);
+    // Square round the n-gon: its corners lie R·cos B / cos(π/n) = 4.812599 cm from the pole.
+    EXPECT_NEAR(plate.side, 2 * 4.812599 + 2, 1e-6);
     const Offset atBoundary = plateOffset(plate, 0, 70);
     EXPECT_NEAR(atBoundary.dx, plate.boundaryRadius, 1e-12);
 }
 
-TEST(PolarPlate, BoundaryDotsCloseTheCircleWithoutGaps)
+TEST(PolarPlate, BoundaryDotsCloseTheNgonWithoutGaps)
 {
     const PlateLayout plate = makePlateLayout(GoreParameters{});
     const auto dots = plateBoundaryDots(plate);
@@ -80,7 +81,14 @@ TEST(PolarPlate, BoundaryDotsCloseTheCircleWithoutGaps)
     for (std::size_t i = 0; i < dots.size(); ++i) {
         const Offset& a = dots[i];
         const Offset& b = dots[(i + 1) % dots.size()];
-        ASSERT_NEAR(std::hypot(a.dx, a.dy), r, 1e-9);
+        // On the octagon whose sides stand r from the pole, square to the central meridians
+        // 22.5°, 67.5°, … (position angle λ points along (cos λ, −sin λ)).
+        double farthest = -1e9;
+        for (int k = 0; k < 8; ++k) {
+            const double lambda = (45.0 * k + 22.5) * DegreeFactor;
+            farthest = std::max(farthest, a.dx * std::cos(lambda) - a.dy * std::sin(lambda));
+        }
+        ASSERT_NEAR(farthest, r, 1e-9);
         ASSERT_LE(std::hypot(a.dx - b.dx, a.dy - b.dy), 0.0101);
     }
 }

@@ -1,6 +1,7 @@
 // Sky layers on gores and polar plates: figures on the stars' own projection, clipped at the
 // cut, meeting across seams; each label once over the globe, upright and inside its piece.
 #include "gore/gore_draw.h"
+#include "gore/gore_outline.h"
 #include "gore/gore_scene.h"
 #include "gore/gore_sky.h"
 #include "sky/label_box.h"
@@ -48,29 +49,34 @@ struct Piece
     GoreDrawPlan plan;
     StarTarget target = StarTarget::Gore; ///< Gore, Plate or SouthPlate
     scene::Scene scene;
+    bool whole = false; ///< a gore pole to pole, finished as a piece of a kit
 };
 
 float snapped(double cm) { return canvas::snapSide(static_cast<float>(cm)); }
 
-/// Every gore of both halves, then the plates, as the exporter draws them.
-std::vector<Piece> wholeGlobe(GoreParameters p, const sky::SkyRequest& sky)
+/// Every gore of both halves as the window draws them, or with `whole` every gore pole to pole
+/// as a piece of a kit; then the plates.
+std::vector<Piece> wholeGlobe(GoreParameters p, const sky::SkyRequest& sky, bool whole = false)
 {
     std::vector<Piece> pieces;
-    for (int hemisphere : {1, 0})
+    for (int hemisphere : whole ? std::vector<int>{1} : std::vector<int>{1, 0})
         for (int k = 1; k <= p.n; ++k) {
             p.k = static_cast<std::int16_t>(k);
             p.hemisphere = hemisphere;
-            Piece g{planGoreDraw(p, catalogue(), kStars), StarTarget::Gore, {}};
+            Piece g{planGoreDraw(p, catalogue(), kStars), StarTarget::Gore, {}, whole};
             g.plan.sky = sky;
-            g.scene = buildGoreScene(g.plan, snapped(g.plan.layout.requestedWidth), snapped(g.plan.layout.requestedHeight));
+            const GoreLayout& layout = g.plan.layout;
+            g.scene = whole ? buildGoreScene(g.plan, snapped(wholeGoreWidth(layout)), snapped(layout.requestedHeight),
+                                             GoreKit{{true, kit::kDefaultTabWidth}, true, false})
+                            : buildGoreScene(g.plan, snapped(layout.requestedWidth), snapped(layout.requestedHeight));
             pieces.push_back(std::move(g));
         }
     for (StarTarget plate : {StarTarget::Plate, StarTarget::SouthPlate}) {
         if (plate == StarTarget::SouthPlate && p.southPlate != 1)
             continue;
-        Piece c{pieces.front().plan, plate, {}};
+        Piece c{pieces.front().plan, plate, {}, false};
         const float side = snapped(c.plan.plate.side);
-        c.scene = buildPlateScene(c.plan, plate, side, side, true);
+        c.scene = whole ? buildPlatePiece(c.plan, plate, side, side) : buildPlateScene(c.plan, plate, side, side, true);
         pieces.push_back(std::move(c));
     }
     return pieces;
@@ -80,6 +86,7 @@ GoreParameters globeParameters(bool epsilon)
 {
     GoreParameters p;
     p.epsilonCorrection = epsilon;
+    p.northPlate = true; // both plates drawn: the gores end at ±B
     p.southPlate = 1;
     return p;
 }
@@ -93,26 +100,44 @@ void forEach(const scene::Scene& s, F f)
                 f(*i);
 }
 
+/// Where the equator crosses a gore's template, cm: as the gore's stars count from it.
+double equatorX(const Piece& piece)
+{
+    return piece.whole ? piece.scene.width / 2 : piece.plan.params.hemisphere == 1 ? 2.0 : piece.scene.width - 2.0;
+}
+
 /// How far `q` (cm) lies beyond a gore's curved edge (negative within), from the layout alone.
 double beyondEdge(const Piece& piece, scene::Point q)
 {
     const GoreParameters& p = piece.plan.params;
-    const double E = p.hemisphere == 1 ? 2.0 : piece.scene.width - 2.0;
-    const double halfWidth = p.sphereRadius * std::tan(stars::PiValue / p.n) * std::cos((q.x - E) / p.sphereRadius);
+    const double halfWidth =
+        p.sphereRadius * std::tan(stars::PiValue / p.n) * std::cos((q.x - equatorX(piece)) / p.sphereRadius);
     return std::fabs(q.y - piece.scene.height / 2) - halfWidth;
 }
 
-/// Whether `q` (cm) lies within the piece: the half gore between the equator and the plate's
-/// boundary, or the plate's circle, computed here from the layout alone.
+/// Whether `q` (cm) lies within the piece: the half (or whole) gore up to the plates' boundary,
+/// or the plate's n-gon.
 bool inPiece(const Piece& piece, scene::Point q, double slack)
 {
     const GoreParameters& p = piece.plan.params;
     const double B = p.plateBoundary * stars::DegreeFactor, R = p.sphereRadius;
-    if (piece.target != StarTarget::Gore)
-        return std::hypot(q.x - piece.scene.width / 2, q.y - piece.scene.height / 2) <= R * std::cos(B) + slack;
-    const double phiPrime = (q.x - (p.hemisphere == 1 ? 2.0 : piece.scene.width - 2.0)) / R;
-    const bool inLatitude = p.hemisphere == 1 ? phiPrime >= -slack && phiPrime <= B + slack / R
-                                              : phiPrime <= slack && phiPrime >= -B - slack / R;
+    if (piece.target != StarTarget::Gore) {
+        // The regular n-gon whose sides touch the circle R·cos B round the pole.
+        const std::vector<scene::Point> ngon = plateCutOutline(piece.plan, piece.scene.width, piece.scene.height);
+        const scene::Point c{piece.scene.width / 2, piece.scene.height / 2};
+        for (std::size_t i = 0; i < ngon.size(); ++i) {
+            const scene::Point a = ngon[i], b = ngon[(i + 1) % ngon.size()];
+            const scene::Point mid{(a.x + b.x) / 2 - c.x, (a.y + b.y) / 2 - c.y};
+            const double apothem = std::hypot(mid.x, mid.y);
+            EXPECT_NEAR(apothem, R * std::cos(B), 1e-9);
+            if (((q.x - c.x) * mid.x + (q.y - c.y) * mid.y) / apothem > apothem + slack)
+                return false;
+        }
+        return true;
+    }
+    const double phiPrime = (q.x - equatorX(piece)) / R;
+    const double south = piece.whole || p.hemisphere == 0 ? -B : 0.0, north = piece.whole || p.hemisphere == 1 ? B : 0.0;
+    const bool inLatitude = phiPrime >= south - slack / R && phiPrime <= north + slack / R;
     return inLatitude && beyondEdge(piece, q) <= slack;
 }
 
@@ -168,10 +193,12 @@ TEST(GoreSky, FigureVerticesLandOnTheirStars)
 
 TEST(GoreSky, LinesStayWithinTheirPieceAndMeetAcrossSeams)
 {
-    for (bool epsilon : {true, false}) {
-        SCOPED_TRACE(epsilon ? "ε on" : "ε off");
+    const struct { bool epsilon, whole; } rows[] = {{true, false}, {false, false}, {false, true}};
+    for (const auto& row : rows) {
+        const bool epsilon = row.epsilon;
+        SCOPED_TRACE(std::string(epsilon ? "ε on" : "ε off") + (row.whole ? ", whole gores" : ", halves"));
         const GoreParameters p = globeParameters(epsilon);
-        const std::vector<Piece> globe = wholeGlobe(p, everything());
+        const std::vector<Piece> globe = wholeGlobe(p, everything(), row.whole);
         // Ends of figure lines on the lower (larger-longitude) and upper edge of each gore, by x.
         std::vector<std::vector<double>> lowerEnds(globe.size()), upperEnds(globe.size());
         for (std::size_t i = 0; i < globe.size(); ++i) {
@@ -181,7 +208,8 @@ TEST(GoreSky, LinesStayWithinTheirPieceAndMeetAcrossSeams)
                     return;
                 for (const auto& run : path.runs) {
                     for (const scene::Point& q : run)
-                        ASSERT_TRUE(inPiece(piece, q, kOnCutCm)) << scene::roleName(path.role) << " piece " << i << ": " << q.x << ", " << q.y;
+                        ASSERT_TRUE(inPiece(piece, q, kOnCutCm))
+                            << scene::roleName(path.role) << " piece " << i << ": " << q.x << ", " << q.y;
                     if (path.role != scene::Role::ConstellationLine || piece.target != StarTarget::Gore)
                         continue;
                     for (const scene::Point& end : {run.front(), run.back()})
@@ -197,9 +225,10 @@ TEST(GoreSky, LinesStayWithinTheirPieceAndMeetAcrossSeams)
         for (const auto& e : lowerEnds)
             ends += e.size();
         EXPECT_GT(ends, 50u);
-        for (std::size_t i = 0; i < 2 * n; ++i) {
+        const std::size_t gores = row.whole ? n : 2 * n;
+        for (std::size_t i = 0; i < gores; ++i) {
             const std::size_t next = (i % n + 1) % n + (i < n ? 0 : n);
-            SCOPED_TRACE("gore " + std::to_string(i % n + 1) + (i < n ? " north" : " south"));
+            SCOPED_TRACE("gore " + std::to_string(i % n + 1) + (row.whole ? "" : i < n ? " north" : " south"));
             EXPECT_EQ(lowerEnds[i].size(), upperEnds[next].size());
             for (double x : lowerEnds[i]) {
                 double nearest = 1e9;
@@ -213,12 +242,18 @@ TEST(GoreSky, LinesStayWithinTheirPieceAndMeetAcrossSeams)
 
 TEST(GoreSky, EachLabelOnceOverTheGlobeUprightAndInsideItsPiece)
 {
-    for (sky::Language language : {sky::Language::Latin, sky::Language::Japanese}) {
-        const sky::SkyRequest sky = everything(language);
-        const std::vector<Piece> globe = wholeGlobe(globeParameters(true), sky);
+    const struct { sky::Language language; bool whole; } rows[] = {
+        {sky::Language::Latin, false}, {sky::Language::Japanese, false}, {sky::Language::English, true}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.whole ? "whole gores, kit" : "halves");
+        const sky::SkyRequest sky = everything(row.language);
+        const std::vector<Piece> globe = wholeGlobe(globeParameters(true), sky, row.whole);
         std::map<std::int64_t, int> names, hours;
         for (const Piece& piece : globe)
             forEach<scene::Text>(piece.scene, [&](const scene::Text& t) {
+                if (t.role < scene::Role::GridLine)
+                    return; // the kit's own labels
+
                 if (t.role == scene::Role::ConstellationName)
                     ++names[t.index];
                 if (t.role == scene::Role::GridLabel && t.text.back() == 'h')

@@ -65,8 +65,8 @@ TEST_F(SouthPlate, TickedBoxMovesTheCapToAPlateOfItsOwn)
     const auto calls = windows.southPlate.calls();
     ASSERT_GE(calls.size(), 3u);
     EXPECT_EQ(calls[2].kind, Kind::Cls);
-    // Its side is that of the northern plate: 2·13·cos 70° + 2 = 10.893 cm (snapped to pixels).
-    EXPECT_NEAR(windows.southPlate.width(), 10.893, 0.02);
+    // Its side is that of the northern plate: 2·13·cos 70° / cos 22.5° + 2 = 11.625 cm (snapped to pixels).
+    EXPECT_NEAR(windows.southPlate.width(), 11.625, 0.02);
 }
 
 TEST_F(SouthPlate, AStarAndItsMirrorLandMirroredOnTheTwoPlates)

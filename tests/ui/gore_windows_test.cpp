@@ -368,12 +368,12 @@ void GoreWindowsTest::savePlate()
     QVERIFY(m_messages->shown.empty());
     const QString name = QStringLiteral("N8_K1_NS1_Vb8.5_Sr2.5_Ss10_13cm_plate.bmp");
     QCOMPARE(filesIn(folder(), kBitmaps), QStringList{name});
-    // The plate a Draw with the north plate prepares is square, 2·R·cos B + 2 = 2·13·cos 70° + 2 = 10.893 cm,
-    // 411.7 pixels at 96 dpi.
+    // The plate a Draw with the north plate prepares is square round the octagon of gore tops,
+    // 2·R·cos B / cos(π/n) + 2 = 2·13·cos 70° / cos 22.5° + 2 = 11.625 cm, 439.4 pixels at 96 dpi.
     const BitmapHeader header = readBitmapHeader(QDir(folder()).absoluteFilePath(name));
-    QCOMPARE(header.width, 412);
-    QCOMPARE(header.height, 412);
-    QCOMPARE(plate->picture()->size(), QSize(412, 412));
+    QCOMPARE(header.width, 439);
+    QCOMPARE(header.height, 439);
+    QCOMPARE(plate->picture()->size(), QSize(439, 439));
     QCOMPARE(header.xPixelsPerMetre, 3780);
 }
 
@@ -390,7 +390,7 @@ void GoreWindowsTest::southPlateWindow()
     QVERIFY(south->isVisible());
     QCOMPARE(south->windowTitle(), QStringLiteral("Form3 - 南"));
     QVERIFY(!m_form->plateWindow() || !m_form->plateWindow()->isVisible());
-    QCOMPARE(south->picture()->size(), QSize(412, 412));
+    QCOMPARE(south->picture()->size(), QSize(439, 439));
     QTest::mouseClick(south->saveButton(), Qt::LeftButton);
     QVERIFY(m_messages->shown.empty());
     QCOMPARE(filesIn(folder(), kBitmaps), QStringList{QStringLiteral("N8_K1_NS0_Vb8.5_Sr2.5_Ss10_13cm_plateS.bmp")});

@@ -1,0 +1,50 @@
+#include "export/kit_finish.h"
+
+#include "export/template_drawing.h"
+#include "text/number_text.h"
+
+namespace exporter {
+
+namespace {
+
+/// Millimetres in `typed`, or a refusal naming `option`.
+double millimetres(const std::string& option, const std::string& typed)
+{
+    const auto value = text::parseDouble(typed);
+    if (!value)
+        refuseOption(option, typed, "\"" + typed + "\" is not a number of millimetres.");
+    return *value;
+}
+
+} // namespace
+
+KitFinish kitFinish(const KitOptions& o, Format format)
+{
+    KitFinish f;
+    if (format == Format::Bmp)
+        return f;
+    f.style.pieces = true;
+    f.wholeGores = o.wholeGores;
+    const double tab = millimetres("--tab-width", o.tabWidth);
+    if (!(tab > 0))
+        refuseOption("--tab-width", o.tabWidth,
+                     "a tab must be wider than 0 mm (--tabs off leaves the tabs out).");
+    if (o.tabs)
+        f.style.tabWidth = tab / 10.0;
+    const double bleed = millimetres("--bleed", o.bleed);
+    if (!(bleed >= 0) || bleed > kMaxBleed * 10)
+        refuseOption("--bleed", o.bleed,
+                     "the room kept round each piece must be 0 to " + text::formatGeneral(kMaxBleed * 10) + " mm.");
+    f.bleed = bleed / 10.0;
+    return f;
+}
+
+void checkTabWidth(const KitFinish& finish, const KitOptions& o, double pieceWidth, const std::string& pieces)
+{
+    if (finish.style.tabWidth > pieceWidth)
+        refuseOption("--tab-width", o.tabWidth,
+                     text::formatGeneral(finish.style.tabWidth * 10) + " mm tabs are wider than " + pieces
+                         + "; please give a narrower tab.");
+}
+
+} // namespace exporter

@@ -1,0 +1,82 @@
+#include "kit/polygon.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace kit {
+
+double signedArea(const Polygon& polygon)
+{
+    double twice = 0.0;
+    for (std::size_t i = 0, n = polygon.size(); i < n; ++i) {
+        const Point& a = polygon[i];
+        const Point& b = polygon[(i + 1) % n];
+        twice += a.x * b.y - b.x * a.y;
+    }
+    return twice / 2.0;
+}
+
+bool contains(const Polygon& polygon, Point p)
+{
+    bool inside = false;
+    for (std::size_t i = 0, n = polygon.size(), j = n - 1; i < n; j = i++) {
+        const Point& a = polygon[i];
+        const Point& b = polygon[j];
+        if ((a.y > p.y) != (b.y > p.y) && p.x < (b.x - a.x) * (p.y - a.y) / (b.y - a.y) + a.x)
+            inside = !inside;
+    }
+    return inside;
+}
+
+namespace {
+
+/// Squared distance from `p` to the segment a–b.
+double squaredToSegment(const Point& a, const Point& b, const Point& p)
+{
+    const double dx = b.x - a.x, dy = b.y - a.y;
+    const double length2 = dx * dx + dy * dy;
+    const double t = length2 > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length2, 0.0, 1.0) : 0.0;
+    const double ex = p.x - (a.x + t * dx), ey = p.y - (a.y + t * dy);
+    return ex * ex + ey * ey;
+}
+
+} // namespace
+
+double distanceToOutline(const Polygon& polygon, Point p)
+{
+    double best = std::numeric_limits<double>::infinity();
+    for (std::size_t i = 0, n = polygon.size(); i < n; ++i)
+        best = std::min(best, squaredToSegment(polygon[i], polygon[(i + 1) % n], p));
+    return std::sqrt(best);
+}
+
+bool outlineWithin(const Polygon& polygon, Point p, double distance)
+{
+    const double limit = distance * distance;
+    for (std::size_t i = 0, n = polygon.size(); i < n; ++i)
+        if (squaredToSegment(polygon[i], polygon[(i + 1) % n], p) < limit)
+            return true;
+    return false;
+}
+
+Box boundingBox(const std::vector<Point>& points)
+{
+    if (points.empty())
+        return {};
+    Box box{points[0].x, points[0].y, points[0].x, points[0].y};
+    for (const Point& p : points) {
+        box.left = std::min(box.left, p.x);
+        box.right = std::max(box.right, p.x);
+        box.top = std::min(box.top, p.y);
+        box.bottom = std::max(box.bottom, p.y);
+    }
+    return box;
+}
+
+Box grown(const Box& box, double margin)
+{
+    return {box.left - margin, box.top - margin, box.right + margin, box.bottom + margin};
+}
+
+} // namespace kit
