@@ -121,7 +121,10 @@ scene::Scene buildGoreScene(const GoreDrawPlan& plan, double width, double heigh
     return s;
 }
 
-scene::Scene buildPlateScene(const GoreDrawPlan& plan, StarTarget which, double width, double height, bool outline)
+namespace {
+
+/// The plate as buildPlateScene draws it, without the sky.
+scene::Scene plateScene(const GoreDrawPlan& plan, StarTarget which, double width, double height, bool outline)
 {
     scene::Scene s;
     s.width = width;
@@ -138,13 +141,21 @@ scene::Scene buildPlateScene(const GoreDrawPlan& plan, StarTarget which, double 
     for (const StarPlacement& star : plan.stars)
         if (star.target == which)
             addPlateStar(s, star);
+    return s;
+}
+
+} // namespace
+
+scene::Scene buildPlateScene(const GoreDrawPlan& plan, StarTarget which, double width, double height, bool outline)
+{
+    scene::Scene s = plateScene(plan, which, width, height, outline);
     addPlateSkyLayers(s, plan, which);
     return s;
 }
 
 scene::Scene buildPlatePiece(const GoreDrawPlan& plan, StarTarget which, double width, double height)
 {
-    scene::Scene s = buildPlateScene(plan, which, width, height, false);
+    scene::Scene s = plateScene(plan, which, width, height, false);
     const Offset pole = plateCentre(width, height);
     kit::addPieceLabel(s, {pole.dx, pole.dy + 0.5 * std::fabs(plan.plate.boundaryRadius)},
                        which == StarTarget::SouthPlate ? "S" : "N");
@@ -159,6 +170,7 @@ scene::Scene buildPlatePiece(const GoreDrawPlan& plan, StarTarget which, double 
     }
     kit::keepStarsOnPiece(s, ngon);
     kit::addPiece(s, {ngon, ngon, {}, {}});
+    addPlateSkyLayers(s, plan, which); // last, so that its labels keep clear of the piece's
     return s;
 }
 

@@ -232,7 +232,7 @@ scene::Scene buildFaceScene(const FaceParameters& p, const std::optional<FaceOut
     if (!kit.style.pieces)
         return buildFaceScene(p, outline, model, catalogue, starFileName, side, sky);
     const std::vector<scene::Point> at = faceCutOutline(p, model, kit.faceNumber, side);
-    scene::Scene s = buildFaceScene(p, outline, model, catalogue, starFileName, side, sky);
+    scene::Scene s = buildFaceScene(p, outline, model, catalogue, starFileName, side);
     scene::Point middle;
     for (const scene::Point& c : at)
         middle = {middle.x + c.x / static_cast<double>(at.size()), middle.y + c.y / static_cast<double>(at.size())};
@@ -251,6 +251,7 @@ scene::Scene buildFaceScene(const FaceParameters& p, const std::optional<FaceOut
                                          : kit::TabbedOutline{kit::pieceOf(edges), kit::pieceOf(edges), {}, {}};
     kit::keepStarsOnPiece(s, piece.piece);
     kit::addPiece(s, piece);
+    addFaceSkyLayers(s, p, model, sky); // last, so that its labels keep clear of the piece's
     return s;
 }
 

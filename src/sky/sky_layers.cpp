@@ -130,6 +130,9 @@ public:
     {
     }
 
+    /// Keeps the labels placed from now on clear of `text`, already on the template.
+    void keepClearOf(const scene::Text& text) { m_taken.push_back(labelBox(text, kLabelGapCm / 2)); }
+
     /// The label, when its anchor lies on this piece and it fits there: at its anchor, moved
     /// inward, smaller, or at one of its other points on this piece.
     std::optional<scene::Text> place(const LabelRequest& r)
@@ -419,10 +422,14 @@ void appendSkyLayers(scene::Scene& scene, const SkyPiece& here, std::size_t inde
         queueStarNames(d, *o.starNameLimit, o.language, labels);
     }
 
-    // Labels go in by priority, each clear of those before it.
+    // Labels go in by priority, each clear of those before it and of the template's own.
     std::stable_sort(labels.begin(), labels.end(),
                      [](const QueuedLabel& a, const QueuedLabel& b) { return a.priority < b.priority; });
     LabelPlacer placer(here, index, globe);
+    for (const scene::Layer& layer : scene.layers)
+        for (const scene::Item& item : layer.items)
+            if (const auto* text = std::get_if<scene::Text>(&item))
+                placer.keepClearOf(*text);
     for (const QueuedLabel& q : labels)
         if (auto t = placer.place(q.request))
             std::find_if(added.begin(), added.end(), [&q](const scene::Layer& l) { return l.name == q.layer; })

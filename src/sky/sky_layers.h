@@ -12,8 +12,8 @@ namespace sky {
 /// `globe`, drawn through `here` (that piece in the scene's own coordinates). Lines are
 /// sampled to kLineToleranceCm and clipped at the piece's cut outline. A label goes on the
 /// piece carrying its anchor only: upright with north up, kLabelClearanceCm inside the cut and
-/// clear of the labels placed before it (names first, then hours, star names, ecliptic
-/// longitudes, declinations), moved, made smaller or (a name) put by one of its figure's stars
+/// clear of the scene's own texts and of the labels placed before it (names first, then hours,
+/// star names, ecliptic longitudes, declinations), moved, made smaller or (a name) put by one of its figure's stars
 /// on this piece until it fits; one that fits nowhere is left out. The layers go in front of
 /// the scene's others (under the stars), in the order grid, ecliptic, boundaries, constellation
 /// lines, constellation names, star names; layers with nothing on this piece are left out.

@@ -249,11 +249,17 @@ TEST(GoreSky, EachLabelOnceOverTheGlobeUprightAndInsideItsPiece)
         const sky::SkyRequest sky = everything(row.language);
         const std::vector<Piece> globe = wholeGlobe(globeParameters(true), sky, row.whole);
         std::map<std::int64_t, int> names, hours;
-        for (const Piece& piece : globe)
+        for (const Piece& piece : globe) {
+            std::vector<scene::Text> own; // the kit's labels of the piece, and its gore's or plate's
             forEach<scene::Text>(piece.scene, [&](const scene::Text& t) {
                 if (t.role < scene::Role::GridLine)
-                    return; // the kit's own labels
-
+                    own.push_back(t);
+            });
+            forEach<scene::Text>(piece.scene, [&](const scene::Text& t) {
+                if (t.role < scene::Role::GridLine)
+                    return;
+                for (const scene::Text& o : own)
+                    EXPECT_FALSE(sky::boxesOverlap(sky::labelBox(t), sky::labelBox(o))) << t.text << " on " << o.text;
                 if (t.role == scene::Role::ConstellationName)
                     ++names[t.index];
                 if (t.role == scene::Role::GridLabel && t.text.back() == 'h')
@@ -266,6 +272,7 @@ TEST(GoreSky, EachLabelOnceOverTheGlobeUprightAndInsideItsPiece)
                         << t.text;
                 }
             });
+        }
         EXPECT_EQ(names.size(), sky.data->names.size());
         for (const auto& [index, count] : names)
             EXPECT_EQ(count, 1) << sky.data->names[static_cast<std::size_t>(index)].iauName;
