@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   qt6-l10n-tools qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-ipafont-gothic fontconfig
+  fonts-ipafont-gothic fonts-dejavu-core fontconfig
   librsvg2-bin poppler-utils
   xvfb xauth
   make pkg-config

@@ -395,4 +395,60 @@
         <translation>Windows bitmap (*.bmp)</translation>
     </message>
 </context>
+<context>
+    <name>ui::SkyLayerChecks</name>
+    <message>
+        <source>星座線</source>
+        <translation>Lines</translation>
+    </message>
+    <message>
+        <source>星座の線 (J2000)</source>
+        <translation>Constellation figures (J2000)</translation>
+    </message>
+    <message>
+        <source>星座名</source>
+        <translation>Names</translation>
+    </message>
+    <message>
+        <source>星座の名前</source>
+        <translation>Constellation names</translation>
+    </message>
+    <message>
+        <source>境界</source>
+        <translation>Bounds</translation>
+    </message>
+    <message>
+        <source>星座の境界線 (IAU)</source>
+        <translation>Constellation boundaries (IAU)</translation>
+    </message>
+    <message>
+        <source>座標</source>
+        <translation>Grid</translation>
+    </message>
+    <message>
+        <source>赤経 1 時間ごと、赤緯 10° ごとの座標線</source>
+        <translation>Right ascension every hour, declination every 10°</translation>
+    </message>
+    <message>
+        <source>黄道</source>
+        <translation>Ecliptic</translation>
+    </message>
+    <message>
+        <source>黄道と 10° ごとの目盛り</source>
+        <translation>The ecliptic, ticked every 10°</translation>
+    </message>
+    <message>
+        <source>星名</source>
+        <translation>Stars</translation>
+    </message>
+    <message>
+        <source>1.5 等より明るい星の名前</source>
+        <translation>Names of the stars of magnitude 1.5 and brighter</translation>
+    </message>
+    <message>
+        <source>ja</source>
+        <extracomment>The language of the constellation and star names on the drawings: ja, en or la.</extracomment>
+        <translation>en</translation>
+    </message>
+</context>
 </TS>

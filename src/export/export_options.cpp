@@ -1,7 +1,9 @@
 #include "export/export_options.h"
 
 #include "appdata/version.h"
+#include "text/number_text.h"
 
+#include <cmath>
 #include <functional>
 #include <map>
 
@@ -21,6 +23,49 @@ bool onOff(const std::string& option, const std::string& value)
 [[noreturn]] void badChoice(const std::string& option, const std::string& value, const std::string& choices)
 {
     throw UsageError("option " + option + ": \"" + value + "\" is not one of " + choices);
+}
+
+/// --constellations: a comma-separated list of lines, names, bounds to turn on, or none to turn all three off.
+void setConstellations(sky::SkyLayerOptions& sky, const std::string& value)
+{
+    if (value == "none") {
+        sky.figures = sky.names = sky.boundaries = false;
+        return;
+    }
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t comma = value.find(',', start);
+        const std::string part = value.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+        if (part == "lines")
+            sky.figures = true;
+        else if (part == "names")
+            sky.names = true;
+        else if (part == "bounds")
+            sky.boundaries = true;
+        else
+            throw UsageError("option --constellations: \"" + part + "\" is not one of lines, names, bounds (or none)");
+        if (comma == std::string::npos)
+            return;
+        start = comma + 1;
+    }
+}
+
+/// --sky all: every layer, keeping a grid step and a star-name limit already chosen; none: no layer.
+void setSky(sky::SkyLayerOptions& sky, const std::string& value)
+{
+    if (value == "none") {
+        const sky::Language language = sky.language;
+        sky = {};
+        sky.language = language;
+        return;
+    }
+    if (value != "all")
+        badChoice("--sky", value, "all, none");
+    sky.figures = sky.names = sky.boundaries = sky.ecliptic = true;
+    if (sky.gridStep == 0)
+        sky.gridStep = 10;
+    if (!sky.starNameLimit)
+        sky.starNameLimit = sky::kDefaultStarNameLimit;
 }
 
 /// The layer kinds of a comma-separated list such as "cut,score".
@@ -88,6 +133,41 @@ const std::map<std::string, OptionRule>& optionTable()
               if (!o.paper)
                   badChoice("--paper", v, "a4, a3, letter");
           }}},
+        // Sky layers, both subjects.
+        {"--constellations", {true, true, true, [](ExportOptions& o, const std::string& v) { setConstellations(o.sky, v); }}},
+        {"--names",
+         {true, true, true,
+          [](ExportOptions& o, const std::string& v) {
+              o.sky.names = v != "none";
+              if (const auto language = sky::languageNamed(v))
+                  o.sky.language = *language;
+              else if (v != "none")
+                  badChoice("--names", v, "ja, en, la, none");
+          }}},
+        {"--grid",
+         {true, true, true,
+          [](ExportOptions& o, const std::string& v) {
+              if (v == "10" || v == "15")
+                  o.sky.gridStep = std::stoi(v);
+              else if (v == "none")
+                  o.sky.gridStep = 0;
+              else
+                  badChoice("--grid", v, "10, 15, none");
+          }}},
+        {"--ecliptic", {true, true, true, [](ExportOptions& o, const std::string& v) { o.sky.ecliptic = onOff("--ecliptic", v); }}},
+        {"--star-names",
+         {true, true, true,
+          [](ExportOptions& o, const std::string& v) {
+              if (v == "none") {
+                  o.sky.starNameLimit.reset();
+                  return;
+              }
+              const auto limit = text::parseDouble(v);
+              if (!limit || !std::isfinite(*limit))
+                  throw UsageError("option --star-names: \"" + v + "\" is not a magnitude (such as 1.5) nor none");
+              o.sky.starNameLimit = *limit;
+          }}},
+        {"--sky", {true, true, true, [](ExportOptions& o, const std::string& v) { setSky(o.sky, v); }}},
         // Kits (svg and pdf).
         {"--tabs", {true, true, true, [](ExportOptions& o, const std::string& v) {
              o.kit.tabs = onOff("--tabs", v);
@@ -333,6 +413,18 @@ Kits (svg and pdf; a bitmap is the window's drawing):
 Other:
   -h, --help              this text
   -V, --version           the version and licence
+
+Sky layers (both subjects; by default only the stars are drawn; J2000 like the stars):
+  --constellations lines,names,bounds   stick figures, names, IAU boundaries (any
+                          of them, comma-separated; none turns all three off)
+  --names ja|en|la|none   language of the names (en); a language also turns the
+                          constellation names on, none turns them off
+  --grid 10|15|none       hour meridians and parallels every 10 or 15 degrees,
+                          with hour and declination labels (none)
+  --ecliptic on|off       the ecliptic, ticked every 10 degrees, labelled every 30 (off)
+  --star-names 1.5|none   proper names of stars of this magnitude or brighter (none)
+  --sky all|none          every sky layer (grid 10, star names to 1.5 unless chosen),
+                          or none of them
 
 Exit status: 0 done, 1 input refused or output not written, 2 command line not understood.
 )";

@@ -2,6 +2,7 @@
 
 #include "export/page_layout.h"
 #include "scene/scene.h"
+#include "sky/sky_layer_options.h"
 
 #include <optional>
 #include <set>
@@ -77,6 +78,7 @@ struct ExportOptions
     std::string output;               ///< file (pdf) or folder (bmp, svg); empty for the default
     std::string dpi = "96";           ///< bitmap resolution, dots per inch
     std::optional<PaperSize> paper;   ///< tile on this sheet; none: a page per template
+    sky::SkyLayerOptions sky;         ///< --constellations, --names, --grid, --ecliptic, --star-names, --sky
     KitOptions kit;
     bool help = false;                ///< --help, -h: print the usage and stop
     bool version = false;             ///< --version, -V: print the version and stop

@@ -34,13 +34,25 @@ double readDpi(const std::string& typed)
     return *dpi;
 }
 
+/// The sky layers of the options with their data, read from the bundled data/sky folder.
+sky::SkyRequest skyRequest(const ExportOptions& o)
+{
+    sky::SkyRequest request{o.sky, nullptr};
+    if (!o.sky.any())
+        return request;
+    request.data = std::make_shared<const sky::SkyData>(
+        sky::loadSkyData((appdata::bundledDataFolder() / "sky").string(), o.sky));
+    return request;
+}
+
 void drawTemplates(const ExportOptions& o, const KitFinish& finish, const stars::StarCatalogue& catalogue,
-                   const std::string& starFile, const TemplateSink& sink, const DrawingWork& work = {})
+                   const std::string& starFile, const sky::SkyRequest& sky, const TemplateSink& sink,
+                   const DrawingWork& work = {})
 {
     if (o.subject == Subject::Gores)
-        drawGoreTemplates(o.gore, catalogue, starFile, sink, finish, o.kit, work);
+        drawGoreTemplates(o.gore, catalogue, starFile, sink, finish, o.kit, sky, work);
     else
-        drawFaceTemplates(o.face, catalogue, starFile, sink, finish, o.kit, work);
+        drawFaceTemplates(o.face, catalogue, starFile, sink, finish, o.kit, sky, work);
 }
 
 /// Refuses kit options where they have no meaning: in a bitmap (the window's drawing), and
@@ -84,7 +96,7 @@ TemplateFinish renderAhead(const ExportOptions& o, double dpi, BitmapsAhead& ahe
     if (o.format == Format::Svg)
         return [&o](TemplateDrawing& t) {
             try {
-                t.rendered = QByteArray::fromStdString(svgDocument(keepLayers(t.scene, o.kit.layers)));
+                t.rendered = QByteArray::fromStdString(svgDocument(keepLayers(t.scene, o.kit.layers), templateTitle(t)));
             } catch (const std::bad_alloc&) {
             }
         };
@@ -241,6 +253,7 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
 
         // The star file is read once: every template of the export draws the same stars.
         const stars::StarCatalogue catalogue = readStarsOption(starFile);
+        const sky::SkyRequest sky = skyRequest(o);
 
         const ProgressStyle style = o.quiet || !manyTemplates(o) ? ProgressStyle::Silent
                                     : terminalColumns > 0                ? ProgressStyle::Line
@@ -264,7 +277,7 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
             const SheetOptions sheets{o.paper, o.kit.pack, kitFinished.bleed, o.kit.layers};
             writeOutput(o, [&] { book.emplace(path.string(), sheets); });
             std::size_t templates = 0;
-            drawTemplates(o, kitFinished, catalogue, starFile, [&](TemplateDrawing&& t) {
+            drawTemplates(o, kitFinished, catalogue, starFile, sky, [&](TemplateDrawing&& t) {
                 drawn(t);
                 writeOutput(o, [&] { book->add(t); });
                 ++templates;
@@ -284,7 +297,7 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
         // files of an export that fails on the way are removed again.
         FilesWritten written;
         BitmapsAhead bitmapsAhead;
-        drawTemplates(o, kitFinished, catalogue, starFile, [&](TemplateDrawing&& t) {
+        drawTemplates(o, kitFinished, catalogue, starFile, sky, [&](TemplateDrawing&& t) {
             drawn(t);
             const std::filesystem::path path =
                 folder / std::filesystem::path(o.format == Format::Bmp ? t.name + ".bmp"
@@ -306,8 +319,9 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
                 writeOutput(o, [&] { writeBitmapAtomically(path.string(), image); });
             } else {
                 const QByteArray* ahead = std::any_cast<QByteArray>(&t.rendered);
-                const QByteArray svg =
-                    ahead ? *ahead : QByteArray::fromStdString(svgDocument(keepLayers(t.scene, o.kit.layers)));
+                const QByteArray svg = ahead ? *ahead
+                                             : QByteArray::fromStdString(
+                                                 svgDocument(keepLayers(t.scene, o.kit.layers), templateTitle(t)));
                 t.rendered.reset();
                 writeOutput(o, [&] { writeFileAtomically(path.string(), svg); });
             }

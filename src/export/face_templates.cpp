@@ -191,7 +191,7 @@ double narrowestWidth(const std::vector<scene::Point>& corners)
 
 void drawFaceTemplates(const FaceOptions& o, const stars::StarCatalogue& catalogue, const std::string& starFile,
                        const TemplateSink& sink, const KitFinish& finish, const KitOptions& kitOptions,
-                       const DrawingWork& work)
+                       const sky::SkyRequest& sky, const DrawingWork& work)
 {
     const polyhedron::PolyhedronModel model = loadModel(o);
     std::vector<std::string> faces;
@@ -242,7 +242,8 @@ void drawFaceTemplates(const FaceOptions& o, const stars::StarCatalogue& catalog
                               + " mm across)");
         try {
             t.scene = polyhedron::buildFaceScene(p, outline, model, catalogue, index, starFile, side,
-                                                 polyhedron::FaceKit{finish.style, number});
+                                                 polyhedron::FaceKit{finish.style, number},
+                                                 polyhedron::FaceSky{sky, number});
         } catch (const text::InputError& e) {
             refuse(o, face, e);
         }
@@ -264,13 +265,14 @@ void drawFaceTemplates(const FaceOptions& o, const stars::StarCatalogue& catalog
 }
 
 TemplateList drawFaceTemplates(const FaceOptions& o, const std::string& starFile, const KitFinish& finish,
-                               const KitOptions& kitOptions, const DrawingWork& work)
+                               const KitOptions& kitOptions, const sky::SkyRequest& sky,
+                               const DrawingWork& work)
 {
     const stars::StarCatalogue catalogue = readStarsOption(starFile);
     TemplateList out;
     drawFaceTemplates(
         o, catalogue, starFile, [&out](TemplateDrawing&& t) { out.push_back(std::move(t)); }, finish, kitOptions,
-        work);
+        sky, work);
     return out;
 }
 

@@ -6,6 +6,7 @@
 #include "export/template_drawing.h"
 #include "polyhedron/face_inputs.h"
 #include "polyhedron/face_parameters.h"
+#include "sky/sky_data.h"
 #include "stars/star_catalogue.h"
 #include "polyhedron/polyhedron_model.h"
 
@@ -32,14 +33,15 @@ polyhedron::FaceParameters faceParametersFor(const FaceOptions& o, const polyhed
 
 /// Draws the face (or, with --face all, every face of the model) from `catalogue` and hands
 /// each to `sink`, finished as `finish` says, drawn on `work.threads` threads a few ahead and
-/// handed over in order, the same whatever the threads. Throws text::InputError, its message
+/// handed over in order, the same whatever the threads; the layers `sky` asks for go under the stars. Throws text::InputError, its message
 /// naming the option and its value, in the order a single loop would meet it.
 void drawFaceTemplates(const FaceOptions& o, const stars::StarCatalogue& catalogue, const std::string& starFile,
                        const TemplateSink& sink, const KitFinish& finish = {}, const KitOptions& kitOptions = {},
-                       const DrawingWork& work = {});
+                       const sky::SkyRequest& sky = {}, const DrawingWork& work = {});
 
 /// As above, reading `starFile` and keeping every template.
 TemplateList drawFaceTemplates(const FaceOptions& o, const std::string& starFile, const KitFinish& finish = {},
-                               const KitOptions& kitOptions = {}, const DrawingWork& work = {});
+                               const KitOptions& kitOptions = {}, const sky::SkyRequest& sky = {},
+                               const DrawingWork& work = {});
 
 } // namespace exporter

@@ -178,7 +178,7 @@ stars::StarCatalogue readStarsOption(const std::string& path)
 
 void drawGoreTemplates(const GoreOptions& o, const stars::StarCatalogue& catalogue, const std::string& starFile,
                        const TemplateSink& sink, const KitFinish& finish, const KitOptions& kitOptions,
-                       const DrawingWork& work)
+                       const sky::SkyRequest& sky, const DrawingWork& work)
 {
     const bool all = o.k == "all";
     std::vector<std::string> ks;
@@ -231,6 +231,7 @@ void drawGoreTemplates(const GoreOptions& o, const stars::StarCatalogue& catalog
         } catch (const text::InputError& e) {
             refuse(o, k, e);
         }
+        plan.sky = sky;
         const gore::GoreLayout& layout = plan.layout;
         if (finish.style.pieces && h == 0 && k == ks.front())
             checkTabWidth(finish, kitOptions, layout.fullWidth,
@@ -291,13 +292,14 @@ void drawGoreTemplates(const GoreOptions& o, const stars::StarCatalogue& catalog
 }
 
 TemplateList drawGoreTemplates(const GoreOptions& o, const std::string& starFile, const KitFinish& finish,
-                               const KitOptions& kitOptions, const DrawingWork& work)
+                               const KitOptions& kitOptions, const sky::SkyRequest& sky,
+                               const DrawingWork& work)
 {
     const stars::StarCatalogue catalogue = readStarsOption(starFile);
     TemplateList out;
     drawGoreTemplates(
         o, catalogue, starFile, [&out](TemplateDrawing&& t) { out.push_back(std::move(t)); }, finish, kitOptions,
-        work);
+        sky, work);
     return out;
 }
 

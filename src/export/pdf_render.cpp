@@ -65,11 +65,16 @@ struct BoundsOf
         const double pad = strokeWidth(p.stroke);
         return {b.left - pad, b.top - pad, b.right + pad, b.bottom + pad};
     }
-    /// A text's extent depends on its font: it is always drawn, the page clips it.
-    Box operator()(const scene::Text&) const
+    /// A text's extent depends on its font; no glyph reaches further than two ems from its
+    /// reference point plus one and a half ems a character, whatever the anchor and rotation.
+    Box operator()(const scene::Text& t) const
     {
-        constexpr double inf = std::numeric_limits<double>::infinity();
-        return {-inf, -inf, inf, inf};
+        std::size_t characters = 0;
+        for (const char c : t.text)
+            characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+        const double em = t.sizePt * 2.54 / 72.0;
+        const double reach = em * (2.0 + 1.5 * static_cast<double>(characters));
+        return {t.at.x - reach, t.at.y - reach, t.at.x + reach, t.at.y + reach};
     }
 };
 
@@ -449,7 +454,7 @@ struct PdfBook::Impl
                 drawCropMarks(painter, layout);
                 drawOverlapMarks(painter, layout, tile);
                 drawFooter(painter, layout,
-                           QString::fromStdString(t.caption + "  |  " + t.name)
+                           QString::fromStdString(templateTitle(t) + "  |  " + t.name)
                                + QStringLiteral("  |  row %1 of %2, column %3 of %4")
                                      .arg(tile.row + 1)
                                      .arg(layout.rows)
@@ -510,7 +515,10 @@ struct PdfBook::Impl
             if (marks()) {
                 drawCropMarks(painter, l);
                 drawFooter(painter, l,
-                           QStringLiteral("sheet %1 of %2  |  ").arg(sheet + 1).arg(best.sheets)
+                           QStringLiteral("sheet %1 of %2, %3  |  ")
+                                   .arg(sheet + 1)
+                                   .arg(best.sheets)
+                                   .arg(QLatin1String(kEquinox))
                                + captions.join(QStringLiteral("; ")));
             }
             for (std::size_t i = 0; i < queued.size(); ++i) {
@@ -558,7 +566,7 @@ PdfBook::PdfBook(const std::string& path, const SheetOptions& sheets) : m_impl(s
     QPdfWriter& w = *m_impl->writer;
     w.setResolution(kPdfResolution);
     w.setCreator(QStringLiteral("orbweave-export ") + QLatin1String(appdata::kVersion));
-    w.setTitle(QStringLiteral("Orbweave templates"));
+    w.setTitle(QStringLiteral("Orbweave templates, %1").arg(QLatin1String(kEquinox)));
     w.setPageMargins(QMarginsF(0, 0, 0, 0));
 }
 

@@ -55,8 +55,9 @@ QImage rasterImage(const scene::Scene& scene, double dpi);
 /// The template as an SVG document at real size: width, height and viewBox in centimetres, each
 /// layer an Inkscape layer group named after it and classed by its kind (print, cut, score,
 /// marks), each item classed by scene::roleName. Dots are circles of at least kMinPrintRadius,
-/// paths lines (dotted ones too), texts `<text>` in their size and rotation, never mirrored.
-std::string svgDocument(const scene::Scene& scene);
+/// paths lines (dotted ones too), texts `<text>` in their size and rotation, never mirrored;
+/// a `title` given becomes the document's `<title>`.
+std::string svgDocument(const scene::Scene& scene, const std::string& title = {});
 
 /// Every layer kind: print, cut, score and marks.
 std::set<scene::LayerKind> allLayerKinds();

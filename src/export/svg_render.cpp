@@ -135,7 +135,7 @@ struct SvgWriter
 
 } // namespace
 
-std::string svgDocument(const scene::Scene& scene)
+std::string svgDocument(const scene::Scene& scene, const std::string& title)
 {
     std::string out;
     std::size_t items = 0;
@@ -146,6 +146,8 @@ std::string svgDocument(const scene::Scene& scene)
     out += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
     out += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + w + "cm\" height=\"" + h + "cm\" viewBox=\"0 0 " + w
            + " " + h + "\" xmlns:inkscape=\"http://www.inkscape.org/namespaces/inkscape\">\n";
+    if (!title.empty())
+        out += "<title>" + escaped(title) + "</title>\n";
     const SvgWriter writer{out};
     for (const scene::Layer& layer : scene.layers) {
         const std::string name = escaped(layer.name);

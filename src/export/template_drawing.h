@@ -20,6 +20,12 @@ struct TemplateDrawing
     std::any rendered{}; ///< what the export's TemplateFinish made of it, if anything (its file's contents)
 };
 
+/// The equinox of the stars' and the sky layers' coordinates, which every template's label names.
+inline constexpr const char* kEquinox = "J2000";
+
+/// What the template's label says: its caption and the equinox, "gore 3 of 8, north, J2000".
+inline std::string templateTitle(const TemplateDrawing& t) { return t.caption + ", " + kEquinox; }
+
 using TemplateList = std::vector<TemplateDrawing>;
 
 /// Takes each template as soon as it is drawn, in output order.

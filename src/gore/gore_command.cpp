@@ -20,7 +20,8 @@ std::optional<GoreMessage> runGoreDraw(const GoreInputs& inputs, const std::stri
         checkGoreDrawable(p, inputs.decimalSeparator);
         // Everything that can fail is done before the first window is touched.
         const stars::StarCatalogue catalogue = stars::ReadStarFile(starFileName);
-        const GoreDrawPlan plan = planGoreDraw(p, catalogue, starFileName);
+        GoreDrawPlan plan = planGoreDraw(p, catalogue, starFileName);
+        plan.sky = windows.skyLayers();
         drawGore(plan, windows, inputs.decimalSeparator);
     } catch (const text::InputError& e) {
         return GoreMessage{e.what(), "Tessel", e};

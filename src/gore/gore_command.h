@@ -1,6 +1,7 @@
 #pragma once
 
 #include "canvas/drawing_canvas.h"
+#include "sky/sky_data.h"
 #include "text/input_error.h"
 
 #include <optional>
@@ -62,6 +63,9 @@ public:
     virtual canvas::DrawingCanvas& southPlateCanvas() = 0;
     /// Shows the southern polar plate window.
     virtual void showSouthPlateWindow() = 0;
+    /// The sky layers to draw under the stars, with their data; none unless the windows ask.
+    /// Throws text::InputError naming the file when the data cannot be read.
+    virtual sky::SkyRequest skyLayers() { return {}; }
 };
 
 /// The gore Draw command: reads and checks the inputs and the star file, then draws

@@ -4,6 +4,7 @@
 #include "gore/gore_layout.h"
 #include "gore/gore_parameters.h"
 #include "gore/polar_plate.h"
+#include "sky/sky_data.h"
 #include "stars/star_catalogue.h"
 #include "stars/star_index.h"
 
@@ -34,6 +35,7 @@ struct GoreDrawPlan
     PlateLayout plate;
     std::vector<StarPlacement> stars; ///< in file order
     std::vector<Offset> equalLatitude; ///< empty when the line is not asked for
+    sky::SkyRequest sky;               ///< sky layers under the stars; none unless the caller asks
 };
 
 /// Placement of `star` on gore k or on the plate: no value when it lies outside the longitude

@@ -2,6 +2,7 @@
 
 #include "gore/equal_latitude_line.h"
 #include "gore/gore_outline.h"
+#include "gore/gore_sky.h"
 #include "kit/piece_scene.h"
 #include "stars/angles.h"
 
@@ -86,6 +87,7 @@ scene::Scene buildGoreScene(const GoreDrawPlan& plan, double width, double heigh
         dottedPath(Role::GoreEdge, {std::move(lower), std::move(upper)}, kCuttingDotRadius, false));
 
     addGoreGuides(s, plan, g);
+    addGoreSkyLayers(s, plan, false);
     return s;
 }
 
@@ -115,10 +117,14 @@ scene::Scene buildGoreScene(const GoreDrawPlan& plan, double width, double heigh
         tabs.width > 0 ? kit::addGlueTabs(edges, tabs.width) : kit::TabbedOutline{kit::pieceOf(edges), kit::pieceOf(edges), {}, {}};
     kit::keepStarsOnPiece(s, outline.piece);
     kit::addPiece(s, outline);
+    addGoreSkyLayers(s, plan, kit.whole);
     return s;
 }
 
-scene::Scene buildPlateScene(const GoreDrawPlan& plan, StarTarget which, double width, double height, bool outline)
+namespace {
+
+/// The plate as buildPlateScene draws it, without the sky.
+scene::Scene plateScene(const GoreDrawPlan& plan, StarTarget which, double width, double height, bool outline)
 {
     scene::Scene s;
     s.width = width;
@@ -138,9 +144,18 @@ scene::Scene buildPlateScene(const GoreDrawPlan& plan, StarTarget which, double 
     return s;
 }
 
+} // namespace
+
+scene::Scene buildPlateScene(const GoreDrawPlan& plan, StarTarget which, double width, double height, bool outline)
+{
+    scene::Scene s = plateScene(plan, which, width, height, outline);
+    addPlateSkyLayers(s, plan, which);
+    return s;
+}
+
 scene::Scene buildPlatePiece(const GoreDrawPlan& plan, StarTarget which, double width, double height)
 {
-    scene::Scene s = buildPlateScene(plan, which, width, height, false);
+    scene::Scene s = plateScene(plan, which, width, height, false);
     const Offset pole = plateCentre(width, height);
     kit::addPieceLabel(s, {pole.dx, pole.dy + 0.5 * std::fabs(plan.plate.boundaryRadius)},
                        which == StarTarget::SouthPlate ? "S" : "N");
@@ -155,6 +170,7 @@ scene::Scene buildPlatePiece(const GoreDrawPlan& plan, StarTarget which, double 
     }
     kit::keepStarsOnPiece(s, ngon);
     kit::addPiece(s, {ngon, ngon, {}, {}});
+    addPlateSkyLayers(s, plan, which); // last, so that its labels keep clear of the piece's
     return s;
 }
 

@@ -142,7 +142,8 @@ std::vector<Offset> projectCorners(const FaceParameters& p, const FaceOutline& o
 template <typename VisitPlaces>
 scene::Scene faceSceneFrom(const FaceParameters& p, const std::optional<FaceOutline>& outline,
                            const PolyhedronModel& model, const stars::StarCatalogue& catalogue,
-                           const std::string& starFileName, float side, VisitPlaces&& visitPlaces)
+                           const std::string& starFileName, float side, const FaceSky& sky,
+                           VisitPlaces&& visitPlaces)
 {
     std::vector<Offset> corners;
     if (outline)
@@ -204,6 +205,7 @@ scene::Scene faceSceneFrom(const FaceParameters& p, const std::optional<FaceOutl
             }
         }
     }
+    addFaceSkyLayers(s, p, model, sky);
     return s;
 }
 
@@ -211,9 +213,9 @@ scene::Scene faceSceneFrom(const FaceParameters& p, const std::optional<FaceOutl
 
 scene::Scene buildFaceScene(const FaceParameters& p, const std::optional<FaceOutline>& outline,
                             const PolyhedronModel& model, const stars::StarCatalogue& catalogue,
-                            const std::string& starFileName, float side)
+                            const std::string& starFileName, float side, const FaceSky& sky)
 {
-    return faceSceneFrom(p, outline, model, catalogue, starFileName, side, [&](auto&& visit) {
+    return faceSceneFrom(p, outline, model, catalogue, starFileName, side, sky, [&](auto&& visit) {
         for (std::size_t i = 0; i < catalogue.stars.size(); ++i)
             visit(i);
     });
@@ -221,14 +223,15 @@ scene::Scene buildFaceScene(const FaceParameters& p, const std::optional<FaceOut
 
 scene::Scene buildFaceScene(const FaceParameters& p, const std::optional<FaceOutline>& outline,
                             const PolyhedronModel& model, const stars::StarCatalogue& catalogue,
-                            const stars::SkyIndex& index, const std::string& starFileName, float side)
+                            const stars::SkyIndex& index, const std::string& starFileName, float side,
+                            const FaceSky& sky)
 {
     assert((index.cells.faintestMagnitude == p.faintestMagnitude
             || (std::isnan(index.cells.faintestMagnitude) && std::isnan(p.faintestMagnitude)))
            && "index of another faintest magnitude");
     assert(index.cells.catalogueSize == catalogue.stars.size() && "index of another catalogue");
     const std::vector<std::uint32_t> near = stars::starsNear(index, p.phi0, p.lambda0, p.projectionRange);
-    return faceSceneFrom(p, outline, model, catalogue, starFileName, side, [&](auto&& visit) {
+    return faceSceneFrom(p, outline, model, catalogue, starFileName, side, sky, [&](auto&& visit) {
         for (const std::uint32_t i : near)
             visit(i);
     });
@@ -258,12 +261,12 @@ namespace {
 /// The face drawing `draw()` makes, finished as `kit` says (see buildFaceScene with a FaceKit).
 template <typename Draw>
 scene::Scene finishedAsKit(const FaceParameters& p, const PolyhedronModel& model, float side, const FaceKit& kit,
-                           Draw&& draw)
+                           const FaceSky& sky, Draw&& draw)
 {
     if (!kit.style.pieces)
-        return draw();
+        return draw(sky);
     const std::vector<scene::Point> at = faceCutOutline(p, model, kit.faceNumber, side);
-    scene::Scene s = draw();
+    scene::Scene s = draw(FaceSky{});
     scene::Point middle;
     for (const scene::Point& c : at)
         middle = {middle.x + c.x / static_cast<double>(at.size()), middle.y + c.y / static_cast<double>(at.size())};
@@ -282,6 +285,7 @@ scene::Scene finishedAsKit(const FaceParameters& p, const PolyhedronModel& model
                                          : kit::TabbedOutline{kit::pieceOf(edges), kit::pieceOf(edges), {}, {}};
     kit::keepStarsOnPiece(s, piece.piece);
     kit::addPiece(s, piece);
+    addFaceSkyLayers(s, p, model, sky); // last, so that its labels keep clear of the piece's
     return s;
 }
 
@@ -289,19 +293,21 @@ scene::Scene finishedAsKit(const FaceParameters& p, const PolyhedronModel& model
 
 scene::Scene buildFaceScene(const FaceParameters& p, const std::optional<FaceOutline>& outline,
                             const PolyhedronModel& model, const stars::StarCatalogue& catalogue,
-                            const std::string& starFileName, float side, const FaceKit& kit)
+                            const std::string& starFileName, float side, const FaceKit& kit, const FaceSky& sky)
 {
-    return finishedAsKit(p, model, side, kit,
-                         [&] { return buildFaceScene(p, outline, model, catalogue, starFileName, side); });
+    return finishedAsKit(p, model, side, kit, sky, [&](const FaceSky& drawn) {
+        return buildFaceScene(p, outline, model, catalogue, starFileName, side, drawn);
+    });
 }
 
 scene::Scene buildFaceScene(const FaceParameters& p, const std::optional<FaceOutline>& outline,
                             const PolyhedronModel& model, const stars::StarCatalogue& catalogue,
                             const stars::SkyIndex& index, const std::string& starFileName, float side,
-                            const FaceKit& kit)
+                            const FaceKit& kit, const FaceSky& sky)
 {
-    return finishedAsKit(p, model, side, kit,
-                         [&] { return buildFaceScene(p, outline, model, catalogue, index, starFileName, side); });
+    return finishedAsKit(p, model, side, kit, sky, [&](const FaceSky& drawn) {
+        return buildFaceScene(p, outline, model, catalogue, index, starFileName, side, drawn);
+    });
 }
 
 namespace {
@@ -340,6 +346,7 @@ std::optional<FaceMessage> runFaceDraw(const FaceInputs& inputs, const std::stri
     FaceParameters p;
     scene::Scene drawing;
     std::optional<FaceOutline> outline;
+    FaceSky sky;
     stars::StarCatalogue catalogue;
     std::optional<std::string> label38;
     std::optional<text::Text> svgProblem;
@@ -353,7 +360,8 @@ std::optional<FaceMessage> runFaceDraw(const FaceInputs& inputs, const std::stri
         if (outline)
             projectCorners(p, *outline, model); // the face is checked before the star file is read
         catalogue = stars::ReadStarFile(starFileName);
-        drawing = buildFaceScene(p, outline, model, catalogue, starFileName, canvas::snapSide(canvasSide(p)));
+        sky = FaceSky{window.skyLayers(), faceNumber};
+        drawing = buildFaceScene(p, outline, model, catalogue, starFileName, canvas::snapSide(canvasSide(p)), sky);
         if (drawing.count(scene::Role::Star) > 0)
             label38 = magnitudeOneLabel(p, inputs.decimalSeparator);
         if (svg) {
@@ -373,7 +381,7 @@ std::optional<FaceMessage> runFaceDraw(const FaceInputs& inputs, const std::stri
     canvas.Cls();
     // The drawing was laid out on the side a canvas snaps to; one that snapped otherwise gets its own.
     if (canvas.width() != static_cast<float>(drawing.width))
-        drawing = buildFaceScene(p, outline, model, catalogue, starFileName, canvas.width());
+        drawing = buildFaceScene(p, outline, model, catalogue, starFileName, canvas.width(), sky);
 
     scene::drawScene(drawing, canvas);
     // The label is set again for every star drawn, as the drawing loop always did.

@@ -4,6 +4,7 @@
 #include "kit/kit_style.h"
 #include "polyhedron/face_inputs.h"
 #include "polyhedron/face_parameters.h"
+#include "polyhedron/face_sky.h"
 #include "polyhedron/polyhedron_model.h"
 #include "scene/scene.h"
 #include "stars/star_catalogue.h"
@@ -29,6 +30,9 @@ public:
     virtual void showFaceWindow() = 0;
     /// Sets the caption of Label38 (dot radius of a magnitude-1 star) on the main window.
     virtual void setLabel38(const std::string& caption) = 0;
+    /// The sky layers to draw under the stars, with their data; none unless the window asks.
+    /// Throws text::InputError naming the file when the data cannot be read.
+    virtual sky::SkyRequest skyLayers() { return {}; }
 };
 
 /// Title of the face Draw's messages.
@@ -59,17 +63,18 @@ struct FaceOutline
 
 /// The face drawing as a scene on a canvas of `side` cm a side (as the canvas took it): layer
 /// stars (the stars within the projection range, in file order), then with `outline` layer
-/// outline (each corner mark followed by the edges drawn from it). Throws text::InputError
-/// naming the input at fault.
+/// outline (each corner mark followed by the edges drawn from it); the layers `sky` asks for
+/// go under the stars. Throws text::InputError naming the input at fault.
 scene::Scene buildFaceScene(const FaceParameters& p, const std::optional<FaceOutline>& outline,
                             const PolyhedronModel& model, const stars::StarCatalogue& catalogue,
-                            const std::string& starFileName, float side);
+                            const std::string& starFileName, float side, const FaceSky& sky = {});
 
 /// As above, visiting only the stars `index` finds near the tangent point: the same scene, the
 /// same refusals. `index` holds `catalogue`'s stars brighter than p.faintestMagnitude.
 scene::Scene buildFaceScene(const FaceParameters& p, const std::optional<FaceOutline>& outline,
                             const PolyhedronModel& model, const stars::StarCatalogue& catalogue,
-                            const stars::SkyIndex& index, const std::string& starFileName, float side);
+                            const stars::SkyIndex& index, const std::string& starFileName, float side,
+                            const FaceSky& sky = {});
 
 /// The cut outline of face `face` of `model` on a drawing of `side` cm a side: its corners in
 /// outline order, placed as the drawing places them. Throws text::InputError as buildFaceScene.
@@ -89,13 +94,14 @@ struct FaceKit
 /// Throws text::InputError as above, and for a face of fewer than 3 corners.
 scene::Scene buildFaceScene(const FaceParameters& p, const std::optional<FaceOutline>& outline,
                             const PolyhedronModel& model, const stars::StarCatalogue& catalogue,
-                            const std::string& starFileName, float side, const FaceKit& kit);
+                            const std::string& starFileName, float side, const FaceKit& kit,
+                            const FaceSky& sky = {});
 
 /// As above, visiting only the stars `index` finds near the tangent point.
 scene::Scene buildFaceScene(const FaceParameters& p, const std::optional<FaceOutline>& outline,
                             const PolyhedronModel& model, const stars::StarCatalogue& catalogue,
                             const stars::SkyIndex& index, const std::string& starFileName, float side,
-                            const FaceKit& kit);
+                            const FaceKit& kit, const FaceSky& sky = {});
 
 /// The face Draw command (button 描画 of the polyhedron tab). Reads and checks every box,
 /// the star file and the chosen face first; then sizes, shows and clears the Form4 canvas,

@@ -58,6 +58,14 @@ std::string_view roleName(Role role)
     case Role::TabFold: return "tab-fold";
     case Role::PieceLabel: return "piece-label";
     case Role::EdgeLabel: return "edge-label";
+    case Role::GridLine: return "grid-line";
+    case Role::GridLabel: return "grid-label";
+    case Role::Ecliptic: return "ecliptic";
+    case Role::EclipticLabel: return "ecliptic-label";
+    case Role::Boundary: return "boundary";
+    case Role::ConstellationLine: return "constellation-line";
+    case Role::ConstellationName: return "constellation-name";
+    case Role::StarName: return "star-name";
     }
     return "item";
 }

@@ -31,6 +31,14 @@ enum class Role {
     TabFold,           ///< the fold line of a glue tab; `index` is the tab of its piece from 0
     PieceLabel,        ///< the name of a piece printed inside it ("3/8 N 5h15m", "N", a face number)
     EdgeLabel,         ///< the seam an edge is glued along, printed inside it ("5·12")
+    GridLine,          ///< a meridian or parallel of the coordinate grid; `index` is its λ or φ in whole degrees
+    GridLabel,         ///< an hour (`index` 0…23) or declination label (`index` the degrees) of the grid
+    Ecliptic,          ///< the ecliptic (`index` -1) or its tick at `index` degrees of ecliptic longitude
+    EclipticLabel,     ///< the ecliptic longitude of a tick; `index` is its degrees
+    Boundary,          ///< an IAU constellation boundary edge; `index` is the edge from 0
+    ConstellationLine, ///< a constellation stick figure line; `index` is its polyline in the figure file from 0
+    ConstellationName, ///< a constellation name; `index` is its record in the name file from 0
+    StarName,          ///< a star's proper name; `index` is its Hipparcos number
 };
 
 /// How a line is stroked. A width of 0 is a hairline: one device pixel in the window,
@@ -79,6 +87,7 @@ struct Text
     std::string family;      ///< font family; empty for the renderer's default
     std::string text;        ///< UTF-8
     canvas::Rgb color = canvas::kBlack;
+    std::int64_t index = -1; ///< see Role; -1 when it has none
 };
 
 using Item = std::variant<Dot, Path, Text>;
@@ -103,6 +112,12 @@ inline constexpr std::string_view kGuides = "guides"; ///< equator, equal-latitu
 inline constexpr std::string_view kOutline = "outline"; ///< a face's corner marks and edges
 inline constexpr std::string_view kScore = "score";   ///< fold lines of glue tabs
 inline constexpr std::string_view kLabels = "labels"; ///< piece and edge labels
+inline constexpr std::string_view kGrid = "grid";                 ///< hour meridians, parallels, their labels
+inline constexpr std::string_view kEcliptic = "ecliptic";         ///< the ecliptic, its ticks and labels
+inline constexpr std::string_view kBoundaries = "boundaries";     ///< IAU constellation boundaries
+inline constexpr std::string_view kConstellationLines = "constellation-lines";
+inline constexpr std::string_view kConstellationNames = "constellation-names";
+inline constexpr std::string_view kStarNames = "star-names";
 } // namespace layers
 
 /// One template: its size in centimetres and its layers in drawing order.

@@ -92,37 +92,52 @@ std::vector<Polyline> clipPolyline(const ClipOutline& o, const Polyline& polylin
             pieces.push_back(std::move(current));
         current.clear();
     };
-    std::vector<std::size_t> candidates;
+    // Per edge, the last segment it was tested against: an edge reaching into several bands is
+    // tested once. Made when a segment first spans more than one band.
+    std::vector<std::size_t> testedFor;
     std::vector<Crossing> crossings;
-    bool inside = false, known = false;
     for (std::size_t s = 1; s < polyline.size(); ++s) {
         const Point2 p = polyline[s - 1], q = polyline[s];
         const double dx = q.x - p.x, dy = q.y - p.y;
-        // Edges in the bands the segment reaches.
-        candidates.clear();
-        const double yLow = std::min(p.y, q.y), yHigh = std::max(p.y, q.y);
-        const double top = o.minY + o.bandHeight * static_cast<double>(o.bands.size());
-        if (yHigh >= o.minY && yLow <= top)
-            for (std::size_t k = bandOf(o, yLow), last = bandOf(o, yHigh); k <= last; ++k)
-                candidates.insert(candidates.end(), o.bands[k].begin(), o.bands[k].end());
-        std::sort(candidates.begin(), candidates.end());
-        candidates.erase(std::unique(candidates.begin(), candidates.end()), candidates.end());
         crossings.clear();
-        for (std::size_t i : candidates) {
-            const Point2 c = o.corners[i], d = o.corners[(i + 1) % n];
-            const double ex = d.x - c.x, ey = d.y - c.y;
-            const double denominator = crossProduct(dx, dy, ex, ey);
-            if (denominator == 0.0)
-                continue; // parallel: touching along the edge is left to the inside test
-            const double t = crossProduct(c.x - p.x, c.y - p.y, ex, ey) / denominator;
-            const double u = crossProduct(c.x - p.x, c.y - p.y, dx, dy) / denominator;
-            if (t < 0.0 || t > 1.0 || u < 0.0 || u > 1.0)
-                continue;
-            crossings.push_back({t, {c.x + u * ex, c.y + u * ey}});
+        const double yLow = std::min(p.y, q.y), yHigh = std::max(p.y, q.y);
+        const double xLow = std::min(p.x, q.x), xHigh = std::max(p.x, q.x);
+        const double top = o.minY + o.bandHeight * static_cast<double>(o.bands.size());
+        if (yHigh >= o.minY && yLow <= top) {
+            const std::size_t first = bandOf(o, yLow), last = bandOf(o, yHigh);
+            if (first != last && testedFor.empty())
+                testedFor.assign(n, 0);
+            for (std::size_t k = first; k <= last; ++k)
+                for (std::size_t i : o.bands[k]) {
+                    if (first != last) {
+                        if (testedFor[i] == s)
+                            continue;
+                        testedFor[i] = s;
+                    }
+                    const Point2 c = o.corners[i], d = o.corners[(i + 1) % n];
+                    if (std::max(c.x, d.x) < xLow || std::min(c.x, d.x) > xHigh)
+                        continue; // wholly to one side
+                    const double ex = d.x - c.x, ey = d.y - c.y;
+                    const double denominator = crossProduct(dx, dy, ex, ey);
+                    if (denominator == 0.0)
+                        continue; // parallel: touching along the edge is left to the inside test
+                    const double t = crossProduct(c.x - p.x, c.y - p.y, ex, ey) / denominator;
+                    const double u = crossProduct(c.x - p.x, c.y - p.y, dx, dy) / denominator;
+                    if (t < 0.0 || t > 1.0 || u < 0.0 || u > 1.0)
+                        continue;
+                    crossings.push_back({t, {c.x + u * ex, c.y + u * ey}});
+                }
         }
-        if (crossings.empty() && known) {
-            if (inside)
+        // A segment that crosses nothing lies wholly on one side; its middle tells which (the side the
+        // last one ended on need not be it: that one may have ended on the outline itself).
+        if (crossings.empty()) {
+            if (contains(o, {p.x + 0.5 * dx, p.y + 0.5 * dy})) {
+                if (current.empty())
+                    current.push_back(p);
                 current.push_back(q);
+            } else {
+                flush();
+            }
             continue;
         }
         std::sort(crossings.begin(), crossings.end(), [](const Crossing& a, const Crossing& b) { return a.t < b.t; });
@@ -133,9 +148,7 @@ std::vector<Polyline> clipPolyline(const ClipOutline& o, const Polyline& polylin
         for (const Crossing& c : crossings) {
             if (c.t - t0 > 1e-12) {
                 const double tm = 0.5 * (t0 + c.t);
-                inside = contains(o, {p.x + tm * dx, p.y + tm * dy});
-                known = true;
-                if (inside) {
+                if (contains(o, {p.x + tm * dx, p.y + tm * dy})) {
                     if (current.empty())
                         current.push_back(start);
                     current.push_back(c.point);

@@ -106,6 +106,9 @@ QRect DrawingWindow::picture1Place() const { return twipsToPixels(m_picture1, m_
 
 int DrawingWindow::statusLineHeight() const { return m_statusBar->sizeHint().height(); }
 
+// Index 1: after the status text, the line's one widget that is not permanent.
+void DrawingWindow::addToStatusLine(QWidget* widget) { m_statusBar->insertPermanentWidget(1, widget); }
+
 void DrawingWindow::refresh() { m_picture->refresh(); }
 
 void DrawingWindow::showDrawing()

@@ -92,6 +92,8 @@ protected:
     QRect picture1Place() const;
     /// Height of the status line at the window's bottom, in pixels.
     int statusLineHeight() const;
+    /// Puts `widget` into the status line, left of the zoom controls.
+    void addToStatusLine(QWidget* widget);
 
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

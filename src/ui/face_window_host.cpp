@@ -23,6 +23,12 @@ void FaceWindowHost::showFaceWindow() { m_form4.show(); }
 
 void FaceWindowHost::setLabel38(const std::string& caption) { m_onLabel38(caption); }
 
+sky::SkyRequest FaceWindowHost::skyLayers()
+{
+    const Form4* face = m_form4.existing();
+    return skyRequest(face ? face->skyChecks() : nullptr);
+}
+
 void FaceWindowHost::refresh() { m_form4.refresh(); }
 
 } // namespace ui

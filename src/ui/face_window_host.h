@@ -24,6 +24,8 @@ public:
     canvas::DrawingCanvas& faceCanvas() override;
     void showFaceWindow() override;
     void setLabel38(const std::string& caption) override;
+    /// What the polyhedron window's sky layer boxes ask for; none before the window is made.
+    sky::SkyRequest skyLayers() override;
 
     /// The polyhedron window, made hidden when it does not exist.
     Form4& form4();

@@ -48,6 +48,8 @@ Form2::Form2(QWidget* parent) : DrawingWindow(kLayout, parent)
         label->stackUnder(saveButton());
         m_labels[i] = label;
     }
+    m_sky = new SkyLayerChecks(this);
+    addToStatusLine(m_sky);
 }
 
 void Form2::setLabels(const gore::GoreLabels& labels)

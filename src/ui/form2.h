@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/drawing_window.h"
+#include "ui/sky_layer_checks.h"
 
 class QLabel;
 
@@ -23,9 +24,12 @@ public:
     void setLabels(const gore::GoreLabels& labels);
     /// Label1…Label5 (index 1…5) and the note Label6 (index 6).
     QLabel* label(int index) const;
+    /// The sky layer boxes in the status line.
+    SkyLayerChecks* skyChecks() const { return m_sky; }
 
 private:
     QLabel* m_labels[6] = {};
+    SkyLayerChecks* m_sky = nullptr;
 };
 
 } // namespace ui

@@ -28,6 +28,10 @@ constexpr DrawingWindowLayout kLayout{
 
 float Form4::initialCanvasSide() { return kCanvasSideCm; }
 
-Form4::Form4(QWidget* parent) : DrawingWindow(kLayout, parent) {}
+Form4::Form4(QWidget* parent) : DrawingWindow(kLayout, parent)
+{
+    m_sky = new SkyLayerChecks(this);
+    addToStatusLine(m_sky);
+}
 
 } // namespace ui

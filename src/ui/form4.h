@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/drawing_window.h"
+#include "ui/sky_layer_checks.h"
 
 namespace ui {
 
@@ -15,6 +16,11 @@ public:
 
     /// Side of the square canvas when the window is made: 5535 twips, 9.763125 cm.
     static float initialCanvasSide();
+    /// The sky layer boxes in the status line.
+    SkyLayerChecks* skyChecks() const { return m_sky; }
+
+private:
+    SkyLayerChecks* m_sky = nullptr;
 };
 
 } // namespace ui

@@ -48,6 +48,12 @@ canvas::DrawingCanvas& GoreWindowSet::southPlateCanvas() { return m_form3South.g
 
 void GoreWindowSet::showSouthPlateWindow() { m_form3South.show(); }
 
+sky::SkyRequest GoreWindowSet::skyLayers()
+{
+    const Form2* gore = m_form2.existing();
+    return skyRequest(gore ? gore->skyChecks() : nullptr);
+}
+
 void GoreWindowSet::refresh()
 {
     m_form2.refresh();

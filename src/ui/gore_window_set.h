@@ -31,6 +31,8 @@ public:
     void showPlateWindow() override;
     canvas::DrawingCanvas& southPlateCanvas() override;
     void showSouthPlateWindow() override;
+    /// What the gore window's sky layer boxes ask for; none before the window is made.
+    sky::SkyRequest skyLayers() override;
 
     /// The gore window, null while it does not exist.
     Form2* goreWindow() const;

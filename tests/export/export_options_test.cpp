@@ -102,6 +102,12 @@ TEST(ExportOptions, RefusesWhatItCannotUnderstandNamingTheOption)
         {{"gores", "--range", "30"}, "--range"},
         {{"faces", "--hemisphere", "north"}, "--hemisphere"},
         {{"faces", "--edges=on"}, "--edges"},
+        {{"gores", "--constellations", "lines,stars"}, "stars"},
+        {{"faces", "--names", "de"}, "--names"},
+        {{"gores", "--grid", "12"}, "--grid"},
+        {{"gores", "--ecliptic", "yes"}, "--ecliptic"},
+        {{"gores", "--star-names", "bright"}, "--star-names"},
+        {{"faces", "--sky", "some"}, "--sky"},
     };
     for (const Case& c : cases) {
         std::string joined;
@@ -179,5 +185,44 @@ TEST(ExportOptions, ShortSpellingsAreRefusedByTheNameTyped)
         } catch (const UsageError& e) {
             EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << e.what();
         }
+    }
+}
+
+TEST(ExportOptions, SkyLayersAreOffUnlessAskedForAndCombine)
+{
+    struct Row
+    {
+        std::vector<std::string> args;
+        bool figures, names, boundaries, ecliptic;
+        int grid;
+        std::optional<double> starNames;
+        sky::Language language;
+    };
+    using L = sky::Language;
+    const Row rows[] = {
+        {{"gores"}, false, false, false, false, 0, {}, L::English},
+        {{"faces", "--constellations", "lines,bounds"}, true, false, true, false, 0, {}, L::English},
+        {{"gores", "--names", "ja", "--constellations", "lines"}, true, true, false, false, 0, {}, L::Japanese},
+        {{"gores", "--constellations", "lines,names", "--names", "none"}, true, false, false, false, 0, {}, L::English},
+        {{"gores", "--grid=15", "--ecliptic", "on", "--star-names", "2"}, false, false, false, true, 15, 2.0, L::English},
+        {{"faces", "--sky", "all", "--names", "la"}, true, true, true, true, 10, 1.5, L::Latin},
+        {{"gores", "--grid", "15", "--star-names", "0.5", "--sky", "all"}, true, true, true, true, 15, 0.5, L::English},
+        {{"gores", "--sky", "all", "--grid", "none", "--constellations", "none"}, false, false, false, true, 0, 1.5,
+         L::English},
+    };
+    for (const Row& r : rows) {
+        std::string joined;
+        for (const auto& a : r.args)
+            joined += a + " ";
+        SCOPED_TRACE(joined);
+        const sky::SkyLayerOptions o = parse(r.args).sky;
+        EXPECT_EQ(o.figures, r.figures);
+        EXPECT_EQ(o.names, r.names);
+        EXPECT_EQ(o.boundaries, r.boundaries);
+        EXPECT_EQ(o.ecliptic, r.ecliptic);
+        EXPECT_EQ(o.gridStep, r.grid);
+        EXPECT_EQ(o.starNameLimit, r.starNames);
+        EXPECT_EQ(o.language, r.language);
+        EXPECT_EQ(o.any(), r.figures || r.names || r.boundaries || r.ecliptic || r.grid || r.starNames);
     }
 }

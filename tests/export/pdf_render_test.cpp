@@ -223,6 +223,23 @@ TEST(PdfBook, TextSitsAtItsAnchorInItsPointSize)
     }
 }
 
+TEST(PdfBook, TextReachingATileFromOutsideIsOnIt)
+{
+    // 30 × 10 cm on A4: the second tile shows x from 18 cm. The text starts at 17.5 cm and runs on past 18.
+    testing_support::TempDir dir;
+    scene::Scene s = blank(30, 10);
+    scene::Text t;
+    t.at = {17.5, 5};
+    t.sizePt = 20;
+    t.text = "Orion";
+    s.layer("labels").items.emplace_back(std::in_place_type<scene::Text>, t);
+    const std::string pdf = pdfOf(dir, s, paperNamed("a4")), txt = pdf + ".txt";
+    ASSERT_EQ(std::system(("pdftotext -f 2 -l 2 '" + pdf + "' '" + txt + "'").c_str()), 0);
+    std::ifstream in(txt);
+    const std::string page{std::istreambuf_iterator<char>(in), {}};
+    EXPECT_NE(page.find("Orion"), std::string::npos) << page;
+}
+
 TEST(PdfBook, NothingUnderThePathBeforeCommit)
 {
     testing_support::TempDir dir;

@@ -152,3 +152,18 @@ TEST(PolygonClip, GoreCutsLieOnTheOutlineAndKeepTheInsideLength)
         EXPECT_NEAR(kept, inside, 1e-3 * (1.0 + inside));
     }
 }
+
+TEST(PolygonClip, LineLeavingThroughACornerStopsThere)
+{
+    // The ecliptic leaving a half gore at its corner on the equator, to the last bit: the point
+    // on the corner rounds a hair outside, and the crossing there rounds out of both edges.
+    const std::vector<Point2> outline{
+        {2, 11.774463848997202}, {2.0129971327276195, 11.774461157796804}, {6, 6}, {2, 1.0049112272967431}};
+    const Polyline line{{2.0965761887135677, 11.532036072905832},
+                        {2.0000000000000009, 11.774463848997202},
+                        {1.9023177883457794, 12.019868148422885}};
+    const auto pieces = clipPolyline(makeClipOutline(outline), line);
+    ASSERT_EQ(pieces.size(), 1u);
+    for (Point2 p : pieces.front())
+        EXPECT_TRUE(pointInPolygon(outline, p) || distanceToOutline(outline, p) < kOnOutline) << p.x << ", " << p.y;
+}

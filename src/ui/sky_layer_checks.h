@@ -1,0 +1,42 @@
+#pragma once
+
+#include "sky/sky_data.h"
+
+#include <QWidget>
+
+class QCheckBox;
+
+namespace ui {
+
+/// The drawing windows' compact row of sky layer boxes: constellation lines (SkyLines), names
+/// (SkyNames), boundaries (SkyBounds), the grid (SkyGrid), the ecliptic (SkyEcliptic) and star
+/// names (SkyStarNames). All are clear when made, so the drawings stay as they always were;
+/// the Draw reads them.
+class SkyLayerChecks : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit SkyLayerChecks(QWidget* parent = nullptr);
+
+    /// The layers ticked: the grid every 10°, star names to magnitude 1.5, names in the
+    /// language the interface's translation names.
+    sky::SkyLayerOptions options() const;
+    /// The box of the given object name, or null.
+    QCheckBox* box(const QString& objectName) const;
+
+private:
+    QCheckBox* m_lines;
+    QCheckBox* m_names;
+    QCheckBox* m_bounds;
+    QCheckBox* m_grid;
+    QCheckBox* m_ecliptic;
+    QCheckBox* m_starNames;
+};
+
+/// What `checks` asks for, with the sky data read from the bundled data folder; none when
+/// `checks` is null or nothing is ticked. Throws text::InputError naming the file when the
+/// data cannot be read.
+sky::SkyRequest skyRequest(const SkyLayerChecks* checks);
+
+} // namespace ui
