@@ -127,7 +127,7 @@ TEST(ParallelExport, WholeGlobeIsTheStraightforwardDrawingByteForByte)
         SCOPED_TRACE(std::to_string(threads) + " threads");
         DrawingWork work = rendering;
         work.threads = threads;
-        const TemplateList t = drawGoreTemplates(o.gore, kCatalogue, {}, {}, work);
+        const TemplateList t = drawGoreTemplates(o.gore, kCatalogue, {}, {}, {}, work);
         ASSERT_EQ(t.size(), expected.size());
         for (std::size_t i = 0; i < t.size(); ++i) {
             SCOPED_TRACE(t[i].name);
@@ -145,15 +145,15 @@ TEST(ParallelExport, PdfAndFacesAreTheSameOnOneThreadAndOnMany)
 {
     testing_support::TempDir dir;
     const ExportOptions globe = options({"gores", "--k", "all", "--hemisphere", "both", "--plates", "both"});
-    const std::string one = pdfBytes(drawGoreTemplates(globe.gore, kCatalogue, {}, {}, {1, {}}), dir.write("one.pdf", ""));
+    const std::string one = pdfBytes(drawGoreTemplates(globe.gore, kCatalogue, {}, {}, {}, {1, {}}), dir.write("one.pdf", ""));
     const std::string many =
-        pdfBytes(drawGoreTemplates(globe.gore, kCatalogue, {}, {}, {3, {}}), dir.write("many.pdf", ""));
+        pdfBytes(drawGoreTemplates(globe.gore, kCatalogue, {}, {}, {}, {3, {}}), dir.write("many.pdf", ""));
     EXPECT_GT(one.size(), 10000u);
     EXPECT_TRUE(one == many) << "the PDFs differ";
 
     const ExportOptions faces = options({"faces", "--face", "all", "--corners", "--edges", "--faintest", "9"});
-    const TemplateList oneFaces = drawFaceTemplates(faces.face, kCatalogue, {}, {}, {1, {}});
-    const TemplateList manyFaces = drawFaceTemplates(faces.face, kCatalogue, {}, {}, {4, {}});
+    const TemplateList oneFaces = drawFaceTemplates(faces.face, kCatalogue, {}, {}, {}, {1, {}});
+    const TemplateList manyFaces = drawFaceTemplates(faces.face, kCatalogue, {}, {}, {}, {4, {}});
     const stars::StarCatalogue catalogue = readStarsOption(kCatalogue);
     const polyhedron::PolyhedronModel model = loadModel(faces.face);
     ASSERT_EQ(oneFaces.size(), 32u);
@@ -179,7 +179,7 @@ TEST(ParallelExport, ARefusalComesAfterTheTemplatesBeforeIt)
     const std::string stars = dir.write("stars.csv", "10,10,1\n60,10,3\n100,-20,5\n150,0,1\n200,5,1.5\n250,0,1\n");
     const ExportOptions o = options({"gores", "--k", "all", "--faintest", "9", "--ratio", "-2", "--plates", "north"});
     const Delivered single = deliver([&](const TemplateSink& sink) {
-        drawGoreTemplates(o.gore, readStarsOption(stars), stars, sink, {}, {}, {1, {}});
+        drawGoreTemplates(o.gore, readStarsOption(stars), stars, sink, {}, {}, {}, {1, {}});
     });
     ASSERT_EQ(single.names.size(), 4u);
     EXPECT_NE(single.refusal.find("option --ratio \"-2\""), std::string::npos) << single.refusal;
@@ -187,7 +187,7 @@ TEST(ParallelExport, ARefusalComesAfterTheTemplatesBeforeIt)
     for (const unsigned threads : {2u, 3u, 8u}) {
         SCOPED_TRACE(threads);
         const Delivered parallel = deliver([&](const TemplateSink& sink) {
-            drawGoreTemplates(o.gore, readStarsOption(stars), stars, sink, {}, {}, {threads, {}});
+            drawGoreTemplates(o.gore, readStarsOption(stars), stars, sink, {}, {}, {}, {threads, {}});
         });
         EXPECT_EQ(parallel.names, single.names);
         EXPECT_EQ(parallel.refusal, single.refusal);
