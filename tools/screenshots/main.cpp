@@ -1,12 +1,15 @@
 // Renders the main window (gore and polyhedron tabs), a gore drawn from the bundled catalogue with
 // the default parameters (and at R = 80 cm, zoomed to fit), and a truncated-icosahedron face with its corners and edges into PNG
 // files: orbweave_screenshots <output folder> [ja|en]. The English pictures' names end in "-en".
+#include "globe/gore_globe.h"
 #include "ui/file_dialog.h"
 #include "ui/fonts.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/form3.h"
 #include "ui/form4.h"
+#include "ui/globe_preview_window.h"
+#include "ui/globe_view.h"
 #include "ui/language.h"
 #include "ui/tab_control.h"
 
@@ -18,6 +21,7 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -119,5 +123,26 @@ int main(int argc, char* argv[])
         ok = save(face, folder, QStringLiteral("face.png")) && ok;
     else
         ok = false;
+
+    // The globe preview: 8 gores with both plates from outside, then with the sky figures from inside.
+    const stars::StarCatalogue catalogue = stars::ReadStarFile(ORBWEAVE_DATA_DIR "/bright-stars.csv");
+    gore::GoreParameters gores;
+    gores.northPlate = true;
+    gores.southPlate = 1;
+    ui::GlobePreviewWindow globe(globe::goreGlobe(catalogue, gores), QStringLiteral("n = 8"));
+    globe.resize(720, 760);
+    globe.show();
+    globe.view()->setOrientation({60.0, 25.0, 1.0, false});
+    QApplication::processEvents();
+    ok = save(&globe, folder, QStringLiteral("globe-gores.png")) && ok;
+    sky::SkyRequest sky;
+    sky.layers.figures = sky.layers.names = sky.layers.ecliptic = true;
+    sky.layers.gridStep = 10;
+    sky.layers.language = *language == ui::Language::English ? sky::Language::English : sky::Language::Japanese;
+    sky.data = std::make_shared<const sky::SkyData>(sky::loadSkyData(ORBWEAVE_DATA_DIR "/sky", sky.layers));
+    globe.setModel(globe::goreGlobe(catalogue, gores, {}, sky));
+    globe.view()->setOrientation({85.0, 5.0, 1.6, true});
+    QApplication::processEvents();
+    ok = save(&globe, folder, QStringLiteral("globe-sky.png")) && ok;
     return ok ? 0 : 1;
 }
