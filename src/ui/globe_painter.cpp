@@ -27,7 +27,7 @@ struct Look
 Look lookFor(bool inside)
 {
     if (inside)
-        return {QColor(24, 26, 34), QColor(10, 16, 40), QColor(90, 110, 160), QColor(255, 250, 225)};
+        return {QColor(70, 74, 82), QColor(10, 16, 40), QColor(90, 110, 160), QColor(255, 250, 225)};
     return {QColor(70, 74, 82), QColor(250, 248, 240), QColor(40, 40, 40), QColor(15, 15, 20)};
 }
 
