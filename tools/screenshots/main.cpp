@@ -1,6 +1,6 @@
 // Renders the main window (gore and polyhedron tabs), a gore drawn from the bundled catalogue with
-// the default parameters (and at R = 80 cm, zoomed to fit), and a truncated-icosahedron face with its corners and edges into PNG
-// files: orbweave_screenshots <output folder> [ja|en]. The English pictures' names end in "-en".
+// the default parameters (and at R = 80 cm, zoomed to fit), a truncated-icosahedron face with its corners and edges, and the
+// globe preview of 8 gores with both plates (bare from outside, with the sky layers from inside) into PNG files: orbweave_screenshots <output folder> [ja|en]. The English pictures' names end in "-en".
 #include "globe/gore_globe.h"
 #include "ui/file_dialog.h"
 #include "ui/fonts.h"
@@ -141,7 +141,7 @@ int main(int argc, char* argv[])
     sky.layers.language = *language == ui::Language::English ? sky::Language::English : sky::Language::Japanese;
     sky.data = std::make_shared<const sky::SkyData>(sky::loadSkyData(ORBWEAVE_DATA_DIR "/sky", sky.layers));
     globe.setModel(globe::goreGlobe(catalogue, gores, {}, sky));
-    globe.view()->setOrientation({85.0, 5.0, 1.6, true});
+    globe.view()->setOrientation({85.0, 5.0, 1.4, true});
     QApplication::processEvents();
     ok = save(&globe, folder, QStringLiteral("globe-sky.png")) && ok;
     return ok ? 0 : 1;
