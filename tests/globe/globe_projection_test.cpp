@@ -26,7 +26,7 @@ struct ProjectionRow
 };
 
 // sin 30° · 368 = 184; sin 60° · 368 = 318.6973… (368 · √3 / 2).
-const double kSin60 = 368.0 * std::sqrt(3.0) / 2.0;
+const double kSin60 = kRadius * std::sqrt(3.0) / 2.0;
 
 const ProjectionRow kRows[] = {
     {"0h 0° at the centre", {0, 0, 1, false}, {0, 0}, kCentre, kCentre, true},
