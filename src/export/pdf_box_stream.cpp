@@ -68,6 +68,10 @@ qint64 PdfBoxStream::writeData(const char* data, qint64 size)
                 fail("a MediaBox without its closing bracket");
             break;
         }
+        if (close - at > kLongestBox) {
+            fail("a MediaBox without its closing bracket");
+            break;
+        }
         if (!replaceBox(at, close))
             break;
         done = close + 1;
@@ -83,7 +87,9 @@ bool PdfBoxStream::replaceBox(std::size_t at, std::size_t close)
         return fail("a page object before its page's size was given");
     const std::string box = m_pending.substr(at + kMediaBox.size(), close - at - kMediaBox.size());
     double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
-    if (std::sscanf(box.c_str(), "%lf %lf %lf %lf", &x0, &y0, &x1, &y1) != 4)
+    int length = 0;
+    if (std::sscanf(box.c_str(), "%lf %lf %lf %lf%n", &x0, &y0, &x1, &y1, &length) != 4
+        || static_cast<std::size_t>(length) != box.size())
         return fail("a MediaBox that is not four numbers");
     const PageBoxes& page = m_pages[m_edits.size()];
     // The writer draws from the top edge y1 down: the sheet ends there and reaches down its height.
