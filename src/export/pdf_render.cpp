@@ -542,7 +542,7 @@ struct PdfBook::Impl
         queued.clear();
     }
 
-    /// Ends the painter and the writer, so the whole document is in `stream`.
+    /// Ends the painter and the writer, so the whole document has gone into `stream`.
     void finish()
     {
         if (painter.isActive())
@@ -602,8 +602,8 @@ int PdfBook::commit()
     if (pages == 0)
         throw text::InputError(text::escapedForMessage(d.file.path()) + ": there is nothing to write.");
     if (!d.stream.finish())
-        throw text::InputError(text::escapedForMessage(d.file.path())
-                               + ": the PDF could not be written (unexpected in Qt's PDF output: " + d.stream.fault() + ").");
+        throw text::InputError(text::escapedForMessage(d.file.path()) + ": the PDF could not be written (unexpected in "
+                               + "Qt's PDF output: " + d.stream.fault() + ").");
     d.file.commit();
     return pages;
 }
