@@ -26,7 +26,8 @@ double pointsOf(double cm);
 /// hung from its top edge), the exact size of `pages` (in page order) and a TrimBox, and
 /// mends the cross-reference table. The MediaBox keeps its top edge, where the writer laid the
 /// drawing from, so nothing on the page moves. Returns false, leaving `pdf` as it was, when it
-/// finds no classic cross-reference table or other than one MediaBox a page.
+/// finds no classic cross-reference table or other than one MediaBox a page. The whole file at
+/// once through a PdfBoxStream, which does the same as the writer writes.
 bool setPageBoxes(std::string& pdf, const std::vector<PageBoxes>& pages);
 
 } // namespace exporter

@@ -2,12 +2,11 @@
 
 #include "appdata/version.h"
 #include "export/atomic_file.h"
-#include "export/pdf_boxes.h"
+#include "export/pdf_box_stream.h"
 #include "export/sheet_packing.h"
 #include "text/input_error.h"
 #include "text/message_text.h"
 
-#include <QBuffer>
 #include <QFontMetricsF>
 #include <QPageSize>
 #include <QPainter>
@@ -383,11 +382,10 @@ struct PdfBook::Impl
 {
     SheetOptions sheets;
     AtomicFile file;
-    QBuffer buffer;
-    std::unique_ptr<QPdfWriter> writer; ///< on `buffer`; ended before it is written out
+    PdfBoxStream stream{file}; ///< into `file`, giving each page its exact boxes
+    std::unique_ptr<QPdfWriter> writer; ///< on `stream`
     QPainter painter;
     int pages = 0;
-    std::vector<PageBoxes> boxes;
     std::vector<TemplateDrawing> queued; ///< pieces waiting to be packed
 
     Impl(const std::string& path, SheetOptions s) : sheets(std::move(s)), file(path) {}
@@ -405,7 +403,7 @@ struct PdfBook::Impl
             writer->newPage();
         }
         ++pages;
-        boxes.push_back({pointsOf(layout.pageWidth), pointsOf(layout.pageHeight), trim});
+        stream.addPage({pointsOf(layout.pageWidth), pointsOf(layout.pageHeight), trim});
         painter.resetTransform();
         painter.scale(kPxPerCm, kPxPerCm);
     }
@@ -544,7 +542,7 @@ struct PdfBook::Impl
         queued.clear();
     }
 
-    /// Ends the painter and the writer, so the whole document is in `buffer`.
+    /// Ends the painter and the writer, so the whole document has gone into `stream`.
     void finish()
     {
         if (painter.isActive())
@@ -561,8 +559,7 @@ PdfBook::PdfBook(const std::string& path, const std::optional<PaperSize>& paper)
 PdfBook::PdfBook(const std::string& path, const SheetOptions& sheets) : m_impl(std::make_unique<Impl>(path, sheets))
 {
     m_impl->file.start();
-    m_impl->buffer.open(QIODevice::WriteOnly);
-    m_impl->writer = std::make_unique<QPdfWriter>(&m_impl->buffer);
+    m_impl->writer = std::make_unique<QPdfWriter>(&m_impl->stream);
     QPdfWriter& w = *m_impl->writer;
     w.setResolution(kPdfResolution);
     w.setCreator(QStringLiteral("orbweave-export ") + QLatin1String(appdata::kVersion));
@@ -599,17 +596,14 @@ int PdfBook::commit()
     assert(d.writer && "commit twice");
     d.packQueued();
     const int pages = d.pages;
+    // The last page, the fonts and the cross-reference table wait for the offsets to be mended.
+    d.stream.holdTail();
     d.finish();
     if (pages == 0)
         throw text::InputError(text::escapedForMessage(d.file.path()) + ": there is nothing to write.");
-    std::string bytes = d.buffer.data().toStdString();
-    // Qt's writer gives pages whole points; the sheets get their exact size back.
-    const bool exact = setPageBoxes(bytes, d.boxes);
-    assert(exact && "Qt's PDF writer changed its page objects");
-    (void)exact;
-    const QByteArray out = QByteArray::fromStdString(bytes);
-    if (d.file.write(out) != out.size())
-        throw text::InputError(text::escapedForMessage(d.file.path()) + ": the PDF could not be written.");
+    if (!d.stream.finish())
+        throw text::InputError(text::escapedForMessage(d.file.path()) + ": the PDF could not be written (unexpected in "
+                               + "Qt's PDF output: " + d.stream.fault() + ").");
     d.file.commit();
     return pages;
 }

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "export/pdf_boxes.h"
+
+#include <QIODevice>
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace exporter {
+
+/// The output device Qt's PDF writer writes into on its way to `out`: it gives every page
+/// object the exact boxes of its page (see setPageBoxes) as the bytes pass, and holds back only
+/// what might be a MediaBox cut off between two writes and, once told, the document's tail,
+/// whose cross-reference table it mends for the bytes the new boxes added. Memory stays that of
+/// the tail (the last page, the fonts, the table) however many pages go through. The writer
+/// must neither read nor seek; a seek is refused and reported by `finish`. A write `out`
+/// refuses is for `out` to report.
+class PdfBoxStream : public QIODevice
+{
+public:
+    /// Opens for writing into `out`, which must be open and outlive this device.
+    explicit PdfBoxStream(QIODevice& out);
+
+    /// The boxes of the next page; given when the page starts, before the writer writes its object.
+    void addPage(const PageBoxes& boxes);
+    /// Holds back everything written from now on: call before the writer writes its last page.
+    void holdTail();
+    /// Mends the held tail's cross-reference table and writes it out. False, writing nothing
+    /// more, when the writer's output is not as expected; `fault` says how.
+    bool finish();
+    /// What was not as expected ("a MediaBox cut short"), empty when nothing was.
+    const std::string& fault() const { return m_fault; }
+
+    bool isSequential() const override { return true; }
+    bool seek(qint64 pos) override;
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 size) override;
+
+private:
+    /// One new MediaBox: where the old one began in the writer's bytes, and by how many bytes
+    /// the output has moved after it, counting every edit up to this one.
+    struct Edit
+    {
+        std::size_t at = 0;
+        long long shift = 0;
+    };
+
+    void pass(const char* data, std::size_t size);
+    void flush();
+    bool replaceBox(std::size_t at, std::size_t close);
+    bool mendTail();
+    std::size_t moved(std::size_t offset) const;
+    bool fail(const std::string& fault);
+
+    QIODevice& m_out;
+    std::vector<PageBoxes> m_pages;
+    std::vector<Edit> m_edits;
+    std::string m_pending;    ///< the writer's bytes not yet passed on, from offset m_pendingAt
+    std::size_t m_pendingAt = 0;
+    std::string m_buffered;   ///< passed on, waiting to go to `out` in one write
+    std::string m_tail;       ///< passed on since holdTail, from offset m_tailAt of the output
+    std::size_t m_tailAt = 0;
+    std::size_t m_written = 0; ///< bytes passed on so far
+    bool m_holding = false;
+    std::string m_fault;
+};
+
+} // namespace exporter
