@@ -1,6 +1,6 @@
 #include "ui/globe_options.h"
 
-#include "text/number_text.h"
+#include <QString>
 
 #include <cstdio>
 
@@ -156,7 +156,7 @@ std::vector<std::string> exportArguments(const exporter::ExportOptions& o)
     if (o.format == Format::Bmp)
         add("--dpi", o.dpi);
     if (o.paper && o.format == Format::Pdf)
-        add("--paper", o.paper->name);
+        add("--paper", QString::fromStdString(o.paper->name).toLower().toStdString());
 
     const sky::SkyLayerOptions& s = o.sky;
     // The language first (it turns the names on), then exactly the constellation layers asked for.
