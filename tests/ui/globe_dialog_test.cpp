@@ -113,6 +113,7 @@ private slots:
     void printsAtRealSize();
     void saysWhenNoPrinterIsInstalled();
     void remembersPaperLayersAndFormat();
+    void commandLineReadsBackTheSameExport();
 
 private:
     ui::GlobeDialog* open(bool faces);
@@ -409,6 +410,62 @@ void GlobeDialogTest::remembersPaperLayersAndFormat()
     QCOMPARE(child<QComboBox>("format")->currentIndex(), 1);
     QCOMPARE(QFileInfo(child<QLineEdit>("output")->text()).absolutePath(), QFileInfo(folder()).absoluteFilePath());
     QSettings().clear();
+}
+
+void GlobeDialogTest::commandLineReadsBackTheSameExport()
+{
+    // The tab's boxes in a locale with a decimal comma, sky layers as the drawing window sets them.
+    gore::GoreInputs goreTab;
+    goreTab.decimalSeparator = ',';
+    goreTab.Text3 = "6,5";
+    goreTab.Text6 = "12,5";
+    goreTab.Check1 = 0;
+    goreTab.Check4 = 1;
+    sky::SkyLayerOptions sky;
+    sky.names = sky.boundaries = true;
+    sky.gridStep = 15;
+    sky.starNameLimit = 2.25;
+    sky.language = sky::Language::Japanese;
+    exporter::ExportOptions gores = ui::goreTabExport(goreTab, "/stars.csv", sky);
+    QCOMPARE(gores.gore.faintest, std::string("6.5"));
+    QCOMPARE(gores.gore.radius, std::string("12.5"));
+    gores.paper = exporter::paperNamed("letter");
+    gores.kit.layers = {scene::LayerKind::Cut, scene::LayerKind::Marks};
+    gores.kit.wholeGores = true;
+
+    polyhedron::FaceInputs faceTab;
+    faceTab.Check6 = 0;
+    faceTab.Check7 = 2;
+    exporter::ExportOptions faces = ui::faceTabExport(faceTab, "/v.csv", "/f.csv", "", {});
+    faces.format = exporter::Format::Svg;
+    faces.kit.tabs = false;
+    exporter::ExportOptions bitmaps = ui::faceTabExport(faceTab, "", "", "", sky);
+    bitmaps.format = exporter::Format::Bmp;
+    bitmaps.output = "/out";
+
+    for (const exporter::ExportOptions& o : {gores, faces, bitmaps}) {
+        const exporter::ExportOptions r = exporter::parseExportOptions(ui::exportArguments(o));
+        const auto text = [](const exporter::ExportOptions& x) {
+            const exporter::GoreOptions& g = x.gore;
+            const exporter::FaceOptions& f = x.face;
+            const sky::SkyLayerOptions& k = x.sky;
+            return QStringList{QString::number(int(x.subject)), QString::number(int(x.format)),
+                               QString::fromStdString(x.stars + "|" + x.output + "|" + (x.paper ? x.paper->name : "-")),
+                               QString::fromStdString(g.n + g.k + g.faintest + g.ratio + g.magnification + g.radius
+                                                      + g.lineLatitude + g.boundary),
+                               QString("%1%2%3%4%5%6").arg(g.epsilon).arg(g.line).arg(g.north).arg(g.south)
+                                   .arg(g.northPlate).arg(g.southPlate),
+                               QString::fromStdString(f.range + f.radius + f.faintest + f.ratio + f.magnification
+                                                      + f.face + f.model + f.vertices + f.faces),
+                               QString("%1%2%3").arg(f.inside).arg(f.corners).arg(f.edges),
+                               QString("%1%2%3%4%5%6%7").arg(k.figures).arg(k.names).arg(k.boundaries).arg(k.gridStep)
+                                   .arg(k.ecliptic).arg(k.starNameLimit.value_or(-1)).arg(int(k.language)),
+                               QString("%1%2%3").arg(x.kit.tabs).arg(x.kit.wholeGores).arg(x.kit.pack),
+                               QString::fromStdString(ui::layersArgument(x.kit.layers) + x.kit.tabWidth + x.kit.bleed)}
+                .join('/');
+        };
+        QCOMPARE(text(r), text(o));
+    }
 }
 
 QTEST_MAIN(GlobeDialogTest)
