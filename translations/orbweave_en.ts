@@ -366,6 +366,14 @@
         <source>全球の型紙・印刷...</source>
         <translation>Whole globe, print...</translation>
     </message>
+    <message>
+        <source>天球儀プレビューには恒星データを先に読み込んでください。</source>
+        <translation>For the globe preview, read a star file first.</translation>
+    </message>
+    <message>
+        <source>天球儀プレビューには頂点座標ﾌｧｲﾙと面座標ﾌｧｲﾙを先に読み込んでください。</source>
+        <translation>For the globe preview, read a vertex file and a face file first.</translation>
+    </message>
 </context>
 <context>
     <name>ui::Form2</name>
@@ -671,6 +679,29 @@ There is not enough memory.</translation>
         <translation>Could not print.
 
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>ui::GlobePreviewWindow</name>
+    <message>
+        <source>天球儀プレビュー</source>
+        <translation>Globe preview</translation>
+    </message>
+    <message>
+        <source>外側から</source>
+        <translation>From outside</translation>
+    </message>
+    <message>
+        <source>内側から（地上から見た空）</source>
+        <translation>From inside (the sky as seen from the Earth)</translation>
+    </message>
+    <message>
+        <source>視点を戻す</source>
+        <translation>Reset view</translation>
+    </message>
+    <message>
+        <source>ドラッグで回転、ホイールで拡大・縮小</source>
+        <translation>Drag to turn, wheel to zoom</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,8 @@
 
 #include "appdata/save_folder.h"
 #include "canvas/drawing_canvas.h"
+#include "globe/gore_globe.h"
+#include "globe/polyhedron_globe.h"
 #include "polyhedron/face_svg_document.h"
 #include "stars/star_catalogue.h"
 #include "text/input_error.h"
@@ -15,6 +17,7 @@
 #include "ui/form4.h"
 #include "ui/globe_dialog.h"
 #include "ui/globe_options.h"
+#include "ui/globe_preview_window.h"
 #include "ui/refusal_text.h"
 #include "ui/frame_box.h"
 #include "ui/status_line.h"
@@ -167,6 +170,9 @@ void Form1::connectCommands()
     connect(button(QStringLiteral("Command10")), &QPushButton::clicked, this, &Form1::pickVertexFile);
     connect(button(QStringLiteral("Command9")), &QPushButton::clicked, this, &Form1::pickFaceFile);
     connect(button(QStringLiteral("Command7")), &QPushButton::clicked, this, &Form1::drawFace);
+    auto* globePreview = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_3), this);
+    globePreview->setObjectName(QStringLiteral("GlobePreviewShortcut"));
+    connect(globePreview, &QShortcut::activated, this, &Form1::showGlobePreview);
     connect(button(QStringLiteral("Command11")), &QPushButton::clicked, this, [this] { stepFaceNumber(1); });
     connect(button(QStringLiteral("Command12")), &QPushButton::clicked, this, [this] { stepFaceNumber(-1); });
     connect(button(QStringLiteral("Command13")), &QPushButton::clicked, this, &Form1::showSvgTagPreview);
@@ -384,6 +390,33 @@ void Form1::drawGore()
     m_goreWindows.refresh();
     if (refusal)
         refuse(*refusal);
+}
+
+void Form1::showGlobePreview()
+{
+    const bool faces = m_tabs->currentIndex() == 1;
+    if (m_starFileName.isEmpty()) {
+        m_status->showText(tr("天球儀プレビューには恒星データを先に読み込んでください。"));
+        return;
+    }
+    if (faces && (m_model.VertexFileName.empty() || m_model.FaceFileName.empty())) {
+        m_status->showText(tr("天球儀プレビューには頂点座標ﾌｧｲﾙと面座標ﾌｧｲﾙを先に読み込んでください。"));
+        return;
+    }
+    try {
+        const stars::StarCatalogue catalogue = stars::ReadStarFile(fromQt(m_starFileName));
+        if (faces) {
+            const polyhedron::FaceParameters p = polyhedron::readFaceParameters(faceInputs());
+            openGlobePreview(this, globe::polyhedronGlobe(catalogue, m_model, p, m_faceWindow.skyLayers()),
+                             QFileInfo(QString::fromStdString(m_model.FaceFileName)).completeBaseName());
+        } else {
+            const gore::GoreParameters p = gore::readGoreParameters(goreInputs());
+            openGlobePreview(this, globe::goreGlobe(catalogue, p, {}, m_goreWindows.skyLayers()),
+                             QStringLiteral("n = %1").arg(p.n));
+        }
+    } catch (const text::InputError& error) {
+        refuse(refusalText(error, faces ? InputTab::Face : InputTab::Gore));
+    }
 }
 
 void Form1::stepGorePosition(int step)

@@ -141,6 +141,10 @@ public slots:
     void openGlobeDialog(bool faces);
     /// SVG tag preview (Command13): the opening tag for Form4's canvas, then a sample ellipse.
     void showSvgTagPreview();
+    /// Globe preview (Ctrl+3): the globe the shown tab's boxes make (the polyhedron tab's with its
+    /// loaded model, otherwise the gore tab's), with the star file picked and the sky layers ticked
+    /// in that tab's drawing window, in a window of its own.
+    void showGlobePreview();
 
 private:
     void buildControls();

@@ -1,6 +1,7 @@
 // Renders the main window (gore and polyhedron tabs), a gore drawn from the bundled catalogue with
-// the default parameters (and at R = 80 cm, zoomed to fit), and a truncated-icosahedron face with its corners and edges into PNG
-// files: orbweave_screenshots <output folder> [ja|en]. The English pictures' names end in "-en".
+// the default parameters (and at R = 80 cm, zoomed to fit), a truncated-icosahedron face with its corners and edges, and the
+// globe preview of 8 gores with both plates (bare from outside, with the sky layers from inside) into PNG files: orbweave_screenshots <output folder> [ja|en]. The English pictures' names end in "-en".
+#include "globe/gore_globe.h"
 #include "ui/file_dialog.h"
 #include "ui/fonts.h"
 #include "ui/form1.h"
@@ -8,6 +9,8 @@
 #include "ui/form3.h"
 #include "ui/form4.h"
 #include "ui/globe_dialog.h"
+#include "ui/globe_preview_window.h"
+#include "ui/globe_view.h"
 #include "ui/language.h"
 #include "ui/tab_control.h"
 
@@ -21,6 +24,7 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -153,5 +157,25 @@ int main(int argc, char* argv[])
     } else {
         ok = false;
     }
+    // The globe preview: 8 gores with both plates from outside, then with the sky figures from inside.
+    const stars::StarCatalogue catalogue = stars::ReadStarFile(ORBWEAVE_DATA_DIR "/bright-stars.csv");
+    gore::GoreParameters gores;
+    gores.northPlate = true;
+    gores.southPlate = 1;
+    ui::GlobePreviewWindow globe(globe::goreGlobe(catalogue, gores), QStringLiteral("n = 8"));
+    globe.resize(720, 760);
+    globe.show();
+    globe.view()->setOrientation({60.0, 25.0, 1.0, false});
+    QApplication::processEvents();
+    ok = save(&globe, folder, QStringLiteral("globe-gores.png")) && ok;
+    sky::SkyRequest sky;
+    sky.layers.figures = sky.layers.names = sky.layers.ecliptic = true;
+    sky.layers.gridStep = 10;
+    sky.layers.language = *language == ui::Language::English ? sky::Language::English : sky::Language::Japanese;
+    sky.data = std::make_shared<const sky::SkyData>(sky::loadSkyData(ORBWEAVE_DATA_DIR "/sky", sky.layers));
+    globe.setModel(globe::goreGlobe(catalogue, gores, {}, sky));
+    globe.view()->setOrientation({85.0, 5.0, 1.4, true});
+    QApplication::processEvents();
+    ok = save(&globe, folder, QStringLiteral("globe-sky.png")) && ok;
     return ok ? 0 : 1;
 }

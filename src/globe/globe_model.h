@@ -1,0 +1,69 @@
+#pragma once
+
+#include "sky/sky_curve.h"
+#include "sky/sky_point.h"
+
+#include <string>
+#include <vector>
+
+namespace globe {
+
+/// One star on the globe: its direction and the radius of its dot, as the templates print it.
+struct GlobeStar
+{
+    sky::Vector3 direction; ///< unit vector, equatorial frame (x to λ 0°, z to the north pole)
+    double radius = 0.0;    ///< dot radius in sphere radii (the template's dot radius in cm over R), > 0
+    double magnitude = 0.0; ///< visual magnitude, smaller is brighter
+};
+
+/// What a line on the globe is; the preview gives each kind its own pen.
+enum class LineKind {
+    GoreSeam,     ///< a meridian where two gores meet
+    EquatorSeam,  ///< the equator, where the northern and southern halves of the gores meet
+    PlateCircle,  ///< the boundary latitude ±B where the gores meet a polar plate
+    FaceEdge,     ///< an edge of the polyhedron, where two faces meet
+    Figure,       ///< a constellation stick figure
+    Boundary,     ///< a constellation boundary
+    Grid,         ///< a meridian or parallel of the coordinate grid
+    Ecliptic,     ///< the ecliptic
+};
+
+/// A named polyline on the unit sphere: consecutive points are at most about 2° apart, so
+/// straight chords between them stay close to the sphere.
+struct GlobeLine
+{
+    LineKind kind = LineKind::GoreSeam;
+    std::string name; ///< "seam 3", "plate +70°", "edge 5·12", "Ori 2", "0h"…
+    std::vector<sky::Vector3> points; ///< unit vectors, at least two
+};
+
+/// What a label on the globe names.
+enum class LabelKind { ConstellationName, StarName };
+
+/// A text standing at one point of the sphere.
+struct GlobeLabel
+{
+    LabelKind kind = LabelKind::ConstellationName;
+    std::string text;  ///< UTF-8
+    sky::Vector3 at;   ///< unit vector the text is centred on
+};
+
+/// The assembled globe as the preview shows it: stars, the lines where its pieces meet, and
+/// the sky layers asked for. Built once, then only read by the projection and the painter.
+struct GlobeModel
+{
+    std::vector<GlobeStar> stars;   ///< brightest first is not promised: catalogue order
+    std::vector<GlobeLine> lines;   ///< pieces' outlines first, then sky layers
+    std::vector<GlobeLabel> labels;
+};
+
+/// Most degrees between neighbouring points of a GlobeLine.
+inline constexpr double kMaxStepDeg = 2.0;
+
+/// The points of `curve` every at most kMaxStepDeg (and at least at its own steps), ends included.
+std::vector<sky::Vector3> sampleOnSphere(const sky::SkyCurve& curve);
+
+/// How many lines of `model` are of `kind`.
+int countLines(const GlobeModel& model, LineKind kind);
+
+} // namespace globe

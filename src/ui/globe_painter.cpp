@@ -1,0 +1,186 @@
+#include "ui/globe_painter.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace ui {
+
+namespace {
+
+using globe::LineKind;
+
+/// Dots up to this radius in pixels are stamped from a sprite; larger ones drawn as ellipses.
+constexpr int kSpriteMaxQuarterPixels = 4 * 12;
+/// Smallest dot radius in pixels, so that the faintest stars stay visible.
+constexpr double kMinDotRadius = 0.6;
+/// Opacity of what lies on the far side of the globe.
+constexpr double kFarSideOpacity = 0.22;
+
+struct Look
+{
+    QColor background, disc, rim, star;
+};
+
+Look lookFor(bool inside)
+{
+    if (inside)
+        return {QColor(70, 74, 82), QColor(10, 16, 40), QColor(90, 110, 160), QColor(255, 250, 225)};
+    return {QColor(70, 74, 82), QColor(250, 248, 240), QColor(40, 40, 40), QColor(15, 15, 20)};
+}
+
+QPen penFor(LineKind kind, bool inside)
+{
+    // Sky lines are many: one pixel wide, they take the raster engine's fast cosmetic stroker.
+    QColor colour;
+    qreal width = 1.0;
+    Qt::PenStyle style = Qt::SolidLine;
+    switch (kind) {
+    case LineKind::GoreSeam: colour = inside ? QColor(110, 170, 255) : QColor(25, 90, 200); width = 1.5; break;
+    case LineKind::EquatorSeam: colour = inside ? QColor(110, 170, 255) : QColor(25, 90, 200); width = 1.5; break;
+    case LineKind::PlateCircle: colour = inside ? QColor(255, 120, 110) : QColor(200, 40, 30); width = 1.8; break;
+    case LineKind::FaceEdge: colour = inside ? QColor(110, 170, 255) : QColor(25, 90, 200); width = 1.5; break;
+    case LineKind::Figure: colour = inside ? QColor(120, 220, 160) : QColor(30, 140, 80); break;
+    case LineKind::Boundary: colour = inside ? QColor(200, 150, 230) : QColor(140, 80, 170); style = Qt::DotLine; break;
+    case LineKind::Grid: colour = inside ? QColor(130, 140, 170) : QColor(150, 150, 160); break;
+    case LineKind::Ecliptic: colour = inside ? QColor(255, 200, 90) : QColor(210, 130, 10); break;
+    }
+    QPen pen(colour, width, style, Qt::RoundCap, Qt::RoundJoin);
+    return pen;
+}
+
+QColor faded(QColor c, const Look& look)
+{
+    // Mixed into the disc rather than drawn translucent, so that crossing lines do not darken.
+    const double a = kFarSideOpacity;
+    return QColor::fromRgbF(static_cast<float>(a * c.redF() + (1 - a) * look.disc.redF()),
+                            static_cast<float>(a * c.greenF() + (1 - a) * look.disc.greenF()),
+                            static_cast<float>(a * c.blueF() + (1 - a) * look.disc.blueF()));
+}
+
+constexpr std::array kLineOrder{LineKind::Grid,     LineKind::Ecliptic,    LineKind::Boundary,
+                                LineKind::Figure,   LineKind::EquatorSeam, LineKind::GoreSeam,
+                                LineKind::FaceEdge, LineKind::PlateCircle};
+
+} // namespace
+
+const QImage& GlobePainter::dotSprite(int quarterPixels, QRgb colour)
+{
+    const quint64 key = (static_cast<quint64>(colour) << 16) | static_cast<quint64>(quarterPixels);
+    auto found = m_sprites.find(key);
+    if (found != m_sprites.end())
+        return found->second;
+    const double r = quarterPixels / 4.0;
+    const int side = static_cast<int>(std::ceil(2.0 * r)) + 2;
+    QImage sprite(side, side, QImage::Format_ARGB32_Premultiplied);
+    sprite.fill(Qt::transparent);
+    {
+        QPainter p(&sprite);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor::fromRgba(colour));
+        p.drawEllipse(QPointF(side / 2.0, side / 2.0), r, r);
+    }
+    return m_sprites.emplace(key, std::move(sprite)).first->second;
+}
+
+void GlobePainter::drawStars(QPainter& painter, const globe::GlobeModel& model,
+                             const globe::GlobeProjection& projection, bool facing, QRgb colour, int width,
+                             int height)
+{
+    const double minR = kMinDotRadius;
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor::fromRgba(colour));
+    for (const globe::GlobeStar& star : model.stars) {
+        const globe::ScreenPoint s = globe::project(projection, star.direction);
+        if (s.facing != facing)
+            continue;
+        const double r = std::max(minR, star.radius * projection.scale);
+        if (s.x + r < 0 || s.y + r < 0 || s.x - r > width || s.y - r > height)
+            continue;
+        const int quarters = static_cast<int>(std::lround(r * 4.0));
+        if (quarters <= kSpriteMaxQuarterPixels) {
+            const QImage& sprite = dotSprite(quarters, colour);
+            painter.drawImage(QPoint(static_cast<int>(std::lround(s.x - sprite.width() / 2.0)),
+                                     static_cast<int>(std::lround(s.y - sprite.height() / 2.0))),
+                              sprite);
+        } else {
+            painter.drawEllipse(QPointF(s.x, s.y), r, r);
+        }
+    }
+}
+
+void GlobePainter::paint(QPainter& painter, const globe::GlobeModel& model, const globe::GlobeProjection& projection,
+                         int width, int height, bool inside)
+{
+    const Look look = lookFor(inside);
+    painter.save();
+    painter.fillRect(QRect(0, 0, width, height), look.background);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QPointF centre(projection.centreX, projection.centreY);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(look.disc);
+    painter.drawEllipse(centre, projection.scale, projection.scale);
+
+    // Each line in runs of points on one side; a run ends on the first point of the other side,
+    // so the line stays joined where it crosses the rim.
+    const QRectF frame(-width, -height, 3.0 * width, 3.0 * height);
+    for (const bool facing : {false, true}) {
+        for (const LineKind kind : kLineOrder) {
+            QPen pen = penFor(kind, inside);
+            if (!facing)
+                pen.setColor(faded(pen.color(), look));
+            painter.setPen(pen);
+            painter.setBrush(Qt::NoBrush);
+            for (const globe::GlobeLine& line : model.lines) {
+                if (line.kind != kind)
+                    continue;
+                m_points.clear();
+                bool inRun = false;
+                for (const sky::Vector3& v : line.points) {
+                    const globe::ScreenPoint s = globe::project(projection, v);
+                    if (s.facing == facing) {
+                        inRun = true;
+                        m_points.append(QPointF(s.x, s.y));
+                    } else {
+                        if (inRun) {
+                            m_points.append(QPointF(s.x, s.y));
+                            if (m_points.size() >= 2 && frame.intersects(QPolygonF(m_points).boundingRect()))
+                                painter.drawPolyline(m_points.constData(), static_cast<int>(m_points.size()));
+                        }
+                        m_points.clear();
+                        m_points.append(QPointF(s.x, s.y)); // the next run starts from here
+                        inRun = false;
+                    }
+                }
+                if (inRun && m_points.size() >= 2)
+                    painter.drawPolyline(m_points.constData(), static_cast<int>(m_points.size()));
+            }
+        }
+        const QColor star = facing ? look.star : faded(look.star, look);
+        drawStars(painter, model, projection, facing, star.rgba(), width, height);
+    }
+
+    QFont font = painter.font();
+    font.setPixelSize(std::clamp(static_cast<int>(projection.scale / 28.0), 9, 16));
+    painter.setFont(font);
+    for (const globe::GlobeLabel& label : model.labels) {
+        const globe::ScreenPoint s = globe::project(projection, label.at);
+        if (!s.facing || s.x < -200 || s.y < -50 || s.x > width + 200 || s.y > height + 50)
+            continue;
+        const bool name = label.kind == globe::LabelKind::ConstellationName;
+        painter.setPen(name ? penFor(LineKind::Figure, inside).color() : look.star);
+        const QString text = QString::fromStdString(label.text);
+        const QRectF box(s.x - 150.0, name ? s.y - 10.0 : s.y + 2.0, 300.0, 20.0);
+        painter.drawText(box, Qt::AlignHCenter | (name ? Qt::AlignVCenter : Qt::AlignTop), text);
+    }
+
+    painter.setPen(QPen(look.rim, 1.2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(centre, projection.scale, projection.scale);
+    painter.restore();
+}
+
+} // namespace ui

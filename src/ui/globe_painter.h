@@ -1,0 +1,38 @@
+#pragma once
+
+#include "globe/globe_model.h"
+#include "globe/globe_projection.h"
+
+#include <QColor>
+#include <QImage>
+#include <QPointF>
+#include <QVector>
+
+#include <unordered_map>
+
+class QPainter;
+
+namespace ui {
+
+/// Draws a globe model through a projection: the disc, the lines and stars of the far side
+/// showing faintly through it, then those of the near side, the labels and the rim. From outside
+/// the globe looks like its printed paper (dark dots on white); from inside like the sky (light
+/// dots on dark). The preview window and the benchmark draw with it.
+class GlobePainter
+{
+public:
+    /// Paints `model` seen through `projection` onto `painter`, filling `width` × `height` pixels.
+    void paint(QPainter& painter, const globe::GlobeModel& model, const globe::GlobeProjection& projection,
+               int width, int height, bool inside);
+
+private:
+    const QImage& dotSprite(int quarterPixels, QRgb colour);
+    void drawStars(QPainter& painter, const globe::GlobeModel& model, const globe::GlobeProjection& projection,
+                   bool facing, QRgb colour, int width, int height);
+
+    /// Antialiased dots, one per radius in quarter pixels and colour.
+    std::unordered_map<quint64, QImage> m_sprites;
+    QVector<QPointF> m_points; ///< scratch buffer of one polyline run
+};
+
+} // namespace ui

@@ -1,0 +1,243 @@
+// The globe model: stars with the templates' dot sizes, the seams of the gores, the edges of the
+// bundled polyhedra, and the sky layers as lines on the sphere.
+
+#include "globe/gore_globe.h"
+#include "globe/polyhedron_globe.h"
+#include "text/input_error.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <set>
+#include <string>
+
+using namespace globe;
+
+namespace {
+
+const std::string kData = ORBWEAVE_DATA_DIR;
+constexpr double kTolerance = 1e-9;
+
+stars::StarCatalogue threeStars()
+{
+    stars::StarCatalogue c;
+    c.stars = {{0.0, 0.0, 3.5}, {90.0, 60.0, 8.5}, {90.0, 60.0, 1.0}};
+    return c;
+}
+
+double latitudeOf(const sky::Vector3& v) { return std::asin(v.z) / sky::kRadiansPerDegree; }
+
+bool onUnitSphere(const GlobeLine& line)
+{
+    for (const sky::Vector3& v : line.points)
+        if (std::abs(sky::norm(v) - 1.0) > kTolerance)
+            return false;
+    return line.points.size() >= 2;
+}
+
+double largestStepDeg(const GlobeLine& line)
+{
+    double largest = 0.0;
+    for (std::size_t i = 1; i < line.points.size(); ++i)
+        largest = std::max(largest, std::acos(std::min(1.0, sky::dot(line.points[i - 1], line.points[i]))));
+    return largest / sky::kRadiansPerDegree;
+}
+
+} // namespace
+
+TEST(GoreGlobe, StarsTakeTheGoreDotSizeOverTheRadius)
+{
+    gore::GoreParameters p; // faintest 8.5, ratio 2.5, magnification 10, R 13 cm
+    const GlobeModel m = goreGlobe(threeStars(), p);
+    ASSERT_EQ(m.stars.size(), 2u); // magnitude 8.5 gets no dot
+    // Magnitude 3.5: √(2.5⁵) / 80 = 9.8821177 / 80 = 0.12352647 cm, over 13 cm.
+    EXPECT_NEAR(m.stars[0].radius, 0.123526471 / 13.0, 1e-9);
+    EXPECT_NEAR(m.stars[0].direction.x, 1.0, kTolerance);
+    // λ 90°, φ 60°: (0, cos 60°, sin 60°).
+    EXPECT_NEAR(m.stars[1].direction.x, 0.0, kTolerance);
+    EXPECT_NEAR(m.stars[1].direction.y, 0.5, kTolerance);
+    EXPECT_NEAR(m.stars[1].direction.z, std::sqrt(3.0) / 2.0, kTolerance);
+    EXPECT_EQ(m.stars[1].magnitude, 1.0);
+}
+
+TEST(GoreGlobe, SeamsRunBetweenThePlates)
+{
+    struct Row
+    {
+        int n;
+        bool northPlate;
+        int southPlate;
+        bool whole;
+        double boundary;
+        int plates, equators;
+        double bottom, top; // latitude of each seam's ends
+    };
+    const Row rows[] = {
+        {8, false, 0, false, 70, 0, 1, -90, 90},  {8, true, 1, false, 70, 2, 1, -70, 70},
+        {12, true, 0, false, 75, 1, 1, -90, 75},  {6, false, 1, true, 60, 1, 0, -60, 90},
+        {3, false, 0, true, 70, 0, 0, -90, 90},   {36, true, 1, true, 80, 2, 0, -80, 80},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << "n " << row.n << " plates " << row.northPlate << row.southPlate
+                                        << " whole " << row.whole);
+        gore::GoreParameters p;
+        p.n = static_cast<std::int16_t>(row.n);
+        p.northPlate = row.northPlate;
+        p.southPlate = row.southPlate;
+        p.plateBoundary = row.boundary;
+        const GlobeModel m = goreGlobe({}, p, {row.whole});
+        EXPECT_EQ(countLines(m, LineKind::GoreSeam), row.n);
+        EXPECT_EQ(countLines(m, LineKind::PlateCircle), row.plates);
+        EXPECT_EQ(countLines(m, LineKind::EquatorSeam), row.equators);
+        std::set<long> longitudes;
+        for (const GlobeLine& line : m.lines) {
+            EXPECT_TRUE(onUnitSphere(line)) << line.name;
+            EXPECT_LE(largestStepDeg(line), kMaxStepDeg + 1e-9) << line.name;
+            if (line.kind == LineKind::PlateCircle) {
+                EXPECT_NEAR(std::abs(latitudeOf(line.points.front())), row.boundary, 1e-9) << line.name;
+            }
+            if (line.kind != LineKind::GoreSeam)
+                continue;
+            EXPECT_NEAR(latitudeOf(line.points.front()), row.bottom, 1e-6) << line.name;
+            EXPECT_NEAR(latitudeOf(line.points.back()), row.top, 1e-6) << line.name;
+            const sky::Vector3& mid = line.points[line.points.size() / 2];
+            longitudes.insert(std::lround(std::atan2(mid.y, mid.x) / sky::kRadiansPerDegree * 1000.0));
+        }
+        // n different meridians, 360/n apart: the first at λ 0°.
+        EXPECT_EQ(longitudes.size(), static_cast<std::size_t>(row.n));
+        EXPECT_EQ(longitudes.count(0), 1u);
+        EXPECT_EQ(longitudes.count(std::lround(360000.0 / row.n)), 1u);
+    }
+}
+
+TEST(GoreGlobe, RefusesWhatNoDrawAccepts)
+{
+    struct Row
+    {
+        const char* what;
+        int n;
+        double radius, boundary;
+        bool plate;
+        text::Input input;
+    };
+    const Row rows[] = {
+        {"two gores", 2, 13, 70, false, text::Input::GoreCount},
+        {"no radius", 8, 0, 70, false, text::Input::SphereRadius},
+        {"a plate beyond the pole", 8, 13, 90, true, text::Input::PlateBoundary},
+        {"a plate below the equator", 8, 13, -5, true, text::Input::PlateBoundary},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        gore::GoreParameters p;
+        p.n = static_cast<std::int16_t>(row.n);
+        p.sphereRadius = row.radius;
+        p.plateBoundary = row.boundary;
+        p.northPlate = row.plate;
+        try {
+            goreGlobe(threeStars(), p);
+            ADD_FAILURE() << "accepted";
+        } catch (const text::InputError& e) {
+            EXPECT_EQ(e.input(), row.input);
+        }
+    }
+}
+
+TEST(PolyhedronGlobe, BundledModelsHaveTheirEdges)
+{
+    struct Row
+    {
+        const char* model;
+        std::size_t edges;
+    };
+    const Row rows[] = {{"tetrahedron", 6},   {"cube", 12},        {"octahedron", 12},
+                        {"dodecahedron", 30}, {"icosahedron", 30}, {"truncated-icosahedron", 90}};
+    polyhedron::FaceParameters p;
+    p.sphereRadius = 10.0;
+    p.faintestMagnitude = 7.0;
+    p.commonRatio = 2.5;
+    p.magnification = 10.0;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.model);
+        polyhedron::PolyhedronModel model;
+        model.loadVertexFile(kData + "/models/" + row.model + "-vertices.csv");
+        model.loadFaceFile(kData + "/models/" + row.model + "-faces.csv");
+        const std::vector<PolyhedronEdge> edges = polyhedronEdges(model);
+        ASSERT_EQ(edges.size(), row.edges);
+        for (const PolyhedronEdge& e : edges) {
+            EXPECT_LT(e.from, e.to);
+            EXPECT_NE(e.otherFace, 0) << "edge " << e.from << "-" << e.to << " has one face";
+        }
+        const GlobeModel m = polyhedronGlobe(threeStars(), model, p);
+        ASSERT_EQ(countLines(m, LineKind::FaceEdge), static_cast<int>(row.edges));
+        // Each arc runs from its first vertex to its second.
+        const GlobeLine& first = m.lines.front();
+        const polyhedron::Vertex& a = model.vertices[static_cast<std::size_t>(edges.front().from)];
+        const polyhedron::Vertex& b = model.vertices[static_cast<std::size_t>(edges.front().to)];
+        EXPECT_NEAR(sky::dot(first.points.front(), sky::toVector({a.Lambda, a.Phi})), 1.0, kTolerance);
+        EXPECT_NEAR(sky::dot(first.points.back(), sky::toVector({b.Lambda, b.Phi})), 1.0, kTolerance);
+        for (const GlobeLine& line : m.lines)
+            EXPECT_LE(largestStepDeg(line), kMaxStepDeg + 1e-9) << line.name;
+    }
+}
+
+TEST(PolyhedronGlobe, StarsTakeTheFaceDotSize)
+{
+    polyhedron::PolyhedronModel model;
+    polyhedron::FaceParameters p;
+    p.sphereRadius = 10.0;
+    p.faintestMagnitude = 7.0;
+    p.commonRatio = 2.5;
+    p.magnification = 8.0;
+    const GlobeModel m = polyhedronGlobe(threeStars(), model, p);
+    ASSERT_EQ(m.stars.size(), 2u); // magnitude 8.5 is fainter than 7
+    // M = 3.5: 8 / 800 · √(3.5^2.5) = 0.01 · √(12.25 · 1.8708287) = 0.01 · 4.7872385 cm, over 10 cm.
+    EXPECT_NEAR(m.stars[0].radius, 0.0047872385, 1e-9);
+}
+
+TEST(PolyhedronGlobe, RefusesACornerWithoutAVertex)
+{
+    polyhedron::PolyhedronModel model;
+    model.vertices = {{}, {0, 0}, {0, 90}, {90, 0}};
+    model.faces = {{}, {90, 0, 3, {1, 2, 4}}};
+    polyhedron::FaceParameters p;
+    p.sphereRadius = 10.0;
+    try {
+        polyhedronGlobe({}, model, p);
+        ADD_FAILURE() << "accepted";
+    } catch (const text::InputError& e) {
+        EXPECT_EQ(e.input(), text::Input::ModelFile);
+        EXPECT_EQ(e.value(), "4");
+    }
+}
+
+TEST(SkyGlobe, LayersBecomeLinesAndLabels)
+{
+    sky::SkyRequest request;
+    request.layers.figures = request.layers.names = request.layers.ecliptic = true;
+    request.layers.gridStep = 15;
+    request.layers.starNameLimit = 1.5;
+    request.layers.language = sky::Language::Japanese;
+    auto data = std::make_shared<sky::SkyData>(sky::loadSkyData(kData + "/sky", request.layers));
+    request.data = data;
+    gore::GoreParameters p;
+    const GlobeModel m = goreGlobe({}, p, {}, request);
+    EXPECT_EQ(countLines(m, LineKind::Grid), 24 + 11); // hour meridians, parallels −75…75 every 15°
+    EXPECT_EQ(countLines(m, LineKind::Ecliptic), 1);
+    EXPECT_EQ(countLines(m, LineKind::Figure), static_cast<int>(data->figures.size()));
+    EXPECT_EQ(countLines(m, LineKind::Boundary), 0);
+    std::size_t names = 0, starNames = 0;
+    for (const GlobeLabel& l : m.labels)
+        (l.kind == LabelKind::ConstellationName ? names : starNames) += 1;
+    EXPECT_EQ(names, data->names.size());
+    std::size_t bright = 0;
+    for (const sky::StarName& s : data->starNames)
+        bright += s.magnitude <= 1.5 ? 1 : 0;
+    EXPECT_EQ(starNames, bright);
+    bool orion = false;
+    for (const GlobeLabel& l : m.labels)
+        orion = orion || l.text == "オリオン座";
+    EXPECT_TRUE(orion);
+    for (const GlobeLine& line : m.lines)
+        EXPECT_TRUE(onUnitSphere(line)) << line.name;
+}

@@ -1,0 +1,181 @@
+// The globe preview window under the offscreen platform: it paints the globe (mirrored when seen
+// from inside), dragging turns it, the wheel zooms it, the buttons choose the side and reset it.
+#include "globe/gore_globe.h"
+#include "ui/fonts.h"
+#include "ui/globe_preview_window.h"
+#include "ui/globe_view.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QWheelEvent>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(globe::GlobeOrientation)
+
+namespace {
+
+/// Eight gores with both plates and one bright star at 2h −25°, dot radius about 0.09 sphere radii.
+globe::GlobeModel brightStarGlobe()
+{
+    stars::StarCatalogue catalogue;
+    catalogue.stars = {{30.0, -25.0, -1.0}};
+    gore::GoreParameters p;
+    p.northPlate = true;
+    p.southPlate = 1;
+    return globe::goreGlobe(catalogue, p);
+}
+
+int lightness(const QImage& image, QPointF at) { return QColor(image.pixel(at.toPoint())).lightness(); }
+
+} // namespace
+
+class GlobePreviewTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { ui::installFontSubstitutions(); }
+    void init();
+    void cleanup() { delete m_window.data(); }
+
+    void paintsTheStarOnItsSide_data();
+    void paintsTheStarOnItsSide();
+    void dragTurns_data();
+    void dragTurns();
+    void wheelZooms_data();
+    void wheelZooms();
+    void buttonsChooseSideAndReset();
+    void openedWindowDeletesItselfWhenClosed();
+
+private:
+    ui::GlobeView* view() const { return m_window->view(); }
+
+    QPointer<ui::GlobePreviewWindow> m_window;
+};
+
+void GlobePreviewTest::init()
+{
+    m_window = new ui::GlobePreviewWindow(brightStarGlobe(), QStringLiteral("n = 8"));
+    m_window->resize(600, 640);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+}
+
+void GlobePreviewTest::paintsTheStarOnItsSide_data()
+{
+    QTest::addColumn<bool>("inside");
+    QTest::addColumn<int>("starSide"); // +1: right of the centre, −1: left
+    QTest::newRow("outside: east is right") << false << 1;
+    QTest::newRow("inside: east is left") << true << -1;
+}
+
+void GlobePreviewTest::paintsTheStarOnItsSide()
+{
+    QFETCH(bool, inside);
+    QFETCH(int, starSide);
+    view()->setInside(inside);
+    const QImage image = view()->grab().toImage();
+    const globe::GlobeProjection p = view()->projection();
+    const QPointF centre(p.centreX, p.centreY);
+    const globe::ScreenPoint at = globe::project(p, view()->model().stars.front().direction);
+    const QPointF star(at.x, at.y), mirror(2.0 * p.centreX - at.x, at.y);
+    QCOMPARE(at.x > p.centreX ? 1 : -1, starSide);
+    const QPointF corner(3.0, 3.0);
+    // Paper outside (light disc, dark stars); sky inside (dark disc, light stars); the frame around is neither.
+    // Clear of the seams (at 0 and ±0.707 of the radius across, front and back) and of the equator.
+    const int disc = lightness(image, centre + QPointF(-0.15 * p.scale, p.scale * 0.3));
+    QVERIFY2(inside ? disc < 60 : disc > 200, qPrintable(QString::number(disc)));
+    QVERIFY(std::abs(lightness(image, corner) - disc) > 40);
+    QVERIFY2(std::abs(lightness(image, star) - disc) > 150, "no star dot where the star is");
+    QVERIFY2(std::abs(lightness(image, mirror) - disc) < 20, "a star dot on the wrong side");
+}
+
+void GlobePreviewTest::dragTurns_data()
+{
+    QTest::addColumn<bool>("inside");
+    QTest::addColumn<QPoint>("by");
+    QTest::addColumn<int>("yawSign");
+    QTest::addColumn<int>("pitchSign");
+    QTest::newRow("outside, right") << false << QPoint(60, 0) << -1 << 0;
+    QTest::newRow("inside, right") << true << QPoint(60, 0) << 1 << 0;
+    QTest::newRow("outside, down") << false << QPoint(0, 60) << 0 << 1;
+    QTest::newRow("inside, up-left") << true << QPoint(-40, -50) << -1 << -1;
+}
+
+void GlobePreviewTest::dragTurns()
+{
+    QFETCH(bool, inside);
+    QFETCH(QPoint, by);
+    QFETCH(int, yawSign);
+    QFETCH(int, pitchSign);
+    view()->setInside(inside);
+    QSignalSpy changed(view(), &ui::GlobeView::orientationChanged);
+    const QPoint from = view()->rect().center();
+    QTest::mousePress(view(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(view(), from + by / 2);
+    QTest::mouseMove(view(), from + by);
+    QTest::mouseRelease(view(), Qt::LeftButton, {}, from + by);
+    const globe::GlobeOrientation turned = view()->orientation();
+    const auto sign = [](double v) { return v > 1e-9 ? 1 : v < -1e-9 ? -1 : 0; };
+    QCOMPARE(sign(turned.yawDeg), yawSign);
+    QCOMPARE(sign(turned.pitchDeg), pitchSign);
+    QCOMPARE(turned.inside, inside);
+    QVERIFY(changed.count() >= 1);
+    // A moved pointer without a pressed button turns nothing.
+    QTest::mouseMove(view(), from);
+    QCOMPARE(view()->orientation().yawDeg, turned.yawDeg);
+}
+
+void GlobePreviewTest::wheelZooms_data()
+{
+    QTest::addColumn<int>("delta");
+    QTest::addColumn<double>("zoom");
+    QTest::newRow("one notch in") << 120 << 1.15;
+    QTest::newRow("one notch out") << -120 << 1.0 / 1.15;
+    QTest::newRow("half a notch in") << 60 << std::sqrt(1.15);
+}
+
+void GlobePreviewTest::wheelZooms()
+{
+    QFETCH(int, delta);
+    QFETCH(double, zoom);
+    const QPointF at = view()->rect().center();
+    QWheelEvent wheel(at, view()->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(view(), &wheel);
+    QVERIFY(qAbs(view()->orientation().zoom - zoom) < 1e-12);
+}
+
+void GlobePreviewTest::buttonsChooseSideAndReset()
+{
+    auto* inside = m_window->findChild<QRadioButton*>(QStringLiteral("GlobeInside"));
+    auto* outside = m_window->findChild<QRadioButton*>(QStringLiteral("GlobeOutside"));
+    auto* reset = m_window->findChild<QPushButton*>(QStringLiteral("GlobeReset"));
+    QVERIFY(inside && outside && reset);
+    QVERIFY(outside->isChecked());
+    inside->click();
+    QVERIFY(view()->orientation().inside);
+    view()->setOrientation({120.0, -30.0, 3.0, true});
+    reset->click();
+    QCOMPARE(view()->orientation().yawDeg, 0.0);
+    QCOMPARE(view()->orientation().pitchDeg, 0.0);
+    QCOMPARE(view()->orientation().zoom, 1.0);
+    QVERIFY(view()->orientation().inside); // reset keeps the side
+    view()->setInside(false);
+    QVERIFY(outside->isChecked()); // the buttons follow the view
+}
+
+void GlobePreviewTest::openedWindowDeletesItselfWhenClosed()
+{
+    QPointer<ui::GlobePreviewWindow> opened = ui::openGlobePreview(nullptr, brightStarGlobe(), QStringLiteral("n = 8"));
+    QVERIFY(opened && opened->isVisible());
+    QVERIFY(opened->windowTitle().endsWith(QStringLiteral("n = 8")));
+    QCOMPARE(opened->view()->model().stars.size(), std::size_t{1});
+    opened->close();
+    QTRY_VERIFY(opened.isNull());
+}
+
+QTEST_MAIN(GlobePreviewTest)
+#include "globe_preview_test.moc"
