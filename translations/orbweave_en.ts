@@ -363,6 +363,10 @@
 %1</translation>
     </message>
     <message>
+        <source>全球の型紙・印刷...</source>
+        <translation>Whole globe, print...</translation>
+    </message>
+    <message>
         <source>天球儀プレビューには恒星データを先に読み込んでください。</source>
         <translation>For the globe preview, read a star file first.</translation>
     </message>
@@ -376,6 +380,305 @@
     <message>
         <source>ORW本体のﾃﾞｨﾚｸﾄﾘに保存されます。</source>
         <translation>Saved in the program's folder.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::GlobeDialog</name>
+    <message>
+        <source>型紙を描きました: %1</source>
+        <translation>Drew %1</translation>
+    </message>
+    <message>
+        <source>ページに配置しました: %1</source>
+        <translation>Laid out %1</translation>
+    </message>
+    <message>
+        <source>書き出しました: %1</source>
+        <translation>Wrote %1</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>印刷</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>星、線、文字</source>
+        <translation>Stars, lines and texts</translation>
+    </message>
+    <message>
+        <source>切断</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>切り抜く線（カッティングマシン用）</source>
+        <translation>Cut outlines (for cutting machines)</translation>
+    </message>
+    <message>
+        <source>折り筋</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>のりしろの折り目</source>
+        <translation>Folds of the glue tabs</translation>
+    </message>
+    <message>
+        <source>トンボ</source>
+        <translation>Marks</translation>
+    </message>
+    <message>
+        <source>トンボ、5 cm の検査用の正方形、目盛り</source>
+        <translation>Crop marks, the 5 cm calibration square, the scale bar</translation>
+    </message>
+    <message>
+        <source>星座線</source>
+        <translation>Lines</translation>
+    </message>
+    <message>
+        <source>星座名</source>
+        <translation>Names</translation>
+    </message>
+    <message>
+        <source>星座の境界</source>
+        <translation>Boundaries</translation>
+    </message>
+    <message>
+        <source>座標線</source>
+        <translation>Grid</translation>
+    </message>
+    <message>
+        <source>黄道</source>
+        <translation>Ecliptic</translation>
+    </message>
+    <message>
+        <source>星名</source>
+        <translation>Star names</translation>
+    </message>
+    <message>
+        <source>全球の型紙 — 舟形</source>
+        <translation>Whole globe — gores</translation>
+    </message>
+    <message>
+        <source>全球の型紙 — 多面体</source>
+        <translation>Whole globe — polyhedron</translation>
+    </message>
+    <message>
+        <source>すべての舟形</source>
+        <translation>All gores</translation>
+    </message>
+    <message>
+        <source>現在の舟形 (k = %1)</source>
+        <translation>Current gore (k = %1)</translation>
+    </message>
+    <message>
+        <source>モデルのすべての面</source>
+        <translation>All faces of the model</translation>
+    </message>
+    <message>
+        <source>現在の面 (%1)</source>
+        <translation>Current face (%1)</translation>
+    </message>
+    <message>
+        <source>舟形</source>
+        <translation>Gores</translation>
+    </message>
+    <message>
+        <source>面</source>
+        <translation>Faces</translation>
+    </message>
+    <message>
+        <source>北半球</source>
+        <translation>Northern</translation>
+    </message>
+    <message>
+        <source>南半球</source>
+        <translation>Southern</translation>
+    </message>
+    <message>
+        <source>両半球</source>
+        <translation>Both</translation>
+    </message>
+    <message>
+        <source>半球</source>
+        <translation>Hemisphere</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>北</source>
+        <translation>North</translation>
+    </message>
+    <message>
+        <source>南</source>
+        <translation>South</translation>
+    </message>
+    <message>
+        <source>南北</source>
+        <translation>Both</translation>
+    </message>
+    <message>
+        <source>極板</source>
+        <translation>Polar plates</translation>
+    </message>
+    <message>
+        <source>舟形を極から極まで一枚に</source>
+        <translation>Each gore pole to pole in one piece</translation>
+    </message>
+    <message>
+        <source>星空の層</source>
+        <translation>Sky layers</translation>
+    </message>
+    <message>
+        <source>のりしろを付ける</source>
+        <translation>Glue tabs</translation>
+    </message>
+    <message>
+        <source>書き出す層（カッティングマシン用）</source>
+        <translation>Layers written (for cutting machines)</translation>
+    </message>
+    <message>
+        <source>なし（型紙ごとに1ページ）</source>
+        <translation>None (a page per template)</translation>
+    </message>
+    <message>
+        <source>用紙</source>
+        <translation>Paper</translation>
+    </message>
+    <message>
+        <source>小さい型紙を詰めて並べる</source>
+        <translation>Pack small pieces together</translation>
+    </message>
+    <message>
+        <source>PDF（1 ファイル）</source>
+        <translation>PDF (one file)</translation>
+    </message>
+    <message>
+        <source>SVG（フォルダ）</source>
+        <translation>SVG (folder)</translation>
+    </message>
+    <message>
+        <source>BMP（フォルダ）</source>
+        <translation>BMP (folder)</translation>
+    </message>
+    <message>
+        <source>形式</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>参照...</source>
+        <translation>Browse...</translation>
+    </message>
+    <message>
+        <source>保存先</source>
+        <translation>Save to</translation>
+    </message>
+    <message>
+        <source>3D 表示</source>
+        <translation>3D view</translation>
+    </message>
+    <message>
+        <source>保存(&amp;S)</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>印刷(&amp;P)...</source>
+        <translation>&amp;Print...</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>PDF の保存先</source>
+        <translation>Save the PDF as</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>保存するフォルダ</source>
+        <translation>Folder to save in</translation>
+    </message>
+    <message>
+        <source>型紙を描いています</source>
+        <translation>Drawing the templates</translation>
+    </message>
+    <message>
+        <source>描画を中止しました。</source>
+        <translation>Drawing cancelled.</translation>
+    </message>
+    <message>
+        <source>メモリが足りません。</source>
+        <translation>There is not enough memory.</translation>
+    </message>
+    <message>
+        <source>型紙 %1 点</source>
+        <translation>%1 templates</translation>
+    </message>
+    <message>
+        <source>、PDF %1 ページ</source>
+        <translation>, PDF of %1 pages</translation>
+    </message>
+    <message>
+        <source>、ファイル %1 個</source>
+        <translation>, %1 files</translation>
+    </message>
+    <message>
+        <source>、印刷 %1 枚 (%2)</source>
+        <translation>, %1 printed sheets (%2)</translation>
+    </message>
+    <message>
+        <source>保存先を入力してください。</source>
+        <translation>Enter where to save.</translation>
+    </message>
+    <message>
+        <source>書き出しています</source>
+        <translation>Writing</translation>
+    </message>
+    <message>
+        <source>保存しました: %1（%2 ページ）</source>
+        <translation>Saved %1 (%2 pages)</translation>
+    </message>
+    <message>
+        <source>保存しました: %1（%2 ファイル）</source>
+        <translation>Saved %1 (%2 files)</translation>
+    </message>
+    <message>
+        <source>保存を中止しました。ファイルは書き出していません。</source>
+        <translation>Saving cancelled. No file was written.</translation>
+    </message>
+    <message>
+        <source>保存できませんでした: %1
+
+%2</source>
+        <translation>Could not save %1
+
+%2</translation>
+    </message>
+    <message>
+        <source>保存できませんでした: %1
+
+メモリが足りません。</source>
+        <translation>Could not save %1
+
+There is not enough memory.</translation>
+    </message>
+    <message>
+        <source>プリンタが設定されていません。PDF に保存してから印刷してください。</source>
+        <translation>No printer is installed. Save a PDF and print that.</translation>
+    </message>
+    <message>
+        <source>印刷できませんでした。
+
+%1</source>
+        <translation>Could not print.
+
+%1</translation>
     </message>
 </context>
 <context>

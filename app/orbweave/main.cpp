@@ -23,6 +23,7 @@ Q_LOGGING_CATEGORY(lcStartup, "orbweave.startup", QtWarningMsg)
 
 int main(int argc, char** argv)
 {
+    QApplication::setOrganizationName(QStringLiteral("Orbweave")); // the globe dialog's settings
     QApplication::setApplicationName(QStringLiteral("Orbweave"));
     QApplication::setApplicationVersion(QLatin1String(appdata::kVersion));
     QCommandLineParser parser;

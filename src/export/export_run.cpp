@@ -1,59 +1,16 @@
 #include "export/export_run.h"
 
-#include "appdata/data_folder.h"
-#include "export/atomic_file.h"
 #include "export/export_options.h"
-#include "export/face_templates.h"
-#include "export/gore_templates.h"
-#include "export/kit_finish.h"
+#include "export/export_templates.h"
 #include "export/progress_reporter.h"
-#include "export/renderers.h"
-#include "export/vector_unit.h"
 #include "text/input_error.h"
 #include "text/message_text.h"
-#include "text/number_text.h"
 
-#include <any>
-#include <atomic>
-#include <cstring>
-#include <filesystem>
-#include <optional>
+#include <new>
 
 namespace exporter {
 
 namespace {
-
-constexpr double kMaxDpi = 2400.0;
-
-double readDpi(const std::string& typed)
-{
-    const auto dpi = text::parseDouble(typed);
-    if (!dpi || !(*dpi > 0) || *dpi > kMaxDpi)
-        throw text::InputError("option --dpi \"" + typed + "\": the resolution must be a number above 0 and at most "
-                               + text::formatGeneral(kMaxDpi) + " dots per inch.");
-    return *dpi;
-}
-
-/// The sky layers of the options with their data, read from the bundled data/sky folder.
-sky::SkyRequest skyRequest(const ExportOptions& o)
-{
-    sky::SkyRequest request{o.sky, nullptr};
-    if (!o.sky.any())
-        return request;
-    request.data = std::make_shared<const sky::SkyData>(
-        sky::loadSkyData((appdata::bundledDataFolder() / "sky").string(), o.sky));
-    return request;
-}
-
-void drawTemplates(const ExportOptions& o, const KitFinish& finish, const stars::StarCatalogue& catalogue,
-                   const std::string& starFile, const sky::SkyRequest& sky, const TemplateSink& sink,
-                   const DrawingWork& work = {})
-{
-    if (o.subject == Subject::Gores)
-        drawGoreTemplates(o.gore, catalogue, starFile, sink, finish, o.kit, sky, work);
-    else
-        drawFaceTemplates(o.face, catalogue, starFile, sink, finish, o.kit, sky, work);
-}
 
 /// Refuses kit options where they have no meaning: in a bitmap (the window's drawing), and
 /// packing without sheets to pack on.
@@ -66,58 +23,6 @@ void checkKitOptions(const ExportOptions& o)
         throw UsageError("option --pack: pieces are packed on sheets of paper; give --paper too");
 }
 
-/// Bytes of bitmaps rendered ahead on the drawing threads and not yet written, at most; a
-/// bitmap that does not fit is rendered when its turn comes.
-constexpr std::uint64_t kBitmapAheadBytes = 32u << 20;
-
-/// The bitmap bytes rendered ahead and not yet written, shared by the drawing threads.
-struct BitmapsAhead
-{
-    std::atomic<std::uint64_t> bytes{0};
-
-    /// Takes `n` bytes of the allowance, if they fit.
-    bool reserve(std::uint64_t n)
-    {
-        std::uint64_t held = bytes.load();
-        do {
-            if (n > kBitmapAheadBytes - held)
-                return false;
-        } while (!bytes.compare_exchange_weak(held, held + n));
-        return true;
-    }
-    void release(std::uint64_t n) { bytes -= n; }
-};
-
-/// Renders each template's file on the thread that drew it: its SVG document (of the layers
-/// asked for), or its bitmap while the bitmaps ahead fit `ahead`. A bitmap that is refused or
-/// does not fit is left to the writing loop.
-TemplateFinish renderAhead(const ExportOptions& o, double dpi, BitmapsAhead& ahead)
-{
-    if (o.format == Format::Svg)
-        return [&o](TemplateDrawing& t) {
-            try {
-                t.rendered = QByteArray::fromStdString(svgDocument(keepLayers(t.scene, o.kit.layers), templateTitle(t)));
-            } catch (const std::bad_alloc&) {
-            }
-        };
-    return [dpi, &ahead](TemplateDrawing& t) {
-        try {
-            checkBitmapSize(t.scene, dpi);
-            const std::uint64_t bytes = bitmapSize(t.scene, dpi).imageBytes;
-            if (!ahead.reserve(bytes))
-                return;
-            try {
-                t.rendered = rasterImage(t.scene, dpi);
-            } catch (...) {
-                ahead.release(bytes);
-                throw;
-            }
-        } catch (const text::InputError&) {
-        } catch (const std::bad_alloc&) {
-        }
-    };
-}
-
 /// Whether the export makes more than one template, so that progress is worth reporting.
 bool manyTemplates(const ExportOptions& o)
 {
@@ -126,87 +31,6 @@ bool manyTemplates(const ExportOptions& o)
     const GoreOptions& g = o.gore;
     return g.k == "all" || (g.north && g.south) || g.northPlate || g.southPlate;
 }
-
-std::string defaultPdfName(Subject s) { return s == Subject::Gores ? "orbweave-gores.pdf" : "orbweave-faces.pdf"; }
-
-/// Runs `write`; a file it cannot write is reported against --output when that option was given.
-template <typename Write>
-auto writeOutput(const ExportOptions& o, Write&& write)
-{
-    try {
-        return write();
-    } catch (const text::InputError& e) {
-        if (o.output.empty())
-            throw;
-        throw text::InputError("option --output \"" + text::escapedForMessage(o.output) + "\": " + e.what());
-    }
-}
-
-/// Refuses, before any drawing, an output path where no file can be written: a device, a pipe,
-/// a socket (never replaced), or a folder that does not exist.
-void checkWritablePlace(const ExportOptions& o, const std::filesystem::path& path)
-{
-    writeOutput(o, [&] {
-        std::error_code ec;
-        const auto status = std::filesystem::status(path, ec);
-        if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
-            throw text::InputError(text::escapedForMessage(path.string())
-                                   + ": is not a regular file but a device, pipe or socket; only files are written.");
-        const std::filesystem::path parent = path.has_parent_path() ? path.parent_path() : ".";
-        if (!std::filesystem::is_directory(parent, ec))
-            throw text::InputError(text::escapedForMessage(path.string()) + ": cannot be written (the folder "
-                                   + text::escapedForMessage(parent.string()) + " does not exist).");
-    });
-}
-
-/// The output folder of a bitmap or SVG export, made with its missing parents when needed;
-/// what this run made is removed again unless the export completes.
-class FolderMade
-{
-public:
-    FolderMade(const ExportOptions& o, const std::filesystem::path& folder)
-    {
-        std::error_code ec;
-        for (std::filesystem::path p = folder; !p.empty() && !std::filesystem::exists(p, ec); p = p.parent_path()) {
-            m_made.push_back(p);
-            if (!p.has_parent_path() || p.parent_path() == p)
-                break;
-        }
-        std::filesystem::create_directories(folder, ec);
-        if (!std::filesystem::is_directory(folder, ec)) {
-            const std::string why = ec ? std::strerror(ec.value()) : "a file of that name is in the way";
-            removeMade();
-            throw text::InputError("option --output \"" + text::escapedForMessage(o.output)
-                                   + "\": not a folder that can be made or written (" + why + ").");
-        }
-    }
-    ~FolderMade() { removeMade(); }
-    /// The export is complete: the folders stay.
-    void keep() { m_made.clear(); }
-
-private:
-    void removeMade()
-    {
-        std::error_code ec;
-        for (const auto& p : m_made) // innermost first; only empty folders go
-            std::filesystem::remove(p, ec);
-        m_made.clear();
-    }
-    std::vector<std::filesystem::path> m_made;
-};
-
-/// The files an export has written so far; removed again unless the export completes.
-struct FilesWritten
-{
-    std::vector<std::filesystem::path> paths;
-    ~FilesWritten()
-    {
-        std::error_code ec;
-        for (const auto& p : paths)
-            std::filesystem::remove(p, ec);
-    }
-    void keep() { paths.clear(); }
-};
 
 /// Done, unless the paths written could not be reported on standard output.
 int finish(std::ostream& out, std::ostream& err)
@@ -239,100 +63,34 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     }
 
     try {
-        settleVectorUnit(); // after the application object's start-up
-        const double dpi = readDpi(o.dpi);
-        const KitFinish kitFinished = kitFinish(o.kit, o.format);
-        std::string starFile = o.stars;
-        if (starFile.empty()) {
-            try {
-                starFile = appdata::bundledDataFile("bright-stars.csv").string();
-            } catch (const text::InputError& e) {
-                throw text::InputError(std::string("option --stars: ") + e.what());
-            }
-        }
-
-        // The star file is read once: every template of the export draws the same stars.
-        const stars::StarCatalogue catalogue = readStarsOption(starFile);
-        const sky::SkyRequest sky = skyRequest(o);
-
         const ProgressStyle style = o.quiet || !manyTemplates(o) ? ProgressStyle::Silent
                                     : terminalColumns > 0                ? ProgressStyle::Line
                                                                          : ProgressStyle::Log;
         ProgressReporter progress(err, style, terminalColumns);
-        std::size_t drawnCount = 0;
-        const auto drawn = [&](const TemplateDrawing& t) {
-            ++drawnCount;
-            progress.step("drew " + std::to_string(drawnCount) + ": " + t.caption);
-        };
-
-        if (o.format == Format::Pdf) {
-            std::filesystem::path path = o.output.empty() ? defaultPdfName(o.subject) : o.output;
-            std::error_code ec;
-            if (std::filesystem::is_directory(path, ec))
-                path /= defaultPdfName(o.subject);
-            checkWritablePlace(o, path);
-            // Pages are written as each template is drawn, so memory holds one template at a time
-            // (all of them when they are packed together).
-            std::optional<PdfBook> book;
-            const SheetOptions sheets{o.paper, o.kit.pack, kitFinished.bleed, o.kit.layers};
-            writeOutput(o, [&] { book.emplace(path.string(), sheets); });
-            std::size_t templates = 0;
-            drawTemplates(o, kitFinished, catalogue, starFile, sky, [&](TemplateDrawing&& t) {
-                drawn(t);
-                writeOutput(o, [&] { book->add(t); });
-                ++templates;
-                progress.step("[" + std::to_string(t.number) + "/" + std::to_string(t.count) + "] laid out "
-                              + t.caption);
-            });
-            const int pages = writeOutput(o, [&] { return book->commit(); });
-            progress.finish("wrote " + text::escapedForMessage(path.string()) + ": " + std::to_string(templates)
-                            + " templates on " + std::to_string(pages) + (pages == 1 ? " page" : " pages"));
-            out << text::escapedForMessage(path.string()) << "\n";
-            return finish(out, err);
-        }
-
-        const std::filesystem::path folder = o.output.empty() ? "." : o.output;
-        FolderMade made(o, folder);
-        // Each template is written as soon as it is drawn, so memory holds one at a time; the
-        // files of an export that fails on the way are removed again.
-        FilesWritten written;
-        BitmapsAhead bitmapsAhead;
-        drawTemplates(o, kitFinished, catalogue, starFile, sky, [&](TemplateDrawing&& t) {
-            drawn(t);
-            const std::filesystem::path path =
-                folder / std::filesystem::path(o.format == Format::Bmp ? t.name + ".bmp"
-                                                                         : (t.svgName.empty() ? t.name : t.svgName) + ".svg");
-            if (o.format == Format::Bmp) {
-                try {
-                    checkBitmapSize(t.scene, dpi);
-                } catch (const text::InputError& e) {
-                    throw text::InputError("option --dpi \"" + o.dpi + "\": " + e.what());
-                }
-                QImage image;
-                if (QImage* rendered = std::any_cast<QImage>(&t.rendered)) {
-                    image = std::move(*rendered);
-                    t.rendered.reset();
-                    bitmapsAhead.release(bitmapSize(t.scene, dpi).imageBytes);
-                } else {
-                    image = rasterImage(t.scene, dpi);
-                }
-                writeOutput(o, [&] { writeBitmapAtomically(path.string(), image); });
-            } else {
-                const QByteArray* ahead = std::any_cast<QByteArray>(&t.rendered);
-                const QByteArray svg = ahead ? *ahead
-                                             : QByteArray::fromStdString(
-                                                 svgDocument(keepLayers(t.scene, o.kit.layers), templateTitle(t)));
-                t.rendered.reset();
-                writeOutput(o, [&] { writeFileAtomically(path.string(), svg); });
+        ExportObserver observer;
+        observer.step = [&](const ExportStep& s) {
+            const std::string place = "[" + std::to_string(s.number) + "/" + std::to_string(s.total) + "] ";
+            switch (s.kind) {
+            case ExportStep::Kind::Drawn:
+                progress.step("drew " + std::to_string(s.done) + ": " + s.caption);
+                break;
+            case ExportStep::Kind::LaidOut:
+                progress.step(place + "laid out " + s.caption);
+                break;
+            case ExportStep::Kind::Wrote:
+                progress.clear();
+                out << text::escapedForMessage(s.path) << std::endl;
+                progress.step(place + "wrote " + text::escapedForMessage(s.path));
+                break;
             }
-            written.paths.push_back(path);
-            progress.clear();
-            out << text::escapedForMessage(path.string()) << std::endl;
-            progress.step("[" + std::to_string(t.number) + "/" + std::to_string(t.count) + "] wrote "
-                          + text::escapedForMessage(path.string()));
-        }, {0, renderAhead(o, dpi, bitmapsAhead)});
-        written.keep();
-        made.keep();
+        };
+        const ExportResult result = exportTemplates(o, observer);
+        if (o.format == Format::Pdf) {
+            const std::string path = text::escapedForMessage(result.paths.front());
+            progress.finish("wrote " + path + ": " + std::to_string(result.templates) + " templates on "
+                            + std::to_string(result.pages) + (result.pages == 1 ? " page" : " pages"));
+            out << path << "\n";
+        }
         return finish(out, err);
     } catch (const text::InputError& e) {
         err << "orbweave-export: " << e.what() << "\n";

@@ -15,6 +15,8 @@
 #include "ui/form2.h"
 #include "ui/form3.h"
 #include "ui/form4.h"
+#include "ui/globe_dialog.h"
+#include "ui/globe_options.h"
 #include "ui/globe_preview_window.h"
 #include "ui/refusal_text.h"
 #include "ui/frame_box.h"
@@ -90,7 +92,7 @@ void Form1::buildControls()
         containers.insert(QStringLiteral("tab%1").arg(i), m_tabs->addTab(caption(layout::kTabCaptions[i])));
     m_tabs->setCurrentIndex(layout::kStartTab);
 
-    for (const layout::ControlSpec& entry : layout::kControls) {
+    const auto addControl = [&](const layout::ControlSpec& entry) {
         QWidget* parent = containers.value(fromView(entry.container));
         Q_ASSERT(parent);
         const QString text = caption(entry.text);
@@ -138,7 +140,11 @@ void Form1::buildControls()
         if (entry.flags & layout::kHidden)
             widget->hide();
         m_controls.insert(widget->objectName(), widget);
-    }
+    };
+    for (const layout::ControlSpec& entry : layout::kControls)
+        addControl(entry);
+    for (const layout::ControlSpec& entry : layout::kGlobeButtons)
+        addControl(entry);
 
     // The polyhedron Draw writes a long number here: one line, as much as fits.
     label(QStringLiteral("Label38"))->setWordWrap(false);
@@ -151,6 +157,11 @@ void Form1::buildControls()
 void Form1::connectCommands()
 {
     connect(button(QStringLiteral("Command1")), &QPushButton::clicked, this, &Form1::pickStarFile);
+    connect(button(QStringLiteral("GlobeGores")), &QPushButton::clicked, this, [this] { openGlobeDialog(false); });
+    connect(button(QStringLiteral("GlobeFaces")), &QPushButton::clicked, this, [this] { openGlobeDialog(true); });
+    auto* globe = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_G), this);
+    globe->setObjectName(QStringLiteral("GlobeShortcut"));
+    connect(globe, &QShortcut::activated, this, [this] { openGlobeDialog(m_tabs->currentIndex() == 1); });
     connect(button(QStringLiteral("Command8")), &QPushButton::clicked, this, &Form1::pickStarFile);
     connect(button(QStringLiteral("Command2")), &QPushButton::clicked, this, &Form1::drawGore);
     connect(button(QStringLiteral("Command3")), &QPushButton::clicked, this, [this] { stepGorePosition(1); });
@@ -672,5 +683,36 @@ void Form1::quit()
     QApplication::closeAllWindows();
     QCoreApplication::quit();
 }
+
+} // namespace ui
+
+namespace ui {
+
+void Form1::openGlobeDialog(bool faces)
+{
+    if (m_globe)
+        m_globe->close(); // a fresh one reads the tab's boxes as they stand now
+    exporter::ExportOptions start;
+    std::string current;
+    if (faces) {
+        const polyhedron::FaceInputs tab = faceInputs();
+        const sky::SkyLayerOptions sky = faceWindow() && faceWindow()->skyChecks() ? faceWindow()->skyChecks()->options()
+                                                                                   : sky::SkyLayerOptions{};
+        start = faceTabExport(tab, m_model.VertexFileName, m_model.FaceFileName, fromQt(m_starFileName), sky);
+        current = tab.Text16;
+    } else {
+        const gore::GoreInputs tab = goreInputs();
+        const sky::SkyLayerOptions sky = goreWindow() && goreWindow()->skyChecks() ? goreWindow()->skyChecks()->options()
+                                                                                   : sky::SkyLayerOptions{};
+        start = goreTabExport(tab, fromQt(m_starFileName), sky);
+        current = tab.Text2;
+    }
+    auto* dialog = new GlobeDialog(start, current, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    m_globe = dialog;
+    dialog->show();
+}
+
+GlobeDialog* Form1::globeDialog() const { return m_globe.data(); }
 
 } // namespace ui

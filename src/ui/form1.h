@@ -13,6 +13,7 @@
 #include <QHash>
 #include <QList>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <memory>
 #include <optional>
@@ -28,6 +29,7 @@ class DrawingWindow;
 class Form2;
 class Form3;
 class Form4;
+class GlobeDialog;
 class StatusLine;
 class TabControl;
 enum class DataFileKind;
@@ -89,6 +91,8 @@ public:
     /// The polyhedron window, null while it does not exist.
     Form4* faceWindow() const;
 
+    /// The globe dialog open now, null when none is.
+    GlobeDialog* globeDialog() const;
     /// Replaces the dialog behind the shared file-open dialog (tests script it).
     void setFileDialog(std::unique_ptr<FileDialog> dialog);
     /// Replaces what shows message boxes (tests record them).
@@ -132,6 +136,9 @@ public slots:
     void stepFaceNumber(int step);
     /// Saves the face canvas as a bitmap named from the polyhedron tab's texts at its Draw (Form4's Command1).
     void saveFaceBitmap();
+    /// Opens the globe dialog for every gore (the gore tab) or face (the polyhedron tab), its
+    /// boxes pre-filled from the tab (GlobeGores, GlobeFaces, Ctrl+G).
+    void openGlobeDialog(bool faces);
     /// SVG tag preview (Command13): the opening tag for Form4's canvas, then a sample ellipse.
     void showSvgTagPreview();
     /// Globe preview (Ctrl+3): the globe the shown tab's boxes make (the polyhedron tab's with its
@@ -174,6 +181,7 @@ private:
     polyhedron::PolyhedronModel m_model;
     FaceWindowHost m_faceWindow;
     bool m_applyingFaceRule = false;
+    QPointer<GlobeDialog> m_globe;
 };
 
 } // namespace ui

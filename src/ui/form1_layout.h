@@ -143,4 +143,12 @@ inline constexpr ControlSpec kControls[] = {
     {"Command4", Kind::Button, "SSTab1", {120, 120, 1215, 375}, "Command4", kHidden},
 };
 
+/// The buttons that open the globe dialog: in the free space at the top right of the gore and
+/// polyhedron tabs, beside Label36 and Label37 and above Command1 and Command8, so that no
+/// control of kControls moves. Ctrl+G on the window opens the same dialog.
+inline constexpr ControlSpec kGlobeButtons[] = {
+    {"GlobeGores", Kind::Button, "tab0", {3000, 450, 2175, 270}, QT_TRANSLATE_NOOP("ui::Form1", "全球の型紙・印刷..."), kPlain},
+    {"GlobeFaces", Kind::Button, "tab1", {3000, 450, 2175, 270}, QT_TRANSLATE_NOOP("ui::Form1", "全球の型紙・印刷..."), kPlain},
+};
+
 } // namespace ui::form1_layout

@@ -8,6 +8,7 @@
 #include "ui/form2.h"
 #include "ui/form3.h"
 #include "ui/form4.h"
+#include "ui/globe_dialog.h"
 #include "ui/globe_preview_window.h"
 #include "ui/globe_view.h"
 #include "ui/language.h"
@@ -17,7 +18,9 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QPrintPreviewWidget>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTextStream>
 
 #include <cstdio>
@@ -59,6 +62,7 @@ bool save(QWidget* widget, const QDir& folder, QString name)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    QStandardPaths::setTestModeEnabled(true); // the globe dialog's settings stay out of the user's
     ui::installFontSubstitutions();
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
     const auto language = ui::languageFromCode(argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("ja"));
@@ -124,6 +128,35 @@ int main(int argc, char* argv[])
     else
         ok = false;
 
+    // The globe dialog from the gore tab (R = 13 cm, all gores, both plates, constellation lines
+    // and the grid), on A4, its preview showing the sheets.
+    window.tabControl()->setCurrentIndex(0);
+    window.textBox(QStringLiteral("Text6"))->setText(QStringLiteral("13"));
+    window.textBox(QStringLiteral("Text5"))->setText(QStringLiteral("10"));
+    window.checkBox(QStringLiteral("Check3"))->setChecked(false);
+    window.checkBox(QStringLiteral("Check4"))->setChecked(true);
+    window.checkBox(QStringLiteral("Check5"))->setChecked(true);
+    if (ui::Form2* gore = window.goreWindow()) {
+        gore->skyChecks()->box(QStringLiteral("SkyLines"))->setChecked(true);
+        gore->skyChecks()->box(QStringLiteral("SkyGrid"))->setChecked(true);
+    }
+    ok = save(&window, folder, QStringLiteral("main-window-globe-button.png")) && ok;
+    window.openGlobeDialog(false);
+    if (ui::GlobeDialog* globe = window.globeDialog()) {
+        globe->resize(1180, 760);
+        globe->refresh();
+        QApplication::processEvents();
+        globe->preview()->fitInView();
+        QApplication::processEvents();
+        ok = save(globe, folder, QStringLiteral("globe-dialog.png")) && ok;
+        globe->preview()->setViewMode(QPrintPreviewWidget::SinglePageView);
+        globe->preview()->resize(700, 760);
+        globe->preview()->fitInView();
+        QApplication::processEvents();
+        ok = save(globe->preview(), folder, QStringLiteral("globe-preview.png")) && ok;
+    } else {
+        ok = false;
+    }
     // The globe preview: 8 gores with both plates from outside, then with the sky figures from inside.
     const stars::StarCatalogue catalogue = stars::ReadStarFile(ORBWEAVE_DATA_DIR "/bright-stars.csv");
     gore::GoreParameters gores;

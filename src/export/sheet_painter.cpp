@@ -1,0 +1,572 @@
+#include "export/sheet_painter.h"
+
+#include "export/sheet_packing.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+#include <QStringList>
+
+#include <cmath>
+#include <limits>
+#include <map>
+
+namespace exporter {
+
+namespace {
+
+/// Crop marks: a gap, then an arm, outward from a corner of the content; they end 0.55 cm
+/// inside the paper's edge.
+constexpr double kMarkLength = 0.35, kMarkGap = 0.1, kMarkWidth = 0.02;
+/// Where the footer's texts and scale bar begin, right of the calibration square, cm.
+constexpr double kFooterTextLeft = kPageMargin + kCalibrationSide + 0.6;
+
+QColor toQColor(canvas::Rgb c) { return QColor(c.r, c.g, c.b); }
+
+/// A scene point in single precision, as the window's canvas and the SVG take it: the PDF
+/// then holds the same numbers, and they compress better than full doubles.
+QPointF single(const scene::Point& p) { return QPointF(static_cast<float>(p.x), static_cast<float>(p.y)); }
+
+double strokeWidth(const scene::Stroke& s) { return s.width > 0.0 ? s.width : kPrintLineWidth; }
+
+/// Where an item may leave ink, template centimetres.
+struct Box
+{
+    double left, top, right, bottom;
+    bool meets(const Box& o) const { return left <= o.right && o.left <= right && top <= o.bottom && o.top <= bottom; }
+};
+
+struct BoundsOf
+{
+    Box operator()(const scene::Dot& d) const
+    {
+        const double r = std::max(d.radius, kMinPrintRadius) + kPrintLineWidth;
+        return {d.centre.x - r, d.centre.y - r, d.centre.x + r, d.centre.y + r};
+    }
+    Box operator()(const scene::Path& p) const
+    {
+        constexpr double inf = std::numeric_limits<double>::infinity();
+        Box b{inf, inf, -inf, -inf};
+        for (const auto& run : p.runs)
+            for (const scene::Point& q : run)
+                b = {std::min(b.left, q.x), std::min(b.top, q.y), std::max(b.right, q.x), std::max(b.bottom, q.y)};
+        const double pad = strokeWidth(p.stroke);
+        return {b.left - pad, b.top - pad, b.right + pad, b.bottom + pad};
+    }
+    /// A text's extent depends on its font; no glyph reaches further than two ems from its
+    /// reference point plus one and a half ems a character, whatever the anchor and rotation.
+    Box operator()(const scene::Text& t) const
+    {
+        std::size_t characters = 0;
+        for (const char c : t.text)
+            characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+        const double em = t.sizePt * 2.54 / 72.0;
+        const double reach = em * (2.0 + 1.5 * static_cast<double>(characters));
+        return {t.at.x - reach, t.at.y - reach, t.at.x + reach, t.at.y + reach};
+    }
+};
+
+/// Dots without an outline, gathered while they come one after another in one colour and
+/// written as one stroked path for each radius: a dot is a line a thousandth of its radius long
+/// with round caps as wide as the dot (closer to a circle than the four curves of an ellipse),
+/// so a page of stars is a handful of paths with no change of state between its dots. The line
+/// runs diagonally: viewers snap horizontal and vertical strokes to their pixels, which would
+/// move the dot. Dots of one colour cover the same paper in any order.
+struct DotBatch
+{
+    QPainter& p;
+    canvas::Rgb fill;
+    std::map<double, QPainterPath> byRadius;
+
+    /// Whether `d` goes into a batch rather than being drawn on its own.
+    static bool takes(const scene::Dot& d) { return d.outline == d.fill; }
+
+    void add(const scene::Dot& d)
+    {
+        if (!byRadius.empty() && d.fill != fill)
+            flush();
+        fill = d.fill;
+        const double r = std::max(d.radius, kMinPrintRadius);
+        const QPointF centre = single(d.centre);
+        QPainterPath& path = byRadius[r];
+        path.moveTo(centre);
+        path.lineTo(centre + QPointF(r / 1000.0, r / 1000.0));
+    }
+
+    /// Writes the dots gathered so far.
+    void flush()
+    {
+        if (byRadius.empty())
+            return;
+        p.setBrush(Qt::NoBrush);
+        for (const auto& [r, path] : byRadius) {
+            p.setPen(QPen(toQColor(fill), 2 * r, Qt::SolidLine, Qt::RoundCap));
+            p.drawPath(path);
+        }
+        byRadius.clear();
+    }
+};
+
+/// Draws scene items with the painter already in template centimetres. Dots wait in `dots`
+/// until something else is drawn, or `dots.flush()`.
+struct PdfPainter
+{
+    QPainter& p;
+    Box view; ///< the part of the template this page shows
+    DotBatch& dots;
+
+    void operator()(const scene::Dot& d) const
+    {
+        if (DotBatch::takes(d))
+            return dots.add(d);
+        dots.flush();
+        const double r = std::max(d.radius, kMinPrintRadius);
+        if (d.outline != d.fill)
+            p.setPen(QPen(toQColor(d.outline), kPrintLineWidth));
+        else
+            p.setPen(Qt::NoPen);
+        p.setBrush(toQColor(d.fill));
+        p.drawEllipse(single(d.centre), r, r);
+    }
+
+    /// A dotted path is a line drawn as dots in the window; on paper it is the line.
+    /// Of a run only the stretches that reach this page are written; a dashed stretch starts
+    /// its pattern where the whole run has it there, so the dashes keep their places across pages.
+    void operator()(const scene::Path& path) const
+    {
+        dots.flush();
+        const double width = strokeWidth(path.stroke);
+        QPen pen(toQColor(path.stroke.color), width, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin);
+        const bool dashed = !path.stroke.dash.empty();
+        if (dashed) {
+            // Qt counts dashes in pen widths; an odd list repeats, as in SVG.
+            QList<qreal> pattern;
+            for (std::size_t pass = 0; pass < (path.stroke.dash.size() % 2 ? 2u : 1u); ++pass)
+                for (const double d : path.stroke.dash)
+                    pattern << d / width;
+            pen.setDashPattern(pattern);
+        }
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+        QPolygonF poly;
+        for (const auto& run : path.runs) {
+            const std::size_t n = run.size();
+            if (n < 2)
+                continue;
+            const bool closed = path.closed && n > 2;
+            const std::size_t segments = closed ? n : n - 1; // segment i joins points i and i + 1 (mod n)
+            const auto shown = [&](std::size_t i) {
+                const scene::Point &a = run[i], &b = run[(i + 1) % n];
+                return Box{std::min(a.x, b.x) - width, std::min(a.y, b.y) - width, std::max(a.x, b.x) + width,
+                           std::max(a.y, b.y) + width}
+                    .meets(view);
+            };
+            std::size_t count = 0, hidden = segments;
+            for (std::size_t i = 0; i < segments; ++i)
+                shown(i) ? ++count : hidden = i;
+            if (count == 0)
+                continue;
+            if (count == segments) {
+                poly.clear();
+                poly.reserve(static_cast<qsizetype>(n));
+                for (const scene::Point& q : run)
+                    poly << single(q);
+                closed ? p.drawPolygon(poly) : p.drawPolyline(poly);
+                continue;
+            }
+            // Each stretch of shown segments as an open line, starting after a hidden
+            // segment so that no stretch of a closed run wraps past its end.
+            const std::size_t start = closed ? hidden + 1 : 0;
+            for (std::size_t k = 0; k < segments;) {
+                if (!shown((start + k) % segments)) {
+                    ++k;
+                    continue;
+                }
+                if (dashed) {
+                    // Qt counts the offset into the pattern in pen widths.
+                    QPen offset = pen;
+                    offset.setDashOffset(along(run, (start + k) % n) / width);
+                    p.setPen(offset);
+                }
+                poly.clear();
+                poly << single(run[(start + k) % n]);
+                for (; k < segments && shown((start + k) % segments); ++k)
+                    poly << single(run[(start + k + 1) % n]);
+                p.drawPolyline(poly);
+            }
+        }
+    }
+
+    /// Length of `run` from its first point to point `i`, cm.
+    static double along(const std::vector<scene::Point>& run, std::size_t i)
+    {
+        double length = 0.0;
+        for (std::size_t j = 1; j <= i; ++j)
+            length += std::hypot(run[j].x - run[j - 1].x, run[j].y - run[j - 1].y);
+        return length;
+    }
+
+    /// In device pixels, where the font's point size is real size; rotated, never mirrored.
+    void operator()(const scene::Text& t) const
+    {
+        if (t.text.empty())
+            return;
+        dots.flush();
+        const QPointF at = p.transform().map(single(t.at));
+        // A piece turned on its sheet turns its texts with it.
+        const double turned = std::atan2(p.transform().m12(), p.transform().m11()) * 180.0 / M_PI;
+        p.save();
+        p.resetTransform();
+        QFont font = t.family.empty() ? p.font() : QFont(QString::fromStdString(t.family));
+        font.setPointSizeF(t.sizePt);
+        p.setFont(font);
+        p.setPen(toQColor(t.color));
+        p.translate(at);
+        p.rotate(turned + t.rotationDeg);
+        const QString s = QString::fromStdString(t.text);
+        const double advance = QFontMetricsF(font, p.device()).horizontalAdvance(s);
+        const double dx = t.anchor == scene::Anchor::Start ? 0.0 : t.anchor == scene::Anchor::Middle ? -advance / 2 : -advance;
+        p.drawText(QPointF(dx, 0.0), s);
+        p.restore();
+    }
+};
+
+void drawCropMarks(QPainter& p, const PageLayout& l)
+{
+    p.setPen(QPen(Qt::black, kMarkWidth));
+    const double xs[2] = {l.contentLeft, l.contentLeft + l.contentWidth};
+    const double ys[2] = {l.contentTop, l.contentTop + l.contentHeight};
+    for (int i = 0; i < 2; ++i)
+        for (int j = 0; j < 2; ++j) {
+            const double x = xs[i], y = ys[j];
+            const double sx = i == 0 ? -1 : 1, sy = j == 0 ? -1 : 1;
+            p.drawLine(QPointF(x + sx * kMarkGap, y), QPointF(x + sx * (kMarkGap + kMarkLength), y));
+            p.drawLine(QPointF(x, y + sy * kMarkGap), QPointF(x, y + sy * (kMarkGap + kMarkLength)));
+        }
+}
+
+/// Short dashes in the margins where the next tile's overlap begins.
+void drawOverlapMarks(QPainter& p, const PageLayout& l, const Tile& t)
+{
+    p.setPen(QPen(Qt::gray, kMarkWidth, Qt::DashLine));
+    const double right = l.contentLeft + l.contentWidth, bottom = l.contentTop + l.contentHeight;
+    if (t.column + 1 < l.columns) {
+        const double x = right - kTileOverlap;
+        p.drawLine(QPointF(x, l.contentTop - kMarkGap), QPointF(x, l.contentTop - kMarkGap - kMarkLength));
+        p.drawLine(QPointF(x, bottom + kMarkGap), QPointF(x, bottom + kMarkGap + kMarkLength));
+    }
+    if (t.row + 1 < l.rows) {
+        const double y = bottom - kTileOverlap;
+        p.drawLine(QPointF(l.contentLeft - kMarkGap, y), QPointF(l.contentLeft - kMarkGap - kMarkLength, y));
+        p.drawLine(QPointF(right + kMarkGap, y), QPointF(right + kMarkGap + kMarkLength, y));
+    }
+}
+
+/// `text` at (x, y) cm in `size` pt, cut short with an ellipsis so that it ends `kPageMargin`
+/// inside the paper's right edge.
+void drawFooterText(QPainter& p, const PageLayout& l, double x, double y, double size, const QString& text)
+{
+    const QTransform cm = p.transform();
+    const double pxPerCm = std::hypot(cm.m11(), cm.m12());
+    const double turned = std::atan2(cm.m12(), cm.m11()) * 180.0 / M_PI;
+    const QPointF at = cm.map(QPointF(x, y));
+    p.save();
+    p.resetTransform();
+    QFont font = p.font();
+    font.setPointSizeF(size);
+    p.setFont(font);
+    p.setPen(Qt::black);
+    const QString fitted = QFontMetricsF(font, p.device())
+                               .elidedText(text, Qt::ElideRight, (l.pageWidth - kPageMargin - x) * pxPerCm);
+    if (turned == 0.0) {
+        p.drawText(QPointF(x * pxPerCm, y * pxPerCm), fitted);
+    } else { // a landscape sheet turned onto portrait paper
+        p.translate(at);
+        p.rotate(turned);
+        p.drawText(QPointF(0.0, 0.0), fitted);
+    }
+    p.restore();
+}
+
+/// The footer of every sheet: the calibration square, the page label, the line that asks for
+/// printing at actual size and the scale bar, all within the margins.
+void drawFooter(QPainter& p, const PageLayout& l, const QString& label)
+{
+    const double top = l.pageHeight - kPageMargin - kCalibrationSide;
+    // The square's outer edges are kCalibrationSide apart: its line lies inside them.
+    p.setPen(QPen(Qt::black, kMarkWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.setBrush(Qt::NoBrush);
+    const double half = kMarkWidth / 2;
+    p.drawRect(QRectF(kPageMargin + half, top + half, kCalibrationSide - kMarkWidth, kCalibrationSide - kMarkWidth));
+    for (int i = 1; i < static_cast<int>(kCalibrationSide); ++i) {
+        p.drawLine(QPointF(kPageMargin + i, top + kMarkWidth), QPointF(kPageMargin + i, top + 0.3));
+        p.drawLine(QPointF(kPageMargin + kMarkWidth, top + i), QPointF(kPageMargin + 0.3, top + i));
+    }
+    drawFooterText(p, l, kPageMargin + 1.2, top + kCalibrationSide / 2, 8.0, QStringLiteral("5 cm × 5 cm"));
+
+    drawFooterText(p, l, kFooterTextLeft, top + 0.35, 8.0, label);
+    drawFooterText(p, l, kFooterTextLeft, top + 1.0, 8.0,
+                   QStringLiteral("Print at 100 % / actual size, not \u201cfit to page\u201d:"));
+    drawFooterText(p, l, kFooterTextLeft, top + 1.45, 8.0,
+                   QStringLiteral("the square must measure 5 cm and the bar 10 cm."));
+
+    const double y = l.pageHeight - kPageMargin - 0.7;
+    const double x0 = kFooterTextLeft;
+    p.setPen(QPen(Qt::black, kMarkWidth, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(QPointF(x0, y), QPointF(x0 + kScaleBarLength, y));
+    for (int i = 0; i <= static_cast<int>(kScaleBarLength); ++i) {
+        const double tick = i % 5 == 0 ? 0.3 : 0.15;
+        p.drawLine(QPointF(x0 + i, y), QPointF(x0 + i, y - tick));
+    }
+    drawFooterText(p, l, x0 + kScaleBarLength + 0.3, y, 7.0, QStringLiteral("10 cm"));
+}
+
+/// The part of a template that is its own on a sheet: its cut outlines with the bleed round
+/// them, or the whole template when it has none.
+Box pieceBoxOf(const scene::Scene& s, double bleed)
+{
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    Box b{inf, inf, -inf, -inf};
+    for (const scene::Layer& layer : s.layers)
+        for (const scene::Item& item : layer.items)
+            if (const auto* path = std::get_if<scene::Path>(&item); path && path->role == scene::Role::CutOutline)
+                for (const auto& run : path->runs)
+                    for (const scene::Point& q : run)
+                        b = {std::min(b.left, q.x), std::min(b.top, q.y), std::max(b.right, q.x),
+                             std::max(b.bottom, q.y)};
+    if (!(b.left <= b.right))
+        return {0, 0, s.width, s.height};
+    return {std::max(0.0, b.left - bleed), std::max(0.0, b.top - bleed), std::min(s.width, b.right + bleed),
+            std::min(s.height, b.bottom + bleed)};
+}
+
+/// The content area of a sheet of `paper`, turned or not, as a one-tile layout.
+PageLayout sheetOf(const PaperSize& paper, bool landscape)
+{
+    PageLayout l = layoutPages(0.1, 0.1, PaperSize{paper.name, landscape ? paper.height : paper.width,
+                                                  landscape ? paper.width : paper.height});
+    return l;
+}
+
+PdfRect pdfRectOf(const PageLayout& l, double left, double top, double right, double bottom)
+{
+    return {pointsOf(left), pointsOf(l.pageHeight - bottom), pointsOf(right), pointsOf(l.pageHeight - top)};
+}
+
+
+/// Counts pages and paints nothing.
+class PageCounter : public SheetDevice
+{
+public:
+    PageCounter() : m_image(1, 1, QImage::Format_Mono) {}
+    QPainter& startPage(const PageLayout&, const PdfRect&) override
+    {
+        if (!m_painter.isActive())
+            m_painter.begin(&m_image);
+        m_painter.resetTransform();
+        return m_painter;
+    }
+    double pixelsPerCm() const override { return 1.0; }
+
+private:
+    QImage m_image;
+    QPainter m_painter;
+};
+
+} // namespace
+
+struct SheetPainter::Impl
+{
+    SheetOptions sheets;
+    SheetDevice& device;
+    QPainter* painterOn = nullptr;
+    int pages = 0;
+    std::vector<TemplateDrawing> queued; ///< pieces waiting to be packed
+
+    Impl(SheetOptions s, SheetDevice& d) : sheets(std::move(s)), device(d) {}
+
+    bool marks() const { return sheets.layers.count(scene::LayerKind::Marks) > 0; }
+
+    void startPage(const PageLayout& layout, const PdfRect& trim)
+    {
+        painterOn = &device.startPage(layout, trim);
+        ++pages;
+        const double px = device.pixelsPerCm();
+        painterOn->scale(px, px);
+    }
+    /// Where each item of `s` may leave ink, in layer order.
+    static std::vector<Box> boundsOf(const scene::Scene& s)
+    {
+        std::vector<Box> bounds;
+        for (const scene::Layer& layer : s.layers)
+            for (const scene::Item& item : layer.items)
+                bounds.push_back(std::visit(BoundsOf{}, item));
+        return bounds;
+    }
+
+    /// Draws the layers asked for of `s` whose items reach `view` (template cm), clipped to it;
+    /// the painter already maps template centimetres onto the page. `bounds` from boundsOf(s).
+    void drawScene(const scene::Scene& s, const std::vector<Box>& bounds, const Box& view)
+    {
+        painterOn->save();
+        painterOn->setClipRect(QRectF(view.left, view.top, view.right - view.left, view.bottom - view.top),
+                            Qt::IntersectClip);
+        DotBatch dots{*painterOn, {}, {}};
+        const PdfPainter draw{*painterOn, view, dots};
+        std::size_t i = 0;
+        for (const scene::Layer& layer : s.layers) {
+            const bool shown = sheets.layers.count(layer.kind) > 0;
+            for (const scene::Item& item : layer.items)
+                if (bounds[i++].meets(view) && shown)
+                    std::visit(draw, item);
+            dots.flush();
+        }
+        painterOn->restore();
+    }
+
+    /// The template on a page of its own size, or tiled over sheets.
+    void tile(const TemplateDrawing& t)
+    {
+        const scene::Scene& s = t.scene;
+        const PageLayout layout = layoutPages(s.width, s.height, sheets.paper);
+        const std::vector<Box> bounds = boundsOf(s);
+        for (const Tile& tile : layout.tiles) {
+            const double shownW = std::min(tile.width, s.width - tile.x), shownH = std::min(tile.height, s.height - tile.y);
+            startPage(layout, pdfRectOf(layout, layout.contentLeft, layout.contentTop, layout.contentLeft + shownW,
+                                        layout.contentTop + shownH));
+            if (layout.tiled && marks()) {
+                drawCropMarks(*painterOn, layout);
+                drawOverlapMarks(*painterOn, layout, tile);
+                drawFooter(*painterOn, layout,
+                           QString::fromStdString(templateTitle(t) + "  |  " + t.name)
+                               + QStringLiteral("  |  row %1 of %2, column %3 of %4")
+                                     .arg(tile.row + 1)
+                                     .arg(layout.rows)
+                                     .arg(tile.column + 1)
+                                     .arg(layout.columns));
+            }
+            painterOn->save();
+            painterOn->setClipRect(QRectF(layout.contentLeft, layout.contentTop, shownW, shownH));
+            painterOn->translate(layout.contentLeft - tile.x, layout.contentTop - tile.y);
+            drawScene(s, bounds, Box{tile.x, tile.y, tile.x + tile.width, tile.y + tile.height});
+            painterOn->restore();
+        }
+    }
+
+    /// Packs the queued pieces on as few sheets as it can, portrait or landscape, and draws them;
+    /// a piece that fits only the other way round is tiled on a sheet of its own.
+    void packQueued()
+    {
+        if (queued.empty())
+            return;
+        std::vector<PackSize> sizes;
+        std::vector<Box> pieces;
+        for (const TemplateDrawing& t : queued) {
+            pieces.push_back(pieceBoxOf(t.scene, sheets.bleed));
+            sizes.push_back({pieces.back().right - pieces.back().left, pieces.back().bottom - pieces.back().top});
+        }
+        struct Packing
+        {
+            PageLayout sheet;
+            std::vector<Placement> placed;
+            int sheets = 0, unplaced = 0;
+        };
+        const auto pack = [&](bool landscape) {
+            Packing k{sheetOf(*sheets.paper, landscape), {}, 0, 0};
+            // Pieces keep their bleed on both sides of a gap: the gap between two is twice it.
+            k.placed = packSheets(sizes, k.sheet.contentWidth, k.sheet.contentHeight, 0.0, k.sheets);
+            for (const Placement& q : k.placed)
+                k.unplaced += q.sheet < 0;
+            return k;
+        };
+        const Packing portrait = pack(false), landscape = pack(true);
+        const Packing& best =
+            landscape.sheets + landscape.unplaced < portrait.sheets + portrait.unplaced ? landscape : portrait;
+        const PageLayout& l = best.sheet;
+        for (int sheet = 0; sheet < best.sheets; ++sheet) {
+            QStringList captions;
+            double left = 1e300, top = 1e300, right = -1e300, bottom = -1e300;
+            for (std::size_t i = 0; i < queued.size(); ++i)
+                if (best.placed[i].sheet == sheet) {
+                    captions << QString::fromStdString(queued[i].caption);
+                    const Placement& q = best.placed[i];
+                    const double w = q.turned ? sizes[i].height : sizes[i].width;
+                    const double h = q.turned ? sizes[i].width : sizes[i].height;
+                    left = std::min(left, l.contentLeft + q.x), top = std::min(top, l.contentTop + q.y);
+                    right = std::max(right, l.contentLeft + q.x + w), bottom = std::max(bottom, l.contentTop + q.y + h);
+                }
+            startPage(l, pdfRectOf(l, left, top, right, bottom));
+            if (marks()) {
+                drawCropMarks(*painterOn, l);
+                drawFooter(*painterOn, l,
+                           QStringLiteral("sheet %1 of %2, %3  |  ")
+                                   .arg(sheet + 1)
+                                   .arg(best.sheets)
+                                   .arg(QLatin1String(kEquinox))
+                               + captions.join(QStringLiteral("; ")));
+            }
+            for (std::size_t i = 0; i < queued.size(); ++i) {
+                const Placement& q = best.placed[i];
+                if (q.sheet != sheet)
+                    continue;
+                const Box& b = pieces[i];
+                painterOn->save();
+                painterOn->translate(l.contentLeft + q.x, l.contentTop + q.y);
+                if (q.turned) {
+                    // A quarter turn clockwise on paper: the piece's top edge becomes its right edge.
+                    painterOn->translate(sizes[i].height, 0);
+                    painterOn->rotate(90);
+                }
+                painterOn->translate(-b.left, -b.top);
+                drawScene(queued[i].scene, boundsOf(queued[i].scene), b);
+                painterOn->restore();
+            }
+        }
+        for (std::size_t i = 0; i < queued.size(); ++i)
+            if (best.placed[i].sheet < 0)
+                tile(queued[i]);
+        queued.clear();
+    }
+
+};
+
+SheetPainter::SheetPainter(SheetOptions sheets, SheetDevice& device)
+    : m_impl(std::make_unique<Impl>(std::move(sheets), device))
+{
+}
+
+SheetPainter::~SheetPainter() = default;
+
+void SheetPainter::add(const TemplateDrawing& t)
+{
+    Impl& d = *m_impl;
+    if (d.sheets.paper && d.sheets.pack) {
+        const Box b = pieceBoxOf(t.scene, d.sheets.bleed);
+        const PackSize size{b.right - b.left, b.bottom - b.top};
+        const PageLayout portrait = sheetOf(*d.sheets.paper, false), landscape = sheetOf(*d.sheets.paper, true);
+        if (fitsSheet(size, portrait.contentWidth, portrait.contentHeight)
+            || fitsSheet(size, landscape.contentWidth, landscape.contentHeight)) {
+            d.queued.push_back(t);
+            return;
+        }
+    }
+    d.tile(t);
+}
+
+void SheetPainter::finish() { m_impl->packQueued(); }
+
+int SheetPainter::pages() const { return m_impl->pages; }
+
+int countSheets(const TemplateList& templates, const SheetOptions& sheets)
+{
+    SheetOptions bare = sheets;
+    bare.layers.clear(); // lay out only
+    PageCounter counter;
+    SheetPainter painter(bare, counter);
+    for (const TemplateDrawing& t : templates)
+        painter.add(t);
+    painter.finish();
+    return painter.pages();
+}
+
+} // namespace exporter

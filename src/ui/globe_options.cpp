@@ -1,0 +1,190 @@
+#include "ui/globe_options.h"
+
+#include <QString>
+
+#include <cstdio>
+
+namespace ui {
+
+namespace {
+
+/// A box's text with the user's decimal point made ".", as the exporter reads numbers.
+std::string pointed(std::string typed, char separator)
+{
+    if (separator != '.')
+        for (char& c : typed)
+            if (c == separator)
+                c = '.';
+    return typed;
+}
+
+std::string onOff(bool on) { return on ? "on" : "off"; }
+
+/// A magnitude as the shortest text that reads back the same.
+std::string magnitudeText(double m)
+{
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.15g", m);
+    return buffer;
+}
+
+const char* languageCode(sky::Language l)
+{
+    switch (l) {
+    case sky::Language::Japanese: return "ja";
+    case sky::Language::Latin: return "la";
+    case sky::Language::English: break;
+    }
+    return "en";
+}
+
+} // namespace
+
+exporter::ExportOptions goreTabExport(const gore::GoreInputs& tab, const std::string& starFile,
+                                      const sky::SkyLayerOptions& sky)
+{
+    const char sep = tab.decimalSeparator;
+    exporter::ExportOptions o;
+    o.subject = exporter::Subject::Gores;
+    exporter::GoreOptions& g = o.gore;
+    g.n = pointed(tab.Text1, sep);
+    g.k = "all";
+    g.faintest = pointed(tab.Text3, sep);
+    g.ratio = pointed(tab.Text4, sep);
+    g.magnification = pointed(tab.Text5, sep);
+    g.radius = pointed(tab.Text6, sep);
+    g.epsilon = tab.Check2 == 1;
+    g.line = tab.Check3 == 1;
+    g.lineLatitude = pointed(tab.Text7, sep);
+    g.boundary = pointed(tab.Text8, sep);
+    g.north = tab.Check1 == 1;
+    g.south = !g.north;
+    g.northPlate = tab.Check4 == 1;
+    g.southPlate = tab.Check5 == 1;
+    o.stars = starFile;
+    o.sky = sky;
+    return o;
+}
+
+exporter::ExportOptions faceTabExport(const polyhedron::FaceInputs& tab, const std::string& vertexFile,
+                                      const std::string& faceFile, const std::string& starFile,
+                                      const sky::SkyLayerOptions& sky)
+{
+    const char sep = tab.decimalSeparator;
+    exporter::ExportOptions o;
+    o.subject = exporter::Subject::Faces;
+    exporter::FaceOptions& f = o.face;
+    f.range = pointed(tab.Text12, sep);
+    f.radius = pointed(tab.Text11, sep);
+    f.faintest = pointed(tab.Text15, sep);
+    f.ratio = pointed(tab.Text13, sep);
+    f.magnification = pointed(tab.Text14, sep);
+    f.inside = tab.Check6 != 0;
+    f.corners = tab.Check7 != 0;
+    f.edges = tab.Check8 == 1;
+    f.face = "all";
+    if (!vertexFile.empty() && !faceFile.empty()) {
+        f.vertices = vertexFile;
+        f.faces = faceFile;
+    }
+    o.stars = starFile;
+    o.sky = sky;
+    return o;
+}
+
+std::string layersArgument(const std::set<scene::LayerKind>& kinds)
+{
+    std::string list;
+    for (const scene::LayerKind k :
+         {scene::LayerKind::Print, scene::LayerKind::Cut, scene::LayerKind::Score, scene::LayerKind::Marks})
+        if (kinds.count(k))
+            list += (list.empty() ? "" : ",") + std::string(scene::kindName(k));
+    return list;
+}
+
+std::vector<std::string> exportArguments(const exporter::ExportOptions& o)
+{
+    using exporter::Format;
+    std::vector<std::string> a;
+    const auto add = [&a](const std::string& name, const std::string& value) {
+        a.push_back(name);
+        a.push_back(value);
+    };
+    if (o.subject == exporter::Subject::Gores) {
+        const exporter::GoreOptions& g = o.gore;
+        a.push_back("gores");
+        add("--n", g.n);
+        add("--k", g.k);
+        add("--faintest", g.faintest);
+        add("--ratio", g.ratio);
+        add("--magnification", g.magnification);
+        add("--radius", g.radius);
+        add("--epsilon", onOff(g.epsilon));
+        add("--line", onOff(g.line));
+        add("--line-latitude", g.lineLatitude);
+        add("--boundary", g.boundary);
+        add("--hemisphere", g.north && g.south ? "both" : g.south ? "south" : "north");
+        add("--plates", g.northPlate && g.southPlate ? "both" : g.northPlate ? "north" : g.southPlate ? "south" : "none");
+        if (o.kit.wholeGores && o.format != Format::Bmp)
+            a.push_back("--whole-gores");
+    } else {
+        const exporter::FaceOptions& f = o.face;
+        a.push_back("faces");
+        add("--range", f.range);
+        add("--radius", f.radius);
+        add("--faintest", f.faintest);
+        add("--ratio", f.ratio);
+        add("--magnification", f.magnification);
+        a.push_back(f.inside ? "--inside" : "--outside");
+        if (f.corners)
+            a.push_back("--corners");
+        if (f.edges)
+            a.push_back("--edges");
+        add("--face", f.face);
+        if (!f.vertices.empty() || !f.faces.empty()) {
+            add("--vertices", f.vertices);
+            add("--faces", f.faces);
+        } else {
+            add("--model", f.model);
+        }
+    }
+    if (!o.stars.empty())
+        add("--stars", o.stars);
+    add("--format", o.format == Format::Pdf ? "pdf" : o.format == Format::Svg ? "svg" : "bmp");
+    if (!o.output.empty())
+        add("--output", o.output);
+    if (o.format == Format::Bmp)
+        add("--dpi", o.dpi);
+    if (o.paper && o.format == Format::Pdf)
+        add("--paper", QString::fromStdString(o.paper->name).toLower().toStdString());
+
+    const sky::SkyLayerOptions& s = o.sky;
+    // The language first (it turns the names on), then exactly the constellation layers asked for.
+    add("--names", languageCode(s.language));
+    add("--constellations", "none");
+    std::string constellations;
+    if (s.figures)
+        constellations += "lines";
+    if (s.names)
+        constellations += std::string(constellations.empty() ? "" : ",") + "names";
+    if (s.boundaries)
+        constellations += std::string(constellations.empty() ? "" : ",") + "bounds";
+    if (!constellations.empty())
+        add("--constellations", constellations);
+    add("--grid", s.gridStep ? std::to_string(s.gridStep) : "none");
+    add("--ecliptic", onOff(s.ecliptic));
+    add("--star-names", s.starNameLimit ? magnitudeText(*s.starNameLimit) : "none");
+
+    if (o.format != Format::Bmp) {
+        add("--tabs", onOff(o.kit.tabs));
+        add("--tab-width", o.kit.tabWidth);
+        add("--bleed", o.kit.bleed);
+        add("--layers", layersArgument(o.kit.layers));
+        if (o.paper && o.format == Format::Pdf)
+            add("--pack", onOff(o.kit.pack));
+    }
+    a.push_back("--quiet");
+    return a;
+}
+
+} // namespace ui
