@@ -2,6 +2,7 @@
 
 #include "stars/angles.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace gore {
@@ -30,6 +31,23 @@ double latitudeCoordinate(double phi, double deltaLambda, bool epsilonCorrection
 double acrossValue(double phi, double deltaLambda)
 {
     return std::tan(deltaLambda * DegreeFactor) * std::cos(phi * DegreeFactor);
+}
+
+sky::SkyPoint goreSkyPoint(const GoreLayout& layout, double phiPrime, double a, bool epsilonCorrection)
+{
+    double phi = phiPrime; // radians
+    if (epsilonCorrection && a != 0.0) {
+        // With tan Δλ = a / cos φ the corrected coordinate is φ′ = 2φ − atan(sin φ / √(cos²φ + a²)), whose
+        // slope 2 − cos φ / √(cos²φ + a²) lies within [1, 2): Newton's steps from φ = φ′ settle in a few turns.
+        for (int i = 0; i < 50; ++i) {
+            const double c = std::cos(phi), root = std::sqrt(c * c + a * a);
+            const double step = (2 * phi - std::atan(std::sin(phi) / root) - phiPrime) / (2 - c / root);
+            phi = std::clamp(phi - step, -PiValue / 2, PiValue / 2);
+            if (std::fabs(step) < 1e-15)
+                break;
+        }
+    }
+    return {layout.centralLongitude + std::atan(a / std::cos(phi)) / DegreeFactor, phi / DegreeFactor};
 }
 
 } // namespace gore

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gore/gore_layout.h"
+#include "sky/sky_point.h"
 
 namespace gore {
 
@@ -21,5 +22,8 @@ double latitudeCoordinate(double phi, double deltaLambda, bool epsilonCorrection
 
 /// Across value a = tan(Δλ)·cos(φ), in sphere radii, with the uncorrected latitude.
 double acrossValue(double phi, double deltaLambda);
+
+/// The point (λ, φ in degrees, |λ − λc| < 90°) that gore `layout` prints at latitude coordinate `phiPrime` (radians) and across value `a` (sphere radii): the inverse of latitudeCoordinate and acrossValue.
+sky::SkyPoint goreSkyPoint(const GoreLayout& layout, double phiPrime, double a, bool epsilonCorrection);
 
 } // namespace gore

@@ -31,12 +31,25 @@ Offset plateOffset(const PlateLayout& plate, double lambda, double phi)
     return {plate.scale * std::cos(lambda * DegreeFactor) / t, -plate.scale * std::sin(lambda * DegreeFactor) / t};
 }
 
+sky::SkyPoint plateSkyPoint(const PlateLayout& plate, Offset offset)
+{
+    // R·sin B / tan φ from the pole at position angle λ, the angle turning from x towards −y.
+    return {std::atan2(-offset.dy, offset.dx) / DegreeFactor,
+            std::atan2(plate.scale, std::hypot(offset.dx, offset.dy)) / DegreeFactor};
+}
+
 bool isOnSouthPlate(const PlateLayout& plate, double phiPrime) { return phiPrime < -plate.boundary; }
 
 Offset southPlateOffset(const PlateLayout& plate, double lambda, double phi)
 {
     const double t = std::fabs(std::tan(phi * DegreeFactor));
     return {plate.scale * std::cos(-lambda * DegreeFactor) / t, -plate.scale * std::sin(-lambda * DegreeFactor) / t};
+}
+
+sky::SkyPoint southPlateSkyPoint(const PlateLayout& plate, Offset offset)
+{
+    return {std::atan2(offset.dy, offset.dx) / DegreeFactor,
+            -std::atan2(plate.scale, std::hypot(offset.dx, offset.dy)) / DegreeFactor};
 }
 
 std::vector<Offset> plateCorners(const PlateLayout& plate)

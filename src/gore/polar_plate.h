@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gore/gore_parameters.h"
+#include "sky/sky_point.h"
 
 #include <vector>
 
@@ -43,6 +44,9 @@ bool isOnPlate(const PlateLayout& plate, double phiPrime);
 /// distance R·sin B / tan φ at position angle λ, so larger longitudes turn upwards.
 Offset plateOffset(const PlateLayout& plate, double lambda, double phi);
 
+/// The point (λ in (−180°, 180°], φ in (0°, 90°]) the north plate shows at `offset` cm from its pole: the inverse of plateOffset.
+sky::SkyPoint plateSkyPoint(const PlateLayout& plate, Offset offset);
+
 /// Whether a star of latitude coordinate `phiPrime` (radians) belongs on the southern plate:
 /// strictly beyond −B; a star at −B stays on the gore.
 bool isOnSouthPlate(const PlateLayout& plate, double phiPrime);
@@ -51,6 +55,9 @@ bool isOnSouthPlate(const PlateLayout& plate, double phiPrime);
 /// uncorrected): distance R·sin B / |tan φ| at position angle −λ, the southern cap seen from
 /// outside the sphere, so a star at (λ, −φ) mirrors the northern plate's star at (λ, φ).
 Offset southPlateOffset(const PlateLayout& plate, double lambda, double phi);
+
+/// The point (λ in (−180°, 180°], φ in [−90°, 0°)) the southern plate shows at `offset` cm from its pole: the inverse of southPlateOffset.
+sky::SkyPoint southPlateSkyPoint(const PlateLayout& plate, Offset offset);
 
 /// Corners of the plate's cutting line as offsets from the pole: corner j at position angle
 /// 360·j/n, j = 0 … n − 1, where gores j and j + 1 meet, so that side k (from corner k − 1 to

@@ -92,3 +92,48 @@ TEST(PolarPlate, BoundaryDotsCloseTheNgonWithoutGaps)
         ASSERT_LE(std::hypot(a.dx - b.dx, a.dy - b.dy), 0.0101);
     }
 }
+
+TEST(GoreProjection, InverseGivesThePointBack)
+{
+    constexpr double kBack = 1e-9; // degrees
+    struct Row { int n; double lambda, phi; };
+    // Over the gore k = 2 of n, from its central meridian out to its edges and the 3° grace, pole to pole.
+    const Row rows[] = {{8, 67.5, 0}, {8, 45, 30}, {8, 90, -30}, {8, 87, 70}, {8, 48, -89.5},
+                        {8, 67.5, 90}, {3, 180, 60}, {3, 123, -45}, {36, 15, 80}, {36, 10, -1e-7}};
+    for (const Row& r : rows)
+        for (const bool epsilon : {false, true}) {
+            SCOPED_TRACE(testing::Message() << "n " << r.n << " λ " << r.lambda << " φ " << r.phi << " ε " << epsilon);
+            GoreParameters p;
+            p.n = static_cast<std::int16_t>(r.n);
+            p.k = 2;
+            const GoreLayout g = makeGoreLayout(p);
+            const double dl = r.lambda - g.centralLongitude;
+            const sky::SkyPoint back =
+                goreSkyPoint(g, latitudeCoordinate(r.phi, dl, epsilon), acrossValue(r.phi, dl), epsilon);
+            EXPECT_NEAR(back.phi, r.phi, kBack);
+            if (std::fabs(r.phi) < 90) { // the pole has every longitude
+                EXPECT_NEAR(back.lambda, r.lambda, kBack);
+            }
+        }
+}
+
+TEST(PolarPlate, InverseGivesThePointBack)
+{
+    constexpr double kBack = 1e-9; // degrees
+    struct Row { double boundary, lambda, phi; };
+    const Row rows[] = {{70, 0, 80}, {70, 315, 70}, {70, 170, 68.5}, {70, -100, 89.99}, {45, 200, 50}, {85, 22.5, 84.9}};
+    for (const Row& r : rows) {
+        SCOPED_TRACE(testing::Message() << "B " << r.boundary << " λ " << r.lambda << " φ " << r.phi);
+        GoreParameters p;
+        p.plateBoundary = r.boundary;
+        const PlateLayout plate = makePlateLayout(p);
+        const sky::SkyPoint north = plateSkyPoint(plate, plateOffset(plate, r.lambda, r.phi));
+        const sky::SkyPoint south = southPlateSkyPoint(plate, southPlateOffset(plate, r.lambda, -r.phi));
+        EXPECT_NEAR(north.phi, r.phi, kBack);
+        EXPECT_NEAR(south.phi, -r.phi, kBack);
+        EXPECT_NEAR(std::remainder(north.lambda - r.lambda, 360.0), 0.0, kBack);
+        EXPECT_NEAR(std::remainder(south.lambda - r.lambda, 360.0), 0.0, kBack);
+    }
+    const sky::SkyPoint pole = plateSkyPoint(makePlateLayout(GoreParameters{}), {0, 0});
+    EXPECT_NEAR(pole.phi, 90.0, kBack);
+}
