@@ -18,9 +18,8 @@ struct GlobeStar
 
 /// What a line on the globe is; the preview gives each kind its own pen.
 enum class LineKind {
-    GoreSeam,     ///< a meridian where two gores meet
-    EquatorSeam,  ///< the equator, where the northern and southern halves of the gores meet
-    PlateCircle,  ///< the boundary latitude ±B where the gores meet a polar plate
+    GoreOutline,  ///< a gore's cut outline (edges, ends at ±B or the equator) where it lands once glued
+    PlateOutline, ///< a polar plate's cut n-gon where it lands once glued
     FaceEdge,     ///< an edge of the polyhedron, where two faces meet
     Figure,       ///< a constellation stick figure
     Boundary,     ///< a constellation boundary
@@ -32,8 +31,8 @@ enum class LineKind {
 /// straight chords between them stay close to the sphere.
 struct GlobeLine
 {
-    LineKind kind = LineKind::GoreSeam;
-    std::string name; ///< "seam 3", "plate +70°", "edge 5·12", "Ori 2", "0h"…
+    LineKind kind = LineKind::GoreOutline;
+    std::string name; ///< "gore 3/8 N 3h45m", "plate N", "edge 5·12", "Ori 2", "0h"…
     std::vector<sky::Vector3> points; ///< unit vectors, at least two
 };
 

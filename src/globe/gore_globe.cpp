@@ -1,11 +1,15 @@
 #include "globe/gore_globe.h"
 
+#include "globe/piece_outline.h"
 #include "globe/sky_globe.h"
+#include "gore/gore_layout.h"
+#include "gore/polar_plate.h"
 #include "stars/star_size_rule.h"
 #include "text/input_error.h"
 #include "text/number_text.h"
 
 #include <string>
+#include <vector>
 
 namespace globe {
 
@@ -29,20 +33,23 @@ GlobeModel goreGlobe(const stars::StarCatalogue& catalogue, const gore::GorePara
         model.stars.push_back({sky::toVector({s.Lambda, s.Phi}), *radius / p.sphereRadius, s.Vmag});
     }
 
-    const double top = north ? p.plateBoundary : 90.0, bottom = south ? -p.plateBoundary : -90.0;
-    for (int j = 0; j < p.n; ++j) {
-        const double lambda = 360.0 * j / p.n;
-        model.lines.push_back({LineKind::GoreSeam, "seam " + std::to_string(j + 1),
-                               sampleOnSphere(sky::meridianArc(lambda, bottom, top))});
+    // Each piece's cut outline where it lands once glued: back through the piece's own projection.
+    gore::GoreDrawPlan plan;
+    plan.params = p;
+    plan.plate = gore::makePlateLayout(p);
+    for (int k = 1; k <= p.n; ++k) {
+        plan.params.k = static_cast<std::int16_t>(k);
+        plan.layout = gore::makeGoreLayout(plan.params);
+        for (const int hemisphere : cut.wholeGores ? std::vector<int>{1} : std::vector<int>{1, 0}) {
+            plan.params.hemisphere = hemisphere;
+            model.lines.push_back({LineKind::GoreOutline, "gore " + gore::goreLabel(plan.params, plan.layout, cut.wholeGores),
+                                   goreOutlineOnSphere(plan, cut.wholeGores)});
+        }
     }
-    if (!cut.wholeGores)
-        model.lines.push_back({LineKind::EquatorSeam, "equator", sampleOnSphere(sky::parallelArc(0.0, 0.0, 360.0))});
     if (north)
-        model.lines.push_back({LineKind::PlateCircle, "plate +" + text::formatGeneral(p.plateBoundary) + "°",
-                               sampleOnSphere(sky::parallelArc(p.plateBoundary, 0.0, 360.0))});
+        model.lines.push_back({LineKind::PlateOutline, "plate N", plateOutlineOnSphere(plan, false)});
     if (south)
-        model.lines.push_back({LineKind::PlateCircle, "plate −" + text::formatGeneral(p.plateBoundary) + "°",
-                               sampleOnSphere(sky::parallelArc(-p.plateBoundary, 0.0, 360.0))});
+        model.lines.push_back({LineKind::PlateOutline, "plate S", plateOutlineOnSphere(plan, true)});
     appendSkyLines(model, sky);
     return model;
 }

@@ -14,11 +14,12 @@ struct GoreCut
 };
 
 /// The globe the gore templates of `p` make: the stars of `catalogue` the gores print (dot radius
-/// by the star size rule over R), the n seams at λ = 360·j/n running between the plate circles
-/// (to the pole on a side without a plate), a plate circle at +B with the north plate and at −B
-/// with the southern one, the equator unless `cut` asks for whole gores, and the sky layers of
-/// `sky`. Throws text::InputError (naming the box) for the parameters no Draw accepts and for a
-/// size rule with no real value.
+/// by the star size rule over R); each piece's cut outline where it lands once glued, mapped back
+/// through its own projection (with the ε correction when `p` asks for it): the n gores, halved at
+/// the equator unless `cut` asks for whole gores, ending at +B with the north plate and at −B with
+/// the southern one (else at the pole), then each plate's n-gon; and the sky layers of `sky`.
+/// Throws text::InputError (naming the box) for the parameters no Draw accepts and for a size rule
+/// with no real value.
 GlobeModel goreGlobe(const stars::StarCatalogue& catalogue, const gore::GoreParameters& p, const GoreCut& cut = {},
                      const sky::SkyRequest& sky = {});
 

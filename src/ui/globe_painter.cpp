@@ -38,9 +38,8 @@ QPen penFor(LineKind kind, bool inside)
     qreal width = 1.0;
     Qt::PenStyle style = Qt::SolidLine;
     switch (kind) {
-    case LineKind::GoreSeam: colour = inside ? QColor(110, 170, 255) : QColor(25, 90, 200); width = 1.5; break;
-    case LineKind::EquatorSeam: colour = inside ? QColor(110, 170, 255) : QColor(25, 90, 200); width = 1.5; break;
-    case LineKind::PlateCircle: colour = inside ? QColor(255, 120, 110) : QColor(200, 40, 30); width = 1.8; break;
+    case LineKind::GoreOutline: colour = inside ? QColor(110, 170, 255) : QColor(25, 90, 200); width = 1.5; break;
+    case LineKind::PlateOutline: colour = inside ? QColor(255, 120, 110) : QColor(200, 40, 30); width = 1.8; break;
     case LineKind::FaceEdge: colour = inside ? QColor(110, 170, 255) : QColor(25, 90, 200); width = 1.5; break;
     case LineKind::Figure: colour = inside ? QColor(120, 220, 160) : QColor(30, 140, 80); break;
     case LineKind::Boundary: colour = inside ? QColor(200, 150, 230) : QColor(140, 80, 170); style = Qt::DotLine; break;
@@ -60,9 +59,9 @@ QColor faded(QColor c, const Look& look)
                             static_cast<float>(a * c.blueF() + (1 - a) * look.disc.blueF()));
 }
 
-constexpr std::array kLineOrder{LineKind::Grid,     LineKind::Ecliptic,    LineKind::Boundary,
-                                LineKind::Figure,   LineKind::EquatorSeam, LineKind::GoreSeam,
-                                LineKind::FaceEdge, LineKind::PlateCircle};
+constexpr std::array kLineOrder{LineKind::Grid,        LineKind::Ecliptic, LineKind::Boundary,
+                                LineKind::Figure,      LineKind::GoreOutline, LineKind::FaceEdge,
+                                LineKind::PlateOutline};
 
 } // namespace
 

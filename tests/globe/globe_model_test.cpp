@@ -36,6 +36,12 @@ bool onUnitSphere(const GlobeLine& line)
     return line.points.size() >= 2;
 }
 
+/// Longitude of `v` in hundredths of a degree, 0 … 35999.
+long centidegrees(const sky::Vector3& v)
+{
+    return std::lround(sky::normalizedLongitude(std::atan2(v.y, v.x) / sky::kRadiansPerDegree) * 100.0) % 36000;
+}
+
 double largestStepDeg(const GlobeLine& line)
 {
     double largest = 0.0;
@@ -61,53 +67,66 @@ TEST(GoreGlobe, StarsTakeTheGoreDotSizeOverTheRadius)
     EXPECT_EQ(m.stars[1].magnitude, 1.0);
 }
 
-TEST(GoreGlobe, SeamsRunBetweenThePlates)
+TEST(GoreGlobe, GoreOutlinesRunBetweenThePlates)
 {
     struct Row
     {
         int n;
         bool northPlate;
         int southPlate;
-        bool whole;
+        bool whole, epsilon;
         double boundary;
-        int plates, equators;
-        double bottom, top; // latitude of each seam's ends
+        int gores, plates;
+        double bottom, top; // the gores' southernmost and northernmost latitudes
     };
     const Row rows[] = {
-        {8, false, 0, false, 70, 0, 1, -90, 90},  {8, true, 1, false, 70, 2, 1, -70, 70},
-        {12, true, 0, false, 75, 1, 1, -90, 75},  {6, false, 1, true, 60, 1, 0, -60, 90},
-        {3, false, 0, true, 70, 0, 0, -90, 90},   {36, true, 1, true, 80, 2, 0, -80, 80},
+        {8, false, 0, false, true, 70, 16, 0, -90, 90}, {8, true, 1, false, false, 70, 16, 2, -70, 70},
+        {12, true, 0, false, true, 75, 24, 1, -90, 75}, {6, false, 1, true, true, 60, 6, 1, -60, 90},
+        {3, false, 0, true, false, 70, 3, 0, -90, 90},  {36, true, 1, true, true, 80, 36, 2, -80, 80},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(testing::Message() << "n " << row.n << " plates " << row.northPlate << row.southPlate
-                                        << " whole " << row.whole);
+                                        << " whole " << row.whole << " ε " << row.epsilon);
         gore::GoreParameters p;
         p.n = static_cast<std::int16_t>(row.n);
         p.northPlate = row.northPlate;
         p.southPlate = row.southPlate;
         p.plateBoundary = row.boundary;
+        p.epsilonCorrection = row.epsilon;
         const GlobeModel m = goreGlobe({}, p, {row.whole});
-        EXPECT_EQ(countLines(m, LineKind::GoreSeam), row.n);
-        EXPECT_EQ(countLines(m, LineKind::PlateCircle), row.plates);
-        EXPECT_EQ(countLines(m, LineKind::EquatorSeam), row.equators);
-        std::set<long> longitudes;
+        EXPECT_EQ(countLines(m, LineKind::GoreOutline), row.gores);
+        EXPECT_EQ(countLines(m, LineKind::PlateOutline), row.plates);
+        double bottom = 90, top = -90;
+        std::set<long> seams; // where the gores' edges meet the equator
         for (const GlobeLine& line : m.lines) {
             EXPECT_TRUE(onUnitSphere(line)) << line.name;
             EXPECT_LE(largestStepDeg(line), kMaxStepDeg + 1e-9) << line.name;
-            if (line.kind == LineKind::PlateCircle) {
-                EXPECT_NEAR(std::abs(latitudeOf(line.points.front())), row.boundary, 1e-9) << line.name;
-            }
-            if (line.kind != LineKind::GoreSeam)
+            EXPECT_NEAR(sky::dot(line.points.front(), line.points.back()), 1.0, kTolerance) << line.name << " is open";
+            if (line.kind != LineKind::GoreOutline)
                 continue;
-            EXPECT_NEAR(latitudeOf(line.points.front()), row.bottom, 1e-6) << line.name;
-            EXPECT_NEAR(latitudeOf(line.points.back()), row.top, 1e-6) << line.name;
-            const sky::Vector3& mid = line.points[line.points.size() / 2];
-            longitudes.insert(std::lround(std::atan2(mid.y, mid.x) / sky::kRadiansPerDegree * 1000.0));
+            for (const sky::Vector3& v : line.points) {
+                bottom = std::min(bottom, latitudeOf(v));
+                top = std::max(top, latitudeOf(v));
+            }
+            // A northern half starts at its corner on the equator; a whole gore's edges cross it.
+            if (std::abs(line.points.front().z) < kTolerance)
+                seams.insert(centidegrees(line.points.front()));
+            for (std::size_t i = 1; i < line.points.size(); ++i) {
+                const sky::Vector3 &a = line.points[i - 1], &b = line.points[i];
+                if ((a.z < 0) != (b.z < 0) && a.z != 0 && b.z != 0) {
+                    const double t = a.z / (a.z - b.z);
+                    seams.insert(centidegrees({a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t, 0}));
+                }
+            }
         }
-        // n different meridians, 360/n apart: the first at λ 0°.
-        EXPECT_EQ(longitudes.size(), static_cast<std::size_t>(row.n));
-        EXPECT_EQ(longitudes.count(0), 1u);
-        EXPECT_EQ(longitudes.count(std::lround(360000.0 / row.n)), 1u);
+        // With ε the cut at ±B bows towards the equator from its middle at ±B, which the sampling may step over.
+        const double ends = row.epsilon ? 1e-3 : 1e-6;
+        EXPECT_NEAR(bottom, row.bottom, ends);
+        EXPECT_NEAR(top, row.top, ends);
+        // The gores' corners on the equator stand on the n seams 360°·j/n, whatever the correction.
+        EXPECT_EQ(seams.size(), static_cast<std::size_t>(row.n));
+        EXPECT_EQ(seams.count(0), 1u);
+        EXPECT_EQ(seams.count(std::lround(36000.0 / row.n)), 1u);
     }
 }
 

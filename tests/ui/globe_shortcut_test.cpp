@@ -77,7 +77,7 @@ void GlobeShortcutTest::opensThePreviewOfTheTabShown()
     }
     QCOMPARE(opened.size(), 1);
     const globe::GlobeModel& model = opened.front()->view()->model();
-    QCOMPARE(globe::countLines(model, tab == 0 ? globe::LineKind::GoreSeam : globe::LineKind::FaceEdge), seams);
+    QCOMPARE(globe::countLines(model, tab == 0 ? globe::LineKind::GoreOutline : globe::LineKind::FaceEdge), seams);
     // Every star of the catalogue brighter than the tab's faintest magnitude, whatever its default.
     const double faintest = box(tab == 0 ? "Text3" : "Text15")->text().toDouble();
     const stars::StarCatalogue catalogue = stars::ReadStarFile(kStars.toStdString());
