@@ -91,6 +91,13 @@ void BM_GoresZoomed(benchmark::State& state)
 }
 BENCHMARK(BM_GoresZoomed)->Unit(benchmark::kMillisecond);
 
+void BM_GoresMostZoomed(benchmark::State& state)
+{
+    const globe::GlobeModel model = globe::goreGlobe(catalogue(), goresWithPlates());
+    redraw(state, model, {45.0, 69.0, globe::kMaxZoom, false}); // where two gores meet the plate
+}
+BENCHMARK(BM_GoresMostZoomed)->Unit(benchmark::kMillisecond);
+
 void BM_GoresWithSky(benchmark::State& state)
 {
     const globe::GlobeModel model = globe::goreGlobe(catalogue(), goresWithPlates(), {}, figuresGridEcliptic());

@@ -5,10 +5,10 @@
 
 namespace globe {
 
-std::vector<sky::Vector3> sampleOnSphere(const sky::SkyCurve& curve)
+std::vector<sky::Vector3> sampleOnSphere(const sky::SkyCurve& curve, double maxStepDeg)
 {
-    // A curve's steps are about 1° of arc; two of them stay within kMaxStepDeg.
-    const int steps = std::max(1, (curve.steps + 1) / 2);
+    // A curve's steps are about 1° of arc: that many over the largest step stay within it.
+    const int steps = std::max(1, static_cast<int>(std::ceil(curve.steps / maxStepDeg)));
     std::vector<sky::Vector3> points;
     points.reserve(static_cast<std::size_t>(steps) + 1);
     for (int i = 0; i <= steps; ++i)

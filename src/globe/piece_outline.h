@@ -1,5 +1,6 @@
 #pragma once
 
+#include "globe/globe_model.h"
 #include "gore/gore_draw.h"
 #include "gore/gore_outline.h"
 #include "sky/sky_point.h"
@@ -7,10 +8,6 @@
 #include <vector>
 
 namespace globe {
-
-/// Most degrees between neighbouring points of a piece's outline on the sphere: at the largest
-/// zoom of a 2,000-pixel preview a chord then strays less than a tenth of a pixel from the curve.
-inline constexpr double kOutlineStepDeg = 0.25;
 
 /// Where the point `at` (cm) of the template of gore `piece` lands on the unit sphere once glued:
 /// back through the gore's own projection, with the ε correction when `epsilonCorrection` says so.

@@ -96,7 +96,7 @@ GlobeModel polyhedronGlobe(const stars::StarCatalogue& catalogue, const polyhedr
         const sky::SkyPoint a = vertexPoint(model.vertices[static_cast<std::size_t>(e.from)]);
         const sky::SkyPoint b = vertexPoint(model.vertices[static_cast<std::size_t>(e.to)]);
         const std::string name = e.otherFace != 0 ? polyhedron::seamLabel(e.face, e.otherFace) : std::to_string(e.face);
-        globe.lines.push_back({LineKind::FaceEdge, "edge " + name, sampleOnSphere(sky::greatCircleArc(a, b))});
+        globe.lines.push_back({LineKind::FaceEdge, "edge " + name, sampleOnSphere(sky::greatCircleArc(a, b), kOutlineStepDeg)});
     }
     appendSkyLines(globe, sky);
     return globe;

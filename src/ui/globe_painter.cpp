@@ -1,5 +1,7 @@
 #include "ui/globe_painter.h"
 
+#include "ui/thinned_polyline.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -85,6 +87,14 @@ const QImage& GlobePainter::dotSprite(int quarterPixels, QRgb colour)
     return m_sprites.emplace(key, std::move(sprite)).first->second;
 }
 
+void GlobePainter::drawRun(QPainter& painter)
+{
+    // The pieces' outlines are sampled for the largest zoom, and each point of a wide antialiased
+    // line costs its stroke: the points a chord covers to a fifth of a pixel are left out.
+    thinPolyline(m_points, m_drawn);
+    painter.drawPolyline(m_drawn.constData(), static_cast<int>(m_drawn.size()));
+}
+
 void GlobePainter::drawStars(QPainter& painter, const globe::GlobeModel& model,
                              const globe::GlobeProjection& projection, bool facing, QRgb colour, int width,
                              int height)
@@ -147,7 +157,7 @@ void GlobePainter::paint(QPainter& painter, const globe::GlobeModel& model, cons
                         if (inRun) {
                             m_points.append(QPointF(s.x, s.y));
                             if (m_points.size() >= 2 && frame.intersects(QPolygonF(m_points).boundingRect()))
-                                painter.drawPolyline(m_points.constData(), static_cast<int>(m_points.size()));
+                                drawRun(painter);
                         }
                         m_points.clear();
                         m_points.append(QPointF(s.x, s.y)); // the next run starts from here
@@ -155,7 +165,7 @@ void GlobePainter::paint(QPainter& painter, const globe::GlobeModel& model, cons
                     }
                 }
                 if (inRun && m_points.size() >= 2)
-                    painter.drawPolyline(m_points.constData(), static_cast<int>(m_points.size()));
+                    drawRun(painter);
             }
         }
         const QColor star = facing ? look.star : faded(look.star, look);

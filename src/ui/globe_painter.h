@@ -27,12 +27,14 @@ public:
 
 private:
     const QImage& dotSprite(int quarterPixels, QRgb colour);
+    void drawRun(QPainter& painter);
     void drawStars(QPainter& painter, const globe::GlobeModel& model, const globe::GlobeProjection& projection,
                    bool facing, QRgb colour, int width, int height);
 
     /// Antialiased dots, one per radius in quarter pixels and colour.
     std::unordered_map<quint64, QImage> m_sprites;
     QVector<QPointF> m_points; ///< scratch buffer of one polyline run
+    QVector<QPointF> m_drawn;  ///< the run with the points a chord covers left out
 };
 
 } // namespace ui

@@ -3,6 +3,7 @@
 
 #include "globe/gore_globe.h"
 #include "globe/polyhedron_globe.h"
+#include "polyhedron/face_command.h"
 #include "text/input_error.h"
 
 #include <gtest/gtest.h>
@@ -197,6 +198,60 @@ TEST(PolyhedronGlobe, BundledModelsHaveTheirEdges)
         EXPECT_NEAR(sky::dot(first.points.back(), sky::toVector({b.Lambda, b.Phi})), 1.0, kTolerance);
         for (const GlobeLine& line : m.lines)
             EXPECT_LE(largestStepDeg(line), kMaxStepDeg + 1e-9) << line.name;
+    }
+}
+
+TEST(PolyhedronGlobe, FaceEdgesAreThePrintedEdgesOnTheSphere)
+{
+    // A face prints in gnomonic projection from its centre, where straight lines are great circles:
+    // points along each printed edge, carried back to the sphere, lie on the arc the preview draws.
+    for (const char* name : {"cube", "dodecahedron", "truncated-icosahedron"}) {
+        SCOPED_TRACE(name);
+        polyhedron::PolyhedronModel model;
+        model.loadVertexFile(kData + "/models/" + std::string(name) + "-vertices.csv");
+        model.loadFaceFile(kData + "/models/" + std::string(name) + "-faces.csv");
+        polyhedron::FaceParameters p;
+        p.sphereRadius = 10.0;
+        const GlobeModel m = polyhedronGlobe({}, model, p);
+        for (int f = 1; f <= model.FaceCount(); ++f) {
+            const polyhedron::Face& face = model.faces[static_cast<std::size_t>(f)];
+            p.phi0 = face.Phi * sky::kRadiansPerDegree;
+            p.lambda0 = face.Lambda * sky::kRadiansPerDegree;
+            p.insideView = f % 2; // mirrored or not, the same edges
+            const float side = 40.0f;
+            const std::vector<scene::Point> printed = polyhedron::faceCutOutline(p, model, f, side);
+            // The sphere point of a printed point: the tangent point plus X east and Y north, made unit.
+            const sky::Vector3 t = sky::toVector({face.Lambda, face.Phi});
+            const sky::Vector3 east = sky::toVector({face.Lambda + 90.0, 0.0});
+            const sky::Vector3 north = sky::cross(t, east);
+            const auto onSphere = [&](scene::Point q) {
+                const double x = (q.x - side / 2.0) / (p.sphereRadius * polyhedron::viewSign(p.insideView));
+                const double y = (side / 2.0 - q.y) / p.sphereRadius;
+                const sky::Vector3 v{t.x + x * east.x + y * north.x, t.y + x * east.y + y * north.y,
+                                     t.z + x * east.z + y * north.z};
+                const double length = sky::norm(v);
+                return sky::Vector3{v.x / length, v.y / length, v.z / length};
+            };
+            for (std::size_t j = 0; j < printed.size(); ++j) {
+                const scene::Point a = printed[j], b = printed[(j + 1) % printed.size()];
+                const sky::Vector3 va = onSphere(a), vb = onSphere(b);
+                const GlobeLine* drawn = nullptr;
+                for (const GlobeLine& line : m.lines)
+                    if (std::min(sky::dot(line.points.front(), va), sky::dot(line.points.back(), vb)) > 1 - 1e-12
+                        || std::min(sky::dot(line.points.front(), vb), sky::dot(line.points.back(), va)) > 1 - 1e-12)
+                        drawn = &line;
+                ASSERT_NE(drawn, nullptr) << "face " << f << " edge " << j;
+                const sky::Vector3 normal = sky::cross(drawn->points.front(), drawn->points.back());
+                const double sine = sky::norm(normal);
+                for (const double s : {0.1, 0.5, 0.8}) {
+                    const sky::Vector3 q = onSphere({a.x + (b.x - a.x) * s, a.y + (b.y - a.y) * s});
+                    EXPECT_NEAR(sky::dot(q, normal) / sine, 0.0, kTolerance) << "face " << f << " edge " << j;
+                    const sky::Vector3& mid = drawn->points[drawn->points.size() / 2];
+                    EXPECT_NEAR(sky::dot(mid, normal) / sine, 0.0, kTolerance) << drawn->name;
+                }
+                EXPECT_LE(largestStepDeg(*drawn), kOutlineStepDeg + 1e-9) << drawn->name;
+            }
+        }
     }
 }
 

@@ -36,10 +36,10 @@ void GlobeShortcutTest::opensThePreviewOfTheTabShown_data()
     QTest::addColumn<bool>("pickStars");
     QTest::addColumn<bool>("pickModel");
     QTest::addColumn<QString>("n");
-    QTest::addColumn<int>("seams");    // gore seams, or polyhedron edges on the polyhedron tab; −1: no window
+    QTest::addColumn<int>("seams");    // gore outlines (a half each), or polyhedron edges on the polyhedron tab; −1: no window
     QTest::addColumn<QString>("title"); // end of the preview's caption
     QTest::addColumn<int>("messages");  // message boxes shown
-    QTest::newRow("gores, n = 12") << 0 << true << false << "12" << 12 << "n = 12" << 0;
+    QTest::newRow("gores, n = 12") << 0 << true << false << "12" << 24 << "n = 12" << 0;
     QTest::newRow("gores, no star file") << 0 << false << false << "8" << -1 << "" << 0;
     QTest::newRow("gores, n = 2 refused") << 0 << true << false << "2" << -1 << "" << 1;
     QTest::newRow("soccer ball") << 1 << true << true << "8" << 90 << "truncated-icosahedron-faces" << 0;
