@@ -87,12 +87,27 @@ const QImage& GlobePainter::dotSprite(int quarterPixels, QRgb colour)
     return m_sprites.emplace(key, std::move(sprite)).first->second;
 }
 
-void GlobePainter::drawRun(QPainter& painter)
+void GlobePainter::drawRun(QPainter& painter, const QRectF& visible)
 {
     // The pieces' outlines are sampled for the largest zoom, and each point of a wide antialiased
-    // line costs its stroke: the points a chord covers to a fifth of a pixel are left out.
+    // line costs its stroke: the points a chord covers to a fifth of a pixel are left out, and so
+    // are the stretches wholly outside the picture.
     thinPolyline(m_points, m_drawn);
-    painter.drawPolyline(m_drawn.constData(), static_cast<int>(m_drawn.size()));
+    qsizetype from = 0;
+    const auto flush = [&](qsizetype to) {
+        if (to > from)
+            painter.drawPolyline(m_drawn.constData() + from, static_cast<int>(to - from + 1));
+    };
+    for (qsizetype i = 1; i < m_drawn.size(); ++i) {
+        const QPointF &a = m_drawn[i - 1], &b = m_drawn[i];
+        const bool outside = std::max(a.x(), b.x()) < visible.left() || std::min(a.x(), b.x()) > visible.right()
+                             || std::max(a.y(), b.y()) < visible.top() || std::min(a.y(), b.y()) > visible.bottom();
+        if (outside) {
+            flush(i - 1);
+            from = i;
+        }
+    }
+    flush(m_drawn.size() - 1);
 }
 
 void GlobePainter::drawStars(QPainter& painter, const globe::GlobeModel& model,
@@ -136,6 +151,7 @@ void GlobePainter::paint(QPainter& painter, const globe::GlobeModel& model, cons
     // Each line in runs of points on one side; a run ends on the first point of the other side,
     // so the line stays joined where it crosses the rim.
     const QRectF frame(-width, -height, 3.0 * width, 3.0 * height);
+    const QRectF visible(-4.0, -4.0, width + 8.0, height + 8.0); // the picture and a pen's width round it
     for (const bool facing : {false, true}) {
         for (const LineKind kind : kLineOrder) {
             QPen pen = penFor(kind, inside);
@@ -157,7 +173,7 @@ void GlobePainter::paint(QPainter& painter, const globe::GlobeModel& model, cons
                         if (inRun) {
                             m_points.append(QPointF(s.x, s.y));
                             if (m_points.size() >= 2 && frame.intersects(QPolygonF(m_points).boundingRect()))
-                                drawRun(painter);
+                                drawRun(painter, visible);
                         }
                         m_points.clear();
                         m_points.append(QPointF(s.x, s.y)); // the next run starts from here
@@ -165,7 +181,7 @@ void GlobePainter::paint(QPainter& painter, const globe::GlobeModel& model, cons
                     }
                 }
                 if (inRun && m_points.size() >= 2)
-                    drawRun(painter);
+                    drawRun(painter, visible);
             }
         }
         const QColor star = facing ? look.star : faded(look.star, look);

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QImage>
 #include <QPointF>
+#include <QRectF>
 #include <QVector>
 
 #include <unordered_map>
@@ -27,7 +28,7 @@ public:
 
 private:
     const QImage& dotSprite(int quarterPixels, QRgb colour);
-    void drawRun(QPainter& painter);
+    void drawRun(QPainter& painter, const QRectF& visible);
     void drawStars(QPainter& painter, const globe::GlobeModel& model, const globe::GlobeProjection& projection,
                    bool facing, QRgb colour, int width, int height);
 
