@@ -42,8 +42,8 @@ GlobeModel goreGlobe(const stars::StarCatalogue& catalogue, const gore::GorePara
         plan.layout = gore::makeGoreLayout(plan.params);
         for (const int hemisphere : cut.wholeGores ? std::vector<int>{1} : std::vector<int>{1, 0}) {
             plan.params.hemisphere = hemisphere;
-            model.lines.push_back({LineKind::GoreOutline, "gore " + gore::goreLabel(plan.params, plan.layout, cut.wholeGores),
-                                   goreOutlineOnSphere(plan, cut.wholeGores)});
+            const std::string name = "gore " + gore::goreLabel(plan.params, plan.layout, cut.wholeGores);
+            model.lines.push_back({LineKind::GoreOutline, name, goreOutlineOnSphere(plan, cut.wholeGores)});
         }
     }
     if (north)

@@ -37,8 +37,9 @@ sky::SkyPoint goreSkyPoint(const GoreLayout& layout, double phiPrime, double a, 
 {
     double phi = phiPrime; // radians
     if (epsilonCorrection && a != 0.0) {
-        // With tan Δλ = a / cos φ the corrected coordinate is φ′ = 2φ − atan(sin φ / √(cos²φ + a²)), whose
-        // slope 2 − cos φ / √(cos²φ + a²) lies within [1, 2): Newton's steps from φ = φ′ settle in a few turns.
+        // With tan Δλ = a / cos φ the corrected coordinate is φ′ = 2φ − atan(sin φ / √(cos²φ + a²)),
+        // whose slope 2 − cos φ / √(cos²φ + a²) lies within [1, 2): Newton's steps from φ = φ′ settle
+        // in a few turns.
         for (int i = 0; i < 50; ++i) {
             const double c = std::cos(phi), root = std::sqrt(c * c + a * a);
             const double step = (2 * phi - std::atan(std::sin(phi) / root) - phiPrime) / (2 - c / root);

@@ -23,7 +23,7 @@ double latitudeCoordinate(double phi, double deltaLambda, bool epsilonCorrection
 /// Across value a = tan(Δλ)·cos(φ), in sphere radii, with the uncorrected latitude.
 double acrossValue(double phi, double deltaLambda);
 
-/// The point (λ, φ in degrees, |λ − λc| < 90°) that gore `layout` prints at latitude coordinate `phiPrime` (radians) and across value `a` (sphere radii): the inverse of latitudeCoordinate and acrossValue.
+/// The point (λ, φ, degrees) gore `layout` prints at φ′ `phiPrime` (rad) and `a` (radii): latitudeCoordinate, acrossValue undone.
 sky::SkyPoint goreSkyPoint(const GoreLayout& layout, double phiPrime, double a, bool epsilonCorrection);
 
 } // namespace gore

@@ -44,7 +44,7 @@ bool isOnPlate(const PlateLayout& plate, double phiPrime);
 /// distance R·sin B / tan φ at position angle λ, so larger longitudes turn upwards.
 Offset plateOffset(const PlateLayout& plate, double lambda, double phi);
 
-/// The point (λ in (−180°, 180°], φ in (0°, 90°]) the north plate shows at `offset` cm from its pole: the inverse of plateOffset.
+/// The point (λ, φ, degrees) the north plate shows `offset` cm from its pole: the inverse of plateOffset.
 sky::SkyPoint plateSkyPoint(const PlateLayout& plate, Offset offset);
 
 /// Whether a star of latitude coordinate `phiPrime` (radians) belongs on the southern plate:
@@ -56,7 +56,7 @@ bool isOnSouthPlate(const PlateLayout& plate, double phiPrime);
 /// outside the sphere, so a star at (λ, −φ) mirrors the northern plate's star at (λ, φ).
 Offset southPlateOffset(const PlateLayout& plate, double lambda, double phi);
 
-/// The point (λ in (−180°, 180°], φ in [−90°, 0°)) the southern plate shows at `offset` cm from its pole: the inverse of southPlateOffset.
+/// The point (λ, φ, degrees) the southern plate shows `offset` cm from its pole: the inverse of southPlateOffset.
 sky::SkyPoint southPlateSkyPoint(const PlateLayout& plate, Offset offset);
 
 /// Corners of the plate's cutting line as offsets from the pole: corner j at position angle
