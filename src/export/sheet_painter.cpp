@@ -7,6 +7,7 @@
 #include <QPainterPath>
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <map>
@@ -377,13 +378,26 @@ private:
 
 struct SheetPainter::Impl
 {
+    /// A piece held for packing, with its own part of the template and that part's size.
+    struct Piece
+    {
+        TemplateDrawing t;
+        Box box;
+        PackSize size;
+    };
+
     SheetOptions sheets;
     SheetDevice& device;
+    PackBatch batch;
     QPainter* painterOn = nullptr;
     int pages = 0;
-    std::vector<TemplateDrawing> queued; ///< pieces waiting to be packed
+    std::vector<Piece> queued; ///< pieces waiting to be packed, in the order they came
+    double queuedArea = 0.0;   ///< theirs, cm²
+    std::size_t mostHeld = 0;
+    int packedSheets = 0; ///< packed sheets painted so far
+    bool batched = false; ///< whether a batch was painted before finish(): no sheet then knows the total
 
-    Impl(SheetOptions s, SheetDevice& d) : sheets(std::move(s)), device(d) {}
+    Impl(SheetOptions s, SheetDevice& d, PackBatch b) : sheets(std::move(s)), device(d), batch(b) {}
 
     bool marks() const { return sheets.layers.count(scene::LayerKind::Marks) > 0; }
 
@@ -453,18 +467,17 @@ struct SheetPainter::Impl
         }
     }
 
-    /// Packs the queued pieces on as few sheets as it can, portrait or landscape, and draws them;
-    /// a piece that fits only the other way round is tiled on a sheet of its own.
-    void packQueued()
+    /// Packs the held pieces on as few sheets as it can, portrait or landscape, and draws them,
+    /// all of them, or unless `all` those of every sheet but the last, whose pieces stay held
+    /// (when there are few enough of them); a piece that fits only the other way round is tiled
+    /// on a sheet of its own.
+    void packQueued(bool all)
     {
         if (queued.empty())
             return;
         std::vector<PackSize> sizes;
-        std::vector<Box> pieces;
-        for (const TemplateDrawing& t : queued) {
-            pieces.push_back(pieceBoxOf(t.scene, sheets.bleed));
-            sizes.push_back({pieces.back().right - pieces.back().left, pieces.back().bottom - pieces.back().top});
-        }
+        for (const Piece& piece : queued)
+            sizes.push_back(piece.size);
         struct Packing
         {
             PageLayout sheet;
@@ -482,13 +495,21 @@ struct SheetPainter::Impl
         const Packing portrait = pack(false), landscape = pack(true);
         const Packing& best =
             landscape.sheets + landscape.unplaced < portrait.sheets + portrait.unplaced ? landscape : portrait;
+        int painted = best.sheets;
+        if (!all) {
+            batched = true;
+            const auto onLast = std::count_if(best.placed.begin(), best.placed.end(),
+                                              [&best](const Placement& q) { return q.sheet == best.sheets - 1; });
+            if (best.sheets > 1 && static_cast<std::size_t>(onLast) <= batch.pieces / 2)
+                painted = best.sheets - 1;
+        }
         const PageLayout& l = best.sheet;
-        for (int sheet = 0; sheet < best.sheets; ++sheet) {
+        for (int sheet = 0; sheet < painted; ++sheet) {
             QStringList captions;
             double left = 1e300, top = 1e300, right = -1e300, bottom = -1e300;
             for (std::size_t i = 0; i < queued.size(); ++i)
                 if (best.placed[i].sheet == sheet) {
-                    captions << QString::fromStdString(queued[i].caption);
+                    captions << QString::fromStdString(queued[i].t.caption);
                     const Placement& q = best.placed[i];
                     const double w = q.turned ? sizes[i].height : sizes[i].width;
                     const double h = q.turned ? sizes[i].width : sizes[i].height;
@@ -496,20 +517,20 @@ struct SheetPainter::Impl
                     right = std::max(right, l.contentLeft + q.x + w), bottom = std::max(bottom, l.contentTop + q.y + h);
                 }
             startPage(l, pdfRectOf(l, left, top, right, bottom));
+            ++packedSheets;
             if (marks()) {
                 drawCropMarks(*painterOn, l);
+                const QString number = batched ? QStringLiteral("sheet %1").arg(packedSheets)
+                                               : QStringLiteral("sheet %1 of %2").arg(sheet + 1).arg(best.sheets);
                 drawFooter(*painterOn, l,
-                           QStringLiteral("sheet %1 of %2, %3  |  ")
-                                   .arg(sheet + 1)
-                                   .arg(best.sheets)
-                                   .arg(QLatin1String(kEquinox))
+                           number + QStringLiteral(", %1  |  ").arg(QLatin1String(kEquinox))
                                + captions.join(QStringLiteral("; ")));
             }
             for (std::size_t i = 0; i < queued.size(); ++i) {
                 const Placement& q = best.placed[i];
                 if (q.sheet != sheet)
                     continue;
-                const Box& b = pieces[i];
+                const Box& b = queued[i].box;
                 painterOn->save();
                 painterOn->translate(l.contentLeft + q.x, l.contentTop + q.y);
                 if (q.turned) {
@@ -518,26 +539,35 @@ struct SheetPainter::Impl
                     painterOn->rotate(90);
                 }
                 painterOn->translate(-b.left, -b.top);
-                drawScene(queued[i].scene, boundsOf(queued[i].scene), b);
+                drawScene(queued[i].t.scene, boundsOf(queued[i].t.scene), b);
                 painterOn->restore();
             }
         }
         for (std::size_t i = 0; i < queued.size(); ++i)
             if (best.placed[i].sheet < 0)
-                tile(queued[i]);
-        queued.clear();
+                tile(queued[i].t);
+        // The pieces of the sheet not painted stay, in the order they came.
+        std::size_t kept = 0;
+        queuedArea = 0.0;
+        for (std::size_t i = 0; i < queued.size(); ++i)
+            if (best.placed[i].sheet >= painted) {
+                queuedArea += sizes[i].width * sizes[i].height;
+                if (kept != i)
+                    queued[kept] = std::move(queued[i]);
+                ++kept;
+            }
+        queued.erase(queued.begin() + static_cast<std::ptrdiff_t>(kept), queued.end());
     }
-
 };
 
-SheetPainter::SheetPainter(SheetOptions sheets, SheetDevice& device)
-    : m_impl(std::make_unique<Impl>(std::move(sheets), device))
+SheetPainter::SheetPainter(SheetOptions sheets, SheetDevice& device, PackBatch batch)
+    : m_impl(std::make_unique<Impl>(std::move(sheets), device, batch))
 {
 }
 
 SheetPainter::~SheetPainter() = default;
 
-void SheetPainter::add(const TemplateDrawing& t)
+void SheetPainter::add(TemplateDrawing t)
 {
     Impl& d = *m_impl;
     if (d.sheets.paper && d.sheets.pack) {
@@ -546,16 +576,23 @@ void SheetPainter::add(const TemplateDrawing& t)
         const PageLayout portrait = sheetOf(*d.sheets.paper, false), landscape = sheetOf(*d.sheets.paper, true);
         if (fitsSheet(size, portrait.contentWidth, portrait.contentHeight)
             || fitsSheet(size, landscape.contentWidth, landscape.contentHeight)) {
-            d.queued.push_back(t);
+            d.queued.push_back({std::move(t), b, size});
+            d.queuedArea += size.width * size.height;
+            d.mostHeld = std::max(d.mostHeld, d.queued.size());
+            if (d.queued.size() >= d.batch.pieces
+                || d.queuedArea > d.batch.sheets * portrait.contentWidth * portrait.contentHeight)
+                d.packQueued(false);
             return;
         }
     }
     d.tile(t);
 }
 
-void SheetPainter::finish() { m_impl->packQueued(); }
+void SheetPainter::finish() { m_impl->packQueued(true); }
 
 int SheetPainter::pages() const { return m_impl->pages; }
+
+std::size_t SheetPainter::mostHeld() const { return m_impl->mostHeld; }
 
 int countSheets(const TemplateList& templates, const SheetOptions& sheets)
 {
