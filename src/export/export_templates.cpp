@@ -278,7 +278,8 @@ ExportResult exportTemplates(const ExportOptions& o, const ExportObserver& obser
             std::string caption = t.caption;
             writeOutput(o, [&] { book->add(std::move(t)); });
             if (observer.step)
-                observer.step(ExportStep{ExportStep::Kind::LaidOut, result.templates, count, number, std::move(caption), {}});
+                observer.step(
+                    ExportStep{ExportStep::Kind::LaidOut, result.templates, count, number, std::move(caption), {}});
         });
         checkCancel(observer);
         result.pages = writeOutput(o, [&] { return book->commit(); });
