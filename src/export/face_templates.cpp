@@ -54,7 +54,7 @@ std::pair<std::string, std::string> optionOf(const FaceOptions& o, const std::st
     const auto [option, typed] = optionOf(o, face, e.input());
     if (option == "--stars")
         throw text::InputError("option --stars: " + std::string(e.what()));
-    refuseOption(option, typed, e.reason());
+    refuseOption(option, typed, e);
 }
 
 } // namespace

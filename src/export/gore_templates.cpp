@@ -42,7 +42,7 @@ std::pair<std::string, std::string> optionOf(const GoreOptions& o, const std::st
     const auto [option, typed] = optionOf(o, k, e.input());
     if (option == "--stars")
         throw text::InputError("option --stars: " + std::string(e.what()));
-    refuseOption(option, typed, e.reason());
+    refuseOption(option, typed, e);
 }
 
 std::string plateName(const GoreOptions& o, const std::string& k, char pole)

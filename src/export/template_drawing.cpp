@@ -15,4 +15,11 @@ void refuseOption(const std::string& option, const std::string& typed, const std
     throw text::InputError("option " + option + " \"" + typed + "\": " + reason);
 }
 
+void refuseOption(const std::string& option, const std::string& typed, const text::InputError& refused)
+{
+    const std::string named = "option " + option + " \"" + typed + "\": ";
+    const text::Text& reason = refused.reasonText();
+    throw text::InputError(refused.input(), typed, text::Text{named + reason.en, named + reason.ja}, reason);
+}
+
 } // namespace exporter

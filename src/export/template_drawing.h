@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scene/scene.h"
+#include "text/input_error.h"
 
 #include <any>
 #include <functional>
@@ -49,5 +50,9 @@ std::string stripExtension(const std::string& name);
 /// Throws text::InputError saying `reason` of the command-line option `option` as the user
 /// typed it: option --radius "abc": "abc" is not a number.
 [[noreturn]] void refuseOption(const std::string& option, const std::string& typed, const std::string& reason);
+
+/// As above, the reason and the input `refused` is about taken from it, so that a window can
+/// still name its own box (text::InputError::input()).
+[[noreturn]] void refuseOption(const std::string& option, const std::string& typed, const text::InputError& refused);
 
 } // namespace exporter

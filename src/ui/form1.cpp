@@ -1,7 +1,11 @@
 #include "ui/form1.h"
 
+#include "appdata/data_folder.h"
 #include "appdata/save_folder.h"
 #include "canvas/drawing_canvas.h"
+#include "export/face_templates.h"
+#include "export/gore_templates.h"
+#include "export/vector_unit.h"
 #include "globe/gore_globe.h"
 #include "globe/polyhedron_globe.h"
 #include "polyhedron/face_svg_document.h"
@@ -18,8 +22,9 @@
 #include "ui/globe_dialog.h"
 #include "ui/globe_options.h"
 #include "ui/globe_preview_window.h"
-#include "ui/refusal_text.h"
 #include "ui/frame_box.h"
+#include "ui/refusal_text.h"
+#include "ui/sky_layer_checks.h"
 #include "ui/status_line.h"
 #include "ui/tab_control.h"
 #include "ui/twips.h"
@@ -372,6 +377,7 @@ void Form1::drawGore()
 {
     if (m_starFileName.isEmpty())
         return;
+    exporter::settleVectorUnit(); // Qt's painting leaves the maths library slow until then
     const gore::GoreInputs inputs = goreInputs();
     std::optional<QString> refusal;
     try {
@@ -621,6 +627,7 @@ void Form1::drawFace()
 {
     if (m_starFileName.isEmpty())
         return;
+    exporter::settleVectorUnit(); // Qt's painting leaves the maths library slow until then
     const polyhedron::FaceInputs inputs = faceInputs();
     std::optional<QString> text;
     bool refused = true;
@@ -709,10 +716,43 @@ void Form1::openGlobeDialog(bool faces)
     }
     auto* dialog = new GlobeDialog(start, current, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->preview3dButton()->setVisible(true);
+    connect(dialog, &GlobeDialog::preview3dRequested, this, &Form1::showGlobePreviewOf);
     m_globe = dialog;
     dialog->show();
 }
 
 GlobeDialog* Form1::globeDialog() const { return m_globe.data(); }
+
+void Form1::showGlobePreviewOf(const exporter::ExportOptions& o)
+{
+    const bool faces = o.subject == exporter::Subject::Faces;
+    QWidget* parent = m_globe ? static_cast<QWidget*>(m_globe.data()) : this;
+    try {
+        const std::string starFile =
+            o.stars.empty() ? appdata::bundledDataFile("bright-stars.csv").string() : o.stars;
+        const stars::StarCatalogue catalogue = exporter::readStarsOption(starFile);
+        const sky::SkyRequest sky = skyRequest(o.sky);
+        if (faces) {
+            const polyhedron::PolyhedronModel model = exporter::loadModel(o.face);
+            const std::string face = o.face.face == "all" ? "1" : o.face.face;
+            openGlobePreview(parent,
+                             globe::polyhedronGlobe(catalogue, model, exporter::faceParametersFor(o.face, model, face), sky),
+                             QString::fromStdString(o.face.faces.empty() ? o.face.model
+                                                                         : QFileInfo(QString::fromStdString(o.face.faces))
+                                                                               .completeBaseName()
+                                                                               .toStdString()));
+        } else {
+            // The plates follow the dialog; the gore parameters of the first gore serve every gore.
+            const std::string k = o.gore.k == "all" ? "1" : o.gore.k;
+            const gore::GoreParameters p = exporter::goreParametersFor(o.gore, k, o.gore.north ? 1 : 0);
+            openGlobePreview(parent, globe::goreGlobe(catalogue, p, {o.kit.wholeGores}, sky),
+                             QStringLiteral("n = %1").arg(p.n));
+        }
+    } catch (const text::InputError& error) {
+        m_messages->show(parent, Message{refusalText(error, faces ? InputTab::Face : InputTab::Gore), kMessageTitle,
+                                         MessageIcon::Critical, false});
+    }
+}
 
 } // namespace ui

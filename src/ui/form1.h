@@ -23,6 +23,10 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
+namespace exporter {
+struct ExportOptions;
+}
+
 namespace ui {
 
 class DrawingWindow;
@@ -145,6 +149,9 @@ public slots:
     /// loaded model, otherwise the gore tab's), with the star file picked and the sky layers ticked
     /// in that tab's drawing window, in a window of its own.
     void showGlobePreview();
+    /// The globe preview of the globe dialog's export `o`: its gores with the plates and cut it
+    /// asks for, or its model's faces, with its star file (the bundled one when none) and sky layers.
+    void showGlobePreviewOf(const exporter::ExportOptions& o);
 
 private:
     void buildControls();

@@ -7,6 +7,7 @@
 #include "text/input_error.h"
 #include "ui/export_progress.h"
 #include "ui/globe_options.h"
+#include "ui/refusal_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -74,6 +75,12 @@ const SkyBox kSkyBoxes[] = {
     {"SkyEcliptic", QT_TRANSLATE_NOOP("ui::GlobeDialog", "黄道")},
     {"SkyStarNames", QT_TRANSLATE_NOOP("ui::GlobeDialog", "星名")},
 };
+
+/// A refusal of the export in the interface language, naming the tab's box where it is about one.
+QString refusalOf(const text::InputError& e, exporter::Subject subject)
+{
+    return refusalText(e, subject == exporter::Subject::Faces ? InputTab::Face : InputTab::Gore);
+}
 
 exporter::Format formatAt(int index)
 {
@@ -432,7 +439,7 @@ void GlobeDialog::refresh()
             m_problem = tr("描画を中止しました。");
             m_drawnKey.clear();
         } catch (const text::InputError& e) {
-            m_problem = QString::fromStdString(e.what());
+            m_problem = refusalOf(e, m_start.subject);
             m_drawnKey = key;
         } catch (const std::bad_alloc&) {
             m_problem = tr("メモリが足りません。");
@@ -516,7 +523,7 @@ bool GlobeDialog::save()
     } catch (const exporter::Cancelled&) {
         m_summary->setText(tr("保存を中止しました。ファイルは書き出していません。"));
     } catch (const text::InputError& e) {
-        showMessage(tr("保存できませんでした: %1\n\n%2").arg(QString::fromStdString(o.output), QString::fromStdString(e.what())),
+        showMessage(tr("保存できませんでした: %1\n\n%2").arg(QString::fromStdString(o.output), refusalOf(e, o.subject)),
                     MessageIcon::Critical);
     } catch (const std::bad_alloc&) {
         showMessage(tr("保存できませんでした: %1\n\nメモリが足りません。").arg(QString::fromStdString(o.output)),
@@ -558,7 +565,7 @@ int GlobeDialog::printTo(QPrinter& printer)
         bleed = exporter::kitFinish(o.kit, exporter::Format::Pdf).bleed;
         return exporter::printSheets(m_templates, {paper, o.kit.pack, bleed, o.kit.layers}, printer);
     } catch (const text::InputError& e) {
-        showMessage(tr("印刷できませんでした。\n\n%1").arg(QString::fromStdString(e.what())), MessageIcon::Critical);
+        showMessage(tr("印刷できませんでした。\n\n%1").arg(refusalOf(e, o.subject)), MessageIcon::Critical);
     }
     return 0;
 }

@@ -50,10 +50,13 @@ QCheckBox* SkyLayerChecks::box(const QString& objectName) const
 
 sky::SkyRequest skyRequest(const SkyLayerChecks* checks)
 {
+    return checks ? skyRequest(checks->options()) : sky::SkyRequest{};
+}
+
+sky::SkyRequest skyRequest(const sky::SkyLayerOptions& layers)
+{
     sky::SkyRequest request;
-    if (!checks)
-        return request;
-    request.layers = checks->options();
+    request.layers = layers;
     if (request.layers.any())
         request.data = std::make_shared<const sky::SkyData>(
             sky::loadSkyData((appdata::bundledDataFolder() / "sky").string(), request.layers));

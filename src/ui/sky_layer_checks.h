@@ -39,4 +39,8 @@ private:
 /// data cannot be read.
 sky::SkyRequest skyRequest(const SkyLayerChecks* checks);
 
+/// `layers` with the sky data read from the bundled data folder; no data when nothing is asked
+/// for. Throws text::InputError naming the file when the data cannot be read.
+sky::SkyRequest skyRequest(const sky::SkyLayerOptions& layers);
+
 } // namespace ui

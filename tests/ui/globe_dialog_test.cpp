@@ -5,6 +5,8 @@
 #include "ui/fonts.h"
 #include "ui/globe_dialog.h"
 #include "ui/globe_options.h"
+#include "ui/globe_preview_window.h"
+#include "ui/refusal_text.h"
 #include "widget_test_support.h"
 
 #include <QCheckBox>
@@ -171,9 +173,11 @@ void GlobeDialogTest::opensFromBothTabsAndCtrlG()
     QTest::mouseClick(m_form->button(QStringLiteral("GlobeFaces")), Qt::LeftButton);
     QVERIFY(m_form->globeDialog());
     QCOMPARE(m_form->globeDialog()->options().subject, exporter::Subject::Faces);
-    // The 3D preview's place: a button, hidden until a preview is wired to it.
-    QVERIFY(m_form->globeDialog()->preview3dButton());
-    QVERIFY(m_form->globeDialog()->preview3dButton()->isHidden());
+    // The 3D button opens the preview of the dialog's globe in a window of its own.
+    QPushButton* preview3d = m_form->globeDialog()->preview3dButton();
+    QVERIFY(preview3d && !preview3d->isHidden());
+    QTest::mouseClick(preview3d, Qt::LeftButton);
+    QVERIFY(m_form->globeDialog()->findChild<ui::GlobePreviewWindow*>());
 }
 
 void GlobeDialogTest::startsFromTheTabsBoxes_data()
@@ -328,6 +332,18 @@ void GlobeDialogTest::refusalKeepsTheDialog()
     QCOMPARE(child<QComboBox>("paper")->currentIndex(), 2);
     QCOMPARE(filesUnder(folder()), QStringList{"earlier.pdf"});
     QCOMPARE(withoutDate(earlier), QByteArray("earlier"));
+
+    // A box of the tab refused: named by its caption, as the window names it, not by an option.
+    d->close();
+    box("Text6")->setText(QStringLiteral("-1"));
+    d = open(false);
+    QVERIFY(d);
+    QVERIFY(!d->save());
+    const QString said = m_messages->shown.back().text;
+    QVERIFY2(said.contains(ui::boxCaption(text::Input::SphereRadius, ui::InputTab::Gore)), qPrintable(said));
+    QVERIFY2(!said.contains(QLatin1String("--radius")), qPrintable(said));
+    QVERIFY2(d->summary().contains(ui::boxCaption(text::Input::SphereRadius, ui::InputTab::Gore)),
+             qPrintable(d->summary()));
 }
 
 void GlobeDialogTest::printsAtRealSize_data()
