@@ -7,7 +7,6 @@
 #include <QPainterPath>
 #include <QStringList>
 
-#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <map>
@@ -467,10 +466,9 @@ struct SheetPainter::Impl
         }
     }
 
-    /// Packs the held pieces on as few sheets as it can, portrait or landscape, and draws them,
-    /// all of them, or unless `all` those of every sheet but the last, whose pieces stay held
-    /// (when there are few enough of them); a piece that fits only the other way round is tiled
-    /// on a sheet of its own.
+    /// Packs the held pieces on as few sheets as it can, portrait or landscape, and draws them:
+    /// all, or unless `all` every sheet but the last, whose pieces stay held to be packed with the
+    /// next ones; a piece that fits only the other way round is tiled on a sheet of its own.
     void packQueued(bool all)
     {
         if (queued.empty())
@@ -495,14 +493,8 @@ struct SheetPainter::Impl
         const Packing portrait = pack(false), landscape = pack(true);
         const Packing& best =
             landscape.sheets + landscape.unplaced < portrait.sheets + portrait.unplaced ? landscape : portrait;
-        int painted = best.sheets;
-        if (!all) {
-            batched = true;
-            const auto onLast = std::count_if(best.placed.begin(), best.placed.end(),
-                                              [&best](const Placement& q) { return q.sheet == best.sheets - 1; });
-            if (best.sheets > 1 && static_cast<std::size_t>(onLast) <= batch.pieces / 2)
-                painted = best.sheets - 1;
-        }
+        batched = batched || !all;
+        const int painted = all || best.sheets < 2 ? best.sheets : best.sheets - 1;
         const PageLayout& l = best.sheet;
         for (int sheet = 0; sheet < painted; ++sheet) {
             QStringList captions;
@@ -579,8 +571,9 @@ void SheetPainter::add(TemplateDrawing t)
             d.queued.push_back({std::move(t), b, size});
             d.queuedArea += size.width * size.height;
             d.mostHeld = std::max(d.mostHeld, d.queued.size());
-            if (d.queued.size() >= d.batch.pieces
-                || d.queuedArea > d.batch.sheets * portrait.contentWidth * portrait.contentHeight)
+            // More than a sheet's area takes two sheets at least, so a batch paints one at least.
+            const double sheet = portrait.contentWidth * portrait.contentHeight;
+            if (d.queuedArea > d.batch.sheets * sheet || (d.queued.size() >= d.batch.pieces && d.queuedArea > sheet))
                 d.packQueued(false);
             return;
         }

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 using namespace exporter;
@@ -97,31 +98,56 @@ TEST(SheetPainter, OrdinaryKitsArePackedAllAtOnce)
         }
 }
 
-TEST(SheetPainter, ManyPiecesArePaintedOnceEachInBatches)
+/// `count` rectangular pieces labelled with their numbers, of widths and heights in steps of a
+/// tenth of `steps` between their least and most, mixed.
+TemplateList pieces(std::size_t count, double w0, double h0, int steps)
 {
-    TemplateList list(3000);
-    for (std::size_t i = 0; i < list.size(); ++i) {
-        const double w = 0.4 + double(i * 37 % 50) / 10.0, h = 1.0 + double(i * 53 % 190) / 10.0;
-        scene::Path cut{scene::Role::CutOutline, -1, {{{0, 0}, {w, 0}, {w, h}, {0, h}}}, true, {}, 0.0};
+    TemplateList list(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        const double w = w0 + double(i * 37 % steps) / 10.0, h = h0 + double(i * 53 % (2 * steps)) / 10.0;
+        const scene::Path cut{scene::Role::CutOutline, -1, {{{0, 0}, {w, 0}, {w, h}, {0, h}}}, true, {}, 0.0};
         scene::Text label;
         label.text = "piece " + std::to_string(i);
         list[i].scene = {w, h, {{"cut", {cut}, scene::LayerKind::Cut}, {"labels", {label}, scene::LayerKind::Print}}};
     }
+    return list;
+}
+
+TEST(SheetPainter, ManyPiecesArePaintedOnceEachInBatches)
+{
+    struct Row
+    {
+        TemplateList list;
+        PackBatch batch;
+    };
+    const Row rows[] = {
+        {pieces(3000, 0.4, 1.0, 50), {}},       // up to 5.3 × 10.9 cm, some 24 a sheet
+        {pieces(3000, 0.4, 1.0, 50), {2.0, 20}}, // batches of a few sheets
+        {pieces(3000, 0.4, 0.4, 5), {}},        // some 750 a sheet
+    };
     const SheetOptions o{paperNamed("a4"), true, 0.0, {scene::LayerKind::Print}};
-    const int allAtOnce = paint(list, o, kAllAtOnce).pages;
-    for (const PackBatch batch : {PackBatch{}, PackBatch{2.0, 20}}) {
-        SCOPED_TRACE(batch.pieces);
-        const Painted sheets = paint(list, o, batch);
-        EXPECT_LE(sheets.held, batch.pieces);
+    const PageLayout sheet = layoutPages(0.1, 0.1, *o.paper);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.batch.pieces);
+        // Pieces held after a sheet's area: at most those that fill one, smallest first, and one more.
+        std::vector<double> areas;
+        for (const TemplateDrawing& t : row.list)
+            areas.push_back(t.scene.width * t.scene.height);
+        std::sort(areas.begin(), areas.end());
+        std::size_t oneSheet = 0;
+        for (double sum = areas[0]; sum <= sheet.contentWidth * sheet.contentHeight; sum += areas[++oneSheet]) {}
+        const Painted sheets = paint(row.list, o, row.batch);
+        EXPECT_LE(sheets.held, std::max(row.batch.pieces, oneSheet + 1));
         std::map<std::string, int> painted;
         for (const std::string& line : sheets.log)
             painted[line.substr(0, line.find(" at "))] += line.rfind("page", 0) != 0;
-        for (std::size_t i = 0; i < list.size(); ++i)
+        for (std::size_t i = 0; i < row.list.size(); ++i)
             EXPECT_EQ(painted["piece " + std::to_string(i)], 1) << i;
-        if (batch.pieces == PackBatch{}.pieces) {
-            // The sheet left over from each batch is filled by the next: few more sheets than all at once.
-            EXPECT_LE(sheets.pages, allAtOnce * 11 / 10) << allAtOnce;
-            EXPECT_EQ(countSheets(list, o), sheets.pages);
+        // The sheet left over from each batch is filled by the next: few more sheets than all at once.
+        const int allAtOnce = paint(row.list, o, kAllAtOnce).pages;
+        EXPECT_LE(sheets.pages, allAtOnce * 11 / 10) << allAtOnce;
+        if (row.batch.pieces == PackBatch{}.pieces) {
+            EXPECT_EQ(countSheets(row.list, o), sheets.pages);
         }
     }
 }
