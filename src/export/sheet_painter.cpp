@@ -532,6 +532,7 @@ struct SheetPainter::Impl
                 }
                 painterOn->translate(-b.left, -b.top);
                 drawScene(queued[i].t.scene, boundsOf(queued[i].t.scene), b);
+                queued[i].t.scene = {}; // drawn: its memory goes now, not with the batch
                 painterOn->restore();
             }
         }
