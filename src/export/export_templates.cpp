@@ -265,7 +265,7 @@ ExportResult exportTemplates(const ExportOptions& o, const ExportObserver& obser
             path /= defaultPdfName(o.subject);
         checkWritablePlace(o, path);
         // Pages are written as each template is drawn, so memory holds one template at a time
-        // (all of them when they are packed together).
+        // (a batch of them when they are packed together, see SheetPainter).
         std::optional<PdfBook> book;
         const SheetOptions sheets{o.paper, o.kit.pack, in.finish.bleed, o.kit.layers};
         writeOutput(o, [&] { book.emplace(path.string(), sheets); });
@@ -273,8 +273,13 @@ ExportResult exportTemplates(const ExportOptions& o, const ExportObserver& obser
             checkCancel(observer);
             ++result.templates;
             tell(observer, ExportStep::Kind::Drawn, result.templates, t);
-            writeOutput(o, [&] { book->add(t); });
-            tell(observer, ExportStep::Kind::LaidOut, result.templates, t);
+            // The book keeps the template itself while it waits to be packed.
+            const std::size_t number = t.number, count = t.count;
+            std::string caption = t.caption;
+            writeOutput(o, [&] { book->add(std::move(t)); });
+            if (observer.step)
+                observer.step(
+                    ExportStep{ExportStep::Kind::LaidOut, result.templates, count, number, std::move(caption), {}});
         });
         checkCancel(observer);
         result.pages = writeOutput(o, [&] { return book->commit(); });

@@ -111,11 +111,11 @@ PdfBook::~PdfBook()
     m_impl->finish();
 }
 
-void PdfBook::add(const TemplateDrawing& t)
+void PdfBook::add(TemplateDrawing t)
 {
     Impl& d = *m_impl;
     assert(d.writer && "add after commit");
-    d.sheetPainter.add(t);
+    d.sheetPainter.add(std::move(t));
 }
 
 int PdfBook::commit()

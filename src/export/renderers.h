@@ -95,8 +95,9 @@ public:
     PdfBook(const PdfBook&) = delete;
     PdfBook& operator=(const PdfBook&) = delete;
 
-    /// Writes the pages of `t`. Throws text::InputError naming the path when it cannot.
-    void add(const TemplateDrawing& t);
+    /// Writes the pages of `t`, or holds it to be packed with others (see SheetPainter). Throws
+    /// text::InputError naming the path when it cannot.
+    void add(TemplateDrawing t);
     /// Finishes the file under its name and returns the number of pages. Throws
     /// text::InputError naming the path when nothing was added or it cannot be written;
     /// nothing is left under the path then.

@@ -377,13 +377,26 @@ private:
 
 struct SheetPainter::Impl
 {
+    /// A piece held for packing, with its own part of the template and that part's size.
+    struct Piece
+    {
+        TemplateDrawing t;
+        Box box;
+        PackSize size;
+    };
+
     SheetOptions sheets;
     SheetDevice& device;
+    PackBatch batch;
     QPainter* painterOn = nullptr;
     int pages = 0;
-    std::vector<TemplateDrawing> queued; ///< pieces waiting to be packed
+    std::vector<Piece> queued; ///< pieces waiting to be packed, in the order they came
+    double queuedArea = 0.0;   ///< theirs, cm²
+    std::size_t mostHeld = 0;
+    int packedSheets = 0; ///< packed sheets painted so far
+    bool batched = false; ///< whether a batch was painted before finish(): no sheet then knows the total
 
-    Impl(SheetOptions s, SheetDevice& d) : sheets(std::move(s)), device(d) {}
+    Impl(SheetOptions s, SheetDevice& d, PackBatch b) : sheets(std::move(s)), device(d), batch(b) {}
 
     bool marks() const { return sheets.layers.count(scene::LayerKind::Marks) > 0; }
 
@@ -453,18 +466,16 @@ struct SheetPainter::Impl
         }
     }
 
-    /// Packs the queued pieces on as few sheets as it can, portrait or landscape, and draws them;
-    /// a piece that fits only the other way round is tiled on a sheet of its own.
-    void packQueued()
+    /// Packs the held pieces on as few sheets as it can, portrait or landscape, and draws them:
+    /// all, or unless `all` every sheet but the last, whose pieces stay held to be packed with the
+    /// next ones; a piece that fits only the other way round is tiled on a sheet of its own.
+    void packQueued(bool all)
     {
         if (queued.empty())
             return;
         std::vector<PackSize> sizes;
-        std::vector<Box> pieces;
-        for (const TemplateDrawing& t : queued) {
-            pieces.push_back(pieceBoxOf(t.scene, sheets.bleed));
-            sizes.push_back({pieces.back().right - pieces.back().left, pieces.back().bottom - pieces.back().top});
-        }
+        for (const Piece& piece : queued)
+            sizes.push_back(piece.size);
         struct Packing
         {
             PageLayout sheet;
@@ -482,13 +493,15 @@ struct SheetPainter::Impl
         const Packing portrait = pack(false), landscape = pack(true);
         const Packing& best =
             landscape.sheets + landscape.unplaced < portrait.sheets + portrait.unplaced ? landscape : portrait;
+        batched = batched || !all;
+        const int painted = all || best.sheets < 2 ? best.sheets : best.sheets - 1;
         const PageLayout& l = best.sheet;
-        for (int sheet = 0; sheet < best.sheets; ++sheet) {
+        for (int sheet = 0; sheet < painted; ++sheet) {
             QStringList captions;
             double left = 1e300, top = 1e300, right = -1e300, bottom = -1e300;
             for (std::size_t i = 0; i < queued.size(); ++i)
                 if (best.placed[i].sheet == sheet) {
-                    captions << QString::fromStdString(queued[i].caption);
+                    captions << QString::fromStdString(queued[i].t.caption);
                     const Placement& q = best.placed[i];
                     const double w = q.turned ? sizes[i].height : sizes[i].width;
                     const double h = q.turned ? sizes[i].width : sizes[i].height;
@@ -496,20 +509,20 @@ struct SheetPainter::Impl
                     right = std::max(right, l.contentLeft + q.x + w), bottom = std::max(bottom, l.contentTop + q.y + h);
                 }
             startPage(l, pdfRectOf(l, left, top, right, bottom));
+            ++packedSheets;
             if (marks()) {
                 drawCropMarks(*painterOn, l);
+                const QString number = batched ? QStringLiteral("sheet %1").arg(packedSheets)
+                                               : QStringLiteral("sheet %1 of %2").arg(sheet + 1).arg(best.sheets);
                 drawFooter(*painterOn, l,
-                           QStringLiteral("sheet %1 of %2, %3  |  ")
-                                   .arg(sheet + 1)
-                                   .arg(best.sheets)
-                                   .arg(QLatin1String(kEquinox))
+                           number + QStringLiteral(", %1  |  ").arg(QLatin1String(kEquinox))
                                + captions.join(QStringLiteral("; ")));
             }
             for (std::size_t i = 0; i < queued.size(); ++i) {
                 const Placement& q = best.placed[i];
                 if (q.sheet != sheet)
                     continue;
-                const Box& b = pieces[i];
+                const Box& b = queued[i].box;
                 painterOn->save();
                 painterOn->translate(l.contentLeft + q.x, l.contentTop + q.y);
                 if (q.turned) {
@@ -518,26 +531,36 @@ struct SheetPainter::Impl
                     painterOn->rotate(90);
                 }
                 painterOn->translate(-b.left, -b.top);
-                drawScene(queued[i].scene, boundsOf(queued[i].scene), b);
+                drawScene(queued[i].t.scene, boundsOf(queued[i].t.scene), b);
+                queued[i].t.scene = {}; // drawn: its memory goes now, not with the batch
                 painterOn->restore();
             }
         }
         for (std::size_t i = 0; i < queued.size(); ++i)
             if (best.placed[i].sheet < 0)
-                tile(queued[i]);
-        queued.clear();
+                tile(queued[i].t);
+        // The pieces of the sheet not painted stay, in the order they came.
+        std::size_t kept = 0;
+        queuedArea = 0.0;
+        for (std::size_t i = 0; i < queued.size(); ++i)
+            if (best.placed[i].sheet >= painted) {
+                queuedArea += sizes[i].width * sizes[i].height;
+                if (kept != i)
+                    queued[kept] = std::move(queued[i]);
+                ++kept;
+            }
+        queued.erase(queued.begin() + static_cast<std::ptrdiff_t>(kept), queued.end());
     }
-
 };
 
-SheetPainter::SheetPainter(SheetOptions sheets, SheetDevice& device)
-    : m_impl(std::make_unique<Impl>(std::move(sheets), device))
+SheetPainter::SheetPainter(SheetOptions sheets, SheetDevice& device, PackBatch batch)
+    : m_impl(std::make_unique<Impl>(std::move(sheets), device, batch))
 {
 }
 
 SheetPainter::~SheetPainter() = default;
 
-void SheetPainter::add(const TemplateDrawing& t)
+void SheetPainter::add(TemplateDrawing t)
 {
     Impl& d = *m_impl;
     if (d.sheets.paper && d.sheets.pack) {
@@ -546,16 +569,24 @@ void SheetPainter::add(const TemplateDrawing& t)
         const PageLayout portrait = sheetOf(*d.sheets.paper, false), landscape = sheetOf(*d.sheets.paper, true);
         if (fitsSheet(size, portrait.contentWidth, portrait.contentHeight)
             || fitsSheet(size, landscape.contentWidth, landscape.contentHeight)) {
-            d.queued.push_back(t);
+            d.queued.push_back({std::move(t), b, size});
+            d.queuedArea += size.width * size.height;
+            d.mostHeld = std::max(d.mostHeld, d.queued.size());
+            // More than a sheet's area takes two sheets at least, so a batch paints one at least.
+            const double sheet = portrait.contentWidth * portrait.contentHeight;
+            if (d.queuedArea > d.batch.sheets * sheet || (d.queued.size() >= d.batch.pieces && d.queuedArea > sheet))
+                d.packQueued(false);
             return;
         }
     }
     d.tile(t);
 }
 
-void SheetPainter::finish() { m_impl->packQueued(); }
+void SheetPainter::finish() { m_impl->packQueued(true); }
 
 int SheetPainter::pages() const { return m_impl->pages; }
+
+std::size_t SheetPainter::mostHeld() const { return m_impl->mostHeld; }
 
 int countSheets(const TemplateList& templates, const SheetOptions& sheets)
 {

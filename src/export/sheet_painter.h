@@ -23,24 +23,39 @@ public:
     virtual double pixelsPerCm() const = 0;
 };
 
+/// How many pieces a SheetPainter holds for packing before it packs them and paints their sheets:
+/// more than `sheets` sheets' area, or `pieces` pieces once they cover more than one sheet (so a
+/// sheet of many small pieces is filled all the same). Every kit of the bundled models and of
+/// globes up to 24 gores with both plates is one batch on A4, A3 and Letter (the largest, 24
+/// gores and both plates with tabs on Letter, covers 9.8 sheets).
+struct PackBatch
+{
+    double sheets = 12.0;     ///< held pieces' area, in sheets' content areas
+    std::size_t pieces = 128; ///< held pieces; an A4 sheet holds some 45 gores of 2000
+};
+
 /// Lays templates out on pages as SheetOptions say and paints them onto a SheetDevice at real
 /// size: a page per template, or tiles on sheets of paper with overlap marks, or pieces packed
-/// several to a sheet (held until finish()); every sheet with crop marks and a footer with the
-/// 5 cm calibration square and the 10 cm scale bar when the Marks layer is asked for.
+/// several to a sheet; every sheet with crop marks and a footer with the 5 cm calibration square
+/// and the 10 cm scale bar when the Marks layer is asked for. Pieces are held until finish() or
+/// until they reach `batch`: then they are packed, every sheet but the last is painted, and the
+/// last sheet's pieces wait to be packed with the next ones, so memory holds a batch's worth.
 class SheetPainter
 {
 public:
-    SheetPainter(SheetOptions sheets, SheetDevice& device);
+    SheetPainter(SheetOptions sheets, SheetDevice& device, PackBatch batch = {});
     ~SheetPainter();
     SheetPainter(const SheetPainter&) = delete;
     SheetPainter& operator=(const SheetPainter&) = delete;
 
-    /// Paints the pages of `t` now, or keeps it to be packed at finish().
-    void add(const TemplateDrawing& t);
+    /// Paints the pages of `t` now, or keeps it to be packed with others.
+    void add(TemplateDrawing t);
     /// Paints the pieces kept for packing.
     void finish();
     /// Pages started so far.
     int pages() const;
+    /// The most pieces held for packing at any one time so far.
+    std::size_t mostHeld() const;
 
 private:
     struct Impl;
