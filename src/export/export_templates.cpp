@@ -105,6 +105,13 @@ TemplateFinish renderAhead(const ExportOptions& o, double dpi, BitmapsAhead& ahe
     };
 }
 
+/// Throws the refusal of --output: `reason` names the path and says what is wrong with it.
+[[noreturn]] void refuseOutput(const ExportOptions& o, const std::string& reason)
+{
+    const std::string message = "option --output \"" + text::escapedForMessage(o.output) + "\": " + reason;
+    throw text::InputError(text::Input::Output, o.output, text::Text{message, message}, text::Text{reason, reason});
+}
+
 /// Runs `write`; a file it cannot write is reported against --output when that option was given.
 template <typename Write>
 auto writeOutput(const ExportOptions& o, Write&& write)
@@ -114,7 +121,7 @@ auto writeOutput(const ExportOptions& o, Write&& write)
     } catch (const text::InputError& e) {
         if (o.output.empty())
             throw;
-        throw text::InputError("option --output \"" + text::escapedForMessage(o.output) + "\": " + e.what());
+        refuseOutput(o, e.what());
     }
 }
 
@@ -152,8 +159,8 @@ public:
         if (!std::filesystem::is_directory(folder, ec)) {
             const std::string why = ec ? std::strerror(ec.value()) : "a file of that name is in the way";
             removeMade();
-            throw text::InputError("option --output \"" + text::escapedForMessage(o.output)
-                                   + "\": not a folder that can be made or written (" + why + ").");
+            refuseOutput(o, text::escapedForMessage(o.output) + ": not a folder that can be made or written (" + why
+                                + ").");
         }
     }
     ~FolderMade() { removeMade(); }

@@ -27,6 +27,7 @@ enum class Input {
     FaceOutline,       ///< the corner marks and edges asked of a face drawing
     StarFile,          ///< the star file
     ModelFile,         ///< a vertex or face file
+    Output,            ///< where an export is written, a file or a folder
 };
 
 /// A fault in what the user typed or picked (a box, a file, a line of a file).

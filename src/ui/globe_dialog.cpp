@@ -79,6 +79,9 @@ const SkyBox kSkyBoxes[] = {
 /// A refusal of the export in the interface language, naming the tab's box where it is about one.
 QString refusalOf(const text::InputError& e, exporter::Subject subject)
 {
+    // The dialog's own box: the reason names the path.
+    if (e.input() == text::Input::Output)
+        return inInterfaceLanguage(e.reasonText());
     return refusalText(e, subject == exporter::Subject::Faces ? InputTab::Face : InputTab::Gore);
 }
 

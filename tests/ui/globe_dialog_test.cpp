@@ -326,6 +326,7 @@ void GlobeDialogTest::refusalKeepsTheDialog()
     QCOMPARE(m_messages->shown.size(), std::size_t(1));
     QVERIFY2(m_messages->shown.back().text.contains(missing), qPrintable(m_messages->shown.back().text));
     QVERIFY(m_messages->shown.back().text.contains(QLatin1String("does not exist")));
+    QVERIFY(!m_messages->shown.back().text.contains(QLatin1String("--output"))); // the dialog has no options
     QCOMPARE(m_messages->shown.back().icon, ui::MessageIcon::Critical);
     QCOMPARE(m_form->globeDialog(), d);
     QCOMPARE(child<QLineEdit>("output")->text(), missing);
