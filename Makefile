@@ -65,6 +65,7 @@ test-sanitize: setup
 	  -DORBWEAVE_BUILD_BENCHMARKS=OFF >/dev/null
 	@cmake --build build-sanitize -j $(JOBS)
 	@cd build-sanitize && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan-suppressions.txt \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
