@@ -10,6 +10,7 @@
 #include "ui/refusal_text.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
@@ -24,6 +25,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -507,11 +509,15 @@ void GlobeDialog::setMessagePresenter(std::unique_ptr<MessagePresenter> presente
 
 bool GlobeDialog::save()
 {
+    if (m_busy)
+        return false;
     const exporter::ExportOptions o = options();
     if (o.output.empty()) {
         showMessage(tr("保存先を入力してください。"), MessageIcon::Warning);
         return false;
     }
+    m_busy = true;
+    const auto idle = qScopeGuard([this] { m_busy = false; });
     try {
         exporter::ExportResult result;
         runWithProgress(this, tr("書き出しています"), [&](const exporter::ExportObserver& observer) {
@@ -533,6 +539,20 @@ bool GlobeDialog::save()
                     MessageIcon::Critical);
     }
     return false;
+}
+
+void GlobeDialog::reject()
+{
+    if (!m_busy)
+        QDialog::reject();
+}
+
+void GlobeDialog::closeEvent(QCloseEvent* event)
+{
+    if (m_busy)
+        event->ignore();
+    else
+        QDialog::closeEvent(event);
 }
 
 void GlobeDialog::print()

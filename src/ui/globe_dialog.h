@@ -63,10 +63,16 @@ public slots:
     int printTo(QPrinter& printer);
     /// Redraws the templates when their boxes changed and refreshes the preview and the summary.
     void refresh();
+    /// Closes the dialog, unless templates are being drawn or written (Cancel stops them).
+    void reject() override;
 
 signals:
     /// The 3D preview button was pressed: show the globe of `options`.
     void preview3dRequested(const exporter::ExportOptions& options);
+
+protected:
+    /// Stays open while templates are being drawn or written.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void build(const std::string& current);
@@ -103,7 +109,7 @@ private:
     std::string m_drawnKey; ///< the drawing options m_templates were drawn from
     QString m_problem;      ///< why no template is shown
     int m_pages = 0, m_sheets = 0;
-    bool m_busy = false;
+    bool m_busy = false; ///< templates are being drawn or written: no second run, no closing
 };
 
 } // namespace ui

@@ -279,7 +279,12 @@ void GlobeDialogTest::savesTheExportersFiles()
     const QString mine = QDir(folder()).filePath(QStringLiteral("dialog/") + output);
     QDir(folder()).mkpath(QStringLiteral("dialog"));
     child<QLineEdit>("output")->setText(mine);
+    // Closing while it writes leaves the dialog open (it would go with its export half-way).
+    bool closedWhileSaving = true;
+    QTimer::singleShot(0, d, [d, &closedWhileSaving] { closedWhileSaving = d->close(); });
     QVERIFY2(d->save(), qPrintable(m_messages->shown.empty() ? QString() : m_messages->shown.back().text));
+    QVERIFY(!closedWhileSaving);
+    QCOMPARE(m_form->globeDialog(), d);
 
     const QString theirs = QDir(folder()).filePath(QStringLiteral("cli/") + output);
     QDir(folder()).mkpath(QStringLiteral("cli"));
