@@ -39,45 +39,46 @@ sky::ClipOutline goreOutline(double radius)
     return sky::makeClipOutline(outline);
 }
 
-void BM_ConstellationLinesWholeGlobe(benchmark::State& state)
+/// Clips every line `eachLine(project, keep)` samples in each gore's projection to the gore's
+/// outline (`keep` takes a sampled line), for a whole globe of state.range(0) cm.
+template <typename EachLine>
+void clipWholeGlobe(benchmark::State& state, const EachLine& eachLine)
 {
     const double radius = static_cast<double>(state.range(0));
-    const auto figures = sky::readConstellationLines(ORBWEAVE_DATA_DIR "/sky/constellation-lines.csv");
     const sky::ClipOutline outline = goreOutline(radius);
     std::size_t points = 0;
+    const auto keep = [&](const sky::Polyline& line) {
+        for (const auto& piece : sky::clipPolyline(outline, line))
+            points += piece.size();
+    };
     for (auto _ : state) {
         points = 0;
-        for (int gore = 0; gore < kGores; ++gore) {
-            const sky::Projection project = goreProjection(gore, radius);
-            for (const auto& figure : figures)
-                for (const auto& line : sky::samplePath(figure.points, project))
-                    for (const auto& piece : sky::clipPolyline(outline, line))
-                        points += piece.size();
-        }
+        for (int gore = 0; gore < kGores; ++gore)
+            eachLine(goreProjection(gore, radius), keep);
         benchmark::DoNotOptimize(points);
     }
     state.counters["points kept"] = static_cast<double>(points);
+}
+
+void BM_ConstellationLinesWholeGlobe(benchmark::State& state)
+{
+    const auto figures = sky::readConstellationLines(ORBWEAVE_DATA_DIR "/sky/constellation-lines.csv");
+    clipWholeGlobe(state, [&](const sky::Projection& project, const auto& keep) {
+        for (const auto& figure : figures)
+            for (const auto& line : sky::samplePath(figure.points, project))
+                keep(line);
+    });
 }
 BENCHMARK(BM_ConstellationLinesWholeGlobe)->Arg(13)->Arg(80)->Unit(benchmark::kMillisecond);
 
 void BM_GridWholeGlobe(benchmark::State& state)
 {
-    const double radius = static_cast<double>(state.range(0));
     const auto grid = sky::coordinateGrid(10);
-    const sky::ClipOutline outline = goreOutline(radius);
-    std::size_t points = 0;
-    for (auto _ : state) {
-        points = 0;
-        for (int gore = 0; gore < kGores; ++gore) {
-            const sky::Projection project = goreProjection(gore, radius);
-            for (const auto& line : grid)
-                for (const auto& sampled : sky::sampleCurve(line.curve, project))
-                    for (const auto& piece : sky::clipPolyline(outline, sampled))
-                        points += piece.size();
-        }
-        benchmark::DoNotOptimize(points);
-    }
-    state.counters["points kept"] = static_cast<double>(points);
+    clipWholeGlobe(state, [&](const sky::Projection& project, const auto& keep) {
+        for (const auto& line : grid)
+            for (const auto& sampled : sky::sampleCurve(line.curve, project))
+                keep(sampled);
+    });
 }
 BENCHMARK(BM_GridWholeGlobe)->Arg(13)->Arg(80)->Unit(benchmark::kMillisecond);
 
