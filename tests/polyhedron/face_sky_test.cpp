@@ -5,6 +5,8 @@
 #include "sky/label_box.h"
 #include "stars/angles.h"
 
+#include "sky_labels_once.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -199,25 +201,17 @@ TEST(FaceSky, EachLabelOnceOverTheModelInsideItsFace)
 {
     const PolyhedronModel m = model("truncated-icosahedron");
     const sky::SkyRequest sky = layers(true);
-    std::map<std::int64_t, int> names, hours;
+    LabelsOnce labels;
     for (int f = 1; f <= m.FaceCount(); ++f) {
         const scene::Scene s = faceScene(m, f, 30, true, sky);
         const std::vector<scene::Point> c = corners(s);
         forEach<scene::Text>(s, [&](const scene::Text& t) {
-            if (t.role == scene::Role::ConstellationName)
-                ++names[t.index];
-            if (t.role == scene::Role::GridLabel && t.text.back() == 'h')
-                ++hours[t.index];
+            labels.count(t);
             for (const sky::Point2& q : sky::labelBox(t))
                 EXPECT_LT(outside(c, {q.x, q.y}), 0.0) << "face " << f << ": " << t.text;
         });
     }
-    EXPECT_EQ(names.size(), sky.data->names.size());
-    for (const auto& [index, count] : names)
-        EXPECT_EQ(count, 1) << sky.data->names[static_cast<std::size_t>(index)].iauName;
-    EXPECT_EQ(hours.size(), 24u);
-    for (const auto& [hour, count] : hours)
-        EXPECT_EQ(count, 1) << hour << "h";
+    labels.expectEachOnce(*sky.data);
 }
 
 TEST(FaceSky, OutsideViewMirrorsPositionsButNotText)
