@@ -29,8 +29,20 @@ namespace testing_support {
 /// What a scripted dialog was asked and what it answers next.
 struct DialogScript
 {
-    std::deque<QString> answers; ///< next answers; an empty one = Cancel
+    std::deque<QString> answers; ///< next answers; an empty one = Cancel (also when none is left)
     QList<QString> prefills;     ///< what each opening was pre-filled with
+
+    /// Notes `prefill` and gives the next answer, none for Cancel.
+    std::optional<QString> answer(const QString& prefill)
+    {
+        prefills.append(prefill);
+        const QString next = answers.empty() ? QString() : answers.front();
+        if (!answers.empty())
+            answers.pop_front();
+        if (next.isEmpty())
+            return std::nullopt;
+        return next;
+    }
 };
 
 /// A file dialog that answers from a script instead of asking.
@@ -39,27 +51,14 @@ class ScriptedFileDialog : public ui::FileDialog
 public:
     explicit ScriptedFileDialog(std::shared_ptr<DialogScript> script) : m_script(std::move(script)) {}
 
-    std::optional<QString> askOpenFile(QWidget*, const QString& prefill) override
-    {
-        m_script->prefills.append(prefill);
-        const QString answer = m_script->answers.empty() ? QString() : m_script->answers.front();
-        if (!m_script->answers.empty())
-            m_script->answers.pop_front();
-        if (answer.isEmpty())
-            return std::nullopt;
-        return answer;
-    }
+    std::optional<QString> askOpenFile(QWidget*, const QString& prefill) override { return m_script->answer(prefill); }
 
 private:
     std::shared_ptr<DialogScript> m_script;
 };
 
-/// What a scripted save dialog was asked and what it answers next.
-struct SaveScript
-{
-    std::deque<QString> answers; ///< next answers; an empty one = Cancel (also when none is left)
-    QList<QString> prefills;     ///< the path each opening was pre-filled with
-};
+/// What a scripted save dialog was asked (the paths it was pre-filled with) and what it answers next.
+using SaveScript = DialogScript;
 
 /// A save dialog that answers from a script instead of asking.
 class ScriptedSaveDialog : public ui::SaveDialog
@@ -69,13 +68,7 @@ public:
 
     std::optional<QString> askSaveFile(QWidget*, const QString& prefill, const QString&) override
     {
-        m_script->prefills.append(prefill);
-        const QString answer = m_script->answers.empty() ? QString() : m_script->answers.front();
-        if (!m_script->answers.empty())
-            m_script->answers.pop_front();
-        if (answer.isEmpty())
-            return std::nullopt;
-        return answer;
+        return m_script->answer(prefill);
     }
 
 private:
