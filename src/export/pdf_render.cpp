@@ -45,6 +45,7 @@ scene::Scene keepLayers(const scene::Scene& s, const std::set<scene::LayerKind>&
     scene::Scene out;
     out.width = s.width;
     out.height = s.height;
+    out.clips = s.clips;
     for (const scene::Layer& layer : s.layers)
         if (kinds.count(layer.kind))
             out.layers.push_back(layer);

@@ -15,9 +15,8 @@
 
 namespace exporter {
 
-/// Smallest dot radius on paper, centimetres: half a 96-dpi pixel, the size the window
-/// gives any dot below one pixel, so faint stars and corner marks stay visible in print.
-inline constexpr double kMinPrintRadius = 2.54 / 96.0 / 2.0;
+/// Smallest dot radius on paper, centimetres (see scene::kMinPrintRadius).
+inline constexpr double kMinPrintRadius = scene::kMinPrintRadius;
 /// Width on paper of hairlines (stroke width 0) and of dot outlines, centimetres.
 inline constexpr double kPrintLineWidth = 0.01;
 

@@ -114,12 +114,37 @@ struct PdfPainter
     QPainter& p;
     Box view; ///< the part of the template this page shows
     DotBatch& dots;
+    const std::vector<std::vector<scene::Point>>& clips; ///< the scene's, for clipped dots
 
     void operator()(const scene::Dot& d) const
     {
+        if (d.clip >= 0 && static_cast<std::size_t>(d.clip) < clips.size()) {
+            // A dot across a piece's cut shows only its part on the piece: drawn on its own, clipped.
+            dots.flush();
+            QPainterPath outline;
+            const auto& clip = clips[static_cast<std::size_t>(d.clip)];
+            if (!clip.empty()) {
+                outline.moveTo(single(clip.front()));
+                for (std::size_t i = 1; i < clip.size(); ++i)
+                    outline.lineTo(single(clip[i]));
+                outline.closeSubpath();
+            }
+            p.save();
+            p.setClipPath(outline, Qt::IntersectClip);
+            scene::Dot whole = d;
+            whole.clip = -1;
+            drawDot(whole);
+            p.restore();
+            return;
+        }
         if (DotBatch::takes(d))
             return dots.add(d);
         dots.flush();
+        drawDot(d);
+    }
+
+    void drawDot(const scene::Dot& d) const
+    {
         const double r = std::max(d.radius, kMinPrintRadius);
         if (d.outline != d.fill)
             p.setPen(QPen(toQColor(d.outline), kPrintLineWidth));
@@ -425,7 +450,7 @@ struct SheetPainter::Impl
         painterOn->setClipRect(QRectF(view.left, view.top, view.right - view.left, view.bottom - view.top),
                             Qt::IntersectClip);
         DotBatch dots{*painterOn, {}, {}};
-        const PdfPainter draw{*painterOn, view, dots};
+        const PdfPainter draw{*painterOn, view, dots, s.clips};
         std::size_t i = 0;
         for (const scene::Layer& layer : s.layers) {
             const bool shown = sheets.layers.count(layer.kind) > 0;

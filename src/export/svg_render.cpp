@@ -1,5 +1,6 @@
 #include "export/renderers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 
@@ -56,6 +57,18 @@ std::string_view anchorName(scene::Anchor a)
     return "start";
 }
 
+/// The id of the scene's clip `index` in the document.
+std::string clipId(std::int32_t index) { return "piece-clip-" + std::to_string(index); }
+
+/// `points` as path data, closed.
+std::string closedPathData(const std::vector<scene::Point>& points)
+{
+    std::string d;
+    for (std::size_t i = 0; i < points.size(); ++i)
+        d += (i ? " L" : "M") + num(points[i].x) + "," + num(points[i].y);
+    return d + "Z";
+}
+
 struct SvgWriter
 {
     std::string& out;
@@ -73,7 +86,11 @@ struct SvgWriter
                + num(std::max(d.radius, kMinPrintRadius)) + "\" fill=\"" + colour(d.fill) + "\"";
         if (d.outline != d.fill)
             out += " stroke=\"" + colour(d.outline) + "\" stroke-width=\"" + num(kPrintLineWidth) + "\"";
+        if (d.clip >= 0)
+            out += " clip-path=\"url(#" + clipId(d.clip) + ")\"";
         classOf(d.role);
+        if (d.role == scene::Role::Star && d.index >= 0)
+            out += " data-star=\"" + std::to_string(d.index + 1) + "\"";
         out += "/>\n";
     }
 
@@ -148,6 +165,20 @@ std::string svgDocument(const scene::Scene& scene, const std::string& title)
            + " " + h + "\" xmlns:inkscape=\"http://www.inkscape.org/namespaces/inkscape\">\n";
     if (!title.empty())
         out += "<title>" + escaped(title) + "</title>\n";
+    // The clips the dots written use (a cutter's file, without stars, has none).
+    std::vector<bool> used(scene.clips.size(), false);
+    for (const scene::Layer& layer : scene.layers)
+        for (const scene::Item& item : layer.items)
+            if (const auto* d = std::get_if<scene::Dot>(&item); d && d->clip >= 0)
+                used[static_cast<std::size_t>(d->clip)] = true;
+    if (std::find(used.begin(), used.end(), true) != used.end()) {
+        out += "<defs>\n";
+        for (std::size_t i = 0; i < scene.clips.size(); ++i)
+            if (used[i])
+                out += "<clipPath id=\"" + clipId(static_cast<std::int32_t>(i)) + "\"><path d=\""
+                       + closedPathData(scene.clips[i]) + "\"/></clipPath>\n";
+        out += "</defs>\n";
+    }
     const SvgWriter writer{out};
     for (const scene::Layer& layer : scene.layers) {
         const std::string name = escaped(layer.name);

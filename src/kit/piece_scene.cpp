@@ -1,5 +1,7 @@
 #include "kit/piece_scene.h"
 
+#include "kit/outline_index.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -66,21 +68,30 @@ void addPiece(scene::Scene& s, const TabbedOutline& outline)
 
 void keepStarsOnPiece(scene::Scene& s, const Polygon& piece)
 {
-    const Box box = boundingBox(piece);
-    const auto off = [&piece, &box](const scene::Dot& d) {
-        const Point& c = d.centre;
-        // Most stars a plan places (the other hemisphere's, a neighbour's) lie well clear of the piece.
-        if (c.x + d.radius < box.left || c.x - d.radius > box.right || c.y + d.radius < box.top
-            || c.y - d.radius > box.bottom)
-            return true;
-        return !contains(piece, c) && !outlineWithin(piece, c, d.radius);
-    };
+    const OutlineIndex outline(piece);
+    std::int32_t clip = -1;
     for (scene::Layer& layer : s.layers)
-        std::erase_if(layer.items, [&off](const scene::Item& item) {
-            const auto* d = std::get_if<scene::Dot>(&item);
-            return d && d->role == scene::Role::Star && off(*d);
+        std::erase_if(layer.items, [&](scene::Item& item) {
+            auto* d = std::get_if<scene::Dot>(&item);
+            if (!d || d->role != scene::Role::Star)
+                return false;
+            if (outline.within(d->centre, printedRadius(d->radius))) {
+                if (clip < 0)
+                    clip = addClip(s, piece);
+                d->clip = clip;
+                return false;
+            }
+            return !contains(piece, d->centre);
         });
 }
+
+std::int32_t addClip(scene::Scene& s, const Polygon& outline)
+{
+    s.clips.push_back(outline);
+    return static_cast<std::int32_t>(s.clips.size() - 1);
+}
+
+double printedRadius(double radius) { return std::max(radius, scene::kMinPrintRadius); }
 
 void addPieceLabel(scene::Scene& s, Point at, const std::string& text, scene::Anchor anchor)
 {
@@ -140,6 +151,9 @@ void fitAroundPieces(scene::Scene& s, double margin)
         for (scene::Layer& layer : s.layers)
             for (scene::Item& item : layer.items)
                 std::visit(mover, item);
+        for (auto& clip : s.clips)
+            for (Point& q : clip)
+                mover.move(q);
     }
     s.width = width;
     s.height = height;

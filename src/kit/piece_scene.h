@@ -24,8 +24,16 @@ inline constexpr double kEdgeLabelSize = 5.5;
 /// (layer cut), and each tab's fold line dashed in blue (layer score).
 void addPiece(scene::Scene& s, const TabbedOutline& outline);
 
-/// Leaves out of `s` the stars whose dots lie wholly outside `piece`: they belong to another piece.
+/// Leaves out of `s` the stars whose dots (at their printed size) lie wholly outside `piece`: they
+/// belong to another piece. A dot that crosses the outline stays, clipped to it, so that its
+/// part on the neighbouring piece meets it there.
 void keepStarsOnPiece(scene::Scene& s, const Polygon& piece);
+
+/// Adds `outline` to the clips of `s`: the index a scene::Dot::clip names it by.
+std::int32_t addClip(scene::Scene& s, const Polygon& outline);
+
+/// Radius a dot of `radius` cm prints at: never below scene::kMinPrintRadius.
+double printedRadius(double radius);
 
 /// Adds a piece label (layer labels): `text` with its baseline at `at`, placed there by `anchor`.
 void addPieceLabel(scene::Scene& s, Point at, const std::string& text,

@@ -58,7 +58,12 @@ struct Dot
     Point centre;
     double radius = 0.0;     ///< centimetres, as computed; renderers may enforce a printable minimum
     canvas::Rgb outline = canvas::kBlack, fill = canvas::kBlack;
+    std::int32_t clip = -1;  ///< index into Scene::clips: the dot shows only inside that outline; -1 whole
 };
+
+/// Smallest dot radius on paper, centimetres: half a 96-dpi pixel, the size the window gives any
+/// dot below one pixel, so faint stars and corner marks stay visible in print.
+inline constexpr double kMinPrintRadius = 2.54 / 96.0 / 2.0;
 
 /// One line drawn as one or more runs of points (an outline's two edges are two runs).
 /// `dotRadius` above 0 says the window draws it as a chain of dots of that radius, one
@@ -125,6 +130,7 @@ struct Scene
 {
     double width = 0.0, height = 0.0;
     std::vector<Layer> layers;
+    std::vector<std::vector<Point>> clips; ///< closed outlines that clipped dots keep within (Dot::clip)
 
     /// The layer named `name`, added at the end (of `kind`) when there is none yet.
     Layer& layer(std::string_view name, LayerKind kind = LayerKind::Print);

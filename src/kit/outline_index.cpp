@@ -1,0 +1,104 @@
+#include "kit/outline_index.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace kit {
+
+namespace {
+
+/// Cells along the longer side of the outline's box.
+constexpr int kCellsAcross = 64;
+
+Point nearestOnSegment(const Point& a, const Point& b, const Point& p)
+{
+    const double dx = b.x - a.x, dy = b.y - a.y;
+    const double length2 = dx * dx + dy * dy;
+    const double t = length2 > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length2, 0.0, 1.0) : 0.0;
+    return {a.x + t * dx, a.y + t * dy};
+}
+
+double squaredToSegment(const Point& a, const Point& b, const Point& p)
+{
+    const Point q = nearestOnSegment(a, b, p);
+    const double ex = p.x - q.x, ey = p.y - q.y;
+    return ex * ex + ey * ey;
+}
+
+} // namespace
+
+OutlineIndex::OutlineIndex(Polygon outline) : m_outline(std::move(outline)), m_box(boundingBox(m_outline))
+{
+    m_cell = std::max({m_box.width(), m_box.height(), 1e-9}) / kCellsAcross;
+    m_columns = std::max(1, static_cast<int>(std::ceil(m_box.width() / m_cell)));
+    m_rows = std::max(1, static_cast<int>(std::ceil(m_box.height() / m_cell)));
+    m_cells.resize(static_cast<std::size_t>(m_columns) * static_cast<std::size_t>(m_rows));
+    const auto column = [this](double x) { return std::clamp(static_cast<int>((x - m_box.left) / m_cell), 0, m_columns - 1); };
+    const auto row = [this](double y) { return std::clamp(static_cast<int>((y - m_box.top) / m_cell), 0, m_rows - 1); };
+    for (std::size_t i = 0, n = m_outline.size(); i < n; ++i) {
+        const Point& a = m_outline[i];
+        const Point& b = m_outline[(i + 1) % n];
+        for (int r = row(std::min(a.y, b.y)); r <= row(std::max(a.y, b.y)); ++r)
+            for (int c = column(std::min(a.x, b.x)); c <= column(std::max(a.x, b.x)); ++c)
+                m_cells[static_cast<std::size_t>(r) * static_cast<std::size_t>(m_columns) + static_cast<std::size_t>(c)]
+                    .push_back(static_cast<std::uint32_t>(i));
+    }
+}
+
+bool OutlineIndex::within(Point p, double distance) const
+{
+    if (!std::isfinite(p.x) || !std::isfinite(p.y) || m_outline.empty())
+        return false;
+    if (p.x + distance < m_box.left || p.x - distance > m_box.right || p.y + distance < m_box.top
+        || p.y - distance > m_box.bottom)
+        return false;
+    const double limit = distance * distance;
+    const auto cell = [this](double v, double origin, int count) {
+        return std::clamp(static_cast<int>(std::floor((v - origin) / m_cell)), 0, count - 1);
+    };
+    const int c0 = cell(p.x - distance, m_box.left, m_columns), c1 = cell(p.x + distance, m_box.left, m_columns);
+    const int r0 = cell(p.y - distance, m_box.top, m_rows), r1 = cell(p.y + distance, m_box.top, m_rows);
+    const std::size_t n = m_outline.size();
+    for (int r = r0; r <= r1; ++r)
+        for (int c = c0; c <= c1; ++c)
+            for (const std::uint32_t i :
+                 m_cells[static_cast<std::size_t>(r) * static_cast<std::size_t>(m_columns) + static_cast<std::size_t>(c)])
+                if (squaredToSegment(m_outline[i], m_outline[(i + 1) % n], p) < limit)
+                    return true;
+    return false;
+}
+
+std::vector<OutlineIndex::Near> OutlineIndex::near(Point p, double distance) const
+{
+    std::vector<Near> out;
+    if (!std::isfinite(p.x) || !std::isfinite(p.y) || m_outline.empty())
+        return out;
+    if (p.x + distance < m_box.left || p.x - distance > m_box.right || p.y + distance < m_box.top
+        || p.y - distance > m_box.bottom)
+        return out;
+    const auto cell = [this](double v, double origin, int count) {
+        return std::clamp(static_cast<int>(std::floor((v - origin) / m_cell)), 0, count - 1);
+    };
+    const int c0 = cell(p.x - distance, m_box.left, m_columns), c1 = cell(p.x + distance, m_box.left, m_columns);
+    const int r0 = cell(p.y - distance, m_box.top, m_rows), r1 = cell(p.y + distance, m_box.top, m_rows);
+    const std::size_t n = m_outline.size();
+    std::vector<std::uint32_t> edges;
+    for (int r = r0; r <= r1; ++r)
+        for (int c = c0; c <= c1; ++c) {
+            const auto& inCell =
+                m_cells[static_cast<std::size_t>(r) * static_cast<std::size_t>(m_columns) + static_cast<std::size_t>(c)];
+            edges.insert(edges.end(), inCell.begin(), inCell.end());
+        }
+    std::sort(edges.begin(), edges.end());
+    edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
+    for (const std::uint32_t i : edges) {
+        const Point q = nearestOnSegment(m_outline[i], m_outline[(i + 1) % n], p);
+        const double d = std::hypot(p.x - q.x, p.y - q.y);
+        if (d < distance)
+            out.push_back({i, q, d});
+    }
+    std::sort(out.begin(), out.end(), [](const Near& a, const Near& b) { return a.distance < b.distance; });
+    return out;
+}
+
+} // namespace kit
