@@ -4,6 +4,7 @@
 #include "gore/gore_draw.h"
 #include "gore/gore_outline.h"
 #include "gore/gore_scene.h"
+#include "gore/kit_stars.h"
 #include "export/ordered_work.h"
 #include "export/vector_unit.h"
 #include "kit/piece_scene.h"
@@ -212,6 +213,25 @@ void drawGoreTemplates(const GoreOptions& o, const stars::StarCatalogue& catalog
         stars::longitudeIndex(catalogue, goreParametersFor(o, ks.front(), firstHalf).faintestMagnitude);
     const unsigned threads = work.threads > 0 ? work.threads : coreCount();
 
+    // A kit tiles the sky: every star is shared out once, in sky coordinates, before any piece is drawn.
+    const bool kitPieces = finish.style.pieces;
+    std::optional<gore::GoreTiling> tiling;
+    gore::KitStars kitStars;
+    if (kitPieces) {
+        const gore::GoreParameters p = goreParametersFor(o, ks.front(), firstHalf);
+        if ((o.northPlate || o.southPlate) && !(p.plateBoundary < 90.0))
+            refuse(o, ks.front(),
+                   text::InputError(Input::PlateBoundary, o.boundary,
+                                    "a kit with polar plates needs a boundary latitude below 90 degrees.",
+                                    "a kit with polar plates needs a boundary latitude below 90 degrees."));
+        tiling = gore::makeGoreTiling(p, finish.wholeGores);
+        try {
+            kitStars = gore::distributeKitStars(p, *tiling, catalogue, starFile);
+        } catch (const text::InputError& e) {
+            refuse(o, ks.front(), e);
+        }
+    }
+
     /// A gore drawn, with the plan of its plate stars when the plates gather them from it.
     struct DrawnGore
     {
@@ -227,7 +247,12 @@ void drawGoreTemplates(const GoreOptions& o, const stars::StarCatalogue& catalog
         const gore::GoreParameters p = goreParametersFor(o, k, whole ? 1 : hemispheres[h]);
         gore::GoreDrawPlan plan;
         try {
-            plan = gore::planGoreDraw(p, catalogue, index, starFile);
+            if (kitPieces) {
+                const gore::KitPiece piece{gore::KitPiece::Kind::Gore, p.k, whole ? -1 : hemispheres[h]};
+                plan = gore::planKitPiece(p, *tiling, kitStars[gore::pieceIndex(*tiling, piece)]);
+            } else {
+                plan = gore::planGoreDraw(p, catalogue, index, starFile);
+            }
         } catch (const text::InputError& e) {
             refuse(o, k, e);
         }
@@ -256,14 +281,14 @@ void drawGoreTemplates(const GoreOptions& o, const stars::StarCatalogue& catalog
         if (work.finish)
             work.finish(t);
         // The plate stars are the same whichever half is drawn: gathered from the first.
-        if (h == 0 && plates) {
+        if (h == 0 && plates && !kitPieces) {
             std::erase_if(plan.stars, [](const gore::StarPlacement& s) { return s.target == gore::StarTarget::Gore; });
             d.plateStars = std::move(plan);
         }
         return d;
     };
-    PlateGathering north{gore::StarTarget::Plate, o.northPlate, finish, {}, {}, {}};
-    PlateGathering south{gore::StarTarget::SouthPlate, o.southPlate, finish, {}, {}, {}};
+    PlateGathering north{gore::StarTarget::Plate, o.northPlate && !kitPieces, finish, {}, {}, {}};
+    PlateGathering south{gore::StarTarget::SouthPlate, o.southPlate && !kitPieces, finish, {}, {}, {}};
     runInOrder<DrawnGore>(goreCount, threads, drawGore, [&](DrawnGore&& d) {
         if (d.plateStars) {
             north.add(*d.plateStars, catalogue, all,
@@ -275,6 +300,32 @@ void drawGoreTemplates(const GoreOptions& o, const stars::StarCatalogue& catalog
     });
 
     std::vector<TemplateDrawing> gathered;
+    if (kitPieces) {
+        // Each plate owns the cap beyond the cut: the stars of the gores exported (all of them in a
+        // whole kit), with the dots that reach over its sides from them.
+        std::set<int> sectors;
+        for (const std::string& k : ks)
+            sectors.insert(goreParametersFor(o, k, firstHalf).k);
+        for (const gore::StarTarget which : {gore::StarTarget::Plate, gore::StarTarget::SouthPlate}) {
+            const bool north = which == gore::StarTarget::Plate;
+            if (!(north ? o.northPlate : o.southPlate))
+                continue;
+            const gore::KitPiece piece{north ? gore::KitPiece::Kind::NorthPlate : gore::KitPiece::Kind::SouthPlate, 1,
+                                       north ? 1 : 0};
+            std::vector<gore::StarPlacement> stars = kitStars[gore::pieceIndex(*tiling, piece)];
+            std::erase_if(stars, [&](const gore::StarPlacement& s) {
+                return !sectors.count(gore::sectorOf(*tiling, catalogue.stars[s.index].Lambda));
+            });
+            const gore::GoreDrawPlan plan =
+                gore::planKitPiece(goreParametersFor(o, ks.front(), firstHalf), *tiling, std::move(stars));
+            const float side = canvas::snapSide(static_cast<float>(plan.plate.side));
+            TemplateDrawing t{plateName(o, kName, north ? 'N' : 'S'), {},
+                              std::string(north ? "north" : "south") + " polar plate, gores " + gores + " of " + o.n, {}};
+            t.scene = gore::buildPlatePiece(plan, which, side, side);
+            kit::fitAroundPieces(t.scene, finish.bleed);
+            gathered.push_back(std::move(t));
+        }
+    }
     for (PlateGathering* plate : {&north, &south})
         if (auto t = plate->finished())
             gathered.push_back(std::move(*t));

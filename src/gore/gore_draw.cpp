@@ -28,16 +28,31 @@ bool fitsCanvas(double v) { return std::isfinite(v) && std::fabs(v) <= kMaxCoord
 
 float single(double v) { return static_cast<float>(v); }
 
-text::Text describeStar(const std::string& file, std::size_t index, const stars::Star& s)
+} // namespace
+
+text::Text describeStar(const std::string& file, std::size_t number, const stars::Star& s)
 {
-    const std::string shownFile = text::escapedForMessage(file), number = std::to_string(index);
+    const std::string shownFile = text::escapedForMessage(file), place = std::to_string(number);
     const std::string values = "λ " + text::formatGeneral(s.Lambda) + ", φ " + text::formatGeneral(s.Phi) + ", Vmag "
                                + text::formatGeneral(s.Vmag);
-    return {shownFile + ": star " + number + " (" + values + ")",
-            shownFile + " の " + number + " 番目の星（" + values + "）"};
+    return {shownFile + ": star " + place + " (" + values + ")",
+            shownFile + " の " + place + " 番目の星（" + values + "）"};
 }
 
-} // namespace
+void checkPlacement(const GoreParameters& p, const std::string& starFileName, std::size_t i, const stars::Star& star,
+                    const StarPlacement& placed)
+{
+    if (!fitsCanvas(placed.radius))
+        text::refuse(text::Input::Magnification, kFieldMagnification, text::formatGeneral(p.magnification),
+                     describeStar(starFileName, i + 1, star)
+                         + text::Text{": its dot is too large to draw; nothing was drawn. Please type a smaller "
+                                      "magnification.",
+                                      ": 星の点が大きすぎて描けません。何も描いていません。倍率を小さくしてください。"});
+    if (!fitsCanvas(placed.offset.dx) || !fitsCanvas(placed.offset.dy))
+        throw text::InputError(describeStar(starFileName, i + 1, star)
+                               + text::Text{": its place on the drawing is not a finite number; nothing was drawn.",
+                                            ": 図の上の位置が有限の数になりません。何も描いていません。"});
+}
 
 std::optional<StarPlacement> placeStar(const GoreParameters& p, const GoreLayout& layout, const PlateLayout& plate,
                                        const stars::Star& star)
@@ -65,6 +80,22 @@ std::optional<StarPlacement> placeStar(const GoreParameters& p, const GoreLayout
 
 namespace {
 
+/// Adds to `plan` the steps of its equal-latitude line when asked for, refusing a line no canvas can take.
+void addEqualLatitudeLine(GoreDrawPlan& plan)
+{
+    const GoreParameters& p = plan.params;
+    if (!p.equalLatitudeLine)
+        return;
+    plan.equalLatitude = equalLatitudeSteps(p);
+    for (const Offset& step : plan.equalLatitude)
+        if (!fitsCanvas(step.dx) || !fitsCanvas(step.dy)) {
+            const std::string latitude = text::formatGeneral(p.lineLatitude);
+            text::refuse(text::Input::LineLatitude, kFieldLineLatitude, latitude,
+                         {latitude + "° gives a line that cannot be placed on the drawing; nothing was drawn.",
+                          latitude + "° では等緯度線を図の上に置けません。何も描いていません。"});
+        }
+}
+
 /// The plan of one Draw from the stars whose catalogue places `visitPlaces` hands, in file order,
 /// to the visitor it is given.
 template <typename VisitPlaces>
@@ -87,28 +118,10 @@ GoreDrawPlan planFrom(const GoreParameters& p, const stars::StarCatalogue& catal
         if (!placed)
             return;
         placed->index = i;
-        if (!fitsCanvas(placed->radius))
-            text::refuse(text::Input::Magnification, kFieldMagnification, text::formatGeneral(p.magnification),
-                         describeStar(starFileName, i + 1, star)
-                             + text::Text{": its dot is too large to draw; nothing was drawn. Please type a smaller "
-                                          "magnification.",
-                                          ": 星の点が大きすぎて描けません。何も描いていません。倍率を小さくしてください。"});
-        if (!fitsCanvas(placed->offset.dx) || !fitsCanvas(placed->offset.dy))
-            throw text::InputError(describeStar(starFileName, i + 1, star)
-                                   + text::Text{": its place on the drawing is not a finite number; nothing was drawn.",
-                                                ": 図の上の位置が有限の数になりません。何も描いていません。"});
+        checkPlacement(p, starFileName, i, star, *placed);
         plan.stars.push_back(*placed);
     });
-    if (p.equalLatitudeLine) {
-        plan.equalLatitude = equalLatitudeSteps(p);
-        for (const Offset& step : plan.equalLatitude)
-            if (!fitsCanvas(step.dx) || !fitsCanvas(step.dy)) {
-                const std::string latitude = text::formatGeneral(p.lineLatitude);
-                text::refuse(text::Input::LineLatitude, kFieldLineLatitude, latitude,
-                             {latitude + "° gives a line that cannot be placed on the drawing; nothing was drawn.",
-                              latitude + "° では等緯度線を図の上に置けません。何も描いていません。"});
-            }
-    }
+    addEqualLatitudeLine(plan);
     return plan;
 }
 
@@ -137,6 +150,18 @@ GoreDrawPlan planGoreDraw(const GoreParameters& p, const stars::StarCatalogue& c
         for (const std::uint32_t i : near)
             visit(i);
     });
+}
+
+GoreDrawPlan planKitPiece(const GoreParameters& p, const GoreTiling& tiling, std::vector<StarPlacement> stars)
+{
+    GoreDrawPlan plan;
+    plan.params = p;
+    plan.layout = makeGoreLayout(p);
+    plan.plate = kitPlateLayout(p, tiling);
+    plan.tiling = tiling;
+    plan.stars = std::move(stars);
+    addEqualLatitudeLine(plan);
+    return plan;
 }
 
 void drawGore(const GoreDrawPlan& plan, GoreWindows& windows, char decimalSeparator)

@@ -3,10 +3,12 @@
 #include "gore/gore_command.h"
 #include "gore/gore_layout.h"
 #include "gore/gore_parameters.h"
+#include "gore/gore_tiling.h"
 #include "gore/polar_plate.h"
 #include "sky/sky_data.h"
 #include "stars/star_catalogue.h"
 #include "stars/star_index.h"
+#include "text/bilingual_text.h"
 
 #include <optional>
 #include <string>
@@ -25,6 +27,7 @@ struct StarPlacement
     Offset offset;
     double radius = 0.0;
     std::size_t index = 0; ///< the star's place in the catalogue, from 0
+    bool clipped = false;  ///< the dot crosses the piece's cut: printed only within it
 };
 
 /// Everything one Draw puts on its canvases, computed and checked before any window is touched.
@@ -36,6 +39,7 @@ struct GoreDrawPlan
     std::vector<StarPlacement> stars; ///< in file order
     std::vector<Offset> equalLatitude; ///< empty when the line is not asked for
     sky::SkyRequest sky;               ///< sky layers under the stars; none unless the caller asks
+    std::optional<GoreTiling> tiling;  ///< set for a piece of a kit: its outline is the image of its sky
 };
 
 /// Placement of `star` on gore k or on the plate: no value when it lies outside the longitude
@@ -43,6 +47,14 @@ struct GoreDrawPlan
 /// hemisphere is neither 0 nor 1. Throws text::InputError from the star size rule.
 std::optional<StarPlacement> placeStar(const GoreParameters& p, const GoreLayout& layout, const PlateLayout& plate,
                                        const stars::Star& star);
+
+/// "stars.csv: star 12 (λ …, φ …, Vmag …)": the star of place `number` (from 1) of `file` in a message.
+text::Text describeStar(const std::string& file, std::size_t number, const stars::Star& s);
+
+/// Refuses `placed`, star `i` (from 0) of `starFileName`, when its dot is too large for a canvas
+/// (naming the magnification) or its place is no finite number a canvas can take.
+void checkPlacement(const GoreParameters& p, const std::string& starFileName, std::size_t i, const stars::Star& star,
+                    const StarPlacement& placed);
 
 /// The plan of one Draw. Throws text::InputError naming `starFileName` and the star when a star's
 /// size cannot be computed or its place is no finite number a canvas can take, and naming the
@@ -54,6 +66,10 @@ GoreDrawPlan planGoreDraw(const GoreParameters& p, const stars::StarCatalogue& c
 /// the same refusals. `index` holds `catalogue`'s stars brighter than p.faintestMagnitude.
 GoreDrawPlan planGoreDraw(const GoreParameters& p, const stars::StarCatalogue& catalogue,
                           const stars::LongitudeIndex& index, const std::string& starFileName);
+
+/// The plan of one piece of the kit tiled by `tiling`, gore k of `p` (or a plate), with the
+/// `stars` the kit shares out to it (distributeKitStars); refuses an equal-latitude line as above.
+GoreDrawPlan planKitPiece(const GoreParameters& p, const GoreTiling& tiling, std::vector<StarPlacement> stars);
 
 /// Draws `plan` through `windows` in the Draw's order: size the gore canvas, labels, read the
 /// size back, show and clear, size again, prepare the plate, stars, outline, equator, line.

@@ -1,5 +1,6 @@
 #include "gore/gore_outline.h"
 
+#include "gore/gore_projection.h"
 #include "stars/angles.h"
 
 #include <cassert>
@@ -10,6 +11,7 @@ namespace gore {
 namespace {
 
 using scene::Point;
+using stars::DegreeFactor;
 using stars::PiValue;
 
 /// Largest step of latitude, radians, between the sampled points of an edge: as the window's.
@@ -23,7 +25,8 @@ std::vector<Point> edge(const GorePiece& piece, double side, double from, double
     std::vector<Point> points;
     for (double i = 0; i <= steps; ++i) {
         const double lat = from + (to - from) * i / steps;
-        points.push_back({g.equatorX + g.R * lat, g.H / 2 + side * g.fullWidth * 0.5 * std::cos(lat)});
+        const double along = piece.epsilonEdges ? latitudeCoordinate(lat / DegreeFactor, piece.halfWedge, true) : lat;
+        points.push_back({g.equatorX + g.R * along, g.H / 2 + side * g.fullWidth * 0.5 * std::cos(lat)});
     }
     return points;
 }
@@ -35,14 +38,17 @@ bool atPole(double latitude) { return std::fabs(latitude) >= PiValue / 2; }
 GorePiece gorePiece(const GoreDrawPlan& plan, double W, double H, bool whole)
 {
     const GoreParameters& p = plan.params;
-    const double cap = std::min(plan.plate.boundary, PiValue / 2);
+    const double cap = std::min(plan.tiling ? plan.tiling->cornerLatitude : plan.plate.boundary, PiValue / 2);
     const double north = p.northPlate ? cap : PiValue / 2;
     const double south = p.southPlate == 1 ? -cap : -PiValue / 2;
+    const bool epsilonEdges = plan.tiling && plan.tiling->epsilon;
+    const double halfWedge = 180.0 / p.n;
     if (whole)
-        return {placeWholeOnCanvas(plan.layout, W, H), south, north};
+        return {placeWholeOnCanvas(plan.layout, W, H), south, north, epsilonEdges, halfWedge};
     assert(p.hemisphere == 0 || p.hemisphere == 1);
     const GoreLayout g = placeOnCanvas(plan.layout, p.hemisphere, W, H);
-    return p.hemisphere == 1 ? GorePiece{g, 0.0, north} : GorePiece{g, south, 0.0};
+    return p.hemisphere == 1 ? GorePiece{g, 0.0, north, epsilonEdges, halfWedge}
+                             : GorePiece{g, south, 0.0, epsilonEdges, halfWedge};
 }
 
 std::vector<kit::OutlineEdge> goreOutlineEdges(const GorePiece& piece, const GoreTabs& tabs)

@@ -39,12 +39,17 @@ scene::Path dottedPath(Role role, std::vector<std::vector<Point>> runs, double d
     return p;
 }
 
-void addGoreStars(scene::Scene& s, const GoreDrawPlan& plan, const GoreLayout& g)
+/// Adds the gore stars of `plan`; those clipped by the kit keep within the clip `clip` of `s`.
+void addGoreStars(scene::Scene& s, const GoreDrawPlan& plan, const GoreLayout& g, std::int32_t clip = -1)
 {
     scene::Layer& stars = s.layer(scene::layers::kStars);
     for (const StarPlacement& star : plan.stars)
-        if (star.target == StarTarget::Gore)
-            stars.items.push_back(starDot(star, star.offset.dx + g.starEquatorX, star.offset.dy + g.H / 2));
+        if (star.target == StarTarget::Gore) {
+            scene::Dot d = starDot(star, star.offset.dx + g.starEquatorX, star.offset.dy + g.H / 2);
+            if (star.clipped)
+                d.clip = clip;
+            stars.items.push_back(d);
+        }
 }
 
 void addGoreGuides(scene::Scene& s, const GoreDrawPlan& plan, const GoreLayout& g)
@@ -101,12 +106,6 @@ scene::Scene buildGoreScene(const GoreDrawPlan& plan, double width, double heigh
     scene::Scene s;
     s.width = width;
     s.height = height;
-    addGoreStars(s, plan, g);
-    addGoreGuides(s, plan, g);
-    const bool north = kit.whole || p.hemisphere == 1;
-    kit::addPieceLabel(s, {g.equatorX + (north ? kLabelInset : -kLabelInset), g.H / 2},
-                       goreLabel(p, g, kit.whole), north ? scene::Anchor::Start : scene::Anchor::End);
-
     GoreTabs tabs;
     tabs.width = kit.style.tabWidth;
     tabs.edge = true;
@@ -115,7 +114,14 @@ scene::Scene buildGoreScene(const GoreDrawPlan& plan, double width, double heigh
     const std::vector<kit::OutlineEdge> edges = goreOutlineEdges(piece, tabs);
     const kit::TabbedOutline outline =
         tabs.width > 0 ? kit::addGlueTabs(edges, tabs.width) : kit::TabbedOutline{kit::pieceOf(edges), kit::pieceOf(edges), {}, {}};
-    kit::keepStarsOnPiece(s, outline.piece);
+    // A kit's stars come shared out already (distributeKitStars); others keep what lies on the piece.
+    addGoreStars(s, plan, g, plan.tiling ? kit::addClip(s, outline.piece) : -1);
+    addGoreGuides(s, plan, g);
+    const bool north = kit.whole || p.hemisphere == 1;
+    kit::addPieceLabel(s, {g.equatorX + (north ? kLabelInset : -kLabelInset), g.H / 2},
+                       goreLabel(p, g, kit.whole), north ? scene::Anchor::Start : scene::Anchor::End);
+    if (!plan.tiling)
+        kit::keepStarsOnPiece(s, outline.piece);
     kit::addPiece(s, outline);
     addGoreSkyLayers(s, plan, kit.whole);
     return s;
@@ -123,8 +129,9 @@ scene::Scene buildGoreScene(const GoreDrawPlan& plan, double width, double heigh
 
 namespace {
 
-/// The plate as buildPlateScene draws it, without the sky.
-scene::Scene plateScene(const GoreDrawPlan& plan, StarTarget which, double width, double height, bool outline)
+/// The plate as buildPlateScene draws it, without the sky; stars the kit clips keep within `clip`.
+scene::Scene plateScene(const GoreDrawPlan& plan, StarTarget which, double width, double height, bool outline,
+                        const std::vector<Point>& clip = {})
 {
     scene::Scene s;
     s.width = width;
@@ -138,9 +145,13 @@ scene::Scene plateScene(const GoreDrawPlan& plan, StarTarget which, double width
             dottedPath(Role::PlateOutline, {std::move(chain)}, kCuttingDotRadius, true));
     }
     s.layer(scene::layers::kStars);
+    const std::int32_t clipIndex = clip.empty() ? -1 : kit::addClip(s, clip);
     for (const StarPlacement& star : plan.stars)
-        if (star.target == which)
+        if (star.target == which) {
             addPlateStar(s, star);
+            if (star.clipped)
+                std::get<scene::Dot>(s.layer(scene::layers::kStars).items.back()).clip = clipIndex;
+        }
     return s;
 }
 
@@ -155,11 +166,11 @@ scene::Scene buildPlateScene(const GoreDrawPlan& plan, StarTarget which, double 
 
 scene::Scene buildPlatePiece(const GoreDrawPlan& plan, StarTarget which, double width, double height)
 {
-    scene::Scene s = plateScene(plan, which, width, height, false);
+    const kit::Polygon ngon = plateCutOutline(plan, width, height);
+    scene::Scene s = plateScene(plan, which, width, height, false, plan.tiling ? ngon : kit::Polygon{});
     const Offset pole = plateCentre(width, height);
     kit::addPieceLabel(s, {pole.dx, pole.dy + 0.5 * std::fabs(plan.plate.boundaryRadius)},
                        which == StarTarget::SouthPlate ? "S" : "N");
-    const kit::Polygon ngon = plateCutOutline(plan, width, height);
     // Each side carries the number of the gore whose cut it is glued to: side s (corners s − 1
     // to s) faces gore s on the northern plate, which turns the other way round on the southern.
     const int n = static_cast<int>(ngon.size());
@@ -168,7 +179,8 @@ scene::Scene buildPlatePiece(const GoreDrawPlan& plan, StarTarget which, double 
         kit::addEdgeLabel(s, ngon[static_cast<std::size_t>(side - 1)], ngon[static_cast<std::size_t>(side % n)],
                           {pole.dx, pole.dy}, std::to_string(gore));
     }
-    kit::keepStarsOnPiece(s, ngon);
+    if (!plan.tiling)
+        kit::keepStarsOnPiece(s, ngon);
     kit::addPiece(s, {ngon, ngon, {}, {}});
     addPlateSkyLayers(s, plan, which); // last, so that its labels keep clear of the piece's
     return s;

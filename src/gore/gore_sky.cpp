@@ -56,6 +56,7 @@ GoreDrawPlan goreOf(const GoreDrawPlan& plan, int k, int hemisphere)
     g.params.hemisphere = hemisphere;
     g.layout = makeGoreLayout(g.params);
     g.plate = plan.plate;
+    g.tiling = plan.tiling;
     return g;
 }
 
@@ -115,10 +116,13 @@ sky::SkyPiece plateSkyPiece(const GoreDrawPlan& plan, StarTarget which, double w
     // The plate's projection divides by tan φ: it is followed down to 20° short of B.
     const double reach = std::max(0.5, plate.boundary / DegreeFactor - 20.0);
     const bool north = which == StarTarget::Plate;
-    sky::Projection project = [plate, centre, reach, north](double lambda, double phi) -> std::optional<Point2> {
+    const std::optional<GoreTiling> tiling = plan.tiling;
+    sky::Projection project = [plate, centre, reach, north, tiling](double lambda, double phi) -> std::optional<Point2> {
         if (!(north ? phi > reach : phi < -reach))
             return std::nullopt;
-        const Offset o = north ? plateOffset(plate, lambda, phi) : southPlateOffset(plate, lambda, phi);
+        const Offset o = tiling ? kitPlateOffset(*tiling, lambda, phi, !north)
+                         : north ? plateOffset(plate, lambda, phi)
+                                 : southPlateOffset(plate, lambda, phi);
         return Point2{centre.dx + o.dx, centre.dy + o.dy};
     };
     std::vector<Point2> outline = points(plateCutOutline(plan, width, height));
@@ -127,7 +131,9 @@ sky::SkyPiece plateSkyPiece(const GoreDrawPlan& plan, StarTarget which, double w
     double farthest = 0.0;
     for (const Point2& c : outline)
         farthest = std::max(farthest, std::hypot(c.x - centre.dx, c.y - centre.dy));
-    const double lowest = std::atan2(plate.scale, farthest) / DegreeFactor;
+    double lowest = std::atan2(plate.scale, farthest) / DegreeFactor;
+    if (tiling) // the kit's plate reaches down to the corner latitude
+        lowest = std::min(lowest, tiling->cornerLatitude / DegreeFactor);
     const sky::SkyCap shown{{0.0, north ? 90.0 : -90.0}, 90.0 - lowest + kReachMarginDeg};
     return sky::makeSkyPiece(std::move(project), std::move(outline), plate.R, dotRadius(plan.params), shown);
 }
@@ -141,6 +147,10 @@ sky::SkyGlobe goreSkyGlobe(const GoreDrawPlan& plan, bool whole)
     const bool northPlate = p.northPlate && hasPlate(plan), southPlate = p.southPlate == 1 && hasPlate(plan);
     sky::SkyGlobe globe;
     globe.pieceCount = 2 * static_cast<std::size_t>(n) + 2;
+    if (plan.tiling) {
+        globe.ownerOf = [t = *plan.tiling](sky::SkyPoint s) { return pieceIndex(t, ownerOf(t, s.lambda, s.phi)); };
+        return globe;
+    }
     globe.ownerOf = [n, plate, northPlate, southPlate, whole, epsilon = p.epsilonCorrection](sky::SkyPoint s) {
         const double lambda = sky::normalizedLongitude(s.lambda);
         const int k = std::clamp(static_cast<int>(std::floor(lambda / (360.0 / n))) + 1, 1, n);

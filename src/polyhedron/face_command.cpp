@@ -1,6 +1,8 @@
 #include "polyhedron/face_command.h"
 
+#include "polyhedron/face_number_rule.h"
 #include "polyhedron/face_seams.h"
+#include "kit/outline_index.h"
 #include "polyhedron/face_svg_document.h"
 #include "kit/glue_tab.h"
 #include "kit/piece_scene.h"
@@ -258,6 +260,136 @@ std::vector<scene::Point> faceCutOutline(const FaceParameters& p, const Polyhedr
 
 namespace {
 
+/// A face of the model as another face's kit sees it: its projection and its cut outline, in the
+/// centimetres of a canvas of the same size (the centre at `half`, half).
+struct FaceView
+{
+    int face = 0;
+    FaceParameters p;
+    TangentPoint t;
+    double half = 0.0;
+    kit::Polygon outline;
+
+    /// Face `f` drawn as `base` says, round its own centre when `ownCentre` (as its template is drawn).
+    FaceView(const FaceParameters& base, const PolyhedronModel& model, int f, float side, bool ownCentre)
+        : face(f), p(base)
+    {
+        if (const auto centre = ownCentre ? faceCentreTexts(model, std::to_string(f)) : std::nullopt) {
+            p.phi0 = text::toDouble(centre->Text9, "") * DegreeFactor;
+            p.lambda0 = text::toDouble(centre->Text10, "") * DegreeFactor;
+        }
+        t = p.tangent();
+        half = static_cast<double>(side) / 2.0;
+        outline = faceCutOutline(p, model, f, side);
+    }
+
+    /// Where the face prints the sky point (φ, λ), radians; no value on the far hemisphere.
+    std::optional<scene::Point> paperOf(double phi, double lambda) const
+    {
+        const PlanePoint q = project(t, phi, lambda);
+        if (!(q.c > 0))
+            return std::nullopt;
+        return scene::Point{q.x * p.sphereRadius * viewSign(p.insideView) + half, half - q.y * p.sphereRadius};
+    }
+
+    /// The sky point (φ, λ), radians, that the face prints at `at`: the gnomonic projection undone.
+    std::pair<double, double> skyOf(scene::Point at) const
+    {
+        const double x = (at.x - half) / (p.sphereRadius * viewSign(p.insideView)), y = (half - at.y) / p.sphereRadius;
+        const double rho = std::hypot(x, y);
+        if (!(rho > 0))
+            return {t.phi0, t.lambda0};
+        const double c = std::atan(rho);
+        const double phi = std::asin(std::clamp(std::cos(c) * t.sinPhi0 + y * std::sin(c) * t.cosPhi0 / rho, -1.0, 1.0));
+        const double lambda =
+            t.lambda0 + std::atan2(x * std::sin(c), rho * t.cosPhi0 * std::cos(c) - y * t.sinPhi0 * std::sin(c));
+        return {phi, lambda};
+    }
+};
+
+/// Keeps on face `f`'s piece (outline `piece`) the stars whose dots lie on it. A star whose centre
+/// the face holds stays, clipped where its dot crosses the cut. A star another face holds stays only
+/// where its dot on that face crosses the edge the two faces share: carried across that edge rigidly
+/// (as far along it and from it as on its own face), clipped, so that the two parts meet once glued.
+void keepFaceStars(scene::Scene& s, const FaceParameters& p, const PolyhedronModel& model, int f, float side,
+                   const kit::Polygon& piece)
+{
+    const kit::OutlineIndex mine(piece);
+    const std::vector<std::optional<int>> across = faceNeighbours(model, f);
+    std::vector<FaceView> others;
+    for (const std::optional<int>& g : across)
+        if (g)
+            others.emplace_back(p, model, *g, side, true);
+    const FaceView self(p, model, f, side, false);
+    std::int32_t clip = -1;
+    const auto clipped = [&]() {
+        if (clip < 0)
+            clip = kit::addClip(s, piece);
+        return clip;
+    };
+    constexpr double kStep = 1e-4; // cm along and across an edge
+    for (scene::Layer& layer : s.layers)
+        std::erase_if(layer.items, [&](scene::Item& item) {
+            auto* d = std::get_if<scene::Dot>(&item);
+            if (!d || d->role != scene::Role::Star)
+                return false;
+            const double r = kit::printedRadius(d->radius);
+            if (kit::contains(piece, d->centre)) {
+                if (mine.within(d->centre, r))
+                    d->clip = clipped();
+                return false;
+            }
+            const auto [phi, lambda] = self.skyOf(d->centre);
+            for (const FaceView& owner : others) {
+                const std::optional<scene::Point> at = owner.paperOf(phi, lambda);
+                if (!at || !kit::contains(owner.outline, *at))
+                    continue;
+                // The edge of the owner's outline that this face shares.
+                const std::vector<std::optional<int>> theirs = faceNeighbours(model, owner.face);
+                const std::size_t n = owner.outline.size();
+                for (std::size_t j = 0; j < n && j < theirs.size(); ++j) {
+                    if (theirs[j] != f)
+                        continue;
+                    const scene::Point a = owner.outline[j], b = owner.outline[(j + 1) % n];
+                    const double length = std::hypot(b.x - a.x, b.y - a.y);
+                    if (!(length > 0))
+                        return true;
+                    const scene::Point along{(b.x - a.x) / length, (b.y - a.y) / length};
+                    const double u = std::clamp((at->x - a.x) * along.x + (at->y - a.y) * along.y, 0.0, length);
+                    const scene::Point e{a.x + u * along.x, a.y + u * along.y};
+                    scene::Point outward{along.y, -along.x};
+                    if (kit::signedArea(owner.outline) < 0)
+                        outward = {-outward.x, -outward.y};
+                    const double inward = -((at->x - e.x) * outward.x + (at->y - e.y) * outward.y);
+                    if (!(inward < r))
+                        return true; // whole on its own face
+                    const auto seam = owner.skyOf(e);
+                    const auto ahead = owner.skyOf({e.x + kStep * along.x, e.y + kStep * along.y});
+                    const auto behind = owner.skyOf({e.x - kStep * outward.x, e.y - kStep * outward.y});
+                    const auto e2 = self.paperOf(seam.first, seam.second);
+                    const auto a2 = self.paperOf(ahead.first, ahead.second);
+                    const auto b2 = self.paperOf(behind.first, behind.second);
+                    if (!e2 || !a2 || !b2)
+                        return true;
+                    const double l2 = std::hypot(a2->x - e2->x, a2->y - e2->y);
+                    const scene::Point along2{(a2->x - e2->x) / l2, (a2->y - e2->y) / l2};
+                    scene::Point towardsOwner{-along2.y, along2.x};
+                    if ((b2->x - e2->x) * towardsOwner.x + (b2->y - e2->y) * towardsOwner.y < 0)
+                        towardsOwner = {-towardsOwner.x, -towardsOwner.y};
+                    const double offset = (at->x - e.x) * along.x + (at->y - e.y) * along.y;
+                    d->centre = {e2->x + offset * along2.x + inward * towardsOwner.x,
+                                 e2->y + offset * along2.y + inward * towardsOwner.y};
+                    if (!mine.within(d->centre, r))
+                        return true;
+                    d->clip = clipped();
+                    return false;
+                }
+                return true;
+            }
+            return true; // a face farther off holds it
+        });
+}
+
 /// The face drawing `draw()` makes, finished as `kit` says (see buildFaceScene with a FaceKit).
 template <typename Draw>
 scene::Scene finishedAsKit(const FaceParameters& p, const PolyhedronModel& model, float side, const FaceKit& kit,
@@ -283,7 +415,7 @@ scene::Scene finishedAsKit(const FaceParameters& p, const PolyhedronModel& model
     const kit::TabbedOutline piece = kit.style.tabWidth > 0
                                          ? kit::addGlueTabs(edges, kit.style.tabWidth)
                                          : kit::TabbedOutline{kit::pieceOf(edges), kit::pieceOf(edges), {}, {}};
-    kit::keepStarsOnPiece(s, piece.piece);
+    keepFaceStars(s, p, model, kit.faceNumber, side, piece.piece);
     kit::addPiece(s, piece);
     addFaceSkyLayers(s, p, model, sky); // last, so that its labels keep clear of the piece's
     return s;

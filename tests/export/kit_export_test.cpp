@@ -275,13 +275,14 @@ TEST(KitExport, PackingSavesSheets)
         std::vector<std::string> args;
         int packed, apart; ///< sheets, counted by hand
     };
-    // Default globe: a half gore with its tabs and bleed is 17.7 × 11.9 cm, a plate 10.0 cm
-    // square; A4 portrait holds 19 × 22.1 cm above its footer: one gore a sheet, the plates
-    // under two of them. Apart, each template takes a sheet.
+    // Default globe: a half gore with its tabs and bleed is 17.7 × 11.9 cm, a plate 10.8 cm
+    // square (its sides as long as the gores' tops); A4 portrait holds 19 × 22.1 cm above its
+    // footer: one gore a sheet, the plates, too tall for the 10.2 cm under a gore, on a sheet of
+    // their own. Apart, each template takes a sheet.
     // n = 12: a half gore is 17.7 × 8.1 cm, two a sheet; the plates, 9.6 cm square, share a
     // sheet of their own. Apart, a gore (22.4 cm long) takes landscape, a plate a sheet.
     const Row rows[] = {
-        {{"gores", "--k", "all", "--hemisphere", "both", "--plates", "both"}, 16, 18},
+        {{"gores", "--k", "all", "--hemisphere", "both", "--plates", "both"}, 17, 18},
         {{"gores", "--n", "12", "--k", "all", "--hemisphere", "both", "--plates", "both"}, 13, 26},
     };
     testing_support::TempDir dir;

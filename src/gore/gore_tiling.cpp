@@ -1,0 +1,171 @@
+#include "gore/gore_tiling.h"
+
+#include "gore/gore_projection.h"
+#include "stars/angles.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace gore {
+
+using stars::DegreeFactor;
+using stars::PiValue;
+
+namespace {
+
+/// The plate map in the frame of a sector: x along its central meridian, y towards larger
+/// longitudes; `dl` the offset from that meridian in degrees, `phi` the latitude towards the pole.
+struct Local
+{
+    double x = 0.0, y = 0.0;
+};
+
+Local sectorPlatePoint(const GoreTiling& t, double dl, double phi)
+{
+    const double tanPhi = std::tan(phi * DegreeFactor);
+    const double phiB = cutLatitude(t, dl);
+    const double tanB = std::tan(phiB);
+    const double c = std::cos(dl * DegreeFactor), s = std::sin(dl * DegreeFactor);
+    const double rho = t.scale / tanPhi, rhoB = t.scale / tanB;
+    const double u = tanB / tanPhi;
+    // Where the gore's straight top prints the cut point of this longitude: on the side, as far
+    // from its middle as on the gore.
+    const double bx = t.apothem, by = t.R * std::tan(dl * DegreeFactor) * std::cos(phiB);
+    return {rho * c + u * u * (bx - rhoB * c), rho * s + u * u * (by - rhoB * s)};
+}
+
+} // namespace
+
+GoreTiling makeGoreTiling(const GoreParameters& p, bool whole)
+{
+    GoreTiling t;
+    t.n = p.n;
+    t.R = p.sphereRadius;
+    t.boundary = p.plateBoundary * DegreeFactor;
+    t.epsilon = p.epsilonCorrection;
+    t.whole = whole;
+    t.northPlate = p.northPlate;
+    t.southPlate = p.southPlate == 1;
+    t.cornerLatitude = cutLatitude(t, 180.0 / t.n);
+    t.apothem = t.R * std::cos(t.cornerLatitude);
+    t.scale = t.R * std::sin(t.boundary);
+    return t;
+}
+
+double wrappedLongitude(double lambda) { return sky::normalizedLongitude(lambda); }
+
+int sectorOf(const GoreTiling& t, double lambda)
+{
+    const double wedge = 360.0 / t.n;
+    const double k = std::floor(wrappedLongitude(lambda) / wedge) + 1;
+    return static_cast<int>(std::clamp(k, 1.0, static_cast<double>(t.n)));
+}
+
+double sectorCentre(const GoreTiling& t, int k) { return 360.0 / t.n * (k - 1) + 180.0 / t.n; }
+
+double sectorOffset(const GoreTiling& t, int k, double lambda)
+{
+    return std::remainder(wrappedLongitude(lambda) - sectorCentre(t, k), 360.0);
+}
+
+KitPiece ownerOf(const GoreTiling& t, double lambda, double phi)
+{
+    const int k = sectorOf(t, lambda);
+    const double phiPrime = latitudeCoordinate(phi, wrappedLongitude(lambda) - sectorCentre(t, k), t.epsilon);
+    if (t.northPlate && phiPrime > t.boundary)
+        return {KitPiece::Kind::NorthPlate, k, 1};
+    if (t.southPlate && phiPrime < -t.boundary)
+        return {KitPiece::Kind::SouthPlate, k, 0};
+    return {KitPiece::Kind::Gore, k, t.whole ? -1 : phiPrime >= 0.0 ? 1 : 0};
+}
+
+std::size_t pieceIndex(const GoreTiling& t, const KitPiece& piece)
+{
+    const auto n = static_cast<std::size_t>(t.n);
+    switch (piece.kind) {
+    case KitPiece::Kind::NorthPlate: return 2 * n;
+    case KitPiece::Kind::SouthPlate: return 2 * n + 1;
+    case KitPiece::Kind::Gore: break;
+    }
+    return static_cast<std::size_t>(piece.k - 1) + (piece.hemisphere == 0 ? n : 0);
+}
+
+double cutLatitude(const GoreTiling& t, double deltaLambda)
+{
+    const double B = t.boundary;
+    if (!t.epsilon || !(B > 0.0) || !(B < PiValue / 2))
+        return B;
+    // φ′ = 2φ − atan(c·tan φ) rises from 0 at the equator to at least B at φ = B (n ≥ 3 keeps
+    // c ≥ ½): Newton's steps, kept within that bracket, settle in a few turns.
+    const double c = std::fabs(std::cos(deltaLambda * DegreeFactor));
+    double lo = 0.0, hi = B, phi = B;
+    for (int i = 0; i < 100; ++i) {
+        const double f = 2 * phi - std::atan(c * std::tan(phi)) - B;
+        if (f > 0)
+            hi = phi;
+        else
+            lo = phi;
+        const double cs = std::cos(phi), sn = std::sin(phi);
+        const double slope = 2 - c / (cs * cs + c * c * sn * sn);
+        double next = slope > 0 ? phi - f / slope : 0.5 * (lo + hi);
+        if (!(next > lo && next < hi))
+            next = 0.5 * (lo + hi);
+        if (std::fabs(next - phi) < 1e-16 || hi - lo < 1e-16)
+            return next;
+        phi = next;
+    }
+    return phi;
+}
+
+Offset kitPlateOffset(const GoreTiling& t, double lambda, double phi, bool south)
+{
+    const int k = sectorOf(t, lambda);
+    const double dl = wrappedLongitude(lambda) - sectorCentre(t, k);
+    const Local p = sectorPlatePoint(t, dl, south ? -phi : phi);
+    const double a = sectorCentre(t, k) * DegreeFactor;
+    const double x = p.x * std::cos(a) - p.y * std::sin(a), y = p.x * std::sin(a) + p.y * std::cos(a);
+    // Larger longitudes turn upwards on the northern plate, downwards on the southern one (seen from outside).
+    return {x, south ? y : -y};
+}
+
+sky::SkyPoint kitPlateSkyPoint(const GoreTiling& t, Offset offset, bool south)
+{
+    const double x = offset.dx, y = south ? offset.dy : -offset.dy;
+    const double pole = south ? -90.0 : 90.0;
+    if (std::hypot(x, y) == 0.0)
+        return {0.0, pole};
+    const int k = sectorOf(t, std::atan2(y, x) / DegreeFactor);
+    const double a = sectorCentre(t, k) * DegreeFactor;
+    const Local target{x * std::cos(a) + y * std::sin(a), -x * std::sin(a) + y * std::cos(a)};
+    // From the gnomonic inverse, Newton's steps on the sector's map (a smooth map of the two angles).
+    double dl = std::atan2(target.y, target.x) / DegreeFactor;
+    double phi = std::atan2(t.scale, std::hypot(target.x, target.y)) / DegreeFactor;
+    constexpr double h = 1e-7;
+    for (int i = 0; i < 50; ++i) {
+        const Local p = sectorPlatePoint(t, dl, phi);
+        const double ex = p.x - target.x, ey = p.y - target.y;
+        if (std::hypot(ex, ey) < 1e-13 * std::max(1.0, t.R))
+            break;
+        const Local pl = sectorPlatePoint(t, dl + h, phi), pp = sectorPlatePoint(t, dl, phi - h);
+        const double j11 = (pl.x - p.x) / h, j21 = (pl.y - p.y) / h;
+        const double j12 = -(pp.x - p.x) / h, j22 = -(pp.y - p.y) / h;
+        const double det = j11 * j22 - j12 * j21;
+        if (!(std::fabs(det) > 0))
+            break;
+        dl -= (ex * j22 - ey * j12) / det;
+        phi = std::clamp(phi - (j11 * ey - j21 * ex) / det, 1e-9, 90.0);
+    }
+    const double lambda = wrappedLongitude(sectorCentre(t, k) + dl);
+    return {lambda, south ? -phi : phi};
+}
+
+PlateLayout kitPlateLayout(const GoreParameters& p, const GoreTiling& t)
+{
+    PlateLayout plate = makePlateLayout(p);
+    plate.boundaryRadius = t.apothem;
+    plate.cornerRadius = t.apothem / std::cos(PiValue / p.n);
+    plate.side = 2 * std::fabs(plate.cornerRadius) + 2;
+    return plate;
+}
+
+} // namespace gore

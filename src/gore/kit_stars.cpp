@@ -1,0 +1,200 @@
+#include "gore/kit_stars.h"
+
+#include "gore/gore_outline.h"
+#include "gore/gore_projection.h"
+#include "kit/outline_index.h"
+#include "kit/piece_scene.h"
+#include "stars/angles.h"
+#include "stars/star_size_rule.h"
+#include "text/input_error.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace gore {
+
+namespace {
+
+using stars::DegreeFactor;
+using stars::PiValue;
+
+/// Offsets beyond which a gore's projection is no longer followed, degrees from its central meridian.
+constexpr double kLargestGoreOffset = 89.0;
+
+/// A piece's outline as a star's dot meets it, in its stars' frame: indexed, and which way round it runs.
+struct PieceOutline
+{
+    kit::OutlineIndex index;
+    double turn = 1.0; ///< +1 when its corners run from +x towards +y, −1 the other way
+
+    explicit PieceOutline(kit::Polygon outline)
+        : index(std::move(outline)), turn(kit::signedArea(index.outline()) >= 0 ? 1.0 : -1.0)
+    {
+    }
+
+    /// The unit vector along edge `i` and the one square to it pointing out of the piece.
+    std::pair<kit::Point, kit::Point> frame(std::size_t i) const
+    {
+        const kit::Polygon& o = index.outline();
+        const kit::Point a = o[i], b = o[(i + 1) % o.size()];
+        const double length = std::hypot(b.x - a.x, b.y - a.y);
+        const kit::Point along{(b.x - a.x) / length, (b.y - a.y) / length};
+        return {along, {turn * along.y, -turn * along.x}};
+    }
+};
+
+/// The kit's pieces as a star's dot meets them.
+struct KitOutlines
+{
+    PieceOutline north, south, whole, plate;
+
+    const PieceOutline& of(const KitPiece& piece) const
+    {
+        if (piece.kind != KitPiece::Kind::Gore)
+            return plate;
+        return piece.hemisphere == 1 ? north : piece.hemisphere == 0 ? south : whole;
+    }
+};
+
+bool samePiece(const KitPiece& a, const KitPiece& b)
+{
+    return a.kind == b.kind && (a.kind != KitPiece::Kind::Gore || (a.k == b.k && a.hemisphere == b.hemisphere));
+}
+
+/// Where `piece` prints the sky point (λ, φ), degrees.
+Offset placeOn(const GoreTiling& t, const KitPiece& piece, double lambda, double phi)
+{
+    if (piece.kind != KitPiece::Kind::Gore)
+        return kitPlateOffset(t, lambda, phi, piece.kind == KitPiece::Kind::SouthPlate);
+    const double dl = sectorOffset(t, piece.k, lambda);
+    if (std::fabs(dl) > kLargestGoreOffset)
+        return {std::nan(""), std::nan("")};
+    return {latitudeCoordinate(phi, dl, t.epsilon) * t.R, acrossValue(phi, dl) * t.R};
+}
+
+StarTarget targetOf(const KitPiece& piece)
+{
+    switch (piece.kind) {
+    case KitPiece::Kind::NorthPlate: return StarTarget::Plate;
+    case KitPiece::Kind::SouthPlate: return StarTarget::SouthPlate;
+    case KitPiece::Kind::Gore: break;
+    }
+    return StarTarget::Gore;
+}
+
+/// The sky point `piece` prints at `at` (its stars' frame), degrees.
+sky::SkyPoint skyOf(const GoreTiling& t, const KitPiece& piece, const Offset& at)
+{
+    if (piece.kind != KitPiece::Kind::Gore)
+        return kitPlateSkyPoint(t, at, piece.kind == KitPiece::Kind::SouthPlate);
+    GoreLayout g;
+    g.centralLongitude = sectorCentre(t, piece.k);
+    return goreSkyPoint(g, at.dx / t.R, at.dy / t.R, t.epsilon);
+}
+
+Offset offsetOf(const kit::Point& p) { return {p.x, p.y}; }
+
+/// Step along and across a cut, cm, by which a point just beyond it or further along it is found.
+constexpr double kStep = 1e-4;
+
+/// The dots continuing over the cut a star's dot crosses on its `owner` at `at` (radius `r`):
+/// for each piece beyond a stretch of the cut the dot reaches, the dot as that piece shows it once
+/// glued. Where the pieces meet, their cuts are the same line of the sky, so the dot's centre is
+/// carried across rigidly: as far along the seam and as far from it as on the owner, on the far side.
+std::vector<std::pair<KitPiece, Offset>> continuations(const GoreTiling& t, const KitOutlines& outlines,
+                                                       const KitPiece& owner, const Offset& at, double r)
+{
+    std::vector<std::pair<KitPiece, Offset>> out;
+    const PieceOutline& mine = outlines.of(owner);
+    const kit::Point centre{at.dx, at.dy};
+    for (const kit::OutlineIndex::Near& nearby : mine.index.near(centre, r)) {
+        const auto [along, outward] = mine.frame(nearby.index);
+        const kit::Point s = nearby.nearest;
+        const sky::SkyPoint seam = skyOf(t, owner, offsetOf(s));
+        const sky::SkyPoint beyond =
+            skyOf(t, owner, {s.x + kStep * outward.x, s.y + kStep * outward.y});
+        const KitPiece other = ownerOf(t, beyond.lambda, beyond.phi);
+        if (samePiece(other, owner)
+            || std::any_of(out.begin(), out.end(), [&](const auto& o) { return samePiece(o.first, other); }))
+            continue;
+        // The same stretch of seam on the other piece: its point, its direction, and the side the owner lies on.
+        const sky::SkyPoint ahead = skyOf(t, owner, {s.x + kStep * along.x, s.y + kStep * along.y});
+        const sky::SkyPoint behind = skyOf(t, owner, {s.x - kStep * outward.x, s.y - kStep * outward.y});
+        const Offset s2 = placeOn(t, other, seam.lambda, seam.phi);
+        const Offset a2 = placeOn(t, other, ahead.lambda, ahead.phi);
+        const Offset b2 = placeOn(t, other, behind.lambda, behind.phi);
+        const double length = std::hypot(a2.dx - s2.dx, a2.dy - s2.dy);
+        if (!(length > 0))
+            continue;
+        const kit::Point along2{(a2.dx - s2.dx) / length, (a2.dy - s2.dy) / length};
+        kit::Point towardsOwner{-along2.y, along2.x};
+        if ((b2.dx - s2.dx) * towardsOwner.x + (b2.dy - s2.dy) * towardsOwner.y < 0)
+            towardsOwner = {-towardsOwner.x, -towardsOwner.y};
+        const double a = (centre.x - s.x) * along.x + (centre.y - s.y) * along.y;
+        const double inward = -((centre.x - s.x) * outward.x + (centre.y - s.y) * outward.y);
+        const Offset carried{s2.dx + a * along2.x + inward * towardsOwner.x,
+                             s2.dy + a * along2.y + inward * towardsOwner.y};
+        if (outlines.of(other).index.within({carried.dx, carried.dy}, r))
+            out.push_back({other, carried});
+    }
+    return out;
+}
+
+} // namespace
+
+kit::Polygon kitGoreOutline(const GoreParameters& p, const GoreTiling& t, int hemisphere)
+{
+    GoreDrawPlan plan;
+    plan.params = p;
+    plan.params.hemisphere = hemisphere < 0 ? 1 : hemisphere;
+    plan.layout = makeGoreLayout(plan.params);
+    plan.plate = kitPlateLayout(p, t);
+    plan.tiling = t;
+    GorePiece piece = gorePiece(plan, plan.layout.requestedWidth, 0.0, hemisphere < 0);
+    piece.layout.equatorX = 0.0;
+    piece.layout.H = 0.0;
+    return kit::pieceOf(goreOutlineEdges(piece, {}));
+}
+
+kit::Polygon kitPlateOutline(const GoreParameters& p, const GoreTiling& t)
+{
+    kit::Polygon corners;
+    for (const Offset& c : plateCorners(kitPlateLayout(p, t)))
+        corners.push_back({c.dx, c.dy});
+    return corners;
+}
+
+KitStars distributeKitStars(const GoreParameters& p, const GoreTiling& t, const stars::StarCatalogue& catalogue,
+                            const std::string& starFileName)
+{
+    const KitOutlines outlines{PieceOutline(kitGoreOutline(p, t, 1)), PieceOutline(kitGoreOutline(p, t, 0)),
+                               PieceOutline(kitGoreOutline(p, t, -1)), PieceOutline(kitPlateOutline(p, t))};
+    KitStars pieces(2 * static_cast<std::size_t>(t.n) + 2);
+    for (std::size_t i = 0; i < catalogue.stars.size(); ++i) {
+        const stars::Star& star = catalogue.stars[i];
+        if (!(p.faintestMagnitude - star.Vmag > 0))
+            continue;
+        std::optional<double> radius;
+        try {
+            radius = stars::StarSizeRule(p.faintestMagnitude, p.commonRatio, p.magnification, star.Vmag);
+        } catch (const text::InputError& e) {
+            const text::Text where = describeStar(starFileName, i + 1, star) + text::Text{": ", ": "};
+            throw text::InputError(e.input(), e.value(), where + e.message(), where + e.reasonText());
+        }
+        if (!radius)
+            continue;
+        const KitPiece owner = ownerOf(t, star.Lambda, star.Phi);
+        StarPlacement placed{targetOf(owner), placeOn(t, owner, star.Lambda, star.Phi), *radius, i, false};
+        checkPlacement(p, starFileName, i, star, placed);
+        const double r = kit::printedRadius(*radius);
+        placed.clipped = outlines.of(owner).index.within({placed.offset.dx, placed.offset.dy}, r);
+        pieces[pieceIndex(t, owner)].push_back(placed);
+        if (!placed.clipped)
+            continue;
+        for (const auto& [other, at] : continuations(t, outlines, owner, placed.offset, r))
+            pieces[pieceIndex(t, other)].push_back({targetOf(other), at, *radius, i, true});
+    }
+    return pieces;
+}
+
+} // namespace gore
