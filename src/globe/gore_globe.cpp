@@ -34,9 +34,11 @@ GlobeModel goreGlobe(const stars::StarCatalogue& catalogue, const gore::GorePara
     }
 
     // Each piece's cut outline where it lands once glued: back through the piece's own projection.
+    // The kit's pieces tile the sky, so neighbouring outlines land on one line.
     gore::GoreDrawPlan plan;
     plan.params = p;
-    plan.plate = gore::makePlateLayout(p);
+    plan.tiling = gore::makeGoreTiling(p, cut.wholeGores);
+    plan.plate = gore::kitPlateLayout(p, *plan.tiling);
     for (int k = 1; k <= p.n; ++k) {
         plan.params.k = static_cast<std::int16_t>(k);
         plan.layout = gore::makeGoreLayout(plan.params);

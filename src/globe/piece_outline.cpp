@@ -65,10 +65,12 @@ sky::Vector3 goreTemplatePointOnSphere(const gore::GorePiece& piece, bool epsilo
 }
 
 sky::Vector3 plateTemplatePointOnSphere(const gore::PlateLayout& plate, bool south, double width, double height,
-                                        Point at)
+                                        Point at, const std::optional<gore::GoreTiling>& tiling)
 {
     const gore::Offset pole = gore::plateCentre(width, height);
     const gore::Offset offset{at.x - pole.dx, at.y - pole.dy};
+    if (tiling)
+        return sky::toVector(gore::kitPlateSkyPoint(*tiling, offset, south));
     return sky::toVector(south ? gore::southPlateSkyPoint(plate, offset) : gore::plateSkyPoint(plate, offset));
 }
 
@@ -90,7 +92,7 @@ std::vector<sky::Vector3> plateOutlineOnSphere(const gore::GoreDrawPlan& plan, b
     const double side = plan.plate.side;
     const std::vector<Point> corners = gore::plateCutOutline(plan, side, side);
     const ToSphere toSphere = [&plan, south, side](Point at) {
-        return plateTemplatePointOnSphere(plan.plate, south, side, side, at);
+        return plateTemplatePointOnSphere(plan.plate, south, side, side, at, plan.tiling);
     };
     std::vector<sky::Vector3> line;
     for (std::size_t j = 0; j < corners.size(); ++j)

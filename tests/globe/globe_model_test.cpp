@@ -114,6 +114,8 @@ TEST(GoreGlobe, GoreOutlinesRunBetweenThePlates)
                 seams.insert(centidegrees(line.points.front()));
             for (std::size_t i = 1; i < line.points.size(); ++i) {
                 const sky::Vector3 &a = line.points[i - 1], &b = line.points[i];
+                if (row.whole && a.z == 0) // an edge point sampled right on the equator
+                    seams.insert(centidegrees(a));
                 if ((a.z < 0) != (b.z < 0) && a.z != 0 && b.z != 0) {
                     const double t = a.z / (a.z - b.z);
                     seams.insert(centidegrees({a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t, 0}));
