@@ -327,13 +327,13 @@ void drawFooter(QPainter& p, const PageLayout& l, const QString& label)
         p.drawLine(QPointF(kPageMargin + i, top + kMarkWidth), QPointF(kPageMargin + i, top + 0.3));
         p.drawLine(QPointF(kPageMargin + kMarkWidth, top + i), QPointF(kPageMargin + 0.3, top + i));
     }
-    drawFooterText(p, l, kPageMargin + 1.2, top + kCalibrationSide / 2, 8.0, QStringLiteral("5 cm × 5 cm"));
+    drawFooterText(p, l, kPageMargin + 1.2, top + kCalibrationSide / 2, 8.0, QStringLiteral("5 cm × 5 cm outside"));
 
     drawFooterText(p, l, kFooterTextLeft, top + 0.35, 8.0, label);
     drawFooterText(p, l, kFooterTextLeft, top + 1.0, 8.0,
                    QStringLiteral("Print at 100 % / actual size, not \u201cfit to page\u201d:"));
     drawFooterText(p, l, kFooterTextLeft, top + 1.45, 8.0,
-                   QStringLiteral("the square must measure 5 cm and the bar 10 cm."));
+                   QStringLiteral("the square must measure 5 cm across its outer edges, the bar 10 cm."));
 
     const double y = l.pageHeight - kPageMargin - 0.7;
     const double x0 = kFooterTextLeft;
