@@ -66,6 +66,43 @@ struct BoundsOf
     }
 };
 
+/// The part of the closed `polygon` within `box` (Sutherland and Hodgman's clipping by the box's
+/// four sides), as a closed polygon; empty when none of it is.
+std::vector<scene::Point> boxedPolygon(const std::vector<scene::Point>& polygon, const Box& box)
+{
+    std::vector<scene::Point> out = polygon;
+    const auto byEdge = [&out](auto inside, auto cross) {
+        std::vector<scene::Point> in;
+        in.swap(out);
+        for (std::size_t i = 0; i < in.size(); ++i) {
+            const scene::Point& a = in[(i + in.size() - 1) % in.size()];
+            const scene::Point& b = in[i];
+            if (inside(b)) {
+                if (!inside(a))
+                    out.push_back(cross(a, b));
+                out.push_back(b);
+            } else if (inside(a)) {
+                out.push_back(cross(a, b));
+            }
+        }
+    };
+    const auto atX = [](double x) {
+        return [x](const scene::Point& a, const scene::Point& b) {
+            return scene::Point{x, a.y + (b.y - a.y) * (x - a.x) / (b.x - a.x)};
+        };
+    };
+    const auto atY = [](double y) {
+        return [y](const scene::Point& a, const scene::Point& b) {
+            return scene::Point{a.x + (b.x - a.x) * (y - a.y) / (b.y - a.y), y};
+        };
+    };
+    byEdge([&box](const scene::Point& p) { return p.x >= box.left; }, atX(box.left));
+    byEdge([&box](const scene::Point& p) { return p.x <= box.right; }, atX(box.right));
+    byEdge([&box](const scene::Point& p) { return p.y >= box.top; }, atY(box.top));
+    byEdge([&box](const scene::Point& p) { return p.y <= box.bottom; }, atY(box.bottom));
+    return out;
+}
+
 /// Dots without an outline, gathered while they come one after another in one colour and
 /// written as one stroked path for each radius: a dot is a line a thousandth of its radius long
 /// with round caps as wide as the dot (closer to a circle than the four curves of an ellipse),
@@ -121,8 +158,12 @@ struct PdfPainter
         if (d.clip >= 0 && static_cast<std::size_t>(d.clip) < clips.size()) {
             // A dot across a piece's cut shows only its part on the piece: drawn on its own, clipped.
             dots.flush();
+            // Only the stretch of the outline round the dot: a clip path goes into the file each time.
+            const double reach = std::max(d.radius, kMinPrintRadius) + kPrintLineWidth;
+            const std::vector<scene::Point> clip = boxedPolygon(
+                clips[static_cast<std::size_t>(d.clip)],
+                {d.centre.x - reach, d.centre.y - reach, d.centre.x + reach, d.centre.y + reach});
             QPainterPath outline;
-            const auto& clip = clips[static_cast<std::size_t>(d.clip)];
             if (!clip.empty()) {
                 outline.moveTo(single(clip.front()));
                 for (std::size_t i = 1; i < clip.size(); ++i)
