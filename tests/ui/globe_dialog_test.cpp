@@ -447,8 +447,11 @@ void GlobeDialogTest::commandLineReadsBackTheSameExport()
     sky.names = sky.boundaries = true;
     sky.gridStep = 15;
     sky.starNameLimit = 2.25;
+    sky.galactic = true;
     sky.language = sky::Language::Japanese;
     exporter::ExportOptions gores = ui::goreTabExport(goreTab, "/stars.csv", sky);
+    gores.style = exporter::Style::Dark;
+    gores.colourStars = true;
     QCOMPARE(gores.gore.faintest, std::string("6.5"));
     QCOMPARE(gores.gore.radius, std::string("12.5"));
     gores.paper = exporter::paperNamed("letter");
@@ -482,6 +485,7 @@ void GlobeDialogTest::commandLineReadsBackTheSameExport()
                                QString("%1%2%3").arg(f.inside).arg(f.corners).arg(f.edges),
                                QString("%1%2%3%4%5%6%7").arg(k.figures).arg(k.names).arg(k.boundaries).arg(k.gridStep)
                                    .arg(k.ecliptic).arg(k.starNameLimit.value_or(-1)).arg(int(k.language)),
+                               QString("%1%2%3").arg(k.galactic).arg(x.colourStars).arg(int(x.style)),
                                QString("%1%2%3").arg(x.kit.tabs).arg(x.kit.wholeGores).arg(x.kit.pack),
                                QString::fromStdString(ui::layersArgument(x.kit.layers) + x.kit.tabWidth + x.kit.bleed)}
                 .join('/');
