@@ -251,6 +251,11 @@ void GlobeDialogTest::savesTheExportersFiles_data()
     QTest::newRow("current gore, both halves, cut layer SVG")
         << false << QStringList{"which=1", "hemisphere=both", "format=1", "layer_print=0", "layer_score=0", "layer_marks=0"}
         << QStringList{"gores", "--k", "1", "--hemisphere", "both", "--format", "svg", "--layers", "cut"} << "svg";
+    QTest::newRow("current gore, dark, coloured stars, galactic equator, SVG")
+        << false << QStringList{"which=1", "format=1", "style=dark", "colourStars=1", "SkyGalactic=1"}
+        << QStringList{"gores", "--k", "1", "--format", "svg", "--style", "dark", "--colour-stars", "on",
+                       "--galactic", "on"}
+        << "dark";
     QTest::newRow("all faces, grid, A3 unpacked PDF")
         << true << QStringList{"paper=a3", "pack=0", "SkyGrid=1", "tabs=0"}
         << QStringList{"faces", "--face", "all", "--paper", "a3", "--pack", "off", "--grid", "10", "--tabs", "off"}
