@@ -56,11 +56,18 @@ Srgb blackBodyColour(double kelvin)
     return {encoded(r / top), encoded(g / top), encoded(b / top)};
 }
 
-Srgb starColour(double bv)
+int starColourRow(double bv)
+{
+    const double row = std::round((bv - kColourTableFirst) / kColourTableStep);
+    return static_cast<int>(std::clamp(row, 0.0, static_cast<double>(kColourTableRows - 1)));
+}
+
+Srgb starColourAt(int row)
 {
     static const std::array<Srgb, kColourTableRows> table = makeTable();
-    const long row = std::lround((bv - kColourTableFirst) / kColourTableStep);
-    return table[static_cast<std::size_t>(std::clamp(row, 0L, static_cast<long>(kColourTableRows - 1)))];
+    return table[static_cast<std::size_t>(std::clamp(row, 0, kColourTableRows - 1))];
 }
+
+Srgb starColour(double bv) { return starColourAt(starColourRow(bv)); }
 
 } // namespace stars

@@ -25,9 +25,15 @@ Srgb blackBodyColour(double kelvin);
 inline constexpr double kColourTableFirst = -0.4, kColourTableStep = 0.05;
 inline constexpr int kColourTableRows = 49; ///< −0.40 to 2.00
 
-/// The colour of a star of colour index `bv`: the black-body colour of colourTemperature at
-/// the nearest row of the table from kColourTableFirst in kColourTableStep (B−V beyond the
-/// table takes its end rows).
+/// The row of the star colour table nearest to colour index `bv`, 0…kColourTableRows − 1 (B−V
+/// beyond the table takes its end rows).
+int starColourRow(double bv);
+
+/// Row `row` (0…kColourTableRows − 1) of the star colour table: the black-body colour of
+/// colourTemperature at B−V kColourTableFirst + row · kColourTableStep.
+Srgb starColourAt(int row);
+
+/// The colour of a star of colour index `bv`: starColourAt(starColourRow(bv)).
 Srgb starColour(double bv);
 
 } // namespace stars
