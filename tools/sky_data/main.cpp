@@ -12,6 +12,8 @@
 #include "sky/star_names.h"
 #include "text/input_error.h"
 
+#include "d3_package.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QJsonArray>
@@ -32,25 +34,10 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-/// A fault in the input package; the message names the file and the feature.
-struct ConversionError : std::runtime_error
-{
-    using std::runtime_error::runtime_error;
-};
-
-QJsonDocument loadJson(const fs::path& path)
-{
-    QFile file(QString::fromStdString(path.string()));
-    if (!file.open(QIODevice::ReadOnly))
-        throw ConversionError(path.string() + ": cannot be opened (" + file.errorString().toStdString() + ").");
-    QJsonParseError error;
-    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &error);
-    if (doc.isNull())
-        throw ConversionError(path.string() + ": not JSON (" + error.errorString().toStdString() + " at byte "
-                              + std::to_string(error.offset) + ").");
-    return doc;
-}
+using d3::checkPackage;
+using d3::ConversionError;
+using d3::loadJson;
+using d3::number;
 
 QJsonArray features(const QJsonDocument& doc, const fs::path& path)
 {
@@ -61,14 +48,6 @@ QJsonArray features(const QJsonDocument& doc, const fs::path& path)
 }
 
 std::string text(const QJsonValue& v) { return v.toString().toStdString(); }
-
-/// A number with up to 10 significant digits and no trailing zeros; −0 written as 0.
-std::string number(double v)
-{
-    if (v == 0.0)
-        v = 0.0;
-    return QString::number(v, 'g', 10).toStdString();
-}
 
 /// GeoJSON [lon, lat] as "λ,φ" with λ in [0, 360).
 std::string position(const QJsonValue& coordinates, const std::string& where)
@@ -215,18 +194,6 @@ std::string convertStarNames(const fs::path& namesPath, const fs::path& starsPat
     for (const auto& r : records)
         out += r.second;
     return out;
-}
-
-/// Checks package.json: the right package under the licence data/sky/README.md states.
-std::string checkPackage(const fs::path& packageJson)
-{
-    const QJsonObject p = loadJson(packageJson).object();
-    if (p.value("name").toString() != "d3-celestial")
-        throw ConversionError(packageJson.string() + ": this is not the d3-celestial package.");
-    if (p.value("license").toString() != "BSD-3-Clause")
-        throw ConversionError(packageJson.string() + ": the licence is \"" + text(p.value("license"))
-                              + "\", not BSD-3-Clause; check it before bundling the data.");
-    return text(p.value("version"));
 }
 
 void writeFile(const fs::path& path, const std::string& content)

@@ -9,6 +9,8 @@
 #include "stars/star_catalogue.h"
 #include "text/input_error.h"
 
+#include "d3_package.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -25,47 +27,13 @@
 namespace {
 
 namespace fs = std::filesystem;
+using d3::checkPackage;
+using d3::ConversionError;
+using d3::loadJson;
+using d3::number;
 
 /// The faintest visual magnitude the bundled deep catalogue keeps.
 constexpr double kFaintestKept = 9.0;
-
-struct ConversionError : std::runtime_error
-{
-    using std::runtime_error::runtime_error;
-};
-
-QJsonDocument loadJson(const fs::path& path)
-{
-    QFile file(QString::fromStdString(path.string()));
-    if (!file.open(QIODevice::ReadOnly))
-        throw ConversionError(path.string() + ": cannot be opened (" + file.errorString().toStdString() + ").");
-    QJsonParseError error;
-    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &error);
-    if (doc.isNull())
-        throw ConversionError(path.string() + ": not JSON (" + error.errorString().toStdString() + " at byte "
-                              + std::to_string(error.offset) + ").");
-    return doc;
-}
-
-/// A number with up to 10 significant digits and no trailing zeros; −0 written as 0.
-std::string number(double v)
-{
-    if (v == 0.0)
-        v = 0.0;
-    return QString::number(v, 'g', 10).toStdString();
-}
-
-/// Checks package.json: the right package under the licence data/README.md states.
-std::string checkPackage(const fs::path& packageJson)
-{
-    const QJsonObject p = loadJson(packageJson).object();
-    if (p.value("name").toString() != "d3-celestial")
-        throw ConversionError(packageJson.string() + ": this is not the d3-celestial package.");
-    if (p.value("license").toString() != "BSD-3-Clause")
-        throw ConversionError(packageJson.string() + ": the licence is \"" + p.value("license").toString().toStdString()
-                              + "\", not BSD-3-Clause; check it before bundling the data.");
-    return p.value("version").toString().toStdString();
-}
 
 /// The lines of the star file, the header first; `kept` counts the stars.
 std::string convertStars(const fs::path& path, std::size_t& kept, std::size_t& withoutColour)
