@@ -4,6 +4,9 @@
 #include <QJsonObject>
 #include <QString>
 
+#include <cstdlib>
+#include <fstream>
+
 namespace d3 {
 
 QJsonDocument loadJson(const std::filesystem::path& path)
@@ -35,6 +38,30 @@ std::string checkPackage(const std::filesystem::path& packageJson)
         throw ConversionError(packageJson.string() + ": the licence is \"" + p.value("license").toString().toStdString()
                               + "\", not BSD-3-Clause; check it before bundling the data.");
     return p.value("version").toString().toStdString();
+}
+
+std::string packageFolder(const std::string& argument)
+{
+    if (!argument.empty())
+        return argument;
+    const char* env = std::getenv("D3_CELESTIAL_DIR");
+    return env ? env : "";
+}
+
+std::string noPackageMessage(const std::string& tool)
+{
+    return tool + ": no d3-celestial folder: set the CMake cache variable ORBWEAVE_D3_CELESTIAL_DIR or the "
+                  "environment variable D3_CELESTIAL_DIR to the unpacked package (npm pack d3-celestial; tar xzf "
+                  "d3-celestial-*.tgz gives a folder named package).\n";
+}
+
+void writeFile(const std::filesystem::path& path, const std::string& content)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(content.data(), static_cast<std::streamsize>(content.size()));
+    out.close();
+    if (!out)
+        throw ConversionError(path.string() + ": cannot be written.");
 }
 
 } // namespace d3

@@ -26,4 +26,14 @@ std::string number(double v);
 /// Returns the package's version.
 std::string checkPackage(const std::filesystem::path& packageJson);
 
+/// The package folder: `argument`, or when that is empty the environment variable
+/// D3_CELESTIAL_DIR; empty when neither names one.
+std::string packageFolder(const std::string& argument);
+
+/// What `tool` says when packageFolder found none.
+std::string noPackageMessage(const std::string& tool);
+
+/// Writes `content` to `path`; throws ConversionError when it cannot.
+void writeFile(const std::filesystem::path& path, const std::string& content);
+
 } // namespace d3

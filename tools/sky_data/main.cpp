@@ -38,6 +38,7 @@ using d3::checkPackage;
 using d3::ConversionError;
 using d3::loadJson;
 using d3::number;
+using d3::writeFile;
 
 QJsonArray features(const QJsonDocument& doc, const fs::path& path)
 {
@@ -196,15 +197,6 @@ std::string convertStarNames(const fs::path& namesPath, const fs::path& starsPat
     return out;
 }
 
-void writeFile(const fs::path& path, const std::string& content)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(content.data(), static_cast<std::streamsize>(content.size()));
-    out.close();
-    if (!out)
-        throw ConversionError(path.string() + ": cannot be written.");
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -214,15 +206,9 @@ int main(int argc, char** argv)
                      "  (an empty first argument takes the folder from D3_CELESTIAL_DIR)\n";
         return 2;
     }
-    std::string source = argv[1];
+    const std::string source = d3::packageFolder(argv[1]);
     if (source.empty()) {
-        const char* env = std::getenv("D3_CELESTIAL_DIR");
-        source = env ? env : "";
-    }
-    if (source.empty()) {
-        std::cerr << "sky_data: no d3-celestial folder: set the CMake cache variable ORBWEAVE_D3_CELESTIAL_DIR or the "
-                     "environment variable D3_CELESTIAL_DIR to the unpacked package (npm pack d3-celestial; tar xzf "
-                     "d3-celestial-*.tgz gives a folder named package).\n";
+        std::cerr << d3::noPackageMessage("sky_data");
         return 1;
     }
     const fs::path root(source), output(argv[2]);

@@ -89,14 +89,9 @@ int main(int argc, char** argv)
                      "  (an empty first argument takes the folder from D3_CELESTIAL_DIR)\n";
         return 2;
     }
-    std::string source = argv[1];
+    const std::string source = d3::packageFolder(argv[1]);
     if (source.empty()) {
-        const char* env = std::getenv("D3_CELESTIAL_DIR");
-        source = env ? env : "";
-    }
-    if (source.empty()) {
-        std::cerr << "star_data: no d3-celestial folder: set the CMake cache variable ORBWEAVE_D3_CELESTIAL_DIR or "
-                     "the environment variable D3_CELESTIAL_DIR to the unpacked package.\n";
+        std::cerr << d3::noPackageMessage("star_data");
         return 1;
     }
     const fs::path root(source), output(argv[2]);
@@ -107,13 +102,7 @@ int main(int argc, char** argv)
         const std::string version = checkPackage(root / "package.json");
         std::size_t kept = 0, withoutColour = 0;
         const std::string content = convertStars(root / "data" / "stars.14.json", kept, withoutColour);
-        {
-            std::ofstream out(staged, std::ios::binary | std::ios::trunc);
-            out.write(content.data(), static_cast<std::streamsize>(content.size()));
-            out.close();
-            if (!out)
-                throw ConversionError(staged.string() + ": cannot be written.");
-        }
+        d3::writeFile(staged, content);
         const stars::StarCatalogue back = stars::ReadStarFile(staged.string());
         if (static_cast<std::size_t>(back.StarCount()) != kept)
             throw ConversionError(staged.string() + ": reads back " + std::to_string(back.StarCount())
