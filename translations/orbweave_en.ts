@@ -457,6 +457,30 @@
         <translation>Star names</translation>
     </message>
     <message>
+        <source>銀河赤道</source>
+        <translation>Galactic equator</translation>
+    </message>
+    <message>
+        <source>星を B-V の色で塗る</source>
+        <translation>Stars coloured by B-V</translation>
+    </message>
+    <message>
+        <source>B-V のある恒星データ（deep-stars.csv など）で、星の点をその色にします</source>
+        <translation>With a star file that gives B-V (deep-stars.csv, for one), each star dot takes its colour</translation>
+    </message>
+    <message>
+        <source>白地に黒</source>
+        <translation>Black on white</translation>
+    </message>
+    <message>
+        <source>紺地に白（切り取り線の外まで塗る）</source>
+        <translation>White on dark blue (printed beyond the cut line)</translation>
+    </message>
+    <message>
+        <source>仕上げ</source>
+        <translation>Style</translation>
+    </message>
+    <message>
         <source>全球の型紙 — 舟形</source>
         <translation>Whole globe — gores</translation>
     </message>

@@ -155,6 +155,18 @@ const std::map<std::string, OptionRule>& optionTable()
                   badChoice("--grid", v, "10, 15, none");
           }}},
         {"--ecliptic", {true, true, true, [](ExportOptions& o, const std::string& v) { o.sky.ecliptic = onOff("--ecliptic", v); }}},
+        {"--galactic", {true, true, true, [](ExportOptions& o, const std::string& v) { o.sky.galactic = onOff("--galactic", v); }}},
+        {"--colour-stars", {true, true, true, [](ExportOptions& o, const std::string& v) { o.colourStars = onOff("--colour-stars", v); }}},
+        {"--style",
+         {true, true, true,
+          [](ExportOptions& o, const std::string& v) {
+              if (v == "light")
+                  o.style = Style::Light;
+              else if (v == "dark")
+                  o.style = Style::Dark;
+              else
+                  badChoice("--style", v, "light, dark");
+          }}},
         {"--star-names",
          {true, true, true,
           [](ExportOptions& o, const std::string& v) {
@@ -383,7 +395,16 @@ Face options (the polyhedron tab's boxes):
   --vertices FILE --faces FILE    model files of your own
 
 Output:
-  --stars FILE            star file (default: the bundled bright-stars.csv)
+  --stars FILE|bright|deep  star file, or a bundled catalogue: bright (the
+                          default, bright-stars.csv, 9,096 stars to V 7.96) or
+                          deep (deep-stars.csv, 83,392 stars to V 9, with B-V);
+                          write ./deep for a file of that name
+  --colour-stars on|off   each star dot tinted by its B-V (off); needs a star
+                          file that gives B-V (deep does); others stay as they are
+  --style light|dark      light: black on white (the default); dark (svg, pdf):
+                          each piece on a dark blue ground out to its cut
+                          outline and the bleed, stars white or tinted, lines
+                          and labels light; cut and score lines unchanged
   --format bmp|svg|pdf    (pdf) pdf: one file, vector, real size;
                           bmp, svg: one file per template into a folder;
                           a face's print SVG is named as the window's file
@@ -422,8 +443,11 @@ Sky layers (both subjects; by default only the stars are drawn; J2000 like the s
   --grid 10|15|none       hour meridians and parallels every 10 or 15 degrees,
                           with hour and declination labels (none)
   --ecliptic on|off       the ecliptic, ticked every 10 degrees, labelled every 30 (off)
+  --galactic on|off       the galactic equator, labelled every 30 degrees of
+                          galactic longitude (off; not part of --sky all)
   --star-names 1.5|none   proper names of stars of this magnitude or brighter (none)
-  --sky all|none          every sky layer (grid 10, star names to 1.5 unless chosen),
+  --sky all|none          every sky layer but the galactic equator (grid 10,
+                          star names to 1.5 unless chosen),
                           or none of them
 
 Exit status: 0 done, 1 input refused or output not written, 2 command line not understood.

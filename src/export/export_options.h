@@ -21,6 +21,8 @@ public:
 
 enum class Subject { Gores, Faces };
 enum class Format { Bmp, Svg, Pdf };
+/// How the pieces are printed: black on the white paper (Light), or on a dark blue ground (Dark).
+enum class Style { Light, Dark };
 
 /// The gore tab as options; texts go to the gore command as typed. Defaults are the window's.
 struct GoreOptions
@@ -67,19 +69,25 @@ struct KitOptions
     std::set<std::string> given;   ///< the kit options the command line named
 };
 
+/// Names of the bundled star catalogues for --stars: bright-stars.csv and deep-stars.csv.
+inline constexpr const char* kBrightStars = "bright";
+inline constexpr const char* kDeepStars = "deep";
+
 /// Everything one run of orbweave-export was asked to do.
 struct ExportOptions
 {
     Subject subject = Subject::Gores;
     GoreOptions gore;
     FaceOptions face;
-    std::string stars;                ///< star file; empty for the bundled catalogue
+    std::string stars;                ///< star file, or a bundled catalogue by name (bright, deep); empty for bright
     Format format = Format::Pdf;
     std::string output;               ///< file (pdf) or folder (bmp, svg); empty for the default
     std::string dpi = "96";           ///< bitmap resolution, dots per inch
     std::optional<PaperSize> paper;   ///< tile on this sheet; none: a page per template
     sky::SkyLayerOptions sky;         ///< --constellations, --names, --grid, --ecliptic, --star-names, --sky
     KitOptions kit;
+    bool colourStars = false;         ///< --colour-stars: each star dot tinted by its B−V
+    Style style = Style::Light;       ///< --style light|dark
     bool help = false;                ///< --help, -h: print the usage and stop
     bool version = false;             ///< --version, -V: print the version and stop
     bool quiet = false;

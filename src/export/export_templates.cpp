@@ -6,6 +6,7 @@
 #include "export/gore_templates.h"
 #include "export/kit_finish.h"
 #include "export/renderers.h"
+#include "export/template_look.h"
 #include "export/vector_unit.h"
 #include "text/input_error.h"
 #include "text/message_text.h"
@@ -45,8 +46,16 @@ sky::SkyRequest skyRequest(const ExportOptions& o)
 
 void drawTemplates(const ExportOptions& o, const KitFinish& finish, const stars::StarCatalogue& catalogue,
                    const std::string& starFile, const sky::SkyRequest& sky, const TemplateSink& sink,
-                   const DrawingWork& work = {})
+                   DrawingWork work = {})
 {
+    // Colours and style are given to each template as soon as it is drawn, on its drawing thread.
+    if (const TemplateLook look = templateLook(o, finish.bleed); changes(look)) {
+        work.finish = [look, &catalogue, then = std::move(work.finish)](TemplateDrawing& t) {
+            applyLook(t.scene, catalogue, look);
+            if (then)
+                then(t);
+        };
+    }
     if (o.subject == Subject::Gores)
         drawGoreTemplates(o.gore, catalogue, starFile, sink, finish, o.kit, sky, work);
     else
@@ -219,10 +228,12 @@ DrawingInputs drawingInputs(const ExportOptions& o)
     settleVectorUnit(); // after the application object's start-up
     DrawingInputs in;
     in.finish = kitFinish(o.kit, o.format);
+    templateLook(o, in.finish.bleed); // refuses a style the format cannot take before anything is read
     in.starFile = o.stars;
-    if (in.starFile.empty()) {
+    const bool deep = o.stars == kDeepStars;
+    if (in.starFile.empty() || deep || o.stars == kBrightStars) {
         try {
-            in.starFile = appdata::bundledDataFile("bright-stars.csv").string();
+            in.starFile = appdata::bundledDataFile(deep ? "deep-stars.csv" : "bright-stars.csv").string();
         } catch (const text::InputError& e) {
             throw text::InputError(std::string("option --stars: ") + e.what());
         }

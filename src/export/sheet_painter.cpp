@@ -213,6 +213,24 @@ struct PdfPainter
             pen.setDashPattern(pattern);
         }
         p.setPen(pen);
+        if (path.fill) {
+            // A filled area is drawn whole: the page clips what lies beyond it.
+            QPainterPath area;
+            for (const auto& run : path.runs) {
+                if (run.size() < 3)
+                    continue;
+                QPolygonF ring;
+                ring.reserve(static_cast<qsizetype>(run.size()));
+                for (const scene::Point& q : run)
+                    ring << single(q);
+                area.addPolygon(ring);
+                area.closeSubpath();
+            }
+            area.setFillRule(Qt::WindingFill);
+            p.setBrush(toQColor(*path.fill));
+            p.drawPath(area);
+            return;
+        }
         p.setBrush(Qt::NoBrush);
         QPolygonF poly;
         for (const auto& run : path.runs) {

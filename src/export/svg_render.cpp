@@ -121,8 +121,10 @@ struct SvgWriter
             return;
         const bool polyline = runs == 1 && !closes;
         out += polyline ? "<polyline" : "<path";
-        out += " fill=\"none\" stroke=\"" + colour(p.stroke.color) + "\" stroke-width=\""
-               + num(p.stroke.width > 0.0 ? p.stroke.width : kPrintLineWidth) + "\"";
+        out += " fill=\"" + (p.fill ? colour(*p.fill) : std::string("none")) + "\" stroke=\"" + colour(p.stroke.color)
+               + "\" stroke-width=\"" + num(p.stroke.width > 0.0 ? p.stroke.width : kPrintLineWidth) + "\"";
+        if (p.fill)
+            out += " stroke-linejoin=\"round\"";
         if (!p.stroke.dash.empty()) {
             out += " stroke-dasharray=\"";
             for (std::size_t i = 0; i < p.stroke.dash.size(); ++i)

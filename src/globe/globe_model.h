@@ -3,6 +3,7 @@
 #include "sky/sky_curve.h"
 #include "sky/sky_point.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,7 @@ enum class LineKind {
     Boundary,     ///< a constellation boundary
     Grid,         ///< a meridian or parallel of the coordinate grid
     Ecliptic,     ///< the ecliptic
+    Galactic,     ///< the galactic equator
 };
 
 /// A named polyline on the unit sphere: consecutive points are at most about 2° apart, so
@@ -54,6 +56,8 @@ struct GlobeModel
     std::vector<GlobeStar> stars;   ///< brightest first is not promised: catalogue order
     std::vector<GlobeLine> lines;   ///< pieces' outlines first, then sky layers
     std::vector<GlobeLabel> labels;
+    bool darkGround = false; ///< the pieces are printed white on dark blue
+    std::vector<std::optional<double>> colourIndices; ///< B−V of stars[i], when the dots are tinted; empty: plain dots
 };
 
 /// Most degrees between neighbouring points of a GlobeLine.

@@ -3,6 +3,7 @@
 #include "sky/boundary_edge.h"
 #include "sky/coordinate_grid.h"
 #include "sky/ecliptic.h"
+#include "sky/galactic.h"
 
 #include <string>
 
@@ -50,6 +51,8 @@ void appendSkyLines(GlobeModel& model, const sky::SkyRequest& request)
             model.lines.push_back({LineKind::Grid, gridLineName(line), sampleOnSphere(line.curve)});
     if (layers.ecliptic)
         model.lines.push_back({LineKind::Ecliptic, "ecliptic", sampleOnSphere(sky::eclipticCurve())});
+    if (layers.galactic)
+        model.lines.push_back({LineKind::Galactic, "galactic equator", sampleOnSphere(sky::galacticEquatorCurve())});
     if (layers.boundaries)
         for (const sky::BoundaryEdge& edge : data.boundaries) {
             const std::string name = edge.second.empty() ? edge.first : edge.first + "|" + edge.second;

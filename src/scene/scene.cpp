@@ -66,6 +66,9 @@ std::string_view roleName(Role role)
     case Role::ConstellationLine: return "constellation-line";
     case Role::ConstellationName: return "constellation-name";
     case Role::StarName: return "star-name";
+    case Role::GalacticEquator: return "galactic-equator";
+    case Role::GalacticLabel: return "galactic-label";
+    case Role::PieceFill: return "piece-fill";
     }
     return "item";
 }

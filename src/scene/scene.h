@@ -3,6 +3,7 @@
 #include "canvas/drawing_canvas.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -39,6 +40,9 @@ enum class Role {
     ConstellationLine, ///< a constellation stick figure line; `index` is its polyline in the figure file from 0
     ConstellationName, ///< a constellation name; `index` is its record in the name file from 0
     StarName,          ///< a star's proper name; `index` is its Hipparcos number
+    GalacticEquator,   ///< the galactic equator
+    GalacticLabel,     ///< the galactic longitude of a point of the galactic equator; `index` is its degrees
+    PieceFill,         ///< the ground a piece is printed on, out to its cut outline and the bleed beyond it
 };
 
 /// How a line is stroked. A width of 0 is a hairline: one device pixel in the window,
@@ -76,6 +80,7 @@ struct Path
     bool closed = false;     ///< each run returns to its first point
     Stroke stroke;
     double dotRadius = 0.0;  ///< centimetres; 0: drawn as lines in the window too
+    std::optional<canvas::Rgb> fill; ///< the area inside the closed runs (nonzero rule); none: not filled
 };
 
 /// Where a text's reference point sits on it.
@@ -123,6 +128,8 @@ inline constexpr std::string_view kBoundaries = "boundaries";     ///< IAU const
 inline constexpr std::string_view kConstellationLines = "constellation-lines";
 inline constexpr std::string_view kConstellationNames = "constellation-names";
 inline constexpr std::string_view kStarNames = "star-names";
+inline constexpr std::string_view kGalactic = "galactic";         ///< the galactic equator and its labels
+inline constexpr std::string_view kGround = "ground";             ///< the pieces' printed ground (dark style)
 } // namespace layers
 
 /// One template: its size in centimetres and its layers in drawing order.

@@ -16,11 +16,12 @@ struct SkyLayerOptions
     bool boundaries = false; ///< IAU constellation boundaries, dotted
     int gridStep = 0;        ///< hour meridians with parallels every 10 or 15 degrees; 0: no grid
     bool ecliptic = false;   ///< the ecliptic, ticked every 10° of ecliptic longitude, labelled every 30°
+    bool galactic = false;   ///< the galactic equator, labelled every 30° of galactic longitude
     std::optional<double> starNameLimit; ///< names of the stars of this magnitude or brighter; none: no star names
     Language language = Language::English; ///< of the constellation and star names
 
     /// Whether any layer is on.
-    bool any() const { return figures || names || boundaries || gridStep != 0 || ecliptic || starNameLimit; }
+    bool any() const { return figures || names || boundaries || gridStep != 0 || ecliptic || galactic || starNameLimit; }
 };
 
 /// The magnitude limit of star names that `--sky all` and the window's box use.

@@ -2,6 +2,7 @@
 
 #include "sky/coordinate_grid.h"
 #include "sky/ecliptic.h"
+#include "sky/galactic.h"
 #include "sky/label_box.h"
 
 #include <algorithm>
@@ -18,6 +19,7 @@ using scene::Role;
 constexpr canvas::Rgb kGridColour{150, 162, 180};
 constexpr canvas::Rgb kGridLabelColour{100, 112, 135};
 constexpr canvas::Rgb kEclipticColour{205, 130, 20};
+constexpr canvas::Rgb kGalacticColour{150, 80, 170};
 constexpr canvas::Rgb kBoundaryColour{110, 150, 110};
 constexpr canvas::Rgb kFigureColour{70, 120, 190};
 constexpr canvas::Rgb kNameColour{25, 65, 140};
@@ -27,6 +29,9 @@ constexpr canvas::Rgb kStarNameColour{70, 70, 70};
 constexpr double kNameSizePt[3] = {9.0, 8.0, 7.0};
 constexpr double kGridLabelPt = 6.0;
 constexpr double kEclipticLabelPt = 6.0;
+constexpr double kGalacticLabelPt = 6.0;
+/// Galactic longitudes labelled on the galactic equator, degrees apart.
+constexpr int kGalacticLabelStepDeg = 30;
 constexpr double kStarNamePt = 6.0;
 /// Sizes a label tries, as fractions of its own (0: the smallest size), before it tries its next point.
 constexpr double kShrink[] = {1.0, 0.85, 0.72, 0.0};
@@ -249,7 +254,7 @@ LabelRequest labelRequest(Role role, std::int64_t index, std::string text, const
 }
 
 /// Which labels are placed first, and so keep their places when two would meet.
-enum class LabelPriority { ConstellationName, Hour, StarName, Ecliptic, Declination };
+enum class LabelPriority { ConstellationName, Hour, StarName, Ecliptic, Galactic, Declination };
 
 /// A label waiting for its turn, and the layer it goes into.
 struct QueuedLabel
@@ -334,6 +339,21 @@ scene::Layer eclipticLayer(const SkyPiece& here, std::vector<QueuedLabel>& label
     return ecliptic;
 }
 
+scene::Layer galacticLayer(const SkyPiece& here, std::vector<QueuedLabel>& labels)
+{
+    scene::Layer galactic = newLayer(scene::layers::kGalactic);
+    addPath(galactic, Role::GalacticEquator, -1, lines(here, galacticEquatorCurve(), SkyCap{}),
+            scene::Stroke{kGalacticColour, 0.015, {0.15, 0.05}});
+    for (int l = 0; l < 360; l += kGalacticLabelStepDeg) {
+        LabelRequest r = labelRequest(Role::GalacticLabel, l, "l " + std::to_string(l) + "\u00B0", kLatinFamily,
+                                      kGalacticLabelPt, scene::Anchor::Middle, kGalacticColour,
+                                      galacticToEquatorial(l));
+        r.upCm = 0.08;
+        labels.push_back({LabelPriority::Galactic, scene::layers::kGalactic, std::move(r)});
+    }
+    return galactic;
+}
+
 scene::Layer boundaryLayer(const SkyPiece& here, const SkyData& d)
 {
     scene::Layer bounds = newLayer(scene::layers::kBoundaries);
@@ -409,6 +429,8 @@ void appendSkyLayers(scene::Scene& scene, const SkyPiece& here, std::size_t inde
         added.push_back(gridLayer(here, o.gridStep, labels));
     if (o.ecliptic)
         added.push_back(eclipticLayer(here, labels));
+    if (o.galactic)
+        added.push_back(galacticLayer(here, labels));
     if (o.boundaries)
         added.push_back(boundaryLayer(here, d));
     if (o.figures)

@@ -13,9 +13,9 @@ namespace sky {
 /// sampled to kLineToleranceCm and clipped at the piece's cut outline. A label goes on the
 /// piece carrying its anchor only: upright with north up, kLabelClearanceCm inside the cut and
 /// clear of the scene's own texts and of the labels placed before it (names first, then hours,
-/// star names, ecliptic longitudes, declinations), moved, made smaller or (a name) put by one of its figure's stars
+/// star names, ecliptic longitudes, galactic longitudes, declinations), moved, made smaller or (a name) put by one of its figure's stars
 /// on this piece until it fits; one that fits nowhere is left out. The layers go in front of
-/// the scene's others (under the stars), in the order grid, ecliptic, boundaries, constellation
+/// the scene's others (under the stars), in the order grid, ecliptic, galactic equator, boundaries, constellation
 /// lines, constellation names, star names; layers with nothing on this piece are left out.
 void appendSkyLayers(scene::Scene& scene, const SkyPiece& here, std::size_t index, const SkyGlobe& globe,
                      const SkyRequest& request);

@@ -3,8 +3,11 @@
 #include "text/data_file.h"
 #include "text/field_reader.h"
 #include "text/input_error.h"
+#include "text/number_text.h"
 
+#include <algorithm>
 #include <limits>
+#include <optional>
 
 namespace stars {
 
@@ -27,12 +30,115 @@ static_assert(text::kMaxDataFileBytes / 6 < static_cast<std::uint64_t>(std::nume
                            "列が入れ替わっていませんか？"});
 }
 
+const text::Text kLambda{"Lambda (longitude)", "経度λ"}, kPhi{"Phi (latitude)", "緯度φ"},
+    kVmag{"Vmag (magnitude)", "等級Vmag"}, kColourIndex{"B-V (colour index)", "色指数B-V"};
+
+/// Where the stars of an extended file begin: after its header line. None for a plain file.
+std::optional<std::size_t> extendedBodyStart(std::string_view content)
+{
+    const std::size_t start = content.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
+    if (content.substr(start, kExtendedStarHeader.size()) != kExtendedStarHeader)
+        return std::nullopt;
+    std::size_t p = start + kExtendedStarHeader.size();
+    while (p < content.size() && (content[p] == ' ' || content[p] == '\t'))
+        ++p;
+    if (p == content.size())
+        return p;
+    if (content[p] == '\n')
+        return p + 1;
+    if (content[p] == '\r')
+        return p + 1 < content.size() && content[p + 1] == '\n' ? p + 2 : p + 1;
+    return std::nullopt;
+}
+
+std::string_view trimmed(std::string_view s)
+{
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
+        s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
+        s.remove_suffix(1);
+    return s;
+}
+
+[[noreturn]] void refuseExtendedField(std::string_view fileLabel, std::int64_t line, std::size_t starNumber,
+                                      const text::Text& name, std::string_view field)
+{
+    const std::string star = std::to_string(starNumber);
+    const std::string found = field.empty() ? "an empty field" : text::quotedForMessage(field);
+    throw text::InputError(text::whereInFile(fileLabel, line)
+                           + text::Text{": the field " + name.en + " of star " + star + " is not a number (found "
+                                            + found + ").",
+                                        ": " + star + " 番目の星の「" + name.ja + "」が数ではありません（" + found
+                                            + " とあります）。"});
+}
+
+/// The stars of an extended file from `body` on, its first line numbered 2.
+StarCatalogue parseExtendedStars(std::string_view body, std::string_view fileLabel)
+{
+    StarCatalogue catalogue;
+    std::int64_t line = 1;
+    while (!body.empty()) {
+        ++line;
+        const std::size_t end = std::min(body.find_first_of("\r\n"), body.size());
+        const std::string_view lineText = body.substr(0, end);
+        body.remove_prefix(end);
+        if (!body.empty())
+            body.remove_prefix(body.size() > 1 && body[0] == '\r' && body[1] == '\n' ? 2 : 1);
+        if (trimmed(lineText).empty())
+            continue;
+        const std::size_t number = catalogue.stars.size() + 1;
+        std::string_view fields[4];
+        std::size_t count = 0, from = 0;
+        for (;;) {
+            const std::size_t comma = lineText.find(',', from);
+            const std::string_view f = trimmed(lineText.substr(from, comma == std::string_view::npos ? comma : comma - from));
+            if (count < 4)
+                fields[count] = f;
+            ++count;
+            if (comma == std::string_view::npos)
+                break;
+            from = comma + 1;
+        }
+        if (count != 4) {
+            const std::string star = std::to_string(number), found = std::to_string(count);
+            throw text::InputError(
+                text::whereInFile(fileLabel, line)
+                + text::Text{": star " + star + " has " + found
+                                 + " fields; a star file that begins with the line \"lambda,phi,magnitude,bv\" gives "
+                                   "each star on one line as longitude, latitude, magnitude and B-V (which may be empty).",
+                             ": " + star + " 番目の星の欄が " + found
+                                 + " 個あります。1 行目が「lambda,phi,magnitude,bv」の恒星データは、1 行に 1 つの星を"
+                                   "経度、緯度、等級、B-V（空でもよい）の順に書きます。"});
+        }
+        double values[3];
+        const text::Text* names[3] = {&kLambda, &kPhi, &kVmag};
+        for (int i = 0; i < 3; ++i) {
+            const text::DataNumber n = text::parseDataNumber(fields[i]);
+            if (n.kind != text::DataNumber::Kind::Number)
+                refuseExtendedField(fileLabel, line, number, *names[i], fields[i]);
+            values[i] = n.value;
+        }
+        if (!(values[1] >= -90.0 && values[1] <= 90.0))
+            refuseLatitude(fileLabel, text::FieldView{values[1], line, fields[1]}, number);
+        std::optional<double> colourIndex;
+        if (!fields[3].empty()) {
+            const text::DataNumber n = text::parseDataNumber(fields[3]);
+            if (n.kind != text::DataNumber::Kind::Number)
+                refuseExtendedField(fileLabel, line, number, kColourIndex, fields[3]);
+            colourIndex = n.value;
+        }
+        catalogue.stars.push_back(Star{values[0], values[1], values[2]});
+        catalogue.colourIndices.push_back(colourIndex);
+    }
+    return catalogue;
+}
+
 } // namespace
 
 StarCatalogue parseStarFile(std::string_view content, std::string_view fileLabel)
 {
-    static const text::Text kLambda{"Lambda (longitude)", "経度λ"}, kPhi{"Phi (latitude)", "緯度φ"},
-        kVmag{"Vmag (magnitude)", "等級Vmag"};
+    if (const auto body = extendedBodyStart(content))
+        return parseExtendedStars(content.substr(*body), fileLabel);
     text::FieldScanner scanner(content, fileLabel);
     StarCatalogue catalogue;
     while (!scanner.atEndBeforeRecord(catalogue.stars.size())) {

@@ -6,6 +6,7 @@
 #include "export/face_templates.h"
 #include "export/gore_templates.h"
 #include "export/vector_unit.h"
+#include "globe/globe_finish.h"
 #include "globe/gore_globe.h"
 #include "globe/polyhedron_globe.h"
 #include "polyhedron/face_svg_document.h"
@@ -733,11 +734,17 @@ void Form1::showGlobePreviewOf(const exporter::ExportOptions& o)
             o.stars.empty() ? appdata::bundledDataFile("bright-stars.csv").string() : o.stars;
         const stars::StarCatalogue catalogue = exporter::readStarsOption(starFile);
         const sky::SkyRequest sky = skyRequest(o.sky);
+        // The globe looks as its printed pieces: their ground and their stars' colours.
+        const auto finished = [&catalogue, &o](globe::GlobeModel m) {
+            globe::finishGlobe(m, catalogue, {o.colourStars, o.style == exporter::Style::Dark});
+            return m;
+        };
         if (faces) {
             const polyhedron::PolyhedronModel model = exporter::loadModel(o.face);
             const std::string face = o.face.face == "all" ? "1" : o.face.face;
             openGlobePreview(parent,
-                             globe::polyhedronGlobe(catalogue, model, exporter::faceParametersFor(o.face, model, face), sky),
+                             finished(globe::polyhedronGlobe(catalogue, model,
+                                                             exporter::faceParametersFor(o.face, model, face), sky)),
                              QString::fromStdString(o.face.faces.empty() ? o.face.model
                                                                          : QFileInfo(QString::fromStdString(o.face.faces))
                                                                                .completeBaseName()
@@ -746,7 +753,7 @@ void Form1::showGlobePreviewOf(const exporter::ExportOptions& o)
             // The plates follow the dialog; the gore parameters of the first gore serve every gore.
             const std::string k = o.gore.k == "all" ? "1" : o.gore.k;
             const gore::GoreParameters p = exporter::goreParametersFor(o.gore, k, o.gore.north ? 1 : 0);
-            openGlobePreview(parent, globe::goreGlobe(catalogue, p, {o.kit.wholeGores}, sky),
+            openGlobePreview(parent, finished(globe::goreGlobe(catalogue, p, {o.kit.wholeGores}, sky)),
                              QStringLiteral("n = %1").arg(p.n));
         }
     } catch (const text::InputError& error) {

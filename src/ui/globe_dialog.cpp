@@ -76,6 +76,7 @@ const SkyBox kSkyBoxes[] = {
     {"SkyGrid", QT_TRANSLATE_NOOP("ui::GlobeDialog", "座標線")},
     {"SkyEcliptic", QT_TRANSLATE_NOOP("ui::GlobeDialog", "黄道")},
     {"SkyStarNames", QT_TRANSLATE_NOOP("ui::GlobeDialog", "星名")},
+    {"SkyGalactic", QT_TRANSLATE_NOOP("ui::GlobeDialog", "銀河赤道")},
 };
 
 /// A refusal of the export in the interface language, naming the tab's box where it is about one.
@@ -164,7 +165,9 @@ void GlobeDialog::build(const std::string& current)
     auto* skyBox = new QGroupBox(tr("星空の層"), this);
     auto* skyGrid = new QGridLayout(skyBox);
     const sky::SkyLayerOptions& s = m_start.sky;
-    const bool skyOn[] = {s.figures, s.names, s.boundaries, s.gridStep != 0, s.ecliptic, s.starNameLimit.has_value()};
+    const bool skyOn[] = {s.figures,  s.names, s.boundaries, s.gridStep != 0, s.ecliptic, s.starNameLimit.has_value(),
+                          s.galactic};
+    static_assert(std::size(skyOn) == std::size(kSkyBoxes));
     for (int i = 0; i < static_cast<int>(std::size(kSkyBoxes)); ++i) {
         auto* box = new QCheckBox(tr(kSkyBoxes[i].caption), skyBox);
         box->setObjectName(QLatin1String(kSkyBoxes[i].name));
@@ -174,6 +177,21 @@ void GlobeDialog::build(const std::string& current)
         connect(box, &QCheckBox::toggled, this, changed);
     }
     form->addRow(skyBox);
+
+    m_colourStars = new QCheckBox(tr("星を B-V の色で塗る"), this);
+    m_colourStars->setObjectName(QStringLiteral("colourStars"));
+    m_colourStars->setToolTip(tr("B-V のある恒星データ（deep-stars.csv など）で、星の点をその色にします"));
+    m_colourStars->setChecked(m_start.colourStars);
+    form->addRow(QString(), m_colourStars);
+    connect(m_colourStars, &QCheckBox::toggled, this, changed);
+
+    m_style = new QComboBox(this);
+    m_style->setObjectName(QStringLiteral("style"));
+    m_style->addItem(tr("白地に黒"), QStringLiteral("light"));
+    m_style->addItem(tr("紺地に白（切り取り線の外まで塗る）"), QStringLiteral("dark"));
+    m_style->setCurrentIndex(m_start.style == exporter::Style::Dark ? 1 : 0);
+    form->addRow(tr("仕上げ"), m_style);
+    connect(m_style, &QComboBox::currentIndexChanged, this, changed);
 
     m_tabs = new QCheckBox(tr("のりしろを付ける"), this);
     m_tabs->setObjectName(QStringLiteral("tabs"));
@@ -328,6 +346,7 @@ void GlobeDialog::formatChanged()
     m_paper->setEnabled(pdf);
     m_pack->setEnabled(pdf);
     m_tabs->setEnabled(kit);
+    m_style->setEnabled(kit);
     for (QCheckBox* box : m_layers)
         box->setEnabled(kit);
     if (m_wholeGores)
@@ -375,11 +394,16 @@ exporter::ExportOptions GlobeDialog::options() const
     s.boundaries = m_sky.value(QStringLiteral("SkyBounds"))->isChecked();
     s.gridStep = m_sky.value(QStringLiteral("SkyGrid"))->isChecked() ? (m_start.sky.gridStep ? m_start.sky.gridStep : 10) : 0;
     s.ecliptic = m_sky.value(QStringLiteral("SkyEcliptic"))->isChecked();
+    s.galactic = m_sky.value(QStringLiteral("SkyGalactic"))->isChecked();
     if (m_sky.value(QStringLiteral("SkyStarNames"))->isChecked())
         s.starNameLimit = m_start.sky.starNameLimit.value_or(sky::kDefaultStarNameLimit);
     else
         s.starNameLimit.reset();
 
+    o.colourStars = m_colourStars->isChecked();
+    // A bitmap is the window's drawing: it has no cut outline for the dark ground.
+    o.style = kit && m_style->currentData().toString() == QLatin1String("dark") ? exporter::Style::Dark
+                                                                                : exporter::Style::Light;
     o.kit.tabs = m_tabs->isChecked();
     o.kit.layers.clear();
     for (const LayerBox& l : kLayerBoxes)

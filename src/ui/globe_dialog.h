@@ -91,6 +91,8 @@ private:
     QComboBox* m_plates = nullptr;
     QCheckBox* m_wholeGores = nullptr;
     QMap<QString, QCheckBox*> m_sky;    ///< by object name
+    QCheckBox* m_colourStars = nullptr;
+    QComboBox* m_style = nullptr;
     QCheckBox* m_tabs = nullptr;
     QMap<QString, QCheckBox*> m_layers; ///< by layer kind name
     QComboBox* m_paper = nullptr;

@@ -173,9 +173,12 @@ std::vector<std::string> exportArguments(const exporter::ExportOptions& o)
         add("--constellations", constellations);
     add("--grid", s.gridStep ? std::to_string(s.gridStep) : "none");
     add("--ecliptic", onOff(s.ecliptic));
+    add("--galactic", onOff(s.galactic));
     add("--star-names", s.starNameLimit ? magnitudeText(*s.starNameLimit) : "none");
 
+    add("--colour-stars", onOff(o.colourStars));
     if (o.format != Format::Bmp) {
+        add("--style", o.style == exporter::Style::Dark ? "dark" : "light");
         add("--tabs", onOff(o.kit.tabs));
         add("--tab-width", o.kit.tabWidth);
         add("--bleed", o.kit.bleed);

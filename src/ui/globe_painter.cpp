@@ -2,6 +2,8 @@
 
 #include "ui/thinned_polyline.h"
 
+#include "stars/star_colour.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -26,13 +28,20 @@ struct Look
     QColor background, disc, rim, star;
 };
 
-Look lookFor(bool inside)
+/// From inside the sky; from outside the printed paper, white or (`dark`) the dark blue ground.
+Look lookFor(bool inside, bool dark)
 {
     if (inside)
         return {QColor(70, 74, 82), QColor(10, 16, 40), QColor(90, 110, 160), QColor(255, 250, 225)};
+    if (dark)
+        return {QColor(70, 74, 82), QColor(16, 30, 68), QColor(90, 110, 160), QColor(255, 255, 255)};
     return {QColor(70, 74, 82), QColor(250, 248, 240), QColor(40, 40, 40), QColor(15, 15, 20)};
 }
 
+/// Share of each channel a tinted star keeps on white paper, as the printed templates darken it.
+constexpr double kTintOnWhite = 0.55;
+
+/// `inside`: the pens for a dark disc (the sky from inside, or the dark ground from outside).
 QPen penFor(LineKind kind, bool inside)
 {
     // Sky lines are many: one pixel wide, they take the raster engine's fast cosmetic stroker.
@@ -47,6 +56,7 @@ QPen penFor(LineKind kind, bool inside)
     case LineKind::Boundary: colour = inside ? QColor(200, 150, 230) : QColor(140, 80, 170); style = Qt::DotLine; break;
     case LineKind::Grid: colour = inside ? QColor(130, 140, 170) : QColor(150, 150, 160); break;
     case LineKind::Ecliptic: colour = inside ? QColor(255, 200, 90) : QColor(210, 130, 10); break;
+    case LineKind::Galactic: colour = inside ? QColor(215, 170, 235) : QColor(150, 80, 170); style = Qt::DashLine; break;
     }
     QPen pen(colour, width, style, Qt::RoundCap, Qt::RoundJoin);
     return pen;
@@ -61,9 +71,9 @@ QColor faded(QColor c, const Look& look)
                             static_cast<float>(a * c.blueF() + (1 - a) * look.disc.blueF()));
 }
 
-constexpr std::array kLineOrder{LineKind::Grid,        LineKind::Ecliptic, LineKind::Boundary,
-                                LineKind::Figure,      LineKind::GoreOutline, LineKind::FaceEdge,
-                                LineKind::PlateOutline};
+constexpr std::array kLineOrder{LineKind::Grid,        LineKind::Ecliptic,    LineKind::Galactic,
+                                LineKind::Boundary,    LineKind::Figure,      LineKind::GoreOutline,
+                                LineKind::FaceEdge,    LineKind::PlateOutline};
 
 } // namespace
 
@@ -111,13 +121,15 @@ void GlobePainter::drawRun(QPainter& painter, const QRectF& visible)
 }
 
 void GlobePainter::drawStars(QPainter& painter, const globe::GlobeModel& model,
-                             const globe::GlobeProjection& projection, bool facing, QRgb colour, int width,
-                             int height)
+                             const globe::GlobeProjection& projection, bool facing, QRgb colour,
+                             const std::array<QRgb, stars::kColourTableRows>* tints, int width, int height)
 {
     const double minR = kMinDotRadius;
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor::fromRgba(colour));
-    for (const globe::GlobeStar& star : model.stars) {
+    const bool tinted = tints && model.colourIndices.size() == model.stars.size();
+    for (std::size_t i = 0; i < model.stars.size(); ++i) {
+        const globe::GlobeStar& star = model.stars[i];
         const globe::ScreenPoint s = globe::project(projection, star.direction);
         if (s.facing != facing)
             continue;
@@ -125,12 +137,16 @@ void GlobePainter::drawStars(QPainter& painter, const globe::GlobeModel& model,
         if (s.x + r < 0 || s.y + r < 0 || s.x - r > width || s.y - r > height)
             continue;
         const int quarters = static_cast<int>(std::lround(r * 4.0));
+        QRgb dot = colour;
+        if (tinted && model.colourIndices[i])
+            dot = (*tints)[static_cast<std::size_t>(stars::starColourRow(*model.colourIndices[i]))];
         if (quarters <= kSpriteMaxQuarterPixels) {
-            const QImage& sprite = dotSprite(quarters, colour);
+            const QImage& sprite = dotSprite(quarters, dot);
             painter.drawImage(QPoint(static_cast<int>(std::lround(s.x - sprite.width() / 2.0)),
                                      static_cast<int>(std::lround(s.y - sprite.height() / 2.0))),
                               sprite);
         } else {
+            painter.setBrush(QColor::fromRgba(dot));
             painter.drawEllipse(QPointF(s.x, s.y), r, r);
         }
     }
@@ -139,7 +155,8 @@ void GlobePainter::drawStars(QPainter& painter, const globe::GlobeModel& model,
 void GlobePainter::paint(QPainter& painter, const globe::GlobeModel& model, const globe::GlobeProjection& projection,
                          int width, int height, bool inside)
 {
-    const Look look = lookFor(inside);
+    const Look look = lookFor(inside, model.darkGround);
+    const bool darkDisc = inside || model.darkGround;
     painter.save();
     painter.fillRect(QRect(0, 0, width, height), look.background);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -154,7 +171,7 @@ void GlobePainter::paint(QPainter& painter, const globe::GlobeModel& model, cons
     const QRectF visible(-4.0, -4.0, width + 8.0, height + 8.0); // the picture and a pen's width round it
     for (const bool facing : {false, true}) {
         for (const LineKind kind : kLineOrder) {
-            QPen pen = penFor(kind, inside);
+            QPen pen = penFor(kind, darkDisc);
             if (!facing)
                 pen.setColor(faded(pen.color(), look));
             painter.setPen(pen);
@@ -185,7 +202,16 @@ void GlobePainter::paint(QPainter& painter, const globe::GlobeModel& model, cons
             }
         }
         const QColor star = facing ? look.star : faded(look.star, look);
-        drawStars(painter, model, projection, facing, star.rgba(), width, height);
+        // The star colour table as this side shows it: darkened on white paper, faded on the far side.
+        std::array<QRgb, stars::kColourTableRows> tints{};
+        for (int row = 0; row < stars::kColourTableRows; ++row) {
+            const stars::Srgb c = stars::starColourAt(row);
+            const double keep = darkDisc ? 1.0 : kTintOnWhite;
+            const QColor tint(static_cast<int>(std::lround(c.r * keep)), static_cast<int>(std::lround(c.g * keep)),
+                              static_cast<int>(std::lround(c.b * keep)));
+            tints[static_cast<std::size_t>(row)] = (facing ? tint : faded(tint, look)).rgba();
+        }
+        drawStars(painter, model, projection, facing, star.rgba(), &tints, width, height);
     }
 
     QFont font = painter.font();
@@ -196,7 +222,7 @@ void GlobePainter::paint(QPainter& painter, const globe::GlobeModel& model, cons
         if (!s.facing || s.x < -200 || s.y < -50 || s.x > width + 200 || s.y > height + 50)
             continue;
         const bool name = label.kind == globe::LabelKind::ConstellationName;
-        painter.setPen(name ? penFor(LineKind::Figure, inside).color() : look.star);
+        painter.setPen(name ? penFor(LineKind::Figure, darkDisc).color() : look.star);
         const QString text = QString::fromStdString(label.text);
         const QRectF box(s.x - 150.0, name ? s.y - 10.0 : s.y + 2.0, 300.0, 20.0);
         painter.drawText(box, Qt::AlignHCenter | (name ? Qt::AlignVCenter : Qt::AlignTop), text);

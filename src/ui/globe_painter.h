@@ -2,6 +2,7 @@
 
 #include "globe/globe_model.h"
 #include "globe/globe_projection.h"
+#include "stars/star_colour.h"
 
 #include <QColor>
 #include <QImage>
@@ -9,6 +10,7 @@
 #include <QRectF>
 #include <QVector>
 
+#include <array>
 #include <unordered_map>
 
 class QPainter;
@@ -17,8 +19,10 @@ namespace ui {
 
 /// Draws a globe model through a projection: the disc, the lines and stars of the far side
 /// showing faintly through it, then those of the near side, the labels and the rim. From outside
-/// the globe looks like its printed paper (dark dots on white); from inside like the sky (light
-/// dots on dark). The preview window and the benchmark draw with it.
+/// the globe looks like its printed paper (dark dots on white, or light dots on the dark ground of
+/// GlobeModel::darkGround); from inside like the sky (light dots on dark). Stars with a B−V in
+/// GlobeModel::colourIndices take their colour from the star colour table. The preview window and
+/// the benchmark draw with it.
 class GlobePainter
 {
 public:
@@ -30,7 +34,8 @@ private:
     const QImage& dotSprite(int quarterPixels, QRgb colour);
     void drawRun(QPainter& painter, const QRectF& visible);
     void drawStars(QPainter& painter, const globe::GlobeModel& model, const globe::GlobeProjection& projection,
-                   bool facing, QRgb colour, int width, int height);
+                   bool facing, QRgb colour, const std::array<QRgb, stars::kColourTableRows>* tints, int width,
+                   int height);
 
     /// Antialiased dots, one per radius in quarter pixels and colour.
     std::unordered_map<quint64, QImage> m_sprites;

@@ -108,6 +108,9 @@ TEST(ExportOptions, RefusesWhatItCannotUnderstandNamingTheOption)
         {{"gores", "--ecliptic", "yes"}, "--ecliptic"},
         {{"gores", "--star-names", "bright"}, "--star-names"},
         {{"faces", "--sky", "some"}, "--sky"},
+        {{"gores", "--galactic", "yes"}, "--galactic"},
+        {{"faces", "--colour-stars", "bv"}, "--colour-stars"},
+        {{"gores", "--style", "blue"}, "--style"},
     };
     for (const Case& c : cases) {
         std::string joined;
@@ -224,5 +227,24 @@ TEST(ExportOptions, SkyLayersAreOffUnlessAskedForAndCombine)
         EXPECT_EQ(o.starNameLimit, r.starNames);
         EXPECT_EQ(o.language, r.language);
         EXPECT_EQ(o.any(), r.figures || r.names || r.boundaries || r.ecliptic || r.grid || r.starNames);
+    }
+}
+
+TEST(ExportOptions, LookAndGalacticEquatorAreOffUnlessAskedFor)
+{
+    struct Row { std::vector<std::string> args; bool galactic, colour; Style style; };
+    const Row rows[] = {
+        {{"gores"}, false, false, Style::Light},
+        {{"gores", "--sky", "all"}, false, false, Style::Light},
+        {{"faces", "--galactic", "on", "--colour-stars=on", "--style", "dark"}, true, true, Style::Dark},
+        {{"gores", "--galactic", "on", "--sky", "none", "--style", "dark", "--style", "light"}, false, false, Style::Light},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.args.back());
+        const ExportOptions o = parse(r.args);
+        EXPECT_EQ(o.sky.galactic, r.galactic);
+        EXPECT_EQ(o.sky.any(), r.galactic || r.args[1] == "--sky");
+        EXPECT_EQ(o.colourStars, r.colour);
+        EXPECT_EQ(o.style, r.style);
     }
 }

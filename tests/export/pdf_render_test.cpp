@@ -122,7 +122,12 @@ TEST(PdfBook, PathsAreLinesWithTheirStrokeOnEveryTile)
     std::vector<scene::Point> dashedRun;
     for (int x = 1; x <= 29; ++x)
         dashedRun.push_back({double(x), 5});
+    // A filled rectangle whose 0.4 cm stroke reaches 0.2 cm beyond it: the dark style's ground.
+    scene::Path ground = path(rectangle, true, {canvas::kBlack, 0.4, {}});
+    ground.fill = canvas::kBlack;
     const struct { const char* name; scene::Path path; bool tiled; int page; std::vector<scene::Point> ink, paper; } rows[] = {
+        {"filled with its bleed, first tile", ground, true, 1, {{10, 6}, {2.85, 6}, {10, 2.85}}, {{2.7, 6}, {10, 2.7}}},
+        {"filled with its bleed, second tile", ground, true, 2, {{7, 6}, {11.15, 6}}, {{11.3, 6}}},
         {"closing edge", path({{1, 1}, {3, 1}, {3, 3}, {1, 3}}, true), false, 1, {{1, 2}, {2, 1}, {3, 2}}, {{2, 2}}},
         {"open: no closing edge", path({{1, 1}, {3, 1}, {3, 3}, {1, 3}}, false), false, 1, {{2, 3}}, {{1, 2}}},
         {"dashes and width", path({{1, 5}, {5, 5}}, false, {canvas::kBlack, 0.05, {0.2, 0.1}}), false, 1,

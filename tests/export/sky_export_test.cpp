@@ -57,6 +57,8 @@ TEST(SkyExport, LayersOnlyWhenAskedForUnderTheStarsEachItsOwnSvgLayer)
          {"grid", "ecliptic", "boundaries", "constellation-lines", "constellation-names", "star-names"}},
         {{"faces", "--face", "9", "--edges"}, {"--constellations", "lines,names", "--grid", "15"},
          {"grid", "constellation-lines", "constellation-names"}},
+        // The galactic equator meets every hour of right ascension, the ecliptic every one too.
+        {{"gores", "--k", "5", "--hemisphere", "south"}, {"--ecliptic", "on", "--galactic", "on"}, {"ecliptic", "galactic"}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.args[0] + " " + row.sky.back());

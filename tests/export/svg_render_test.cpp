@@ -146,7 +146,10 @@ TEST(SvgDocument, PathsAreLinesWithTheirStroke)
 {
     scene::Path dashed = path({{{0, 0}, {2, 0}}});
     dashed.stroke = {canvas::kRed, 0.05, {0.2, 0.1}};
-    const struct { const char* name; scene::Path path; std::string element, geometry, width, dash, colour; } rows[] = {
+    scene::Path filled = path({{{0, 0}, {1, 0}, {1, 1}}}, true);
+    filled.stroke = {{16, 30, 68}, 0.4, {}};
+    filled.fill = canvas::Rgb{16, 30, 68};
+    const struct { const char* name; scene::Path path; std::string element, geometry, width, dash, colour, fill = "none"; } rows[] = {
         {"open hairline", path({{{0, 0}, {1, 0.5}, {2, 0}}}), "polyline", "0,0 1,0.5 2,0", "0.01", "", "#000000"},
         {"closed", path({{{0, 0}, {1, 0}, {1, 1}}}, true), "path", "M0,0 1,0 1,1Z", "0.01", "", "#000000"},
         {"two runs, one point left out", path({{{0, 0}, {1, 0}}, {{5, 5}}, {{0, 1}, {1, 1}}}), "path",
@@ -154,6 +157,7 @@ TEST(SvgDocument, PathsAreLinesWithTheirStroke)
         {"dotted: the line it stands for", path({{{0, 0}, {0.1, 0}, {0.2, 0}}}, false, 0.0033), "polyline",
          "0,0 0.1,0 0.2,0", "0.01", "", "#000000"},
         {"dashed, wide, red", dashed, "polyline", "0,0 2,0", "0.05", "0.2 0.1", "#ff0000"},
+        {"filled, its stroke the bleed", filled, "path", "M0,0 1,0 1,1Z", "0.4", "", "#101e44", "#101e44"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -164,7 +168,8 @@ TEST(SvgDocument, PathsAreLinesWithTheirStroke)
         const Element& e = svg.items[0];
         EXPECT_EQ(e.name.toStdString(), row.element);
         EXPECT_EQ(e.string(row.element == "path" ? "d" : "points"), row.geometry);
-        EXPECT_EQ(e.string("fill"), "none");
+        EXPECT_EQ(e.string("fill"), row.fill);
+        EXPECT_EQ(e.string("stroke-linejoin"), row.path.fill ? "round" : "");
         EXPECT_EQ(e.string("stroke"), row.colour);
         EXPECT_EQ(e.string("stroke-width"), row.width);
         EXPECT_EQ(e.string("stroke-dasharray"), row.dash);

@@ -61,6 +61,10 @@ void starFile(std::string_view bytes)
             require(std::isfinite(s.Lambda) && std::isfinite(s.Vmag), "finite longitude and magnitude");
             require(s.Phi >= -90.0 && s.Phi <= 90.0, "latitude within the poles");
         }
+        require(catalogue.colourIndices.empty() || catalogue.colourIndices.size() == catalogue.stars.size(),
+                "a colour index a star, or none");
+        for (const auto& bv : catalogue.colourIndices)
+            require(!bv || std::isfinite(*bv), "finite colour indices");
     });
 }
 

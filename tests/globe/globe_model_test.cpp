@@ -290,7 +290,7 @@ TEST(PolyhedronGlobe, RefusesACornerWithoutAVertex)
 TEST(SkyGlobe, LayersBecomeLinesAndLabels)
 {
     sky::SkyRequest request;
-    request.layers.figures = request.layers.names = request.layers.ecliptic = true;
+    request.layers.figures = request.layers.names = request.layers.ecliptic = request.layers.galactic = true;
     request.layers.gridStep = 15;
     request.layers.starNameLimit = 1.5;
     request.layers.language = sky::Language::Japanese;
@@ -300,6 +300,7 @@ TEST(SkyGlobe, LayersBecomeLinesAndLabels)
     const GlobeModel m = goreGlobe({}, p, {}, request);
     EXPECT_EQ(countLines(m, LineKind::Grid), 24 + 11); // hour meridians, parallels −75…75 every 15°
     EXPECT_EQ(countLines(m, LineKind::Ecliptic), 1);
+    EXPECT_EQ(countLines(m, LineKind::Galactic), 1);
     EXPECT_EQ(countLines(m, LineKind::Figure), static_cast<int>(data->figures.size()));
     EXPECT_EQ(countLines(m, LineKind::Boundary), 0);
     std::size_t names = 0, starNames = 0;

@@ -90,3 +90,46 @@ TEST(StarCatalogue, BundledCatalogueReadsWhole)
         ASSERT_LE(std::abs(s.Phi), 90.0);
     }
 }
+
+TEST(StarCatalogue, ExtendedFileCarriesColourIndex)
+{
+    const StarCatalogue c = parseStarFile("\xEF\xBB\xBFlambda,phi,magnitude,bv\r\n101.2875,-16.7161,-1.46,0.009\r\n\r\n"
+                                          " 0 , 90 , 9 , \n279.2347,38.7837,0.03,-0.001",
+                                          "deep.csv");
+    ASSERT_EQ(c.StarCount(), 3);
+    EXPECT_DOUBLE_EQ(c.stars[0].Lambda, 101.2875);
+    EXPECT_DOUBLE_EQ(c.stars[0].Vmag, -1.46);
+    EXPECT_EQ(c.colourIndexOf(0), 0.009);
+    EXPECT_DOUBLE_EQ(c.stars[1].Phi, 90.0);
+    EXPECT_FALSE(c.colourIndexOf(1).has_value());
+    EXPECT_EQ(c.colourIndexOf(2), -0.001);
+    // A plain file has no colours, and a header alone is an empty catalogue.
+    EXPECT_FALSE(parseStarFile("1,2,3\r\n", "plain.csv").colourIndexOf(0).has_value());
+    EXPECT_EQ(parseStarFile("lambda,phi,magnitude,bv\n", "deep.csv").StarCount(), 0);
+}
+
+TEST(StarCatalogue, ExtendedFileRefusesWhatAPlainOneWouldSpreadOverLines)
+{
+    struct Row { const char* name; const char* content; std::vector<std::string> expected; };
+    const Row rows[] = {
+        {"a star over two lines", "lambda,phi,magnitude,bv\n1,2,3,0.5\n4,5\n6,0.1\n", {"line 3", "star 2", "2 fields"}},
+        {"B-V missing its comma", "lambda,phi,magnitude,bv\n1,2,3\n", {"line 2", "star 1", "3 fields"}},
+        {"a fifth field", "lambda,phi,magnitude,bv\n1,2,3,4,5\n", {"line 2", "5 fields"}},
+        {"B-V not a number", "lambda,phi,magnitude,bv\n1,2,3,blue\n", {"line 2", "B-V", "\"blue\""}},
+        {"magnitude empty", "lambda,phi,magnitude,bv\n1,2,,0.3\n", {"line 2", "Vmag", "an empty field"}},
+        {"latitude beyond a pole", "lambda,phi,magnitude,bv\n1,2,3,0\n1,91,3,0\n", {"line 3", "star 2", "\"91\""}},
+        {"an unknown header is a plain file's bad field", "lambda,phi,mag,bv\n1,2,3,0\n", {"line 1", "Lambda"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        try {
+            parseStarFile(row.content, "deep.csv");
+            ADD_FAILURE() << "no refusal";
+        } catch (const text::InputError& e) {
+            const std::string message = e.what();
+            EXPECT_EQ(message.rfind("deep.csv, ", 0), 0u) << message;
+            for (const auto& piece : row.expected)
+                EXPECT_NE(message.find(piece), std::string::npos) << message << " lacks " << piece;
+        }
+    }
+}

@@ -251,6 +251,11 @@ void GlobeDialogTest::savesTheExportersFiles_data()
     QTest::newRow("current gore, both halves, cut layer SVG")
         << false << QStringList{"which=1", "hemisphere=both", "format=1", "layer_print=0", "layer_score=0", "layer_marks=0"}
         << QStringList{"gores", "--k", "1", "--hemisphere", "both", "--format", "svg", "--layers", "cut"} << "svg";
+    QTest::newRow("current gore, dark, coloured stars, galactic equator, SVG")
+        << false << QStringList{"which=1", "format=1", "style=dark", "colourStars=1", "SkyGalactic=1"}
+        << QStringList{"gores", "--k", "1", "--format", "svg", "--style", "dark", "--colour-stars", "on",
+                       "--galactic", "on"}
+        << "dark";
     QTest::newRow("all faces, grid, A3 unpacked PDF")
         << true << QStringList{"paper=a3", "pack=0", "SkyGrid=1", "tabs=0"}
         << QStringList{"faces", "--face", "all", "--paper", "a3", "--pack", "off", "--grid", "10", "--tabs", "off"}
@@ -447,8 +452,11 @@ void GlobeDialogTest::commandLineReadsBackTheSameExport()
     sky.names = sky.boundaries = true;
     sky.gridStep = 15;
     sky.starNameLimit = 2.25;
+    sky.galactic = true;
     sky.language = sky::Language::Japanese;
     exporter::ExportOptions gores = ui::goreTabExport(goreTab, "/stars.csv", sky);
+    gores.style = exporter::Style::Dark;
+    gores.colourStars = true;
     QCOMPARE(gores.gore.faintest, std::string("6.5"));
     QCOMPARE(gores.gore.radius, std::string("12.5"));
     gores.paper = exporter::paperNamed("letter");
@@ -482,6 +490,7 @@ void GlobeDialogTest::commandLineReadsBackTheSameExport()
                                QString("%1%2%3").arg(f.inside).arg(f.corners).arg(f.edges),
                                QString("%1%2%3%4%5%6%7").arg(k.figures).arg(k.names).arg(k.boundaries).arg(k.gridStep)
                                    .arg(k.ecliptic).arg(k.starNameLimit.value_or(-1)).arg(int(k.language)),
+                               QString("%1%2%3").arg(k.galactic).arg(x.colourStars).arg(int(x.style)),
                                QString("%1%2%3").arg(x.kit.tabs).arg(x.kit.wholeGores).arg(x.kit.pack),
                                QString::fromStdString(ui::layersArgument(x.kit.layers) + x.kit.tabWidth + x.kit.bleed)}
                 .join('/');

@@ -1,5 +1,6 @@
 // The globe preview window under the offscreen platform: it paints the globe (mirrored when seen
 // from inside), dragging turns it, the wheel zooms it, the buttons choose the side and reset it.
+#include "globe/globe_finish.h"
 #include "globe/gore_globe.h"
 #include "ui/fonts.h"
 #include "ui/globe_preview_window.h"
@@ -17,14 +18,21 @@ Q_DECLARE_METATYPE(globe::GlobeOrientation)
 namespace {
 
 /// Eight gores with both plates and one bright star at 2h −25°, dot radius about 0.09 sphere radii.
-globe::GlobeModel brightStarGlobe()
+/// …its star red, B−V 1.5, as an extended star file gives it.
+stars::StarCatalogue brightStar()
 {
     stars::StarCatalogue catalogue;
     catalogue.stars = {{30.0, -25.0, -1.0}};
+    catalogue.colourIndices = {1.5};
+    return catalogue;
+}
+
+globe::GlobeModel brightStarGlobe()
+{
     gore::GoreParameters p;
     p.northPlate = true;
     p.southPlate = 1;
-    return globe::goreGlobe(catalogue, p);
+    return globe::goreGlobe(brightStar(), p);
 }
 
 int lightness(const QImage& image, QPointF at) { return QColor(image.pixel(at.toPoint())).lightness(); }
@@ -42,6 +50,8 @@ private slots:
 
     void paintsTheStarOnItsSide_data();
     void paintsTheStarOnItsSide();
+    void showsThePrintedGroundAndStarColours_data();
+    void showsThePrintedGroundAndStarColours();
     void dragTurns_data();
     void dragTurns();
     void wheelZooms_data();
@@ -90,6 +100,41 @@ void GlobePreviewTest::paintsTheStarOnItsSide()
     QVERIFY(std::abs(lightness(image, corner) - disc) > 40);
     QVERIFY2(std::abs(lightness(image, star) - disc) > 150, "no star dot where the star is");
     QVERIFY2(std::abs(lightness(image, mirror) - disc) < 20, "a star dot on the wrong side");
+}
+
+void GlobePreviewTest::showsThePrintedGroundAndStarColours_data()
+{
+    QTest::addColumn<bool>("dark");
+    QTest::addColumn<bool>("colour");
+    QTest::addColumn<bool>("lightDisc");
+    QTest::addColumn<int>("redOverBlue"); // the star's red channel above its blue, at least
+    QTest::newRow("white paper, black dots") << false << false << true << 0;
+    QTest::newRow("white paper, tinted dots") << false << true << true << 40;
+    QTest::newRow("dark ground, white dots") << true << false << false << 0;
+    QTest::newRow("dark ground, tinted dots") << true << true << false << 60;
+}
+
+void GlobePreviewTest::showsThePrintedGroundAndStarColours()
+{
+    QFETCH(bool, dark);
+    QFETCH(bool, colour);
+    QFETCH(bool, lightDisc);
+    QFETCH(int, redOverBlue);
+    globe::GlobeModel model = brightStarGlobe();
+    globe::finishGlobe(model, brightStar(), {colour, dark});
+    view()->setModel(model);
+    const QImage image = view()->grab().toImage();
+    const globe::GlobeProjection p = view()->projection();
+    const QColor disc = image.pixelColor((QPointF(p.centreX, p.centreY) + QPointF(-0.15 * p.scale, p.scale * 0.3)).toPoint());
+    const globe::ScreenPoint at = globe::project(p, model.stars.front().direction);
+    const QColor star = image.pixelColor(QPoint(int(at.x), int(at.y)));
+    QVERIFY2(lightDisc ? disc.lightness() > 200 : disc == QColor(16, 30, 68), qPrintable(disc.name()));
+    QVERIFY2(std::abs(star.lightness() - disc.lightness()) > 80, qPrintable(star.name() + " on " + disc.name()));
+    // A grey dot (the paper's near-black has a touch of blue) or a red one.
+    if (redOverBlue == 0)
+        QVERIFY2(std::abs(star.red() - star.blue()) <= 5, qPrintable(star.name()));
+    else
+        QVERIFY2(star.red() - star.blue() >= redOverBlue, qPrintable(star.name()));
 }
 
 void GlobePreviewTest::dragTurns_data()

@@ -39,6 +39,7 @@ private slots:
     void starPickRefused();
     void firstStarPickRefusedKeepsDrawLocked();
     void drawReadsTheFileAgain();
+    void deepCatalogueIsAStarFile();
     void longPathIsShortenedInTheMiddle();
     void modelPickOfAnotherKind_data();
     void modelPickOfAnotherKind();
@@ -117,6 +118,15 @@ void PickChecksTest::drawReadsTheFileAgain()
     QVERIFY2(m_messages->shown.front().text.contains(QStringLiteral("2 行目")),
              qPrintable(m_messages->shown.front().text));
     QVERIFY(!m_form->faceWindow());
+}
+
+void PickChecksTest::deepCatalogueIsAStarFile()
+{
+    // Four fields a line after its header line: an extended star file, not another kind of file.
+    pick("Command8", QStringLiteral(ORBWEAVE_DATA_DIR "/deep-stars.csv"));
+    QVERIFY(m_messages->shown.empty());
+    QCOMPARE(m_form->statusLine()->text(), QStringLiteral("恒星データ deep-stars.csv: 83392 個の星"));
+    QVERIFY(m_form->button(QStringLiteral("Command7"))->isEnabled());
 }
 
 void PickChecksTest::longPathIsShortenedInTheMiddle()

@@ -12,6 +12,8 @@
 #include "sky/star_names.h"
 #include "text/input_error.h"
 
+#include "d3_package.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QJsonArray>
@@ -32,25 +34,11 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-/// A fault in the input package; the message names the file and the feature.
-struct ConversionError : std::runtime_error
-{
-    using std::runtime_error::runtime_error;
-};
-
-QJsonDocument loadJson(const fs::path& path)
-{
-    QFile file(QString::fromStdString(path.string()));
-    if (!file.open(QIODevice::ReadOnly))
-        throw ConversionError(path.string() + ": cannot be opened (" + file.errorString().toStdString() + ").");
-    QJsonParseError error;
-    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &error);
-    if (doc.isNull())
-        throw ConversionError(path.string() + ": not JSON (" + error.errorString().toStdString() + " at byte "
-                              + std::to_string(error.offset) + ").");
-    return doc;
-}
+using d3::checkPackage;
+using d3::ConversionError;
+using d3::loadJson;
+using d3::number;
+using d3::writeFile;
 
 QJsonArray features(const QJsonDocument& doc, const fs::path& path)
 {
@@ -61,14 +49,6 @@ QJsonArray features(const QJsonDocument& doc, const fs::path& path)
 }
 
 std::string text(const QJsonValue& v) { return v.toString().toStdString(); }
-
-/// A number with up to 10 significant digits and no trailing zeros; −0 written as 0.
-std::string number(double v)
-{
-    if (v == 0.0)
-        v = 0.0;
-    return QString::number(v, 'g', 10).toStdString();
-}
 
 /// GeoJSON [lon, lat] as "λ,φ" with λ in [0, 360).
 std::string position(const QJsonValue& coordinates, const std::string& where)
@@ -217,27 +197,6 @@ std::string convertStarNames(const fs::path& namesPath, const fs::path& starsPat
     return out;
 }
 
-/// Checks package.json: the right package under the licence data/sky/README.md states.
-std::string checkPackage(const fs::path& packageJson)
-{
-    const QJsonObject p = loadJson(packageJson).object();
-    if (p.value("name").toString() != "d3-celestial")
-        throw ConversionError(packageJson.string() + ": this is not the d3-celestial package.");
-    if (p.value("license").toString() != "BSD-3-Clause")
-        throw ConversionError(packageJson.string() + ": the licence is \"" + text(p.value("license"))
-                              + "\", not BSD-3-Clause; check it before bundling the data.");
-    return text(p.value("version"));
-}
-
-void writeFile(const fs::path& path, const std::string& content)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(content.data(), static_cast<std::streamsize>(content.size()));
-    out.close();
-    if (!out)
-        throw ConversionError(path.string() + ": cannot be written.");
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -247,15 +206,9 @@ int main(int argc, char** argv)
                      "  (an empty first argument takes the folder from D3_CELESTIAL_DIR)\n";
         return 2;
     }
-    std::string source = argv[1];
+    const std::string source = d3::packageFolder(argv[1]);
     if (source.empty()) {
-        const char* env = std::getenv("D3_CELESTIAL_DIR");
-        source = env ? env : "";
-    }
-    if (source.empty()) {
-        std::cerr << "sky_data: no d3-celestial folder: set the CMake cache variable ORBWEAVE_D3_CELESTIAL_DIR or the "
-                     "environment variable D3_CELESTIAL_DIR to the unpacked package (npm pack d3-celestial; tar xzf "
-                     "d3-celestial-*.tgz gives a folder named package).\n";
+        std::cerr << d3::noPackageMessage("sky_data");
         return 1;
     }
     const fs::path root(source), output(argv[2]);
