@@ -94,6 +94,9 @@ sky::SkyPoint skyOf(const GoreTiling& t, const KitPiece& piece, const Offset& at
 
 Offset offsetOf(const kit::Point& p) { return {p.x, p.y}; }
 
+/// Most stretches of a cut a dot's continuations are looked for beyond.
+constexpr std::size_t kMostStretches = 64;
+
 /// Step along and across a cut, cm, by which a point just beyond it or further along it is found.
 constexpr double kStep = 1e-4;
 
@@ -107,7 +110,15 @@ std::vector<std::pair<KitPiece, Offset>> continuations(const GoreTiling& t, cons
     std::vector<std::pair<KitPiece, Offset>> out;
     const PieceOutline& mine = outlines.of(owner);
     const kit::Point centre{at.dx, at.dy};
-    for (const kit::OutlineIndex::Near& nearby : mine.index.near(centre, r)) {
+    // A dot larger than its piece reaches the whole outline: a sample of it finds the pieces beyond.
+    std::vector<kit::OutlineIndex::Near> reached = mine.index.near(centre, r);
+    if (reached.size() > kMostStretches) {
+        std::vector<kit::OutlineIndex::Near> sample(reached.begin(), reached.begin() + kMostStretches / 2);
+        for (std::size_t i = kMostStretches / 2; i < kMostStretches; ++i)
+            sample.push_back(reached[i * reached.size() / kMostStretches]);
+        reached = std::move(sample);
+    }
+    for (const kit::OutlineIndex::Near& nearby : reached) {
         const auto [along, outward] = mine.frame(nearby.index);
         const kit::Point s = nearby.nearest;
         const sky::SkyPoint seam = skyOf(t, owner, offsetOf(s));

@@ -45,19 +45,27 @@ OutlineIndex::OutlineIndex(Polygon outline) : m_outline(std::move(outline)), m_b
     }
 }
 
+OutlineIndex::CellRange OutlineIndex::cellsWithin(Point p, double distance) const
+{
+    // A reach beyond the box's size covers every cell (and keeps the cell numbers finite).
+    const double reach = std::min(distance, m_box.width() + m_box.height() + m_cell);
+    const auto cell = [this](double v, double origin, int count) {
+        return std::clamp(static_cast<int>(std::floor((v - origin) / m_cell)), 0, count - 1);
+    };
+    return {cell(p.x - reach, m_box.left, m_columns), cell(p.x + reach, m_box.left, m_columns),
+            cell(p.y - reach, m_box.top, m_rows), cell(p.y + reach, m_box.top, m_rows)};
+}
+
 bool OutlineIndex::within(Point p, double distance) const
 {
-    if (!std::isfinite(p.x) || !std::isfinite(p.y) || m_outline.empty())
+    if (!std::isfinite(p.x) || !std::isfinite(p.y) || std::isnan(distance) || m_outline.empty())
         return false;
     if (p.x + distance < m_box.left || p.x - distance > m_box.right || p.y + distance < m_box.top
         || p.y - distance > m_box.bottom)
         return false;
     const double limit = distance * distance;
-    const auto cell = [this](double v, double origin, int count) {
-        return std::clamp(static_cast<int>(std::floor((v - origin) / m_cell)), 0, count - 1);
-    };
-    const int c0 = cell(p.x - distance, m_box.left, m_columns), c1 = cell(p.x + distance, m_box.left, m_columns);
-    const int r0 = cell(p.y - distance, m_box.top, m_rows), r1 = cell(p.y + distance, m_box.top, m_rows);
+    const CellRange cells = cellsWithin(p, distance);
+    const int c0 = cells.c0, c1 = cells.c1, r0 = cells.r0, r1 = cells.r1;
     const std::size_t n = m_outline.size();
     for (int r = r0; r <= r1; ++r)
         for (int c = c0; c <= c1; ++c)
@@ -71,16 +79,13 @@ bool OutlineIndex::within(Point p, double distance) const
 std::vector<OutlineIndex::Near> OutlineIndex::near(Point p, double distance) const
 {
     std::vector<Near> out;
-    if (!std::isfinite(p.x) || !std::isfinite(p.y) || m_outline.empty())
+    if (!std::isfinite(p.x) || !std::isfinite(p.y) || std::isnan(distance) || m_outline.empty())
         return out;
     if (p.x + distance < m_box.left || p.x - distance > m_box.right || p.y + distance < m_box.top
         || p.y - distance > m_box.bottom)
         return out;
-    const auto cell = [this](double v, double origin, int count) {
-        return std::clamp(static_cast<int>(std::floor((v - origin) / m_cell)), 0, count - 1);
-    };
-    const int c0 = cell(p.x - distance, m_box.left, m_columns), c1 = cell(p.x + distance, m_box.left, m_columns);
-    const int r0 = cell(p.y - distance, m_box.top, m_rows), r1 = cell(p.y + distance, m_box.top, m_rows);
+    const CellRange cells = cellsWithin(p, distance);
+    const int c0 = cells.c0, c1 = cells.c1, r0 = cells.r0, r1 = cells.r1;
     const std::size_t n = m_outline.size();
     std::vector<std::uint32_t> edges;
     for (int r = r0; r <= r1; ++r)

@@ -35,6 +35,13 @@ public:
     const Polygon& outline() const { return m_outline; }
 
 private:
+    struct CellRange
+    {
+        int c0, c1, r0, r1;
+    };
+    /// The cells a disc of radius `distance` round `p` may reach.
+    CellRange cellsWithin(Point p, double distance) const;
+
     Polygon m_outline;
     Box m_box;
     double m_cell = 1.0;
