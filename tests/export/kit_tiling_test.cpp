@@ -129,6 +129,7 @@ TEST(KitTiling, EveryGoreKitStarOnceOrHalvedAcrossACut)
         std::string n, boundary, radius;
         bool epsilon, whole;
         std::string stars = kCatalogue;
+        std::string magnification = "10";
     };
     std::vector<Row> rows;
     for (const char* n : {"3", "8", "12", "24"})
@@ -139,15 +140,18 @@ TEST(KitTiling, EveryGoreKitStarOnceOrHalvedAcrossACut)
     rows.push_back({"3", "60", "30", false, true});
     rows.push_back({"8", "70", "13", true, false, shifted});
     rows.push_back({"12", "80", "13", false, true, shifted});
+    rows.push_back({"8", "70", "13", true, false, kCatalogue, "1000"}); // dots larger than whole pieces
     for (const Row& row : rows) {
         SCOPED_TRACE("n " + row.n + ", B " + row.boundary + ", R " + row.radius + (row.epsilon ? ", ε on" : ", ε off")
-                     + (row.whole ? ", whole gores" : "") + (row.stars == shifted ? ", shifted longitudes" : ""));
+                     + (row.whole ? ", whole gores" : "") + (row.stars == shifted ? ", shifted longitudes" : "")
+                     + ", magnification " + row.magnification);
         GoreOptions o;
         o.n = row.n;
         o.k = "all";
         o.boundary = row.boundary;
         o.radius = row.radius;
         o.epsilon = row.epsilon;
+        o.magnification = row.magnification;
         o.north = o.south = true;
         o.northPlate = o.southPlate = true;
         KitFinish finish = kNoTabs;
