@@ -202,7 +202,26 @@ KitStars distributeKitStars(const GoreParameters& p, const GoreTiling& t, const 
         pieces[pieceIndex(t, owner)].push_back(placed);
         if (!placed.clipped)
             continue;
-        for (const auto& [other, at] : continuations(t, outlines, owner, placed.offset, r))
+        // Over the cuts the dot crosses, then once more from there: a dot at a corner where four
+        // pieces meet reaches the piece across the corner through either neighbour.
+        std::vector<std::pair<KitPiece, Offset>> found, frontier{{owner, placed.offset}};
+        // (A dot as wide as a gore finds every piece it reaches in the first round.)
+        const int rounds = r < t.R * std::tan(PiValue / t.n) ? 2 : 1;
+        for (int round = 0; round < rounds && !frontier.empty(); ++round) {
+            std::vector<std::pair<KitPiece, Offset>> next;
+            for (const auto& [from, at] : frontier)
+                for (const auto& [other, carried] : continuations(t, outlines, from, at, r))
+                    if (!samePiece(other, owner)
+                        && std::none_of(found.begin(), found.end(),
+                                        [&](const auto& f) { return samePiece(f.first, other); })) {
+                        found.push_back({other, carried});
+                        next.push_back({other, carried});
+                    }
+            frontier = std::move(next);
+        }
+        std::sort(found.begin(), found.end(),
+                  [&t](const auto& a, const auto& b) { return pieceIndex(t, a.first) < pieceIndex(t, b.first); });
+        for (const auto& [other, at] : found)
             pieces[pieceIndex(t, other)].push_back({targetOf(other), at, *radius, i, true});
     }
     return pieces;
