@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>ui::AboutDialog</name>
+    <message>
+        <source>Orbweave について</source>
+        <translation>About Orbweave</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;恒星データから、天球儀に組み立てる実寸の型紙（舟形と極板、多面体の面）を描きます。&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Draws real-size templates for a celestial globe (gores with polar plates, polyhedron faces) from a star list.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;このプログラムはフリーソフトウェアです。GNU 一般公衆利用許諾書 第 3 版、またはそれ以降の版（GPL-3.0-or-later）のもとで再配布・改変できます。無保証です。&lt;/p&gt;</source>
+        <translation>&lt;p&gt;This program is free software: you can redistribute it and/or modify it under the GNU General Public License, version 3 or any later version (GPL-3.0-or-later). It comes with no warranty.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;データ&lt;/b&gt;&lt;br&gt;恒星: The Bright Star Catalogue 第 5 改訂版, Hoffleit &amp;amp; Warren, Yale University Observatory, 1991（パブリックドメイン）。&lt;br&gt;星座線・星座名・星座の境界・恒星名: d3-celestial 0.7.35, Olaf Frohn（BSD-3-Clause）。星座の境界は Davenhall &amp;amp; Leggett による IAU の境界、日本語の恒星名は Stellarium の翻訳（GPL-2.0-or-later）から。&lt;br&gt;多面体モデル: このプログラムのもの（GPL-3.0-or-later）。&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Data&lt;/b&gt;&lt;br&gt;Stars: The Bright Star Catalogue, 5th Revised Edition, Hoffleit &amp;amp; Warren, Yale University Observatory, 1991 (public domain).&lt;br&gt;Constellation figures, names, boundaries and star names: d3-celestial 0.7.35 by Olaf Frohn (BSD-3-Clause); the boundaries after Davenhall &amp;amp; Leggett's catalogue of the IAU boundaries, the Japanese star names from Stellarium's translations (GPL-2.0-or-later).&lt;br&gt;Polyhedron models: this program's own (GPL-3.0-or-later).&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
     <name>ui::DrawingWindow</name>
     <message>
         <source>全体</source>
@@ -34,6 +53,37 @@
     <message>
         <source>ORW2008 - 描画窓(多面体)</source>
         <translation>ORW2008 - Drawing (polyhedron)</translation>
+    </message>
+</context>
+<context>
+    <name>ui::FileDialog</name>
+    <message>
+        <source>頂点座標ﾌｧｲﾙを開く</source>
+        <translation>Open Vertex File</translation>
+    </message>
+    <message>
+        <source>面座標ﾌｧｲﾙを開く</source>
+        <translation>Open Face File</translation>
+    </message>
+    <message>
+        <source>恒星データを開く</source>
+        <translation>Open Star File</translation>
+    </message>
+    <message>
+        <source>恒星データ (*.csv *.txt)</source>
+        <translation>Star files (*.csv *.txt)</translation>
+    </message>
+    <message>
+        <source>頂点座標ﾌｧｲﾙ (*vertices*.csv *.csv)</source>
+        <translation>Vertex files (*vertices*.csv *.csv)</translation>
+    </message>
+    <message>
+        <source>面座標ﾌｧｲﾙ (*faces*.csv *.csv)</source>
+        <translation>Face files (*faces*.csv *.csv)</translation>
+    </message>
+    <message>
+        <source>すべてのファイル (*)</source>
+        <translation>All files (*)</translation>
     </message>
 </context>
 <context>
@@ -374,12 +424,92 @@
         <source>天球儀プレビューには頂点座標ﾌｧｲﾙと面座標ﾌｧｲﾙを先に読み込んでください。</source>
         <translation>For the globe preview, read a vertex file and a face file first.</translation>
     </message>
+    <message>
+        <source>ファイル(&amp;F)</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>恒星データを開く(&amp;O)...</source>
+        <translation>&amp;Open Star File...</translation>
+    </message>
+    <message>
+        <source>最近使ったファイル(&amp;R)</source>
+        <translation>&amp;Recent Star Files</translation>
+    </message>
+    <message>
+        <source>ビットマップ形式で保存(&amp;S)</source>
+        <translation>&amp;Save Bitmap</translation>
+    </message>
+    <message>
+        <source>名前を付けて保存(&amp;A)...</source>
+        <translation>Save Bitmap &amp;As...</translation>
+    </message>
+    <message>
+        <source>全球の型紙・印刷(&amp;P)...</source>
+        <translation>Whole Globe, &amp;Print...</translation>
+    </message>
+    <message>
+        <source>終了(&amp;X)</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>表示(&amp;V)</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>天球儀プレビュー(&amp;3)</source>
+        <translation>Globe Preview (&amp;3D)</translation>
+    </message>
+    <message>
+        <source>ヘルプ(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>使い方(&amp;H)</source>
+        <translation>&amp;How to Use</translation>
+    </message>
+    <message>
+        <source>Orbweave について(&amp;A)</source>
+        <translation>&amp;About Orbweave</translation>
+    </message>
+    <message>
+        <source>保存する描画がありません。先に描画してください。</source>
+        <translation>Nothing to save yet: draw first.</translation>
+    </message>
+    <message>
+        <source>名前を付けて保存</source>
+        <translation>Save Bitmap As</translation>
+    </message>
 </context>
 <context>
     <name>ui::Form2</name>
     <message>
         <source>ORW本体のﾃﾞｨﾚｸﾄﾘに保存されます。</source>
-        <translation>Saved in the program's folder.</translation>
+        <translation>Saves go to the program's folder.</translation>
+    </message>
+    <message>
+        <source>最微等級 = </source>
+        <translation>Faintest = </translation>
+    </message>
+    <message>
+        <source>恒星サイズ：公比=</source>
+        <translation>Star size: ratio=</translation>
+    </message>
+    <message>
+        <source> ,倍率=</source>
+        <translation>, size=</translation>
+    </message>
+    <message>
+        <source>ﾁｪｯｸﾎﾞｯｸｽ誤作動</source>
+        <translation>Check box fault</translation>
+    </message>
+    <message>
+        <source>北</source>
+        <translation>North</translation>
+    </message>
+    <message>
+        <source>南</source>
+        <translation>South</translation>
     </message>
 </context>
 <context>
@@ -680,6 +810,58 @@ There is not enough memory.</translation>
 
 %1</translation>
     </message>
+    <message>
+        <source>前のページ</source>
+        <translation>Previous page</translation>
+    </message>
+    <message>
+        <source>次のページ</source>
+        <translation>Next page</translation>
+    </message>
+    <message>
+        <source>全体</source>
+        <translation>Fit</translation>
+    </message>
+    <message>
+        <source>ページ全体を表示</source>
+        <translation>Whole page</translation>
+    </message>
+    <message>
+        <source>幅</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>ページの幅に合わせる</source>
+        <translation>Fit the page's width</translation>
+    </message>
+    <message>
+        <source>実寸</source>
+        <translation>Real size</translation>
+    </message>
+    <message>
+        <source>縮小</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <source>拡大</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>書き出しています...</source>
+        <translation>Writing...</translation>
+    </message>
+    <message>
+        <source>%1 はすでにあります。置き換えますか？</source>
+        <translation>%1 already exists. Replace it?</translation>
+    </message>
+    <message>
+        <source>フォルダ %1 にはすでにファイルがあります。同じ名前のファイルは置き換えます。保存しますか？</source>
+        <translation>The folder %1 already holds files; files of the same names will be replaced. Save?</translation>
+    </message>
+    <message>
+        <source>印刷しました: %1 ページ（%2, %3）</source>
+        <translation>Printed %1 pages (%2, %3)</translation>
+    </message>
 </context>
 <context>
     <name>ui::GlobePreviewWindow</name>
@@ -703,12 +885,47 @@ There is not enough memory.</translation>
         <source>ドラッグで回転、ホイールで拡大・縮小</source>
         <translation>Drag to turn, wheel to zoom</translation>
     </message>
+    <message>
+        <source>矢印キーで回転、+ / − で拡大・縮小、Home で視点を戻す、Esc で閉じる</source>
+        <translation>Arrow keys turn, + / − zoom, Home resets the view, Esc closes</translation>
+    </message>
 </context>
 <context>
     <name>ui::GoreWindowSet</name>
     <message>
         <source>Form3 - 南</source>
         <translation>Form3 - South</translation>
+    </message>
+</context>
+<context>
+    <name>ui::HelpWindow</name>
+    <message>
+        <source>Orbweave の使い方</source>
+        <translation>How to use Orbweave</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;型紙を描く&lt;/h3&gt;&lt;ol&gt;&lt;li&gt;「読み込み」（舟形のタブ）または「恒星データ読込」（多面体のタブ）で恒星データを選びます（ファイル → 恒星データを開く、Ctrl+O。ウィンドウにファイルをドロップしても読み込めます）。同梱の bright-stars.csv は 9,096 個の星の表です。&lt;/li&gt;&lt;li&gt;値を入力して「描画」をクリックすると、型紙が実寸で描画窓に描かれます。&lt;/li&gt;&lt;li&gt;描画窓のボタン、またはファイル → ビットマップ形式で保存（Ctrl+S）で 96 dpi のビットマップを保存します。名前を付けて保存（Ctrl+Shift+S）では保存先を選べます。&lt;/li&gt;&lt;/ol&gt;</source>
+        <translation>&lt;h3&gt;Drawing a template&lt;/h3&gt;&lt;ol&gt;&lt;li&gt;Pick a star file with "Read star file" (on either tab), with File → Open Star File (Ctrl+O), or drop the file onto the window. The bundled bright-stars.csv lists 9,096 stars.&lt;/li&gt;&lt;li&gt;Enter the values and click "Draw": the template opens at real size in a drawing window.&lt;/li&gt;&lt;li&gt;The drawing window's button or File → Save Bitmap (Ctrl+S) saves a 96 dpi bitmap; Save Bitmap As (Ctrl+Shift+S) lets you choose where.&lt;/li&gt;&lt;/ol&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;多面体&lt;/h3&gt;&lt;p&gt;恒星データのほかに頂点座標ﾌｧｲﾙと面座標ﾌｧｲﾙを読み込みます（data/models の &amp;lt;名前&amp;gt;-vertices.csv と -faces.csv）。面番号で接平面位置が決まります。&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Polyhedra&lt;/h3&gt;&lt;p&gt;Besides the star file, read a vertex file and a face file (&amp;lt;name&amp;gt;-vertices.csv and -faces.csv in data/models). The face number sets the tangent point.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;全球の型紙・印刷&lt;/h3&gt;&lt;p&gt;「全球の型紙・印刷...」ボタン、またはファイル → 全球の型紙・印刷（Ctrl+P）で、すべての舟形と極板、またはモデルのすべての面を一度に、PDF・SVG・BMP に保存し、実寸（100 %）で印刷します。のりしろ、星座線などの星空の層、用紙、カッティングマシン用の層を選べます。右側は印刷される用紙のプレビューです。&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Whole globe and printing&lt;/h3&gt;&lt;p&gt;The "Whole globe, print..." button or File → Whole Globe, Print (Ctrl+P) saves every gore and plate, or every face of the model, at once as PDF, SVG or BMP, and prints them at real size (100 %). Choose glue tabs, sky layers such as constellation figures, the paper and the layers for a cutting machine. The right side previews the printed sheets.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;天球儀プレビュー（3D）&lt;/h3&gt;&lt;p&gt;表示 → 天球儀プレビュー（Ctrl+3）、または全球の型紙の「3D 表示」で、組み立てた天球儀を星と型紙の切り線とともに見られます。ドラッグまたは矢印キーで回し、ホイールまたは + / − で拡大・縮小、Home で視点を戻し、Esc で閉じます。&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Globe preview (3D)&lt;/h3&gt;&lt;p&gt;View → Globe Preview (Ctrl+3), or "3D view" in the whole-globe dialog, shows the assembled globe with its stars and the templates' cut lines. Drag it or press the arrow keys to turn it, turn the wheel or press + / − to zoom, Home resets the view and Esc closes it.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;キー&lt;/h3&gt;&lt;table&gt;&lt;tr&gt;&lt;td&gt;Ctrl+O&lt;/td&gt;&lt;td&gt;恒星データを開く&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+S / Ctrl+Shift+S&lt;/td&gt;&lt;td&gt;ビットマップ形式で保存 / 名前を付けて保存&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+P&lt;/td&gt;&lt;td&gt;全球の型紙・印刷&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+3&lt;/td&gt;&lt;td&gt;天球儀プレビュー&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Alt+1〜4&lt;/td&gt;&lt;td&gt;タブの切り替え&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+0 / Ctrl+1 / Ctrl++ / Ctrl+−&lt;/td&gt;&lt;td&gt;描画窓: 全体 / 100 % / 拡大 / 縮小&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;F1&lt;/td&gt;&lt;td&gt;この使い方&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Q&lt;/td&gt;&lt;td&gt;終了&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
+        <translation>&lt;h3&gt;Keys&lt;/h3&gt;&lt;table&gt;&lt;tr&gt;&lt;td&gt;Ctrl+O&lt;/td&gt;&lt;td&gt;Open a star file&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+S / Ctrl+Shift+S&lt;/td&gt;&lt;td&gt;Save bitmap / Save bitmap as&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+P&lt;/td&gt;&lt;td&gt;Whole globe, print&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+3&lt;/td&gt;&lt;td&gt;Globe preview&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Alt+1…4&lt;/td&gt;&lt;td&gt;Switch tabs&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+0 / Ctrl+1 / Ctrl++ / Ctrl+−&lt;/td&gt;&lt;td&gt;Drawing windows: fit / 100 % / zoom in / zoom out&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;F1&lt;/td&gt;&lt;td&gt;This help&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Q&lt;/td&gt;&lt;td&gt;Quit&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;ウィンドウは、恒星データ、入力値、表示中のタブ、位置、最近使ったファイルを次の起動まで覚えています。&lt;/p&gt;</source>
+        <translation>&lt;p&gt;The window remembers the star file, the values entered, the tab shown, its place and the recent files until the next start.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>

@@ -45,6 +45,8 @@ DrawingWindow::DrawingWindow(const DrawingWindowLayout& layout, QWidget* parent)
     m_save->setGeometry(twipsToPixels(layout.saveButton, m_dpi));
     setFittedCaption(m_save, translated(layout.saveCaption));
     connect(m_save, &QPushButton::clicked, this, &DrawingWindow::saveRequested);
+    auto* saveKey = new QShortcut(QKeySequence::Save, this);
+    connect(saveKey, &QShortcut::activated, this, &DrawingWindow::saveRequested);
 
     m_area = new QScrollArea(this);
     m_area->setObjectName(QStringLiteral("Picture1Area"));
@@ -113,6 +115,8 @@ void DrawingWindow::refresh() { m_picture->refresh(); }
 
 void DrawingWindow::showDrawing()
 {
+    // A new drawing: what the status line said of the last one's save no longer holds.
+    showStatus(QString());
     refresh();
     show();
     if (!m_shownOnce) {
