@@ -15,6 +15,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSettings>
+#include <QToolButton>
 #include <QStandardPaths>
 #include <QtTest>
 
@@ -111,6 +112,9 @@ private slots:
     void savesTheExportersFiles_data();
     void savesTheExportersFiles();
     void refusalKeepsTheDialog();
+    void asksBeforeReplacing_data();
+    void asksBeforeReplacing();
+    void previewTurnsPagesAndFits();
     void printsAtRealSize_data();
     void printsAtRealSize();
     void saysWhenNoPrinterIsInstalled();
@@ -352,6 +356,86 @@ void GlobeDialogTest::refusalKeepsTheDialog()
              qPrintable(d->summary()));
 }
 
+void GlobeDialogTest::asksBeforeReplacing_data()
+{
+    QTest::addColumn<int>("format");      // 0 PDF, 1 SVG folder
+    QTest::addColumn<QString>("existing"); // a file there before, relative to the output; "": none
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<int>("asked");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("new PDF: no question") << 0 << "" << true << 0 << true;
+    QTest::newRow("PDF there, Cancel") << 0 << "." << false << 1 << false;
+    QTest::newRow("PDF there, OK") << 0 << "." << true << 1 << true;
+    QTest::newRow("folder with a file, Cancel") << 1 << "old.svg" << false << 1 << false;
+    QTest::newRow("folder with a file, OK") << 1 << "old.svg" << true << 1 << true;
+}
+
+void GlobeDialogTest::asksBeforeReplacing()
+{
+    QFETCH(int, format);
+    QFETCH(QString, existing);
+    QFETCH(bool, answer);
+    QFETCH(int, asked);
+    QFETCH(bool, written);
+    ui::GlobeDialog* d = open(false);
+    QVERIFY(d);
+    child<QComboBox>("format")->setCurrentIndex(format);
+    const QString out = QDir(folder()).filePath(format == 0 ? QStringLiteral("kit.pdf") : QStringLiteral("kit"));
+    child<QLineEdit>("output")->setText(out);
+    if (!existing.isEmpty()) {
+        const QString file = existing == QLatin1String(".") ? out : QDir(out).filePath(existing);
+        QDir().mkpath(QFileInfo(file).absolutePath());
+        QFile old(file);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("earlier");
+    }
+    m_messages->answers.push_back(answer);
+    QCOMPARE(d->save(), written);
+    QCOMPARE(int(m_messages->shown.size()), asked);
+    if (asked) {
+        QVERIFY(m_messages->shown.front().withCancel);
+        QVERIFY2(m_messages->shown.front().text.contains(QDir::toNativeSeparators(out)), qPrintable(m_messages->shown.front().text));
+    }
+    const QStringList files = format == 0 ? QStringList{QFileInfo(out).fileName()} : filesUnder(out);
+    if (format == 0)
+        QCOMPARE(withoutDate(out) == QByteArray("earlier"), !written);
+    else
+        QCOMPARE(files.size() > 1, written);
+}
+
+void GlobeDialogTest::previewTurnsPagesAndFits()
+{
+    ui::GlobeDialog* d = open(false);
+    QVERIFY(d);
+    auto* paperBox = child<QComboBox>("paper");
+    paperBox->setCurrentIndex(paperBox->findData(QStringLiteral("a4")));
+    d->refresh();
+    d->show();
+    QPrintPreviewWidget* preview = d->preview();
+    QTRY_VERIFY(preview->pageCount() > 2);
+    const int count = preview->pageCount();
+    // One page across, fitted: an A4 sheet is no wider than the view.
+    QCOMPARE(preview->zoomMode(), QPrintPreviewWidget::FitInView);
+    auto* page = child<QLabel>("previewPage");
+    auto* previous = child<QToolButton>("previewPrevious");
+    auto* next = child<QToolButton>("previewNext");
+    QCOMPARE(page->text(), QStringLiteral("1 / %1").arg(count));
+    QVERIFY(!previous->isEnabled());
+    QTest::mouseClick(next, Qt::LeftButton);
+    QTest::mouseClick(next, Qt::LeftButton);
+    QCOMPARE(preview->currentPage(), 3);
+    QCOMPARE(page->text(), QStringLiteral("3 / %1").arg(count));
+    QTest::mouseClick(previous, Qt::LeftButton);
+    QCOMPARE(preview->currentPage(), 2);
+    QTest::mouseClick(child<QToolButton>("previewActual"), Qt::LeftButton);
+    QCOMPARE(preview->zoomFactor(), 1.0);
+    const double actual = preview->zoomFactor();
+    QTest::mouseClick(child<QToolButton>("previewZoomIn"), Qt::LeftButton);
+    QVERIFY(preview->zoomFactor() > actual);
+    QTest::mouseClick(child<QToolButton>("previewFit"), Qt::LeftButton);
+    QCOMPARE(preview->zoomMode(), QPrintPreviewWidget::FitInView);
+}
+
 void GlobeDialogTest::printsAtRealSize_data()
 {
     QTest::addColumn<QString>("paper");
@@ -397,6 +481,10 @@ void GlobeDialogTest::printsAtRealSize()
     QVERIFY2(qAbs(s.height - 5.0) < 0.005, qPrintable(QString::number(s.height)));
     QVERIFY2(qAbs(s.left - squareLeft) < 0.01, qPrintable(QString::number(s.left)));
     QVERIFY2(qAbs(s.top - squareTop) < 0.01, qPrintable(QString::number(s.top)));
+    // The dialog says it is done, with the pages and where they went.
+    const QString said = child<QLabel>("summary")->text();
+    QVERIFY2(said.contains(QStringLiteral("印刷しました: %1 ページ").arg(pages)) && said.contains(QDir::toNativeSeparators(pdf)),
+             qPrintable(said));
 }
 
 void GlobeDialogTest::saysWhenNoPrinterIsInstalled()
@@ -419,6 +507,9 @@ void GlobeDialogTest::remembersPaperLayersAndFormat()
     child<QCheckBox>("layer_score")->setChecked(false);
     child<QComboBox>("format")->setCurrentIndex(1);
     child<QLineEdit>("output")->setText(QDir(folder()).filePath(QStringLiteral("svgs")));
+    // "both", which the gore tab cannot say
+    child<QComboBox>("hemisphere")->setCurrentIndex(child<QComboBox>("hemisphere")->findData(QStringLiteral("both")));
+    child<QComboBox>("plates")->setCurrentIndex(child<QComboBox>("plates")->findData(QStringLiteral("both")));
     d->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!m_form->globeDialog());
@@ -431,6 +522,11 @@ void GlobeDialogTest::remembersPaperLayersAndFormat()
     QVERIFY(child<QCheckBox>("layer_cut")->isChecked());
     QCOMPARE(child<QComboBox>("format")->currentIndex(), 1);
     QCOMPARE(QFileInfo(child<QLineEdit>("output")->text()).absolutePath(), QFileInfo(folder()).absoluteFilePath());
+    m_form->globeDialog()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(open(false));
+    QCOMPARE(child<QComboBox>("hemisphere")->currentData().toString(), QStringLiteral("both"));
+    QCOMPARE(child<QComboBox>("plates")->currentData().toString(), QStringLiteral("both"));
     QSettings().clear();
 }
 
