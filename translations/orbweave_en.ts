@@ -54,6 +54,10 @@
         <source>ORW2008 - 描画窓(多面体)</source>
         <translation>ORW2008 - Drawing (polyhedron)</translation>
     </message>
+    <message>
+        <source>96 dpi のビットマップとして保存します (Ctrl+S)</source>
+        <translation>Saves a 96 dpi bitmap (Ctrl+S)</translation>
+    </message>
 </context>
 <context>
     <name>ui::FileDialog</name>
@@ -479,6 +483,142 @@
     <message>
         <source>名前を付けて保存</source>
         <translation>Save Bitmap As</translation>
+    </message>
+    <message>
+        <source>確認してから終了します (Ctrl+Q)</source>
+        <translation>Asks, then quits (Ctrl+Q)</translation>
+    </message>
+    <message>
+        <source>恒星データ（経度,緯度,等級 の csv）を読み込みます (Ctrl+O)</source>
+        <translation>Reads a star file (csv of longitude, latitude, magnitude) (Ctrl+O)</translation>
+    </message>
+    <message>
+        <source>舟形の数 n（3 以上）</source>
+        <translation>Number of gores n (3 or more)</translation>
+    </message>
+    <message>
+        <source>描く舟形の位置 k（1〜n）</source>
+        <translation>Which gore to draw, k (1 to n)</translation>
+    </message>
+    <message>
+        <source>k を 1 増やします</source>
+        <translation>Adds 1 to k</translation>
+    </message>
+    <message>
+        <source>k を 1 減らします</source>
+        <translation>Subtracts 1 from k</translation>
+    </message>
+    <message>
+        <source>これより暗い星は描きません（等級）</source>
+        <translation>Stars fainter than this magnitude are left out</translation>
+    </message>
+    <message>
+        <source>チェック: 北半球、外す: 南半球</source>
+        <translation>Ticked: northern hemisphere; clear: southern</translation>
+    </message>
+    <message>
+        <source>恒星球の半径 [cm]。確認には 13、印刷には 80 以上</source>
+        <translation>Radius of the star sphere in cm: 13 to check, 80 or more to print</translation>
+    </message>
+    <message>
+        <source>型紙を実寸で描画窓に描きます</source>
+        <translation>Draws the template at real size in its window</translation>
+    </message>
+    <message>
+        <source>等級が 1 違う星の大きさの比</source>
+        <translation>Size ratio of two stars one magnitude apart</translation>
+    </message>
+    <message>
+        <source>星の点の大きさの倍率</source>
+        <translation>Magnification of the star dots</translation>
+    </message>
+    <message>
+        <source>緯度の ε 補正を行います</source>
+        <translation>Applies the ε correction of latitudes</translation>
+    </message>
+    <message>
+        <source>指定した緯度に等緯度線を描きます</source>
+        <translation>Draws a line of equal latitude</translation>
+    </message>
+    <message>
+        <source>等緯度線の緯度 [deg]</source>
+        <translation>Latitude of the line, degrees</translation>
+    </message>
+    <message>
+        <source>北の極板を描きます</source>
+        <translation>Draws the northern polar plate</translation>
+    </message>
+    <message>
+        <source>極板との境界緯度 B [deg]</source>
+        <translation>Boundary latitude B of the plate, degrees</translation>
+    </message>
+    <message>
+        <source>南の極板を描きます</source>
+        <translation>Draws the southern polar plate</translation>
+    </message>
+    <message>
+        <source>接平面の中心の緯度 φ0 [deg]</source>
+        <translation>Latitude φ0 of the tangent point, degrees</translation>
+    </message>
+    <message>
+        <source>接平面の中心の経度 λ0 [deg]</source>
+        <translation>Longitude λ0 of the tangent point, degrees</translation>
+    </message>
+    <message>
+        <source>SVG の開始タグと見本の楕円を表示します</source>
+        <translation>Shows the SVG opening tag and a sample ellipse</translation>
+    </message>
+    <message>
+        <source>面座標ﾌｧｲﾙ（1 面に 9 個の数）を読み込みます</source>
+        <translation>Reads a face file (9 numbers a face)</translation>
+    </message>
+    <message>
+        <source>面番号（1〜32）。接平面位置が面の中心になります</source>
+        <translation>Face number (1 to 32); puts the tangent point at the face's centre</translation>
+    </message>
+    <message>
+        <source>面番号を 1 増やします</source>
+        <translation>Adds 1 to the face number</translation>
+    </message>
+    <message>
+        <source>面番号を 1 減らします</source>
+        <translation>Subtracts 1 from the face number</translation>
+    </message>
+    <message>
+        <source>.svg ファイルも書き出します</source>
+        <translation>Also writes an .svg file</translation>
+    </message>
+    <message>
+        <source>接平面から描く範囲 [deg]</source>
+        <translation>Projection range around the tangent point, degrees</translation>
+    </message>
+    <message>
+        <source>恒星球の半径 [cm]</source>
+        <translation>Radius of the star sphere in cm</translation>
+    </message>
+    <message>
+        <source>チェック: 恒星球の内側から見た面、外す: 外側から</source>
+        <translation>Ticked: seen from inside the sphere; clear: from outside</translation>
+    </message>
+    <message>
+        <source>面の頂点を赤で描きます</source>
+        <translation>Draws the face's corners in red</translation>
+    </message>
+    <message>
+        <source>頂点座標ﾌｧｲﾙ（1 頂点に 緯度,経度）を読み込みます</source>
+        <translation>Reads a vertex file (latitude, longitude a vertex)</translation>
+    </message>
+    <message>
+        <source>面の辺を描きます</source>
+        <translation>Draws the face's edges</translation>
+    </message>
+    <message>
+        <source>すべての舟形と極板を一度に保存・印刷します (Ctrl+P)</source>
+        <translation>Saves or prints every gore and plate at once (Ctrl+P)</translation>
+    </message>
+    <message>
+        <source>モデルのすべての面を一度に保存・印刷します (Ctrl+P)</source>
+        <translation>Saves or prints every face of the model at once (Ctrl+P)</translation>
     </message>
 </context>
 <context>

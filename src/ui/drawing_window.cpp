@@ -44,6 +44,8 @@ DrawingWindow::DrawingWindow(const DrawingWindowLayout& layout, QWidget* parent)
     m_save->setObjectName(QString::fromUtf8(layout.saveName.data(), static_cast<qsizetype>(layout.saveName.size())));
     m_save->setGeometry(twipsToPixels(layout.saveButton, m_dpi));
     setFittedCaption(m_save, translated(layout.saveCaption));
+    if (m_save->toolTip().isEmpty())
+        m_save->setToolTip(tr("96 dpi のビットマップとして保存します (Ctrl+S)"));
     connect(m_save, &QPushButton::clicked, this, &DrawingWindow::saveRequested);
     auto* saveKey = new QShortcut(QKeySequence::Save, this);
     connect(saveKey, &QShortcut::activated, this, &DrawingWindow::saveRequested);

@@ -40,6 +40,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QStandardPaths>
+#include <QToolTip>
 
 #include <exception>
 #include <filesystem>
@@ -153,6 +154,19 @@ void Form1::buildControls()
         addControl(entry);
     for (const layout::ControlSpec& entry : layout::kGlobeButtons)
         addControl(entry);
+
+    for (const layout::ToolTipSpec& entry : layout::kToolTips) {
+        QWidget* widget = m_controls.value(fromView(entry.name));
+        Q_ASSERT(widget);
+        // A button's tooltip is its whole caption when the caption is shortened: its tip is a
+        // status tip, which the status line and, while the caption fits, the tooltip show.
+        if (qobject_cast<QPushButton*>(widget)) {
+            widget->setStatusTip(caption(entry.tip));
+            widget->installEventFilter(this);
+        } else {
+            widget->setToolTip(caption(entry.tip));
+        }
+    }
 
     // The polyhedron Draw writes a long number here: one line, as much as fits.
     label(QStringLiteral("Label38"))->setWordWrap(false);
@@ -733,6 +747,18 @@ void Form1::quit()
         return;
     m_quitConfirmed = true;
     close();
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->toolTip().isEmpty() && !widget->statusTip().isEmpty()) {
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), widget->statusTip(), widget);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void Form1::closeEvent(QCloseEvent* event)

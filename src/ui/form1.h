@@ -183,6 +183,8 @@ public slots:
 protected:
     /// Closing the window asks as Quit does and, confirmed, ends the program.
     void closeEvent(QCloseEvent* event) override;
+    /// Shows a button's status tip as its tooltip while its caption needs none.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 

@@ -8,6 +8,7 @@
 #include "ui/status_line.h"
 #include "widget_test_support.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QDialog>
@@ -78,6 +79,8 @@ private slots:
     void saveAsWritesWhereChosen();
     void newDrawClearsTheSaveStatus();
     void goreLabelsInEnglish();
+    void everyControlHasATip_data();
+    void everyControlHasATip();
 };
 
 void DesktopConventionsTest::initTestCase()
@@ -332,6 +335,34 @@ void DesktopConventionsTest::goreLabelsInEnglish()
             QVERIFY2(c.unicode() < 0x3000, qPrintable(QStringLiteral("Label%1: %2").arg(i).arg(text)));
     }
     QVERIFY2(gore->label(3)->text().endsWith(QStringLiteral("8.5")), qPrintable(gore->label(3)->text()));
+}
+
+void DesktopConventionsTest::everyControlHasATip_data()
+{
+    QTest::addColumn<ui::Language>("language");
+    QTest::newRow("Japanese") << ui::Language::Japanese;
+    QTest::newRow("English") << ui::Language::English;
+}
+
+void DesktopConventionsTest::everyControlHasATip()
+{
+    QFETCH(ui::Language, language);
+    tearDownForm();
+    setUpForm(QString(), -1, language);
+    int controls = 0;
+    for (QWidget* w : m_form->findChildren<QWidget*>()) {
+        if (!(qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w)) || w->isHidden()
+            || w->objectName().isEmpty())
+            continue;
+        ++controls;
+        // A button's tip is its status tip: its tooltip may be its shortened caption's whole text.
+        const QString tip = qobject_cast<QPushButton*>(w) ? w->statusTip() : w->toolTip();
+        QVERIFY2(!tip.isEmpty(), qPrintable(w->objectName()));
+        if (language == ui::Language::English)
+            for (const QChar c : tip)
+                QVERIFY2(c.unicode() < 0x3000, qPrintable(w->objectName() + QStringLiteral(": ") + tip));
+    }
+    QVERIFY(controls >= 39); // 14 buttons, 16 text boxes, 9 check boxes
 }
 
 QTEST_MAIN(DesktopConventionsTest)
