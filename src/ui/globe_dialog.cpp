@@ -7,6 +7,7 @@
 #include "text/input_error.h"
 #include "ui/export_progress.h"
 #include "ui/globe_options.h"
+#include "ui/language.h"
 #include "ui/refusal_text.h"
 
 #include <QCheckBox>
@@ -87,6 +88,14 @@ QString refusalOf(const text::InputError& e, exporter::Subject subject)
     if (e.input() == text::Input::Output)
         return inInterfaceLanguage(e.reasonText());
     return refusalText(e, subject == exporter::Subject::Faces ? InputTab::Face : InputTab::Gore);
+}
+
+/// The words of the sheets previewed and printed here: the interface's language. Saved files keep
+/// the exporter's English, as orbweave-export writes them.
+exporter::SheetLanguage sheetLanguage()
+{
+    return interfaceLanguage() == Language::Japanese ? exporter::SheetLanguage::Japanese
+                                                     : exporter::SheetLanguage::English;
 }
 
 exporter::Format formatAt(int index)
@@ -563,7 +572,7 @@ void GlobeDialog::paint(QPrinter* printer)
     } catch (const text::InputError&) {
     }
     try {
-        exporter::printSheets(m_templates, {printPaper(), o.kit.pack, bleed, o.kit.layers}, *printer);
+        exporter::printSheets(m_templates, {printPaper(), o.kit.pack, bleed, o.kit.layers, sheetLanguage()}, *printer);
     } catch (const text::InputError&) {
     }
 }
@@ -678,7 +687,8 @@ int GlobeDialog::printTo(QPrinter& printer)
     double bleed = 0.0;
     try {
         bleed = exporter::kitFinish(o.kit, exporter::Format::Pdf).bleed;
-        const int pages = exporter::printSheets(m_templates, {paper, o.kit.pack, bleed, o.kit.layers}, printer);
+        const int pages =
+            exporter::printSheets(m_templates, {paper, o.kit.pack, bleed, o.kit.layers, sheetLanguage()}, printer);
         const QString where = printer.outputFileName().isEmpty() ? printer.printerName()
                                                                  : QDir::toNativeSeparators(printer.outputFileName());
         m_summary->setText(tr("印刷しました: %1 ページ（%2, %3）").arg(pages).arg(where, paperCaption(paper.name)));

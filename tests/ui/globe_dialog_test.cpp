@@ -3,6 +3,7 @@
 #include "export/export_run.h"
 #include "export/sheet_printer.h"
 #include "ui/fonts.h"
+#include "ui/export_progress.h"
 #include "ui/globe_dialog.h"
 #include "ui/globe_options.h"
 #include "ui/globe_preview_window.h"
@@ -14,6 +15,7 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProcess>
 #include <QSettings>
 #include <QToolButton>
 #include <QStandardPaths>
@@ -115,6 +117,8 @@ private slots:
     void asksBeforeReplacing_data();
     void asksBeforeReplacing();
     void previewTurnsPagesAndFits();
+    void progressNamesTheTemplateInTheInterfacesLanguage_data();
+    void progressNamesTheTemplateInTheInterfacesLanguage();
     void printsAtRealSize_data();
     void printsAtRealSize();
     void saysWhenNoPrinterIsInstalled();
@@ -436,6 +440,31 @@ void GlobeDialogTest::previewTurnsPagesAndFits()
     QCOMPARE(preview->zoomMode(), QPrintPreviewWidget::FitInView);
 }
 
+void GlobeDialogTest::progressNamesTheTemplateInTheInterfacesLanguage_data()
+{
+    QTest::addColumn<ui::Language>("language");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("Japanese") << ui::Language::Japanese << "型紙を描きました: 舟形 3 / 8・北半球";
+    QTest::newRow("English") << ui::Language::English << "Drew gore 3 of 8, north";
+}
+
+void GlobeDialogTest::progressNamesTheTemplateInTheInterfacesLanguage()
+{
+    QFETCH(ui::Language, language);
+    QFETCH(QString, said);
+    tearDownForm();
+    setUpForm(QString(), -1, language);
+    // The steps of a real export, as the dialog's progress receives them.
+    ui::GlobeDialog* d = open(false);
+    QVERIFY(d);
+    const exporter::ExportOptions o = d->options();
+    QStringList steps;
+    exporter::ExportObserver observer;
+    observer.step = [&steps](const exporter::ExportStep& s) { steps << ui::exportStepText(s); };
+    exporter::drawExportTemplates(o, observer);
+    QVERIFY2(steps.contains(said), qPrintable(steps.join(QLatin1Char('\n'))));
+}
+
 void GlobeDialogTest::printsAtRealSize_data()
 {
     QTest::addColumn<QString>("paper");
@@ -485,6 +514,17 @@ void GlobeDialogTest::printsAtRealSize()
     const QString said = child<QLabel>("summary")->text();
     QVERIFY2(said.contains(QStringLiteral("印刷しました: %1 ページ").arg(pages)) && said.contains(QDir::toNativeSeparators(pdf)),
              qPrintable(said));
+    // The sheets' words are the interface's (Japanese here): label, footer and the template's name
+    // (read from the upright sheet: pdftotext splits turned lines).
+    if (paper != QLatin1String("a4"))
+        return;
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-l"), QStringLiteral("1"), pdf, QStringLiteral("-")});
+    QVERIFY(text.waitForFinished(30000));
+    const QString words = QString::fromUtf8(text.readAllStandardOutput());
+    for (const QString& part : {QStringLiteral("用紙 1 / "), QStringLiteral("舟形 1 / 8・北半球"), QStringLiteral("実寸")})
+        QVERIFY2(words.contains(part), qPrintable(part + QStringLiteral(" not in: ") + words));
+    QVERIFY2(!words.contains(QStringLiteral("sheet 1")) && !words.contains(QStringLiteral("actual size")), qPrintable(words));
 }
 
 void GlobeDialogTest::saysWhenNoPrinterIsInstalled()
