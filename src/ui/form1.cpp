@@ -421,6 +421,7 @@ void Form1::drawGoreFrom(const gore::GoreInputs& inputs)
         refusal = tr("みかんの皮を描けませんでした: %1").arg(QString::fromLocal8Bit(error.what()));
     }
     m_goreWindows.refresh();
+    placeDrawingWindows();
     if (Form2* window = goreWindow(); window && window->skyChecks())
         connect(window->skyChecks(), &SkyLayerChecks::changed, this, &Form1::redrawGore, Qt::UniqueConnection);
     if (refusal)
@@ -704,6 +705,7 @@ void Form1::drawFaceFrom(const polyhedron::FaceInputs& inputs)
         text = tr("面を描けませんでした: %1").arg(QString::fromLocal8Bit(error.what()));
     }
     m_faceWindow.refresh();
+    placeDrawingWindows();
     if (Form4* window = faceWindow(); window && window->skyChecks())
         connect(window->skyChecks(), &SkyLayerChecks::changed, this, &Form1::redrawFace, Qt::UniqueConnection);
     if (!text)
@@ -751,6 +753,10 @@ void Form1::quit()
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::Close) {
+        if (const auto* window = qobject_cast<const DrawingWindow*>(watched))
+            m_windowPlaces.insert(window->objectName(), window->saveGeometry());
+    }
     if (event->type() == QEvent::ToolTip) {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (widget && widget->toolTip().isEmpty() && !widget->statusTip().isEmpty()) {

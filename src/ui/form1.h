@@ -10,7 +10,9 @@
 #include "ui/message_presenter.h"
 #include "ui/save_dialog.h"
 
+#include <QByteArray>
 #include <QHash>
+#include <QMap>
 #include <QList>
 #include <QMainWindow>
 #include <QPointer>
@@ -183,7 +185,8 @@ public slots:
 protected:
     /// Closing the window asks as Quit does and, confirmed, ends the program.
     void closeEvent(QCloseEvent* event) override;
-    /// Shows a button's status tip as its tooltip while its caption needs none.
+    /// Shows a button's status tip as its tooltip while its caption needs none; notes where a
+    /// drawing window stood when it closes.
     bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -196,6 +199,8 @@ private:
     void fillRecentMenu();
     void rememberRecentFile(const QString& path);
     void saveSession() const;
+    /// Puts drawing windows shown for the first time where the last run left them.
+    void placeDrawingWindows();
     void loadVertexFile(const QString& path);
     void loadFaceFile(const QString& path);
     DrawingWindow* shownDrawing() const;
@@ -237,6 +242,7 @@ private:
     QPointer<HelpWindow> m_help;
     QMenu* m_recentMenu = nullptr;
     QStringList m_recentFiles;
+    QMap<QString, QByteArray> m_windowPlaces; ///< the drawing windows' places, by object name
     bool m_remembers = false;     ///< restoreSession was called: the state goes into the settings
     bool m_quitConfirmed = false; ///< Quit was confirmed: closing asks no more
 };

@@ -6,6 +6,8 @@
 #include "ui/form4.h"
 #include "ui/help_window.h"
 #include "ui/session_settings.h"
+#include "ui/form3.h"
+#include "ui/screen_fit.h"
 #include "ui/status_line.h"
 #include "ui/tab_control.h"
 
@@ -122,6 +124,7 @@ void Form1::restoreSession()
     QSettings settings;
     const SessionState state = readSession(settings);
     m_recentFiles = state.recentFiles;
+    m_windowPlaces = state.windowPlaces;
     fillRecentMenu();
     m_remembers = true;
     if (!state.geometry.isEmpty())
@@ -163,8 +166,28 @@ void Form1::saveSession() const
     state.tab = m_tabs->currentIndex();
     state.geometry = saveGeometry();
     state.recentFiles = m_recentFiles;
+    state.windowPlaces = m_windowPlaces;
+    for (const DrawingWindow* window : {static_cast<const DrawingWindow*>(goreWindow()), static_cast<const DrawingWindow*>(plateWindow()),
+                                        static_cast<const DrawingWindow*>(southPlateWindow()), static_cast<const DrawingWindow*>(faceWindow())})
+        if (window && window->isVisible())
+            state.windowPlaces.insert(window->objectName(), window->saveGeometry());
     QSettings settings;
     writeSession(settings, state);
+}
+
+void Form1::placeDrawingWindows()
+{
+    const char* const kPlaced = "orbweavePlaced";
+    for (DrawingWindow* window : {static_cast<DrawingWindow*>(goreWindow()), static_cast<DrawingWindow*>(plateWindow()),
+                                  static_cast<DrawingWindow*>(southPlateWindow()), static_cast<DrawingWindow*>(faceWindow())}) {
+        if (!window || !window->isVisible() || window->property(kPlaced).toBool())
+            continue;
+        window->setProperty(kPlaced, true);
+        window->installEventFilter(this);
+        const QByteArray place = m_windowPlaces.value(window->objectName());
+        if (!place.isEmpty() && window->restoreGeometry(place))
+            keepOnScreen(*window);
+    }
 }
 
 void Form1::dragEnterEvent(QDragEnterEvent* event)

@@ -40,6 +40,10 @@ SessionState readSession(QSettings& settings)
     for (const QString& key : settings.childKeys())
         state.checks.insert(key, settings.value(key).toInt());
     settings.endGroup();
+    settings.beginGroup(QStringLiteral("windowPlaces"));
+    for (const QString& key : settings.childKeys())
+        state.windowPlaces.insert(key, settings.value(key).toByteArray());
+    settings.endGroup();
     settings.endGroup();
     return state;
 }
@@ -58,6 +62,8 @@ void writeSession(QSettings& settings, const SessionState& state)
         settings.setValue(QStringLiteral("texts/") + it.key(), it.value());
     for (auto it = state.checks.begin(); it != state.checks.end(); ++it)
         settings.setValue(QStringLiteral("checks/") + it.key(), it.value());
+    for (auto it = state.windowPlaces.begin(); it != state.windowPlaces.end(); ++it)
+        settings.setValue(QStringLiteral("windowPlaces/") + it.key(), it.value());
     settings.endGroup();
 }
 

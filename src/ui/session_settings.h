@@ -10,7 +10,7 @@ class QSettings;
 namespace ui {
 
 /// What the main window remembers between runs: the files picked, its boxes, the tab shown,
-/// where it stood and the star files opened last.
+/// where it and the drawing windows stood and the star files opened last.
 struct SessionState
 {
     QString starFile, vertexFile, faceFile;
@@ -18,6 +18,7 @@ struct SessionState
     QMap<QString, int> checks;    ///< by check box name (Check1…Check9): 0 clear, 1 ticked
     int tab = -1;                 ///< −1: none remembered
     QByteArray geometry;          ///< QWidget::saveGeometry of the main window
+    QMap<QString, QByteArray> windowPlaces; ///< saveGeometry of the drawing windows, by object name
     QStringList recentFiles;      ///< newest first
 };
 

@@ -210,6 +210,7 @@ void DesktopConventionsTest::settingsSurviveARestart()
 {
     m_form->hide(); // closing a main window closes the others
     QRect placed;
+    const QRect goreWindowPlace(120, 90, 420, 330);
     {
         ui::Form1 first;
         first.setMessagePresenter(std::make_unique<testing_support::RecordingPresenter>(m_messages));
@@ -222,6 +223,9 @@ void DesktopConventionsTest::settingsSurviveARestart()
         first.checkBox(QStringLiteral("Check8"))->setChecked(true);
         first.tabControl()->setCurrentIndex(0);
         first.show();
+        first.button(QStringLiteral("Command2"))->click();
+        QVERIFY(first.goreWindow());
+        first.goreWindow()->setGeometry(goreWindowPlace);
         first.setGeometry(40, 50, first.width(), first.height() + 20);
         placed = first.geometry();
         QVERIFY(first.close()); // the recorder answers OK
@@ -238,6 +242,11 @@ void DesktopConventionsTest::settingsSurviveARestart()
     QCOMPARE(second.tabControl()->currentIndex(), 0);
     QCOMPARE(second.recentFiles(), QStringList{kStars});
     QCOMPARE(second.geometry(), placed);
+    // The gore window opens where it stood.
+    second.show();
+    second.button(QStringLiteral("Command2"))->click();
+    QVERIFY(second.goreWindow());
+    QCOMPARE(second.goreWindow()->geometry(), goreWindowPlace);
 }
 
 void DesktopConventionsTest::withoutRestoreNothingIsRead()
