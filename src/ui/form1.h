@@ -17,6 +17,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <array>
 #include <memory>
 #include <optional>
 
@@ -201,6 +202,8 @@ private:
     void saveSession() const;
     /// Puts drawing windows shown for the first time where the last run left them.
     void placeDrawingWindows();
+    /// The gore, plate, southern plate and face windows; null where one does not exist.
+    std::array<DrawingWindow*, 4> drawingWindows() const;
     void loadVertexFile(const QString& path);
     void loadFaceFile(const QString& path);
     DrawingWindow* shownDrawing() const;

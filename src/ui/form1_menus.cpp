@@ -167,19 +167,22 @@ void Form1::saveSession() const
     state.geometry = saveGeometry();
     state.recentFiles = m_recentFiles;
     state.windowPlaces = m_windowPlaces;
-    for (const DrawingWindow* window : {static_cast<const DrawingWindow*>(goreWindow()), static_cast<const DrawingWindow*>(plateWindow()),
-                                        static_cast<const DrawingWindow*>(southPlateWindow()), static_cast<const DrawingWindow*>(faceWindow())})
+    for (const DrawingWindow* window : drawingWindows())
         if (window && window->isVisible())
             state.windowPlaces.insert(window->objectName(), window->saveGeometry());
     QSettings settings;
     writeSession(settings, state);
 }
 
+std::array<DrawingWindow*, 4> Form1::drawingWindows() const
+{
+    return {goreWindow(), plateWindow(), southPlateWindow(), faceWindow()};
+}
+
 void Form1::placeDrawingWindows()
 {
     const char* const kPlaced = "orbweavePlaced";
-    for (DrawingWindow* window : {static_cast<DrawingWindow*>(goreWindow()), static_cast<DrawingWindow*>(plateWindow()),
-                                  static_cast<DrawingWindow*>(southPlateWindow()), static_cast<DrawingWindow*>(faceWindow())}) {
+    for (DrawingWindow* window : drawingWindows()) {
         if (!window || !window->isVisible() || window->property(kPlaced).toBool())
             continue;
         window->setProperty(kPlaced, true);
