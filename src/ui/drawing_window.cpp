@@ -100,7 +100,10 @@ void DrawingWindow::buildStatusLine()
     m_zoomText = new QLabel(m_statusBar);
     m_zoomText->setObjectName(QStringLiteral("ZoomText"));
     m_zoomText->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_zoomText->setMinimumWidth(m_zoomText->fontMetrics().horizontalAdvance(QStringLiteral("800 %")));
+    // The widest zoom, and room after it so that its end is not cut by the window's edge.
+    const int gap = m_zoomText->fontMetrics().averageCharWidth();
+    m_zoomText->setContentsMargins(0, 0, gap, 0);
+    m_zoomText->setMinimumWidth(m_zoomText->fontMetrics().horizontalAdvance(QStringLiteral("800 %")) + gap);
     m_statusBar->addPermanentWidget(m_zoomText);
     connect(m_picture, &CanvasView::zoomChanged, this, &DrawingWindow::showZoom);
     showZoom(m_picture->zoom());
