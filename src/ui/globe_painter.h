@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPointF>
 #include <QRectF>
+#include <QVector3D>
 #include <QVector>
 
 #include <unordered_map>
@@ -16,7 +17,8 @@ class QPainter;
 namespace ui {
 
 /// Draws a globe model through a projection: the disc, the lines and stars of the far side
-/// showing faintly through it, then those of the near side, the labels and the rim. From outside
+/// showing faintly through it (stars as faint points), then those of the near side, the labels
+/// and the rim; no star dot reaches past the globe's edge. From outside
 /// the globe looks like its printed paper (dark dots on white); from inside like the sky (light
 /// dots on dark). The preview window and the benchmark draw with it.
 class GlobePainter
@@ -36,6 +38,7 @@ private:
     std::unordered_map<quint64, QImage> m_sprites;
     QVector<QPointF> m_points; ///< scratch buffer of one polyline run
     QVector<QPointF> m_drawn;  ///< the run with the points a chord covers left out
+    QVector<QVector3D> m_edgeDots; ///< dots crossing the globe's edge: x, y and radius in pixels
 };
 
 } // namespace ui

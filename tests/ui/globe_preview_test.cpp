@@ -48,6 +48,8 @@ private slots:
     void wheelZooms();
     void buttonsChooseSideAndReset();
     void openedWindowDeletesItselfWhenClosed();
+    void dotsStayOnTheGlobeAndFaintThroughIt_data();
+    void dotsStayOnTheGlobeAndFaintThroughIt();
     void keysTurnZoomResetAndClose_data();
     void keysTurnZoomResetAndClose();
 
@@ -177,6 +179,38 @@ void GlobePreviewTest::openedWindowDeletesItselfWhenClosed()
     QCOMPARE(opened->view()->model().stars.size(), std::size_t{1});
     opened->close();
     QTRY_VERIFY(opened.isNull());
+}
+
+void GlobePreviewTest::dotsStayOnTheGlobeAndFaintThroughIt_data()
+{
+    QTest::addColumn<bool>("inside");
+    QTest::newRow("outside") << false;
+    QTest::newRow("inside") << true;
+}
+
+void GlobePreviewTest::dotsStayOnTheGlobeAndFaintThroughIt()
+{
+    QFETCH(bool, inside);
+    constexpr int kSame = 20; // lightness difference of pixels of the same surface
+    // The bright star (2h, −25°) on the rim, to the side: its dot is cut at the globe's edge.
+    view()->setOrientation({30.0 - 90.0, -25.0, 1.0, inside});
+    QImage image = view()->grab().toImage();
+    globe::GlobeProjection p = view()->projection();
+    const double r = view()->model().stars.front().radius * p.scale;
+    QVERIFY(r > 8.0);
+    const QPointF centre(p.centreX, p.centreY);
+    const globe::ScreenPoint rim = globe::project(p, view()->model().stars.front().direction);
+    const QPointF out = centre + (QPointF(rim.x, rim.y) - centre) * ((p.scale + r / 2.0) / std::hypot(rim.x - p.centreX, rim.y - p.centreY));
+    QVERIFY2(std::abs(lightness(image, out) - lightness(image, QPointF(3.0, 3.0))) < kSame, "a dot past the globe's edge");
+    // Behind the globe, at the centre of the picture: a faint point, not a disc of the dot's size.
+    view()->setOrientation({30.0 + 180.0, 25.0, 1.0, inside});
+    image = view()->grab().toImage();
+    p = view()->projection();
+    const globe::ScreenPoint behind = globe::project(p, view()->model().stars.front().direction);
+    QVERIFY(!behind.facing);
+    const QPointF beside(behind.x + r / 2.0, behind.y + r / 3.0);
+    const QPointF disc(behind.x + 0.3 * p.scale, behind.y + 0.3 * p.scale);
+    QVERIFY2(std::abs(lightness(image, beside) - lightness(image, disc)) < kSame, "a far-side star drawn as a disc");
 }
 
 void GlobePreviewTest::keysTurnZoomResetAndClose_data()
