@@ -1002,6 +1002,86 @@ There is not enough memory.</translation>
         <source>印刷しました: %1 ページ（%2, %3）</source>
         <translation>Printed %1 pages (%2, %3)</translation>
     </message>
+    <message>
+        <source>すべての舟形（面）か、タブで選んでいるものだけか</source>
+        <translation>Every gore (face), or only the one chosen in the tab</translation>
+    </message>
+    <message>
+        <source>北半球・南半球・両方の舟形</source>
+        <translation>Gores of the northern or southern hemisphere, or both</translation>
+    </message>
+    <message>
+        <source>描く極板</source>
+        <translation>The polar plates to draw</translation>
+    </message>
+    <message>
+        <source>舟形を赤道で分けずに極から極まで一枚にします</source>
+        <translation>Each gore in one piece from pole to pole, not cut at the equator</translation>
+    </message>
+    <message>
+        <source>星座の線</source>
+        <translation>Constellation figures</translation>
+    </message>
+    <message>
+        <source>星座の名前</source>
+        <translation>Constellation names</translation>
+    </message>
+    <message>
+        <source>星座の境界線 (IAU)</source>
+        <translation>Constellation boundaries (IAU)</translation>
+    </message>
+    <message>
+        <source>赤経・赤緯の座標線</source>
+        <translation>Grid of right ascension and declination</translation>
+    </message>
+    <message>
+        <source>黄道と目盛り</source>
+        <translation>The ecliptic with its ticks</translation>
+    </message>
+    <message>
+        <source>明るい星の名前</source>
+        <translation>Names of the bright stars</translation>
+    </message>
+    <message>
+        <source>組み立て用ののりしろを型紙に付けます</source>
+        <translation>Adds glue tabs to the templates</translation>
+    </message>
+    <message>
+        <source>印刷する用紙。「なし」は型紙ごとに 1 ページ</source>
+        <translation>The paper printed on; none: a page per template</translation>
+    </message>
+    <message>
+        <source>小さい型紙を 1 枚の用紙にまとめます</source>
+        <translation>Puts small templates together on one sheet</translation>
+    </message>
+    <message>
+        <source>保存する形式</source>
+        <translation>The format saved</translation>
+    </message>
+    <message>
+        <source>保存するファイル（PDF）またはフォルダ（SVG, BMP）</source>
+        <translation>The file (PDF) or folder (SVG, BMP) saved to</translation>
+    </message>
+    <message>
+        <source>保存先を選びます</source>
+        <translation>Chooses where to save</translation>
+    </message>
+    <message>
+        <source>組み立てた天球儀を 3D で表示します</source>
+        <translation>Shows the assembled globe in 3D</translation>
+    </message>
+    <message>
+        <source>型紙を保存します (Ctrl+S)</source>
+        <translation>Saves the templates (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>実寸 (100 %) で印刷します (Ctrl+P)</source>
+        <translation>Prints at real size, 100 % (Ctrl+P)</translation>
+    </message>
+    <message>
+        <source>ダイアログを閉じます (Esc)</source>
+        <translation>Closes the dialog (Esc)</translation>
+    </message>
 </context>
 <context>
     <name>ui::GlobePreviewWindow</name>

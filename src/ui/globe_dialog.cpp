@@ -81,6 +81,35 @@ const SkyBox kSkyBoxes[] = {
     {"SkyStarNames", QT_TRANSLATE_NOOP("ui::GlobeDialog", "星名")},
 };
 
+/// The tooltips of the dialog's boxes and buttons, by object name.
+struct ToolTip
+{
+    const char* name;
+    const char* tip;
+};
+const ToolTip kToolTips[] = {
+    {"which", QT_TRANSLATE_NOOP("ui::GlobeDialog", "すべての舟形（面）か、タブで選んでいるものだけか")},
+    {"hemisphere", QT_TRANSLATE_NOOP("ui::GlobeDialog", "北半球・南半球・両方の舟形")},
+    {"plates", QT_TRANSLATE_NOOP("ui::GlobeDialog", "描く極板")},
+    {"wholeGores", QT_TRANSLATE_NOOP("ui::GlobeDialog", "舟形を赤道で分けずに極から極まで一枚にします")},
+    {"SkyLines", QT_TRANSLATE_NOOP("ui::GlobeDialog", "星座の線")},
+    {"SkyNames", QT_TRANSLATE_NOOP("ui::GlobeDialog", "星座の名前")},
+    {"SkyBounds", QT_TRANSLATE_NOOP("ui::GlobeDialog", "星座の境界線 (IAU)")},
+    {"SkyGrid", QT_TRANSLATE_NOOP("ui::GlobeDialog", "赤経・赤緯の座標線")},
+    {"SkyEcliptic", QT_TRANSLATE_NOOP("ui::GlobeDialog", "黄道と目盛り")},
+    {"SkyStarNames", QT_TRANSLATE_NOOP("ui::GlobeDialog", "明るい星の名前")},
+    {"tabs", QT_TRANSLATE_NOOP("ui::GlobeDialog", "組み立て用ののりしろを型紙に付けます")},
+    {"paper", QT_TRANSLATE_NOOP("ui::GlobeDialog", "印刷する用紙。「なし」は型紙ごとに 1 ページ")},
+    {"pack", QT_TRANSLATE_NOOP("ui::GlobeDialog", "小さい型紙を 1 枚の用紙にまとめます")},
+    {"format", QT_TRANSLATE_NOOP("ui::GlobeDialog", "保存する形式")},
+    {"output", QT_TRANSLATE_NOOP("ui::GlobeDialog", "保存するファイル（PDF）またはフォルダ（SVG, BMP）")},
+    {"browse", QT_TRANSLATE_NOOP("ui::GlobeDialog", "保存先を選びます")},
+    {"preview3d", QT_TRANSLATE_NOOP("ui::GlobeDialog", "組み立てた天球儀を 3D で表示します")},
+    {"save", QT_TRANSLATE_NOOP("ui::GlobeDialog", "型紙を保存します (Ctrl+S)")},
+    {"print", QT_TRANSLATE_NOOP("ui::GlobeDialog", "実寸 (100 %) で印刷します (Ctrl+P)")},
+    {"close", QT_TRANSLATE_NOOP("ui::GlobeDialog", "ダイアログを閉じます (Esc)")},
+};
+
 /// A refusal of the export in the interface language, naming the tab's box where it is about one.
 QString refusalOf(const text::InputError& e, exporter::Subject subject)
 {
@@ -300,6 +329,9 @@ void GlobeDialog::build(const std::string& current)
     all->addLayout(columns, 1);
     all->addLayout(buttons);
     m_save->setDefault(true);
+    for (const ToolTip& t : kToolTips)
+        if (QWidget* widget = findChild<QWidget*>(QLatin1String(t.name)))
+            widget->setToolTip(tr(t.tip));
     connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this, &GlobeDialog::save);
     connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this, &GlobeDialog::print);
 }

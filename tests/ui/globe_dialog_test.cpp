@@ -10,6 +10,7 @@
 #include "ui/refusal_text.h"
 #include "widget_test_support.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPrintPreviewWidget>
@@ -181,6 +182,11 @@ void GlobeDialogTest::opensFromBothTabsAndCtrlG()
     QTest::mouseClick(m_form->button(QStringLiteral("GlobeFaces")), Qt::LeftButton);
     QVERIFY(m_form->globeDialog());
     QCOMPARE(m_form->globeDialog()->options().subject, exporter::Subject::Faces);
+    // Every box and button says what it does.
+    for (QWidget* w : m_form->globeDialog()->findChildren<QWidget*>())
+        if ((qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w) || qobject_cast<QLineEdit*>(w))
+            && !w->isHidden() && !w->objectName().isEmpty())
+            QVERIFY2(!w->toolTip().isEmpty(), qPrintable(w->objectName()));
     // The 3D button opens the preview of the dialog's globe in a window of its own.
     QPushButton* preview3d = m_form->globeDialog()->preview3dButton();
     QVERIFY(preview3d && !preview3d->isHidden());
