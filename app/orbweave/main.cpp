@@ -23,7 +23,7 @@ Q_LOGGING_CATEGORY(lcStartup, "orbweave.startup", QtWarningMsg)
 
 int main(int argc, char** argv)
 {
-    QApplication::setOrganizationName(QStringLiteral("Orbweave")); // the globe dialog's settings
+    QApplication::setOrganizationName(QStringLiteral("Orbweave")); // the window's and globe dialog's settings
     QApplication::setApplicationName(QStringLiteral("Orbweave"));
     QApplication::setApplicationVersion(QLatin1String(appdata::kVersion));
     QCommandLineParser parser;
@@ -77,6 +77,7 @@ int main(int argc, char** argv)
 
     ui::installFontSubstitutions();
     ui::Form1 window;
+    window.restoreSession();
     qCDebug(lcStartup).noquote() << "file dialog starts in" << ui::catalogueFolder();
     qCDebug(lcStartup).noquote() << "saves go to" << window.programDirectory();
     window.show();

@@ -211,7 +211,7 @@ void tell(const ExportObserver& observer, ExportStep::Kind kind, std::size_t don
           const std::string& path = {})
 {
     if (observer.step)
-        observer.step(ExportStep{kind, done, t.count, t.number, t.caption, path});
+        observer.step(ExportStep{kind, done, t.count, t.number, t.caption, path, t.captionJa});
 }
 
 /// What every export reads before it draws: the kit's finish, the stars and the sky layers.
@@ -293,11 +293,12 @@ ExportResult exportTemplates(const ExportOptions& o, const ExportObserver& obser
             tell(observer, ExportStep::Kind::Drawn, result.templates, t);
             // The book keeps the template itself while it waits to be packed.
             const std::size_t number = t.number, count = t.count;
-            std::string caption = t.caption;
+            std::string caption = t.caption, captionJa = t.captionJa;
             writeOutput(o, [&] { book->add(std::move(t)); });
             if (observer.step)
                 observer.step(
-                    ExportStep{ExportStep::Kind::LaidOut, result.templates, count, number, std::move(caption), {}});
+                    ExportStep{ExportStep::Kind::LaidOut, result.templates, count, number, std::move(caption), {},
+                               std::move(captionJa)});
         });
         checkCancel(observer);
         result.pages = writeOutput(o, [&] { return book->commit(); });

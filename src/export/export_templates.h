@@ -32,6 +32,7 @@ struct ExportStep
     std::size_t number = 0; ///< the template's place in the export, from 1
     std::string caption;   ///< the template's caption, "gore 3 of 8, north"
     std::string path;      ///< the file written (Wrote only)
+    std::string captionJa; ///< the caption in Japanese, "舟形 3 / 8・北半球"
 };
 
 /// Who watches an export: hears each step and is asked, between steps, whether to stop.

@@ -255,6 +255,7 @@ void drawFaceTemplates(const FaceOptions& o, const stars::StarCatalogue& catalog
         t.svgName = stripExtension(polyhedron::faceSvgName(in)) + "-print";
         t.caption = "face " + face + " of " + std::to_string(model.FaceCount()) + ", seen from "
                     + (o.inside ? "inside" : "outside");
+        t.captionJa = "面 " + face + " / " + std::to_string(model.FaceCount()) + "・" + (o.inside ? "内側から" : "外側から");
         t.number = i + 1;
         t.count = faces.size();
         if (work.finish)

@@ -202,6 +202,7 @@ void drawGoreTemplates(const GoreOptions& o, const stars::StarCatalogue& catalog
 
     const std::string kName = all ? "all" : o.k;
     const std::string gores = all ? "1 to " + o.n : o.k;
+    const std::string goresJa = all ? "1〜" + o.n : o.k;
     const std::size_t goreCount = ks.size() * hemispheres.size();
     const std::size_t count = goreCount + (o.northPlate ? 1 : 0) + (o.southPlate ? 1 : 0);
     if (goreCount == 0)
@@ -270,6 +271,7 @@ void drawGoreTemplates(const GoreOptions& o, const stars::StarCatalogue& catalog
         t.name = stripExtension(name);
         t.caption = "gore " + k + " of " + o.n + ", "
                     + (whole ? "pole to pole" : hemispheres[h] == 1 ? "north" : "south");
+        t.captionJa = "舟形 " + k + " / " + o.n + "・" + (whole ? "極から極まで" : hemispheres[h] == 1 ? "北半球" : "南半球");
         const double width = whole ? gore::wholeGoreWidth(layout) : layout.requestedWidth;
         const gore::GoreKit kit{finish.style, whole, o.north && o.south && !whole};
         t.scene = gore::buildGoreScene(plan, canvas::snapSide(static_cast<float>(width)),
@@ -292,9 +294,11 @@ void drawGoreTemplates(const GoreOptions& o, const stars::StarCatalogue& catalog
     runInOrder<DrawnGore>(goreCount, threads, drawGore, [&](DrawnGore&& d) {
         if (d.plateStars) {
             north.add(*d.plateStars, catalogue, all,
-                      {plateName(o, kName, 'N'), {}, "north polar plate, gores " + gores + " of " + o.n, {}});
+                      {plateName(o, kName, 'N'), {}, "north polar plate, gores " + gores + " of " + o.n, {}, 0, 0, {},
+                       "北の極板・舟形 " + goresJa + " / " + o.n});
             south.add(*d.plateStars, catalogue, all,
-                      {plateName(o, kName, 'S'), {}, "south polar plate, gores " + gores + " of " + o.n, {}});
+                      {plateName(o, kName, 'S'), {}, "south polar plate, gores " + gores + " of " + o.n, {}, 0, 0, {},
+                       "南の極板・舟形 " + goresJa + " / " + o.n});
         }
         sink(std::move(d.drawing));
     });
@@ -319,8 +323,10 @@ void drawGoreTemplates(const GoreOptions& o, const stars::StarCatalogue& catalog
             const gore::GoreDrawPlan plan =
                 gore::planKitPiece(goreParametersFor(o, ks.front(), firstHalf), *tiling, std::move(stars));
             const float side = canvas::snapSide(static_cast<float>(plan.plate.side));
-            TemplateDrawing t{plateName(o, kName, north ? 'N' : 'S'), {},
-                              std::string(north ? "north" : "south") + " polar plate, gores " + gores + " of " + o.n, {}};
+            TemplateDrawing t;
+            t.name = plateName(o, kName, north ? 'N' : 'S');
+            t.caption = std::string(north ? "north" : "south") + " polar plate, gores " + gores + " of " + o.n;
+            t.captionJa = std::string(north ? "北" : "南") + "の極板・舟形 " + goresJa + " / " + o.n;
             t.scene = gore::buildPlatePiece(plan, which, side, side);
             kit::fitAroundPieces(t.scene, finish.bleed);
             gathered.push_back(std::move(t));

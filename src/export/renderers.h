@@ -64,6 +64,10 @@ std::set<scene::LayerKind> allLayerKinds();
 /// `scene` with only its layers of `kinds`.
 scene::Scene keepLayers(const scene::Scene& scene, const std::set<scene::LayerKind>& kinds);
 
+/// The language of the words printed on the sheets: the exporter's English, or Japanese for
+/// sheets printed from the Japanese window.
+enum class SheetLanguage { English, Japanese };
+
 /// How a PDF lays out its pages and what it shows.
 struct SheetOptions
 {
@@ -71,6 +75,7 @@ struct SheetOptions
     bool pack = false;              ///< with `paper`: pieces several to a sheet, turned where that fits better
     double bleed = 0.0;             ///< cm round a piece's cut outline that is its own on a packed sheet
     std::set<scene::LayerKind> layers = allLayerKinds(); ///< the scene layers written; sheet marks with Marks
+    SheetLanguage language = SheetLanguage::English;    ///< the words of the labels and footers
 };
 
 /// Called after each template is written, with its index from 0.

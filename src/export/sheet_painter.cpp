@@ -372,9 +372,38 @@ void drawFooterText(QPainter& p, const PageLayout& l, double x, double y, double
     p.restore();
 }
 
+/// The words a sheet prints, in one language (UTF-8).
+struct SheetWords
+{
+    const char* actualSize;   ///< the first line that asks for printing at actual size
+    const char* squareAndBar; ///< the second
+    const char* sheetOf;      ///< "sheet %1 of %2"
+    const char* sheet;        ///< "sheet %1", while the count is not known yet
+    const char* rowColumn;    ///< "row %1 of %2, column %3 of %4"
+    const char* square;       ///< the calibration square's caption
+};
+
+const SheetWords& wordsIn(SheetLanguage language)
+{
+    static constexpr SheetWords english{"Print at 100 % / actual size, not \u201cfit to page\u201d:",
+                                        "the square must measure 5 cm across its outer edges, the bar 10 cm.",
+                                        "sheet %1 of %2", "sheet %1", "row %1 of %2, column %3 of %4",
+                                        "5 cm × 5 cm outside"};
+    static constexpr SheetWords japanese{"100 %（実寸）で印刷してください。「用紙に合わせる」は使いません:",
+                                         "正方形の外側が 5 cm、目盛りが 10 cm になります。", "用紙 %1 / %2", "用紙 %1",
+                                         "行 %1 / %2、列 %3 / %4", "外側 5 cm × 5 cm"};
+    return language == SheetLanguage::Japanese ? japanese : english;
+}
+
+/// The caption of `t` in the sheets' language.
+const std::string& captionIn(const TemplateDrawing& t, SheetLanguage language)
+{
+    return language == SheetLanguage::Japanese && !t.captionJa.empty() ? t.captionJa : t.caption;
+}
+
 /// The footer of every sheet: the calibration square, the page label, the line that asks for
 /// printing at actual size and the scale bar, all within the margins.
-void drawFooter(QPainter& p, const PageLayout& l, const QString& label)
+void drawFooter(QPainter& p, const PageLayout& l, const QString& label, const SheetWords& words)
 {
     const double top = l.pageHeight - kPageMargin - kCalibrationSide;
     // The square's outer edges are kCalibrationSide apart: its line lies inside them.
@@ -386,13 +415,11 @@ void drawFooter(QPainter& p, const PageLayout& l, const QString& label)
         p.drawLine(QPointF(kPageMargin + i, top + kMarkWidth), QPointF(kPageMargin + i, top + 0.3));
         p.drawLine(QPointF(kPageMargin + kMarkWidth, top + i), QPointF(kPageMargin + 0.3, top + i));
     }
-    drawFooterText(p, l, kPageMargin + 1.2, top + kCalibrationSide / 2, 8.0, QStringLiteral("5 cm × 5 cm outside"));
+    drawFooterText(p, l, kPageMargin + 1.2, top + kCalibrationSide / 2, 8.0, QString::fromUtf8(words.square));
 
     drawFooterText(p, l, kFooterTextLeft, top + 0.35, 8.0, label);
-    drawFooterText(p, l, kFooterTextLeft, top + 1.0, 8.0,
-                   QStringLiteral("Print at 100 % / actual size, not \u201cfit to page\u201d:"));
-    drawFooterText(p, l, kFooterTextLeft, top + 1.45, 8.0,
-                   QStringLiteral("the square must measure 5 cm across its outer edges, the bar 10 cm."));
+    drawFooterText(p, l, kFooterTextLeft, top + 1.0, 8.0, QString::fromUtf8(words.actualSize));
+    drawFooterText(p, l, kFooterTextLeft, top + 1.45, 8.0, QString::fromUtf8(words.squareAndBar));
 
     const double y = l.pageHeight - kPageMargin - 0.7;
     const double x0 = kFooterTextLeft;
@@ -534,13 +561,16 @@ struct SheetPainter::Impl
             if (layout.tiled && marks()) {
                 drawCropMarks(*painterOn, layout);
                 drawOverlapMarks(*painterOn, layout, tile);
+                const SheetWords& words = wordsIn(sheets.language);
                 drawFooter(*painterOn, layout,
-                           QString::fromStdString(templateTitle(t) + "  |  " + t.name)
-                               + QStringLiteral("  |  row %1 of %2, column %3 of %4")
+                           QString::fromStdString(captionIn(t, sheets.language) + ", " + kEquinox + "  |  " + t.name)
+                               + QStringLiteral("  |  ")
+                               + QString::fromUtf8(words.rowColumn)
                                      .arg(tile.row + 1)
                                      .arg(layout.rows)
                                      .arg(tile.column + 1)
-                                     .arg(layout.columns));
+                                     .arg(layout.columns),
+                           words);
             }
             painterOn->save();
             painterOn->setClipRect(QRectF(layout.contentLeft, layout.contentTop, shownW, shownH));
@@ -585,7 +615,7 @@ struct SheetPainter::Impl
             double left = 1e300, top = 1e300, right = -1e300, bottom = -1e300;
             for (std::size_t i = 0; i < queued.size(); ++i)
                 if (best.placed[i].sheet == sheet) {
-                    captions << QString::fromStdString(queued[i].t.caption);
+                    captions << QString::fromStdString(captionIn(queued[i].t, sheets.language));
                     const Placement& q = best.placed[i];
                     const double w = q.turned ? sizes[i].height : sizes[i].width;
                     const double h = q.turned ? sizes[i].width : sizes[i].height;
@@ -596,11 +626,13 @@ struct SheetPainter::Impl
             ++packedSheets;
             if (marks()) {
                 drawCropMarks(*painterOn, l);
-                const QString number = batched ? QStringLiteral("sheet %1").arg(packedSheets)
-                                               : QStringLiteral("sheet %1 of %2").arg(sheet + 1).arg(best.sheets);
+                const SheetWords& words = wordsIn(sheets.language);
+                const QString number = batched ? QString::fromUtf8(words.sheet).arg(packedSheets)
+                                               : QString::fromUtf8(words.sheetOf).arg(sheet + 1).arg(best.sheets);
                 drawFooter(*painterOn, l,
                            number + QStringLiteral(", %1  |  ").arg(QLatin1String(kEquinox))
-                               + captions.join(QStringLiteral("; ")));
+                               + captions.join(QStringLiteral("; ")),
+                           words);
             }
             for (std::size_t i = 0; i < queued.size(); ++i) {
                 const Placement& q = best.placed[i];

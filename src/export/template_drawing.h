@@ -19,6 +19,7 @@ struct TemplateDrawing
     scene::Scene scene;  ///< the template in centimetres, sized as the window's canvas takes it
     std::size_t number = 0, count = 0; ///< its place in the export, from 1, and how many the export makes
     std::any rendered{}; ///< what the export's TemplateFinish made of it, if anything (its file's contents)
+    std::string captionJa; ///< the caption in Japanese, for sheets printed from the Japanese window: "舟形 3 / 8・北半球"
 };
 
 /// The equinox of the stars' and the sky layers' coordinates, which every template's label names.

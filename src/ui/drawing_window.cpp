@@ -44,7 +44,11 @@ DrawingWindow::DrawingWindow(const DrawingWindowLayout& layout, QWidget* parent)
     m_save->setObjectName(QString::fromUtf8(layout.saveName.data(), static_cast<qsizetype>(layout.saveName.size())));
     m_save->setGeometry(twipsToPixels(layout.saveButton, m_dpi));
     setFittedCaption(m_save, translated(layout.saveCaption));
+    if (m_save->toolTip().isEmpty())
+        m_save->setToolTip(tr("96 dpi のビットマップとして保存します (Ctrl+S)"));
     connect(m_save, &QPushButton::clicked, this, &DrawingWindow::saveRequested);
+    auto* saveKey = new QShortcut(QKeySequence::Save, this);
+    connect(saveKey, &QShortcut::activated, this, &DrawingWindow::saveRequested);
 
     m_area = new QScrollArea(this);
     m_area->setObjectName(QStringLiteral("Picture1Area"));
@@ -96,7 +100,10 @@ void DrawingWindow::buildStatusLine()
     m_zoomText = new QLabel(m_statusBar);
     m_zoomText->setObjectName(QStringLiteral("ZoomText"));
     m_zoomText->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_zoomText->setMinimumWidth(m_zoomText->fontMetrics().horizontalAdvance(QStringLiteral("800 %")));
+    // The widest zoom, and room after it so that its end is not cut by the window's edge.
+    const int gap = m_zoomText->fontMetrics().averageCharWidth();
+    m_zoomText->setContentsMargins(0, 0, gap, 0);
+    m_zoomText->setMinimumWidth(m_zoomText->fontMetrics().horizontalAdvance(QStringLiteral("800 %")) + gap);
     m_statusBar->addPermanentWidget(m_zoomText);
     connect(m_picture, &CanvasView::zoomChanged, this, &DrawingWindow::showZoom);
     showZoom(m_picture->zoom());
@@ -113,6 +120,8 @@ void DrawingWindow::refresh() { m_picture->refresh(); }
 
 void DrawingWindow::showDrawing()
 {
+    // A new drawing: what the status line said of the last one's save no longer holds.
+    showStatus(QString());
     refresh();
     show();
     if (!m_shownOnce) {

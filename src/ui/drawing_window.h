@@ -52,7 +52,8 @@ public:
     CanvasView* picture() const { return m_picture; }
     /// Shows the canvas as it is now drawn.
     void refresh();
-    /// Shows the window with the canvas as it is now drawn, in front of the others, within the screen.
+    /// Shows the window with the canvas as it is now drawn, in front of the others, within the
+    /// screen; the status line, which spoke of the last drawing, is cleared.
     void showDrawing();
 
     /// Writes `text` into the status line, shortened in the middle when long (the full text is
@@ -79,7 +80,7 @@ public slots:
     void zoomOut();
 
 signals:
-    /// The user asked to save the canvas as a bitmap.
+    /// The user asked to save the canvas as a bitmap (the save button, Ctrl+S).
     void saveRequested();
 
 protected:

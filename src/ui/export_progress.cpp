@@ -1,5 +1,7 @@
 #include "ui/export_progress.h"
 
+#include "ui/language.h"
+
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QProgressDialog>
@@ -10,11 +12,11 @@
 
 namespace ui {
 
-namespace {
-
-QString stepText(const exporter::ExportStep& s)
+QString exportStepText(const exporter::ExportStep& s)
 {
-    const QString caption = QString::fromStdString(s.caption);
+    // The exporter names the template in English and in Japanese.
+    const bool japanese = interfaceLanguage() == Language::Japanese && !s.captionJa.empty();
+    const QString caption = QString::fromStdString(japanese ? s.captionJa : s.caption);
     switch (s.kind) {
     case exporter::ExportStep::Kind::Drawn: return QCoreApplication::translate("ui::GlobeDialog", "型紙を描きました: %1").arg(caption);
     case exporter::ExportStep::Kind::LaidOut: return QCoreApplication::translate("ui::GlobeDialog", "ページに配置しました: %1").arg(caption);
@@ -22,8 +24,6 @@ QString stepText(const exporter::ExportStep& s)
     }
     return caption;
 }
-
-} // namespace
 
 void runWithProgress(QWidget* parent, const QString& title,
                      const std::function<void(const exporter::ExportObserver&)>& work)
@@ -43,7 +43,7 @@ void runWithProgress(QWidget* parent, const QString& title,
     QProgressDialog* shown = &progress;
     observer.step = [shown](const exporter::ExportStep& s) {
         const int done = static_cast<int>(s.done), total = static_cast<int>(s.total);
-        const QString text = stepText(s);
+        const QString text = exportStepText(s);
         // Queued to the window's thread; dropped if the dialog is gone.
         QMetaObject::invokeMethod(
             shown,

@@ -32,6 +32,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -40,6 +41,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QStandardPaths>
+#include <QToolTip>
 
 #include <exception>
 #include <filesystem>
@@ -77,7 +79,9 @@ Form1::Form1(QWidget* parent)
     setWindowTitle(QStringLiteral("Orbweave 2008"));
     setFont(windowFont());
     buildControls();
+    buildMenus();
     connectCommands();
+    setAcceptDrops(true);
 }
 
 Form1::~Form1() = default;
@@ -152,12 +156,24 @@ void Form1::buildControls()
     for (const layout::ControlSpec& entry : layout::kGlobeButtons)
         addControl(entry);
 
+    for (const layout::ToolTipSpec& entry : layout::kToolTips) {
+        QWidget* widget = m_controls.value(fromView(entry.name));
+        Q_ASSERT(widget);
+        // A button's tooltip is its whole caption when the caption is shortened: its tip is a
+        // status tip, which the status line and, while the caption fits, the tooltip show.
+        if (qobject_cast<QPushButton*>(widget)) {
+            widget->setStatusTip(caption(entry.tip));
+            widget->installEventFilter(this);
+        } else {
+            widget->setToolTip(caption(entry.tip));
+        }
+    }
+
     // The polyhedron Draw writes a long number here: one line, as much as fits.
     label(QStringLiteral("Label38"))->setWordWrap(false);
 
     m_status = new StatusLine(this);
     setStatusBar(m_status);
-    resize(client->width(), client->height() + m_status->sizeHint().height());
 }
 
 void Form1::connectCommands()
@@ -165,9 +181,6 @@ void Form1::connectCommands()
     connect(button(QStringLiteral("Command1")), &QPushButton::clicked, this, &Form1::pickStarFile);
     connect(button(QStringLiteral("GlobeGores")), &QPushButton::clicked, this, [this] { openGlobeDialog(false); });
     connect(button(QStringLiteral("GlobeFaces")), &QPushButton::clicked, this, [this] { openGlobeDialog(true); });
-    auto* globe = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_G), this);
-    globe->setObjectName(QStringLiteral("GlobeShortcut"));
-    connect(globe, &QShortcut::activated, this, [this] { openGlobeDialog(m_tabs->currentIndex() == 1); });
     connect(button(QStringLiteral("Command8")), &QPushButton::clicked, this, &Form1::pickStarFile);
     connect(button(QStringLiteral("Command2")), &QPushButton::clicked, this, &Form1::drawGore);
     connect(button(QStringLiteral("Command3")), &QPushButton::clicked, this, [this] { stepGorePosition(1); });
@@ -176,9 +189,6 @@ void Form1::connectCommands()
     connect(button(QStringLiteral("Command10")), &QPushButton::clicked, this, &Form1::pickVertexFile);
     connect(button(QStringLiteral("Command9")), &QPushButton::clicked, this, &Form1::pickFaceFile);
     connect(button(QStringLiteral("Command7")), &QPushButton::clicked, this, &Form1::drawFace);
-    auto* globePreview = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_3), this);
-    globePreview->setObjectName(QStringLiteral("GlobePreviewShortcut"));
-    connect(globePreview, &QShortcut::activated, this, &Form1::showGlobePreview);
     connect(button(QStringLiteral("Command11")), &QPushButton::clicked, this, [this] { stepFaceNumber(1); });
     connect(button(QStringLiteral("Command12")), &QPushButton::clicked, this, [this] { stepFaceNumber(-1); });
     connect(button(QStringLiteral("Command13")), &QPushButton::clicked, this, &Form1::showSvgTagPreview);
@@ -352,6 +362,12 @@ void Form1::pickStarFile()
             showFitted(l, tr("ファイル取得に失敗しました。"), Qt::ElideRight);
         return;
     }
+    openStarFile(path);
+}
+
+void Form1::openStarFile(const QString& path)
+{
+    const QList<QLabel*> status = {label(QStringLiteral("Label2(0)")), label(QStringLiteral("Label2(1)"))};
     // The file is read now to see that it is a star file; each Draw reads it again.
     std::optional<QString> refusal = refusalOfPick(path, DataFileKind::Stars);
     qsizetype starCount = 0;
@@ -372,14 +388,25 @@ void Form1::pickStarFile()
     button(QStringLiteral("Command2"))->setEnabled(true);
     button(QStringLiteral("Command7"))->setEnabled(true);
     m_status->showText(tr("恒星データ %1: %2 個の星").arg(QFileInfo(path).fileName()).arg(starCount));
+    m_commonDialog.remember(path);
+    rememberRecentFile(path);
 }
 
 void Form1::drawGore()
 {
-    if (m_starFileName.isEmpty())
-        return;
+    if (!m_starFileName.isEmpty())
+        drawGoreFrom(goreInputs());
+}
+
+void Form1::redrawGore()
+{
+    if (!m_starFileName.isEmpty() && m_drawnGore)
+        drawGoreFrom(*m_drawnGore);
+}
+
+void Form1::drawGoreFrom(const gore::GoreInputs& inputs)
+{
     exporter::settleVectorUnit(); // Qt's painting leaves the maths library slow until then
-    const gore::GoreInputs inputs = goreInputs();
     std::optional<QString> refusal;
     try {
         if (const auto message = gore::runGoreDraw(inputs, fromQt(m_starFileName), m_goreWindows))
@@ -395,6 +422,9 @@ void Form1::drawGore()
         refusal = tr("みかんの皮を描けませんでした: %1").arg(QString::fromLocal8Bit(error.what()));
     }
     m_goreWindows.refresh();
+    placeDrawingWindows();
+    if (Form2* window = goreWindow(); window && window->skyChecks())
+        connect(window->skyChecks(), &SkyLayerChecks::changed, this, &Form1::redrawGore, Qt::UniqueConnection);
     if (refusal)
         refuse(*refusal);
 }
@@ -472,14 +502,20 @@ void Form1::saveDrawing(DrawingWindow* window, const QString& fileName)
         path = shownPath(*chosen);
         m_otherSaveFolder = QFileInfo(*chosen).absolutePath();
     }
+    writeDrawing(window, path);
+}
+
+bool Form1::writeDrawing(DrawingWindow* window, const QString& path)
+{
     try {
         window->canvas().SavePicture(fromQt(path));
     } catch (const text::InputError& error) {
         refuse(tr("%1 に保存できませんでした。\n%2").arg(path, refusalText(error)));
         window->showStatus(tr("保存できませんでした: %1").arg(path));
-        return;
+        return false;
     }
     window->showStatus(tr("保存しました: %1").arg(path));
+    return true;
 }
 
 void Form1::saveGoreBitmap()
@@ -524,7 +560,7 @@ void Form1::checkModelPair(QLabel* status)
 
 void Form1::pickVertexFile()
 {
-    const QString path = m_commonDialog.pick(this);
+    const QString path = m_commonDialog.pick(this, DataFileKind::Vertices);
     QLabel* status = label(QStringLiteral("Label40"));
     if (path.isEmpty()) {
         // Nothing was ever confirmed in the dialog: the table stays, the label says so.
@@ -532,6 +568,12 @@ void Form1::pickVertexFile()
         showFitted(status, tr("ﾌｧｲﾙ読込失敗"), Qt::ElideRight);
         return;
     }
+    loadVertexFile(path);
+}
+
+void Form1::loadVertexFile(const QString& path)
+{
+    QLabel* status = label(QStringLiteral("Label40"));
     std::optional<QString> refusal = refusalOfPick(path, DataFileKind::Vertices);
     if (!refusal) {
         try {
@@ -550,13 +592,19 @@ void Form1::pickVertexFile()
 
 void Form1::pickFaceFile()
 {
-    const QString path = m_commonDialog.pick(this);
+    const QString path = m_commonDialog.pick(this, DataFileKind::Faces);
     QLabel* status = label(QStringLiteral("Label39"));
     if (path.isEmpty()) {
         m_model.FaceFileName.clear();
         showFitted(status, tr("ﾌｧｲﾙ読込失敗"), Qt::ElideRight);
         return;
     }
+    loadFaceFile(path);
+}
+
+void Form1::loadFaceFile(const QString& path)
+{
+    QLabel* status = label(QStringLiteral("Label39"));
     showFitted(status, shownPath(path), Qt::ElideMiddle);
     const QString inForce = QString::fromStdString(m_model.FaceFileName);
     std::optional<QString> refusal = refusalOfPick(path, DataFileKind::Faces);
@@ -626,10 +674,19 @@ void Form1::setLabel38(const QString& text) { showFitted(label(QStringLiteral("L
 
 void Form1::drawFace()
 {
-    if (m_starFileName.isEmpty())
-        return;
+    if (!m_starFileName.isEmpty())
+        drawFaceFrom(faceInputs());
+}
+
+void Form1::redrawFace()
+{
+    if (!m_starFileName.isEmpty() && m_drawnFace)
+        drawFaceFrom(*m_drawnFace);
+}
+
+void Form1::drawFaceFrom(const polyhedron::FaceInputs& inputs)
+{
     exporter::settleVectorUnit(); // Qt's painting leaves the maths library slow until then
-    const polyhedron::FaceInputs inputs = faceInputs();
     std::optional<QString> text;
     bool refused = true;
     try {
@@ -649,6 +706,9 @@ void Form1::drawFace()
         text = tr("面を描けませんでした: %1").arg(QString::fromLocal8Bit(error.what()));
     }
     m_faceWindow.refresh();
+    placeDrawingWindows();
+    if (Form4* window = faceWindow(); window && window->skyChecks())
+        connect(window->skyChecks(), &SkyLayerChecks::changed, this, &Form1::redrawFace, Qt::UniqueConnection);
     if (!text)
         return;
     // The program's refusals and warnings all carry one title, whichever tab they come from.
@@ -688,7 +748,39 @@ void Form1::quit()
 {
     if (!showMessage({tr("終了します。"), kMessageTitle, MessageIcon::Question, true}))
         return;
-    QApplication::closeAllWindows();
+    m_quitConfirmed = true;
+    close();
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Close) {
+        if (const auto* window = qobject_cast<const DrawingWindow*>(watched))
+            m_windowPlaces.insert(window->objectName(), window->saveGeometry());
+    }
+    if (event->type() == QEvent::ToolTip) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->toolTip().isEmpty() && !widget->statusTip().isEmpty()) {
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), widget->statusTip(), widget);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    // The drawing windows have no way back to this one: closing it is Quit.
+    if (!m_quitConfirmed && !showMessage({tr("終了します。"), kMessageTitle, MessageIcon::Question, true})) {
+        event->ignore();
+        return;
+    }
+    m_quitConfirmed = false;
+    saveSession();
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window != this && window->isVisible())
+            window->close();
+    event->accept();
     QCoreApplication::quit();
 }
 

@@ -10,16 +10,21 @@
 #include "ui/message_presenter.h"
 #include "ui/save_dialog.h"
 
+#include <QByteArray>
 #include <QHash>
+#include <QMap>
 #include <QList>
 #include <QMainWindow>
 #include <QPointer>
 
+#include <array>
 #include <memory>
 #include <optional>
 
+class QAction;
 class QCheckBox;
 class QLabel;
+class QMenu;
 class QLineEdit;
 class QPushButton;
 
@@ -34,12 +39,14 @@ class Form2;
 class Form3;
 class Form4;
 class GlobeDialog;
+class HelpWindow;
 class StatusLine;
 class TabControl;
 enum class DataFileKind;
 
 /// The main window "Orbweave 2008": the version line, Quit and the tab control SSTab1 with the
-/// gore, polyhedron, version-notes and guideline tabs, and a status line below them. Every
+/// gore, polyhedron, version-notes and guideline tabs, a menu bar above them and a status line
+/// below them. A star file dropped onto it is read as if picked. Every
 /// control carries its own name as objectName ("Text16", "Label2(0)", "Command7"…). Its texts
 /// are Japanese, translated in the "ui::Form1" context.
 class Form1 : public QMainWindow
@@ -109,6 +116,15 @@ public:
     void setProgramDirectory(const QString& folder);
     const QString& programDirectory() const { return m_programDirectory; }
 
+    /// The menu action named `name` ("actionOpen", "actionSave"…), null when there is none.
+    QAction* action(const QString& name) const;
+    /// The recent star files, newest first.
+    const QStringList& recentFiles() const { return m_recentFiles; }
+    /// Takes up the state the last run left in the settings (files, boxes, tab, place, recent
+    /// files) and keeps this run's state there from now on: when a file is opened and when the
+    /// window closes. Without it the window reads and writes no settings.
+    void restoreSession();
+
     /// Check state as the commands read it: 0 clear, 1 ticked, 2 grayed.
     static int checkValue(const QCheckBox* box);
     /// The decimal point of the user's locale, as the number conversions take it.
@@ -119,6 +135,8 @@ public slots:
     void pickStarFile();
     /// Gore Draw (Command2).
     void drawGore();
+    /// Draws the gore shown again from its Draw's boxes (its window's sky layer boxes changed).
+    void redrawGore();
     /// k+1 (Command3, step 1) and k-1 (Command6, step −1).
     void stepGorePosition(int step);
     /// Saves the gore canvas as a bitmap named from the gore tab's texts at its Draw (Form2's Command1).
@@ -127,8 +145,18 @@ public slots:
     void savePlateBitmap();
     /// Saves the southern plate canvas beside the gore bitmap, "_plateS" added to its name.
     void saveSouthPlateBitmap();
-    /// Quit (Command5): asks, then closes every window and ends the program.
+    /// Quit (Command5, Ctrl+Q): asks, then closes every window and ends the program.
     void quit();
+    /// Reads `path` as the star file, as a pick confirming it would (a drop, a recent file).
+    void openStarFile(const QString& path);
+    /// Saves the drawing of the tab shown (the gore, or the face) under its usual name (Ctrl+S).
+    void saveShownDrawing();
+    /// Saves the drawing of the tab shown under a name and folder the user chooses (Ctrl+Shift+S).
+    void saveShownDrawingAs();
+    /// The window of how to use the program (F1).
+    void showHelp();
+    /// The About box: version, licence and where the bundled data come from.
+    void showAbout();
 
     /// Vertex-file pick (Command10).
     void pickVertexFile();
@@ -136,6 +164,8 @@ public slots:
     void pickFaceFile();
     /// Polyhedron Draw (Command7).
     void drawFace();
+    /// Draws the face shown again from its Draw's boxes (its window's sky layer boxes changed).
+    void redrawFace();
     /// "+1" (Command11, step 1) and "-1" (Command12, step −1) of the face number.
     void stepFaceNumber(int step);
     /// Saves the face canvas as a bitmap named from the polyhedron tab's texts at its Draw (Form4's Command1).
@@ -153,8 +183,31 @@ public slots:
     /// asks for, or its model's faces, with its star file (the bundled one when none) and sky layers.
     void showGlobePreviewOf(const exporter::ExportOptions& o);
 
+protected:
+    /// Closing the window asks as Quit does and, confirmed, ends the program.
+    void closeEvent(QCloseEvent* event) override;
+    /// Shows a button's status tip as its tooltip while its caption needs none; notes where a
+    /// drawing window stood when it closes.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
 private:
     void buildControls();
+    void buildMenus();
+    void drawGoreFrom(const gore::GoreInputs& inputs);
+    void drawFaceFrom(const polyhedron::FaceInputs& inputs);
+    void fillRecentMenu();
+    void rememberRecentFile(const QString& path);
+    void saveSession() const;
+    /// Puts drawing windows shown for the first time where the last run left them.
+    void placeDrawingWindows();
+    /// The gore, plate, southern plate and face windows; null where one does not exist.
+    std::array<DrawingWindow*, 4> drawingWindows() const;
+    void loadVertexFile(const QString& path);
+    void loadFaceFile(const QString& path);
+    DrawingWindow* shownDrawing() const;
+    bool writeDrawing(DrawingWindow* window, const QString& path);
     void connectCommands();
     bool showMessage(const Message& message);
     void refuse(const QString& text);
@@ -189,6 +242,12 @@ private:
     FaceWindowHost m_faceWindow;
     bool m_applyingFaceRule = false;
     QPointer<GlobeDialog> m_globe;
+    QPointer<HelpWindow> m_help;
+    QMenu* m_recentMenu = nullptr;
+    QStringList m_recentFiles;
+    QMap<QString, QByteArray> m_windowPlaces; ///< the drawing windows' places, by object name
+    bool m_remembers = false;     ///< restoreSession was called: the state goes into the settings
+    bool m_quitConfirmed = false; ///< Quit was confirmed: closing asks no more
 };
 
 } // namespace ui

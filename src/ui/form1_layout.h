@@ -151,4 +151,55 @@ inline constexpr ControlSpec kGlobeButtons[] = {
     {"GlobeFaces", Kind::Button, "tab1", {3000, 450, 2175, 270}, QT_TRANSLATE_NOOP("ui::Form1", "全球の型紙・印刷..."), kPlain},
 };
 
+/// A control's tooltip: what it does, its unit and range (translated in the "ui::Form1" context).
+struct ToolTipSpec
+{
+    std::string_view name;
+    std::string_view tip;
+};
+
+/// The tips of the buttons, text boxes and check boxes: tooltips, and for buttons status tips
+/// (a button whose caption is shortened shows its whole caption as its tooltip).
+inline constexpr ToolTipSpec kToolTips[] = {
+    {"Command5", QT_TRANSLATE_NOOP("ui::Form1", "確認してから終了します (Ctrl+Q)")},
+    {"Command1", QT_TRANSLATE_NOOP("ui::Form1", "恒星データ（経度,緯度,等級 の csv）を読み込みます (Ctrl+O)")},
+    {"Command8", QT_TRANSLATE_NOOP("ui::Form1", "恒星データ（経度,緯度,等級 の csv）を読み込みます (Ctrl+O)")},
+    {"Text1", QT_TRANSLATE_NOOP("ui::Form1", "舟形の数 n（3 以上）")},
+    {"Text2", QT_TRANSLATE_NOOP("ui::Form1", "描く舟形の位置 k（1〜n）")},
+    {"Command3", QT_TRANSLATE_NOOP("ui::Form1", "k を 1 増やします")},
+    {"Command6", QT_TRANSLATE_NOOP("ui::Form1", "k を 1 減らします")},
+    {"Text3", QT_TRANSLATE_NOOP("ui::Form1", "これより暗い星は描きません（等級）")},
+    {"Check1", QT_TRANSLATE_NOOP("ui::Form1", "チェック: 北半球、外す: 南半球")},
+    {"Text6", QT_TRANSLATE_NOOP("ui::Form1", "恒星球の半径 [cm]。確認には 13、印刷には 80 以上")},
+    {"Command2", QT_TRANSLATE_NOOP("ui::Form1", "型紙を実寸で描画窓に描きます")},
+    {"Text4", QT_TRANSLATE_NOOP("ui::Form1", "等級が 1 違う星の大きさの比")},
+    {"Text5", QT_TRANSLATE_NOOP("ui::Form1", "星の点の大きさの倍率")},
+    {"Check2", QT_TRANSLATE_NOOP("ui::Form1", "緯度の ε 補正を行います")},
+    {"Check3", QT_TRANSLATE_NOOP("ui::Form1", "指定した緯度に等緯度線を描きます")},
+    {"Text7", QT_TRANSLATE_NOOP("ui::Form1", "等緯度線の緯度 [deg]")},
+    {"Check4", QT_TRANSLATE_NOOP("ui::Form1", "北の極板を描きます")},
+    {"Text8", QT_TRANSLATE_NOOP("ui::Form1", "極板との境界緯度 B [deg]")},
+    {"Check5", QT_TRANSLATE_NOOP("ui::Form1", "南の極板を描きます")},
+    {"Text9", QT_TRANSLATE_NOOP("ui::Form1", "接平面の中心の緯度 φ0 [deg]")},
+    {"Text10", QT_TRANSLATE_NOOP("ui::Form1", "接平面の中心の経度 λ0 [deg]")},
+    {"Command7", QT_TRANSLATE_NOOP("ui::Form1", "型紙を実寸で描画窓に描きます")},
+    {"Command13", QT_TRANSLATE_NOOP("ui::Form1", "SVG の開始タグと見本の楕円を表示します")},
+    {"Command9", QT_TRANSLATE_NOOP("ui::Form1", "面座標ﾌｧｲﾙ（1 面に 9 個の数）を読み込みます")},
+    {"Text16", QT_TRANSLATE_NOOP("ui::Form1", "面番号（1〜32）。接平面位置が面の中心になります")},
+    {"Command11", QT_TRANSLATE_NOOP("ui::Form1", "面番号を 1 増やします")},
+    {"Command12", QT_TRANSLATE_NOOP("ui::Form1", "面番号を 1 減らします")},
+    {"Check9", QT_TRANSLATE_NOOP("ui::Form1", ".svg ファイルも書き出します")},
+    {"Text12", QT_TRANSLATE_NOOP("ui::Form1", "接平面から描く範囲 [deg]")},
+    {"Text11", QT_TRANSLATE_NOOP("ui::Form1", "恒星球の半径 [cm]")},
+    {"Text15", QT_TRANSLATE_NOOP("ui::Form1", "これより暗い星は描きません（等級）")},
+    {"Check6", QT_TRANSLATE_NOOP("ui::Form1", "チェック: 恒星球の内側から見た面、外す: 外側から")},
+    {"Text13", QT_TRANSLATE_NOOP("ui::Form1", "等級が 1 違う星の大きさの比")},
+    {"Text14", QT_TRANSLATE_NOOP("ui::Form1", "星の点の大きさの倍率")},
+    {"Check7", QT_TRANSLATE_NOOP("ui::Form1", "面の頂点を赤で描きます")},
+    {"Command10", QT_TRANSLATE_NOOP("ui::Form1", "頂点座標ﾌｧｲﾙ（1 頂点に 緯度,経度）を読み込みます")},
+    {"Check8", QT_TRANSLATE_NOOP("ui::Form1", "面の辺を描きます")},
+    {"GlobeGores", QT_TRANSLATE_NOOP("ui::Form1", "すべての舟形と極板を一度に保存・印刷します (Ctrl+P)")},
+    {"GlobeFaces", QT_TRANSLATE_NOOP("ui::Form1", "モデルのすべての面を一度に保存・印刷します (Ctrl+P)")},
+};
+
 } // namespace ui::form1_layout

@@ -31,6 +31,29 @@ constexpr TwipsRect kLabelPlaces[6] = {
     {4800, 120, 3735, 255}, // Label6
 };
 
+/// The fixed words the gore Draw writes into the summary labels, around its numbers.
+constexpr const char* kLabelWords[] = {
+    QT_TRANSLATE_NOOP("ui::Form2", "最微等級 = "),
+    QT_TRANSLATE_NOOP("ui::Form2", "恒星サイズ：公比="),
+    QT_TRANSLATE_NOOP("ui::Form2", " ,倍率="),
+    QT_TRANSLATE_NOOP("ui::Form2", "ﾁｪｯｸﾎﾞｯｸｽ誤作動"),
+    QT_TRANSLATE_NOOP("ui::Form2", "北"),
+    QT_TRANSLATE_NOOP("ui::Form2", "南"),
+};
+
+/// `text` with the Draw's fixed words in the interface's language; the numbers stay as written.
+QString labelText(const std::string& text)
+{
+    QString shown = QString::fromStdString(text);
+    for (const char* word : kLabelWords) {
+        const QString source = QString::fromUtf8(word);
+        const QString translated = QCoreApplication::translate("ui::Form2", word);
+        if (translated != source)
+            shown.replace(source, translated);
+    }
+    return shown;
+}
+
 } // namespace
 
 Form2::Form2(QWidget* parent) : DrawingWindow(kLayout, parent)
@@ -56,7 +79,7 @@ void Form2::setLabels(const gore::GoreLabels& labels)
 {
     const std::string* texts[5] = {&labels.Label1, &labels.Label2, &labels.Label3, &labels.Label4, &labels.Label5};
     for (int i = 0; i < 5; ++i)
-        m_labels[i]->setText(QString::fromStdString(*texts[i]));
+        m_labels[i]->setText(labelText(*texts[i]));
 }
 
 QLabel* Form2::label(int index) const { return index >= 1 && index <= 6 ? m_labels[index - 1] : nullptr; }

@@ -20,7 +20,7 @@ class Form2 : public DrawingWindow
 public:
     explicit Form2(QWidget* parent = nullptr);
 
-    /// Writes the five summary labels.
+    /// Writes the five summary labels, their fixed words in the interface's language.
     void setLabels(const gore::GoreLabels& labels);
     /// Label1…Label5 (index 1…5) and the note Label6 (index 6).
     QLabel* label(int index) const;

@@ -7,6 +7,7 @@
 #include "text/input_error.h"
 #include "ui/export_progress.h"
 #include "ui/globe_options.h"
+#include "ui/language.h"
 #include "ui/refusal_text.h"
 
 #include <QCheckBox>
@@ -26,6 +27,8 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QShortcut>
+#include <QToolButton>
 #include <QSettings>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -79,6 +82,37 @@ const SkyBox kSkyBoxes[] = {
     {"SkyGalactic", QT_TRANSLATE_NOOP("ui::GlobeDialog", "銀河赤道")},
 };
 
+/// The tooltips of the dialog's boxes and buttons, by object name.
+struct ToolTip
+{
+    const char* name;
+    const char* tip;
+};
+const ToolTip kToolTips[] = {
+    {"which", QT_TRANSLATE_NOOP("ui::GlobeDialog", "すべての舟形（面）か、タブで選んでいるものだけか")},
+    {"hemisphere", QT_TRANSLATE_NOOP("ui::GlobeDialog", "北半球・南半球・両方の舟形")},
+    {"plates", QT_TRANSLATE_NOOP("ui::GlobeDialog", "描く極板")},
+    {"wholeGores", QT_TRANSLATE_NOOP("ui::GlobeDialog", "舟形を赤道で分けずに極から極まで一枚にします")},
+    {"SkyLines", QT_TRANSLATE_NOOP("ui::GlobeDialog", "星座の線")},
+    {"SkyNames", QT_TRANSLATE_NOOP("ui::GlobeDialog", "星座の名前")},
+    {"SkyBounds", QT_TRANSLATE_NOOP("ui::GlobeDialog", "星座の境界線 (IAU)")},
+    {"SkyGrid", QT_TRANSLATE_NOOP("ui::GlobeDialog", "赤経・赤緯の座標線")},
+    {"SkyEcliptic", QT_TRANSLATE_NOOP("ui::GlobeDialog", "黄道と目盛り")},
+    {"SkyStarNames", QT_TRANSLATE_NOOP("ui::GlobeDialog", "明るい星の名前")},
+    {"SkyGalactic", QT_TRANSLATE_NOOP("ui::GlobeDialog", "銀河系の円盤の中心線（銀河赤道）と銀経の目盛り")},
+    {"style", QT_TRANSLATE_NOOP("ui::GlobeDialog", "白地に黒い星か、濃紺の地に白い（色の）星か")},
+    {"tabs", QT_TRANSLATE_NOOP("ui::GlobeDialog", "組み立て用ののりしろを型紙に付けます")},
+    {"paper", QT_TRANSLATE_NOOP("ui::GlobeDialog", "印刷する用紙。「なし」は型紙ごとに 1 ページ")},
+    {"pack", QT_TRANSLATE_NOOP("ui::GlobeDialog", "小さい型紙を 1 枚の用紙にまとめます")},
+    {"format", QT_TRANSLATE_NOOP("ui::GlobeDialog", "保存する形式")},
+    {"output", QT_TRANSLATE_NOOP("ui::GlobeDialog", "保存するファイル（PDF）またはフォルダ（SVG, BMP）")},
+    {"browse", QT_TRANSLATE_NOOP("ui::GlobeDialog", "保存先を選びます")},
+    {"preview3d", QT_TRANSLATE_NOOP("ui::GlobeDialog", "組み立てた天球儀を 3D で表示します")},
+    {"save", QT_TRANSLATE_NOOP("ui::GlobeDialog", "型紙を保存します (Ctrl+S)")},
+    {"print", QT_TRANSLATE_NOOP("ui::GlobeDialog", "実寸 (100 %) で印刷します (Ctrl+P)")},
+    {"close", QT_TRANSLATE_NOOP("ui::GlobeDialog", "ダイアログを閉じます (Esc)")},
+};
+
 /// A refusal of the export in the interface language, naming the tab's box where it is about one.
 QString refusalOf(const text::InputError& e, exporter::Subject subject)
 {
@@ -86,6 +120,14 @@ QString refusalOf(const text::InputError& e, exporter::Subject subject)
     if (e.input() == text::Input::Output)
         return inInterfaceLanguage(e.reasonText());
     return refusalText(e, subject == exporter::Subject::Faces ? InputTab::Face : InputTab::Gore);
+}
+
+/// The words of the sheets previewed and printed here: the interface's language. Saved files keep
+/// the exporter's English, as orbweave-export writes them.
+exporter::SheetLanguage sheetLanguage()
+{
+    return interfaceLanguage() == Language::Japanese ? exporter::SheetLanguage::Japanese
+                                                     : exporter::SheetLanguage::English;
 }
 
 exporter::Format formatAt(int index)
@@ -222,7 +264,9 @@ void GlobeDialog::build(const std::string& current)
     for (const QPrinterInfo& info : QPrinterInfo::availablePrinters())
         for (const QPageSize& size : info.supportedPageSizes()) {
             const QString key = QStringLiteral("printer:") + size.key();
-            if (!m_printerSizes.contains(key) && size.isValid()) {
+            // A4, A3 and Letter stand in the list already.
+            const bool standard = size.id() == QPageSize::A4 || size.id() == QPageSize::A3 || size.id() == QPageSize::Letter;
+            if (!standard && !m_printerSizes.contains(key) && size.isValid()) {
                 m_printerSizes.insert(key, size);
                 m_paper->addItem(size.name(), key);
             }
@@ -262,13 +306,16 @@ void GlobeDialog::build(const std::string& current)
     exporter::setUpPrinter(*m_previewPrinter, printPaper());
     m_preview = new QPrintPreviewWidget(m_previewPrinter.get(), this);
     m_preview->setObjectName(QStringLiteral("preview"));
-    m_preview->setViewMode(QPrintPreviewWidget::AllPagesView);
+    m_preview->setViewMode(QPrintPreviewWidget::SinglePageView);
+    m_preview->setZoomMode(QPrintPreviewWidget::FitInView);
     m_preview->setMinimumSize(420, 420);
     connect(m_preview, &QPrintPreviewWidget::paintRequested, this, &GlobeDialog::paint);
+    connect(m_preview, &QPrintPreviewWidget::previewChanged, this, &GlobeDialog::showPage);
     m_summary = new QLabel(this);
     m_summary->setObjectName(QStringLiteral("summary"));
     m_summary->setWordWrap(true);
     auto* right = new QVBoxLayout;
+    right->addLayout(buildPreviewBar());
     right->addWidget(m_preview, 1);
     right->addWidget(m_summary);
 
@@ -302,6 +349,59 @@ void GlobeDialog::build(const std::string& current)
     all->addLayout(columns, 1);
     all->addLayout(buttons);
     m_save->setDefault(true);
+    for (const ToolTip& t : kToolTips)
+        if (QWidget* widget = findChild<QWidget*>(QLatin1String(t.name)))
+            widget->setToolTip(tr(t.tip));
+    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this, &GlobeDialog::save);
+    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this, &GlobeDialog::print);
+}
+
+QHBoxLayout* GlobeDialog::buildPreviewBar()
+{
+    auto* bar = new QHBoxLayout;
+    const auto add = [this, bar](const char* name, const QString& text, const QString& tip, const QKeySequence& key,
+                                 auto slot) {
+        auto* button = new QToolButton(this);
+        button->setObjectName(QLatin1String(name));
+        button->setText(text);
+        button->setToolTip(key.isEmpty() ? tip : tip + QStringLiteral(" (%1)").arg(key.toString(QKeySequence::NativeText)));
+        button->setShortcut(key);
+        button->setAutoRaise(true);
+        connect(button, &QToolButton::clicked, this, slot);
+        bar->addWidget(button);
+        return button;
+    };
+    add("previewPrevious", QStringLiteral("◀"), tr("前のページ"), QKeySequence(Qt::Key_PageUp),
+        [this] { m_preview->setCurrentPage(m_preview->currentPage() - 1); showPage(); });
+    m_pageText = new QLabel(this);
+    m_pageText->setObjectName(QStringLiteral("previewPage"));
+    m_pageText->setAlignment(Qt::AlignCenter);
+    m_pageText->setMinimumWidth(m_pageText->fontMetrics().horizontalAdvance(QStringLiteral("000 / 000")));
+    bar->addWidget(m_pageText);
+    add("previewNext", QStringLiteral("▶"), tr("次のページ"), QKeySequence(Qt::Key_PageDown),
+        [this] { m_preview->setCurrentPage(m_preview->currentPage() + 1); showPage(); });
+    bar->addStretch(1);
+    add("previewFit", tr("全体"), tr("ページ全体を表示"), QKeySequence(Qt::CTRL | Qt::Key_0),
+        [this] { m_preview->fitInView(); });
+    add("previewFitWidth", tr("幅"), tr("ページの幅に合わせる"), QKeySequence(), [this] { m_preview->fitToWidth(); });
+    add("previewActual", QStringLiteral("100%"), tr("実寸"), QKeySequence(Qt::CTRL | Qt::Key_1), [this] {
+        // The preview printer works at the screen's resolution: factor 1 is real size.
+        m_preview->setZoomMode(QPrintPreviewWidget::CustomZoom);
+        m_preview->setZoomFactor(1.0);
+    });
+    add("previewZoomOut", QStringLiteral("−"), tr("縮小"), QKeySequence(QKeySequence::ZoomOut),
+        [this] { m_preview->zoomOut(); });
+    add("previewZoomIn", QStringLiteral("+"), tr("拡大"), QKeySequence(QKeySequence::ZoomIn),
+        [this] { m_preview->zoomIn(); });
+    return bar;
+}
+
+void GlobeDialog::showPage()
+{
+    const int count = m_preview->pageCount();
+    m_pageText->setText(count > 0 ? QStringLiteral("%1 / %2").arg(m_preview->currentPage()).arg(count) : QStringLiteral("–"));
+    findChild<QToolButton*>(QStringLiteral("previewPrevious"))->setEnabled(m_preview->currentPage() > 1);
+    findChild<QToolButton*>(QStringLiteral("previewNext"))->setEnabled(m_preview->currentPage() < count);
 }
 
 void GlobeDialog::loadSettings()
@@ -315,6 +415,16 @@ void GlobeDialog::loadSettings()
     for (auto it = m_layers.begin(); it != m_layers.end(); ++it)
         it.value()->setChecked(layers.contains(it.key()));
     m_format->setCurrentIndex(std::clamp(settings.value(QStringLiteral("format"), 0).toInt(), 0, 2));
+    // The hemispheres and plates chosen here last, "both" included, which the tab cannot say.
+    const auto restore = [&settings](QComboBox* box, const QString& key) {
+        if (!box)
+            return;
+        const int index = box->findData(settings.value(key).toString());
+        if (index >= 0)
+            box->setCurrentIndex(index);
+    };
+    restore(m_hemisphere, QStringLiteral("hemisphere"));
+    restore(m_plates, QStringLiteral("plates"));
     const QString folder = settings.value(QStringLiteral("folder"), QDir::homePath()).toString();
     const bool gores = m_start.subject == exporter::Subject::Gores;
     const QString pdfName = QString::fromStdString(exporter::defaultPdfName(m_start.subject));
@@ -334,6 +444,10 @@ void GlobeDialog::saveSettings() const
             layers << it.key();
     settings.setValue(QStringLiteral("layers"), layers);
     settings.setValue(QStringLiteral("format"), m_format->currentIndex());
+    if (m_hemisphere) {
+        settings.setValue(QStringLiteral("hemisphere"), m_hemisphere->currentData());
+        settings.setValue(QStringLiteral("plates"), m_plates->currentData());
+    }
     const QFileInfo out(m_output->text());
     settings.setValue(QStringLiteral("folder"),
                       m_format->currentIndex() == 0 ? out.absolutePath() : out.absoluteDir().absolutePath());
@@ -516,7 +630,7 @@ void GlobeDialog::paint(QPrinter* printer)
     } catch (const text::InputError&) {
     }
     try {
-        exporter::printSheets(m_templates, {printPaper(), o.kit.pack, bleed, o.kit.layers}, *printer);
+        exporter::printSheets(m_templates, {printPaper(), o.kit.pack, bleed, o.kit.layers, sheetLanguage()}, *printer);
     } catch (const text::InputError&) {
     }
 }
@@ -540,8 +654,12 @@ bool GlobeDialog::save()
         showMessage(tr("保存先を入力してください。"), MessageIcon::Warning);
         return false;
     }
+    if (!confirmReplace(o))
+        return false;
     m_busy = true;
     const auto idle = qScopeGuard([this] { m_busy = false; });
+    // The line said what the last save or the sheets were; until this one ends it says it runs.
+    m_summary->setText(tr("書き出しています..."));
     try {
         exporter::ExportResult result;
         runWithProgress(this, tr("書き出しています"), [&](const exporter::ExportObserver& observer) {
@@ -555,14 +673,31 @@ bool GlobeDialog::save()
         return true;
     } catch (const exporter::Cancelled&) {
         m_summary->setText(tr("保存を中止しました。ファイルは書き出していません。"));
+        return false;
     } catch (const text::InputError& e) {
+        m_summary->setText(summary());
         showMessage(tr("保存できませんでした: %1\n\n%2").arg(QString::fromStdString(o.output), refusalOf(e, o.subject)),
                     MessageIcon::Critical);
     } catch (const std::bad_alloc&) {
+        m_summary->setText(summary());
         showMessage(tr("保存できませんでした: %1\n\nメモリが足りません。").arg(QString::fromStdString(o.output)),
                     MessageIcon::Critical);
     }
     return false;
+}
+
+bool GlobeDialog::confirmReplace(const exporter::ExportOptions& o)
+{
+    const QString path = QDir::toNativeSeparators(QString::fromStdString(o.output));
+    const QFileInfo out(QString::fromStdString(o.output));
+    QString question;
+    if (o.format == exporter::Format::Pdf) {
+        if (out.exists())
+            question = tr("%1 はすでにあります。置き換えますか？").arg(path);
+    } else if (out.isDir() && !QDir(out.filePath()).isEmpty()) {
+        question = tr("フォルダ %1 にはすでにファイルがあります。同じ名前のファイルは置き換えます。保存しますか？").arg(path);
+    }
+    return question.isEmpty() || m_messages->show(this, Message{question, windowTitle(), MessageIcon::Question, true});
 }
 
 void GlobeDialog::reject()
@@ -610,7 +745,12 @@ int GlobeDialog::printTo(QPrinter& printer)
     double bleed = 0.0;
     try {
         bleed = exporter::kitFinish(o.kit, exporter::Format::Pdf).bleed;
-        return exporter::printSheets(m_templates, {paper, o.kit.pack, bleed, o.kit.layers}, printer);
+        const int pages =
+            exporter::printSheets(m_templates, {paper, o.kit.pack, bleed, o.kit.layers, sheetLanguage()}, printer);
+        const QString where = printer.outputFileName().isEmpty() ? printer.printerName()
+                                                                 : QDir::toNativeSeparators(printer.outputFileName());
+        m_summary->setText(tr("印刷しました: %1 ページ（%2, %3）").arg(pages).arg(where, paperCaption(paper.name)));
+        return pages;
     } catch (const text::InputError& e) {
         showMessage(tr("印刷できませんでした。\n\n%1").arg(refusalOf(e, o.subject)), MessageIcon::Critical);
     }

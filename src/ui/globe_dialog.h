@@ -13,6 +13,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPrinter;
@@ -43,7 +44,8 @@ public:
 
     /// Replaces what shows message boxes (tests record them).
     void setMessagePresenter(std::unique_ptr<MessagePresenter> presenter);
-    /// The page preview.
+    /// The page preview: one page across, fitted into the view at first; its bar above it turns
+    /// the pages (Page Up, Page Down), fits, shows real size and zooms.
     QPrintPreviewWidget* preview() const { return m_preview; }
     /// The button that opens the 3D preview; hidden until a 3D preview is wired to preview3dRequested.
     QPushButton* preview3dButton() const { return m_preview3d; }
@@ -53,8 +55,9 @@ public:
     QString summary() const;
 
 public slots:
-    /// Writes the export as the boxes say, with progress and Cancel; a refusal or a write failure
-    /// is shown with the path and reason and the dialog stays as it was. True when written.
+    /// Writes the export as the boxes say, with progress and Cancel, after asking before an
+    /// existing file is replaced; a refusal or a write failure is shown with the path and reason
+    /// and the dialog stays as it was. True when written.
     bool save();
     /// Asks for a printer (saying so when none is installed) and prints the sheets at 100 %.
     void print();
@@ -76,12 +79,18 @@ protected:
 
 private:
     void build(const std::string& current);
+    /// The page preview's buttons: previous and next page, the page number, fit, real size, zoom.
+    QHBoxLayout* buildPreviewBar();
+    /// Shows the preview's page number and enables the page buttons.
+    void showPage();
     void loadSettings();
     void saveSettings() const;
     void chooseOutput();
     void formatChanged();
     void paint(QPrinter* printer);
     bool showMessage(const QString& text, MessageIcon icon);
+    /// Asks before `o` replaces a file, or writes into a folder that holds files; true to go on.
+    bool confirmReplace(const exporter::ExportOptions& o);
     exporter::ExportOptions drawingOptions() const;
 
     exporter::ExportOptions m_start;
@@ -101,6 +110,7 @@ private:
     QLineEdit* m_output = nullptr;
     QLabel* m_summary = nullptr;
     QPrintPreviewWidget* m_preview = nullptr;
+    QLabel* m_pageText = nullptr;
     std::unique_ptr<QPrinter> m_previewPrinter;
     QPushButton* m_save = nullptr;
     QPushButton* m_print = nullptr;

@@ -5,10 +5,12 @@
 #include "stars/star_colour.h"
 
 #include <QPainter>
+#include <QPainterPath>
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 
 namespace ui {
 
@@ -22,6 +24,9 @@ constexpr int kSpriteMaxQuarterPixels = 4 * 12;
 constexpr double kMinDotRadius = 0.6;
 /// Opacity of what lies on the far side of the globe.
 constexpr double kFarSideOpacity = 0.22;
+/// Largest dot radius in pixels of a star seen through the globe: a faint point, not a disc that
+/// hides the near side's stars and lines.
+constexpr double kFarSideMaxDotRadius = 1.2;
 
 struct Look
 {
@@ -125,31 +130,53 @@ void GlobePainter::drawStars(QPainter& painter, const globe::GlobeModel& model,
                              const std::array<QRgb, stars::kColourTableRows>* tints, int width, int height)
 {
     const double minR = kMinDotRadius;
+    const double maxR = facing ? std::numeric_limits<double>::infinity() : kFarSideMaxDotRadius;
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor::fromRgba(colour));
     const bool tinted = tints && model.colourIndices.size() == model.stars.size();
+    // A dot is printed on the sphere: none reaches past the globe's edge. The few dots that
+    // cross it are drawn last, clipped to the disc.
+    m_edgeDots.clear();
+    m_edgeColours.clear();
+    const auto drawDot = [&](double x, double y, double r, QRgb dot) {
+        const int quarters = static_cast<int>(std::lround(r * 4.0));
+        if (quarters <= kSpriteMaxQuarterPixels) {
+            const QImage& sprite = dotSprite(quarters, dot);
+            painter.drawImage(QPoint(static_cast<int>(std::lround(x - sprite.width() / 2.0)),
+                                     static_cast<int>(std::lround(y - sprite.height() / 2.0))),
+                              sprite);
+        } else {
+            painter.setBrush(QColor::fromRgba(dot));
+            painter.drawEllipse(QPointF(x, y), r, r);
+        }
+    };
     for (std::size_t i = 0; i < model.stars.size(); ++i) {
         const globe::GlobeStar& star = model.stars[i];
         const globe::ScreenPoint s = globe::project(projection, star.direction);
         if (s.facing != facing)
             continue;
-        const double r = std::max(minR, star.radius * projection.scale);
+        const double r = std::clamp(star.radius * projection.scale, minR, maxR);
         if (s.x + r < 0 || s.y + r < 0 || s.x - r > width || s.y - r > height)
             continue;
-        const int quarters = static_cast<int>(std::lround(r * 4.0));
         QRgb dot = colour;
         if (tinted && model.colourIndices[i])
             dot = (*tints)[static_cast<std::size_t>(stars::starColourRow(*model.colourIndices[i]))];
-        if (quarters <= kSpriteMaxQuarterPixels) {
-            const QImage& sprite = dotSprite(quarters, dot);
-            painter.drawImage(QPoint(static_cast<int>(std::lround(s.x - sprite.width() / 2.0)),
-                                     static_cast<int>(std::lround(s.y - sprite.height() / 2.0))),
-                              sprite);
+        if (std::hypot(s.x - projection.centreX, s.y - projection.centreY) + r > projection.scale) {
+            m_edgeDots.append(QVector3D(float(s.x), float(s.y), float(r)));
+            m_edgeColours.append(dot);
         } else {
-            painter.setBrush(QColor::fromRgba(dot));
-            painter.drawEllipse(QPointF(s.x, s.y), r, r);
+            drawDot(s.x, s.y, r, dot);
         }
     }
+    if (m_edgeDots.isEmpty())
+        return;
+    QPainterPath disc;
+    disc.addEllipse(QPointF(projection.centreX, projection.centreY), projection.scale, projection.scale);
+    painter.save();
+    painter.setClipPath(disc);
+    for (qsizetype i = 0; i < m_edgeDots.size(); ++i)
+        drawDot(m_edgeDots[i].x(), m_edgeDots[i].y(), m_edgeDots[i].z(), m_edgeColours[i]);
+    painter.restore();
 }
 
 void GlobePainter::paint(QPainter& painter, const globe::GlobeModel& model, const globe::GlobeProjection& projection,

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QPointF>
 #include <QRectF>
+#include <QVector3D>
 #include <QVector>
 
 #include <array>
@@ -18,11 +19,11 @@ class QPainter;
 namespace ui {
 
 /// Draws a globe model through a projection: the disc, the lines and stars of the far side
-/// showing faintly through it, then those of the near side, the labels and the rim. From outside
-/// the globe looks like its printed paper (dark dots on white, or light dots on the dark ground of
-/// GlobeModel::darkGround); from inside like the sky (light dots on dark). Stars with a B−V in
-/// GlobeModel::colourIndices take their colour from the star colour table. The preview window and
-/// the benchmark draw with it.
+/// showing faintly through it (stars as faint points), then those of the near side, the labels
+/// and the rim; no star dot reaches past the globe's edge. From outside the globe looks like its
+/// printed paper (dark dots on white, or light dots on the dark ground of GlobeModel::darkGround);
+/// from inside like the sky (light dots on dark). Stars with a B−V in GlobeModel::colourIndices
+/// take their colour from the star colour table. The preview window and the benchmark draw with it.
 class GlobePainter
 {
 public:
@@ -41,6 +42,8 @@ private:
     std::unordered_map<quint64, QImage> m_sprites;
     QVector<QPointF> m_points; ///< scratch buffer of one polyline run
     QVector<QPointF> m_drawn;  ///< the run with the points a chord covers left out
+    QVector<QVector3D> m_edgeDots; ///< dots crossing the globe's edge: x, y and radius in pixels
+    QVector<QRgb> m_edgeColours;   ///< the colour of each of m_edgeDots
 };
 
 } // namespace ui

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace ui {
@@ -55,6 +56,20 @@ GlobePreviewWindow::GlobePreviewWindow(globe::GlobeModel model, const QString& t
         // The buttons follow a view turned inside out from elsewhere (a test, the dialog).
         (view.inside ? m_inside : m_outside)->setChecked(true);
     });
+    // Keys: arrows turn, + and − zoom, Home resets, Esc and Ctrl+W close.
+    const auto key = [this](const QList<QKeySequence>& keys, auto slot) {
+        for (const QKeySequence& k : keys)
+            connect(new QShortcut(k, this), &QShortcut::activated, this, slot);
+    };
+    key({QKeySequence(Qt::Key_Left)}, [this] { m_view->turnSteps(-1, 0); });
+    key({QKeySequence(Qt::Key_Right)}, [this] { m_view->turnSteps(1, 0); });
+    key({QKeySequence(Qt::Key_Up)}, [this] { m_view->turnSteps(0, -1); });
+    key({QKeySequence(Qt::Key_Down)}, [this] { m_view->turnSteps(0, 1); });
+    key({QKeySequence(Qt::Key_Plus), QKeySequence(Qt::Key_Equal)}, [this] { m_view->zoomSteps(1); });
+    key({QKeySequence(Qt::Key_Minus)}, [this] { m_view->zoomSteps(-1); });
+    key({QKeySequence(Qt::Key_Home)}, [this] { m_view->resetView(); });
+    key({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}, [this] { close(); });
+    m_hint->setToolTip(tr("矢印キーで回転、+ / − で拡大・縮小、Home で視点を戻す、Esc で閉じる"));
     resize(720, 760);
 }
 

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace ui {
 
@@ -63,6 +64,15 @@ void GlobeView::resetView()
     view.inside = m_view.inside;
     setOrientation(view);
 }
+
+void GlobeView::turnSteps(int right, int down)
+{
+    const double scale = projection().scale;
+    const double step = scale * kKeyTurnDeg * std::numbers::pi / 180.0;
+    setOrientation(globe::dragged(m_view, right * step, down * step, scale));
+}
+
+void GlobeView::zoomSteps(int steps) { setOrientation(globe::zoomed(m_view, std::pow(kWheelStep, steps))); }
 
 void GlobeView::paintEvent(QPaintEvent*)
 {

@@ -9,6 +9,9 @@
 
 namespace ui {
 
+/// Degrees the globe turns per arrow key.
+inline constexpr double kKeyTurnDeg = 15.0;
+
 /// Shows a globe model in orthographic projection: dragging with the left button turns it,
 /// the wheel zooms, from outside or from inside as the orientation says.
 class GlobeView : public QWidget
@@ -38,6 +41,10 @@ public slots:
     void setInside(bool inside);
     /// Back to the first view: λ 0h and the equator at the centre, zoom 1, the side kept.
     void resetView();
+    /// Turns the globe as a drag of kKeyTurnDeg per step would: `right` steps rightwards, `down` downwards.
+    void turnSteps(int right, int down);
+    /// Zooms in (`steps` > 0) or out by wheel steps.
+    void zoomSteps(int steps);
 
 signals:
     /// The orientation changed (drag, wheel or a setter).

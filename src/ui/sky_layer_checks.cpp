@@ -18,6 +18,7 @@ SkyLayerChecks::SkyLayerChecks(QWidget* parent) : QWidget(parent)
         box->setObjectName(QLatin1String(name));
         box->setToolTip(tip);
         row->addWidget(box);
+        connect(box, &QCheckBox::toggled, this, &SkyLayerChecks::changed);
         return box;
     };
     m_lines = add("SkyLines", tr("星座線"), tr("星座の線 (J2000)"));

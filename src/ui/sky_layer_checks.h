@@ -11,7 +11,7 @@ namespace ui {
 /// The drawing windows' compact row of sky layer boxes: constellation lines (SkyLines), names
 /// (SkyNames), boundaries (SkyBounds), the grid (SkyGrid), the ecliptic (SkyEcliptic) and star
 /// names (SkyStarNames). All are clear when made, so the drawings stay as they always were;
-/// the Draw reads them.
+/// the Draw reads them, and the main window draws its last drawing again when one changes.
 class SkyLayerChecks : public QWidget
 {
     Q_OBJECT
@@ -24,6 +24,10 @@ public:
     sky::SkyLayerOptions options() const;
     /// The box of the given object name, or null.
     QCheckBox* box(const QString& objectName) const;
+
+signals:
+    /// A box was ticked or cleared.
+    void changed();
 
 private:
     QCheckBox* m_lines;

@@ -124,8 +124,13 @@ void DrawingZoomTest::zoomControls()
     // The view takes the zoomed size; the canvas keeps its own.
     QCOMPARE(view->size(), QSize(qRound(847 * window->zoom()), qRound(483 * window->zoom())));
     QCOMPARE(window->canvas().image().size(), QSize(847, 483));
-    QCOMPARE(window->findChild<QLabel*>(QStringLiteral("ZoomText"))->text(),
-             QStringLiteral("%1 %").arg(qRound(window->zoom() * 100)));
+    const QLabel* zoomText = window->findChild<QLabel*>(QStringLiteral("ZoomText"));
+    QCOMPARE(zoomText->text(), QStringLiteral("%1 %").arg(qRound(window->zoom() * 100)));
+    // The whole text shows, its end clear of the window's edge.
+    const QRect room = zoomText->contentsRect();
+    QVERIFY(room.width() >= zoomText->fontMetrics().horizontalAdvance(zoomText->text()));
+    QVERIFY2(zoomText->mapTo(window, room.topRight()).x() < window->width() - 1 - zoomText->fontMetrics().averageCharWidth() / 2,
+             qPrintable(QString::number(zoomText->mapTo(window, room.topRight()).x())));
 }
 
 void DrawingZoomTest::zoomKeepsSavesIdentical()

@@ -3,18 +3,22 @@
 #include "export/export_run.h"
 #include "export/sheet_printer.h"
 #include "ui/fonts.h"
+#include "ui/export_progress.h"
 #include "ui/globe_dialog.h"
 #include "ui/globe_options.h"
 #include "ui/globe_preview_window.h"
 #include "ui/refusal_text.h"
 #include "widget_test_support.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProcess>
 #include <QSettings>
+#include <QToolButton>
 #include <QStandardPaths>
 #include <QtTest>
 
@@ -111,6 +115,11 @@ private slots:
     void savesTheExportersFiles_data();
     void savesTheExportersFiles();
     void refusalKeepsTheDialog();
+    void asksBeforeReplacing_data();
+    void asksBeforeReplacing();
+    void previewTurnsPagesAndFits();
+    void progressNamesTheTemplateInTheInterfacesLanguage_data();
+    void progressNamesTheTemplateInTheInterfacesLanguage();
     void printsAtRealSize_data();
     void printsAtRealSize();
     void saysWhenNoPrinterIsInstalled();
@@ -173,6 +182,11 @@ void GlobeDialogTest::opensFromBothTabsAndCtrlG()
     QTest::mouseClick(m_form->button(QStringLiteral("GlobeFaces")), Qt::LeftButton);
     QVERIFY(m_form->globeDialog());
     QCOMPARE(m_form->globeDialog()->options().subject, exporter::Subject::Faces);
+    // Every box and button says what it does.
+    for (QWidget* w : m_form->globeDialog()->findChildren<QWidget*>())
+        if ((qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w) || qobject_cast<QLineEdit*>(w))
+            && !w->isHidden() && !w->objectName().isEmpty())
+            QVERIFY2(!w->toolTip().isEmpty(), qPrintable(w->objectName()));
     // The 3D button opens the preview of the dialog's globe in a window of its own.
     QPushButton* preview3d = m_form->globeDialog()->preview3dButton();
     QVERIFY(preview3d && !preview3d->isHidden());
@@ -357,6 +371,111 @@ void GlobeDialogTest::refusalKeepsTheDialog()
              qPrintable(d->summary()));
 }
 
+void GlobeDialogTest::asksBeforeReplacing_data()
+{
+    QTest::addColumn<int>("format");      // 0 PDF, 1 SVG folder
+    QTest::addColumn<QString>("existing"); // a file there before, relative to the output; "": none
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<int>("asked");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("new PDF: no question") << 0 << "" << true << 0 << true;
+    QTest::newRow("PDF there, Cancel") << 0 << "." << false << 1 << false;
+    QTest::newRow("PDF there, OK") << 0 << "." << true << 1 << true;
+    QTest::newRow("folder with a file, Cancel") << 1 << "old.svg" << false << 1 << false;
+    QTest::newRow("folder with a file, OK") << 1 << "old.svg" << true << 1 << true;
+}
+
+void GlobeDialogTest::asksBeforeReplacing()
+{
+    QFETCH(int, format);
+    QFETCH(QString, existing);
+    QFETCH(bool, answer);
+    QFETCH(int, asked);
+    QFETCH(bool, written);
+    ui::GlobeDialog* d = open(false);
+    QVERIFY(d);
+    child<QComboBox>("format")->setCurrentIndex(format);
+    const QString out = QDir(folder()).filePath(format == 0 ? QStringLiteral("kit.pdf") : QStringLiteral("kit"));
+    child<QLineEdit>("output")->setText(out);
+    if (!existing.isEmpty()) {
+        const QString file = existing == QLatin1String(".") ? out : QDir(out).filePath(existing);
+        QDir().mkpath(QFileInfo(file).absolutePath());
+        QFile old(file);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("earlier");
+    }
+    m_messages->answers.push_back(answer);
+    QCOMPARE(d->save(), written);
+    QCOMPARE(int(m_messages->shown.size()), asked);
+    if (asked) {
+        QVERIFY(m_messages->shown.front().withCancel);
+        QVERIFY2(m_messages->shown.front().text.contains(QDir::toNativeSeparators(out)), qPrintable(m_messages->shown.front().text));
+    }
+    const QStringList files = format == 0 ? QStringList{QFileInfo(out).fileName()} : filesUnder(out);
+    if (format == 0)
+        QCOMPARE(withoutDate(out) == QByteArray("earlier"), !written);
+    else
+        QCOMPARE(files.size() > 1, written);
+}
+
+void GlobeDialogTest::previewTurnsPagesAndFits()
+{
+    ui::GlobeDialog* d = open(false);
+    QVERIFY(d);
+    auto* paperBox = child<QComboBox>("paper");
+    paperBox->setCurrentIndex(paperBox->findData(QStringLiteral("a4")));
+    d->refresh();
+    d->show();
+    QPrintPreviewWidget* preview = d->preview();
+    QTRY_VERIFY(preview->pageCount() > 2);
+    const int count = preview->pageCount();
+    // One page across, fitted: an A4 sheet is no wider than the view.
+    QCOMPARE(preview->zoomMode(), QPrintPreviewWidget::FitInView);
+    auto* page = child<QLabel>("previewPage");
+    auto* previous = child<QToolButton>("previewPrevious");
+    auto* next = child<QToolButton>("previewNext");
+    QCOMPARE(page->text(), QStringLiteral("1 / %1").arg(count));
+    QVERIFY(!previous->isEnabled());
+    QTest::mouseClick(next, Qt::LeftButton);
+    QTest::mouseClick(next, Qt::LeftButton);
+    QCOMPARE(preview->currentPage(), 3);
+    QCOMPARE(page->text(), QStringLiteral("3 / %1").arg(count));
+    QTest::mouseClick(previous, Qt::LeftButton);
+    QCOMPARE(preview->currentPage(), 2);
+    QTest::mouseClick(child<QToolButton>("previewActual"), Qt::LeftButton);
+    QCOMPARE(preview->zoomFactor(), 1.0);
+    const double actual = preview->zoomFactor();
+    QTest::mouseClick(child<QToolButton>("previewZoomIn"), Qt::LeftButton);
+    QVERIFY(preview->zoomFactor() > actual);
+    QTest::mouseClick(child<QToolButton>("previewFit"), Qt::LeftButton);
+    QCOMPARE(preview->zoomMode(), QPrintPreviewWidget::FitInView);
+}
+
+void GlobeDialogTest::progressNamesTheTemplateInTheInterfacesLanguage_data()
+{
+    QTest::addColumn<ui::Language>("language");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("Japanese") << ui::Language::Japanese << "型紙を描きました: 舟形 3 / 8・北半球";
+    QTest::newRow("English") << ui::Language::English << "Drew gore 3 of 8, north";
+}
+
+void GlobeDialogTest::progressNamesTheTemplateInTheInterfacesLanguage()
+{
+    QFETCH(ui::Language, language);
+    QFETCH(QString, said);
+    tearDownForm();
+    setUpForm(QString(), -1, language);
+    // The steps of a real export, as the dialog's progress receives them.
+    ui::GlobeDialog* d = open(false);
+    QVERIFY(d);
+    const exporter::ExportOptions o = d->options();
+    QStringList steps;
+    exporter::ExportObserver observer;
+    observer.step = [&steps](const exporter::ExportStep& s) { steps << ui::exportStepText(s); };
+    exporter::drawExportTemplates(o, observer);
+    QVERIFY2(steps.contains(said), qPrintable(steps.join(QLatin1Char('\n'))));
+}
+
 void GlobeDialogTest::printsAtRealSize_data()
 {
     QTest::addColumn<QString>("paper");
@@ -402,6 +521,21 @@ void GlobeDialogTest::printsAtRealSize()
     QVERIFY2(qAbs(s.height - 5.0) < 0.005, qPrintable(QString::number(s.height)));
     QVERIFY2(qAbs(s.left - squareLeft) < 0.01, qPrintable(QString::number(s.left)));
     QVERIFY2(qAbs(s.top - squareTop) < 0.01, qPrintable(QString::number(s.top)));
+    // The dialog says it is done, with the pages and where they went.
+    const QString said = child<QLabel>("summary")->text();
+    QVERIFY2(said.contains(QStringLiteral("印刷しました: %1 ページ").arg(pages)) && said.contains(QDir::toNativeSeparators(pdf)),
+             qPrintable(said));
+    // The sheets' words are the interface's (Japanese here): label, footer and the template's name
+    // (read from the upright sheet: pdftotext splits turned lines).
+    if (paper != QLatin1String("a4"))
+        return;
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-l"), QStringLiteral("1"), pdf, QStringLiteral("-")});
+    QVERIFY(text.waitForFinished(30000));
+    const QString words = QString::fromUtf8(text.readAllStandardOutput());
+    for (const QString& part : {QStringLiteral("用紙 1 / "), QStringLiteral("舟形 1 / 8・北半球"), QStringLiteral("実寸")})
+        QVERIFY2(words.contains(part), qPrintable(part + QStringLiteral(" not in: ") + words));
+    QVERIFY2(!words.contains(QStringLiteral("sheet 1")) && !words.contains(QStringLiteral("actual size")), qPrintable(words));
 }
 
 void GlobeDialogTest::saysWhenNoPrinterIsInstalled()
@@ -424,6 +558,9 @@ void GlobeDialogTest::remembersPaperLayersAndFormat()
     child<QCheckBox>("layer_score")->setChecked(false);
     child<QComboBox>("format")->setCurrentIndex(1);
     child<QLineEdit>("output")->setText(QDir(folder()).filePath(QStringLiteral("svgs")));
+    // "both", which the gore tab cannot say
+    child<QComboBox>("hemisphere")->setCurrentIndex(child<QComboBox>("hemisphere")->findData(QStringLiteral("both")));
+    child<QComboBox>("plates")->setCurrentIndex(child<QComboBox>("plates")->findData(QStringLiteral("both")));
     d->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!m_form->globeDialog());
@@ -436,6 +573,11 @@ void GlobeDialogTest::remembersPaperLayersAndFormat()
     QVERIFY(child<QCheckBox>("layer_cut")->isChecked());
     QCOMPARE(child<QComboBox>("format")->currentIndex(), 1);
     QCOMPARE(QFileInfo(child<QLineEdit>("output")->text()).absolutePath(), QFileInfo(folder()).absoluteFilePath());
+    m_form->globeDialog()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(open(false));
+    QCOMPARE(child<QComboBox>("hemisphere")->currentData().toString(), QStringLiteral("both"));
+    QCOMPARE(child<QComboBox>("plates")->currentData().toString(), QStringLiteral("both"));
     QSettings().clear();
 }
 

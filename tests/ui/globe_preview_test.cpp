@@ -58,6 +58,10 @@ private slots:
     void wheelZooms();
     void buttonsChooseSideAndReset();
     void openedWindowDeletesItselfWhenClosed();
+    void dotsStayOnTheGlobeAndFaintThroughIt_data();
+    void dotsStayOnTheGlobeAndFaintThroughIt();
+    void keysTurnZoomResetAndClose_data();
+    void keysTurnZoomResetAndClose();
 
 private:
     ui::GlobeView* view() const { return m_window->view(); }
@@ -220,6 +224,76 @@ void GlobePreviewTest::openedWindowDeletesItselfWhenClosed()
     QCOMPARE(opened->view()->model().stars.size(), std::size_t{1});
     opened->close();
     QTRY_VERIFY(opened.isNull());
+}
+
+void GlobePreviewTest::dotsStayOnTheGlobeAndFaintThroughIt_data()
+{
+    QTest::addColumn<bool>("inside");
+    QTest::newRow("outside") << false;
+    QTest::newRow("inside") << true;
+}
+
+void GlobePreviewTest::dotsStayOnTheGlobeAndFaintThroughIt()
+{
+    QFETCH(bool, inside);
+    constexpr int kSame = 20; // lightness difference of pixels of the same surface
+    // The bright star (2h, −25°) on the rim, to the side: its dot is cut at the globe's edge.
+    view()->setOrientation({30.0 - 90.0, -25.0, 1.0, inside});
+    QImage image = view()->grab().toImage();
+    globe::GlobeProjection p = view()->projection();
+    const double r = view()->model().stars.front().radius * p.scale;
+    QVERIFY(r > 8.0);
+    const QPointF centre(p.centreX, p.centreY);
+    const globe::ScreenPoint rim = globe::project(p, view()->model().stars.front().direction);
+    const QPointF out = centre + (QPointF(rim.x, rim.y) - centre) * ((p.scale + r / 2.0) / std::hypot(rim.x - p.centreX, rim.y - p.centreY));
+    QVERIFY2(std::abs(lightness(image, out) - lightness(image, QPointF(3.0, 3.0))) < kSame, "a dot past the globe's edge");
+    // Behind the globe, at the centre of the picture: a faint point, not a disc of the dot's size.
+    view()->setOrientation({30.0 + 180.0, 25.0, 1.0, inside});
+    image = view()->grab().toImage();
+    p = view()->projection();
+    const globe::ScreenPoint behind = globe::project(p, view()->model().stars.front().direction);
+    QVERIFY(!behind.facing);
+    const QPointF beside(behind.x + r / 2.0, behind.y + r / 3.0);
+    const QPointF disc(behind.x + 0.3 * p.scale, behind.y + 0.3 * p.scale);
+    QVERIFY2(std::abs(lightness(image, beside) - lightness(image, disc)) < kSame, "a far-side star drawn as a disc");
+}
+
+void GlobePreviewTest::keysTurnZoomResetAndClose_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<double>("yaw"); // from the start view 40°, 20°, zoom 2, outside
+    QTest::addColumn<double>("pitch");
+    QTest::addColumn<double>("zoom");
+    QTest::addColumn<bool>("closed");
+    QTest::newRow("Right turns as a drag right") << int(Qt::Key_Right) << 0 << 25.0 << 20.0 << 2.0 << false;
+    QTest::newRow("Left") << int(Qt::Key_Left) << 0 << 55.0 << 20.0 << 2.0 << false;
+    QTest::newRow("Down") << int(Qt::Key_Down) << 0 << 40.0 << 35.0 << 2.0 << false;
+    QTest::newRow("Up") << int(Qt::Key_Up) << 0 << 40.0 << 5.0 << 2.0 << false;
+    QTest::newRow("+ zooms in a wheel notch") << int(Qt::Key_Plus) << 0 << 40.0 << 20.0 << 2.0 * 1.15 << false;
+    QTest::newRow("- zooms out") << int(Qt::Key_Minus) << 0 << 40.0 << 20.0 << 2.0 / 1.15 << false;
+    QTest::newRow("Home resets") << int(Qt::Key_Home) << 0 << 0.0 << 0.0 << 1.0 << false;
+    QTest::newRow("Esc closes") << int(Qt::Key_Escape) << 0 << 40.0 << 20.0 << 2.0 << true;
+    QTest::newRow("Ctrl+W closes") << int(Qt::Key_W) << int(Qt::ControlModifier) << 40.0 << 20.0 << 2.0 << true;
+}
+
+void GlobePreviewTest::keysTurnZoomResetAndClose()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(double, yaw);
+    QFETCH(double, pitch);
+    QFETCH(double, zoom);
+    QFETCH(bool, closed);
+    constexpr double kTolerance = 1e-9;
+    view()->setOrientation({40.0, 20.0, 2.0, false});
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    QTest::keyClick(m_window, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(!m_window->isVisible(), closed);
+    QVERIFY2(qAbs(view()->orientation().yawDeg - yaw) < kTolerance, qPrintable(QString::number(view()->orientation().yawDeg)));
+    QVERIFY2(qAbs(view()->orientation().pitchDeg - pitch) < kTolerance, qPrintable(QString::number(view()->orientation().pitchDeg)));
+    QVERIFY2(qAbs(view()->orientation().zoom - zoom) < kTolerance, qPrintable(QString::number(view()->orientation().zoom)));
 }
 
 QTEST_MAIN(GlobePreviewTest)

@@ -23,15 +23,23 @@ private slots:
 
 void SharedFileDialogTest::picks_data()
 {
-    // Answers of the dialog in turn ("" = Cancel), and the path each pick yields.
+    // Picks in turn as "<kind>:<answer>" (s stars, v vertices, f faces; no answer = Cancel), the
+    // path each pick yields and what each dialog was pre-filled with (DIR: the folder of the files).
     QTest::addColumn<QStringList>("answers");
     QTest::addColumn<QStringList>("results");
     QTest::addColumn<QStringList>("prefills");
-    QTest::newRow("first pick cancelled") << QStringList{""} << QStringList{""} << QStringList{"START"};
-    QTest::newRow("pick, then cancel keeps it") << QStringList{"a.csv", ""} << QStringList{"a.csv", "a.csv"}
+    QTest::newRow("first pick cancelled") << QStringList{"s:"} << QStringList{""} << QStringList{"START"};
+    QTest::newRow("pick, then cancel keeps it") << QStringList{"s:a.csv", "s:"} << QStringList{"a.csv", "a.csv"}
                                                 << QStringList{"START", "a.csv"};
-    QTest::newRow("cancel, pick, pick") << QStringList{"", "a.csv", "b.csv"} << QStringList{"", "a.csv", "b.csv"}
+    QTest::newRow("cancel, pick, pick") << QStringList{"s:", "s:a.csv", "s:b.csv"} << QStringList{"", "a.csv", "b.csv"}
                                         << QStringList{"START", "START", "a.csv"};
+    // Another kind is offered the folder, not a file it would take by Enter; each kind its own file.
+    QTest::newRow("stars, vertices, faces, stars")
+        << QStringList{"s:a.csv", "v:v.csv", "v:", "f:", "s:"} << QStringList{"a.csv", "v.csv", "v.csv", "v.csv", "v.csv"}
+        << QStringList{"START", "DIR", "v.csv", "DIR", "a.csv"};
+    QTest::newRow("a file of the kind in another folder") << QStringList{"v:v.csv", "s:sub/a.csv", "v:"}
+                                                          << QStringList{"v.csv", "sub/a.csv", "sub/a.csv"}
+                                                          << QStringList{"START", "START", "sub"};
 }
 
 void SharedFileDialogTest::picks()
@@ -42,18 +50,32 @@ void SharedFileDialogTest::picks()
     const QString saved = QDir::currentPath();
     TempDir temp;
     const QString folder = QString::fromStdString(temp.path().string());
+    QDir(folder).mkdir(QStringLiteral("sub"));
     const auto full = [&folder](const QString& name) {
-        return name.isEmpty() ? name : name == QLatin1String("START") ? folder : folder + QLatin1Char('/') + name;
+        return name.isEmpty() ? name : name == QLatin1String("START") || name == QLatin1String("DIR")
+                                           ? folder
+                                           : folder + QLatin1Char('/') + name;
+    };
+    const auto kindOf = [](const QString& answer) {
+        return answer.startsWith(QLatin1Char('v')) ? ui::DataFileKind::Vertices
+               : answer.startsWith(QLatin1Char('f')) ? ui::DataFileKind::Faces
+                                                     : ui::DataFileKind::Stars;
     };
     auto script = std::make_shared<DialogScript>();
     for (const QString& answer : answers)
-        script->answers.push_back(full(answer));
+        script->answers.push_back(full(answer.section(QLatin1Char(':'), 1)));
     ui::SharedFileDialog dialog(std::make_unique<ScriptedFileDialog>(script), folder);
     for (int i = 0; i < results.size(); ++i)
-        QCOMPARE(dialog.pick(nullptr), full(results.at(i)));
+        QCOMPARE(dialog.pick(nullptr, kindOf(answers.at(i))), full(results.at(i)));
     QCOMPARE(script->prefills.size(), prefills.size());
-    for (int i = 0; i < prefills.size(); ++i)
+    for (int i = 0; i < prefills.size(); ++i) {
         QCOMPARE(script->prefills.at(i), full(prefills.at(i)));
+        // Titled and filtered by the kind it reads.
+        QCOMPARE(script->titles.at(i), ui::openTitle(kindOf(answers.at(i))));
+        QCOMPARE(script->filters.at(i), ui::openFilters(kindOf(answers.at(i))));
+    }
+    QCOMPARE(QSet<QString>({ui::openTitle(ui::DataFileKind::Stars), ui::openTitle(ui::DataFileKind::Vertices),
+                            ui::openTitle(ui::DataFileKind::Faces)}).size(), 3);
     QDir::setCurrent(saved);
 }
 

@@ -1,5 +1,5 @@
 // The drawing windows' sky layer boxes: in the status line, clear when made, each turning on
-// its layer, read when Draw is clicked.
+// its layer, read when Draw is clicked and drawn at once into the drawing shown when a box changes.
 #include "ui/fonts.h"
 #include "ui/form2.h"
 #include "ui/form4.h"
@@ -124,16 +124,21 @@ void SkyLayerChecksTest::drawReadsTheBoxes()
     draw();
     QVERIFY(window());
     QCOMPARE(colouredPixels(window()->canvas().image()), 0);
-    // Ticking alone changes nothing; the next Draw draws the figures and the grid in their colours.
+    const QSize drawn = window()->canvas().image().size();
+    // A radius typed since the Draw does not count: a tick draws the drawing shown again, at once,
+    // with the figures and the grid in their colours.
+    box(drawButton == QLatin1String("Command2") ? "Text6" : "Text11")->setText(QStringLiteral("20"));
     checks()->box(QStringLiteral("SkyLines"))->setChecked(true);
-    checks()->box(QStringLiteral("SkyGrid"))->setChecked(true);
-    QCOMPARE(colouredPixels(window()->canvas().image()), 0);
-    draw();
     QVERIFY(colouredPixels(window()->canvas().image()) > 100);
+    checks()->box(QStringLiteral("SkyGrid"))->setChecked(true);
+    QCOMPARE(window()->canvas().image().size(), drawn);
+    QVERIFY(m_messages->shown.empty());
     checks()->box(QStringLiteral("SkyLines"))->setChecked(false);
     checks()->box(QStringLiteral("SkyGrid"))->setChecked(false);
-    draw();
     QCOMPARE(colouredPixels(window()->canvas().image()), 0);
+    // The next Draw reads the boxes as they stand now.
+    draw();
+    QVERIFY(window()->canvas().image().width() > drawn.width());
 }
 
 QTEST_MAIN(SkyLayerChecksTest)

@@ -31,6 +31,8 @@ struct DialogScript
 {
     std::deque<QString> answers; ///< next answers; an empty one = Cancel (also when none is left)
     QList<QString> prefills;     ///< what each opening was pre-filled with
+    QList<QString> titles;       ///< each open dialog's title
+    QList<QStringList> filters;  ///< each open dialog's filters
 
     /// Notes `prefill` and gives the next answer, none for Cancel.
     std::optional<QString> answer(const QString& prefill)
@@ -51,7 +53,13 @@ class ScriptedFileDialog : public ui::FileDialog
 public:
     explicit ScriptedFileDialog(std::shared_ptr<DialogScript> script) : m_script(std::move(script)) {}
 
-    std::optional<QString> askOpenFile(QWidget*, const QString& prefill) override { return m_script->answer(prefill); }
+    std::optional<QString> askOpenFile(QWidget*, const QString& prefill, const QString& title,
+                                       const QStringList& filters) override
+    {
+        m_script->titles.append(title);
+        m_script->filters.append(filters);
+        return m_script->answer(prefill);
+    }
 
 private:
     std::shared_ptr<DialogScript> m_script;

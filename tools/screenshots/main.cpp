@@ -32,7 +32,7 @@ namespace {
 class BundledFilesDialog : public ui::FileDialog
 {
 public:
-    std::optional<QString> askOpenFile(QWidget*, const QString&) override
+    std::optional<QString> askOpenFile(QWidget*, const QString&, const QString&, const QStringList&) override
     {
         if (m_next.isEmpty())
             return QStringLiteral(ORBWEAVE_DATA_DIR "/bright-stars.csv");
