@@ -435,7 +435,8 @@ Sky layers (both subjects; by default only the stars are drawn; J2000 like the s
   --sky all|none          every sky layer (grid 10, star names to 1.5 unless chosen),
                           or none of them
 
-Exit status: 0 done, 1 input refused or output not written, 2 command line not understood.
+Exit status: 0 done, 1 input refused or output not written, 2 command line not understood,
+129, 130, 143 stopped by SIGHUP, SIGINT, SIGTERM (nothing of the export is kept).
 )";
 }
 
