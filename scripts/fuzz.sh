@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 
 seconds=${FUZZ_SECONDS:-60}
 build=${FUZZ_BUILD:-build-fuzz}
-targets=(${FUZZ_TARGETS:-star_file vertex_file face_file face_outline})
+targets=(${FUZZ_TARGETS:-star_file vertex_file face_file face_outline command_line})
 packages=(clang-14 libclang-rt-14-dev)
 
 missing=()
@@ -41,9 +41,11 @@ for t in "${targets[@]}"; do
   mkdir -p "$build/corpus/$t" "$build/artifacts/$t"
   seeds=(tests/fuzz/corpus/"$t")
   [ -d tests/fuzz/regressions/"$t" ] && seeds+=(tests/fuzz/regressions/"$t")
+  dict=tests/fuzz/$t.dict
+  [ -f "$dict" ] || dict=tests/fuzz/data_file.dict
   echo "== $t: fuzzing for $seconds s"
   if ! "$build/fuzz/${t}_fuzzer" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-       -dict=tests/fuzz/data_file.dict -artifact_prefix="$build/artifacts/$t/" -print_final_stats=1 \
+       -dict="$dict" -artifact_prefix="$build/artifacts/$t/" -print_final_stats=1 \
        "$build/corpus/$t" "${seeds[@]}" 2>"$build/artifacts/$t/log.txt"; then
     echo "   FAILED: see $build/artifacts/$t/ (log.txt and the crash input)"
     status=1

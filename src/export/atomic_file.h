@@ -12,7 +12,8 @@ namespace exporter {
 class AtomicFile : public QIODevice
 {
 public:
-    explicit AtomicFile(std::string path) : m_file(std::move(path)) {}
+    /// `keepReplaced`: a file the commit replaces is kept aside for text::undoReplacement.
+    explicit AtomicFile(std::string path, bool keepReplaced = false) : m_file(std::move(path), keepReplaced) {}
 
     /// Creates the temporary file. Throws text::InputError naming the path and the system's reason.
     void start()
@@ -21,11 +22,14 @@ public:
         QIODevice::open(QIODevice::WriteOnly);
     }
     /// Writes everything out and renames it to the final path. Throws text::InputError as `start`.
-    void commit()
+    text::Replacement commit()
     {
         QIODevice::close();
-        m_file.commit();
+        return m_file.commit();
     }
+
+    /// Gives up: the temporary file goes at once; later writes fail.
+    void discard() { m_file.discard(); }
 
     /// The path as given.
     const std::string& path() const { return m_file.path(); }
@@ -42,9 +46,11 @@ private:
 };
 
 /// Writes `bytes` to `path` through a text::AtomicFile.
-inline void writeFileAtomically(const std::string& path, const QByteArray& bytes)
+inline text::Replacement writeFileAtomically(const std::string& path, const QByteArray& bytes,
+                                             bool keepReplaced = false)
 {
-    text::writeFileAtomically(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    return text::writeFileAtomically(
+        path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), keepReplaced);
 }
 
 } // namespace exporter

@@ -1,6 +1,7 @@
 #include "export/export_options.h"
 
 #include "appdata/version.h"
+#include "text/message_text.h"
 #include "text/number_text.h"
 
 #include <cmath>
@@ -11,18 +12,21 @@ namespace exporter {
 
 namespace {
 
+/// `typed` in double quotes for a message, control bytes and bytes that are not UTF-8 escaped.
+std::string inQuotes(const std::string& typed) { return "\"" + text::escapedForMessage(typed) + "\""; }
+
 bool onOff(const std::string& option, const std::string& value)
 {
     if (value == "on")
         return true;
     if (value == "off")
         return false;
-    throw UsageError("option " + option + ": \"" + value + "\" is neither on nor off");
+    throw UsageError("option " + option + ": " + inQuotes(value) + " is neither on nor off");
 }
 
 [[noreturn]] void badChoice(const std::string& option, const std::string& value, const std::string& choices)
 {
-    throw UsageError("option " + option + ": \"" + value + "\" is not one of " + choices);
+    throw UsageError("option " + option + ": " + inQuotes(value) + " is not one of " + choices);
 }
 
 /// --constellations: a comma-separated list of lines, names, bounds to turn on, or none to turn all three off.
@@ -43,7 +47,7 @@ void setConstellations(sky::SkyLayerOptions& sky, const std::string& value)
         else if (part == "bounds")
             sky.boundaries = true;
         else
-            throw UsageError("option --constellations: \"" + part + "\" is not one of lines, names, bounds (or none)");
+            throw UsageError("option --constellations: " + inQuotes(part) + " is not one of lines, names, bounds (or none)");
         if (comma == std::string::npos)
             return;
         start = comma + 1;
@@ -176,7 +180,7 @@ const std::map<std::string, OptionRule>& optionTable()
               }
               const auto limit = text::parseDouble(v);
               if (!limit || !std::isfinite(*limit))
-                  throw UsageError("option --star-names: \"" + v + "\" is not a magnitude (such as 1.5) nor none");
+                  throw UsageError("option --star-names: " + inQuotes(v) + " is not a magnitude (such as 1.5) nor none");
               o.sky.starNameLimit = *limit;
           }}},
         {"--sky", {true, true, true, [](ExportOptions& o, const std::string& v) { setSky(o.sky, v); }}},
@@ -325,15 +329,16 @@ ExportOptions parseExportOptions(const std::vector<std::string>& args)
     else if (args[0] == "faces")
         o.subject = Subject::Faces;
     else
-        throw UsageError("\"" + args[0] + "\" is not something to export: say gores or faces");
+        throw UsageError(inQuotes(args[0]) + " is not something to export: say gores or faces");
     const std::string subjectName = args[0];
+    std::set<std::string> given;
     for (i = 1; i < args.size(); ++i) {
         const OptionWord word = splitOption(args[i]);
-        const std::string& name = word.spelled;
+        const std::string name = text::escapedForMessage(word.spelled);
         const auto& table = optionTable();
         const auto it = table.find(word.name);
         if (it == table.end())
-            throw UsageError("unknown option \"" + name + "\" for " + subjectName + " (see --help)");
+            throw UsageError("unknown option " + inQuotes(word.spelled) + " for " + subjectName + " (see --help)");
         const OptionRule& rule = it->second;
         if ((o.subject == Subject::Gores && !rule.gores) || (o.subject == Subject::Faces && !rule.faces))
             throw UsageError("option " + name + " belongs to " + (rule.gores ? "gores" : "faces") + ", not to "
@@ -351,7 +356,11 @@ ExportOptions parseExportOptions(const std::vector<std::string>& args)
             throw UsageError("option " + name + " takes no value");
         }
         rule.set(o, value);
+        given.insert(word.name);
     }
+    if (given.count("--model") && (given.count("--vertices") || given.count("--faces")))
+        throw UsageError("option --model: give either a bundled model or your own files with --vertices and "
+                         "--faces, not both");
     return o;
 }
 
@@ -450,7 +459,8 @@ Sky layers (both subjects; by default only the stars are drawn; J2000 like the s
                           star names to 1.5 unless chosen),
                           or none of them
 
-Exit status: 0 done, 1 input refused or output not written, 2 command line not understood.
+Exit status: 0 done, 1 input refused or output not written, 2 command line not understood,
+129, 130, 143 stopped by SIGHUP, SIGINT, SIGTERM (nothing of the export is kept).
 )";
 }
 

@@ -2,10 +2,12 @@
 
 #include "export/export_options.h"
 #include "export/export_templates.h"
+#include "export/interrupt_signals.h"
 #include "export/progress_reporter.h"
 #include "text/input_error.h"
 #include "text/message_text.h"
 
+#include <csignal>
 #include <new>
 
 namespace exporter {
@@ -30,6 +32,16 @@ bool manyTemplates(const ExportOptions& o)
         return o.face.face == "all";
     const GoreOptions& g = o.gore;
     return g.k == "all" || (g.north && g.south) || g.northPlate || g.southPlate;
+}
+
+const char* signalName(int signal)
+{
+    switch (signal) {
+    case SIGINT: return "SIGINT";
+    case SIGTERM: return "SIGTERM";
+    case SIGHUP: return "SIGHUP";
+    default: return "a signal";
+    }
 }
 
 /// Done, unless the paths written could not be reported on standard output.
@@ -62,12 +74,15 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
         return kExitDone;
     }
 
+    // An interrupted export stops between templates and takes back what it wrote.
+    const InterruptSignals signals;
     try {
         const ProgressStyle style = o.quiet || !manyTemplates(o) ? ProgressStyle::Silent
                                     : terminalColumns > 0                ? ProgressStyle::Line
                                                                          : ProgressStyle::Log;
         ProgressReporter progress(err, style, terminalColumns);
         ExportObserver observer;
+        observer.cancelled = [] { return InterruptSignals::caught() != 0; };
         observer.step = [&](const ExportStep& s) {
             const std::string place = "[" + std::to_string(s.number) + "/" + std::to_string(s.total) + "] ";
             switch (s.kind) {
@@ -78,8 +93,6 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
                 progress.step(place + "laid out " + s.caption);
                 break;
             case ExportStep::Kind::Wrote:
-                progress.clear();
-                out << text::escapedForMessage(s.path) << std::endl;
                 progress.step(place + "wrote " + text::escapedForMessage(s.path));
                 break;
             }
@@ -89,9 +102,22 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
             const std::string path = text::escapedForMessage(result.paths.front());
             progress.finish("wrote " + path + ": " + std::to_string(result.templates) + " templates on "
                             + std::to_string(result.pages) + (result.pages == 1 ? " page" : " pages"));
-            out << path << "\n";
+        } else {
+            progress.clear();
         }
+        // Only an export that is complete lists its files: one that fails takes them back.
+        for (const std::string& path : result.paths)
+            out << text::escapedForMessage(path) << "\n";
         return finish(out, err);
+    } catch (const Cancelled&) {
+        const int signal = InterruptSignals::caught();
+        if (signal == 0) {
+            err << "orbweave-export: the export was cancelled; nothing of it was kept.\n";
+            return kExitRefused;
+        }
+        err << "orbweave-export: stopped by signal " << signal << " (" << signalName(signal)
+            << "); nothing of this export was kept.\n";
+        return InterruptSignals::exitStatus(signal);
     } catch (const text::InputError& e) {
         err << "orbweave-export: " << e.what() << "\n";
         return kExitRefused;

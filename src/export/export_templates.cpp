@@ -18,6 +18,8 @@
 #include <filesystem>
 #include <optional>
 
+#include <sys/stat.h>
+
 namespace exporter {
 
 namespace {
@@ -28,7 +30,7 @@ double readDpi(const std::string& typed)
 {
     const auto dpi = text::parseDouble(typed);
     if (!dpi || !(*dpi > 0) || *dpi > kMaxDpi)
-        throw text::InputError("option --dpi \"" + typed + "\": the resolution must be a number above 0 and at most "
+        throw text::InputError("option --dpi \"" + text::escapedForMessage(typed) + "\": the resolution must be a number above 0 and at most "
                                + text::formatGeneral(kMaxDpi) + " dots per inch.");
     return *dpi;
 }
@@ -164,9 +166,10 @@ public:
             if (!p.has_parent_path() || p.parent_path() == p)
                 break;
         }
-        std::filesystem::create_directories(folder, ec);
+        std::error_code made;
+        std::filesystem::create_directories(folder, made);
         if (!std::filesystem::is_directory(folder, ec)) {
-            const std::string why = ec ? std::strerror(ec.value()) : "a file of that name is in the way";
+            const std::string why = made ? std::strerror(made.value()) : "a file of that name is in the way";
             removeMade();
             refuseOutput(o, text::escapedForMessage(o.output) + ": not a folder that can be made or written (" + why
                                 + ").");
@@ -187,18 +190,48 @@ private:
     std::vector<std::filesystem::path> m_made;
 };
 
-/// The files an export has written so far; removed again unless the export completes.
+/// The files an export has written so far, with the files they replaced kept aside: unless the
+/// export completes, each is taken back, last first, so that the folder is as it was before.
 struct FilesWritten
 {
-    std::vector<std::filesystem::path> paths;
+    std::vector<text::Replacement> files;
     ~FilesWritten()
     {
-        std::error_code ec;
-        for (const auto& p : paths)
-            std::filesystem::remove(p, ec);
+        for (auto it = files.rbegin(); it != files.rend(); ++it)
+            text::undoReplacement(*it);
     }
-    void keep() { paths.clear(); }
+    void keep()
+    {
+        for (const text::Replacement& r : files)
+            text::settleReplacement(r);
+        files.clear();
+    }
 };
+
+/// The files an export reads, to be told apart from the files it writes.
+struct InputFiles
+{
+    struct File
+    {
+        std::string what; ///< what it is, for a message: "the star file of --stars"
+        std::string path;
+    };
+    std::vector<File> files;
+};
+
+/// Refuses to write `path` when it is one of the export's own input files (or a link to one).
+void checkNotAnInput(const InputFiles& inputs, const std::filesystem::path& path)
+{
+    struct stat out {};
+    if (::stat(path.c_str(), &out) != 0)
+        return;
+    for (const InputFiles::File& in : inputs.files) {
+        struct stat read {};
+        if (::stat(in.path.c_str(), &read) == 0 && read.st_dev == out.st_dev && read.st_ino == out.st_ino)
+            throw text::InputError(text::escapedForMessage(path.string()) + ": is " + in.what
+                                   + "; an export never writes over a file it reads.");
+    }
+}
 
 /// Throws Cancelled when the observer asks to stop.
 void checkCancel(const ExportObserver& observer)
@@ -222,6 +255,20 @@ struct DrawingInputs
     stars::StarCatalogue catalogue;
     sky::SkyRequest sky;
 };
+
+/// The star file and the model files `o` reads (after drawingInputs has checked the star file).
+InputFiles inputFiles(const ExportOptions& o, const DrawingInputs& in)
+{
+    InputFiles files;
+    files.files.push_back({o.stars.empty() ? "the bundled star catalogue" : "the star file of --stars", in.starFile});
+    if (o.subject == Subject::Faces) {
+        const ModelFiles model = modelFiles(o.face);
+        const bool own = !o.face.vertices.empty();
+        files.files.push_back({own ? "the vertex file of --vertices" : "a file of the bundled model", model.vertices});
+        files.files.push_back({own ? "the face file of --faces" : "a file of the bundled model", model.faces});
+    }
+    return files;
+}
 
 DrawingInputs drawingInputs(const ExportOptions& o)
 {
@@ -274,6 +321,7 @@ ExportResult exportTemplates(const ExportOptions& o, const ExportObserver& obser
     checkCancel(observer);
     const double dpi = readDpi(o.dpi);
     const DrawingInputs in = drawingInputs(o);
+    const InputFiles inputs = inputFiles(o, in);
     ExportResult result;
 
     if (o.format == Format::Pdf) {
@@ -282,6 +330,7 @@ ExportResult exportTemplates(const ExportOptions& o, const ExportObserver& obser
         if (std::filesystem::is_directory(path, ec))
             path /= defaultPdfName(o.subject);
         checkWritablePlace(o, path);
+        writeOutput(o, [&] { checkNotAnInput(inputs, path); });
         // Pages are written as each template is drawn, so memory holds one template at a time
         // (a batch of them when they are packed together, see SheetPainter).
         std::optional<PdfBook> book;
@@ -308,8 +357,9 @@ ExportResult exportTemplates(const ExportOptions& o, const ExportObserver& obser
 
     const std::filesystem::path folder = o.output.empty() ? "." : o.output;
     FolderMade made(o, folder);
-    // Each template is written as soon as it is drawn, so memory holds one at a time; the
-    // files of an export that fails on the way are removed again.
+    // Each template is written as soon as it is drawn, so memory holds one at a time; an
+    // export that fails or is cancelled on the way takes its files back, and the files they
+    // replaced return.
     FilesWritten written;
     BitmapsAhead bitmapsAhead;
     drawTemplates(o, in.finish, in.catalogue, in.starFile, in.sky, [&](TemplateDrawing&& t) {
@@ -323,7 +373,7 @@ ExportResult exportTemplates(const ExportOptions& o, const ExportObserver& obser
             try {
                 checkBitmapSize(t.scene, dpi);
             } catch (const text::InputError& e) {
-                throw text::InputError("option --dpi \"" + o.dpi + "\": " + e.what());
+                throw text::InputError("option --dpi \"" + text::escapedForMessage(o.dpi) + "\": " + e.what());
             }
             QImage image;
             if (QImage* rendered = std::any_cast<QImage>(&t.rendered)) {
@@ -333,14 +383,19 @@ ExportResult exportTemplates(const ExportOptions& o, const ExportObserver& obser
             } else {
                 image = rasterImage(t.scene, dpi);
             }
-            writeOutput(o, [&] { writeBitmapAtomically(path.string(), image); });
+            writeOutput(o, [&] {
+                checkNotAnInput(inputs, path);
+                written.files.push_back(writeBitmapAtomically(path.string(), image, true));
+            });
         } else {
             const QByteArray* ahead = std::any_cast<QByteArray>(&t.rendered);
             const QByteArray svg = ahead ? *ahead : QByteArray::fromStdString(printSvg(t, o));
             t.rendered.reset();
-            writeOutput(o, [&] { writeFileAtomically(path.string(), svg); });
+            writeOutput(o, [&] {
+                checkNotAnInput(inputs, path);
+                written.files.push_back(writeFileAtomically(path.string(), svg, true));
+            });
         }
-        written.paths.push_back(path);
         result.paths.push_back(path.string());
         tell(observer, ExportStep::Kind::Wrote, result.templates, t, path.string());
     }, {0, renderAhead(o, dpi, bitmapsAhead)});

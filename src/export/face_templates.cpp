@@ -10,6 +10,7 @@
 #include "canvas/drawing_canvas.h"
 #include "kit/piece_scene.h"
 #include "text/input_error.h"
+#include "text/message_text.h"
 #include "text/number_text.h"
 
 #include <algorithm>
@@ -25,6 +26,13 @@ namespace {
 
 const char* const kVerticesSuffix = "-vertices.csv";
 const char* const kFacesSuffix = "-faces.csv";
+/// cos 89.9°: a corner nearer the horizon of its face's map lies hundreds of radii out.
+constexpr double kLeastCornerCosine = 1.7453e-3;
+/// Narrowest width of a face, in sphere radii, below which its corners lie on one great circle.
+constexpr double kLeastFaceWidth = 1e-9;
+
+/// `typed` in double quotes, its control bytes escaped, for a message.
+std::string inQuotes(const std::string& typed) { return "\"" + text::escapedForMessage(typed) + "\""; }
 
 /// The option that stands for `input`, and its text as typed.
 std::pair<std::string, std::string> optionOf(const FaceOptions& o, const std::string& face, text::Input input)
@@ -73,42 +81,83 @@ std::vector<std::string> bundledModels()
     return names;
 }
 
+ModelFiles modelFiles(const FaceOptions& o)
+{
+    ModelFiles files{o.vertices, o.faces};
+    if (files.vertices.empty() != files.faces.empty())
+        throw text::InputError(files.vertices.empty()
+                                   ? "option --faces " + inQuotes(files.faces) + ": give the vertex file with --vertices too."
+                                   : "option --vertices " + inQuotes(files.vertices)
+                                         + ": give the face file with --faces too.");
+    if (!files.vertices.empty())
+        return files;
+    const bool plain = !o.model.empty() && o.model.find_first_of("/\\") == std::string::npos && o.model != "."
+                       && o.model != "..";
+    try {
+        if (!plain)
+            throw text::InputError("");
+        files.vertices = appdata::bundledDataFile("models/" + o.model + kVerticesSuffix).string();
+        files.faces = appdata::bundledDataFile("models/" + o.model + kFacesSuffix).string();
+    } catch (const text::InputError&) {
+        std::string known;
+        for (const std::string& name : bundledModels())
+            known += (known.empty() ? "" : ", ") + name;
+        throw text::InputError("option --model " + inQuotes(o.model) + ": no bundled model has that name (bundled: "
+                               + (known.empty() ? "none found" : known) + ").");
+    }
+    return files;
+}
+
+namespace {
+
+/// Refuses a face whose corner names no vertex, or lies where the face's gnomonic map cannot
+/// reach it (90° or more from the face's centre): its cut outline would run off to infinity.
+void checkFaceCorners(const FaceOptions& o, const polyhedron::PolyhedronModel& model)
+{
+    const std::string option = o.faces.empty() ? "option --model " + inQuotes(o.model) : "option --faces " + inQuotes(o.faces);
+    for (int f = 1; f <= model.FaceCount(); ++f) {
+        const polyhedron::Face& face = model.faces[static_cast<std::size_t>(f)];
+        const int corners = std::min<int>(face.CornerCount, polyhedron::kMaxCorners);
+        for (int j = 1; j <= corners; ++j) {
+            const int v = face.Corners[static_cast<std::size_t>(j - 1)];
+            const std::string corner = "face " + std::to_string(f) + ", corner "
+                                       + std::to_string(j);
+            if (v < 1 || v > model.VertexCount())
+                throw text::InputError(option + ": " + corner + " names vertex " + std::to_string(v)
+                                       + ", but the vertex file numbers its vertices 1 to "
+                                       + std::to_string(model.VertexCount()) + ".");
+            const polyhedron::Vertex& at = model.vertices[static_cast<std::size_t>(v)];
+            const double cosine = std::sin(face.Phi * stars::DegreeFactor) * std::sin(at.Phi * stars::DegreeFactor)
+                                  + std::cos(face.Phi * stars::DegreeFactor) * std::cos(at.Phi * stars::DegreeFactor)
+                                        * std::cos((at.Lambda - face.Lambda) * stars::DegreeFactor);
+            if (!(cosine > kLeastCornerCosine))
+                throw text::InputError(option + ": " + corner + " (vertex " + std::to_string(v)
+                                       + ") lies 90° or more from the face's centre, where the face's map cannot "
+                                         "reach it.");
+        }
+    }
+}
+
+} // namespace
+
 polyhedron::PolyhedronModel loadModel(const FaceOptions& o)
 {
     polyhedron::PolyhedronModel model;
-    std::string vertices = o.vertices, faces = o.faces;
-    if (vertices.empty() != faces.empty())
-        throw text::InputError(vertices.empty() ? "option --faces \"" + faces + "\": give the vertex file with --vertices too."
-                                                : "option --vertices \"" + vertices
-                                                      + "\": give the face file with --faces too.");
-    if (vertices.empty()) {
-        const bool plain = !o.model.empty() && o.model.find_first_of("/\\") == std::string::npos && o.model != "."
-                           && o.model != "..";
-        try {
-            if (!plain)
-                throw text::InputError("");
-            vertices = appdata::bundledDataFile("models/" + o.model + kVerticesSuffix).string();
-            faces = appdata::bundledDataFile("models/" + o.model + kFacesSuffix).string();
-        } catch (const text::InputError&) {
-            std::string known;
-            for (const std::string& name : bundledModels())
-                known += (known.empty() ? "" : ", ") + name;
-            throw text::InputError("option --model \"" + o.model + "\": no bundled model has that name (bundled: "
-                                   + (known.empty() ? "none found" : known) + ").");
-        }
+    const ModelFiles files = modelFiles(o);
+    try {
+        model.loadVertexFile(files.vertices);
+    } catch (const text::InputError& e) {
+        throw text::InputError((o.vertices.empty() ? "option --model " + inQuotes(o.model)
+                                                   : "option --vertices " + inQuotes(files.vertices))
+                               + ": " + e.what());
     }
     try {
-        model.loadVertexFile(vertices);
+        model.loadFaceFile(files.faces);
     } catch (const text::InputError& e) {
-        throw text::InputError((o.vertices.empty() ? "option --model \"" + o.model : "option --vertices \"" + vertices)
-                               + "\": " + e.what());
+        throw text::InputError((o.faces.empty() ? "option --model " + inQuotes(o.model) : "option --faces " + inQuotes(files.faces))
+                               + ": " + e.what());
     }
-    try {
-        model.loadFaceFile(faces);
-    } catch (const text::InputError& e) {
-        throw text::InputError((o.faces.empty() ? "option --model \"" + o.model : "option --faces \"" + faces) + "\": "
-                               + e.what());
-    }
+    checkFaceCorners(o, model);
     return model;
 }
 
@@ -195,23 +244,23 @@ void drawFaceTemplates(const FaceOptions& o, const stars::StarCatalogue& catalog
 {
     const polyhedron::PolyhedronModel model = loadModel(o);
     std::vector<std::string> faces;
+    if (model.FaceCount() == 0)
+        throw text::InputError("option --face " + inQuotes(o.face) + ": the face file holds no face.");
     if (o.face == "all") {
         for (int f = 1; f <= model.FaceCount(); ++f)
             faces.push_back(std::to_string(f));
-        if (faces.empty())
-            throw text::InputError("option --face \"all\": the face file holds no face.");
     } else {
         // The window clamps the box to 1…32 and keeps the old tangent point for a face the
         // model lacks; a command line names a face that must exist.
+        const std::string range = "the model has faces 1 to " + std::to_string(model.FaceCount()) + " (or say all).";
         std::int32_t number = 0;
         try {
-            number = text::toInt32(o.face, "面番号 (face number)");
+            number = text::toInt32(o.face, "");
         } catch (const text::InputError& e) {
-            throw text::InputError("option --face \"" + o.face + "\": " + e.what());
+            throw text::InputError("option --face " + inQuotes(o.face) + ": not a face number; " + range);
         }
         if (number < 1 || number > model.FaceCount())
-            throw text::InputError("option --face \"" + o.face + "\": the model has faces 1 to "
-                                   + std::to_string(model.FaceCount()) + " (or say all).");
+            throw text::InputError("option --face " + inQuotes(o.face) + ": " + range);
         faces.push_back(o.face);
     }
 
@@ -236,10 +285,17 @@ void drawFaceTemplates(const FaceOptions& o, const stars::StarCatalogue& catalog
         } catch (const text::InputError& e) {
             refuse(o, face, e);
         }
-        if (finish.style.pieces)
-            checkTabWidth(finish, kitOptions, narrowestWidth(corners),
-                          "face " + face + " (" + text::formatGeneral(std::round(narrowestWidth(corners) * 100) / 10)
-                              + " mm across)");
+        if (finish.style.pieces) {
+            const double across = narrowestWidth(corners);
+            // Corners on one great circle give a face of no width, whatever the radius.
+            if (!(across > kLeastFaceWidth * p.sphereRadius) || !std::isfinite(across))
+                throw text::InputError((o.faces.empty() ? "option --model " + inQuotes(o.model)
+                                                        : "option --faces " + inQuotes(o.faces))
+                                       + ": face " + face + " has no width: its corners lie on one great circle.");
+            checkTabWidth(finish, kitOptions, across,
+                          "face " + face + " (" + text::formatGeneral(std::round(across * 100) / 10) + " mm across)",
+                          "--radius", o.radius);
+        }
         try {
             t.scene = polyhedron::buildFaceScene(p, outline, model, catalogue, index, starFile, side,
                                                  polyhedron::FaceKit{finish.style, number},

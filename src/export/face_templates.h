@@ -17,8 +17,19 @@ namespace exporter {
 /// The bundled models (data/models), by name, sorted.
 std::vector<std::string> bundledModels();
 
+/// The vertex and face files of a model.
+struct ModelFiles
+{
+    std::string vertices, faces;
+};
+
+/// The files of --vertices/--faces, or else of the bundled --model. Throws text::InputError
+/// naming the option when only one file is given or no bundled model has the name.
+ModelFiles modelFiles(const FaceOptions& o);
+
 /// The polyhedron of --vertices/--faces, or else of the bundled --model. Throws
-/// text::InputError naming the option and its value when a file cannot be read.
+/// text::InputError naming the option and its value when a file cannot be read, or when a
+/// face's corner names no vertex of the vertex file or lies 90° or more from the face's centre.
 polyhedron::PolyhedronModel loadModel(const FaceOptions& o);
 
 /// The face command's inputs for face `face` (the text as typed); the tangent point is the

@@ -158,10 +158,23 @@ gore::GoreParameters goreParametersFor(const GoreOptions& o, const std::string& 
         p.northPlate = o.northPlate;
         p.southPlate = o.southPlate ? 1 : 0;
         p.plateBoundary = number(o.boundary, Input::PlateBoundary);
-        if (const auto message = gore::validateGoreParameters(p))
-            throw text::InputError(p.n < 1 ? Input::GoreCount : Input::GorePosition, {}, message->prompt,
-                                   message->prompt);
+        // The window's own checks of n and k, said in English too, and a gore number below 1,
+        // which a set of templates has no gore for.
+        if (const auto message = gore::validateGoreParameters(p)) {
+            const std::string en = p.n < 1 ? "there are no gores to draw; please give 3 gores or more."
+                                           : "there is no gore " + std::to_string(p.k) + " of " + std::to_string(p.n)
+                                                 + "; please give 1 to " + std::to_string(p.n) + " (or all).";
+            const text::Text reason{en, message->prompt};
+            throw text::InputError(p.n < 1 ? Input::GoreCount : Input::GorePosition, {}, reason, reason);
+        }
+        if (p.k < 1) {
+            const text::Text reason{"the gores are numbered from 1; please give 1 to " + std::to_string(p.n)
+                                        + " (or all).",
+                                    "位置 k は 1 から " + std::to_string(p.n) + " までです。"};
+            throw text::InputError(Input::GorePosition, {}, reason, reason);
+        }
         gore::checkGoreDrawable(p);
+        gore::checkKitPlateBoundary(p); // the window keeps its own rule for B at the pole or beyond
         return p;
     } catch (const text::InputError& e) {
         refuse(o, k, e);
@@ -262,7 +275,8 @@ void drawGoreTemplates(const GoreOptions& o, const stars::StarCatalogue& catalog
         if (finish.style.pieces && h == 0 && k == ks.front())
             checkTabWidth(finish, kitOptions, layout.fullWidth,
                           "the gores (" + text::formatGeneral(std::round(layout.fullWidth * 100) / 10)
-                              + " mm wide at the equator)");
+                              + " mm wide at the equator)",
+                          "--radius", o.radius);
         DrawnGore d;
         TemplateDrawing& t = d.drawing;
         std::string name = gore::goreBitmapName(goreInputsFor(o, k, whole ? 1 : hemispheres[h]));

@@ -1,6 +1,7 @@
 #include "export/kit_finish.h"
 
 #include "export/template_drawing.h"
+#include "text/message_text.h"
 #include "text/number_text.h"
 
 namespace exporter {
@@ -12,7 +13,7 @@ double millimetres(const std::string& option, const std::string& typed)
 {
     const auto value = text::parseDouble(typed);
     if (!value)
-        refuseOption(option, typed, "\"" + typed + "\" is not a number of millimetres.");
+        refuseOption(option, typed, "\"" + text::escapedForMessage(typed) + "\" is not a number of millimetres.");
     return *value;
 }
 
@@ -39,12 +40,17 @@ KitFinish kitFinish(const KitOptions& o, Format format)
     return f;
 }
 
-void checkTabWidth(const KitFinish& finish, const KitOptions& o, double pieceWidth, const std::string& pieces)
+void checkTabWidth(const KitFinish& finish, const KitOptions& o, double pieceWidth, const std::string& pieces,
+                   const std::string& sizeOption, const std::string& sizeTyped)
 {
-    if (finish.style.tabWidth > pieceWidth)
-        refuseOption("--tab-width", o.tabWidth,
-                     text::formatGeneral(finish.style.tabWidth * 10) + " mm tabs are wider than " + pieces
-                         + "; please give a narrower tab.");
+    if (!(finish.style.tabWidth > pieceWidth))
+        return;
+    const std::string tabs = text::formatGeneral(finish.style.tabWidth * 10) + " mm tabs";
+    if (o.given.count("--tab-width"))
+        refuseOption("--tab-width", o.tabWidth, tabs + " are wider than " + pieces + "; please give a narrower tab.");
+    refuseOption(sizeOption, sizeTyped,
+                 "the " + tabs + " are wider than " + pieces + "; please give a larger " + sizeOption
+                     + ", a narrower --tab-width or --tabs off.");
 }
 
 } // namespace exporter

@@ -21,8 +21,10 @@ struct KitFinish
 /// negative or 0 (a tab), or is beyond kMaxBleed (the bleed).
 KitFinish kitFinish(const KitOptions& o, Format format);
 
-/// Refuses, naming --tab-width, tabs of `finish` wider than `pieceWidth` cm, the narrowest
-/// width of the pieces they go on, described by `pieces` ("gores 2.75 cm wide at the equator").
-void checkTabWidth(const KitFinish& finish, const KitOptions& o, double pieceWidth, const std::string& pieces);
+/// Refuses tabs of `finish` wider than `pieceWidth` cm, the narrowest width of the pieces they
+/// go on, described by `pieces` ("gores 2.75 cm wide at the equator"): naming --tab-width when
+/// it was given, else the option `sizeOption` typed as `sizeTyped` that made the pieces so small.
+void checkTabWidth(const KitFinish& finish, const KitOptions& o, double pieceWidth, const std::string& pieces,
+                   const std::string& sizeOption, const std::string& sizeTyped);
 
 } // namespace exporter

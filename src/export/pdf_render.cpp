@@ -108,7 +108,9 @@ PdfBook::PdfBook(const std::string& path, const SheetOptions& sheets) : m_impl(s
 
 PdfBook::~PdfBook()
 {
-    // Uncommitted: the temporary file goes with the AtomicFile.
+    // Uncommitted: the temporary file goes first, before the writer spends time ending a
+    // document nobody will read.
+    m_impl->file.discard();
     m_impl->finish();
 }
 

@@ -139,6 +139,10 @@ std::optional<int> largestBitmapDpi(const scene::Scene& scene, double dpi)
 void checkBitmapSize(const scene::Scene& scene, double dpi)
 {
     const BitmapSize s = bitmapSize(scene, dpi);
+    if (s.width < 1 || s.height < 1)
+        throw text::InputError("the bitmap would be " + std::to_string(s.width) + " × " + std::to_string(s.height)
+                               + " pixels at " + text::formatGeneral(dpi)
+                               + " dpi, too small to hold the drawing; please give a higher resolution.");
     if (fits(s))
         return;
     std::string message = "the bitmap of " + std::to_string(s.width) + " × " + std::to_string(s.height)
@@ -182,13 +186,13 @@ QImage rasterImage(const scene::Scene& scene, double dpi)
     return image;
 }
 
-void writeBitmapAtomically(const std::string& path, const QImage& image)
+text::Replacement writeBitmapAtomically(const std::string& path, const QImage& image, bool keepReplaced)
 {
     if (image.isNull())
         throw text::InputError(text::escapedForMessage(path)
                                + ": the bitmap cannot be made (the drawing is empty or too large).");
     // Straight into the file: no second copy of a large picture in memory.
-    AtomicFile file(path);
+    AtomicFile file(path, keepReplaced);
     file.start();
     errno = 0;
     if (!image.save(&file, "BMP")) {
@@ -196,7 +200,7 @@ void writeBitmapAtomically(const std::string& path, const QImage& image)
         const std::string reason = errno != 0 ? std::strerror(errno) : "the bitmap writer stopped";
         throw text::InputError(text::escapedForMessage(path) + ": cannot be written (" + reason + ").");
     }
-    file.commit();
+    return file.commit();
 }
 
 } // namespace exporter

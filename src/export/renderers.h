@@ -3,6 +3,7 @@
 #include "export/page_layout.h"
 #include "export/template_drawing.h"
 #include "scene/scene.h"
+#include "text/atomic_file.h"
 
 #include <QImage>
 
@@ -40,8 +41,8 @@ BitmapSize bitmapSize(const scene::Scene& scene, double dpi);
 /// and half of this computer's memory; no value when not even 1 dpi fits.
 std::optional<int> largestBitmapDpi(const scene::Scene& scene, double dpi);
 
-/// Throws text::InputError when the bitmap of `scene` at `dpi` is over kMaxBitmapFileBytes
-/// or would take more than half of this computer's memory. The message gives the size and the
+/// Throws text::InputError when the bitmap of `scene` at `dpi` has no pixel along a side, is
+/// over kMaxBitmapFileBytes or would take more than half of this computer's memory. The message gives the size and the
 /// largest dpi that works; it names no option (the caller knows which one set the resolution).
 void checkBitmapSize(const scene::Scene& scene, double dpi);
 
@@ -123,7 +124,8 @@ int writePdf(const TemplateList& templates, const std::string& path, const Sheet
              const ProgressFn& progress = {});
 
 /// `image` as a Windows bitmap, written through an AtomicFile (see export/atomic_file.h,
-/// which also writes SVG documents). Throws text::InputError naming the path when it cannot.
-void writeBitmapAtomically(const std::string& path, const QImage& image);
+/// which also writes SVG documents); `keepReplaced` keeps a file it replaces aside (see
+/// text::Replacement). Throws text::InputError naming the path when it cannot.
+text::Replacement writeBitmapAtomically(const std::string& path, const QImage& image, bool keepReplaced = false);
 
 } // namespace exporter

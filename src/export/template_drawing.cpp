@@ -1,6 +1,7 @@
 #include "export/template_drawing.h"
 
 #include "text/input_error.h"
+#include "text/message_text.h"
 
 namespace exporter {
 
@@ -12,12 +13,12 @@ std::string stripExtension(const std::string& name)
 
 void refuseOption(const std::string& option, const std::string& typed, const std::string& reason)
 {
-    throw text::InputError("option " + option + " \"" + typed + "\": " + reason);
+    throw text::InputError("option " + option + " \"" + text::escapedForMessage(typed) + "\": " + reason);
 }
 
 void refuseOption(const std::string& option, const std::string& typed, const text::InputError& refused)
 {
-    const std::string named = "option " + option + " \"" + typed + "\": ";
+    const std::string named = "option " + option + " \"" + text::escapedForMessage(typed) + "\": ";
     const text::Text& reason = refused.reasonText();
     throw text::InputError(refused.input(), typed, text::Text{named + reason.en, named + reason.ja}, reason);
 }

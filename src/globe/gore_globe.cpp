@@ -17,13 +17,8 @@ GlobeModel goreGlobe(const stars::StarCatalogue& catalogue, const gore::GorePara
                      const sky::SkyRequest& sky)
 {
     gore::checkGoreDrawable(p); // n of 1 or 2, R ≤ 0, B ≤ 0: no globe to show either
+    gore::checkKitPlateBoundary(p);
     const bool north = p.northPlate, south = p.southPlate == 1;
-    if ((north || south) && !(p.plateBoundary < 90.0)) {
-        const std::string b = text::formatGeneral(p.plateBoundary);
-        text::refuse(text::Input::PlateBoundary, gore::kFieldPlateBoundary, b,
-                     {b + "° leaves no room for a polar plate; please type a boundary latitude below 90°.",
-                      b + "° では極板がありません。90° より小さい境界緯度を入力してください。"});
-    }
     GlobeModel model;
     model.stars.reserve(catalogue.stars.size());
     for (const stars::Star& s : catalogue.stars) {

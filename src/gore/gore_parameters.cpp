@@ -112,6 +112,16 @@ void checkGoreDrawable(const GoreParameters& p, char sep)
                         p.sphereRadius, sep);
 }
 
+void checkKitPlateBoundary(const GoreParameters& p)
+{
+    if (!(p.northPlate || p.southPlate == 1) || p.plateBoundary < 90.0)
+        return;
+    const std::string b = text::formatGeneral(p.plateBoundary);
+    text::refuse(text::Input::PlateBoundary, kFieldPlateBoundary, b,
+                 {b + "° leaves no room for a polar plate; please type a boundary latitude below 90°.",
+                  b + "° では極板がありません。90° より小さい境界緯度を入力してください。"});
+}
+
 GoreLabels goreLabels(const GoreParameters& p, char sep)
 {
     GoreLabels labels;

@@ -53,6 +53,10 @@ std::optional<GoreMessage> validateGoreParameters(const GoreParameters& p);
 /// a plate boundary of 0° or below.
 void checkGoreDrawable(const GoreParameters& p, char decimalSeparator = '.');
 
+/// Refuses, with a text::InputError naming the plate boundary, a plate asked for with B at 90°
+/// or beyond: a kit's plate is the n-gon the gores' tops make at B, and there is none there.
+void checkKitPlateBoundary(const GoreParameters& p);
+
 /// The five summary labels of the gore window, numbers in the general format.
 GoreLabels goreLabels(const GoreParameters& p, char decimalSeparator = '.');
 

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <optional>
 
@@ -221,13 +222,26 @@ private:
                 if (fits(p, t))
                     return t;
             }
+        // Towards the centre: a box whose centre lies farther from it than every corner of the
+        // outline cannot be inside, so the steps start where the box reaches the piece. A label
+        // pushed far off by a huge star dot so tries as many places as one beside it.
         const Point2 inward = p.centre - centre;
-        if (const double l = length(inward); l > 0.0)
-            for (int i = 1; (i - 1) * kMoveStepCm < l; ++i) {
-                placeAt(base + inward * (std::min(l, i * kMoveStepCm) / l));
-                if (fits(p, t))
-                    return t;
-            }
+        const double l = length(inward);
+        if (!(l > 0.0) || !std::isfinite(l))
+            return std::nullopt;
+        double reach = 0.0;
+        for (const Point2& c : p.outline.corners)
+            reach = std::max(reach, length(c - p.centre));
+        const double first = std::max(1.0, std::floor((l - reach) / kMoveStepCm));
+        const auto steps = static_cast<std::int64_t>(std::ceil(2.0 * reach / kMoveStepCm)) + 2;
+        for (std::int64_t j = 0; j < steps; ++j) {
+            const double i = first + static_cast<double>(j);
+            if (!((i - 1) * kMoveStepCm < l))
+                break;
+            placeAt(base + inward * (std::min(l, i * kMoveStepCm) / l));
+            if (fits(p, t))
+                return t;
+        }
         return std::nullopt;
     }
 

@@ -24,8 +24,19 @@ std::optional<double> StarSizeRule(double faintestMagnitude, double commonRatio,
         // A ratio that stays computable over a sky's worth of magnitudes is not at fault:
         // the faintest magnitude lies absurdly far beyond the stars.
         constexpr double kSkyMagnitudes = 30.0;
-        if (std::isinf(power) && std::isfinite(std::pow(commonRatio, kSkyMagnitudes)))
+        if (std::isinf(power) && std::isfinite(std::pow(commonRatio, kSkyMagnitudes))) {
+            // Nor is a faintest magnitude that stays computable down to the brightest magnitude a
+            // sky can hold: the star itself is brighter than any, a fault of the star file.
+            if (std::isfinite(std::pow(commonRatio, faintestMagnitude + kSkyMagnitudes))) {
+                const std::string magnitude = text::formatGeneral(Vmag), brightest = text::formatGeneral(-kSkyMagnitudes);
+                const text::Text star{"a star of magnitude " + magnitude + " is brighter than any of the sky (" + brightest
+                                          + "); its dot cannot be sized.",
+                                      "等級 " + magnitude + " の星は空のどの星（" + brightest
+                                          + "）よりも明るく、大きさを決められません。"};
+                throw text::InputError(text::Input::StarFile, magnitude, star, star);
+            }
             text::refuse(text::Input::FaintestMagnitude, "最微等級", text::formatGeneral(faintestMagnitude), reason);
+        }
         text::refuse(text::Input::CommonRatio, "公比", text::formatGeneral(commonRatio), reason);
     }
     const double s = std::sqrt(power);

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <string>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -31,7 +32,7 @@ mode_t currentUmask()
 
 } // namespace
 
-AtomicFile::AtomicFile(std::string path) : m_path(std::move(path)) {}
+AtomicFile::AtomicFile(std::string path, bool keepReplaced) : m_path(std::move(path)), m_keepReplaced(keepReplaced) {}
 
 AtomicFile::~AtomicFile() { discard(); }
 
@@ -53,17 +54,84 @@ void AtomicFile::discard()
     m_temporary.clear();
 }
 
+std::string AtomicFile::followLinks()
+{
+    constexpr int kMostLinks = 40; // as many as the kernel follows in one path
+    std::string current = m_path;
+    for (int hop = 0;; ++hop) {
+        struct stat link {};
+        if (::lstat(current.c_str(), &link) != 0)
+            return hop == 0 ? current : m_path; // a link to nothing is replaced itself
+        if (!S_ISLNK(link.st_mode))
+            return current;
+        if (hop == kMostLinks)
+            fail(systemErrorText(ELOOP));
+        // The kernel's protected_symlinks rule, kept here since the link is read in user space:
+        // in a folder others may write to, only links of the folder's owner or our own are followed.
+        const std::string folder = folderOf(current);
+        struct stat dir {};
+        if (::stat(folder.c_str(), &dir) == 0 && (dir.st_mode & (S_ISVTX | S_IWOTH)) != 0
+            && link.st_uid != ::geteuid() && link.st_uid != dir.st_uid) {
+            const std::string uid = std::to_string(link.st_uid);
+            fail({"it is a symbolic link of another user (uid " + uid
+                      + ") in a folder others may write to, and such a link is never followed; remove it or "
+                        "choose another name",
+                  "ほかのユーザー（uid " + uid
+                      + "）のシンボリックリンクで、誰でも書き込めるフォルダにあります。このようなリンクはたどりません。"
+                        "リンクを消すか、別の名前にしてください"});
+        }
+        std::string target(PATH_MAX, '\0');
+        const ssize_t length = ::readlink(current.c_str(), target.data(), target.size());
+        if (length <= 0 || static_cast<std::size_t>(length) >= target.size())
+            fail(systemErrorText(length < 0 ? errno : ENAMETOOLONG));
+        target.resize(static_cast<std::size_t>(length));
+        current = target.front() == '/' ? target : folder + "/" + target;
+    }
+}
+
+void AtomicFile::takeOverMode()
+{
+    struct stat st {};
+    if (::stat(m_target.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+        // mkstemp makes the file private; a new file gets the usual permissions.
+        ::fchmod(m_fd, 0666 & ~currentUmask());
+        return;
+    }
+    // The owner first: a change of owner clears permission bits. Root keeps owner and group;
+    // another user keeps at least the group where it belongs to it.
+    if (::fchown(m_fd, st.st_uid, st.st_gid) != 0 && ::fchown(m_fd, static_cast<uid_t>(-1), st.st_gid) != 0) {
+        // the file is ours, in our group
+    }
+    ::fchmod(m_fd, st.st_mode & 0777);
+}
+
+std::string AtomicFile::keepAside()
+{
+    struct stat st {};
+    if (::lstat(m_target.c_str(), &st) != 0)
+        return {};
+    std::string name = folderOf(m_target) + "/.orbweave-XXXXXX";
+    const int fd = ::mkstemp(name.data());
+    if (fd < 0)
+        fail(systemErrorText(errno));
+    ::close(fd);
+    // A second name for the file, so that the final name is never empty; where the file system
+    // has no hard links, the file moves aside instead.
+    if (::unlink(name.c_str()) == 0 && ::link(m_target.c_str(), name.c_str()) == 0)
+        return name;
+    if (::rename(m_target.c_str(), name.c_str()) == 0)
+        return name;
+    const int error = errno;
+    ::unlink(name.c_str());
+    fail(systemErrorText(error));
+}
+
 void AtomicFile::start()
 {
     if (m_path.empty())
         fail({"no file name", "ファイル名がありません"});
-    m_target = m_path;
+    m_target = followLinks();
     struct stat st {};
-    if (::lstat(m_path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-        char resolved[PATH_MAX];
-        if (::realpath(m_path.c_str(), resolved))
-            m_target = resolved;
-    }
     if (::stat(m_target.c_str(), &st) == 0) {
         if (S_ISDIR(st.st_mode))
             fail({"it is a folder", "同じ名前のフォルダがあります"});
@@ -76,8 +144,7 @@ void AtomicFile::start()
     if (m_fd < 0)
         fail(systemErrorText(errno));
     m_temporary = pattern;
-    // mkstemp makes the file private; the finished file gets the usual permissions.
-    ::fchmod(m_fd, 0666 & ~currentUmask());
+    takeOverMode();
     m_error = 0;
 }
 
@@ -96,7 +163,7 @@ bool AtomicFile::write(const char* data, std::size_t size)
     return m_error == 0 && m_fd >= 0;
 }
 
-void AtomicFile::commit()
+Replacement AtomicFile::commit()
 {
     if (m_fd < 0)
         fail({"it was not started", "書き出しが始まっていません"});
@@ -108,17 +175,40 @@ void AtomicFile::commit()
     m_fd = -1;
     if (closed != 0)
         fail(systemErrorText(errno));
-    if (::rename(m_temporary.c_str(), m_target.c_str()) != 0)
-        fail(systemErrorText(errno));
+    Replacement done{m_target, m_keepReplaced ? keepAside() : std::string()};
+    if (::rename(m_temporary.c_str(), m_target.c_str()) != 0) {
+        const int error = errno;
+        if (!done.backup.empty())
+            undoReplacement(done);
+        fail(systemErrorText(error));
+    }
     m_temporary.clear();
+    return done;
 }
 
-void writeFileAtomically(const std::string& path, std::string_view bytes)
+bool undoReplacement(const Replacement& r)
 {
-    AtomicFile file(path);
+    if (r.backup.empty())
+        return ::unlink(r.target.c_str()) == 0;
+    const bool back = ::rename(r.backup.c_str(), r.target.c_str()) == 0;
+    // When the new file never took the place, the kept name is a second link to the same file,
+    // which rename leaves alone.
+    ::unlink(r.backup.c_str());
+    return back;
+}
+
+void settleReplacement(const Replacement& r)
+{
+    if (!r.backup.empty())
+        ::unlink(r.backup.c_str());
+}
+
+Replacement writeFileAtomically(const std::string& path, std::string_view bytes, bool keepReplaced)
+{
+    AtomicFile file(path, keepReplaced);
     file.start();
     file.write(bytes.data(), bytes.size()); // a failed write is reported by commit
-    file.commit();
+    return file.commit();
 }
 
 } // namespace text

@@ -34,6 +34,8 @@ private slots:
     void missingDataIsReportedNotTakenFromTheSourceTree();
     void noEmptyOrRelativeRunPath_data();
     void noEmptyOrRelativeRunPath();
+    void hardenedAsDebianBuildsItsPackages_data();
+    void hardenedAsDebianBuildsItsPackages();
     void versionRunsBesideADecoyQtLibrary_data();
     void versionRunsBesideADecoyQtLibrary();
 
@@ -204,6 +206,27 @@ void InstalledProgramsTest::noEmptyOrRelativeRunPath()
         for (const QString& entry : it.next().captured(1).split(QLatin1Char(':')))
             QVERIFY2(entry.startsWith(QLatin1Char('/')), qPrintable(QStringLiteral("run path entry \"%1\"").arg(entry)));
     }
+}
+
+void InstalledProgramsTest::hardenedAsDebianBuildsItsPackages_data() { noEmptyOrRelativeRunPath_data(); }
+
+void InstalledProgramsTest::hardenedAsDebianBuildsItsPackages()
+{
+    if (!ORBWEAVE_HARDENED)
+        QSKIP("a sanitizer or fuzz build goes without the hardening flags");
+    QFETCH(QString, program);
+    const QString wide = QStringLiteral("--wide");
+    // Full RELRO: the relocations read-only after loading, every symbol bound at the start.
+    const Run headers = run(QStringLiteral("readelf"), {QStringLiteral("--program-headers"), wide, program});
+    QVERIFY2(headers.out.contains(QLatin1String("GNU_RELRO")), qPrintable(headers.err));
+    const Run dynamic = run(QStringLiteral("readelf"), {QStringLiteral("--dynamic"), wide, program});
+    QVERIFY2(dynamic.out.contains(QRegularExpression(QStringLiteral(R"(\(FLAGS\)\s+BIND_NOW|Flags: NOW)"))),
+             qPrintable(dynamic.out));
+    // The stack protector and the checked calls of _FORTIFY_SOURCE.
+    const Run symbols = run(QStringLiteral("readelf"), {QStringLiteral("--dyn-syms"), wide, program});
+    QVERIFY(symbols.out.contains(QLatin1String("__stack_chk_fail")));
+    if (ORBWEAVE_FORTIFIED)
+        QVERIFY(symbols.out.contains(QRegularExpression(QStringLiteral(R"(__\w+_chk\b)"))));
 }
 
 void InstalledProgramsTest::versionRunsBesideADecoyQtLibrary_data()

@@ -7,12 +7,16 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <regex>
+#include <fcntl.h>
+#include <spawn.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/wait.h>
@@ -21,6 +25,8 @@
 namespace {
 
 const std::string kCatalogue = ORBWEAVE_DATA_DIR "/bright-stars.csv";
+const std::string kCubeVertices = ORBWEAVE_DATA_DIR "/models/cube-vertices.csv";
+const std::string kCubeFaces = ORBWEAVE_DATA_DIR "/models/cube-faces.csv";
 
 struct CommandResult
 {
@@ -42,9 +48,12 @@ std::string quoted(const std::string& s)
     return q + "'";
 }
 
-CommandResult runCommand(const testing_support::TempDir& dir, const std::vector<std::string>& args)
+/// Runs the exporter with `args`, stopped after two minutes (status 124, which no test expects:
+/// a hang fails); `prefix` runs it through another program (setpriv, to run it as another user).
+CommandResult runCommand(const testing_support::TempDir& dir, const std::vector<std::string>& args,
+                         const std::string& prefix = {})
 {
-    std::string cmd = quoted(ORBWEAVE_EXPORT_EXE);
+    std::string cmd = prefix + "timeout 120 " + quoted(ORBWEAVE_EXPORT_EXE);
     for (const auto& a : args)
         cmd += " " + quoted(a);
     const auto out = dir.path() / "stdout.txt", err = dir.path() / "stderr.txt";
@@ -145,6 +154,7 @@ TEST(ExportCommand, ExitStatusesAndMessages)
 {
     testing_support::TempDir dir;
     const std::string out = (dir.path() / "o").string();
+    const auto starsWith = [&dir](const std::string& content) { return dir.write("stars.csv", content + "\n"); };
     struct Case
     {
         std::vector<std::string> args;
@@ -159,7 +169,27 @@ TEST(ExportCommand, ExitStatusesAndMessages)
         {{"gores", "--format", "png"}, 2, "--format: \"png\""},
         {{"gores", "--paper", "a4", "--format", "bmp"}, 2, "--paper"},
         {{"faces", "--k", "all"}, 2, "--k"},
-        {{"gores", "--n", "0", "--output", out}, 1, "option --n \"0\": 負または零の分割数nは定義できません。"},
+        {{"gores", "--n", "0", "--output", out}, 1, "option --n \"0\": there are no gores to draw"},
+        {{"gores", "--k", "9", "--output", out}, 1, "option --k \"9\": there is no gore 9 of 8"},
+        {{"gores", "--k", "0", "--output", out}, 1, "option --k \"0\": the gores are numbered from 1"},
+        {{"gores", "--k", "-1", "--output", out}, 1, "option --k \"-1\": the gores are numbered from 1"},
+        {{"gores", "--plates", "north", "--boundary", "91", "--output", out}, 1, "option --boundary \"91\""},
+        {{"gores", "--plates", "both", "--boundary", "1e308", "--output", out}, 1, "option --boundary \"1e308\""},
+        {{"gores", "--radius", "1e-300", "--output", out}, 1, "option --radius \"1e-300\""},
+        {{"gores", "--dpi", "1e-300", "--format", "bmp", "--output", out}, 1, "option --dpi \"1e-300\""},
+        {{"gores", "--n", "8\x1b[31m", "--output", out}, 1, "option --n \"8\\x1B[31m\""},
+        {{"gores", "--stars", starsWith("0,0,-1e308"), "--output", out}, 1, "is brighter than any of the sky"},
+        {{"gores", "--star-names", "3", "--magnification", "1e15", "--output", out}, 0, ""},
+        {{"faces", "--star-names", "3", "--magnification", "1e15", "--output", out}, 0, ""},
+        {{"faces", "--model", "cube", "--vertices", kCubeVertices, "--faces", kCubeFaces}, 2, "option --model"},
+        {{"faces", "--face", "x", "--output", out}, 1, "option --face \"x\": not a face number"},
+        {{"faces", "--vertices", kCubeVertices, "--faces", dir.write("f0.csv", "90,0,4,1,2,3,0,0,0\n"), "--output", out},
+         1, "option --faces"},
+        {{"faces", "--vertices", dir.write("line-v.csv", "10,0\n20,0\n30,0\n"), "--faces",
+          dir.write("line-f.csv", "20,0,3,1,2,3,0,0,0\n"), "--output", out},
+         1, "option --faces"},
+        {{"faces", "--vertices", kCubeVertices, "--faces", dir.write("none.csv", ""), "--output", out}, 1,
+         "option --face \"1\": the face file holds no face"},
         {{"gores", "--k", "all", "--radius", "abc", "--format", "bmp", "--output", out}, 1, "option --radius \"abc\""},
         {{"gores", "--dpi", "0", "--format", "bmp", "--output", out}, 1, "option --dpi \"0\""},
         {{"gores", "--stars", "/nonexistent/stars.csv", "--output", out}, 1, "option --stars"},
@@ -179,6 +209,9 @@ TEST(ExportCommand, ExitStatusesAndMessages)
         if (!c.mention.empty()) {
             EXPECT_NE(r.err.find(c.mention), std::string::npos) << r.err;
         }
+        // The command line speaks English and echoes no control byte.
+        EXPECT_EQ(r.err.find("\xE3"), std::string::npos) << r.err;
+        EXPECT_EQ(r.err.find('\x1b'), std::string::npos) << r.err;
         // A refused export writes nothing.
         if (c.status != 0) {
             EXPECT_FALSE(std::filesystem::exists(out));
@@ -327,4 +360,118 @@ TEST(ExportCommand, ManPageNamesEveryOptionOfTheHelp)
         EXPECT_NE(page.find(word), std::string::npos) << word << " is not in the man page";
     }
     EXPECT_GT(options, 30);
+}
+
+namespace {
+
+/// Every entry under `folder` with its content, hidden ones included.
+std::map<std::string, std::string> folderState(const std::filesystem::path& folder)
+{
+    std::map<std::string, std::string> state;
+    for (const auto& e : std::filesystem::recursive_directory_iterator(folder))
+        state[e.path().lexically_relative(folder).string()] = e.is_directory() ? "(folder)" : readAll(e.path());
+    return state;
+}
+
+/// Starts the exporter with `args`, its output to /dev/null, with the default handling of the
+/// interrupting signals whatever the test inherited (a background job ignores SIGINT).
+pid_t startExport(const std::vector<std::string>& args)
+{
+    std::vector<std::string> words{ORBWEAVE_EXPORT_EXE};
+    words.insert(words.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& w : words)
+        argv.push_back(w.data());
+    argv.push_back(nullptr);
+    posix_spawnattr_t attr;
+    posix_spawnattr_init(&attr);
+    sigset_t defaults;
+    sigemptyset(&defaults);
+    for (const int s : {SIGINT, SIGTERM, SIGHUP})
+        sigaddset(&defaults, s);
+    posix_spawnattr_setsigdefault(&attr, &defaults);
+    posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSIGDEF);
+    posix_spawn_file_actions_t files;
+    posix_spawn_file_actions_init(&files);
+    posix_spawn_file_actions_addopen(&files, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&files, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    pid_t pid = -1;
+    const int failed = posix_spawn(&pid, argv[0], &files, &attr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&files);
+    posix_spawnattr_destroy(&attr);
+    return failed ? -1 : pid;
+}
+
+} // namespace
+
+TEST(ExportCommand, AnInterruptedExportTakesBackWhatItWroteAndSaysWhichSignal)
+{
+    const struct
+    {
+        const char* name;
+        int signal;
+        int status;
+        const char* format;
+    } rows[] = {
+        {"SIGINT, svg folder", SIGINT, 130, "svg"},
+        {"SIGTERM, bmp folder", SIGTERM, 143, "bmp"},
+        {"SIGHUP, pdf", SIGHUP, 129, "pdf"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        testing_support::TempDir dir;
+        const auto folder = dir.path() / "kit";
+        std::filesystem::create_directory(folder);
+        std::ofstream(folder / "notes.txt") << "mine";
+        const std::string pdf = row.format == std::string("pdf") ? "/globe.pdf" : "";
+        // Long enough to be stopped on the way: 1440 gores.
+        std::vector<std::string> args{"gores", "--k", "all", "--n", "720", "--hemisphere", "both", "--format",
+                                      row.format, "--output", folder.string() + pdf, "--quiet"};
+        if (row.format != std::string("bmp"))
+            args.insert(args.end(), {"--tabs", "off"});
+        const auto before = folderState(folder);
+        const pid_t pid = startExport(args);
+        ASSERT_GT(pid, 0);
+        // Stopped once it has written something of its own into the folder.
+        for (int i = 0; i < 3000 && folderState(folder).size() == before.size(); ++i)
+            ::usleep(2000);
+        ASSERT_EQ(::kill(pid, row.signal), 0);
+        int raw = 0;
+        ASSERT_EQ(::waitpid(pid, &raw, 0), pid);
+        ASSERT_TRUE(WIFEXITED(raw)) << "ended by signal " << (WIFSIGNALED(raw) ? WTERMSIG(raw) : 0);
+        EXPECT_EQ(WEXITSTATUS(raw), row.status);
+        EXPECT_EQ(folderState(folder), before);
+    }
+}
+
+TEST(ExportCommand, AFailedFolderExportListsNoFileOnStandardOutput)
+{
+    testing_support::TempDir dir;
+    const auto folder = dir.path() / "kit";
+    std::filesystem::create_directories(folder / "N8_K5_NS1_Vb8.5_Sr2.5_Ss10_13cm.svg");
+    const CommandResult r = runCommand(dir, {"gores", "--k", "all", "--format", "svg", "--output", folder.string()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("N8_K5_NS1_Vb8.5_Sr2.5_Ss10_13cm.svg"), std::string::npos) << r.err;
+}
+
+TEST(ExportCommand, AFolderThatCannotBeMadeGivesTheSystemsReason)
+{
+    testing_support::TempDir dir;
+    const auto locked = dir.path() / "locked";
+    std::filesystem::create_directory(locked);
+    ::chmod(locked.c_str(), 0555);
+    // Root may write anywhere: the folder is locked for the nobody user, which runs the export.
+    std::string prefix;
+    if (::geteuid() == 0) {
+        if (std::system("command -v setpriv >/dev/null") != 0)
+            GTEST_SKIP() << "setpriv is needed to run the export as another user";
+        ::chmod(dir.path().c_str(), 0777);
+        prefix = "setpriv --reuid=65534 --regid=65534 --clear-groups ";
+    }
+    const CommandResult r =
+        runCommand(dir, {"gores", "--format", "svg", "--output", (locked / "sub" / "kit").string()}, prefix);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("Permission denied"), std::string::npos) << r.err;
+    EXPECT_FALSE(std::filesystem::exists(locked / "sub"));
 }

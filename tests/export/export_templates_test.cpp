@@ -8,6 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
 #include <sstream>
 
 using namespace exporter;
@@ -126,5 +129,114 @@ TEST(ExportTemplates, RefusalNamesTheOptionAndWritesNothing)
             EXPECT_NE(std::string(e.what()).find(row.option), std::string::npos) << e.what();
         }
         EXPECT_TRUE(entriesUnder(dir.path()).empty());
+    }
+}
+
+namespace {
+
+/// Every file under `folder` with its content and permissions, hidden files included.
+std::map<std::string, std::pair<std::string, unsigned>> folderState(const std::filesystem::path& folder)
+{
+    std::map<std::string, std::pair<std::string, unsigned>> state;
+    for (const auto& e : std::filesystem::recursive_directory_iterator(folder)) {
+        std::string content = "(folder)";
+        if (!e.is_directory()) {
+            std::ifstream in(e.path(), std::ios::binary);
+            content.assign(std::istreambuf_iterator<char>(in), {});
+        }
+        state[e.path().lexically_relative(folder).string()] = {
+            std::move(content),
+            static_cast<unsigned>(std::filesystem::status(e.path()).permissions())};
+    }
+    return state;
+}
+
+} // namespace
+
+TEST(ExportTemplates, AFailedOrCancelledReExportLeavesTheFolderAsItWas)
+{
+    const struct
+    {
+        const char* name;
+        Format format;
+        bool cancel; ///< cancelled after the third file; else an obstacle stands where the fifth goes
+    } rows[] = {
+        {"svg, obstacle", Format::Svg, false},
+        {"bmp, obstacle", Format::Bmp, false},
+        {"svg, cancelled", Format::Svg, true},
+        {"bmp, cancelled", Format::Bmp, true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        testing_support::TempDir dir;
+        const auto folder = dir.path() / "kit";
+        const ExportOptions o = allGores(row.format, folder);
+        const ExportResult first = exportTemplates(o);
+        ASSERT_EQ(first.paths.size(), 6u);
+        // The earlier export, marked so that a file written again shows, one file made private.
+        for (const std::string& p : first.paths)
+            std::ofstream(p, std::ios::binary) << "earlier " << p;
+        std::filesystem::permissions(first.paths[0], std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+        ExportObserver observer;
+        if (row.cancel) {
+            std::size_t wrote = 0;
+            observer.step = [&](const ExportStep& s) { wrote += s.kind == ExportStep::Kind::Wrote; };
+            observer.cancelled = [&] { return wrote >= 3; };
+        } else {
+            std::filesystem::remove(first.paths[4]);
+            std::filesystem::create_directory(first.paths[4]);
+        }
+        const auto before = folderState(folder);
+
+        if (row.cancel) {
+            EXPECT_THROW(exportTemplates(o, observer), Cancelled);
+        } else {
+            EXPECT_THROW(exportTemplates(o, observer), text::InputError);
+        }
+        EXPECT_EQ(folderState(folder), before);
+    }
+}
+
+TEST(ExportTemplates, AnOutputThatIsAnInputIsRefusedAndLeftAlone)
+{
+    testing_support::TempDir dir;
+    const std::string stars = dir.write("stars.csv", "10,20,1\n200,-30,2\n");
+    std::filesystem::create_symlink(stars, dir.path() / "link.pdf");
+    const std::string vertices = dir.write("v.csv", "");
+    std::filesystem::copy_file(ORBWEAVE_DATA_DIR "/models/cube-vertices.csv", vertices,
+                               std::filesystem::copy_options::overwrite_existing);
+    const std::string faces = dir.write("f.csv", "");
+    std::filesystem::copy_file(ORBWEAVE_DATA_DIR "/models/cube-faces.csv", faces,
+                               std::filesystem::copy_options::overwrite_existing);
+    const struct
+    {
+        const char* name;
+        Subject subject;
+        Format format;
+        std::string output;
+        const char* what;
+    } rows[] = {
+        {"the star file as the PDF", Subject::Gores, Format::Pdf, stars, "the star file of --stars"},
+        {"a link to the star file", Subject::Gores, Format::Pdf, (dir.path() / "link.pdf").string(), "the star file"},
+        {"the face file as the PDF", Subject::Faces, Format::Pdf, faces, "the face file of --faces"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        ExportOptions o;
+        o.subject = row.subject;
+        o.stars = stars;
+        o.face.vertices = vertices;
+        o.face.faces = faces;
+        o.format = row.format;
+        o.output = row.output;
+        const auto before = folderState(dir.path());
+        try {
+            exportTemplates(o);
+            ADD_FAILURE() << "not refused";
+        } catch (const text::InputError& e) {
+            EXPECT_NE(std::string(e.what()).find(row.what), std::string::npos) << e.what();
+            EXPECT_NE(std::string(e.what()).find("option --output"), std::string::npos) << e.what();
+        }
+        EXPECT_EQ(folderState(dir.path()), before);
     }
 }

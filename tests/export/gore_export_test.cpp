@@ -240,10 +240,13 @@ TEST(GoreExport, RefusalsNameTheOptionAndItsValue)
     {
         std::vector<std::string> args;
         std::string mustStartWith;
+        std::string japanese = {}; ///< the reason as the globe dialog says it in Japanese, when asked
     };
     const Case cases[] = {
-        {{"--n", "0"}, "option --n \"0\": 負または零の分割数nは定義できません。"},
-        {{"--k", "9"}, "option --k \"9\":  n < k です。"},
+        {{"--n", "0"}, "option --n \"0\": there are no gores to draw", "負または零の分割数nは定義できません。"},
+        {{"--k", "9"}, "option --k \"9\": there is no gore 9 of 8", " n < k です。"},
+        {{"--k", "0"}, "option --k \"0\": the gores are numbered from 1"},
+        {{"--plates", "south", "--boundary", "90"}, "option --boundary \"90\": 90° leaves no room for a polar plate"},
         {{"--n", "x", "--k", "all"}, "option --n \"x\":"},
         {{"--radius", "-1"}, "option --radius \"-1\":"},
         {{"--faintest", "bright"}, "option --faintest \"bright\":"},
@@ -257,6 +260,9 @@ TEST(GoreExport, RefusalsNameTheOptionAndItsValue)
             ADD_FAILURE() << "accepted";
         } catch (const text::InputError& e) {
             EXPECT_EQ(std::string(e.what()).rfind(c.mustStartWith, 0), 0u) << e.what();
+            if (!c.japanese.empty()) {
+                EXPECT_EQ(e.reasonText().ja, c.japanese);
+            }
         }
     }
     try {

@@ -23,6 +23,7 @@ constexpr Target kTargets[] = {
     {"vertex_file", fuzz::vertexFile},
     {"face_file", fuzz::faceFile},
     {"face_outline", fuzz::faceOutline},
+    {"command_line", fuzz::commandLine},
 };
 
 std::string bytesOf(const fs::path& path)

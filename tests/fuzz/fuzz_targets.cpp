@@ -24,10 +24,10 @@ void require(bool holds, const char* what)
     }
 }
 
-/// A message names the file and can go to a terminal as it stands: valid UTF-8, no control bytes.
-void requireSafeMessage(std::string_view message)
+} // namespace
+
+void requireSafeText(std::string_view message)
 {
-    require(message.substr(0, kLabel.size()) == kLabel, "the message starts with the file name");
     for (std::size_t i = 0; i < message.size();) {
         const auto c = static_cast<unsigned char>(message[i]);
         require(c >= 0x20 && c != 0x7F, "no control byte in a message");
@@ -38,6 +38,15 @@ void requireSafeMessage(std::string_view message)
         require(!(c == 0xC2 && static_cast<unsigned char>(message[i + 1]) < 0xA0), "no C1 control in a message");
         i += length;
     }
+}
+
+namespace {
+
+/// A message names the file and can go to a terminal as it stands: valid UTF-8, no control bytes.
+void requireSafeMessage(std::string_view message)
+{
+    require(message.substr(0, kLabel.size()) == kLabel, "the message starts with the file name");
+    requireSafeText(message);
 }
 
 template <typename Read>

@@ -16,5 +16,11 @@ void faceFile(std::string_view bytes);
 /// The bytes as a vertex file, a line "---", then a face file: every face's outline drawn,
 /// centred on the face's own centre, with corner marks and edges.
 void faceOutline(std::string_view bytes);
+/// The bytes as the arguments of orbweave-export, split at NUL bytes: the options parsed, and
+/// the values read before any drawing (the kit's tabs and bleed, the bitmap resolution).
+void commandLine(std::string_view bytes);
+
+/// Aborts unless `message` can go to a terminal as it stands: valid UTF-8, no control bytes.
+void requireSafeText(std::string_view message);
 
 } // namespace fuzz

@@ -369,6 +369,18 @@ void GlobeDialogTest::refusalKeepsTheDialog()
     QVERIFY2(!said.contains(QLatin1String("--radius")), qPrintable(said));
     QVERIFY2(d->summary().contains(ui::boxCaption(text::Input::SphereRadius, ui::InputTab::Gore)),
              qPrintable(d->summary()));
+
+    // A plate with its boundary at the pole or beyond: a kit has no plate there.
+    d->close();
+    box("Text6")->setText(QStringLiteral("13"));
+    box("Text8")->setText(QStringLiteral("91"));
+    m_form->checkBox(QStringLiteral("Check4"))->setChecked(true);
+    d = open(false);
+    QVERIFY(d);
+    QVERIFY(!d->save());
+    const QString plate = m_messages->shown.back().text;
+    QVERIFY2(plate.contains(ui::boxCaption(text::Input::PlateBoundary, ui::InputTab::Gore)), qPrintable(plate));
+    QCOMPARE(filesUnder(folder()), QStringList{"earlier.pdf"});
 }
 
 void GlobeDialogTest::asksBeforeReplacing_data()
