@@ -232,12 +232,7 @@ void drawGoreTemplates(const GoreOptions& o, const stars::StarCatalogue& catalog
     std::optional<gore::GoreTiling> tiling;
     gore::KitStars kitStars;
     if (kitPieces) {
-        const gore::GoreParameters p = goreParametersFor(o, ks.front(), firstHalf);
-        if ((o.northPlate || o.southPlate) && !(p.plateBoundary < 90.0))
-            refuse(o, ks.front(),
-                   text::InputError(Input::PlateBoundary, o.boundary,
-                                    "a kit with polar plates needs a boundary latitude below 90 degrees.",
-                                    "a kit with polar plates needs a boundary latitude below 90 degrees."));
+        const gore::GoreParameters p = goreParametersFor(o, ks.front(), firstHalf); // B < 90 with plates
         tiling = gore::makeGoreTiling(p, finish.wholeGores);
         try {
             kitStars = gore::distributeKitStars(p, *tiling, catalogue, starFile);
