@@ -12,6 +12,7 @@
 #include "text/message_text.h"
 #include "text/number_text.h"
 
+#include <algorithm>
 #include <any>
 #include <atomic>
 #include <cstring>
@@ -92,7 +93,7 @@ TemplateFinish renderAhead(const ExportOptions& o, double dpi, BitmapsAhead& ahe
     if (o.format == Format::Svg)
         return [&o](TemplateDrawing& t) {
             try {
-                t.rendered = QByteArray::fromStdString(printSvg(t, o));
+                t.rendered = printSvg(t, o);
             } catch (const std::bad_alloc&) {
             }
         };
@@ -252,7 +253,10 @@ double exportDpi(const ExportOptions& o) { return readDpi(o.dpi); }
 
 std::string printSvg(const TemplateDrawing& t, const ExportOptions& o)
 {
-    return svgDocument(keepLayers(t.scene, o.kit.layers), templateTitle(t));
+    // Most exports keep every layer: the scene is then written as it is, not copied first.
+    const bool every = std::all_of(t.scene.layers.begin(), t.scene.layers.end(),
+                                   [&](const scene::Layer& l) { return o.kit.layers.count(l.kind) > 0; });
+    return svgDocument(every ? t.scene : keepLayers(t.scene, o.kit.layers), templateTitle(t));
 }
 
 TemplateList drawExportTemplates(const ExportOptions& o, const ExportObserver& observer)
@@ -334,10 +338,10 @@ ExportResult exportTemplates(const ExportOptions& o, const ExportObserver& obser
             }
             writeOutput(o, [&] { writeBitmapAtomically(path.string(), image); });
         } else {
-            const QByteArray* ahead = std::any_cast<QByteArray>(&t.rendered);
-            const QByteArray svg = ahead ? *ahead : QByteArray::fromStdString(printSvg(t, o));
+            std::string* ahead = std::any_cast<std::string>(&t.rendered);
+            const std::string svg = ahead ? std::move(*ahead) : printSvg(t, o);
             t.rendered.reset();
-            writeOutput(o, [&] { writeFileAtomically(path.string(), svg); });
+            writeOutput(o, [&] { text::writeFileAtomically(path.string(), svg); });
         }
         written.paths.push_back(path);
         result.paths.push_back(path.string());

@@ -110,13 +110,13 @@ std::vector<std::pair<KitPiece, Offset>> continuations(const GoreTiling& t, cons
     for (const kit::OutlineIndex::Near& nearby : mine.index.near(centre, r)) {
         const auto [along, outward] = mine.frame(nearby.index);
         const kit::Point s = nearby.nearest;
-        const sky::SkyPoint seam = skyOf(t, owner, offsetOf(s));
         const sky::SkyPoint beyond =
             skyOf(t, owner, {s.x + kStep * outward.x, s.y + kStep * outward.y});
         const KitPiece other = ownerOf(t, beyond.lambda, beyond.phi);
         if (samePiece(other, owner)
             || std::any_of(out.begin(), out.end(), [&](const auto& o) { return samePiece(o.first, other); }))
             continue;
+        const sky::SkyPoint seam = skyOf(t, owner, offsetOf(s));
         // The same stretch of seam on the other piece: its point, its direction, and the side the owner lies on.
         const sky::SkyPoint ahead = skyOf(t, owner, {s.x + kStep * along.x, s.y + kStep * along.y});
         const sky::SkyPoint behind = skyOf(t, owner, {s.x - kStep * outward.x, s.y - kStep * outward.y});
