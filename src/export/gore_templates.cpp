@@ -228,7 +228,7 @@ void drawGoreTemplates(const GoreOptions& o, const stars::StarCatalogue& catalog
                                     "a kit with polar plates needs a boundary latitude below 90 degrees."));
         tiling = gore::makeGoreTiling(p, finish.wholeGores);
         try {
-            kitStars = gore::distributeKitStars(p, *tiling, catalogue, starFile);
+            kitStars = gore::distributeKitStars(p, *tiling, catalogue, starFile, threads);
         } catch (const text::InputError& e) {
             refuse(o, ks.front(), e);
         }
