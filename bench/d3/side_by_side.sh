@@ -36,7 +36,7 @@ measure() {
   done | sort -n | awk '{w[NR]=$1; c[NR]=$2+$3; m[NR]=$4} END {k=int((NR+1)/2);
     # wall times came sorted; CPU and memory are sorted here
     for (a=1;a<=NR;a++) for (b=a+1;b<=NR;b++) { if (c[b]<c[a]) {t=c[a];c[a]=c[b];c[b]=t} if (m[b]<m[a]) {t=m[a];m[a]=m[b];m[b]=t} }
-    printf "%.2f %.2f %.0f", w[k], c[k], m[k]/1024}'
+    printf "%.2f %.2f %.0f\n", w[k], c[k], m[k]/1024}'
 }
 
 echo "| whole-globe gore SVG | Orbweave wall, CPU, peak | d3-geo wall, CPU, peak | Orbweave/d3 (wall) |"

@@ -94,6 +94,7 @@ TemplateFinish renderAhead(const ExportOptions& o, double dpi, BitmapsAhead& ahe
         return [&o](TemplateDrawing& t) {
             try {
                 t.rendered = printSvg(t, o);
+                t.scene = {}; // the document is all the writing needs: memory holds the drawing once
             } catch (const std::bad_alloc&) {
             }
         };

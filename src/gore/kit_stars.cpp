@@ -238,12 +238,21 @@ KitStars distributeKitStars(const GoreParameters& p, const GoreTiling& t, const 
     for (const std::exception_ptr& failure : failures)
         if (failure)
             std::rethrow_exception(failure);
-    KitStars pieces = std::move(shares.front());
-    for (std::size_t part = 1; part < parts; ++part)
-        for (std::size_t piece = 0; piece < pieceCount; ++piece) {
-            pieces[piece].insert(pieces[piece].end(), shares[part][piece].begin(), shares[part][piece].end());
-            shares[part][piece] = {};
+    if (parts == 1)
+        return std::move(shares.front());
+    // Each piece's list made at its full length at once, each stretch let go once copied: memory
+    // holds the placements little more than once.
+    KitStars pieces(pieceCount);
+    for (std::size_t piece = 0; piece < pieceCount; ++piece) {
+        std::size_t length = 0;
+        for (const KitStars& share : shares)
+            length += share[piece].size();
+        pieces[piece].reserve(length);
+        for (KitStars& share : shares) {
+            pieces[piece].insert(pieces[piece].end(), share[piece].begin(), share[piece].end());
+            share[piece] = {};
         }
+    }
     return pieces;
 }
 
