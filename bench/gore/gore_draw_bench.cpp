@@ -1,8 +1,11 @@
 #include "canvas/raster_canvas.h"
 #include "gore/gore_command.h"
+#include "synthetic_catalogue.h"
 
 #include <benchmark/benchmark.h>
 
+#include <chrono>
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 
@@ -38,7 +41,31 @@ void drawGore1Of8(benchmark::State& state, const char* radius, const char* catal
     }
 }
 
+/// Draw pressed again and again on a 118,216-star Hipparcos-like file; with `touched` the file's
+/// time changes before each Draw, so it is read again as an edited file is.
+void redraw118k(benchmark::State& state, bool touched)
+{
+    static const bench_support::TempStarFile file(bench_support::hipparcosLikeStarFile(118'216));
+    gore::GoreInputs inputs;
+    RasterGoreWindows windows;
+    const auto time = std::filesystem::last_write_time(file.path());
+    int turn = 0;
+    for (auto _ : state) {
+        if (touched)
+            std::filesystem::last_write_time(file.path(), time + std::chrono::seconds(++turn % 2));
+        if (const auto message = gore::runGoreDraw(inputs, file.path(), windows))
+            throw std::runtime_error(message->prompt);
+    }
+}
+
 } // namespace
+
+// The window's Draw of gore 1 of 8 from 118 k stars: the file unchanged (kept from the last
+// Draw) and edited between Draws (read again).
+static void BM_GoreRedraw_118k(benchmark::State& state) { redraw118k(state, false); }
+static void BM_GoreRedraw_118k_FileChanged(benchmark::State& state) { redraw118k(state, true); }
+BENCHMARK(BM_GoreRedraw_118k)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GoreRedraw_118k_FileChanged)->Unit(benchmark::kMillisecond);
 
 static void BM_GoreDraw_R13(benchmark::State& state) { drawGore1Of8(state, "13"); }
 static void BM_GoreDraw_R80(benchmark::State& state) { drawGore1Of8(state, "80"); }

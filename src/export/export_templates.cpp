@@ -12,6 +12,7 @@
 #include "text/message_text.h"
 #include "text/number_text.h"
 
+#include <algorithm>
 #include <any>
 #include <atomic>
 #include <cstring>
@@ -94,7 +95,8 @@ TemplateFinish renderAhead(const ExportOptions& o, double dpi, BitmapsAhead& ahe
     if (o.format == Format::Svg)
         return [&o](TemplateDrawing& t) {
             try {
-                t.rendered = QByteArray::fromStdString(printSvg(t, o));
+                t.rendered = printSvg(t, o);
+                t.scene = {}; // the document is all the writing needs: memory holds the drawing once
             } catch (const std::bad_alloc&) {
             }
         };
@@ -299,7 +301,10 @@ double exportDpi(const ExportOptions& o) { return readDpi(o.dpi); }
 
 std::string printSvg(const TemplateDrawing& t, const ExportOptions& o)
 {
-    return svgDocument(keepLayers(t.scene, o.kit.layers), templateTitle(t));
+    // Most exports keep every layer: the scene is then written as it is, not copied first.
+    const bool every = std::all_of(t.scene.layers.begin(), t.scene.layers.end(),
+                                   [&](const scene::Layer& l) { return o.kit.layers.count(l.kind) > 0; });
+    return svgDocument(every ? t.scene : keepLayers(t.scene, o.kit.layers), templateTitle(t));
 }
 
 TemplateList drawExportTemplates(const ExportOptions& o, const ExportObserver& observer)
@@ -388,12 +393,12 @@ ExportResult exportTemplates(const ExportOptions& o, const ExportObserver& obser
                 written.files.push_back(writeBitmapAtomically(path.string(), image, true));
             });
         } else {
-            const QByteArray* ahead = std::any_cast<QByteArray>(&t.rendered);
-            const QByteArray svg = ahead ? *ahead : QByteArray::fromStdString(printSvg(t, o));
+            std::string* ahead = std::any_cast<std::string>(&t.rendered);
+            const std::string svg = ahead ? std::move(*ahead) : printSvg(t, o);
             t.rendered.reset();
             writeOutput(o, [&] {
                 checkNotAnInput(inputs, path);
-                written.files.push_back(writeFileAtomically(path.string(), svg, true));
+                written.files.push_back(text::writeFileAtomically(path.string(), svg, true));
             });
         }
         result.paths.push_back(path.string());

@@ -223,19 +223,21 @@ void drawGoreTemplates(const GoreOptions& o, const stars::StarCatalogue& catalog
     // Every gore shares the faintest magnitude: the first one's parameters give it, refused
     // first as when that gore is drawn.
     const int firstHalf = hemispheres.front() == kWhole ? 1 : hemispheres.front();
+    const bool kitPieces = finish.style.pieces;
+    // Only the window's drawings look stars up by longitude; a kit shares them out in sky coordinates.
     const stars::LongitudeIndex index =
-        stars::longitudeIndex(catalogue, goreParametersFor(o, ks.front(), firstHalf).faintestMagnitude);
+        kitPieces ? stars::LongitudeIndex{}
+                  : stars::longitudeIndex(catalogue, goreParametersFor(o, ks.front(), firstHalf).faintestMagnitude);
     const unsigned threads = work.threads > 0 ? work.threads : coreCount();
 
     // A kit tiles the sky: every star is shared out once, in sky coordinates, before any piece is drawn.
-    const bool kitPieces = finish.style.pieces;
     std::optional<gore::GoreTiling> tiling;
     gore::KitStars kitStars;
     if (kitPieces) {
         const gore::GoreParameters p = goreParametersFor(o, ks.front(), firstHalf); // B < 90 with plates
         tiling = gore::makeGoreTiling(p, finish.wholeGores);
         try {
-            kitStars = gore::distributeKitStars(p, *tiling, catalogue, starFile);
+            kitStars = gore::distributeKitStars(p, *tiling, catalogue, starFile, threads);
         } catch (const text::InputError& e) {
             refuse(o, ks.front(), e);
         }
@@ -258,7 +260,8 @@ void drawGoreTemplates(const GoreOptions& o, const stars::StarCatalogue& catalog
         try {
             if (kitPieces) {
                 const gore::KitPiece piece{gore::KitPiece::Kind::Gore, p.k, whole ? -1 : hemispheres[h]};
-                plan = gore::planKitPiece(p, *tiling, kitStars[gore::pieceIndex(*tiling, piece)]);
+                // Each piece is drawn once: its stars are handed over, not copied.
+                plan = gore::planKitPiece(p, *tiling, std::move(kitStars[gore::pieceIndex(*tiling, piece)]));
             } else {
                 plan = gore::planGoreDraw(p, catalogue, index, starFile);
             }
@@ -325,7 +328,7 @@ void drawGoreTemplates(const GoreOptions& o, const stars::StarCatalogue& catalog
                 continue;
             const gore::KitPiece piece{north ? gore::KitPiece::Kind::NorthPlate : gore::KitPiece::Kind::SouthPlate, 1,
                                        north ? 1 : 0};
-            std::vector<gore::StarPlacement> stars = kitStars[gore::pieceIndex(*tiling, piece)];
+            std::vector<gore::StarPlacement> stars = std::move(kitStars[gore::pieceIndex(*tiling, piece)]);
             std::erase_if(stars, [&](const gore::StarPlacement& s) {
                 return !sectors.count(gore::sectorOf(*tiling, catalogue.stars[s.index].Lambda));
             });

@@ -11,27 +11,42 @@ namespace {
 /// Centimetres in one typographic point.
 constexpr double kCmPerPoint = 2.54 / 72.0;
 
-/// Shortest text that reads back as the same single-precision value: the canvas's own numbers.
-std::string num(double v)
+/// Appends the shortest text that reads back as the same single-precision value: the canvas's own numbers.
+void putNum(std::string& out, double v)
 {
     char buf[32];
     const auto r = std::to_chars(buf, buf + sizeof buf, static_cast<float>(v));
-    return std::string(buf, r.ptr);
+    out.append(buf, r.ptr);
 }
 
-std::string colour(canvas::Rgb c)
+std::string num(double v)
 {
-    char buf[8];
-    std::snprintf(buf, sizeof buf, "#%02x%02x%02x", c.r & 0xff, c.g & 0xff, c.b & 0xff);
-    return buf;
+    std::string s;
+    putNum(s, v);
+    return s;
 }
 
-/// `s` with the characters XML gives a meaning escaped, fit for text and attribute values;
+/// Appends `c` as "#rrggbb", lower-case hex digits.
+void putColour(std::string& out, canvas::Rgb c)
+{
+    constexpr char kHex[] = "0123456789abcdef";
+    const char text[7] = {'#', kHex[(c.r >> 4) & 0xf], kHex[c.r & 0xf], kHex[(c.g >> 4) & 0xf],
+                          kHex[c.g & 0xf],          kHex[(c.b >> 4) & 0xf], kHex[c.b & 0xf]};
+    out.append(text, sizeof text);
+}
+
+/// Appends a whole number in decimal.
+void putInt(std::string& out, std::int64_t v)
+{
+    char buf[24];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v);
+    out.append(buf, r.ptr);
+}
+
+/// Appends `s` with the characters XML gives a meaning escaped, fit for text and attribute values;
 /// control characters XML cannot hold are left out.
-std::string escaped(std::string_view s)
+void putEscaped(std::string& out, std::string_view s)
 {
-    std::string out;
-    out.reserve(s.size());
     for (const char c : s) {
         if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r')
             continue;
@@ -44,7 +59,6 @@ std::string escaped(std::string_view s)
         default: out += c;
         }
     }
-    return out;
 }
 
 std::string_view anchorName(scene::Anchor a)
@@ -57,16 +71,19 @@ std::string_view anchorName(scene::Anchor a)
     return "start";
 }
 
-/// The id of the scene's clip `index` in the document.
-std::string clipId(std::int32_t index) { return "piece-clip-" + std::to_string(index); }
-
-/// `points` as path data, closed.
-std::string closedPathData(const std::vector<scene::Point>& points)
+/// Appends the id of the scene's clip `index` in the document.
+void putClipId(std::string& out, std::int32_t index)
 {
-    std::string d;
-    for (std::size_t i = 0; i < points.size(); ++i)
-        d += (i ? " L" : "M") + num(points[i].x) + "," + num(points[i].y);
-    return d + "Z";
+    out += "piece-clip-";
+    putInt(out, index);
+}
+
+/// Appends "x,y".
+void putPoint(std::string& out, const scene::Point& p)
+{
+    putNum(out, p.x);
+    out += ',';
+    putNum(out, p.y);
 }
 
 struct SvgWriter
@@ -82,15 +99,33 @@ struct SvgWriter
 
     void operator()(const scene::Dot& d) const
     {
-        out += "<circle cx=\"" + num(d.centre.x) + "\" cy=\"" + num(d.centre.y) + "\" r=\""
-               + num(std::max(d.radius, kMinPrintRadius)) + "\" fill=\"" + colour(d.fill) + "\"";
-        if (d.outline != d.fill)
-            out += " stroke=\"" + colour(d.outline) + "\" stroke-width=\"" + num(kPrintLineWidth) + "\"";
-        if (d.clip >= 0)
-            out += " clip-path=\"url(#" + clipId(d.clip) + ")\"";
+        out += "<circle cx=\"";
+        putNum(out, d.centre.x);
+        out += "\" cy=\"";
+        putNum(out, d.centre.y);
+        out += "\" r=\"";
+        putNum(out, std::max(d.radius, kMinPrintRadius));
+        out += "\" fill=\"";
+        putColour(out, d.fill);
+        out += '"';
+        if (d.outline != d.fill) {
+            out += " stroke=\"";
+            putColour(out, d.outline);
+            out += "\" stroke-width=\"";
+            putNum(out, kPrintLineWidth);
+            out += '"';
+        }
+        if (d.clip >= 0) {
+            out += " clip-path=\"url(#";
+            putClipId(out, d.clip);
+            out += ")\"";
+        }
         classOf(d.role);
-        if (d.role == scene::Role::Star && d.index >= 0)
-            out += " data-star=\"" + std::to_string(d.index + 1) + "\"";
+        if (d.role == scene::Role::Star && d.index >= 0) {
+            out += " data-star=\"";
+            putInt(out, d.index + 1);
+            out += '"';
+        }
         out += "/>\n";
     }
 
@@ -98,57 +133,98 @@ struct SvgWriter
     /// run is a polyline; anything else a path, a subpath a run, closed runs ending in Z.
     void operator()(const scene::Path& p) const
     {
-        std::string points;
         std::size_t runs = 0;
         bool closes = false;
         for (const auto& run : p.runs) {
             if (run.size() < 2)
                 continue;
-            if (runs++)
-                points += ' ';
-            points += 'M';
-            for (std::size_t i = 0; i < run.size(); ++i) {
-                if (i)
-                    points += ' ';
-                points += num(run[i].x) + "," + num(run[i].y);
-            }
-            if (p.closed && run.size() > 2) {
-                points += 'Z';
-                closes = true;
-            }
+            ++runs;
+            closes = closes || (p.closed && run.size() > 2);
         }
         if (runs == 0)
             return;
         const bool polyline = runs == 1 && !closes;
         out += polyline ? "<polyline" : "<path";
-        out += " fill=\"" + (p.fill ? colour(*p.fill) : std::string("none")) + "\" stroke=\"" + colour(p.stroke.color)
-               + "\" stroke-width=\"" + num(p.stroke.width > 0.0 ? p.stroke.width : kPrintLineWidth) + "\"";
+        out += " fill=\"";
+        if (p.fill)
+            putColour(out, *p.fill);
+        else
+            out += "none";
+        out += "\" stroke=\"";
+        putColour(out, p.stroke.color);
+        out += "\" stroke-width=\"";
+        putNum(out, p.stroke.width > 0.0 ? p.stroke.width : kPrintLineWidth);
+        out += '"';
         if (p.fill)
             out += " stroke-linejoin=\"round\"";
         if (!p.stroke.dash.empty()) {
             out += " stroke-dasharray=\"";
-            for (std::size_t i = 0; i < p.stroke.dash.size(); ++i)
-                out += (i ? " " : "") + num(p.stroke.dash[i]);
-            out += "\"";
+            for (std::size_t i = 0; i < p.stroke.dash.size(); ++i) {
+                if (i)
+                    out += ' ';
+                putNum(out, p.stroke.dash[i]);
+            }
+            out += '"';
         }
-        out += polyline ? " points=\"" + points.substr(1) + "\"" : " d=\"" + points + "\"";
+        out += polyline ? " points=\"" : " d=\"";
+        bool first = true;
+        for (const auto& run : p.runs) {
+            if (run.size() < 2)
+                continue;
+            if (!polyline) {
+                if (!first)
+                    out += ' ';
+                out += 'M';
+            }
+            first = false;
+            for (std::size_t i = 0; i < run.size(); ++i) {
+                if (i)
+                    out += ' ';
+                putPoint(out, run[i]);
+            }
+            if (p.closed && run.size() > 2)
+                out += 'Z';
+        }
+        out += '"';
         classOf(p.role);
         out += "/>\n";
     }
 
     void operator()(const scene::Text& t) const
     {
-        out += "<text x=\"" + num(t.at.x) + "\" y=\"" + num(t.at.y) + "\" font-size=\"" + num(t.sizePt * kCmPerPoint)
-               + "\"";
-        if (!t.family.empty())
-            out += " font-family=\"" + escaped(t.family) + "\"";
-        if (t.anchor != scene::Anchor::Start)
-            out += " text-anchor=\"" + std::string(anchorName(t.anchor)) + "\"";
-        out += " fill=\"" + colour(t.color) + "\"";
-        if (t.rotationDeg != 0.0)
-            out += " transform=\"rotate(" + num(t.rotationDeg) + " " + num(t.at.x) + " " + num(t.at.y) + ")\"";
+        out += "<text x=\"";
+        putNum(out, t.at.x);
+        out += "\" y=\"";
+        putNum(out, t.at.y);
+        out += "\" font-size=\"";
+        putNum(out, t.sizePt * kCmPerPoint);
+        out += '"';
+        if (!t.family.empty()) {
+            out += " font-family=\"";
+            putEscaped(out, t.family);
+            out += '"';
+        }
+        if (t.anchor != scene::Anchor::Start) {
+            out += " text-anchor=\"";
+            out += anchorName(t.anchor);
+            out += '"';
+        }
+        out += " fill=\"";
+        putColour(out, t.color);
+        out += '"';
+        if (t.rotationDeg != 0.0) {
+            out += " transform=\"rotate(";
+            putNum(out, t.rotationDeg);
+            out += ' ';
+            putNum(out, t.at.x);
+            out += ' ';
+            putNum(out, t.at.y);
+            out += ")\"";
+        }
         classOf(t.role);
-        out += ">" + escaped(t.text) + "</text>\n";
+        out += '>';
+        putEscaped(out, t.text);
+        out += "</text>\n";
     }
 };
 
@@ -165,8 +241,11 @@ std::string svgDocument(const scene::Scene& scene, const std::string& title)
     out += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
     out += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + w + "cm\" height=\"" + h + "cm\" viewBox=\"0 0 " + w
            + " " + h + "\" xmlns:inkscape=\"http://www.inkscape.org/namespaces/inkscape\">\n";
-    if (!title.empty())
-        out += "<title>" + escaped(title) + "</title>\n";
+    if (!title.empty()) {
+        out += "<title>";
+        putEscaped(out, title);
+        out += "</title>\n";
+    }
     // The clips the dots written use (a cutter's file, without stars, has none).
     std::vector<bool> used(scene.clips.size(), false);
     for (const scene::Layer& layer : scene.layers)
@@ -176,16 +255,27 @@ std::string svgDocument(const scene::Scene& scene, const std::string& title)
     if (std::find(used.begin(), used.end(), true) != used.end()) {
         out += "<defs>\n";
         for (std::size_t i = 0; i < scene.clips.size(); ++i)
-            if (used[i])
-                out += "<clipPath id=\"" + clipId(static_cast<std::int32_t>(i)) + "\"><path d=\""
-                       + closedPathData(scene.clips[i]) + "\"/></clipPath>\n";
+            if (used[i]) {
+                out += "<clipPath id=\"";
+                putClipId(out, static_cast<std::int32_t>(i));
+                out += "\"><path d=\"";
+                for (std::size_t j = 0; j < scene.clips[i].size(); ++j) {
+                    out += j ? " L" : "M";
+                    putPoint(out, scene.clips[i][j]);
+                }
+                out += "Z\"/></clipPath>\n";
+            }
         out += "</defs>\n";
     }
     const SvgWriter writer{out};
     for (const scene::Layer& layer : scene.layers) {
-        const std::string name = escaped(layer.name);
-        out += "<g id=\"" + name + "\" inkscape:groupmode=\"layer\" inkscape:label=\"" + name + "\" class=\""
-               + std::string(scene::kindName(layer.kind)) + "\">\n";
+        out += "<g id=\"";
+        putEscaped(out, layer.name);
+        out += "\" inkscape:groupmode=\"layer\" inkscape:label=\"";
+        putEscaped(out, layer.name);
+        out += "\" class=\"";
+        out += scene::kindName(layer.kind);
+        out += "\">\n";
         for (const scene::Item& item : layer.items)
             std::visit(writer, item);
         out += "</g>\n";

@@ -2,7 +2,7 @@
 
 #include "gore/gore_draw.h"
 #include "gore/gore_parameters.h"
-#include "stars/star_catalogue.h"
+#include "stars/star_file_cache.h"
 #include "text/input_error.h"
 #include "text/number_text.h"
 
@@ -19,8 +19,9 @@ std::optional<GoreMessage> runGoreDraw(const GoreInputs& inputs, const std::stri
             return message;
         checkGoreDrawable(p, inputs.decimalSeparator);
         // Everything that can fail is done before the first window is touched.
-        const stars::StarCatalogue catalogue = stars::ReadStarFile(starFileName);
-        GoreDrawPlan plan = planGoreDraw(p, catalogue, starFileName);
+        // A star file drawn again unchanged is not read again.
+        const auto catalogue = stars::ReadStarFileCached(starFileName);
+        GoreDrawPlan plan = planGoreDraw(p, *catalogue, starFileName);
         plan.sky = windows.skyLayers();
         drawGore(plan, windows, inputs.decimalSeparator);
     } catch (const text::InputError& e) {

@@ -40,12 +40,26 @@ sky::SkyPoint goreSkyPoint(const GoreLayout& layout, double phiPrime, double a, 
         // With tan Δλ = a / cos φ the corrected coordinate is φ′ = 2φ − atan(sin φ / √(cos²φ + a²)),
         // whose slope 2 − cos φ / √(cos²φ + a²) lies within [1, 2): Newton's steps from φ = φ′ settle
         // in a few turns.
-        for (int i = 0; i < 50; ++i) {
+        // Near the last digit the steps may keep swinging between two values (or stand at a pole);
+        // each turn depends only on φ, so the value after the 50 turns is known as soon as a value
+        // repeats, and the turns that would follow are skipped.
+        double before = std::nan("");
+        constexpr int kTurns = 50;
+        for (int i = 0; i < kTurns; ++i) {
             const double c = std::cos(phi), root = std::sqrt(c * c + a * a);
             const double step = (2 * phi - std::atan(std::sin(phi) / root) - phiPrime) / (2 - c / root);
-            phi = std::clamp(phi - step, -PiValue / 2, PiValue / 2);
-            if (std::fabs(step) < 1e-15)
+            const double next = std::clamp(phi - step, -PiValue / 2, PiValue / 2);
+            if (std::fabs(step) < 1e-15 || next == phi) {
+                phi = next;
                 break;
+            }
+            if (next == before) {
+                if ((kTurns - 1 - i) % 2 == 0)
+                    phi = next;
+                break;
+            }
+            before = phi;
+            phi = next;
         }
     }
     return {layout.centralLongitude + std::atan(a / std::cos(phi)) / DegreeFactor, phi / DegreeFactor};

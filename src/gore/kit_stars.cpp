@@ -10,6 +10,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
+#include <system_error>
+#include <thread>
 
 namespace gore {
 
@@ -121,13 +124,13 @@ std::vector<std::pair<KitPiece, Offset>> continuations(const GoreTiling& t, cons
     for (const kit::OutlineIndex::Near& nearby : reached) {
         const auto [along, outward] = mine.frame(nearby.index);
         const kit::Point s = nearby.nearest;
-        const sky::SkyPoint seam = skyOf(t, owner, offsetOf(s));
         const sky::SkyPoint beyond =
             skyOf(t, owner, {s.x + kStep * outward.x, s.y + kStep * outward.y});
         const KitPiece other = ownerOf(t, beyond.lambda, beyond.phi);
         if (samePiece(other, owner)
             || std::any_of(out.begin(), out.end(), [&](const auto& o) { return samePiece(o.first, other); }))
             continue;
+        const sky::SkyPoint seam = skyOf(t, owner, offsetOf(s));
         // The same stretch of seam on the other piece: its point, its direction, and the side the owner lies on.
         const sky::SkyPoint ahead = skyOf(t, owner, {s.x + kStep * along.x, s.y + kStep * along.y});
         const sky::SkyPoint behind = skyOf(t, owner, {s.x - kStep * outward.x, s.y - kStep * outward.y});
@@ -175,13 +178,17 @@ kit::Polygon kitPlateOutline(const GoreParameters& p, const GoreTiling& t)
     return corners;
 }
 
-KitStars distributeKitStars(const GoreParameters& p, const GoreTiling& t, const stars::StarCatalogue& catalogue,
-                            const std::string& starFileName)
+namespace {
+
+/// Stars below which a catalogue is shared out on one thread: starting another costs more.
+constexpr std::size_t kStarsPerThread = 50'000;
+
+/// Shares out the stars `from` … `to` − 1 of `catalogue` into `pieces`, in file order.
+void shareOut(const GoreParameters& p, const GoreTiling& t, const KitOutlines& outlines,
+              const stars::StarCatalogue& catalogue, const std::string& starFileName, std::size_t from, std::size_t to,
+              KitStars& pieces)
 {
-    const KitOutlines outlines{PieceOutline(kitGoreOutline(p, t, 1)), PieceOutline(kitGoreOutline(p, t, 0)),
-                               PieceOutline(kitGoreOutline(p, t, -1)), PieceOutline(kitPlateOutline(p, t))};
-    KitStars pieces(2 * static_cast<std::size_t>(t.n) + 2);
-    for (std::size_t i = 0; i < catalogue.stars.size(); ++i) {
+    for (std::size_t i = from; i < to; ++i) {
         const stars::Star& star = catalogue.stars[i];
         if (!(p.faintestMagnitude - star.Vmag > 0))
             continue;
@@ -223,6 +230,58 @@ KitStars distributeKitStars(const GoreParameters& p, const GoreTiling& t, const 
                   [&t](const auto& a, const auto& b) { return pieceIndex(t, a.first) < pieceIndex(t, b.first); });
         for (const auto& [other, at] : found)
             pieces[pieceIndex(t, other)].push_back({targetOf(other), at, *radius, i, true});
+    }
+}
+
+} // namespace
+
+KitStars distributeKitStars(const GoreParameters& p, const GoreTiling& t, const stars::StarCatalogue& catalogue,
+                            const std::string& starFileName, unsigned threads)
+{
+    const KitOutlines outlines{PieceOutline(kitGoreOutline(p, t, 1)), PieceOutline(kitGoreOutline(p, t, 0)),
+                               PieceOutline(kitGoreOutline(p, t, -1)), PieceOutline(kitPlateOutline(p, t))};
+    const std::size_t pieceCount = 2 * static_cast<std::size_t>(t.n) + 2, count = catalogue.stars.size();
+    const std::size_t parts = std::clamp<std::size_t>(count / kStarsPerThread, 1, std::max(threads, 1u));
+    // Each thread shares out its stretch of the file; the stretches are then joined in file order,
+    // so every piece lists its stars as one pass over the file would.
+    std::vector<KitStars> shares(parts, KitStars(pieceCount));
+    std::vector<std::exception_ptr> failures(parts);
+    const auto run = [&](std::size_t part) {
+        try {
+            shareOut(p, t, outlines, catalogue, starFileName, count * part / parts, count * (part + 1) / parts,
+                     shares[part]);
+        } catch (...) {
+            failures[part] = std::current_exception();
+        }
+    };
+    std::vector<std::thread> workers;
+    for (std::size_t part = 1; part < parts; ++part) {
+        try {
+            workers.emplace_back(run, part);
+        } catch (const std::system_error&) {
+            run(part); // no thread to be had: done here
+        }
+    }
+    run(0);
+    for (std::thread& worker : workers)
+        worker.join();
+    for (const std::exception_ptr& failure : failures)
+        if (failure)
+            std::rethrow_exception(failure);
+    if (parts == 1)
+        return std::move(shares.front());
+    // Each piece's list made at its full length at once, each stretch let go once copied: memory
+    // holds the placements little more than once.
+    KitStars pieces(pieceCount);
+    for (std::size_t piece = 0; piece < pieceCount; ++piece) {
+        std::size_t length = 0;
+        for (const KitStars& share : shares)
+            length += share[piece].size();
+        pieces[piece].reserve(length);
+        for (KitStars& share : shares) {
+            pieces[piece].insert(pieces[piece].end(), share[piece].begin(), share[piece].end());
+            share[piece] = {};
+        }
     }
     return pieces;
 }

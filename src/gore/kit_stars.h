@@ -19,9 +19,10 @@ using KitStars = std::vector<std::vector<StarPlacement>>;
 
 /// Shares out the stars of `catalogue` among the pieces of the kit of `p` tiled by `t`. Throws
 /// text::InputError naming `starFileName` and the star, as planGoreDraw does, for a star it
-/// cannot size or place.
+/// cannot size or place (the first such star in the file). Up to `threads` threads share the
+/// catalogue; the result is the same for any number of them.
 KitStars distributeKitStars(const GoreParameters& p, const GoreTiling& t, const stars::StarCatalogue& catalogue,
-                            const std::string& starFileName);
+                            const std::string& starFileName, unsigned threads = 1);
 
 /// The cut outline of the gore `hemisphere` (1 north, 0 south, −1 pole to pole) of a kit, with
 /// its equator at x = 0 and its central meridian at y = 0, as a star's offset counts.

@@ -10,6 +10,7 @@
 #include "polyhedron/gnomonic.h"
 #include "stars/angles.h"
 #include "stars/star_catalogue.h"
+#include "stars/star_file_cache.h"
 #include "text/input_error.h"
 #include "text/message_text.h"
 #include "text/number_text.h"
@@ -479,7 +480,7 @@ std::optional<FaceMessage> runFaceDraw(const FaceInputs& inputs, const std::stri
     scene::Scene drawing;
     std::optional<FaceOutline> outline;
     FaceSky sky;
-    stars::StarCatalogue catalogue;
+    std::shared_ptr<const stars::StarCatalogue> catalogue; // a file drawn again unchanged is not read again
     std::optional<std::string> label38;
     std::optional<text::Text> svgProblem;
     std::filesystem::path svgPath;
@@ -491,9 +492,9 @@ std::optional<FaceMessage> runFaceDraw(const FaceInputs& inputs, const std::stri
             outline = FaceOutline{faceNumber, inputs.Check7 != 0, inputs.Check8 == 1};
         if (outline)
             projectCorners(p, *outline, model); // the face is checked before the star file is read
-        catalogue = stars::ReadStarFile(starFileName);
+        catalogue = stars::ReadStarFileCached(starFileName);
         sky = FaceSky{window.skyLayers(), faceNumber};
-        drawing = buildFaceScene(p, outline, model, catalogue, starFileName, canvas::snapSide(canvasSide(p)), sky);
+        drawing = buildFaceScene(p, outline, model, *catalogue, starFileName, canvas::snapSide(canvasSide(p)), sky);
         if (drawing.count(scene::Role::Star) > 0)
             label38 = magnitudeOneLabel(p, inputs.decimalSeparator);
         if (svg) {
@@ -513,7 +514,7 @@ std::optional<FaceMessage> runFaceDraw(const FaceInputs& inputs, const std::stri
     canvas.Cls();
     // The drawing was laid out on the side a canvas snaps to; one that snapped otherwise gets its own.
     if (canvas.width() != static_cast<float>(drawing.width))
-        drawing = buildFaceScene(p, outline, model, catalogue, starFileName, canvas.width(), sky);
+        drawing = buildFaceScene(p, outline, model, *catalogue, starFileName, canvas.width(), sky);
 
     scene::drawScene(drawing, canvas);
     // The label is set again for every star drawn, as the drawing loop always did.

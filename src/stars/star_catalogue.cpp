@@ -33,6 +33,14 @@ static_assert(text::kMaxDataFileBytes / 6 < static_cast<std::uint64_t>(std::nume
 const text::Text kLambda{"Lambda (longitude)", "経度λ"}, kPhi{"Phi (latitude)", "緯度φ"},
     kVmag{"Vmag (magnitude)", "等級Vmag"}, kColourIndex{"B-V (colour index)", "色指数B-V"};
 
+/// Room for the stars of `content` at one a line, so that a large catalogue is not grown by doubling:
+/// its peak memory stays near what it holds.
+std::size_t likelyStarCount(std::string_view content)
+{
+    return std::min<std::size_t>(static_cast<std::size_t>(std::count(content.begin(), content.end(), '\n')) + 1,
+                                 content.size() / 6 + 1);
+}
+
 /// Where the stars of an extended file begin: after its header line. None for a plain file.
 std::optional<std::size_t> extendedBodyStart(std::string_view content)
 {
@@ -76,6 +84,8 @@ std::string_view trimmed(std::string_view s)
 StarCatalogue parseExtendedStars(std::string_view body, std::string_view fileLabel)
 {
     StarCatalogue catalogue;
+    catalogue.stars.reserve(likelyStarCount(body));
+    catalogue.colourIndices.reserve(likelyStarCount(body));
     std::int64_t line = 1;
     while (!body.empty()) {
         ++line;
@@ -141,6 +151,7 @@ StarCatalogue parseStarFile(std::string_view content, std::string_view fileLabel
         return parseExtendedStars(content.substr(*body), fileLabel);
     text::FieldScanner scanner(content, fileLabel);
     StarCatalogue catalogue;
+    catalogue.stars.reserve(likelyStarCount(content));
     while (!scanner.atEndBeforeRecord(catalogue.stars.size())) {
         const std::size_t number = catalogue.stars.size() + 1;
         const double lambda = scanner.next(kLambda, number).value;

@@ -11,6 +11,7 @@
 #include "globe/polyhedron_globe.h"
 #include "polyhedron/face_svg_document.h"
 #include "stars/star_catalogue.h"
+#include "stars/star_file_cache.h"
 #include "text/input_error.h"
 #include "ui/clickable_label.h"
 #include "ui/data_file_check.h"
@@ -441,7 +442,7 @@ void Form1::showGlobePreview()
         return;
     }
     try {
-        const stars::StarCatalogue catalogue = stars::ReadStarFile(fromQt(m_starFileName));
+        const stars::StarCatalogue& catalogue = *stars::ReadStarFileCached(fromQt(m_starFileName));
         if (faces) {
             const polyhedron::FaceParameters p = polyhedron::readFaceParameters(faceInputs());
             openGlobePreview(this, globe::polyhedronGlobe(catalogue, m_model, p, m_faceWindow.skyLayers()),

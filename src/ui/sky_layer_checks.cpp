@@ -1,6 +1,7 @@
 #include "ui/sky_layer_checks.h"
 
 #include "appdata/data_folder.h"
+#include "sky/sky_data_cache.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -59,8 +60,7 @@ sky::SkyRequest skyRequest(const sky::SkyLayerOptions& layers)
     sky::SkyRequest request;
     request.layers = layers;
     if (request.layers.any())
-        request.data = std::make_shared<const sky::SkyData>(
-            sky::loadSkyData((appdata::bundledDataFolder() / "sky").string(), request.layers));
+        request.data = sky::loadSkyDataCached((appdata::bundledDataFolder() / "sky").string(), request.layers);
     return request;
 }
 

@@ -1,0 +1,75 @@
+#include "gore/gore_tiling.h"
+#include "gore/kit_stars.h"
+#include "text/input_error.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+
+using namespace gore;
+
+namespace {
+
+/// `count` stars spread over the sky by a fixed sequence, magnitudes 2 to 12 (half of them drawn).
+stars::StarCatalogue spreadStars(std::size_t count)
+{
+    stars::StarCatalogue c;
+    std::uint64_t x = 12345;
+    const auto next = [&x] {
+        x = x * 6364136223846793005u + 1442695040888963407u;
+        return static_cast<double>(x >> 11) / 9007199254740992.0;
+    };
+    for (std::size_t i = 0; i < count; ++i)
+        c.stars.push_back({360 * next(), 180 * next() - 90, 10 * next() + 2});
+    return c;
+}
+
+bool samePlacements(const KitStars& a, const KitStars& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t piece = 0; piece < a.size(); ++piece) {
+        if (a[piece].size() != b[piece].size())
+            return false;
+        for (std::size_t i = 0; i < a[piece].size(); ++i) {
+            const StarPlacement &s = a[piece][i], &t = b[piece][i];
+            if (s.target != t.target || s.offset.dx != t.offset.dx || s.offset.dy != t.offset.dy
+                || s.radius != t.radius || s.index != t.index || s.clipped != t.clipped)
+                return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+TEST(KitStars, ThreadsShareOutAsOnePassDoes)
+{
+    GoreParameters p;
+    p.northPlate = true;
+    p.southPlate = 1;
+    const GoreTiling t = makeGoreTiling(p, false);
+    stars::StarCatalogue catalogue = spreadStars(160'000);
+    const KitStars one = distributeKitStars(p, t, catalogue, "stars.csv", 1);
+    ASSERT_TRUE(std::any_of(one.begin(), one.end(), [](const auto& piece) {
+        return std::any_of(piece.begin(), piece.end(), [](const StarPlacement& s) { return s.clipped; });
+    })) << "no dot crosses a cut: the continuations go untested";
+    for (const unsigned threads : {2u, 3u}) {
+        SCOPED_TRACE(threads);
+        EXPECT_TRUE(samePlacements(distributeKitStars(p, t, catalogue, "stars.csv", threads), one));
+    }
+    // Two stars too bright to size, in different stretches: the first in the file is refused.
+    catalogue.stars[150'000].Vmag = -1e6;
+    catalogue.stars[60'000].Vmag = -1e6;
+    for (const unsigned threads : {1u, 3u}) {
+        SCOPED_TRACE(threads);
+        try {
+            distributeKitStars(p, t, catalogue, "stars.csv", threads);
+            ADD_FAILURE() << "not refused";
+        } catch (const text::InputError& e) {
+            EXPECT_NE(std::string(e.what()).find("60001"), std::string::npos) << e.what();
+        }
+    }
+}
