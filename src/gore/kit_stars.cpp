@@ -97,6 +97,31 @@ sky::SkyPoint skyOf(const GoreTiling& t, const KitPiece& piece, const Offset& at
 
 Offset offsetOf(const kit::Point& p) { return {p.x, p.y}; }
 
+/// The piece beyond edge `i` of `owner`'s outline (in its stars' frame), from where the edge lies:
+/// a gore's straight ends are the equator (at x = 0) or a plate's cut, its long edges the seams to
+/// the gores of larger (y > 0) or smaller longitudes; side i of a plate (corners i to i + 1) is the
+/// top of gore i + 1 (of gore n − i on the southern plate, which turns the other way).
+std::optional<KitPiece> across(const GoreTiling& t, const KitPiece& owner, const kit::Polygon& outline, std::size_t i)
+{
+    const kit::Point& a = outline[i];
+    const kit::Point& b = outline[(i + 1) % outline.size()];
+    const int n = t.n;
+    if (owner.kind != KitPiece::Kind::Gore) {
+        const bool south = owner.kind == KitPiece::Kind::SouthPlate;
+        const int k = south ? n - static_cast<int>(i) : static_cast<int>(i) + 1;
+        return KitPiece{KitPiece::Kind::Gore, k, t.whole ? -1 : south ? 0 : 1};
+    }
+    if (a.x == b.x) { // a straight end
+        if (std::fabs(a.x) < 1e-9 * t.R)
+            return KitPiece{KitPiece::Kind::Gore, owner.k, owner.hemisphere == 1 ? 0 : 1};
+        if (a.x > 0)
+            return t.northPlate ? std::optional<KitPiece>(KitPiece{KitPiece::Kind::NorthPlate, owner.k, 1}) : std::nullopt;
+        return t.southPlate ? std::optional<KitPiece>(KitPiece{KitPiece::Kind::SouthPlate, owner.k, 0}) : std::nullopt;
+    }
+    const int k = a.y + b.y > 0 ? owner.k % n + 1 : (owner.k + n - 2) % n + 1;
+    return KitPiece{KitPiece::Kind::Gore, k, owner.hemisphere};
+}
+
 /// Most stretches of a cut a dot's continuations are looked for beyond.
 constexpr std::size_t kMostStretches = 64;
 
@@ -124,9 +149,10 @@ std::vector<std::pair<KitPiece, Offset>> continuations(const GoreTiling& t, cons
     for (const kit::OutlineIndex::Near& nearby : reached) {
         const auto [along, outward] = mine.frame(nearby.index);
         const kit::Point s = nearby.nearest;
-        const sky::SkyPoint beyond =
-            skyOf(t, owner, {s.x + kStep * outward.x, s.y + kStep * outward.y});
-        const KitPiece other = ownerOf(t, beyond.lambda, beyond.phi);
+        const std::optional<KitPiece> beyond = across(t, owner, mine.index.outline(), nearby.index);
+        if (!beyond)
+            continue;
+        const KitPiece other = *beyond;
         if (samePiece(other, owner)
             || std::any_of(out.begin(), out.end(), [&](const auto& o) { return samePiece(o.first, other); }))
             continue;
