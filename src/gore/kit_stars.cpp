@@ -122,9 +122,6 @@ std::optional<KitPiece> across(const GoreTiling& t, const KitPiece& owner, const
     return KitPiece{KitPiece::Kind::Gore, k, owner.hemisphere};
 }
 
-/// Most stretches of a cut a dot's continuations are looked for beyond.
-constexpr std::size_t kMostStretches = 64;
-
 /// Step along and across a cut, cm, by which a point just beyond it or further along it is found.
 constexpr double kStep = 1e-4;
 
@@ -138,24 +135,23 @@ std::vector<std::pair<KitPiece, Offset>> continuations(const GoreTiling& t, cons
     std::vector<std::pair<KitPiece, Offset>> out;
     const PieceOutline& mine = outlines.of(owner);
     const kit::Point centre{at.dx, at.dy};
-    // A dot larger than its piece reaches the whole outline: a sample of it finds the pieces beyond.
-    std::vector<kit::OutlineIndex::Near> reached = mine.index.near(centre, r);
-    if (reached.size() > kMostStretches) {
-        std::vector<kit::OutlineIndex::Near> sample(reached.begin(), reached.begin() + kMostStretches / 2);
-        for (std::size_t i = kMostStretches / 2; i < kMostStretches; ++i)
-            sample.push_back(reached[i * reached.size() / kMostStretches]);
-        reached = std::move(sample);
-    }
-    for (const kit::OutlineIndex::Near& nearby : reached) {
+    // For each piece beyond the stretches of cut the dot reaches, the stretch nearest the dot.
+    std::vector<std::pair<KitPiece, kit::OutlineIndex::Near>> nearest;
+    mine.index.visitNear(centre, r, [&](const kit::OutlineIndex::Near& nearby) {
+        const std::optional<KitPiece> beyond = across(t, owner, mine.index.outline(), nearby.index);
+        if (!beyond || samePiece(*beyond, owner))
+            return;
+        const auto known = std::find_if(nearest.begin(), nearest.end(),
+                                        [&](const auto& n) { return samePiece(n.first, *beyond); });
+        if (known == nearest.end())
+            nearest.push_back({*beyond, nearby});
+        else if (nearby.distance < known->second.distance
+                 || (nearby.distance == known->second.distance && nearby.index < known->second.index))
+            known->second = nearby;
+    });
+    for (const auto& [other, nearby] : nearest) {
         const auto [along, outward] = mine.frame(nearby.index);
         const kit::Point s = nearby.nearest;
-        const std::optional<KitPiece> beyond = across(t, owner, mine.index.outline(), nearby.index);
-        if (!beyond)
-            continue;
-        const KitPiece other = *beyond;
-        if (samePiece(other, owner)
-            || std::any_of(out.begin(), out.end(), [&](const auto& o) { return samePiece(o.first, other); }))
-            continue;
         const sky::SkyPoint seam = skyOf(t, owner, offsetOf(s));
         // The same stretch of seam on the other piece: its point, its direction, and the side the owner lies on.
         const sky::SkyPoint ahead = skyOf(t, owner, {s.x + kStep * along.x, s.y + kStep * along.y});

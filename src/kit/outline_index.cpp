@@ -45,6 +45,12 @@ OutlineIndex::OutlineIndex(Polygon outline) : m_outline(std::move(outline)), m_b
     }
 }
 
+OutlineIndex::Near OutlineIndex::nearOf(Point p, std::size_t i) const
+{
+    const Point q = nearestOnSegment(m_outline[i], m_outline[(i + 1) % m_outline.size()], p);
+    return {i, q, std::hypot(p.x - q.x, p.y - q.y)};
+}
+
 OutlineIndex::CellRange OutlineIndex::cellsWithin(Point p, double distance) const
 {
     // A reach beyond the box's size covers every cell (and keeps the cell numbers finite).
@@ -74,36 +80,6 @@ bool OutlineIndex::within(Point p, double distance) const
                 if (squaredToSegment(m_outline[i], m_outline[(i + 1) % n], p) < limit)
                     return true;
     return false;
-}
-
-std::vector<OutlineIndex::Near> OutlineIndex::near(Point p, double distance) const
-{
-    std::vector<Near> out;
-    if (!std::isfinite(p.x) || !std::isfinite(p.y) || std::isnan(distance) || m_outline.empty())
-        return out;
-    if (p.x + distance < m_box.left || p.x - distance > m_box.right || p.y + distance < m_box.top
-        || p.y - distance > m_box.bottom)
-        return out;
-    const CellRange cells = cellsWithin(p, distance);
-    const int c0 = cells.c0, c1 = cells.c1, r0 = cells.r0, r1 = cells.r1;
-    const std::size_t n = m_outline.size();
-    std::vector<std::uint32_t> edges;
-    for (int r = r0; r <= r1; ++r)
-        for (int c = c0; c <= c1; ++c) {
-            const auto& inCell =
-                m_cells[static_cast<std::size_t>(r) * static_cast<std::size_t>(m_columns) + static_cast<std::size_t>(c)];
-            edges.insert(edges.end(), inCell.begin(), inCell.end());
-        }
-    std::sort(edges.begin(), edges.end());
-    edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
-    for (const std::uint32_t i : edges) {
-        const Point q = nearestOnSegment(m_outline[i], m_outline[(i + 1) % n], p);
-        const double d = std::hypot(p.x - q.x, p.y - q.y);
-        if (d < distance)
-            out.push_back({i, q, d});
-    }
-    std::sort(out.begin(), out.end(), [](const Near& a, const Near& b) { return a.distance < b.distance; });
-    return out;
 }
 
 } // namespace kit

@@ -2,6 +2,7 @@
 
 #include "kit/polygon.h"
 
+#include <cmath>
 #include <cstdint>
 #include <vector>
 
@@ -28,8 +29,26 @@ public:
         double distance = 0.0;
     };
 
-    /// The edges of the outline closer to `p` than `distance` cm, each once, nearest first.
-    std::vector<Near> near(Point p, double distance) const;
+    /// Calls `visit(Near)` for the edges of the outline closer to `p` than `distance` cm, in no
+    /// order, an edge possibly more than once.
+    template <typename Visit>
+    void visitNear(Point p, double distance, Visit&& visit) const
+    {
+        if (!std::isfinite(p.x) || !std::isfinite(p.y) || std::isnan(distance) || m_outline.empty())
+            return;
+        if (p.x + distance < m_box.left || p.x - distance > m_box.right || p.y + distance < m_box.top
+            || p.y - distance > m_box.bottom)
+            return;
+        const CellRange cells = cellsWithin(p, distance);
+        for (int r = cells.r0; r <= cells.r1; ++r)
+            for (int c = cells.c0; c <= cells.c1; ++c)
+                for (const std::uint32_t i :
+                     m_cells[static_cast<std::size_t>(r) * static_cast<std::size_t>(m_columns) + static_cast<std::size_t>(c)]) {
+                    const Near near = nearOf(p, i);
+                    if (near.distance < distance)
+                        visit(near);
+                }
+    }
 
     /// The outline indexed.
     const Polygon& outline() const { return m_outline; }
@@ -41,6 +60,8 @@ private:
     };
     /// The cells a disc of radius `distance` round `p` may reach.
     CellRange cellsWithin(Point p, double distance) const;
+    /// Edge `i` as seen from `p`.
+    Near nearOf(Point p, std::size_t i) const;
 
     Polygon m_outline;
     Box m_box;
