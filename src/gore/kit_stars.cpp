@@ -239,12 +239,12 @@ void shareOut(const GoreParameters& p, const GoreTiling& t, const KitOutlines& o
         for (int round = 0; round < rounds && !frontier.empty(); ++round) {
             std::vector<std::pair<KitPiece, Offset>> next;
             for (const auto& [from, at] : frontier)
-                for (const auto& [other, carried] : continuations(t, outlines, from, at, r))
-                    if (!samePiece(other, owner)
+                for (const std::pair<KitPiece, Offset>& c : continuations(t, outlines, from, at, r))
+                    if (!samePiece(c.first, owner)
                         && std::none_of(found.begin(), found.end(),
-                                        [&](const auto& f) { return samePiece(f.first, other); })) {
-                        found.push_back({other, carried});
-                        next.push_back({other, carried});
+                                        [&c](const auto& f) { return samePiece(f.first, c.first); })) {
+                        found.push_back(c);
+                        next.push_back(c);
                     }
             frontier = std::move(next);
         }
