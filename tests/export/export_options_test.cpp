@@ -243,7 +243,7 @@ TEST(ExportOptions, LookAndGalacticEquatorAreOffUnlessAskedFor)
         SCOPED_TRACE(r.args.back());
         const ExportOptions o = parse(r.args);
         EXPECT_EQ(o.sky.galactic, r.galactic);
-        EXPECT_EQ(o.sky.any(), r.galactic || r.args[1] == "--sky");
+        EXPECT_EQ(o.sky.any(), r.galactic || (r.args.size() > 1 && r.args[1] == "--sky"));
         EXPECT_EQ(o.colourStars, r.colour);
         EXPECT_EQ(o.style, r.style);
     }
