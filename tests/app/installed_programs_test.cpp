@@ -225,8 +225,11 @@ void InstalledProgramsTest::hardenedAsDebianBuildsItsPackages()
     // The stack protector and the checked calls of _FORTIFY_SOURCE.
     const Run symbols = run(QStringLiteral("readelf"), {QStringLiteral("--dyn-syms"), wide, program});
     QVERIFY(symbols.out.contains(QLatin1String("__stack_chk_fail")));
+#ifndef __clang__
+    // Clang 14 checks fewer calls than GCC under _FORTIFY_SOURCE and leaves these programs none.
     if (ORBWEAVE_FORTIFIED)
         QVERIFY(symbols.out.contains(QRegularExpression(QStringLiteral(R"(__\w+_chk\b)"))));
+#endif
 }
 
 void InstalledProgramsTest::versionRunsBesideADecoyQtLibrary_data()
