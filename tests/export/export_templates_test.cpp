@@ -178,8 +178,8 @@ TEST(ExportTemplates, AFailedOrCancelledReExportLeavesTheFolderAsItWas)
             std::ofstream(p, std::ios::binary) << "earlier " << p;
         std::filesystem::permissions(first.paths[0], std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
         ExportObserver observer;
+        std::size_t wrote = 0; // outlives the observer's calls
         if (row.cancel) {
-            std::size_t wrote = 0;
             observer.step = [&](const ExportStep& s) { wrote += s.kind == ExportStep::Kind::Wrote; };
             observer.cancelled = [&] { return wrote >= 3; };
         } else {
