@@ -159,19 +159,13 @@ std::vector<std::pair<KitPiece, Offset>> continuations(const GoreTiling& t, cons
         const Offset s2 = placeOn(t, other, seam.lambda, seam.phi);
         const Offset a2 = placeOn(t, other, ahead.lambda, ahead.phi);
         const Offset b2 = placeOn(t, other, behind.lambda, behind.phi);
-        const double length = std::hypot(a2.dx - s2.dx, a2.dy - s2.dy);
-        if (!(length > 0))
+        const std::optional<kit::CutFrame> there =
+            kit::cutFrameThrough({s2.dx, s2.dy}, {a2.dx, a2.dy}, {b2.dx, b2.dy});
+        if (!there)
             continue;
-        const kit::Point along2{(a2.dx - s2.dx) / length, (a2.dy - s2.dy) / length};
-        kit::Point towardsOwner{-along2.y, along2.x};
-        if ((b2.dx - s2.dx) * towardsOwner.x + (b2.dy - s2.dy) * towardsOwner.y < 0)
-            towardsOwner = {-towardsOwner.x, -towardsOwner.y};
-        const double a = (centre.x - s.x) * along.x + (centre.y - s.y) * along.y;
-        const double inward = -((centre.x - s.x) * outward.x + (centre.y - s.y) * outward.y);
-        const Offset carried{s2.dx + a * along2.x + inward * towardsOwner.x,
-                             s2.dy + a * along2.y + inward * towardsOwner.y};
-        if (outlines.of(other).index.within({carried.dx, carried.dy}, r))
-            out.push_back({other, carried});
+        const kit::Point carried = kit::carriedOver(centre, {s, along, outward}, *there);
+        if (outlines.of(other).index.within(carried, r))
+            out.push_back({other, offsetOf(carried)});
     }
     return out;
 }

@@ -60,6 +60,25 @@ bool outlineWithin(const Polygon& polygon, Point p, double distance)
     return false;
 }
 
+std::optional<CutFrame> cutFrameThrough(Point at, Point ahead, Point outside)
+{
+    const double length = std::hypot(ahead.x - at.x, ahead.y - at.y);
+    if (!(length > 0))
+        return std::nullopt;
+    const Point along{(ahead.x - at.x) / length, (ahead.y - at.y) / length};
+    Point outward{-along.y, along.x};
+    if ((outside.x - at.x) * outward.x + (outside.y - at.y) * outward.y < 0)
+        outward = {-outward.x, -outward.y};
+    return CutFrame{at, along, outward};
+}
+
+Point carriedOver(Point p, const CutFrame& from, const CutFrame& to)
+{
+    const double a = (p.x - from.at.x) * from.along.x + (p.y - from.at.y) * from.along.y;
+    const double inward = -((p.x - from.at.x) * from.outward.x + (p.y - from.at.y) * from.outward.y);
+    return {to.at.x + a * to.along.x + inward * to.outward.x, to.at.y + a * to.along.y + inward * to.outward.y};
+}
+
 Box boundingBox(const std::vector<Point>& points)
 {
     if (points.empty())

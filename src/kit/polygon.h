@@ -2,6 +2,7 @@
 
 #include "scene/scene.h"
 
+#include <optional>
 #include <vector>
 
 namespace kit {
@@ -23,6 +24,23 @@ double distanceToOutline(const Polygon& polygon, Point p);
 
 /// Whether some point of the outline of `polygon` lies closer to `p` than `distance` cm.
 bool outlineWithin(const Polygon& polygon, Point p, double distance);
+
+/// A cut at one of its points, as a piece has it: the point, the unit vector along the cut and the
+/// unit vector square to it pointing out of the piece.
+struct CutFrame
+{
+    Point at, along, outward;
+};
+
+/// The frame of a cut on a piece from three points of it: the cut's point `at`, a point a little
+/// further along the cut `ahead`, and a point a little off it outside the piece `outside`; no value
+/// where `ahead` is `at`.
+std::optional<CutFrame> cutFrameThrough(Point at, Point ahead, Point outside);
+
+/// The point `p` of the piece of `from` carried rigidly over the cut onto the neighbouring piece,
+/// whose frame of the same point of the cut is `to` (its outward side towards `from`'s piece): as
+/// far along the cut and as far from it as on `from`'s piece, on the far side.
+Point carriedOver(Point p, const CutFrame& from, const CutFrame& to);
 
 /// Smallest rectangle holding every point of `points`.
 struct Box

@@ -370,16 +370,11 @@ void keepFaceStars(scene::Scene& s, const FaceParameters& p, const PolyhedronMod
                     const auto e2 = self.paperOf(seam.first, seam.second);
                     const auto a2 = self.paperOf(ahead.first, ahead.second);
                     const auto b2 = self.paperOf(behind.first, behind.second);
-                    if (!e2 || !a2 || !b2)
+                    const std::optional<kit::CutFrame> here =
+                        e2 && a2 && b2 ? kit::cutFrameThrough(*e2, *a2, *b2) : std::nullopt;
+                    if (!here)
                         return true;
-                    const double l2 = std::hypot(a2->x - e2->x, a2->y - e2->y);
-                    const scene::Point along2{(a2->x - e2->x) / l2, (a2->y - e2->y) / l2};
-                    scene::Point towardsOwner{-along2.y, along2.x};
-                    if ((b2->x - e2->x) * towardsOwner.x + (b2->y - e2->y) * towardsOwner.y < 0)
-                        towardsOwner = {-towardsOwner.x, -towardsOwner.y};
-                    const double offset = (at->x - e.x) * along.x + (at->y - e.y) * along.y;
-                    d->centre = {e2->x + offset * along2.x + inward * towardsOwner.x,
-                                 e2->y + offset * along2.y + inward * towardsOwner.y};
+                    d->centre = kit::carriedOver(*at, {e, along, outward}, *here);
                     if (!mine.within(d->centre, r))
                         return true;
                     d->clip = clipped();
