@@ -49,6 +49,10 @@ qint64 PdfBoxStream::writeData(const char* data, qint64 size)
 {
     if (!m_fault.empty())
         return size;
+    if (m_catching) {
+        m_caught.append(data, static_cast<std::size_t>(size));
+        return size;
+    }
     m_pending.append(data, static_cast<std::size_t>(size));
     std::size_t done = 0; // m_pending up to here is passed on
     while (m_fault.empty()) {
@@ -83,7 +87,7 @@ qint64 PdfBoxStream::writeData(const char* data, qint64 size)
 
 bool PdfBoxStream::replaceBox(std::size_t at, std::size_t close)
 {
-    if (m_edits.size() == m_pages.size())
+    if (m_boxes == m_pages.size())
         return fail("a page object before its page's size was given");
     const std::string box = m_pending.substr(at + kMediaBox.size(), close - at - kMediaBox.size());
     double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
@@ -91,7 +95,7 @@ bool PdfBoxStream::replaceBox(std::size_t at, std::size_t close)
     if (std::sscanf(box.c_str(), "%lf %lf %lf %lf%n", &x0, &y0, &x1, &y1, &length) != 4
         || static_cast<std::size_t>(length) != box.size())
         return fail("a MediaBox that is not four numbers");
-    const PageBoxes& page = m_pages[m_edits.size()];
+    const PageBoxes& page = m_pages[m_boxes++];
     // The writer draws from the top edge y1 down: the sheet ends there and reaches down its height.
     const double bottom = y1 - page.height;
     std::string text = "/MediaBox [0 " + number(bottom) + " " + number(page.width) + " " + number(y1) + "]";
@@ -105,8 +109,46 @@ bool PdfBoxStream::replaceBox(std::size_t at, std::size_t close)
     return true;
 }
 
+void PdfBoxStream::catchObject()
+{
+    // Between drawing calls the writer has written whole objects: what waits cannot be part of a box.
+    if (m_pending.find(kMediaBox) != std::string::npos)
+        fail("a MediaBox cut short");
+    pass(m_pending.data(), m_pending.size());
+    m_pendingAt += m_pending.size();
+    m_pending.clear();
+    m_caught.clear();
+    m_catching = true;
+}
+
+bool PdfBoxStream::replaceCaught(const std::string& object)
+{
+    m_catching = false;
+    if (!m_fault.empty())
+        return false;
+    // "<number> 0 obj\n<<...>>\nstream\n...\nendstream\nendobj\n", then whatever followed.
+    constexpr std::string_view kObj = " 0 obj\n", kEnd = "\nendstream\nendobj\n";
+    const std::size_t digits = m_caught.find_first_not_of("0123456789");
+    const std::size_t end = m_caught.find(kEnd);
+    if (digits == 0 || digits == std::string::npos || m_caught.compare(digits, kObj.size(), kObj) != 0
+        || m_caught.compare(digits + kObj.size(), 2, "<<") != 0 || end == std::string::npos)
+        return fail("a drawing call that wrote other than one stream object");
+    // The body runs from "<<" up to "endobj", which stays with what follows it.
+    const std::size_t bodyAt = digits + kObj.size(), endobj = end + kEnd.size() - 7;
+    const std::string replaced = m_caught.substr(0, bodyAt) + object + m_caught.substr(endobj);
+    const long long before = m_edits.empty() ? 0 : m_edits.back().shift;
+    m_edits.push_back({m_pendingAt + bodyAt, before + static_cast<long long>(replaced.size())
+                                                 - static_cast<long long>(m_caught.size())});
+    pass(replaced.data(), replaced.size());
+    m_pendingAt += m_caught.size();
+    m_caught = std::string();
+    return true;
+}
+
 bool PdfBoxStream::finish()
 {
+    if (m_catching)
+        fail("an object caught and never replaced");
     if (m_pending.find(kMediaBox) != std::string::npos)
         fail("a MediaBox cut short");
     if (!m_holding)
@@ -151,8 +193,8 @@ bool PdfBoxStream::mendTail()
     const std::size_t numberAt = tail.find_first_of("0123456789", startxref + 9);
     if (numberAt == std::string::npos)
         return fail("no offset after startxref");
-    if (m_edits.size() != m_pages.size())
-        return fail(std::to_string(m_edits.size()) + " MediaBoxes for " + std::to_string(m_pages.size()) + " pages");
+    if (m_boxes != m_pages.size())
+        return fail(std::to_string(m_boxes) + " MediaBoxes for " + std::to_string(m_pages.size()) + " pages");
 
     for (unsigned long i = 0; i < count; ++i) {
         char* entry = tail.data() + entries + 20 * i;

@@ -14,7 +14,8 @@ namespace exporter {
 /// object the exact boxes of its page (see setPageBoxes) as the bytes pass, and holds back only
 /// what might be a MediaBox cut off between two writes and, once told, the document's tail,
 /// whose cross-reference table it mends for the bytes the new boxes added. Memory stays that of
-/// the tail (the last page, the fonts, the table) however many pages go through. The writer
+/// the tail (the last page, the fonts, the table) however many pages go through. It can also
+/// put objects of its own in place of objects the writer writes (see catchObject). The writer
 /// must neither read nor seek; a seek is refused and reported by `finish`. A write `out`
 /// refuses is for `out` to report.
 class PdfBoxStream : public QIODevice
@@ -27,6 +28,13 @@ public:
     void addPage(const PageBoxes& boxes);
     /// Holds back everything written from now on: call before the writer writes its last page.
     void holdTail();
+    /// Catches what the writer writes from now on, for replaceCaught: call just before a drawing
+    /// call that makes the writer write one object out of turn (an image) and nothing else.
+    void catchObject();
+    /// Gives the object caught since catchObject the dictionary and stream `object` (from "<<" to
+    /// "endstream\n"), keeping its number, and passes it on with the rest caught. False, passing
+    /// nothing on, when what was caught does not begin with one whole stream object.
+    bool replaceCaught(const std::string& object);
     /// Mends the held tail's cross-reference table and writes it out. False, writing nothing
     /// more, when the writer's output is not as expected; `fault` says how.
     bool finish();
@@ -59,6 +67,7 @@ private:
     QIODevice& m_out;
     std::vector<PageBoxes> m_pages;
     std::vector<Edit> m_edits;
+    std::size_t m_boxes = 0;  ///< MediaBoxes replaced so far
     std::string m_pending;    ///< the writer's bytes not yet passed on, from offset m_pendingAt
     std::size_t m_pendingAt = 0;
     std::string m_buffered;   ///< passed on, waiting to go to `out` in one write
@@ -66,6 +75,8 @@ private:
     std::size_t m_tailAt = 0;
     std::size_t m_written = 0; ///< bytes passed on so far
     bool m_holding = false;
+    bool m_catching = false;
+    std::string m_caught;     ///< written since catchObject
     std::string m_fault;
 };
 

@@ -14,7 +14,11 @@
 #include <QPdfWriter>
 #include <QStringList>
 
+#include <QImage>
+
+#include <algorithm>
 #include <cassert>
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <map>
@@ -31,6 +35,79 @@ QPageSize pageSizeOf(const PageLayout& l)
 {
     return QPageSize(QSizeF(l.pageWidth * 10.0, l.pageHeight * 10.0), QPageSize::Millimeter, QString(),
                      QPageSize::ExactMatch);
+}
+
+/// Appends `v` in the fewest digits that read back as the same single-precision number, and a space.
+void appendNumber(std::string& out, double v)
+{
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, static_cast<float>(v)).ptr;
+    out.append(text, end);
+    out += ' ';
+}
+
+/// Zlib level of the dots' streams: the fastest; digits shrink almost as well at it as at the default.
+constexpr int kDotsCompression = 1;
+
+/// `dots` as a form XObject's dictionary and stream, the dots in the units of the painter that
+/// draws the unit square the form stands in for, upside down as Qt draws images; empty when no
+/// dot shows. Each radius is one stroked path of round-capped lines a thousandth of the radius
+/// long, as SheetDevice::drawDots draws them, without the colour and pen Qt writes before each
+/// path; a clipped dot is such a line within its clip.
+std::string dotForm(const DotGroup& dots)
+{
+    std::string content = "[] 0 d 1 J ";
+    for (const int c : {dots.colour.r, dots.colour.g, dots.colour.b})
+        appendNumber(content, c / 255.0);
+    content += "RG\n";
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    double left = inf, top = inf, right = -inf, bottom = -inf;
+    const auto dot = [&](const QPointF& c, double r) {
+        appendNumber(content, c.x());
+        appendNumber(content, c.y());
+        content += "m ";
+        appendNumber(content, c.x() + r / 1000.0);
+        appendNumber(content, c.y() + r / 1000.0);
+        content += "l\n";
+        const double reach = r + r / 1000.0;
+        left = std::min(left, c.x() - reach), right = std::max(right, c.x() + reach);
+        top = std::min(top, c.y() - reach), bottom = std::max(bottom, c.y() + reach);
+    };
+    for (const auto& [r, centres] : dots.byRadius) {
+        appendNumber(content, 2 * r);
+        content += "w\n";
+        for (const QPointF& c : centres)
+            dot(c, r);
+        content += "S\n";
+    }
+    for (const DotGroup::Clipped& d : dots.clipped) {
+        if (d.clip.empty())
+            continue;
+        content += "q ";
+        for (std::size_t i = 0; i < d.clip.size(); ++i) {
+            appendNumber(content, d.clip[i].x());
+            appendNumber(content, d.clip[i].y());
+            content += i == 0 ? "m " : "l ";
+        }
+        content += "h W n ";
+        appendNumber(content, 2 * d.radius);
+        content += "w ";
+        dot(d.centre, d.radius);
+        content += "S Q\n";
+    }
+    if (!(left <= right))
+        return {};
+    // qCompress puts the inflated size before zlib's stream.
+    const QByteArray packed = qCompress(reinterpret_cast<const uchar*>(content.data()),
+                                        static_cast<qsizetype>(content.size()), kDotsCompression);
+    std::string form = "<<\n/Type /XObject\n/Subtype /Form\n/BBox [";
+    for (const double v : {left, top, right, bottom})
+        appendNumber(form, v);
+    form += "]\n/Matrix [1 0 0 -1 0 1]\n/Resources << >>\n/Length " + std::to_string(packed.size() - 4)
+            + "\n/Filter /FlateDecode\n>>\nstream\n";
+    form.append(packed.constData() + 4, static_cast<std::size_t>(packed.size() - 4));
+    form += "\nendstream\n";
+    return form;
 }
 
 } // namespace
@@ -80,6 +157,21 @@ struct PdfBook::Impl : SheetDevice
         return painter;
     }
     double pixelsPerCm() const override { return kPxPerCm; }
+
+    /// The dots as a form XObject of their own, written lean and compressed fast: Qt's writer is
+    /// made to draw a one-pixel image in the unit square, and the stream puts the form in place
+    /// of the image's object, so the page shows the form where the image would be.
+    void drawDots(QPainter& p, const DotGroup& dots) override
+    {
+        const std::string form = dotForm(dots);
+        if (form.empty())
+            return;
+        QImage pixel(1, 1, QImage::Format_RGB32);
+        pixel.fill(Qt::white);
+        stream.catchObject();
+        p.drawImage(QRectF(0.0, 0.0, 1.0, 1.0), pixel);
+        stream.replaceCaught(form); // a fault is kept for finish()
+    }
 
     /// Ends the painter and the writer, so the whole document has gone into `stream`.
     void finish()

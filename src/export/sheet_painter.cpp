@@ -104,43 +104,46 @@ std::vector<scene::Point> boxedPolygon(const std::vector<scene::Point>& polygon,
 }
 
 /// Dots without an outline, gathered while they come one after another in one colour and
-/// written as one stroked path for each radius: a dot is a line a thousandth of its radius long
-/// with round caps as wide as the dot (closer to a circle than the four curves of an ellipse),
-/// so a page of stars is a handful of paths with no change of state between its dots. The line
-/// runs diagonally: viewers snap horizontal and vertical strokes to their pixels, which would
-/// move the dot. Dots of one colour cover the same paper in any order.
+/// handed to the device together, grouped by radius, so that a page of stars is a handful of
+/// paths with no change of state between its dots. Dots of one colour cover the same paper in
+/// any order.
 struct DotBatch
 {
     QPainter& p;
-    canvas::Rgb fill;
-    std::map<double, QPainterPath> byRadius;
+    SheetDevice& device;
+    DotGroup group;
 
     /// Whether `d` goes into a batch rather than being drawn on its own.
     static bool takes(const scene::Dot& d) { return d.outline == d.fill; }
-
     void add(const scene::Dot& d)
     {
-        if (!byRadius.empty() && d.fill != fill)
-            flush();
-        fill = d.fill;
-        const double r = std::max(d.radius, kMinPrintRadius);
-        const QPointF centre = single(d.centre);
-        QPainterPath& path = byRadius[r];
-        path.moveTo(centre);
-        path.lineTo(centre + QPointF(r / 1000.0, r / 1000.0));
+        join(d);
+        group.byRadius[std::max(d.radius, kMinPrintRadius)].push_back(single(d.centre));
     }
 
-    /// Writes the dots gathered so far.
+    /// Adds `d`, which shows only within the closed polygon `clip` (none of it when that is empty).
+    void addClipped(const scene::Dot& d, std::vector<QPointF> clip)
+    {
+        join(d);
+        group.clipped.push_back({single(d.centre), std::max(d.radius, kMinPrintRadius), std::move(clip)});
+    }
+
+    /// Draws the dots gathered so far.
     void flush()
     {
-        if (byRadius.empty())
+        if (group.byRadius.empty() && group.clipped.empty())
             return;
-        p.setBrush(Qt::NoBrush);
-        for (const auto& [r, path] : byRadius) {
-            p.setPen(QPen(toQColor(fill), 2 * r, Qt::SolidLine, Qt::RoundCap));
-            p.drawPath(path);
-        }
-        byRadius.clear();
+        device.drawDots(p, group);
+        group.byRadius.clear();
+        group.clipped.clear();
+    }
+
+private:
+    void join(const scene::Dot& d)
+    {
+        if ((!group.byRadius.empty() || !group.clipped.empty()) && d.fill != group.colour)
+            flush();
+        group.colour = d.fill;
     }
 };
 
@@ -156,22 +159,24 @@ struct PdfPainter
     void operator()(const scene::Dot& d) const
     {
         if (d.clip >= 0 && static_cast<std::size_t>(d.clip) < clips.size()) {
-            // A dot across a piece's cut shows only its part on the piece: drawn on its own, clipped.
-            dots.flush();
-            // Only the stretch of the outline round the dot: a clip path goes into the file each time.
+            // A dot across a piece's cut shows only its part on the piece: clipped, and only by the
+            // stretch of the outline round it (a clip path goes into the file each time).
             const double reach = std::max(d.radius, kMinPrintRadius) + kPrintLineWidth;
             const std::vector<scene::Point> clip = boxedPolygon(
                 clips[static_cast<std::size_t>(d.clip)],
                 {d.centre.x - reach, d.centre.y - reach, d.centre.x + reach, d.centre.y + reach});
-            QPainterPath outline;
-            if (!clip.empty()) {
-                outline.moveTo(single(clip.front()));
-                for (std::size_t i = 1; i < clip.size(); ++i)
-                    outline.lineTo(single(clip[i]));
-                outline.closeSubpath();
-            }
+            std::vector<QPointF> outline;
+            outline.reserve(clip.size());
+            for (const scene::Point& q : clip)
+                outline.push_back(single(q));
+            if (DotBatch::takes(d))
+                return dots.addClipped(d, std::move(outline));
+            dots.flush();
+            QPainterPath path;
+            path.addPolygon(QPolygonF(QList<QPointF>(outline.begin(), outline.end())));
+            path.closeSubpath();
             p.save();
-            p.setClipPath(outline, Qt::IntersectClip);
+            p.setClipPath(path, Qt::IntersectClip);
             scene::Dot whole = d;
             whole.clip = -1;
             drawDot(whole);
@@ -486,6 +491,34 @@ private:
 
 } // namespace
 
+void SheetDevice::drawDots(QPainter& p, const DotGroup& dots)
+{
+    // A dot is a line with round caps as wide as the dot (closer to a circle than the four curves
+    // of an ellipse). The line runs diagonally: viewers snap horizontal and vertical strokes to
+    // their pixels, which would move the dot.
+    p.setBrush(Qt::NoBrush);
+    for (const auto& [r, centres] : dots.byRadius) {
+        QPainterPath path;
+        for (const QPointF& centre : centres) {
+            path.moveTo(centre);
+            path.lineTo(centre + QPointF(r / 1000.0, r / 1000.0));
+        }
+        p.setPen(QPen(toQColor(dots.colour), 2 * r, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(path);
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(toQColor(dots.colour));
+    for (const DotGroup::Clipped& d : dots.clipped) {
+        QPainterPath clip;
+        clip.addPolygon(QPolygonF(QList<QPointF>(d.clip.begin(), d.clip.end())));
+        clip.closeSubpath();
+        p.save();
+        p.setClipPath(clip, Qt::IntersectClip);
+        p.drawEllipse(d.centre, d.radius, d.radius);
+        p.restore();
+    }
+}
+
 struct SheetPainter::Impl
 {
     /// A piece held for packing, with its own part of the template and that part's size.
@@ -535,7 +568,7 @@ struct SheetPainter::Impl
         painterOn->save();
         painterOn->setClipRect(QRectF(view.left, view.top, view.right - view.left, view.bottom - view.top),
                             Qt::IntersectClip);
-        DotBatch dots{*painterOn, {}, {}};
+        DotBatch dots{*painterOn, device, {}};
         const PdfPainter draw{*painterOn, view, dots, s.clips};
         std::size_t i = 0;
         for (const scene::Layer& layer : s.layers) {

@@ -5,17 +5,40 @@
 #include "export/renderers.h"
 #include "export/template_drawing.h"
 
+#include <QPointF>
+
+#include <map>
 #include <memory>
+#include <vector>
 
 class QPainter;
 
 namespace exporter {
+
+/// Dots of one colour without an outline, to be drawn as discs, in the painter's units (cm).
+struct DotGroup
+{
+    /// A dot that shows only within a closed polygon (a piece's cut round it).
+    struct Clipped
+    {
+        QPointF centre;
+        double radius = 0.0;
+        std::vector<QPointF> clip; ///< empty: nothing of the dot shows
+    };
+    canvas::Rgb colour;
+    std::map<double, std::vector<QPointF>> byRadius; ///< centres by radius
+    std::vector<Clipped> clipped;
+};
 
 /// Where a SheetPainter's pages go: a PDF, a printer or a preview.
 class SheetDevice
 {
 public:
     virtual ~SheetDevice() = default;
+    /// Draws `dots` with `painter`, already in template centimetres: by default each radius as one
+    /// stroked path of round-capped lines a thousandth of the radius long, as wide as the dot, then
+    /// each clipped dot as a filled circle within its clip.
+    virtual void drawDots(QPainter& painter, const DotGroup& dots);
     /// Starts the next page, a sheet of `layout`'s size whose own piece is `trim` (the sheet's
     /// points), and returns the painter on it, mapping device pixels from the sheet's top-left corner.
     virtual QPainter& startPage(const PageLayout& layout, const PdfRect& trim) = 0;

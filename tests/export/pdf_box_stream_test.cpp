@@ -1,6 +1,8 @@
 #include "qt_app.h"
 
 #include "export/pdf_box_stream.h"
+#include "render_support.h"
+#include "test_files.h"
 
 #include <QBuffer>
 #include <QFont>
@@ -11,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -232,4 +235,65 @@ TEST(PdfBoxStream, UnexpectedOutputIsReportedNotWritten)
     EXPECT_FALSE(stream.seek(0));
     EXPECT_FALSE(stream.finish());
     EXPECT_EQ(file.size(), 0);
+}
+
+TEST(PdfBoxStream, ACaughtImageBecomesTheObjectPutInItsPlace)
+{
+    // A square inch filled, the form's units those of the unit square the image is drawn in.
+    const std::string fill = "0 0 1 1 re f";
+    const std::string form = "<<\n/Type /XObject\n/Subtype /Form\n/BBox [0 0 1 1]\n/Matrix [1 0 0 -1 0 1]\n/Length "
+                             + std::to_string(fill.size()) + "\n>>\nstream\n" + fill + "\nendstream\n";
+    struct Row
+    {
+        const char* drawn;
+        bool image; ///< whether the image is drawn between catching and replacing
+    };
+    for (const Row& r : {Row{"an image", true}, Row{"nothing", false}}) {
+        SCOPED_TRACE(r.drawn);
+        QBuffer file;
+        file.open(QIODevice::WriteOnly);
+        PdfBoxStream stream(file);
+        bool replaced = false;
+        {
+            QPdfWriter writer(&stream);
+            writer.setPageSize(QPageSize(QSizeF(80, 80), QPageSize::Millimeter));
+            writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+            stream.addPage({pointsOf(8), pointsOf(8), std::nullopt});
+            QPainter painter(&writer);
+            painter.drawRect(100, 100, 100, 100); // something of Qt's own before and after
+            painter.translate(writer.resolution(), writer.resolution());
+            painter.scale(writer.resolution(), writer.resolution());
+            QImage pixel(1, 1, QImage::Format_RGB32);
+            pixel.fill(Qt::white);
+            stream.catchObject();
+            if (r.image)
+                painter.drawImage(QRectF(0, 0, 1, 1), pixel);
+            replaced = stream.replaceCaught(form);
+            painter.resetTransform();
+            painter.drawRect(2000, 2000, 100, 100);
+            stream.holdTail();
+        }
+        EXPECT_EQ(replaced, r.image);
+        EXPECT_EQ(stream.finish(), r.image) << stream.fault();
+        if (!r.image)
+            continue;
+        const std::string pdf = file.data().toStdString();
+        // Every object is where the cross-reference table says.
+        const std::size_t table = pdf.rfind("\nxref\n0 ") + 1;
+        const std::size_t count = std::stoul(pdf.substr(table + 7));
+        std::size_t entry = pdf.find('\n', table + 7) + 1;
+        for (std::size_t i = 1; i < count; ++i) {
+            entry += 20;
+            if (pdf[entry + 17] == 'n')
+                EXPECT_EQ(pdf.compare(std::stoull(pdf.substr(entry, 10)), std::to_string(i).size() + 6,
+                                      std::to_string(i) + " 0 obj"), 0) << i;
+        }
+        testing_support::TempDir dir;
+        const std::string path = (dir.path() / "form.pdf").string();
+        std::ofstream(path, std::ios::binary) << pdf;
+        const render_test::Grey g = render_test::renderPdfPage(path, 1, 72);
+        EXPECT_LT(g.at(108, 108), 20);  // within the inch from (1 in, 1 in)
+        EXPECT_GT(g.at(60, 108), 235);  // left of it
+        EXPECT_GT(g.at(108, 156), 235); // below it
+    }
 }
