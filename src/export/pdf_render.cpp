@@ -218,7 +218,7 @@ int PdfBook::commit()
     Impl& d = *m_impl;
     assert(d.writer && "commit twice");
     d.sheetPainter.finish();
-    const int pages = d.pages;
+    const int pages = d.sheetPainter.pages();
     // The last page, the fonts and the cross-reference table wait for the offsets to be mended.
     d.stream.holdTail();
     d.finish();

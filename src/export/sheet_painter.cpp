@@ -23,6 +23,13 @@ constexpr double kFooterTextLeft = kPageMargin + kCalibrationSide + 0.6;
 
 QColor toQColor(canvas::Rgb c) { return QColor(c.r, c.g, c.b); }
 
+/// How a sheet lies on its device: device pixels a centimetre, and the device's turn of it.
+struct SheetFrame
+{
+    double pxPerCm = 1.0;
+    double turnDeg = 0.0; ///< clockwise on the device
+};
+
 /// A scene point in single precision, as the window's canvas and the SVG take it: the PDF
 /// then holds the same numbers, and they compress better than full doubles.
 QPointF single(const scene::Point& p) { return QPointF(static_cast<float>(p.x), static_cast<float>(p.y)); }
@@ -155,6 +162,7 @@ struct PdfPainter
     Box view; ///< the part of the template this page shows
     DotBatch& dots;
     const std::vector<std::vector<scene::Point>>& clips; ///< the scene's, for clipped dots
+    double turnDeg; ///< clockwise on the device: the sheet's turn and the piece's on the sheet
 
     void operator()(const scene::Dot& d) const
     {
@@ -302,8 +310,6 @@ struct PdfPainter
             return;
         dots.flush();
         const QPointF at = p.transform().map(single(t.at));
-        // A piece turned on its sheet turns its texts with it.
-        const double turned = std::atan2(p.transform().m12(), p.transform().m11()) * 180.0 / M_PI;
         p.save();
         p.resetTransform();
         QFont font = t.family.empty() ? p.font() : QFont(QString::fromStdString(t.family));
@@ -311,7 +317,8 @@ struct PdfPainter
         p.setFont(font);
         p.setPen(toQColor(t.color));
         p.translate(at);
-        p.rotate(turned + t.rotationDeg);
+        // A piece turned on its sheet turns its texts with it.
+        p.rotate(turnDeg + t.rotationDeg);
         const QString s = QString::fromStdString(t.text);
         const double advance = QFontMetricsF(font, p.device()).horizontalAdvance(s);
         const double dx = t.anchor == scene::Anchor::Start ? 0.0 : t.anchor == scene::Anchor::Middle ? -advance / 2 : -advance;
@@ -353,12 +360,11 @@ void drawOverlapMarks(QPainter& p, const PageLayout& l, const Tile& t)
 
 /// `text` at (x, y) cm in `size` pt, cut short with an ellipsis so that it ends `kPageMargin`
 /// inside the paper's right edge.
-void drawFooterText(QPainter& p, const PageLayout& l, double x, double y, double size, const QString& text)
+void drawFooterText(QPainter& p, const PageLayout& l, const SheetFrame& f, double x, double y, double size,
+                    const QString& text)
 {
-    const QTransform cm = p.transform();
-    const double pxPerCm = std::hypot(cm.m11(), cm.m12());
-    const double turned = std::atan2(cm.m12(), cm.m11()) * 180.0 / M_PI;
-    const QPointF at = cm.map(QPointF(x, y));
+    const double pxPerCm = f.pxPerCm;
+    const QPointF at = p.transform().map(QPointF(x, y));
     p.save();
     p.resetTransform();
     QFont font = p.font();
@@ -367,11 +373,11 @@ void drawFooterText(QPainter& p, const PageLayout& l, double x, double y, double
     p.setPen(Qt::black);
     const QString fitted = QFontMetricsF(font, p.device())
                                .elidedText(text, Qt::ElideRight, (l.pageWidth - kPageMargin - x) * pxPerCm);
-    if (turned == 0.0) {
+    if (f.turnDeg == 0.0) {
         p.drawText(QPointF(x * pxPerCm, y * pxPerCm), fitted);
     } else { // a landscape sheet turned onto portrait paper
         p.translate(at);
-        p.rotate(turned);
+        p.rotate(f.turnDeg);
         p.drawText(QPointF(0.0, 0.0), fitted);
     }
     p.restore();
@@ -408,7 +414,7 @@ const std::string& captionIn(const TemplateDrawing& t, SheetLanguage language)
 
 /// The footer of every sheet: the calibration square, the page label, the line that asks for
 /// printing at actual size and the scale bar, all within the margins.
-void drawFooter(QPainter& p, const PageLayout& l, const QString& label, const SheetWords& words)
+void drawFooter(QPainter& p, const PageLayout& l, const SheetFrame& f, const QString& label, const SheetWords& words)
 {
     const double top = l.pageHeight - kPageMargin - kCalibrationSide;
     // The square's outer edges are kCalibrationSide apart: its line lies inside them.
@@ -420,11 +426,11 @@ void drawFooter(QPainter& p, const PageLayout& l, const QString& label, const Sh
         p.drawLine(QPointF(kPageMargin + i, top + kMarkWidth), QPointF(kPageMargin + i, top + 0.3));
         p.drawLine(QPointF(kPageMargin + kMarkWidth, top + i), QPointF(kPageMargin + 0.3, top + i));
     }
-    drawFooterText(p, l, kPageMargin + 1.2, top + kCalibrationSide / 2, 8.0, QString::fromUtf8(words.square));
+    drawFooterText(p, l, f, kPageMargin + 1.2, top + kCalibrationSide / 2, 8.0, QString::fromUtf8(words.square));
 
-    drawFooterText(p, l, kFooterTextLeft, top + 0.35, 8.0, label);
-    drawFooterText(p, l, kFooterTextLeft, top + 1.0, 8.0, QString::fromUtf8(words.actualSize));
-    drawFooterText(p, l, kFooterTextLeft, top + 1.45, 8.0, QString::fromUtf8(words.squareAndBar));
+    drawFooterText(p, l, f, kFooterTextLeft, top + 0.35, 8.0, label);
+    drawFooterText(p, l, f, kFooterTextLeft, top + 1.0, 8.0, QString::fromUtf8(words.actualSize));
+    drawFooterText(p, l, f, kFooterTextLeft, top + 1.45, 8.0, QString::fromUtf8(words.squareAndBar));
 
     const double y = l.pageHeight - kPageMargin - 0.7;
     const double x0 = kFooterTextLeft;
@@ -434,7 +440,7 @@ void drawFooter(QPainter& p, const PageLayout& l, const QString& label, const Sh
         const double tick = i % 5 == 0 ? 0.3 : 0.15;
         p.drawLine(QPointF(x0 + i, y), QPointF(x0 + i, y - tick));
     }
-    drawFooterText(p, l, x0 + kScaleBarLength + 0.3, y, 7.0, QStringLiteral("10 cm"));
+    drawFooterText(p, l, f, x0 + kScaleBarLength + 0.3, y, 7.0, QStringLiteral("10 cm"));
 }
 
 /// The part of a template that is its own on a sheet: its cut outlines with the bleed round
@@ -469,27 +475,9 @@ PdfRect pdfRectOf(const PageLayout& l, double left, double top, double right, do
     return {pointsOf(left), pointsOf(l.pageHeight - bottom), pointsOf(right), pointsOf(l.pageHeight - top)};
 }
 
-
-/// Counts pages and paints nothing.
-class PageCounter : public SheetDevice
-{
-public:
-    PageCounter() : m_image(1, 1, QImage::Format_Mono) {}
-    QPainter& startPage(const PageLayout&, const PdfRect&) override
-    {
-        if (!m_painter.isActive())
-            m_painter.begin(&m_image);
-        m_painter.resetTransform();
-        return m_painter;
-    }
-    double pixelsPerCm() const override { return 1.0; }
-
-private:
-    QImage m_image;
-    QPainter m_painter;
-};
-
 } // namespace
+
+double SheetDevice::sheetTurn(const PageLayout&) const { return 0.0; }
 
 void SheetDevice::drawDots(QPainter& p, const DotGroup& dots)
 {
@@ -530,26 +518,26 @@ struct SheetPainter::Impl
     };
 
     SheetOptions sheets;
-    SheetDevice& device;
+    SheetDevice* device; ///< none: pages are laid out and counted, not painted
     PackBatch batch;
     QPainter* painterOn = nullptr;
-    int pages = 0;
+    SheetFrame frame; ///< of the page being painted
+    int pages = 0;    ///< laid out so far
     std::vector<Piece> queued; ///< pieces waiting to be packed, in the order they came
     double queuedArea = 0.0;   ///< theirs, cm²
     std::size_t mostHeld = 0;
     int packedSheets = 0; ///< packed sheets painted so far
     bool batched = false; ///< whether a batch was painted before finish(): no sheet then knows the total
 
-    Impl(SheetOptions s, SheetDevice& d, PackBatch b) : sheets(std::move(s)), device(d), batch(b) {}
+    Impl(SheetOptions s, SheetDevice* d, PackBatch b) : sheets(std::move(s)), device(d), batch(b) {}
 
     bool marks() const { return sheets.layers.count(scene::LayerKind::Marks) > 0; }
 
     void startPage(const PageLayout& layout, const PdfRect& trim)
     {
-        painterOn = &device.startPage(layout, trim);
-        ++pages;
-        const double px = device.pixelsPerCm();
-        painterOn->scale(px, px);
+        painterOn = &device->startPage(layout, trim);
+        frame = {device->pixelsPerCm(), device->sheetTurn(layout)};
+        painterOn->scale(frame.pxPerCm, frame.pxPerCm);
     }
     /// Where each item of `s` may leave ink, in layer order.
     static std::vector<Box> boundsOf(const scene::Scene& s)
@@ -562,14 +550,15 @@ struct SheetPainter::Impl
     }
 
     /// Draws the layers asked for of `s` whose items reach `view` (template cm), clipped to it;
-    /// the painter already maps template centimetres onto the page. `bounds` from boundsOf(s).
-    void drawScene(const scene::Scene& s, const std::vector<Box>& bounds, const Box& view)
+    /// the painter already maps template centimetres onto the page, the piece turned `pieceTurnDeg`
+    /// clockwise on its sheet. `bounds` from boundsOf(s).
+    void drawScene(const scene::Scene& s, const std::vector<Box>& bounds, const Box& view, double pieceTurnDeg = 0.0)
     {
         painterOn->save();
         painterOn->setClipRect(QRectF(view.left, view.top, view.right - view.left, view.bottom - view.top),
                             Qt::IntersectClip);
-        DotBatch dots{*painterOn, device, {}};
-        const PdfPainter draw{*painterOn, view, dots, s.clips};
+        DotBatch dots{*painterOn, *device, {}};
+        const PdfPainter draw{*painterOn, view, dots, s.clips, frame.turnDeg + pieceTurnDeg};
         std::size_t i = 0;
         for (const scene::Layer& layer : s.layers) {
             const bool shown = sheets.layers.count(layer.kind) > 0;
@@ -586,6 +575,9 @@ struct SheetPainter::Impl
     {
         const scene::Scene& s = t.scene;
         const PageLayout layout = layoutPages(s.width, s.height, sheets.paper);
+        pages += static_cast<int>(layout.tiles.size());
+        if (!device)
+            return;
         const std::vector<Box> bounds = boundsOf(s);
         for (const Tile& tile : layout.tiles) {
             const double shownW = std::min(tile.width, s.width - tile.x), shownH = std::min(tile.height, s.height - tile.y);
@@ -595,7 +587,7 @@ struct SheetPainter::Impl
                 drawCropMarks(*painterOn, layout);
                 drawOverlapMarks(*painterOn, layout, tile);
                 const SheetWords& words = wordsIn(sheets.language);
-                drawFooter(*painterOn, layout,
+                drawFooter(*painterOn, layout, frame,
                            QString::fromStdString(captionIn(t, sheets.language) + ", " + kEquinox + "  |  " + t.name)
                                + QStringLiteral("  |  ")
                                + QString::fromUtf8(words.rowColumn)
@@ -643,7 +635,8 @@ struct SheetPainter::Impl
         batched = batched || !all;
         const int painted = all || best.sheets < 2 ? best.sheets : best.sheets - 1;
         const PageLayout& l = best.sheet;
-        for (int sheet = 0; sheet < painted; ++sheet) {
+        pages += painted;
+        for (int sheet = 0; device && sheet < painted; ++sheet) {
             QStringList captions;
             double left = 1e300, top = 1e300, right = -1e300, bottom = -1e300;
             for (std::size_t i = 0; i < queued.size(); ++i)
@@ -662,7 +655,7 @@ struct SheetPainter::Impl
                 const SheetWords& words = wordsIn(sheets.language);
                 const QString number = batched ? QString::fromUtf8(words.sheet).arg(packedSheets)
                                                : QString::fromUtf8(words.sheetOf).arg(sheet + 1).arg(best.sheets);
-                drawFooter(*painterOn, l,
+                drawFooter(*painterOn, l, frame,
                            number + QStringLiteral(", %1  |  ").arg(QLatin1String(kEquinox))
                                + captions.join(QStringLiteral("; ")),
                            words);
@@ -680,7 +673,7 @@ struct SheetPainter::Impl
                     painterOn->rotate(90);
                 }
                 painterOn->translate(-b.left, -b.top);
-                drawScene(queued[i].t.scene, boundsOf(queued[i].t.scene), b);
+                drawScene(queued[i].t.scene, boundsOf(queued[i].t.scene), b, q.turned ? 90.0 : 0.0);
                 queued[i].t.scene = {}; // drawn: its memory goes now, not with the batch
                 painterOn->restore();
             }
@@ -703,7 +696,12 @@ struct SheetPainter::Impl
 };
 
 SheetPainter::SheetPainter(SheetOptions sheets, SheetDevice& device, PackBatch batch)
-    : m_impl(std::make_unique<Impl>(std::move(sheets), device, batch))
+    : m_impl(std::make_unique<Impl>(std::move(sheets), &device, batch))
+{
+}
+
+SheetPainter::SheetPainter(SheetOptions sheets, PackBatch batch)
+    : m_impl(std::make_unique<Impl>(std::move(sheets), nullptr, batch))
 {
 }
 
@@ -739,14 +737,11 @@ std::size_t SheetPainter::mostHeld() const { return m_impl->mostHeld; }
 
 int countSheets(const TemplateList& templates, const SheetOptions& sheets)
 {
-    SheetOptions bare = sheets;
-    bare.layers.clear(); // lay out only
-    PageCounter counter;
-    SheetPainter painter(bare, counter);
+    SheetPainter layout(sheets);
     for (const TemplateDrawing& t : templates)
-        painter.add(t);
-    painter.finish();
-    return painter.pages();
+        layout.add(t);
+    layout.finish();
+    return layout.pages();
 }
 
 } // namespace exporter

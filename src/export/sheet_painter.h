@@ -44,6 +44,9 @@ public:
     virtual QPainter& startPage(const PageLayout& layout, const PdfRect& trim) = 0;
     /// Device pixels in a centimetre of paper.
     virtual double pixelsPerCm() const = 0;
+    /// Degrees clockwise the device turns a sheet of `layout` on its paper (startPage's painter
+    /// turned so); none by default.
+    virtual double sheetTurn(const PageLayout& layout) const;
 };
 
 /// How many pieces a SheetPainter holds for packing before it packs them and paints their sheets:
@@ -67,6 +70,8 @@ class SheetPainter
 {
 public:
     SheetPainter(SheetOptions sheets, SheetDevice& device, PackBatch batch = {});
+    /// Lays the pages out as above and counts them, painting nothing.
+    explicit SheetPainter(SheetOptions sheets, PackBatch batch = {});
     ~SheetPainter();
     SheetPainter(const SheetPainter&) = delete;
     SheetPainter& operator=(const SheetPainter&) = delete;
@@ -75,7 +80,7 @@ public:
     void add(TemplateDrawing t);
     /// Paints the pieces kept for packing.
     void finish();
-    /// Pages started so far.
+    /// Pages laid out so far: painted, unless the painter has no device.
     int pages() const;
     /// The most pieces held for packing at any one time so far.
     std::size_t mostHeld() const;
@@ -85,7 +90,7 @@ private:
     std::unique_ptr<Impl> m_impl;
 };
 
-/// The pages `templates` take on `sheets`, as SheetPainter lays them out.
+/// The pages `templates` take on `sheets`, as SheetPainter lays them out (without painting).
 int countSheets(const TemplateList& templates, const SheetOptions& sheets);
 
 } // namespace exporter

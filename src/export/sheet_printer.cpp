@@ -31,14 +31,19 @@ public:
             m_printer.newPage();
         }
         m_painter.resetTransform();
-        if (layout.pageWidth > layout.pageHeight && m_paper.width <= m_paper.height) {
-            // A quarter turn clockwise: the sheet's top edge runs down the paper's right edge.
+        if (const double turn = sheetTurn(layout); turn != 0.0) {
+            // The sheet's top edge runs down the paper's right edge.
             m_painter.translate(m_paper.width * pixelsPerCm(), 0.0);
-            m_painter.rotate(90.0);
+            m_painter.rotate(turn);
         }
         return m_painter;
     }
     double pixelsPerCm() const override { return m_printer.resolution() / 2.54; }
+    /// A quarter turn clockwise for a landscape sheet on upright paper.
+    double sheetTurn(const PageLayout& layout) const override
+    {
+        return layout.pageWidth > layout.pageHeight && m_paper.width <= m_paper.height ? 90.0 : 0.0;
+    }
     void end()
     {
         if (m_painter.isActive())
