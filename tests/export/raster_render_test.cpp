@@ -126,3 +126,22 @@ TEST(RasterImage, RefusesABitmapOverTheWritersLimitBeforeDrawing)
         EXPECT_NE(std::string(e.what()).find("at most 226 dpi"), std::string::npos) << e.what();
     }
 }
+
+TEST(RasterImage, AStarReachesOutToItsScaledOutline)
+{
+    // The outline, a 96-dpi pixel scaled (lround(dpi / 96) pixels), is centred on the rim.
+    const struct { double radius, dpi; int thick; } rows[] = {{0.05, 200, 2}, {0.1, 300, 3}, {0.3, 600, 6}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << "radius " << row.radius << " at " << row.dpi << " dpi");
+        scene::Dot d;
+        d.centre = {2.54, 1.27};
+        d.radius = row.radius;
+        const Grey g = render_test::greyOf(rasterImage(oneItem(d), row.dpi));
+        const double cx = row.dpi, cy = row.dpi / 2, rim = row.radius / 2.54 * row.dpi + row.thick / 2.0;
+        for (int k = 0; k < 16; ++k) {
+            const double a = k * M_PI / 8;
+            EXPECT_LT(g.at(int(std::lround(cx + (rim - 1.5) * std::cos(a))), int(std::lround(cy + (rim - 1.5) * std::sin(a)))), 128) << k;
+            EXPECT_GT(g.at(int(std::lround(cx + (rim + 1.5) * std::cos(a))), int(std::lround(cy + (rim + 1.5) * std::sin(a)))), 128) << k;
+        }
+    }
+}
