@@ -12,30 +12,46 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 
 using namespace exporter;
 
 namespace {
 
-/// Writes down each page's trim and each text with where it lands; paints nothing else.
+/// Writes down each page's trim and each text with where it lands and its turn on the device;
+/// paints nothing else. Turns landscape sheets `landscapeTurn` degrees, as a printer does.
 class TextRecorder : public SheetDevice, QPaintDevice, QPaintEngine
 {
 public:
     std::vector<std::string> log;
     int pages = 0;
+    double landscapeTurn = 0.0;
+    struct Page
+    {
+        double turn;     ///< the sheet's on the device
+        bool pieceTurned; ///< the trim, of one piece wider than tall, taller than wide
+        std::vector<double> textTurns;
+    };
+    std::vector<Page> turns;
 
     TextRecorder() : QPaintEngine(AllFeatures) {}
-    QPainter& startPage(const PageLayout&, const PdfRect& t) override
+    QPainter& startPage(const PageLayout& l, const PdfRect& t) override
     {
         ++pages;
         log.push_back("page " + std::to_string(t.left + t.bottom * 1e3 + t.right * 1e6 + t.top * 1e9));
+        turns.push_back({sheetTurn(l), t.top - t.bottom > t.right - t.left, {}});
         if (!m_painter.isActive())
             m_painter.begin(this);
         m_painter.resetTransform();
+        if (sheetTurn(l) != 0.0) {
+            m_painter.translate(l.pageHeight * pixelsPerCm(), 0.0);
+            m_painter.rotate(sheetTurn(l));
+        }
         return m_painter;
     }
     double pixelsPerCm() const override { return 100.0; }
+    double sheetTurn(const PageLayout& l) const override { return l.pageWidth > l.pageHeight ? landscapeTurn : 0.0; }
     QPaintEngine* paintEngine() const override { return const_cast<TextRecorder*>(this); }
     int metric(PaintDeviceMetric m) const override
     {
@@ -49,8 +65,11 @@ public:
     void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
     void drawTextItem(const QPointF& p, const QTextItem& item) override
     {
-        const QPointF at = painter()->transform().map(p);
+        const QTransform m = painter()->transform();
+        const QPointF at = m.map(p);
         log.push_back(item.text().toStdString() + " at " + std::to_string(at.x()) + " " + std::to_string(at.y()));
+        if (!turns.empty())
+            turns.back().textTurns.push_back(std::atan2(m.m12(), m.m11()) * 180.0 / M_PI);
     }
     Type type() const override { return User; }
 
@@ -149,5 +168,34 @@ TEST(SheetPainter, ManyPiecesArePaintedOnceEachInBatches)
         if (row.batch.pieces == PackBatch{}.pieces) {
             EXPECT_EQ(countSheets(row.list, o), sheets.pages);
         }
+    }
+}
+
+TEST(SheetPainter, TextsTurnWithTheirSheetAndTheirPiece)
+{
+    // One piece, wider than tall, with a label turned 30°; on A4 it lies turned on an upright sheet
+    // or straight on a landscape one, which the device turns or not.
+    const double w = 25.0, h = 8.0;
+    TemplateList list(1);
+    const scene::Path cut{scene::Role::CutOutline, -1, {{{0, 0}, {w, 0}, {w, h}, {0, h}}}, true, {}, 0.0};
+    scene::Text label;
+    label.text = "label";
+    label.at = {5.0, 4.0};
+    label.rotationDeg = 30.0;
+    list[0].scene = {w, h, {{"cut", {cut}, scene::LayerKind::Cut}, {"labels", {label}, scene::LayerKind::Print}}, {}};
+    for (const double turn : {0.0, 90.0}) {
+        SCOPED_TRACE(turn);
+        TextRecorder device;
+        device.landscapeTurn = turn;
+        SheetPainter painter(SheetOptions{paperNamed("a4"), true, 0.0, allLayerKinds()}, device);
+        painter.add(list[0]);
+        painter.finish();
+        ASSERT_EQ(device.turns.size(), 1u);
+        const TextRecorder::Page& page = device.turns[0];
+        ASSERT_EQ(page.textTurns.size(), 6u); // the label and the footer's five texts
+        const double labelTurn = page.turn + (page.pieceTurned ? 90.0 : 0.0) + 30.0;
+        const auto same = [](double a, double b) { return std::abs(std::remainder(a - b, 360.0)) < 1e-9; };
+        EXPECT_EQ(std::count_if(page.textTurns.begin(), page.textTurns.end(), [&](double a) { return same(a, labelTurn); }), 1);
+        EXPECT_EQ(std::count_if(page.textTurns.begin(), page.textTurns.end(), [&](double a) { return same(a, page.turn); }), 5);
     }
 }
