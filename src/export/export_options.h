@@ -1,6 +1,7 @@
 #pragma once
 
 #include "export/page_layout.h"
+#include "gore/gore_spec.h"
 #include "scene/scene.h"
 #include "sky/sky_layer_options.h"
 
@@ -24,19 +25,10 @@ enum class Format { Bmp, Svg, Pdf };
 /// How the pieces are printed: black on the white paper (Light), or on a dark blue ground (Dark).
 enum class Style { Light, Dark };
 
-/// The gore tab as options; texts go to the gore command as typed. Defaults are the window's.
-struct GoreOptions
+/// The gore tab as options; texts go to the gore command as typed (k may also be "all").
+/// Defaults are the window's; the boxes' options are gore::kGoreTextFields and kGoreSwitchFields.
+struct GoreOptions : gore::GoreTexts, gore::GoreSwitches
 {
-    std::string n = "8";
-    std::string k = "1";            ///< a gore number, or "all"
-    std::string faintest = "8.5";
-    std::string ratio = "2.5";
-    std::string magnification = "10";
-    std::string radius = "13";
-    bool epsilon = true;
-    bool line = false;
-    std::string lineLatitude = "70";
-    std::string boundary = "70";
     bool north = true, south = false;             ///< --hemisphere north|south|both
     bool northPlate = false, southPlate = false;  ///< --plates none|north|south|both
 };

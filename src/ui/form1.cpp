@@ -245,11 +245,11 @@ char Form1::decimalSeparator()
     return '.';
 }
 
-gore::GoreInputs Form1::goreInputs() const
+GoreInputs Form1::goreInputs() const
 {
     const auto text = [this](const char* name) { return fromQt(textBox(QString::fromLatin1(name))->text()); };
     const auto check = [this](const char* name) { return checkValue(checkBox(QString::fromLatin1(name))); };
-    gore::GoreInputs inputs;
+    GoreInputs inputs;
     inputs.Text1 = text("Text1");
     inputs.Text2 = text("Text2");
     inputs.Text3 = text("Text3");
@@ -269,7 +269,7 @@ gore::GoreInputs Form1::goreInputs() const
 
 QString Form1::goreBitmapName() const
 {
-    return QString::fromStdString(gore::goreBitmapName(m_drawnGore ? *m_drawnGore : goreInputs()));
+    return QString::fromStdString(gore::goreBitmapName(goreSpecOf(m_drawnGore ? *m_drawnGore : goreInputs())));
 }
 
 QString Form1::goreBitmapPath() const { return programFilePath(goreBitmapName()); }
@@ -405,14 +405,13 @@ void Form1::redrawGore()
         drawGoreFrom(*m_drawnGore);
 }
 
-void Form1::drawGoreFrom(const gore::GoreInputs& inputs)
+void Form1::drawGoreFrom(const GoreInputs& inputs)
 {
     exporter::settleVectorUnit(); // Qt's painting leaves the maths library slow until then
     std::optional<QString> refusal;
     try {
-        if (const auto message = gore::runGoreDraw(inputs, fromQt(m_starFileName), m_goreWindows))
-            refusal = message->refusal ? refusalText(*message->refusal, InputTab::Gore)
-                                       : fixedGoreText(message->prompt);
+        if (const auto message = gore::runGoreDraw(goreSpecOf(inputs), fromQt(m_starFileName), m_goreWindows))
+            refusal = message->check ? fixedGoreText(*message->check) : refusalText(*message->refusal, InputTab::Gore);
         else
             m_drawnGore = inputs;
     } catch (const text::InputError& error) {
@@ -448,7 +447,7 @@ void Form1::showGlobePreview()
             openGlobePreview(this, globe::polyhedronGlobe(catalogue, m_model, p, m_faceWindow.skyLayers()),
                              QFileInfo(QString::fromStdString(m_model.FaceFileName)).completeBaseName());
         } else {
-            const gore::GoreParameters p = gore::readGoreParameters(goreInputs());
+            const gore::GoreParameters p = gore::readGoreParameters(goreSpecOf(goreInputs()));
             openGlobePreview(this, globe::goreGlobe(catalogue, p, {}, m_goreWindows.skyLayers()),
                              QStringLiteral("n = %1").arg(p.n));
         }
@@ -802,7 +801,7 @@ void Form1::openGlobeDialog(bool faces)
         start = faceTabExport(tab, m_model.VertexFileName, m_model.FaceFileName, fromQt(m_starFileName), sky);
         current = tab.Text16;
     } else {
-        const gore::GoreInputs tab = goreInputs();
+        const GoreInputs tab = goreInputs();
         const sky::SkyLayerOptions sky = goreWindow() && goreWindow()->skyChecks() ? goreWindow()->skyChecks()->options()
                                                                                    : sky::SkyLayerOptions{};
         start = goreTabExport(tab, fromQt(m_starFileName), sky);

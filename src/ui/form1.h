@@ -9,6 +9,7 @@
 #include "ui/gore_window_set.h"
 #include "ui/message_presenter.h"
 #include "ui/save_dialog.h"
+#include "ui/tab_inputs.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -77,9 +78,9 @@ public:
     /// The star file picked last; empty until a pick yields a path.
     const QString& StarFileName() const { return m_starFileName; }
     /// The gore tab's boxes as they stand now.
-    gore::GoreInputs goreInputs() const;
+    GoreInputs goreInputs() const;
     /// The gore tab's boxes as they stood at the Draw of the gore shown; none before the first.
-    const std::optional<gore::GoreInputs>& drawnGoreInputs() const { return m_drawnGore; }
+    const std::optional<GoreInputs>& drawnGoreInputs() const { return m_drawnGore; }
     /// Full path in the program directory for the gore shown, named from its Draw's boxes
     /// (from the boxes as they stand now while no gore was drawn).
     QString goreBitmapPath() const;
@@ -195,7 +196,7 @@ protected:
 private:
     void buildControls();
     void buildMenus();
-    void drawGoreFrom(const gore::GoreInputs& inputs);
+    void drawGoreFrom(const GoreInputs& inputs);
     void drawFaceFrom(const polyhedron::FaceInputs& inputs);
     void fillRecentMenu();
     void rememberRecentFile(const QString& path);
@@ -235,7 +236,7 @@ private:
     StatusLine* m_status = nullptr;
     QString m_programDirectory;
     QString m_otherSaveFolder; ///< where the user last chose to save when the program's folder could not take it
-    std::optional<gore::GoreInputs> m_drawnGore;
+    std::optional<GoreInputs> m_drawnGore;
     std::optional<polyhedron::FaceInputs> m_drawnFace;
     GoreWindowSet m_goreWindows;
     polyhedron::PolyhedronModel m_model;

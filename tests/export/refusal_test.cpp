@@ -72,7 +72,7 @@ TEST(Refusals, WindowNamesTheBoxExporterTheOptionAndTheValue)
         }
         if (o.subject == Subject::Gores) {
             testing_support::WindowLikeGoreWindows windows;
-            if (const auto m = gore::runGoreDraw(goreInputsFor(o.gore, "1", 1), kCatalogue, windows))
+            if (const auto m = gore::runGoreDraw(goreSpecFor(o.gore, "1", 1), kCatalogue, windows))
                 window = m->prompt;
         } else {
             const polyhedron::PolyhedronModel model = loadModel(o.face);

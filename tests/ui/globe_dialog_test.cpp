@@ -596,7 +596,7 @@ void GlobeDialogTest::remembersPaperLayersAndFormat()
 void GlobeDialogTest::commandLineReadsBackTheSameExport()
 {
     // The tab's boxes in a locale with a decimal comma, sky layers as the drawing window sets them.
-    gore::GoreInputs goreTab;
+    ui::GoreInputs goreTab;
     goreTab.decimalSeparator = ',';
     goreTab.Text3 = "6,5";
     goreTab.Text6 = "12,5";
