@@ -269,16 +269,9 @@ const std::map<std::string, OptionRule>& optionTable()
         for (const gore::GoreSwitchField& f : gore::kGoreSwitchFields)
             addParameter(t, f.option, Subject::Gores,
                          [f](ExportOptions& o, const std::string& v) { o.gore.*f.on = onOff(f.option, v); });
-        const auto faceText = [&t](const char* option, std::string FaceOptions::*text) {
-            addParameter(t, option, Subject::Faces,
-                         [text](ExportOptions& o, const std::string& v) { o.face.*text = v; });
-        };
-        faceText("--range", &FaceOptions::range);
-        faceText("--radius", &FaceOptions::radius);
-        faceText("--faintest", &FaceOptions::faintest);
-        faceText("--ratio", &FaceOptions::ratio);
-        faceText("--magnification", &FaceOptions::magnification);
-        faceText("--face", &FaceOptions::face);
+        for (const polyhedron::FaceTextField& f : polyhedron::kFaceTextFields)
+            addParameter(t, f.option, Subject::Faces,
+                         [text = f.text](ExportOptions& o, const std::string& v) { o.face.*text = v; });
         return t;
     }();
     return table;

@@ -2,6 +2,7 @@
 
 #include "export/page_layout.h"
 #include "gore/gore_spec.h"
+#include "polyhedron/face_spec.h"
 #include "scene/scene.h"
 #include "sky/sky_layer_options.h"
 
@@ -33,17 +34,12 @@ struct GoreOptions : gore::GoreTexts, gore::GoreSwitches
     bool northPlate = false, southPlate = false;  ///< --plates none|north|south|both
 };
 
-/// The polyhedron tab as options; texts go to the face command as typed.
-struct FaceOptions
+/// The polyhedron tab as options; texts go to the face command as typed (face may also be
+/// "all"). The boxes' options are polyhedron::kFaceTextFields.
+struct FaceOptions : polyhedron::FaceTexts
 {
-    std::string range = "30";
-    std::string radius = "10";
-    std::string faintest = "7.0";
-    std::string ratio = "2.5";
-    std::string magnification = "10";
     bool inside = true;
     bool corners = false, edges = false;
-    std::string face = "1";         ///< a face number, or "all"
     std::string model = "truncated-icosahedron";
     std::string vertices, faces;    ///< model files given instead of a bundled model
 };

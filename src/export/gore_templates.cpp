@@ -221,11 +221,12 @@ void drawGoreTemplates(const GoreOptions& o, const stars::StarCatalogue& catalog
         }
         plan.sky = sky;
         const gore::GoreLayout& layout = plan.layout;
-        if (finish.style.pieces && h == 0 && k == ks.front())
+        if (finish.style.pieces && h == 0 && k == ks.front()) {
+            const std::string mm = text::formatGeneral(std::round(layout.fullWidth * 100) / 10);
             checkTabWidth(finish, kitOptions, layout.fullWidth,
-                          "the gores (" + text::formatGeneral(std::round(layout.fullWidth * 100) / 10)
-                              + " mm wide at the equator)",
-                          "--radius", o.radius);
+                          {"the gores (" + mm + " mm wide at the equator)", "赤道で幅 " + mm + " mm の舟形"},
+                          Input::SphereRadius, "--radius", o.radius);
+        }
         DrawnGore d;
         TemplateDrawing& t = d.drawing;
         gore::GoreTexts texts = o;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "gore/gore_command.h"
-#include "polyhedron/face_inputs.h"
 #include "polyhedron/face_number_rule.h"
 #include "polyhedron/polyhedron_model.h"
 #include "ui/face_window_host.h"
@@ -94,9 +93,9 @@ public:
     /// The vertex and face tables loaded from the polyhedron tab's picks.
     const polyhedron::PolyhedronModel& polyhedronModel() const { return m_model; }
     /// The polyhedron tab's boxes as they stand now.
-    polyhedron::FaceInputs faceInputs() const;
+    FaceInputs faceInputs() const;
     /// The polyhedron tab's boxes as they stood at the Draw of the face shown; none before the first.
-    const std::optional<polyhedron::FaceInputs>& drawnFaceInputs() const { return m_drawnFace; }
+    const std::optional<FaceInputs>& drawnFaceInputs() const { return m_drawnFace; }
     /// Full path in the program directory for the face shown, named from its Draw's boxes
     /// (from the boxes as they stand now while no face was drawn).
     QString faceBitmapPath() const;
@@ -197,7 +196,7 @@ private:
     void buildControls();
     void buildMenus();
     void drawGoreFrom(const GoreInputs& inputs);
-    void drawFaceFrom(const polyhedron::FaceInputs& inputs);
+    void drawFaceFrom(const FaceInputs& inputs);
     void fillRecentMenu();
     void rememberRecentFile(const QString& path);
     void saveSession() const;
@@ -237,7 +236,7 @@ private:
     QString m_programDirectory;
     QString m_otherSaveFolder; ///< where the user last chose to save when the program's folder could not take it
     std::optional<GoreInputs> m_drawnGore;
-    std::optional<polyhedron::FaceInputs> m_drawnFace;
+    std::optional<FaceInputs> m_drawnFace;
     GoreWindowSet m_goreWindows;
     polyhedron::PolyhedronModel m_model;
     FaceWindowHost m_faceWindow;

@@ -62,23 +62,20 @@ exporter::ExportOptions goreTabExport(const GoreInputs& tab, const std::string& 
     return o;
 }
 
-exporter::ExportOptions faceTabExport(const polyhedron::FaceInputs& tab, const std::string& vertexFile,
+exporter::ExportOptions faceTabExport(const FaceInputs& tab, const std::string& vertexFile,
                                       const std::string& faceFile, const std::string& starFile,
                                       const sky::SkyLayerOptions& sky)
 {
-    const char sep = tab.decimalSeparator;
+    const polyhedron::FaceSpec spec = faceSpecOf(tab);
     exporter::ExportOptions o;
     o.subject = exporter::Subject::Faces;
     exporter::FaceOptions& f = o.face;
-    f.range = pointed(tab.Text12, sep);
-    f.radius = pointed(tab.Text11, sep);
-    f.faintest = pointed(tab.Text15, sep);
-    f.ratio = pointed(tab.Text13, sep);
-    f.magnification = pointed(tab.Text14, sep);
-    f.inside = tab.Check6 != 0;
-    f.corners = tab.Check7 != 0;
-    f.edges = tab.Check8 == 1;
+    for (const polyhedron::FaceTextField& field : polyhedron::kFaceTextFields)
+        f.*field.text = pointed(spec.*field.text, spec.decimalSeparator);
     f.face = "all";
+    f.inside = spec.insideView != 0;
+    f.corners = spec.corners;
+    f.edges = spec.edges;
     if (!vertexFile.empty() && !faceFile.empty()) {
         f.vertices = vertexFile;
         f.faces = faceFile;
@@ -120,17 +117,13 @@ std::vector<std::string> exportArguments(const exporter::ExportOptions& o)
     } else {
         const exporter::FaceOptions& f = o.face;
         a.push_back("faces");
-        add("--range", f.range);
-        add("--radius", f.radius);
-        add("--faintest", f.faintest);
-        add("--ratio", f.ratio);
-        add("--magnification", f.magnification);
+        for (const polyhedron::FaceTextField& field : polyhedron::kFaceTextFields)
+            add(field.option, f.*field.text);
         a.push_back(f.inside ? "--inside" : "--outside");
         if (f.corners)
             a.push_back("--corners");
         if (f.edges)
             a.push_back("--edges");
-        add("--face", f.face);
         if (!f.vertices.empty() || !f.faces.empty()) {
             add("--vertices", f.vertices);
             add("--faces", f.faces);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "export/export_options.h"
-#include "polyhedron/face_inputs.h"
 #include "sky/sky_layer_options.h"
 #include "ui/tab_inputs.h"
 
@@ -18,7 +17,7 @@ exporter::ExportOptions goreTabExport(const GoreInputs& tab, const std::string& 
 
 /// The export the globe dialog starts with from the polyhedron tab: its boxes as typed, every
 /// face of the model loaded (the bundled truncated icosahedron while the tab has none).
-exporter::ExportOptions faceTabExport(const polyhedron::FaceInputs& tab, const std::string& vertexFile,
+exporter::ExportOptions faceTabExport(const FaceInputs& tab, const std::string& vertexFile,
                                       const std::string& faceFile, const std::string& starFile,
                                       const sky::SkyLayerOptions& sky);
 

@@ -22,4 +22,24 @@ gore::GoreSpec goreSpecOf(const GoreInputs& tab)
     return spec;
 }
 
+polyhedron::FaceSpec faceSpecOf(const FaceInputs& tab)
+{
+    polyhedron::FaceSpec spec;
+    spec.latitude = tab.Text9;
+    spec.longitude = tab.Text10;
+    spec.radius = tab.Text11;
+    spec.range = tab.Text12;
+    spec.ratio = tab.Text13;
+    spec.magnification = tab.Text14;
+    spec.faintest = tab.Text15;
+    spec.face = tab.Text16;
+    spec.insideView = tab.Check6;
+    spec.outline = tab.Check7 != 0 || tab.Check8 != 0;
+    spec.corners = tab.Check7 != 0;
+    spec.edges = tab.Check8 == 1;
+    spec.svg = tab.Check9 == 1;
+    spec.decimalSeparator = tab.decimalSeparator;
+    return spec;
+}
+
 } // namespace ui

@@ -112,6 +112,26 @@ TEST(GoreValidation, MessagesAndTheirOrder)
     }
 }
 
+TEST(GoreValidation, AFailedCheckSaysWhichCheckAndWhichBox)
+{
+    struct Row { int n, k; GoreCheck check; text::Input input; const char* english; };
+    const Row rows[] = {
+        {0, 1, GoreCheck::NoGores, text::Input::GoreCount, "there are no gores to draw"},
+        {8, 9, GoreCheck::PositionBeyondCount, text::Input::GorePosition, "there is no gore 9 of 8"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.english);
+        GoreParameters p;
+        p.n = static_cast<std::int16_t>(r.n);
+        p.k = static_cast<std::int16_t>(r.k);
+        const auto message = validateGoreParameters(p);
+        ASSERT_TRUE(message && message->check && message->refusal);
+        EXPECT_EQ(*message->check, r.check);
+        EXPECT_EQ(message->refusal->input(), r.input);
+        EXPECT_EQ(message->refusal->reason().rfind(r.english, 0), 0u) << message->refusal->reason();
+    }
+}
+
 TEST(GoreValidation, UndrawableValuesAreRefusedNamingTheBox)
 {
     struct Row { const char* what; GoreParameters p; const char* caption; const char* detail; };

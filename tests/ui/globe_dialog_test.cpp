@@ -617,7 +617,7 @@ void GlobeDialogTest::commandLineReadsBackTheSameExport()
     gores.kit.layers = {scene::LayerKind::Cut, scene::LayerKind::Marks};
     gores.kit.wholeGores = true;
 
-    polyhedron::FaceInputs faceTab;
+    ui::FaceInputs faceTab;
     faceTab.Check6 = 0;
     faceTab.Check7 = 2;
     exporter::ExportOptions faces = ui::faceTabExport(faceTab, "/v.csv", "/f.csv", "", {});
