@@ -257,10 +257,10 @@ void drawGoreTemplates(const GoreOptions& o, const stars::StarCatalogue& catalog
     runInOrder<DrawnGore>(goreCount, threads, drawGore, [&](DrawnGore&& d) {
         if (d.plateStars) {
             north.add(*d.plateStars, catalogue, all,
-                      {plateName(o, kName, 'N'), {}, "north polar plate, gores " + gores + " of " + o.n, {}, 0, 0, {},
+                      {plateName(o, kName, 'N'), {}, "north polar plate, gores " + gores + " of " + o.n, {}, 0, 0,
                        "北の極板・舟形 " + goresJa + " / " + o.n});
             south.add(*d.plateStars, catalogue, all,
-                      {plateName(o, kName, 'S'), {}, "south polar plate, gores " + gores + " of " + o.n, {}, 0, 0, {},
+                      {plateName(o, kName, 'S'), {}, "south polar plate, gores " + gores + " of " + o.n, {}, 0, 0,
                        "南の極板・舟形 " + goresJa + " / " + o.n});
         }
         sink(std::move(d.drawing));
