@@ -32,8 +32,8 @@ private:
 void drawGore1Of8(benchmark::State& state, const char* radius, const char* catalogue = "bright-stars.csv")
 {
     const std::string stars = std::string(ORBWEAVE_DATA_DIR "/") + catalogue;
-    gore::GoreInputs inputs;
-    inputs.Text6 = radius;
+    gore::GoreSpec inputs;
+    inputs.radius = radius;
     RasterGoreWindows windows;
     for (auto _ : state) {
         if (const auto message = gore::runGoreDraw(inputs, stars, windows))
@@ -46,7 +46,7 @@ void drawGore1Of8(benchmark::State& state, const char* radius, const char* catal
 void redraw118k(benchmark::State& state, bool touched)
 {
     static const bench_support::TempStarFile file(bench_support::hipparcosLikeStarFile(118'216));
-    gore::GoreInputs inputs;
+    gore::GoreSpec inputs;
     RasterGoreWindows windows;
     const auto time = std::filesystem::last_write_time(file.path());
     int turn = 0;

@@ -29,14 +29,10 @@ void FaceDrawTruncatedIcosahedron(benchmark::State& state)
     polyhedron::PolyhedronModel model;
     model.loadVertexFile(data + "/models/truncated-icosahedron-vertices.csv");
     model.loadFaceFile(data + "/models/truncated-icosahedron-faces.csv");
-    polyhedron::FaceInputs in;
-    in.Text16 = "2"; // a hexagon
-    const auto centre = polyhedron::faceCentreTexts(model, in.Text16);
-    in.Text9 = centre->Text9;
-    in.Text10 = centre->Text10;
-    in.Check7 = 1;
-    in.Check8 = 1;
-    in.Check9 = 1;
+    polyhedron::FaceSpec in;
+    in.face = "2"; // a hexagon
+    in.centre = polyhedron::faceCentre(model, 2);
+    in.outline = in.corners = in.edges = in.svg = true;
     const auto dir = std::filesystem::temp_directory_path() / "orbweave-face-draw-bench";
     std::filesystem::create_directories(dir);
     BenchWindow window;

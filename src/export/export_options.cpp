@@ -1,6 +1,7 @@
 #include "export/export_options.h"
 
 #include "appdata/version.h"
+#include "gore/gore_parameters.h"
 #include "text/message_text.h"
 #include "text/number_text.h"
 
@@ -103,9 +104,23 @@ struct OptionRule
     Setter set;
 };
 
+/// Adds the option of a parameter of `subject`; an option named alike on both tabs is stored per subject.
+void addParameter(std::map<std::string, OptionRule>& table, const std::string& option, Subject subject, Setter set)
+{
+    OptionRule& rule = table.try_emplace(option, OptionRule{true, false, false, {}}).first->second;
+    (subject == Subject::Gores ? rule.gores : rule.faces) = true;
+    rule.set = [other = std::move(rule.set), set = std::move(set), subject](ExportOptions& o, const std::string& v) {
+        if (o.subject == subject)
+            set(o, v);
+        else
+            other(o, v);
+    };
+}
+
 const std::map<std::string, OptionRule>& optionTable()
 {
-    static const std::map<std::string, OptionRule> table = {
+    static const std::map<std::string, OptionRule> table = [] {
+        std::map<std::string, OptionRule> t = {
         // Both subjects.
         {"--stars", {true, true, true, [](ExportOptions& o, const std::string& v) {
              if (v.empty())
@@ -208,13 +223,7 @@ const std::map<std::string, OptionRule>& optionTable()
         {"--quiet", {false, true, true, [](ExportOptions& o, const std::string&) { o.quiet = true; }}},
         {"--help", {false, true, true, [](ExportOptions& o, const std::string&) { o.help = true; }}},
         {"--version", {false, true, true, [](ExportOptions& o, const std::string&) { o.version = true; }}},
-        // Gores.
-        {"--n", {true, true, false, [](ExportOptions& o, const std::string& v) { o.gore.n = v; }}},
-        {"--k", {true, true, false, [](ExportOptions& o, const std::string& v) { o.gore.k = v; }}},
-        {"--line-latitude", {true, true, false, [](ExportOptions& o, const std::string& v) { o.gore.lineLatitude = v; }}},
-        {"--boundary", {true, true, false, [](ExportOptions& o, const std::string& v) { o.gore.boundary = v; }}},
-        {"--epsilon", {true, true, false, [](ExportOptions& o, const std::string& v) { o.gore.epsilon = onOff("--epsilon", v); }}},
-        {"--line", {true, true, false, [](ExportOptions& o, const std::string& v) { o.gore.line = onOff("--line", v); }}},
+        // Gores (their boxes are added from their description below).
         {"--hemisphere",
          {true, true, false,
           [](ExportOptions& o, const std::string& v) {
@@ -246,8 +255,6 @@ const std::map<std::string, OptionRule>& optionTable()
              o.kit.given.insert("--whole-gores");
          }}},
         // Faces.
-        {"--range", {true, false, true, [](ExportOptions& o, const std::string& v) { o.face.range = v; }}},
-        {"--face", {true, false, true, [](ExportOptions& o, const std::string& v) { o.face.face = v; }}},
         {"--model", {true, false, true, [](ExportOptions& o, const std::string& v) { o.face.model = v; }}},
         {"--vertices", {true, false, true, [](ExportOptions& o, const std::string& v) { o.face.vertices = v; }}},
         {"--faces", {true, false, true, [](ExportOptions& o, const std::string& v) { o.face.faces = v; }}},
@@ -255,28 +262,18 @@ const std::map<std::string, OptionRule>& optionTable()
         {"--outside", {false, false, true, [](ExportOptions& o, const std::string&) { o.face.inside = false; }}},
         {"--corners", {false, false, true, [](ExportOptions& o, const std::string&) { o.face.corners = true; }}},
         {"--edges", {false, false, true, [](ExportOptions& o, const std::string&) { o.face.edges = true; }}},
-        // Named alike on both tabs, stored per subject.
-        {"--faintest",
-         {true, true, true,
-          [](ExportOptions& o, const std::string& v) {
-              (o.subject == Subject::Gores ? o.gore.faintest : o.face.faintest) = v;
-          }}},
-        {"--ratio",
-         {true, true, true,
-          [](ExportOptions& o, const std::string& v) {
-              (o.subject == Subject::Gores ? o.gore.ratio : o.face.ratio) = v;
-          }}},
-        {"--magnification",
-         {true, true, true,
-          [](ExportOptions& o, const std::string& v) {
-              (o.subject == Subject::Gores ? o.gore.magnification : o.face.magnification) = v;
-          }}},
-        {"--radius",
-         {true, true, true,
-          [](ExportOptions& o, const std::string& v) {
-              (o.subject == Subject::Gores ? o.gore.radius : o.face.radius) = v;
-          }}},
     };
+        for (const gore::GoreTextField& f : gore::kGoreTextFields)
+            addParameter(t, f.option, Subject::Gores,
+                         [text = f.text](ExportOptions& o, const std::string& v) { o.gore.*text = v; });
+        for (const gore::GoreSwitchField& f : gore::kGoreSwitchFields)
+            addParameter(t, f.option, Subject::Gores,
+                         [f](ExportOptions& o, const std::string& v) { o.gore.*f.on = onOff(f.option, v); });
+        for (const polyhedron::FaceTextField& f : polyhedron::kFaceTextFields)
+            addParameter(t, f.option, Subject::Faces,
+                         [text = f.text](ExportOptions& o, const std::string& v) { o.face.*text = v; });
+        return t;
+    }();
     return table;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "export/page_layout.h"
+#include "gore/gore_spec.h"
+#include "polyhedron/face_spec.h"
 #include "scene/scene.h"
 #include "sky/sky_layer_options.h"
 
@@ -24,34 +26,20 @@ enum class Format { Bmp, Svg, Pdf };
 /// How the pieces are printed: black on the white paper (Light), or on a dark blue ground (Dark).
 enum class Style { Light, Dark };
 
-/// The gore tab as options; texts go to the gore command as typed. Defaults are the window's.
-struct GoreOptions
+/// The gore tab as options; texts go to the gore command as typed (k may also be "all").
+/// Defaults are the window's; the boxes' options are gore::kGoreTextFields and kGoreSwitchFields.
+struct GoreOptions : gore::GoreTexts, gore::GoreSwitches
 {
-    std::string n = "8";
-    std::string k = "1";            ///< a gore number, or "all"
-    std::string faintest = "8.5";
-    std::string ratio = "2.5";
-    std::string magnification = "10";
-    std::string radius = "13";
-    bool epsilon = true;
-    bool line = false;
-    std::string lineLatitude = "70";
-    std::string boundary = "70";
     bool north = true, south = false;             ///< --hemisphere north|south|both
     bool northPlate = false, southPlate = false;  ///< --plates none|north|south|both
 };
 
-/// The polyhedron tab as options; texts go to the face command as typed.
-struct FaceOptions
+/// The polyhedron tab as options; texts go to the face command as typed (face may also be
+/// "all"). The boxes' options are polyhedron::kFaceTextFields.
+struct FaceOptions : polyhedron::FaceTexts
 {
-    std::string range = "30";
-    std::string radius = "10";
-    std::string faintest = "7.0";
-    std::string ratio = "2.5";
-    std::string magnification = "10";
     bool inside = true;
     bool corners = false, edges = false;
-    std::string face = "1";         ///< a face number, or "all"
     std::string model = "truncated-icosahedron";
     std::string vertices, faces;    ///< model files given instead of a bundled model
 };

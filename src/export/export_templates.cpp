@@ -13,10 +13,12 @@
 #include "text/number_text.h"
 
 #include <algorithm>
-#include <any>
 #include <atomic>
 #include <cstring>
 #include <filesystem>
+#include <map>
+#include <memory>
+#include <mutex>
 #include <optional>
 
 #include <sys/stat.h>
@@ -86,37 +88,6 @@ struct BitmapsAhead
     }
     void release(std::uint64_t n) { bytes -= n; }
 };
-
-/// Renders each template's file on the thread that drew it: its SVG document (of the layers
-/// asked for), or its bitmap while the bitmaps ahead fit `ahead`. A bitmap that is refused or
-/// does not fit is left to the writing loop.
-TemplateFinish renderAhead(const ExportOptions& o, double dpi, BitmapsAhead& ahead)
-{
-    if (o.format == Format::Svg)
-        return [&o](TemplateDrawing& t) {
-            try {
-                t.rendered = printSvg(t, o);
-                t.scene = {}; // the document is all the writing needs: memory holds the drawing once
-            } catch (const std::bad_alloc&) {
-            }
-        };
-    return [dpi, &ahead](TemplateDrawing& t) {
-        try {
-            checkBitmapSize(t.scene, dpi);
-            const std::uint64_t bytes = bitmapSize(t.scene, dpi).imageBytes;
-            if (!ahead.reserve(bytes))
-                return;
-            try {
-                t.rendered = rasterImage(t.scene, dpi);
-            } catch (...) {
-                ahead.release(bytes);
-                throw;
-            }
-        } catch (const text::InputError&) {
-        } catch (const std::bad_alloc&) {
-        }
-    };
-}
 
 /// Throws the refusal of --output: `reason` names the path and says what is wrong with it.
 [[noreturn]] void refuseOutput(const ExportOptions& o, const std::string& reason)
@@ -293,6 +264,231 @@ DrawingInputs drawingInputs(const ExportOptions& o)
     return in;
 }
 
+/// What a writer renders ahead on the drawing threads, kept by template number until its turn.
+template <typename Rendered>
+class RenderedAhead
+{
+public:
+    void put(std::size_t number, Rendered r)
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        m_rendered.emplace(number, std::move(r));
+    }
+    /// The rendering of template `number`, taken out; none when it was not rendered ahead.
+    std::optional<Rendered> take(std::size_t number)
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        const auto it = m_rendered.find(number);
+        if (it == m_rendered.end())
+            return std::nullopt;
+        std::optional<Rendered> r(std::move(it->second));
+        m_rendered.erase(it);
+        return r;
+    }
+
+private:
+    std::mutex m_mutex;
+    std::map<std::size_t, Rendered> m_rendered;
+};
+
+/// How one output format writes an export's templates: the one place the format is looked at.
+class TemplateWriter
+{
+public:
+    virtual ~TemplateWriter() = default;
+    /// On the template's drawing thread, before it is handed over: renders what can be rendered
+    /// ahead. Throws nothing: what it cannot do, take() does.
+    virtual void renderAhead(TemplateDrawing&) {}
+    /// Writes (or lays out) the next template in output order.
+    virtual void take(TemplateDrawing&& t, ExportResult& result) = 0;
+    /// After the last template: completes the export, keeping what it wrote.
+    virtual void finish(ExportResult& result) = 0;
+};
+
+/// One PDF: pages written as the templates come (a batch of them when they are packed together,
+/// see SheetPainter).
+class PdfWriter : public TemplateWriter
+{
+public:
+    PdfWriter(const ExportOptions& o, const DrawingInputs& in, const InputFiles& inputs, const ExportObserver& observer)
+        : m_o(o), m_observer(observer), m_path(o.output.empty() ? defaultPdfName(o.subject) : o.output)
+    {
+        std::error_code ec;
+        if (std::filesystem::is_directory(m_path, ec))
+            m_path /= defaultPdfName(o.subject);
+        checkWritablePlace(o, m_path);
+        writeOutput(o, [&] { checkNotAnInput(inputs, m_path); });
+        const SheetOptions sheets{o.paper, o.kit.pack, in.finish.bleed, o.kit.layers};
+        writeOutput(o, [&] { m_book.emplace(m_path.string(), sheets); });
+    }
+    void take(TemplateDrawing&& t, ExportResult& result) override
+    {
+        // The book keeps the template itself while it waits to be packed.
+        const std::size_t number = t.number, count = t.count;
+        std::string caption = t.caption, captionJa = t.captionJa;
+        writeOutput(m_o, [&] { m_book->add(std::move(t)); });
+        if (m_observer.step)
+            m_observer.step(ExportStep{ExportStep::Kind::LaidOut, result.templates, count, number, std::move(caption),
+                                       {}, std::move(captionJa)});
+    }
+    void finish(ExportResult& result) override
+    {
+        result.pages = writeOutput(m_o, [&] { return m_book->commit(); });
+        result.paths.push_back(m_path.string());
+    }
+
+private:
+    const ExportOptions& m_o;
+    const ExportObserver& m_observer;
+    std::filesystem::path m_path;
+    std::optional<PdfBook> m_book;
+};
+
+/// A file a template into a folder (made when missing); unless the export completes, the files
+/// are taken back, the files they replaced return and the folders made go again.
+class FolderWriter : public TemplateWriter
+{
+public:
+    void take(TemplateDrawing&& t, ExportResult& result) override
+    {
+        const std::filesystem::path path = m_folder / std::filesystem::path(fileName(t));
+        write(t, path);
+        result.paths.push_back(path.string());
+        tell(m_observer, ExportStep::Kind::Wrote, result.templates, t, path.string());
+    }
+    void finish(ExportResult&) override
+    {
+        m_written.keep();
+        m_made.keep();
+    }
+
+protected:
+    FolderWriter(const ExportOptions& o, const InputFiles& inputs, const ExportObserver& observer)
+        : m_o(o), m_inputs(inputs), m_observer(observer), m_folder(o.output.empty() ? "." : o.output),
+          m_made(o, m_folder)
+    {
+    }
+    /// The file name of `t` in the folder.
+    virtual std::string fileName(const TemplateDrawing& t) const = 0;
+    /// Writes `t` at `path` through keep().
+    virtual void write(TemplateDrawing& t, const std::filesystem::path& path) = 0;
+    /// Runs `write` (which writes `path` keeping the file it replaces) as a write of the export.
+    template <typename Write>
+    void keep(const std::filesystem::path& path, Write&& write)
+    {
+        writeOutput(m_o, [&] {
+            checkNotAnInput(m_inputs, path);
+            m_written.files.push_back(write());
+        });
+    }
+
+    const ExportOptions& m_o;
+
+private:
+    const InputFiles& m_inputs;
+    const ExportObserver& m_observer;
+    std::filesystem::path m_folder;
+    FolderMade m_made;
+    FilesWritten m_written;
+};
+
+/// An SVG document a template, rendered ahead on the drawing threads.
+class SvgWriter : public FolderWriter
+{
+public:
+    SvgWriter(const ExportOptions& o, const InputFiles& inputs, const ExportObserver& observer)
+        : FolderWriter(o, inputs, observer)
+    {
+    }
+    void renderAhead(TemplateDrawing& t) override
+    {
+        try {
+            m_ahead.put(t.number, printSvg(t, m_o));
+            t.scene = {}; // the document is all the writing needs: memory holds the drawing once
+        } catch (const std::bad_alloc&) {
+        }
+    }
+
+protected:
+    std::string fileName(const TemplateDrawing& t) const override
+    {
+        return (t.svgName.empty() ? t.name : t.svgName) + ".svg";
+    }
+    void write(TemplateDrawing& t, const std::filesystem::path& path) override
+    {
+        std::optional<std::string> ahead = m_ahead.take(t.number);
+        const std::string svg = ahead ? std::move(*ahead) : printSvg(t, m_o);
+        keep(path, [&] { return text::writeFileAtomically(path.string(), svg, true); });
+    }
+
+private:
+    RenderedAhead<std::string> m_ahead;
+};
+
+/// A bitmap a template at the export's resolution, rendered ahead on the drawing threads while
+/// the bitmaps ahead fit their allowance.
+class BitmapWriter : public FolderWriter
+{
+public:
+    BitmapWriter(const ExportOptions& o, double dpi, const InputFiles& inputs, const ExportObserver& observer)
+        : FolderWriter(o, inputs, observer), m_dpi(dpi)
+    {
+    }
+    void renderAhead(TemplateDrawing& t) override
+    {
+        try {
+            checkBitmapSize(t.scene, m_dpi);
+            const std::uint64_t bytes = bitmapSize(t.scene, m_dpi).imageBytes;
+            if (!m_bytes.reserve(bytes))
+                return;
+            try {
+                m_ahead.put(t.number, rasterImage(t.scene, m_dpi));
+            } catch (...) {
+                m_bytes.release(bytes);
+                throw;
+            }
+        } catch (const text::InputError&) {
+        } catch (const std::bad_alloc&) {
+        }
+    }
+
+protected:
+    std::string fileName(const TemplateDrawing& t) const override { return t.name + ".bmp"; }
+    void write(TemplateDrawing& t, const std::filesystem::path& path) override
+    {
+        try {
+            checkBitmapSize(t.scene, m_dpi);
+        } catch (const text::InputError& e) {
+            throw text::InputError("option --dpi \"" + text::escapedForMessage(m_o.dpi) + "\": " + e.what());
+        }
+        QImage image;
+        if (std::optional<QImage> ahead = m_ahead.take(t.number)) {
+            image = std::move(*ahead);
+            m_bytes.release(bitmapSize(t.scene, m_dpi).imageBytes);
+        } else {
+            image = rasterImage(t.scene, m_dpi);
+        }
+        keep(path, [&] { return writeBitmapAtomically(path.string(), image, true); });
+    }
+
+private:
+    double m_dpi;
+    BitmapsAhead m_bytes;
+    RenderedAhead<QImage> m_ahead;
+};
+
+/// The writer of `o.format`.
+std::unique_ptr<TemplateWriter> templateWriter(const ExportOptions& o, double dpi, const DrawingInputs& in,
+                                               const InputFiles& inputs, const ExportObserver& observer)
+{
+    switch (o.format) {
+    case Format::Pdf: return std::make_unique<PdfWriter>(o, in, inputs, observer);
+    case Format::Svg: return std::make_unique<SvgWriter>(o, inputs, observer);
+    case Format::Bmp: break;
+    }
+    return std::make_unique<BitmapWriter>(o, dpi, inputs, observer);
+}
+
 } // namespace
 
 std::string defaultPdfName(Subject s) { return s == Subject::Gores ? "orbweave-gores.pdf" : "orbweave-faces.pdf"; }
@@ -328,85 +524,20 @@ ExportResult exportTemplates(const ExportOptions& o, const ExportObserver& obser
     const DrawingInputs in = drawingInputs(o);
     const InputFiles inputs = inputFiles(o, in);
     ExportResult result;
-
-    if (o.format == Format::Pdf) {
-        std::filesystem::path path = o.output.empty() ? defaultPdfName(o.subject) : o.output;
-        std::error_code ec;
-        if (std::filesystem::is_directory(path, ec))
-            path /= defaultPdfName(o.subject);
-        checkWritablePlace(o, path);
-        writeOutput(o, [&] { checkNotAnInput(inputs, path); });
-        // Pages are written as each template is drawn, so memory holds one template at a time
-        // (a batch of them when they are packed together, see SheetPainter).
-        std::optional<PdfBook> book;
-        const SheetOptions sheets{o.paper, o.kit.pack, in.finish.bleed, o.kit.layers};
-        writeOutput(o, [&] { book.emplace(path.string(), sheets); });
-        drawTemplates(o, in.finish, in.catalogue, in.starFile, in.sky, [&](TemplateDrawing&& t) {
+    // Files are written as each template is drawn, so memory holds one template at a time; an export
+    // that fails or is cancelled on the way takes back what it wrote (the writer's destructor).
+    const std::unique_ptr<TemplateWriter> writer = templateWriter(o, dpi, in, inputs, observer);
+    drawTemplates(
+        o, in.finish, in.catalogue, in.starFile, in.sky,
+        [&](TemplateDrawing&& t) {
             checkCancel(observer);
             ++result.templates;
             tell(observer, ExportStep::Kind::Drawn, result.templates, t);
-            // The book keeps the template itself while it waits to be packed.
-            const std::size_t number = t.number, count = t.count;
-            std::string caption = t.caption, captionJa = t.captionJa;
-            writeOutput(o, [&] { book->add(std::move(t)); });
-            if (observer.step)
-                observer.step(
-                    ExportStep{ExportStep::Kind::LaidOut, result.templates, count, number, std::move(caption), {},
-                               std::move(captionJa)});
-        });
-        checkCancel(observer);
-        result.pages = writeOutput(o, [&] { return book->commit(); });
-        result.paths.push_back(path.string());
-        return result;
-    }
-
-    const std::filesystem::path folder = o.output.empty() ? "." : o.output;
-    FolderMade made(o, folder);
-    // Each template is written as soon as it is drawn, so memory holds one at a time; an
-    // export that fails or is cancelled on the way takes its files back, and the files they
-    // replaced return.
-    FilesWritten written;
-    BitmapsAhead bitmapsAhead;
-    drawTemplates(o, in.finish, in.catalogue, in.starFile, in.sky, [&](TemplateDrawing&& t) {
-        checkCancel(observer);
-        ++result.templates;
-        tell(observer, ExportStep::Kind::Drawn, result.templates, t);
-        const std::filesystem::path path =
-            folder / std::filesystem::path(o.format == Format::Bmp ? t.name + ".bmp"
-                                                                     : (t.svgName.empty() ? t.name : t.svgName) + ".svg");
-        if (o.format == Format::Bmp) {
-            try {
-                checkBitmapSize(t.scene, dpi);
-            } catch (const text::InputError& e) {
-                throw text::InputError("option --dpi \"" + text::escapedForMessage(o.dpi) + "\": " + e.what());
-            }
-            QImage image;
-            if (QImage* rendered = std::any_cast<QImage>(&t.rendered)) {
-                image = std::move(*rendered);
-                t.rendered.reset();
-                bitmapsAhead.release(bitmapSize(t.scene, dpi).imageBytes);
-            } else {
-                image = rasterImage(t.scene, dpi);
-            }
-            writeOutput(o, [&] {
-                checkNotAnInput(inputs, path);
-                written.files.push_back(writeBitmapAtomically(path.string(), image, true));
-            });
-        } else {
-            std::string* ahead = std::any_cast<std::string>(&t.rendered);
-            const std::string svg = ahead ? std::move(*ahead) : printSvg(t, o);
-            t.rendered.reset();
-            writeOutput(o, [&] {
-                checkNotAnInput(inputs, path);
-                written.files.push_back(text::writeFileAtomically(path.string(), svg, true));
-            });
-        }
-        result.paths.push_back(path.string());
-        tell(observer, ExportStep::Kind::Wrote, result.templates, t, path.string());
-    }, {0, renderAhead(o, dpi, bitmapsAhead)});
+            writer->take(std::move(t), result);
+        },
+        {0, [&writer](TemplateDrawing& t) { writer->renderAhead(t); }});
     checkCancel(observer);
-    written.keep();
-    made.keep();
+    writer->finish(result);
     return result;
 }
 

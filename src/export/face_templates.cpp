@@ -34,16 +34,11 @@ constexpr double kLeastFaceWidth = 1e-9;
 /// `typed` in double quotes, its control bytes escaped, for a message.
 std::string inQuotes(const std::string& typed) { return "\"" + text::escapedForMessage(typed) + "\""; }
 
-/// The option that stands for `input`, and its text as typed.
+/// The option that stands for `input`, and its text as typed; "--stars" for none.
 std::pair<std::string, std::string> optionOf(const FaceOptions& o, const std::string& face, text::Input input)
 {
     using text::Input;
     switch (input) {
-    case Input::ProjectionRange: return {"--range", o.range};
-    case Input::SphereRadius: return {"--radius", o.radius};
-    case Input::FaintestMagnitude: return {"--faintest", o.faintest};
-    case Input::CommonRatio: return {"--ratio", o.ratio};
-    case Input::Magnification: return {"--magnification", o.magnification};
     case Input::FaceNumber:
     case Input::TangentPoint:
     case Input::TangentLatitude:
@@ -53,8 +48,11 @@ std::pair<std::string, std::string> optionOf(const FaceOptions& o, const std::st
         if (!o.faces.empty())
             return {"--faces", o.faces};
         return {"--model", o.model};
-    default: return {"--stars", {}};
+    default: break;
     }
+    if (const polyhedron::FaceTextField* f = polyhedron::faceTextField(input))
+        return {f->option, o.*f->text};
+    return {"--stars", {}};
 }
 
 [[noreturn]] void refuse(const FaceOptions& o, const std::string& face, const text::InputError& e)
@@ -93,18 +91,23 @@ ModelFiles modelFiles(const FaceOptions& o)
         return files;
     const bool plain = !o.model.empty() && o.model.find_first_of("/\\") == std::string::npos && o.model != "."
                        && o.model != "..";
-    try {
-        if (!plain)
-            throw text::InputError("");
-        files.vertices = appdata::bundledDataFile("models/" + o.model + kVerticesSuffix).string();
-        files.faces = appdata::bundledDataFile("models/" + o.model + kFacesSuffix).string();
-    } catch (const text::InputError&) {
+    // A bundled model's two files, when both are there.
+    const auto bundled = [](const std::string& suffix) -> std::optional<std::string> {
+        const std::filesystem::path file = appdata::bundledDataFolder() / "models" / suffix;
+        std::error_code ec;
+        return std::filesystem::is_regular_file(file, ec) ? std::optional(file.string()) : std::nullopt;
+    };
+    const auto vertices = plain ? bundled(o.model + kVerticesSuffix) : std::nullopt;
+    const auto faces = plain ? bundled(o.model + kFacesSuffix) : std::nullopt;
+    if (!vertices || !faces) {
         std::string known;
         for (const std::string& name : bundledModels())
             known += (known.empty() ? "" : ", ") + name;
         throw text::InputError("option --model " + inQuotes(o.model) + ": no bundled model has that name (bundled: "
                                + (known.empty() ? "none found" : known) + ").");
     }
+    files.vertices = *vertices;
+    files.faces = *faces;
     return files;
 }
 
@@ -161,55 +164,25 @@ polyhedron::PolyhedronModel loadModel(const FaceOptions& o)
     return model;
 }
 
-polyhedron::FaceInputs faceInputsFor(const FaceOptions& o, const polyhedron::PolyhedronModel& model,
-                                     const std::string& face)
+polyhedron::FaceSpec faceSpecFor(const FaceOptions& o, const polyhedron::PolyhedronModel& model,
+                                 const std::string& face)
 {
-    polyhedron::FaceInputs in;
-    in.Text11 = o.radius;
-    in.Text12 = o.range;
-    in.Text13 = o.ratio;
-    in.Text14 = o.magnification;
-    in.Text15 = o.faintest;
-    in.Text16 = face;
-    if (const auto centre = polyhedron::faceCentreTexts(model, face)) {
-        in.Text9 = centre->Text9;
-        in.Text10 = centre->Text10;
-    }
-    in.Check6 = o.inside ? 1 : 0;
-    in.Check7 = o.corners ? 1 : 0;
-    in.Check8 = o.edges ? 1 : 0;
-    in.Check9 = 0; // the export writes its own SVG from the drawing
-    return in;
+    polyhedron::FaceSpec spec;
+    static_cast<polyhedron::FaceTexts&>(spec) = o;
+    spec.face = face;
+    spec.centre = polyhedron::faceCentre(model, face);
+    spec.insideView = o.inside ? 1 : 0;
+    spec.outline = o.corners || o.edges;
+    spec.corners = o.corners;
+    spec.edges = o.edges;
+    return spec; // the export writes its own SVG from the drawing
 }
 
 polyhedron::FaceParameters faceParametersFor(const FaceOptions& o, const polyhedron::PolyhedronModel& model,
                                              const std::string& face)
 {
-    using text::Input;
-    const auto number = [](const std::string& typed, Input input) {
-        try {
-            return text::toDouble(typed, "");
-        } catch (const text::InputError& e) {
-            throw e.about(input);
-        }
-    };
     try {
-        polyhedron::FaceParameters p;
-        // The tangent point is the face's centre as the face-number rule writes it into the boxes,
-        // so that a face drawn here is the window's to the last digit.
-        const auto centre = polyhedron::faceCentreTexts(model, face);
-        const polyhedron::FaceInputs defaults;
-        p.phi0 = number(centre ? centre->Text9 : defaults.Text9, Input::TangentPoint) * stars::DegreeFactor;
-        p.lambda0 = number(centre ? centre->Text10 : defaults.Text10, Input::TangentPoint) * stars::DegreeFactor;
-        const double range = number(o.range, Input::ProjectionRange);
-        p.projectionRange = range * stars::DegreeFactor;
-        p.sphereRadius = number(o.radius, Input::SphereRadius);
-        p.faintestMagnitude = number(o.faintest, Input::FaintestMagnitude);
-        p.commonRatio = number(o.ratio, Input::CommonRatio);
-        p.magnification = number(o.magnification, Input::Magnification);
-        polyhedron::checkFaceValues(range, p.sphereRadius, p.magnification);
-        p.insideView = o.inside ? 1 : 0;
-        return p;
+        return polyhedron::readFaceParameters(faceSpecFor(o, model, face));
     } catch (const text::InputError& e) {
         refuse(o, face, e);
     }
@@ -252,15 +225,20 @@ void drawFaceTemplates(const FaceOptions& o, const stars::StarCatalogue& catalog
     } else {
         // The window clamps the box to 1…32 and keeps the old tangent point for a face the
         // model lacks; a command line names a face that must exist.
-        const std::string range = "the model has faces 1 to " + std::to_string(model.FaceCount()) + " (or say all).";
+        const std::string count = std::to_string(model.FaceCount());
+        const text::Text range{"the model has faces 1 to " + count + " (or say all).",
+                               "モデルの面は 1 から " + count + " までです（すべての面なら all）。"};
+        const auto refuseFace = [&o](const text::Text& reason) {
+            refuseOption("--face", o.face, text::InputError(text::Input::FaceNumber, o.face, reason, reason));
+        };
         std::int32_t number = 0;
         try {
             number = text::toInt32(o.face, "");
-        } catch (const text::InputError& e) {
-            throw text::InputError("option --face " + inQuotes(o.face) + ": not a face number; " + range);
+        } catch (const text::InputError&) {
+            refuseFace(text::Text{"not a face number; ", "面番号になりません。"} + range);
         }
         if (number < 1 || number > model.FaceCount())
-            throw text::InputError("option --face " + inQuotes(o.face) + ": " + range);
+            refuseFace(range);
         faces.push_back(o.face);
     }
 
@@ -271,13 +249,13 @@ void drawFaceTemplates(const FaceOptions& o, const stars::StarCatalogue& catalog
         settleVectorUnit();
         const std::string& face = faces[i];
         const polyhedron::FaceParameters p = faceParametersFor(o, model, face);
-        const polyhedron::FaceInputs in = faceInputsFor(o, model, face);
+        const polyhedron::FaceSpec spec = faceSpecFor(o, model, face);
+        const int number = polyhedron::readFaceNumber(spec);
         std::optional<polyhedron::FaceOutline> outline;
-        if (o.corners || o.edges)
-            outline = polyhedron::FaceOutline{polyhedron::readFaceNumber(in), o.corners, o.edges};
+        if (spec.outline)
+            outline = polyhedron::FaceOutline{number, spec.corners, spec.edges};
         TemplateDrawing t;
         const float side = canvas::snapSide(polyhedron::canvasSide(p));
-        const int number = polyhedron::readFaceNumber(in);
         std::vector<scene::Point> corners;
         try {
             if (finish.style.pieces)
@@ -292,9 +270,10 @@ void drawFaceTemplates(const FaceOptions& o, const stars::StarCatalogue& catalog
                 throw text::InputError((o.faces.empty() ? "option --model " + inQuotes(o.model)
                                                         : "option --faces " + inQuotes(o.faces))
                                        + ": face " + face + " has no width: its corners lie on one great circle.");
+            const std::string mm = text::formatGeneral(std::round(across * 100) / 10);
             checkTabWidth(finish, kitOptions, across,
-                          "face " + face + " (" + text::formatGeneral(std::round(across * 100) / 10) + " mm across)",
-                          "--radius", o.radius);
+                          {"face " + face + " (" + mm + " mm across)", "差し渡し " + mm + " mm の面 " + face},
+                          text::Input::SphereRadius, "--radius", o.radius);
         }
         try {
             t.scene = polyhedron::buildFaceScene(p, outline, model, catalogue, index, starFile, side,
@@ -305,10 +284,10 @@ void drawFaceTemplates(const FaceOptions& o, const stars::StarCatalogue& catalog
         }
         if (finish.style.pieces)
             kit::fitAroundPieces(t.scene, finish.bleed);
-        t.name = stripExtension(polyhedron::faceBitmapName(in));
+        t.name = polyhedron::faceFileStem(spec);
         // The window writes its own face SVG under faceSvgName; the export's print SVG is another
         // document, so it takes a name of its own.
-        t.svgName = stripExtension(polyhedron::faceSvgName(in)) + "-print";
+        t.svgName = stripExtension(polyhedron::faceSvgName(spec, spec.insideView)) + "-print";
         t.caption = "face " + face + " of " + std::to_string(model.FaceCount()) + ", seen from "
                     + (o.inside ? "inside" : "outside");
         t.captionJa = "面 " + face + " / " + std::to_string(model.FaceCount()) + "・" + (o.inside ? "内側から" : "外側から");

@@ -4,7 +4,7 @@
 #include "export/gore_templates.h"
 #include "export/kit_finish.h"
 #include "export/template_drawing.h"
-#include "polyhedron/face_inputs.h"
+#include "polyhedron/face_spec.h"
 #include "polyhedron/face_parameters.h"
 #include "sky/sky_data.h"
 #include "stars/star_catalogue.h"
@@ -32,10 +32,10 @@ ModelFiles modelFiles(const FaceOptions& o);
 /// face's corner names no vertex of the vertex file or lies 90° or more from the face's centre.
 polyhedron::PolyhedronModel loadModel(const FaceOptions& o);
 
-/// The face command's inputs for face `face` (the text as typed); the tangent point is the
-/// face's centre, written into Text9/Text10 as the window's face-number rule does.
-polyhedron::FaceInputs faceInputsFor(const FaceOptions& o, const polyhedron::PolyhedronModel& model,
-                                     const std::string& face);
+/// What the face Draw reads for face `face` (the text as typed) of `o`; the tangent point is the
+/// face's centre, carried as `model` gives it (none when it has no such face).
+polyhedron::FaceSpec faceSpecFor(const FaceOptions& o, const polyhedron::PolyhedronModel& model,
+                                 const std::string& face);
 
 /// The face parameters of `o` for face `face` of `model`, checked as the window checks them.
 /// Throws text::InputError naming the option and the value as typed.

@@ -22,20 +22,14 @@ namespace {
 
 using text::Input;
 
-/// The option that stands for `input`, and its text as typed.
+/// The option that stands for `input`, and its text as typed; "--stars" for none.
 std::pair<std::string, std::string> optionOf(const GoreOptions& o, const std::string& k, Input input)
 {
-    switch (input) {
-    case Input::GoreCount: return {"--n", o.n};
-    case Input::GorePosition: return {"--k", k};
-    case Input::FaintestMagnitude: return {"--faintest", o.faintest};
-    case Input::CommonRatio: return {"--ratio", o.ratio};
-    case Input::Magnification: return {"--magnification", o.magnification};
-    case Input::SphereRadius: return {"--radius", o.radius};
-    case Input::LineLatitude: return {"--line-latitude", o.lineLatitude};
-    case Input::PlateBoundary: return {"--boundary", o.boundary};
-    default: return {"--stars", {}};
-    }
+    if (input == Input::GorePosition)
+        return {"--k", k};
+    if (const gore::GoreTextField* f = gore::goreTextField(input))
+        return {f->option, o.*f->text};
+    return {"--stars", {}};
 }
 
 [[noreturn]] void refuse(const GoreOptions& o, const std::string& k, const text::InputError& e)
@@ -48,8 +42,9 @@ std::pair<std::string, std::string> optionOf(const GoreOptions& o, const std::st
 
 std::string plateName(const GoreOptions& o, const std::string& k, char pole)
 {
-    return "N" + o.n + "_K" + k + "_Plate" + pole + "_Vb" + o.faintest + "_Sr" + o.ratio + "_Ss" + o.magnification
-           + "_" + o.radius + "cm";
+    gore::GoreTexts texts = o;
+    texts.k = k;
+    return gore::goreFileStem(texts, std::string("Plate") + pole);
 }
 
 /// Whether gore `k` of `plan` is the one whose own longitudes hold `lambda`, or no gore's
@@ -107,72 +102,28 @@ struct PlateGathering
 
 } // namespace
 
-gore::GoreInputs goreInputsFor(const GoreOptions& o, const std::string& k, int hemisphere)
+gore::GoreSpec goreSpecFor(const GoreOptions& o, const std::string& k, int hemisphere)
 {
-    gore::GoreInputs in;
-    in.Text1 = o.n;
-    in.Text2 = k;
-    in.Text3 = o.faintest;
-    in.Check1 = hemisphere;
-    in.Check2 = o.epsilon ? 1 : 0;
-    in.Check3 = o.line ? 1 : 0;
-    in.Text4 = o.ratio;
-    in.Text5 = o.magnification;
-    in.Text6 = o.radius;
-    in.Text7 = o.lineLatitude;
-    in.Check4 = o.northPlate ? 1 : 0;
-    in.Check5 = o.southPlate ? 1 : 0;
-    in.Text8 = o.boundary;
-    in.decimalSeparator = '.';
-    return in;
+    gore::GoreSpec spec;
+    static_cast<gore::GoreTexts&>(spec) = o;
+    static_cast<gore::GoreSwitches&>(spec) = o;
+    spec.k = k;
+    spec.hemisphere = hemisphere;
+    spec.northPlate = o.northPlate;
+    spec.southPlate = o.southPlate ? 1 : 0;
+    return spec;
 }
 
 gore::GoreParameters goreParametersFor(const GoreOptions& o, const std::string& k, int hemisphere)
 {
-    const auto number = [](const std::string& typed, Input input) {
-        try {
-            return text::toDouble(typed, "");
-        } catch (const text::InputError& e) {
-            throw e.about(input);
-        }
-    };
-    const auto whole = [](const std::string& typed, Input input) {
-        try {
-            return text::toInt16(typed, "");
-        } catch (const text::InputError& e) {
-            throw e.about(input);
-        }
-    };
     try {
-        gore::GoreParameters p;
-        p.n = whole(o.n, Input::GoreCount);
-        p.k = whole(k, Input::GorePosition);
-        p.faintestMagnitude = number(o.faintest, Input::FaintestMagnitude);
-        p.hemisphere = hemisphere;
-        p.epsilonCorrection = o.epsilon;
-        p.equalLatitudeLine = o.line;
-        p.commonRatio = number(o.ratio, Input::CommonRatio);
-        p.magnification = number(o.magnification, Input::Magnification);
-        p.sphereRadius = number(o.radius, Input::SphereRadius);
-        p.lineLatitude = number(o.lineLatitude, Input::LineLatitude);
-        p.northPlate = o.northPlate;
-        p.southPlate = o.southPlate ? 1 : 0;
-        p.plateBoundary = number(o.boundary, Input::PlateBoundary);
-        // The window's own checks of n and k, said in English too, and a gore number below 1,
-        // which a set of templates has no gore for.
-        if (const auto message = gore::validateGoreParameters(p)) {
-            const std::string en = p.n < 1 ? "there are no gores to draw; please give 3 gores or more."
-                                           : "there is no gore " + std::to_string(p.k) + " of " + std::to_string(p.n)
-                                                 + "; please give 1 to " + std::to_string(p.n) + " (or all).";
-            const text::Text reason{en, message->prompt};
-            throw text::InputError(p.n < 1 ? Input::GoreCount : Input::GorePosition, {}, reason, reason);
-        }
-        if (p.k < 1) {
-            const text::Text reason{"the gores are numbered from 1; please give 1 to " + std::to_string(p.n)
-                                        + " (or all).",
-                                    "位置 k は 1 から " + std::to_string(p.n) + " までです。"};
-            throw text::InputError(Input::GorePosition, {}, reason, reason);
-        }
+        const gore::GoreParameters p = gore::readGoreParameters(goreSpecFor(o, k, hemisphere));
+        // The window's own checks of n and k, and a gore number below 1, which a set of
+        // templates has no gore for.
+        if (const auto message = gore::validateGoreParameters(p))
+            throw *message->refusal;
+        if (p.k < 1)
+            throw gore::goreCheckRefusal(gore::GoreCheck::PositionBelowOne, p);
         gore::checkGoreDrawable(p);
         gore::checkKitPlateBoundary(p); // the window keeps its own rule for B at the pole or beyond
         return p;
@@ -270,17 +221,17 @@ void drawGoreTemplates(const GoreOptions& o, const stars::StarCatalogue& catalog
         }
         plan.sky = sky;
         const gore::GoreLayout& layout = plan.layout;
-        if (finish.style.pieces && h == 0 && k == ks.front())
+        if (finish.style.pieces && h == 0 && k == ks.front()) {
+            const std::string mm = text::formatGeneral(std::round(layout.fullWidth * 100) / 10);
             checkTabWidth(finish, kitOptions, layout.fullWidth,
-                          "the gores (" + text::formatGeneral(std::round(layout.fullWidth * 100) / 10)
-                              + " mm wide at the equator)",
-                          "--radius", o.radius);
+                          {"the gores (" + mm + " mm wide at the equator)", "赤道で幅 " + mm + " mm の舟形"},
+                          Input::SphereRadius, "--radius", o.radius);
+        }
         DrawnGore d;
         TemplateDrawing& t = d.drawing;
-        std::string name = gore::goreBitmapName(goreInputsFor(o, k, whole ? 1 : hemispheres[h]));
-        if (whole)
-            name.replace(name.find("_NS1_"), 5, "_Whole_");
-        t.name = stripExtension(name);
+        gore::GoreTexts texts = o;
+        texts.k = k;
+        t.name = gore::goreFileStem(texts, whole ? "Whole" : gore::goreHalfPiece(hemispheres[h]));
         t.caption = "gore " + k + " of " + o.n + ", "
                     + (whole ? "pole to pole" : hemispheres[h] == 1 ? "north" : "south");
         t.captionJa = "舟形 " + k + " / " + o.n + "・" + (whole ? "極から極まで" : hemispheres[h] == 1 ? "北半球" : "南半球");
@@ -306,10 +257,10 @@ void drawGoreTemplates(const GoreOptions& o, const stars::StarCatalogue& catalog
     runInOrder<DrawnGore>(goreCount, threads, drawGore, [&](DrawnGore&& d) {
         if (d.plateStars) {
             north.add(*d.plateStars, catalogue, all,
-                      {plateName(o, kName, 'N'), {}, "north polar plate, gores " + gores + " of " + o.n, {}, 0, 0, {},
+                      {plateName(o, kName, 'N'), {}, "north polar plate, gores " + gores + " of " + o.n, {}, 0, 0,
                        "北の極板・舟形 " + goresJa + " / " + o.n});
             south.add(*d.plateStars, catalogue, all,
-                      {plateName(o, kName, 'S'), {}, "south polar plate, gores " + gores + " of " + o.n, {}, 0, 0, {},
+                      {plateName(o, kName, 'S'), {}, "south polar plate, gores " + gores + " of " + o.n, {}, 0, 0,
                        "南の極板・舟形 " + goresJa + " / " + o.n});
         }
         sink(std::move(d.drawing));

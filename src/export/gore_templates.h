@@ -12,8 +12,8 @@
 
 namespace exporter {
 
-/// The gore tab's texts for gore `k` of one hemisphere (1 north, 0 south), for file names.
-gore::GoreInputs goreInputsFor(const GoreOptions& o, const std::string& k, int hemisphere);
+/// What the gore Draw reads for gore `k` of one hemisphere (1 north, 0 south) of `o`.
+gore::GoreSpec goreSpecFor(const GoreOptions& o, const std::string& k, int hemisphere);
 
 /// The gore parameters of `o` for gore `k` of one hemisphere, checked as the window checks
 /// them. Throws text::InputError naming the option and the value as typed.

@@ -2,6 +2,7 @@
 
 #include "export/export_options.h"
 #include "kit/kit_style.h"
+#include "text/input_error.h"
 
 namespace exporter {
 
@@ -22,9 +23,10 @@ struct KitFinish
 KitFinish kitFinish(const KitOptions& o, Format format);
 
 /// Refuses tabs of `finish` wider than `pieceWidth` cm, the narrowest width of the pieces they
-/// go on, described by `pieces` ("gores 2.75 cm wide at the equator"): naming --tab-width when
-/// it was given, else the option `sizeOption` typed as `sizeTyped` that made the pieces so small.
-void checkTabWidth(const KitFinish& finish, const KitOptions& o, double pieceWidth, const std::string& pieces,
-                   const std::string& sizeOption, const std::string& sizeTyped);
+/// go on, described by `pieces` ("the gores (27.5 mm wide at the equator)"): naming --tab-width
+/// when it was given, else the input `size` (option `sizeOption` typed as `sizeTyped`) that made
+/// the pieces so small; a window names that box and asks for a larger value or no tabs.
+void checkTabWidth(const KitFinish& finish, const KitOptions& o, double pieceWidth, const text::Text& pieces,
+                   text::Input size, const std::string& sizeOption, const std::string& sizeTyped);
 
 } // namespace exporter

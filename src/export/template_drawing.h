@@ -3,7 +3,6 @@
 #include "scene/scene.h"
 #include "text/input_error.h"
 
-#include <any>
 #include <functional>
 #include <string>
 #include <vector>
@@ -18,7 +17,6 @@ struct TemplateDrawing
     std::string caption; ///< what it is, for page labels and progress: "gore 3 of 8, north"
     scene::Scene scene;  ///< the template in centimetres, sized as the window's canvas takes it
     std::size_t number = 0, count = 0; ///< its place in the export, from 1, and how many the export makes
-    std::any rendered{}; ///< what the export's TemplateFinish made of it, if anything (its file's contents)
     std::string captionJa; ///< the caption in Japanese, for sheets printed from the Japanese window: "舟形 3 / 8・北半球"
 };
 
@@ -34,7 +32,7 @@ using TemplateList = std::vector<TemplateDrawing>;
 using TemplateSink = std::function<void(TemplateDrawing&&)>;
 
 /// Work an export does on each template on the thread that drew it, before the sink takes it in
-/// order: rendering its file into `rendered`, for example. Called for several templates at once,
+/// order: rendering its file ahead, for example. Called for several templates at once,
 /// it only reads what it shares. It throws nothing: what it cannot do it leaves to the sink.
 using TemplateFinish = std::function<void(TemplateDrawing&)>;
 

@@ -10,20 +10,20 @@
 
 namespace gore {
 
-std::optional<GoreMessage> runGoreDraw(const GoreInputs& inputs, const std::string& starFileName,
+std::optional<GoreMessage> runGoreDraw(const GoreSpec& spec, const std::string& starFileName,
                                        GoreWindows& windows)
 {
     try {
-        const GoreParameters p = readGoreParameters(inputs);
+        const GoreParameters p = readGoreParameters(spec);
         if (auto message = validateGoreParameters(p))
             return message;
-        checkGoreDrawable(p, inputs.decimalSeparator);
+        checkGoreDrawable(p, spec.decimalSeparator);
         // Everything that can fail is done before the first window is touched.
         // A star file drawn again unchanged is not read again.
         const auto catalogue = stars::ReadStarFileCached(starFileName);
         GoreDrawPlan plan = planGoreDraw(p, *catalogue, starFileName);
         plan.sky = windows.skyLayers();
-        drawGore(plan, windows, inputs.decimalSeparator);
+        drawGore(plan, windows, spec.decimalSeparator);
     } catch (const text::InputError& e) {
         return GoreMessage{e.what(), "Tessel", e};
     } catch (const std::bad_alloc&) {
@@ -42,10 +42,14 @@ std::optional<std::string> stepGorePosition(const std::string& text2, int step, 
     return text::formatGeneral(*k + step, decimalSeparator);
 }
 
-std::string goreBitmapName(const GoreInputs& in)
+std::string goreFileStem(const GoreTexts& t, const std::string& piece)
 {
-    return "N" + in.Text1 + "_K" + in.Text2 + "_NS" + std::to_string(in.Check1) + "_Vb" + in.Text3 + "_Sr" + in.Text4
-           + "_Ss" + in.Text5 + "_" + in.Text6 + "cm" + ".bmp";
+    return "N" + t.n + "_K" + t.k + "_" + piece + "_Vb" + t.faintest + "_Sr" + t.ratio + "_Ss" + t.magnification + "_"
+           + t.radius + "cm";
 }
+
+std::string goreHalfPiece(int hemisphere) { return "NS" + std::to_string(hemisphere); }
+
+std::string goreBitmapName(const GoreSpec& spec) { return goreFileStem(spec, goreHalfPiece(spec.hemisphere)) + ".bmp"; }
 
 } // namespace gore

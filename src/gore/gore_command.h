@@ -1,6 +1,7 @@
 #pragma once
 
 #include "canvas/drawing_canvas.h"
+#include "gore/gore_spec.h"
 #include "sky/sky_data.h"
 #include "text/input_error.h"
 
@@ -9,23 +10,11 @@
 
 namespace gore {
 
-/// The gore tab as the user left it: texts exactly as typed, check states 0, 1 or 2.
-struct GoreInputs
-{
-    std::string Text1 = "8";   ///< 分割数 n (number of gores)
-    std::string Text2 = "1";   ///< 位置 k (the gore drawn, 1…n)
-    std::string Text3 = "8.5"; ///< 最微等級 (faintest magnitude)
-    int Check1 = 1;            ///< 北半球ならチェック (northern half; 1 north, 0 south)
-    int Check2 = 1;            ///< ε補正を行う (epsilon correction of latitudes)
-    int Check3 = 0;            ///< 等緯度線を描く (draw the equal-latitude line)
-    std::string Text4 = "2.5"; ///< 公比 (common ratio of the star size)
-    std::string Text5 = "10";  ///< 倍率 (magnification of the star size)
-    std::string Text6 = "13";  ///< 恒星球半径 (sphere radius), cm
-    std::string Text7 = "70";  ///< 等緯度線を描く [deg] (latitude of the equal-latitude line), degrees
-    int Check4 = 0;            ///< 北半球 in the plate frame (north polar plate)
-    int Check5 = 0;            ///< 南半球 in the plate frame (south polar plate): 1 moves the southern cap's stars onto it
-    std::string Text8 = "70";  ///< 境界緯度 (plate boundary latitude), degrees
-    char decimalSeparator = '.'; ///< the user's locale decimal point
+/// The Draw's own checks of n and k, which the window answers with the original's fixed texts.
+enum class GoreCheck {
+    NoGores,             ///< n < 1
+    PositionBeyondCount, ///< n < k
+    PositionBelowOne,    ///< k < 1: a set of templates has no such gore (the window draws it)
 };
 
 /// Texts of Label1…Label5 of the gore window.
@@ -39,9 +28,10 @@ struct GoreMessage
 {
     std::string prompt;           ///< the program's fixed text, or the refusal's what()
     std::string title = "Tessel";
-    /// The refusal behind the message, for a window that words it in its own language; none
-    /// for the fixed texts of the n and k checks.
+    /// The refusal behind the message, for a window that words it in its own language.
     std::optional<text::InputError> refusal = std::nullopt;
+    /// The check of n or k that failed, for a window that shows the fixed text of that check.
+    std::optional<GoreCheck> check = std::nullopt;
 };
 
 /// What the gore Draw needs of its windows; the main window implements it.
@@ -71,7 +61,7 @@ public:
 /// The gore Draw command: reads and checks the inputs and the star file, then draws
 /// gore k of n (and its plate stars) through `windows`. Returns the message to show
 /// when it refuses; a refused command touches no window, label or canvas.
-std::optional<GoreMessage> runGoreDraw(const GoreInputs& inputs, const std::string& starFileName,
+std::optional<GoreMessage> runGoreDraw(const GoreSpec& spec, const std::string& starFileName,
                                        GoreWindows& windows);
 
 /// k+1 / k−1: the new text of the gore-position box, `step` added; no value when the
@@ -79,7 +69,7 @@ std::optional<GoreMessage> runGoreDraw(const GoreInputs& inputs, const std::stri
 std::optional<std::string> stepGorePosition(const std::string& text2, int step, char decimalSeparator = '.');
 
 /// Bitmap file name of the gore, from the texts as typed:
-/// "N" n "_K" k "_NS" Check1 "_Vb" … "cm.bmp" (N8_K1_NS1_Vb8.5_Sr2.5_Ss10_13cm.bmp by default).
-std::string goreBitmapName(const GoreInputs& inputs);
+/// "N" n "_K" k "_NS" hemisphere "_Vb" … "cm.bmp" (N8_K1_NS1_Vb8.5_Sr2.5_Ss10_13cm.bmp by default).
+std::string goreBitmapName(const GoreSpec& spec);
 
 } // namespace gore

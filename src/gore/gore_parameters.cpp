@@ -29,47 +29,70 @@ void checkCanvasSide(double side, const text::Text& what, const text::Text& beca
 
 } // namespace
 
-GoreParameters readGoreParameters(const GoreInputs& in)
+const GoreTextField* goreTextField(text::Input input)
 {
-    const char sep = in.decimalSeparator;
-    using text::Input;
-    const auto number = [sep](const std::string& typed, const char* field, Input input) {
-        try {
-            return text::toDouble(typed, field, sep);
-        } catch (const text::InputError& e) {
-            throw e.about(input);
-        }
-    };
-    const auto whole = [sep](const std::string& typed, const char* field, Input input) {
-        try {
-            return text::toInt16(typed, field, sep);
-        } catch (const text::InputError& e) {
-            throw e.about(input);
-        }
-    };
+    for (const GoreTextField& f : kGoreTextFields)
+        if (f.input == input)
+            return &f;
+    return nullptr;
+}
+
+GoreParameters readGoreParameters(const GoreSpec& spec)
+{
+    const char sep = spec.decimalSeparator;
     GoreParameters p;
-    p.n = whole(in.Text1, kFieldN, Input::GoreCount);
-    p.k = whole(in.Text2, kFieldK, Input::GorePosition);
-    p.faintestMagnitude = number(in.Text3, kFieldFaintestMagnitude, Input::FaintestMagnitude);
-    p.hemisphere = in.Check1;
-    p.epsilonCorrection = in.Check2 == 1;
-    p.equalLatitudeLine = in.Check3 == 1;
-    p.commonRatio = number(in.Text4, kFieldCommonRatio, Input::CommonRatio);
-    p.magnification = number(in.Text5, kFieldMagnification, Input::Magnification);
-    p.sphereRadius = number(in.Text6, kFieldSphereRadius, Input::SphereRadius);
-    p.lineLatitude = number(in.Text7, kFieldLineLatitude, Input::LineLatitude);
-    p.northPlate = in.Check4 == 1;
-    p.southPlate = in.Check5;
-    p.plateBoundary = number(in.Text8, kFieldPlateBoundary, Input::PlateBoundary);
+    const auto read = [&](const GoreTextField& f) {
+        try {
+            if (f.whole)
+                p.*f.whole = text::toInt16(spec.*f.text, f.caption, sep);
+            else
+                p.*f.number = text::toDouble(spec.*f.text, f.caption, sep);
+        } catch (const text::InputError& e) {
+            throw e.about(f.input);
+        }
+    };
+    for (const GoreTextField& f : kGoreTextFields)
+        read(f);
+    for (const GoreSwitchField& f : kGoreSwitchFields)
+        p.*f.value = spec.*f.on;
+    p.hemisphere = spec.hemisphere;
+    p.northPlate = spec.northPlate;
+    p.southPlate = spec.southPlate;
     return p;
+}
+
+// Wording of the checks of n and k (the Japanese is the original's fixed text).
+text::InputError goreCheckRefusal(GoreCheck check, const GoreParameters& p)
+{
+    const std::string n = std::to_string(p.n), k = std::to_string(p.k);
+    text::Input input = text::Input::GorePosition;
+    text::Text reason;
+    switch (check) {
+    case GoreCheck::NoGores:
+        input = text::Input::GoreCount;
+        reason = {"there are no gores to draw; please give 3 gores or more.", "負または零の分割数nは定義できません。"};
+        break;
+    case GoreCheck::PositionBeyondCount:
+        reason = {"there is no gore " + k + " of " + n + "; please give 1 to " + n + " (or all).", " n < k です。"};
+        break;
+    case GoreCheck::PositionBelowOne:
+        reason = {"the gores are numbered from 1; please give 1 to " + n + " (or all).",
+                  "位置 k は 1 から " + n + " までです。"};
+        break;
+    }
+    return text::InputError(input, input == text::Input::GoreCount ? n : k, reason, reason);
 }
 
 std::optional<GoreMessage> validateGoreParameters(const GoreParameters& p)
 {
+    const auto failed = [&p](GoreCheck check) {
+        const text::InputError refusal = goreCheckRefusal(check, p);
+        return GoreMessage{refusal.reasonText().ja, "Tessel", refusal, check};
+    };
     if (p.n < 1)
-        return GoreMessage{"負または零の分割数nは定義できません。"};
+        return failed(GoreCheck::NoGores);
     if (p.n < p.k)
-        return GoreMessage{" n < k です。"};
+        return failed(GoreCheck::PositionBeyondCount);
     return std::nullopt;
 }
 

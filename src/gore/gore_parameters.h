@@ -2,6 +2,8 @@
 
 #include "canvas/drawing_canvas.h"
 #include "gore/gore_command.h"
+#include "gore/gore_spec.h"
+#include "text/input_error.h"
 
 #include <cstdint>
 #include <optional>
@@ -39,14 +41,66 @@ struct GoreParameters
     double plateBoundary = 70.0;     ///< B: boundary latitude of the polar cap plate, degrees
 };
 
-/// Reads the gore tab in its fixed order (Text1, Text2, Text3, Check1…3, Text4…7, Check4, Check5, Text8).
-/// Throws text::InputError naming the first box whose text is not a number or, for n and k,
-/// lies outside −32768…32767 after rounding half to even.
-GoreParameters readGoreParameters(const GoreInputs& inputs);
+/// One number box of the gore tab, described once: the window's reading, the command line's
+/// option and its inverse, and the globe dialog all derive from this.
+struct GoreTextField
+{
+    text::Input input;                              ///< what a refusal of it is about
+    const char* caption;                            ///< the box's caption in the core's messages
+    const char* option;                             ///< its command-line option
+    std::string GoreTexts::*text;                   ///< its text as typed
+    std::int16_t GoreParameters::*whole = nullptr;  ///< read as a whole number (ties to even) into this,
+    double GoreParameters::*number = nullptr;       ///< or as a number into this
+};
+
+/// The gore tab's number boxes in the order the Draw reads them (the default of each is GoreTexts's).
+inline const GoreTextField kGoreTextFields[] = {
+    {text::Input::GoreCount, kFieldN, "--n", &GoreTexts::n, &GoreParameters::n},
+    {text::Input::GorePosition, kFieldK, "--k", &GoreTexts::k, &GoreParameters::k},
+    {text::Input::FaintestMagnitude, kFieldFaintestMagnitude, "--faintest", &GoreTexts::faintest, nullptr,
+     &GoreParameters::faintestMagnitude},
+    {text::Input::CommonRatio, kFieldCommonRatio, "--ratio", &GoreTexts::ratio, nullptr, &GoreParameters::commonRatio},
+    {text::Input::Magnification, kFieldMagnification, "--magnification", &GoreTexts::magnification, nullptr,
+     &GoreParameters::magnification},
+    {text::Input::SphereRadius, kFieldSphereRadius, "--radius", &GoreTexts::radius, nullptr,
+     &GoreParameters::sphereRadius},
+    {text::Input::LineLatitude, kFieldLineLatitude, "--line-latitude", &GoreTexts::lineLatitude, nullptr,
+     &GoreParameters::lineLatitude},
+    {text::Input::PlateBoundary, kFieldPlateBoundary, "--boundary", &GoreTexts::boundary, nullptr,
+     &GoreParameters::plateBoundary},
+};
+
+/// One on/off choice of the gore tab, described once.
+struct GoreSwitchField
+{
+    const char* option;           ///< its command-line option, spelt on|off
+    bool GoreSwitches::*on;       ///< the choice
+    bool GoreParameters::*value;  ///< where the Draw reads it
+};
+
+/// The gore tab's on/off choices.
+inline const GoreSwitchField kGoreSwitchFields[] = {
+    {"--epsilon", &GoreSwitches::epsilon, &GoreParameters::epsilonCorrection},
+    {"--line", &GoreSwitches::line, &GoreParameters::equalLatitudeLine},
+};
+
+/// The field of `input`; none when no box of the gore tab stands for it.
+const GoreTextField* goreTextField(text::Input input);
+
+/// Reads `spec` in the Draw's fixed order (n, k, faintest magnitude, the choices, ratio,
+/// magnification, radius, line latitude, the plates, boundary). Throws text::InputError naming
+/// the first box whose text is not a number or, for n and k, lies outside −32768…32767 after
+/// rounding half to even.
+GoreParameters readGoreParameters(const GoreSpec& spec);
 
 /// The two checks the Draw makes of n and k, in order: n < 1, then n < k.
-/// Returns the message box to show, or no value when both pass.
+/// Returns the message box to show (the window's fixed text, its check and its refusal), or no
+/// value when both pass.
 std::optional<GoreMessage> validateGoreParameters(const GoreParameters& p);
+
+/// The refusal of a failed check of n or k, naming n or k, with its reason in both languages
+/// (the Japanese is the window's fixed text of the check).
+text::InputError goreCheckRefusal(GoreCheck check, const GoreParameters& p);
 
 /// Refuses, with a text::InputError naming the box, what would give no sound drawing:
 /// n of 1 or 2, a radius of 0 or below, a gore or plate canvas beyond kMaxCanvasSide,

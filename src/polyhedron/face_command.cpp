@@ -77,25 +77,27 @@ std::vector<Offset> projectCorners(const FaceParameters& p, const FaceOutline& o
     for (int j = 1; j <= face.CornerCount; ++j) {
         const int v = face.Corners[static_cast<std::size_t>(j - 1)];
         const std::string vertexNumber = std::to_string(v), f = std::to_string(o.faceNumber);
-        const Text corner{"corner " + std::to_string(j) + " of " + faceName(o.faceNumber) + " in " + faceFile,
-                          faceFile + " の面 " + f + " の頂点 " + std::to_string(j)};
+        // "corner j of face f in file", begun with `word` ("corner", or "Corner" to begin a message).
+        const auto cornerOf = [&](const std::string& word) {
+            return Text{word + " " + std::to_string(j) + " of " + faceName(o.faceNumber) + " in " + faceFile,
+                        faceFile + " の面 " + f + " の頂点 " + std::to_string(j)};
+        };
+        const Text corner = cornerOf("corner");
         if (v < 0 || v > model.VertexCount()) {
             const std::string vertexFile = text::escapedForMessage(model.VertexFileName),
                               count = std::to_string(model.VertexCount());
-            const Text why = corner
-                             + (model.VertexFileName.empty()
-                                    ? Text{" is vertex " + vertexNumber
-                                               + ", but no vertex file is loaded. Please load the vertex file first.",
-                                           " は頂点番号 " + vertexNumber
-                                               + " ですが、頂点座標ﾌｧｲﾙが読み込まれていません。先に頂点座標ﾌｧｲﾙを"
-                                                 "読み込んでください。"}
-                                    : Text{" is vertex " + vertexNumber + ", but the vertex file " + vertexFile
-                                               + " holds vertices 1 to " + count + ".",
-                                           " は頂点番号 " + vertexNumber + " ですが、頂点座標ﾌｧｲﾙ " + vertexFile
-                                               + " の頂点は 1〜" + count + " です。"});
-            // The message begins with the corner.
-            const Text message{"C" + why.en.substr(1), why.ja};
-            throw InputError(text::Input::ModelFile, model.FaceFileName, message, why);
+            const Text tail =
+                model.VertexFileName.empty()
+                    ? Text{" is vertex " + vertexNumber
+                               + ", but no vertex file is loaded. Please load the vertex file first.",
+                           " は頂点番号 " + vertexNumber
+                               + " ですが、頂点座標ﾌｧｲﾙが読み込まれていません。先に頂点座標ﾌｧｲﾙを"
+                                 "読み込んでください。"}
+                    : Text{" is vertex " + vertexNumber + ", but the vertex file " + vertexFile
+                               + " holds vertices 1 to " + count + ".",
+                           " は頂点番号 " + vertexNumber + " ですが、頂点座標ﾌｧｲﾙ " + vertexFile + " の頂点は 1〜"
+                               + count + " です。"};
+            throw InputError(text::Input::ModelFile, model.FaceFileName, cornerOf("Corner") + tail, corner + tail);
         }
         const Vertex& vertex = model.vertices[static_cast<std::size_t>(v)];
         const PlanePoint q = project(t, vertex.Phi * DegreeFactor, vertex.Lambda * DegreeFactor);
@@ -275,9 +277,9 @@ struct FaceView
     FaceView(const FaceParameters& base, const PolyhedronModel& model, int f, float side, bool ownCentre)
         : face(f), p(base)
     {
-        if (const auto centre = ownCentre ? faceCentreTexts(model, std::to_string(f)) : std::nullopt) {
-            p.phi0 = text::toDouble(centre->Text9, "") * DegreeFactor;
-            p.lambda0 = text::toDouble(centre->Text10, "") * DegreeFactor;
+        if (const auto centre = ownCentre ? faceCentre(model, f) : std::nullopt) {
+            p.phi0 = centre->latitude * DegreeFactor;
+            p.lambda0 = centre->longitude * DegreeFactor;
         }
         t = p.tangent();
         half = static_cast<double>(side) / 2.0;
@@ -467,7 +469,7 @@ std::vector<std::pair<int, int>> faceEdgeOrder(int n)
     return edges;
 }
 
-std::optional<FaceMessage> runFaceDraw(const FaceInputs& inputs, const std::string& starFileName,
+std::optional<FaceMessage> runFaceDraw(const FaceSpec& spec, const std::string& starFileName,
                                        const PolyhedronModel& model, FaceWindow& window,
                                        const std::filesystem::path& svgDirectory)
 {
@@ -479,21 +481,21 @@ std::optional<FaceMessage> runFaceDraw(const FaceInputs& inputs, const std::stri
     std::optional<std::string> label38;
     std::optional<text::Text> svgProblem;
     std::filesystem::path svgPath;
-    const bool svg = inputs.Check9 == 1;
+    const bool svg = spec.svg;
     try {
-        p = readFaceParameters(inputs);
-        const int faceNumber = readFaceNumber(inputs);
-        if (inputs.Check7 != 0 || inputs.Check8 != 0)
-            outline = FaceOutline{faceNumber, inputs.Check7 != 0, inputs.Check8 == 1};
+        p = readFaceParameters(spec);
+        const int faceNumber = readFaceNumber(spec);
+        if (spec.outline)
+            outline = FaceOutline{faceNumber, spec.corners, spec.edges};
         if (outline)
             projectCorners(p, *outline, model); // the face is checked before the star file is read
         catalogue = stars::ReadStarFileCached(starFileName);
         sky = FaceSky{window.skyLayers(), faceNumber};
         drawing = buildFaceScene(p, outline, model, *catalogue, starFileName, canvas::snapSide(canvasSide(p)), sky);
         if (drawing.count(scene::Role::Star) > 0)
-            label38 = magnitudeOneLabel(p, inputs.decimalSeparator);
+            label38 = magnitudeOneLabel(p, spec.decimalSeparator);
         if (svg) {
-            const std::string name = faceSvgName(inputs);
+            const std::string name = faceSvgName(spec, spec.insideView);
             svgProblem = fileNameProblem(name);
             svgPath = svgDirectory / std::filesystem::path(name);
         }

@@ -2,7 +2,7 @@
 
 #include "canvas/drawing_canvas.h"
 #include "kit/kit_style.h"
-#include "polyhedron/face_inputs.h"
+#include "polyhedron/face_spec.h"
 #include "polyhedron/face_parameters.h"
 #include "polyhedron/face_sky.h"
 #include "polyhedron/polyhedron_model.h"
@@ -24,11 +24,11 @@ class FaceWindow
 {
 public:
     virtual ~FaceWindow() = default;
-    /// Canvas of the polyhedron window (Form4), opening the window hidden when it is not open.
+    /// Canvas of the polyhedron window, opening the window hidden when it is not open.
     virtual canvas::DrawingCanvas& faceCanvas() = 0;
     /// Shows the polyhedron window.
     virtual void showFaceWindow() = 0;
-    /// Sets the caption of Label38 (dot radius of a magnitude-1 star) on the main window.
+    /// Sets the caption of the main window's label of the dot radius of a magnitude-1 star.
     virtual void setLabel38(const std::string& caption) = 0;
     /// The sky layers to draw under the stars, with their data; none unless the window asks.
     /// Throws text::InputError naming the file when the data cannot be read.
@@ -104,11 +104,11 @@ scene::Scene buildFaceScene(const FaceParameters& p, const std::optional<FaceOut
                             const FaceKit& kit, const FaceSky& sky = {});
 
 /// The face Draw command (button 描画 of the polyhedron tab). Reads and checks every box,
-/// the star file and the chosen face first; then sizes, shows and clears the Form4 canvas,
+/// the star file and the chosen face first; then sizes, shows and clears the face window's canvas,
 /// draws the stars within the projection range in gnomonic projection, the face's red corner
-/// marks and edges, sets Label38, and with Check9 ticked writes the SVG file into
-/// `svgDirectory`. Returns no message on full success.
-std::optional<FaceMessage> runFaceDraw(const FaceInputs& inputs, const std::string& starFileName,
+/// marks and edges, sets the label of a magnitude-1 star's dot, and with `spec.svg` writes the
+/// SVG file into `svgDirectory`. Returns no message on full success.
+std::optional<FaceMessage> runFaceDraw(const FaceSpec& spec, const std::string& starFileName,
                                        const PolyhedronModel& model, FaceWindow& window,
                                        const std::filesystem::path& svgDirectory);
 

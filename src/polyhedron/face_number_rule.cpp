@@ -4,18 +4,33 @@
 
 namespace polyhedron {
 
-std::optional<FaceCentreTexts> faceCentreTexts(const PolyhedronModel& model, const std::string& text16,
-                                               char decimalSeparator)
+std::optional<FaceCentre> faceCentre(const PolyhedronModel& model, int f)
 {
-    const auto value = text::parseDouble(text16, decimalSeparator);
+    if (f < 0 || f > model.FaceCount())
+        return std::nullopt;
+    const Face& face = model.faces[static_cast<std::size_t>(f)];
+    return FaceCentre{face.Phi, face.Lambda};
+}
+
+std::optional<FaceCentre> faceCentre(const PolyhedronModel& model, const std::string& number, char decimalSeparator)
+{
+    const auto value = text::parseDouble(number, decimalSeparator);
     if (!value)
         return std::nullopt;
     const double f = text::roundHalfEven(*value);
     if (f < 0.0 || f > static_cast<double>(model.FaceCount()))
         return std::nullopt;
-    const Face& face = model.faces[static_cast<std::size_t>(f)];
-    return FaceCentreTexts{text::formatGeneral(face.Phi, decimalSeparator),
-                           text::formatGeneral(face.Lambda, decimalSeparator)};
+    return faceCentre(model, static_cast<int>(f));
+}
+
+std::optional<FaceCentreTexts> faceCentreTexts(const PolyhedronModel& model, const std::string& text16,
+                                               char decimalSeparator)
+{
+    const auto centre = faceCentre(model, text16, decimalSeparator);
+    if (!centre)
+        return std::nullopt;
+    return FaceCentreTexts{text::formatGeneral(centre->latitude, decimalSeparator),
+                           text::formatGeneral(centre->longitude, decimalSeparator)};
 }
 
 FaceNumberUpdate applyFaceNumberRule(const PolyhedronModel& model, const std::string& text16, char decimalSeparator)
@@ -26,11 +41,11 @@ FaceNumberUpdate applyFaceNumberRule(const PolyhedronModel& model, const std::st
         return update;
     // Writing the clamped text runs the rule again; the second run changes nothing more.
     if (*value >= static_cast<double>(kMaxFaces + 1))
-        update.Text16 = std::to_string(kMaxFaces);
+        update.number = std::to_string(kMaxFaces);
     else if (!(*value > 0.0))
-        update.Text16 = std::string("1");
+        update.number = std::string("1");
     if (!model.FaceFileName.empty())
-        update.centre = faceCentreTexts(model, update.Text16.value_or(text16), decimalSeparator);
+        update.centre = faceCentreTexts(model, update.number.value_or(text16), decimalSeparator);
     return update;
 }
 

@@ -32,7 +32,7 @@ void checkRange(double rangeDegrees, char sep)
 {
     if (!(rangeDegrees > 0.0 && rangeDegrees < 90.0)) {
         const std::string range = formatGeneral(rangeDegrees, sep);
-        text::refuse(text::Input::ProjectionRange, "投影範囲", range,
+        text::refuse(text::Input::ProjectionRange, faceCaption(text::Input::ProjectionRange), range,
                      {range + "° is outside the allowed range; please type an angle above 0 and below 90 degrees.",
                       range + "° は使えない角度です。0° より大きく 90° より小さい角度を入力してください。"});
     }
@@ -42,14 +42,14 @@ void checkRadius(double rangeDegrees, double sphereRadius, char sep)
 {
     const std::string radius = formatGeneral(sphereRadius, sep);
     if (!(sphereRadius > 0.0))
-        text::refuse(text::Input::SphereRadius, "恒星球半径", radius,
+        text::refuse(text::Input::SphereRadius, faceCaption(text::Input::SphereRadius), radius,
                      {radius + " cm: the radius must be greater than 0 cm.",
                       radius + " cm は半径になりません。0 cm より大きい半径を入力してください。"});
     const double side = 2.0 * sphereRadius * std::tan(rangeDegrees * DegreeFactor) + 2.0;
     if (!(side <= kMaxCanvasSide)) {
         const std::string range = formatGeneral(rangeDegrees, sep), needed = formatGeneral(side, sep),
                           largest = formatGeneral(kMaxCanvasSide, sep);
-        text::refuse(text::Input::SphereRadius, "恒星球半径", radius,
+        text::refuse(text::Input::SphereRadius, faceCaption(text::Input::SphereRadius), radius,
                      {radius + " cm with a projection range of " + range + "° needs a canvas of " + needed
                           + " cm a side; at most " + largest + " cm is allowed.",
                       "半径 " + radius + " cm、投影範囲 " + range + "° では図の一辺が " + needed + " cm になります。描ける図は一辺 "
@@ -61,7 +61,7 @@ void checkMagnification(double magnification, char sep)
 {
     if (!(magnification >= 0.0)) {
         const std::string m = formatGeneral(magnification, sep);
-        text::refuse(text::Input::Magnification, "倍率", m,
+        text::refuse(text::Input::Magnification, faceCaption(text::Input::Magnification), m,
                      {m + " must not be negative.", m + " では星の大きさが負になります。0 以上を入力してください。"});
     }
 }
@@ -75,30 +75,39 @@ void checkFaceValues(double rangeDegrees, double sphereRadius, double magnificat
     checkMagnification(magnification, sep);
 }
 
-FaceParameters readFaceParameters(const FaceInputs& in)
+FaceParameters readFaceParameters(const FaceSpec& in)
 {
     using text::Input;
     const char sep = in.decimalSeparator;
+    const auto read = [&in, sep](Input input) {
+        const FaceTextField& f = *faceTextField(input);
+        return number(in.*f.text, f.caption, sep, input);
+    };
     FaceParameters p;
-    p.phi0 = number(in.Text9, "緯度φ0", sep, Input::TangentLatitude) * DegreeFactor;
-    p.lambda0 = number(in.Text10, "経度λ0", sep, Input::TangentLongitude) * DegreeFactor;
-    const double rangeDegrees = number(in.Text12, "投影範囲", sep, Input::ProjectionRange);
+    if (in.centre) {
+        p.phi0 = in.centre->latitude * DegreeFactor;
+        p.lambda0 = in.centre->longitude * DegreeFactor;
+    } else {
+        p.phi0 = number(in.latitude, kFieldLatitude, sep, Input::TangentLatitude) * DegreeFactor;
+        p.lambda0 = number(in.longitude, kFieldLongitude, sep, Input::TangentLongitude) * DegreeFactor;
+    }
+    const double rangeDegrees = read(Input::ProjectionRange);
     checkRange(rangeDegrees, sep);
     p.projectionRange = rangeDegrees * DegreeFactor;
-    p.sphereRadius = number(in.Text11, "恒星球半径", sep, Input::SphereRadius);
+    p.sphereRadius = read(Input::SphereRadius);
     checkRadius(rangeDegrees, p.sphereRadius, sep);
-    p.faintestMagnitude = number(in.Text15, "細微等級", sep, Input::FaintestMagnitude);
-    p.commonRatio = number(in.Text13, "公比", sep, Input::CommonRatio);
-    p.magnification = number(in.Text14, "倍率", sep, Input::Magnification);
+    p.faintestMagnitude = read(Input::FaintestMagnitude);
+    p.commonRatio = read(Input::CommonRatio);
+    p.magnification = read(Input::Magnification);
     checkMagnification(p.magnification, sep);
-    p.insideView = in.Check6;
+    p.insideView = in.insideView;
     return p;
 }
 
-int readFaceNumber(const FaceInputs& in)
+int readFaceNumber(const FaceSpec& in)
 {
     try {
-        return text::toInt32(in.Text16, "面番号", in.decimalSeparator);
+        return text::toInt32(in.face, faceCaption(text::Input::FaceNumber), in.decimalSeparator);
     } catch (const InputError& e) {
         throw e.about(text::Input::FaceNumber);
     }

@@ -5,7 +5,6 @@
 #include "sky/polygon_clip.h"
 #include "sky/sky_layers.h"
 #include "stars/angles.h"
-#include "text/number_text.h"
 
 #include <cmath>
 #include <optional>
@@ -56,12 +55,12 @@ std::optional<std::vector<Point2>> planeCorners(const TangentPoint& t, const Pol
     return corners;
 }
 
-/// `p` tangent at the centre of face `f`, as the face-number rule writes it into the boxes.
+/// `p` tangent at the centre of face `f`.
 FaceParameters atFaceCentre(FaceParameters p, const PolyhedronModel& model, int f)
 {
     const Face& face = model.faces[static_cast<std::size_t>(f)];
-    p.phi0 = text::parseDouble(text::formatGeneral(face.Phi)).value_or(face.Phi) * DegreeFactor;
-    p.lambda0 = text::parseDouble(text::formatGeneral(face.Lambda)).value_or(face.Lambda) * DegreeFactor;
+    p.phi0 = face.Phi * DegreeFactor;
+    p.lambda0 = face.Lambda * DegreeFactor;
     return p;
 }
 

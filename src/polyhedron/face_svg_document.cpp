@@ -25,19 +25,19 @@ std::string number(double value) { return text::formatGeneral(value, '.'); }
 
 } // namespace
 
-std::string faceFileStem(const FaceInputs& in)
+std::string faceFileStem(const FaceTexts& in)
 {
-    return "SurN" + in.Text16 + "_Vb" + in.Text15 + "_Sr" + in.Text13 + "_Ss" + in.Text14 + "_" + in.Text11 + "cm";
+    return "SurN" + in.face + "_Vb" + in.faintest + "_Sr" + in.ratio + "_Ss" + in.magnification + "_" + in.radius + "cm";
 }
 
-std::string faceBitmapName(const FaceInputs& in) { return faceFileStem(in) + ".bmp"; }
+std::string faceBitmapName(const FaceTexts& in) { return faceFileStem(in) + ".bmp"; }
 
-std::string faceSvgName(const FaceInputs& in)
+std::string faceSvgName(const FaceTexts& in, int insideView)
 {
     std::string mark;
-    if (in.Check6 == 1)
+    if (insideView == 1)
         mark = "内";
-    else if (in.Check6 == 0)
+    else if (insideView == 0)
         mark = "外";
     return faceFileStem(in) + mark + ".svg";
 }

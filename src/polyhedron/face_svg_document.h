@@ -1,6 +1,6 @@
 #pragma once
 
-#include "polyhedron/face_inputs.h"
+#include "polyhedron/face_spec.h"
 #include "text/bilingual_text.h"
 
 #include <filesystem>
@@ -9,15 +9,15 @@
 
 namespace polyhedron {
 
-/// Name pieces "SurN" Text16 "_Vb" Text15 "_Sr" Text13 "_Ss" Text14 "_" Text11 "cm", texts as typed.
-std::string faceFileStem(const FaceInputs& inputs);
+/// Name pieces "SurN" face "_Vb" faintest "_Sr" ratio "_Ss" magnification "_" radius "cm", texts as typed.
+std::string faceFileStem(const FaceTexts& texts);
 
 /// Bitmap file name of a face: the stem and ".bmp" (SurN1_Vb7.0_Sr2.5_Ss10_10cm.bmp by default).
-std::string faceBitmapName(const FaceInputs& inputs);
+std::string faceBitmapName(const FaceTexts& texts);
 
-/// SVG file name of a face, UTF-8: the stem, "内" when Check6 is 1, "外" when 0, nothing
+/// SVG file name of a face, UTF-8: the stem, "内" when `insideView` is 1, "外" when 0, nothing
 /// when 2, and ".svg" (SurN1_Vb7.0_Sr2.5_Ss10_10cm内.svg by default).
-std::string faceSvgName(const FaceInputs& inputs);
+std::string faceSvgName(const FaceTexts& texts, int insideView);
 
 /// Why `name` cannot be used as a file name inside one folder (a path separator or a NUL
 /// character in it), in both languages; no value when it can.

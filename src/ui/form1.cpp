@@ -245,11 +245,11 @@ char Form1::decimalSeparator()
     return '.';
 }
 
-gore::GoreInputs Form1::goreInputs() const
+GoreInputs Form1::goreInputs() const
 {
     const auto text = [this](const char* name) { return fromQt(textBox(QString::fromLatin1(name))->text()); };
     const auto check = [this](const char* name) { return checkValue(checkBox(QString::fromLatin1(name))); };
-    gore::GoreInputs inputs;
+    GoreInputs inputs;
     inputs.Text1 = text("Text1");
     inputs.Text2 = text("Text2");
     inputs.Text3 = text("Text3");
@@ -269,16 +269,16 @@ gore::GoreInputs Form1::goreInputs() const
 
 QString Form1::goreBitmapName() const
 {
-    return QString::fromStdString(gore::goreBitmapName(m_drawnGore ? *m_drawnGore : goreInputs()));
+    return QString::fromStdString(gore::goreBitmapName(goreSpecOf(m_drawnGore ? *m_drawnGore : goreInputs())));
 }
 
 QString Form1::goreBitmapPath() const { return programFilePath(goreBitmapName()); }
 
-polyhedron::FaceInputs Form1::faceInputs() const
+FaceInputs Form1::faceInputs() const
 {
     const auto text = [this](const char* name) { return fromQt(textBox(QString::fromLatin1(name))->text()); };
     const auto check = [this](const char* name) { return checkValue(checkBox(QString::fromLatin1(name))); };
-    polyhedron::FaceInputs inputs;
+    FaceInputs inputs;
     inputs.Text9 = text("Text9");
     inputs.Text10 = text("Text10");
     inputs.Text11 = text("Text11");
@@ -297,7 +297,8 @@ polyhedron::FaceInputs Form1::faceInputs() const
 
 QString Form1::faceBitmapPath() const
 {
-    return programFilePath(QString::fromStdString(polyhedron::faceBitmapName(m_drawnFace ? *m_drawnFace : faceInputs())));
+    return programFilePath(
+        QString::fromStdString(polyhedron::faceBitmapName(faceSpecOf(m_drawnFace ? *m_drawnFace : faceInputs()))));
 }
 
 QString Form1::programFilePath(const QString& fileName) const
@@ -405,14 +406,13 @@ void Form1::redrawGore()
         drawGoreFrom(*m_drawnGore);
 }
 
-void Form1::drawGoreFrom(const gore::GoreInputs& inputs)
+void Form1::drawGoreFrom(const GoreInputs& inputs)
 {
     exporter::settleVectorUnit(); // Qt's painting leaves the maths library slow until then
     std::optional<QString> refusal;
     try {
-        if (const auto message = gore::runGoreDraw(inputs, fromQt(m_starFileName), m_goreWindows))
-            refusal = message->refusal ? refusalText(*message->refusal, InputTab::Gore)
-                                       : fixedGoreText(message->prompt);
+        if (const auto message = gore::runGoreDraw(goreSpecOf(inputs), fromQt(m_starFileName), m_goreWindows))
+            refusal = message->check ? fixedGoreText(*message->check) : refusalText(*message->refusal, InputTab::Gore);
         else
             m_drawnGore = inputs;
     } catch (const text::InputError& error) {
@@ -444,11 +444,11 @@ void Form1::showGlobePreview()
     try {
         const stars::StarCatalogue& catalogue = *stars::ReadStarFileCached(fromQt(m_starFileName));
         if (faces) {
-            const polyhedron::FaceParameters p = polyhedron::readFaceParameters(faceInputs());
+            const polyhedron::FaceParameters p = polyhedron::readFaceParameters(faceSpecOf(faceInputs()));
             openGlobePreview(this, globe::polyhedronGlobe(catalogue, m_model, p, m_faceWindow.skyLayers()),
                              QFileInfo(QString::fromStdString(m_model.FaceFileName)).completeBaseName());
         } else {
-            const gore::GoreParameters p = gore::readGoreParameters(goreInputs());
+            const gore::GoreParameters p = gore::readGoreParameters(goreSpecOf(goreInputs()));
             openGlobePreview(this, globe::goreGlobe(catalogue, p, {}, m_goreWindows.skyLayers()),
                              QStringLiteral("n = %1").arg(p.n));
         }
@@ -636,7 +636,7 @@ void Form1::copyFaceCentre()
 void Form1::setTangentPoint(const polyhedron::FaceCentreTexts& centre)
 {
     // Long latitudes do not fit the boxes: show their beginning, sign included.
-    const std::pair<const char*, const std::string*> boxes[] = {{"Text9", &centre.Text9}, {"Text10", &centre.Text10}};
+    const std::pair<const char*, const std::string*> boxes[] = {{"Text9", &centre.latitude}, {"Text10", &centre.longitude}};
     for (const auto& [name, text] : boxes) {
         QLineEdit* box = textBox(QString::fromLatin1(name));
         box->setText(QString::fromStdString(*text));
@@ -653,8 +653,8 @@ void Form1::applyFaceNumberRule()
     QLineEdit* text16 = textBox(QStringLiteral("Text16"));
     const polyhedron::FaceNumberUpdate update =
         polyhedron::applyFaceNumberRule(m_model, fromQt(text16->text()), decimalSeparator());
-    if (update.Text16)
-        text16->setText(QString::fromStdString(*update.Text16));
+    if (update.number)
+        text16->setText(QString::fromStdString(*update.number));
     if (update.centre)
         setTangentPoint(*update.centre);
     m_applyingFaceRule = false;
@@ -685,7 +685,7 @@ void Form1::redrawFace()
         drawFaceFrom(*m_drawnFace);
 }
 
-void Form1::drawFaceFrom(const polyhedron::FaceInputs& inputs)
+void Form1::drawFaceFrom(const FaceInputs& inputs)
 {
     exporter::settleVectorUnit(); // Qt's painting leaves the maths library slow until then
     std::optional<QString> text;
@@ -693,7 +693,7 @@ void Form1::drawFaceFrom(const polyhedron::FaceInputs& inputs)
     try {
         const std::filesystem::path svgDirectory(fromQt(QDir::currentPath()));
         const auto message =
-            polyhedron::runFaceDraw(inputs, fromQt(m_starFileName), m_model, m_faceWindow, svgDirectory);
+            polyhedron::runFaceDraw(faceSpecOf(inputs), fromQt(m_starFileName), m_model, m_faceWindow, svgDirectory);
         refused = message && message->kind == polyhedron::FaceMessage::Kind::Refused;
         if (!refused)
             m_drawnFace = inputs;
@@ -732,7 +732,7 @@ void Form1::saveFaceBitmap()
 {
     if (Form4* window = faceWindow())
         saveDrawing(window, QString::fromStdString(
-                                polyhedron::faceBitmapName(m_drawnFace ? *m_drawnFace : faceInputs())));
+                                polyhedron::faceBitmapName(faceSpecOf(m_drawnFace ? *m_drawnFace : faceInputs()))));
 }
 
 void Form1::showSvgTagPreview()
@@ -796,13 +796,13 @@ void Form1::openGlobeDialog(bool faces)
     exporter::ExportOptions start;
     std::string current;
     if (faces) {
-        const polyhedron::FaceInputs tab = faceInputs();
+        const FaceInputs tab = faceInputs();
         const sky::SkyLayerOptions sky = faceWindow() && faceWindow()->skyChecks() ? faceWindow()->skyChecks()->options()
                                                                                    : sky::SkyLayerOptions{};
         start = faceTabExport(tab, m_model.VertexFileName, m_model.FaceFileName, fromQt(m_starFileName), sky);
         current = tab.Text16;
     } else {
-        const gore::GoreInputs tab = goreInputs();
+        const GoreInputs tab = goreInputs();
         const sky::SkyLayerOptions sky = goreWindow() && goreWindow()->skyChecks() ? goreWindow()->skyChecks()->options()
                                                                                    : sky::SkyLayerOptions{};
         start = goreTabExport(tab, fromQt(m_starFileName), sky);

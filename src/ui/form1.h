@@ -1,7 +1,6 @@
 #pragma once
 
 #include "gore/gore_command.h"
-#include "polyhedron/face_inputs.h"
 #include "polyhedron/face_number_rule.h"
 #include "polyhedron/polyhedron_model.h"
 #include "ui/face_window_host.h"
@@ -9,6 +8,7 @@
 #include "ui/gore_window_set.h"
 #include "ui/message_presenter.h"
 #include "ui/save_dialog.h"
+#include "ui/tab_inputs.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -77,9 +77,9 @@ public:
     /// The star file picked last; empty until a pick yields a path.
     const QString& StarFileName() const { return m_starFileName; }
     /// The gore tab's boxes as they stand now.
-    gore::GoreInputs goreInputs() const;
+    GoreInputs goreInputs() const;
     /// The gore tab's boxes as they stood at the Draw of the gore shown; none before the first.
-    const std::optional<gore::GoreInputs>& drawnGoreInputs() const { return m_drawnGore; }
+    const std::optional<GoreInputs>& drawnGoreInputs() const { return m_drawnGore; }
     /// Full path in the program directory for the gore shown, named from its Draw's boxes
     /// (from the boxes as they stand now while no gore was drawn).
     QString goreBitmapPath() const;
@@ -93,9 +93,9 @@ public:
     /// The vertex and face tables loaded from the polyhedron tab's picks.
     const polyhedron::PolyhedronModel& polyhedronModel() const { return m_model; }
     /// The polyhedron tab's boxes as they stand now.
-    polyhedron::FaceInputs faceInputs() const;
+    FaceInputs faceInputs() const;
     /// The polyhedron tab's boxes as they stood at the Draw of the face shown; none before the first.
-    const std::optional<polyhedron::FaceInputs>& drawnFaceInputs() const { return m_drawnFace; }
+    const std::optional<FaceInputs>& drawnFaceInputs() const { return m_drawnFace; }
     /// Full path in the program directory for the face shown, named from its Draw's boxes
     /// (from the boxes as they stand now while no face was drawn).
     QString faceBitmapPath() const;
@@ -195,8 +195,8 @@ protected:
 private:
     void buildControls();
     void buildMenus();
-    void drawGoreFrom(const gore::GoreInputs& inputs);
-    void drawFaceFrom(const polyhedron::FaceInputs& inputs);
+    void drawGoreFrom(const GoreInputs& inputs);
+    void drawFaceFrom(const FaceInputs& inputs);
     void fillRecentMenu();
     void rememberRecentFile(const QString& path);
     void saveSession() const;
@@ -235,8 +235,8 @@ private:
     StatusLine* m_status = nullptr;
     QString m_programDirectory;
     QString m_otherSaveFolder; ///< where the user last chose to save when the program's folder could not take it
-    std::optional<gore::GoreInputs> m_drawnGore;
-    std::optional<polyhedron::FaceInputs> m_drawnFace;
+    std::optional<GoreInputs> m_drawnGore;
+    std::optional<FaceInputs> m_drawnFace;
     GoreWindowSet m_goreWindows;
     polyhedron::PolyhedronModel m_model;
     FaceWindowHost m_faceWindow;

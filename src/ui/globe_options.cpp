@@ -1,5 +1,7 @@
 #include "ui/globe_options.h"
 
+#include "gore/gore_parameters.h"
+
 #include <QString>
 
 #include <cstdio>
@@ -40,49 +42,40 @@ const char* languageCode(sky::Language l)
 
 } // namespace
 
-exporter::ExportOptions goreTabExport(const gore::GoreInputs& tab, const std::string& starFile,
+exporter::ExportOptions goreTabExport(const GoreInputs& tab, const std::string& starFile,
                                       const sky::SkyLayerOptions& sky)
 {
-    const char sep = tab.decimalSeparator;
+    const gore::GoreSpec spec = goreSpecOf(tab);
     exporter::ExportOptions o;
     o.subject = exporter::Subject::Gores;
     exporter::GoreOptions& g = o.gore;
-    g.n = pointed(tab.Text1, sep);
+    for (const gore::GoreTextField& f : gore::kGoreTextFields)
+        g.*f.text = pointed(spec.*f.text, spec.decimalSeparator);
     g.k = "all";
-    g.faintest = pointed(tab.Text3, sep);
-    g.ratio = pointed(tab.Text4, sep);
-    g.magnification = pointed(tab.Text5, sep);
-    g.radius = pointed(tab.Text6, sep);
-    g.epsilon = tab.Check2 == 1;
-    g.line = tab.Check3 == 1;
-    g.lineLatitude = pointed(tab.Text7, sep);
-    g.boundary = pointed(tab.Text8, sep);
-    g.north = tab.Check1 == 1;
+    static_cast<gore::GoreSwitches&>(g) = spec;
+    g.north = spec.hemisphere == 1;
     g.south = !g.north;
-    g.northPlate = tab.Check4 == 1;
-    g.southPlate = tab.Check5 == 1;
+    g.northPlate = spec.northPlate;
+    g.southPlate = spec.southPlate == 1;
     o.stars = starFile;
     o.sky = sky;
     return o;
 }
 
-exporter::ExportOptions faceTabExport(const polyhedron::FaceInputs& tab, const std::string& vertexFile,
+exporter::ExportOptions faceTabExport(const FaceInputs& tab, const std::string& vertexFile,
                                       const std::string& faceFile, const std::string& starFile,
                                       const sky::SkyLayerOptions& sky)
 {
-    const char sep = tab.decimalSeparator;
+    const polyhedron::FaceSpec spec = faceSpecOf(tab);
     exporter::ExportOptions o;
     o.subject = exporter::Subject::Faces;
     exporter::FaceOptions& f = o.face;
-    f.range = pointed(tab.Text12, sep);
-    f.radius = pointed(tab.Text11, sep);
-    f.faintest = pointed(tab.Text15, sep);
-    f.ratio = pointed(tab.Text13, sep);
-    f.magnification = pointed(tab.Text14, sep);
-    f.inside = tab.Check6 != 0;
-    f.corners = tab.Check7 != 0;
-    f.edges = tab.Check8 == 1;
+    for (const polyhedron::FaceTextField& field : polyhedron::kFaceTextFields)
+        f.*field.text = pointed(spec.*field.text, spec.decimalSeparator);
     f.face = "all";
+    f.inside = spec.insideView != 0;
+    f.corners = spec.corners;
+    f.edges = spec.edges;
     if (!vertexFile.empty() && !faceFile.empty()) {
         f.vertices = vertexFile;
         f.faces = faceFile;
@@ -113,16 +106,10 @@ std::vector<std::string> exportArguments(const exporter::ExportOptions& o)
     if (o.subject == exporter::Subject::Gores) {
         const exporter::GoreOptions& g = o.gore;
         a.push_back("gores");
-        add("--n", g.n);
-        add("--k", g.k);
-        add("--faintest", g.faintest);
-        add("--ratio", g.ratio);
-        add("--magnification", g.magnification);
-        add("--radius", g.radius);
-        add("--epsilon", onOff(g.epsilon));
-        add("--line", onOff(g.line));
-        add("--line-latitude", g.lineLatitude);
-        add("--boundary", g.boundary);
+        for (const gore::GoreTextField& f : gore::kGoreTextFields)
+            add(f.option, g.*f.text);
+        for (const gore::GoreSwitchField& f : gore::kGoreSwitchFields)
+            add(f.option, onOff(g.*f.on));
         add("--hemisphere", g.north && g.south ? "both" : g.south ? "south" : "north");
         add("--plates", g.northPlate && g.southPlate ? "both" : g.northPlate ? "north" : g.southPlate ? "south" : "none");
         if (o.kit.wholeGores && o.format != Format::Bmp)
@@ -130,17 +117,13 @@ std::vector<std::string> exportArguments(const exporter::ExportOptions& o)
     } else {
         const exporter::FaceOptions& f = o.face;
         a.push_back("faces");
-        add("--range", f.range);
-        add("--radius", f.radius);
-        add("--faintest", f.faintest);
-        add("--ratio", f.ratio);
-        add("--magnification", f.magnification);
+        for (const polyhedron::FaceTextField& field : polyhedron::kFaceTextFields)
+            add(field.option, f.*field.text);
         a.push_back(f.inside ? "--inside" : "--outside");
         if (f.corners)
             a.push_back("--corners");
         if (f.edges)
             a.push_back("--edges");
-        add("--face", f.face);
         if (!f.vertices.empty() || !f.faces.empty()) {
             add("--vertices", f.vertices);
             add("--faces", f.faces);

@@ -1,9 +1,8 @@
 #pragma once
 
 #include "export/export_options.h"
-#include "gore/gore_command.h"
-#include "polyhedron/face_inputs.h"
 #include "sky/sky_layer_options.h"
+#include "ui/tab_inputs.h"
 
 #include <string>
 #include <vector>
@@ -13,12 +12,12 @@ namespace ui {
 /// The export the globe dialog starts with from the gore tab: its boxes as typed (the decimal
 /// point made "."), every gore of the northern hemisphere, the plates the tab ticks, the stars
 /// picked (empty: the bundled catalogue) and the drawing window's sky layers.
-exporter::ExportOptions goreTabExport(const gore::GoreInputs& tab, const std::string& starFile,
+exporter::ExportOptions goreTabExport(const GoreInputs& tab, const std::string& starFile,
                                       const sky::SkyLayerOptions& sky);
 
 /// The export the globe dialog starts with from the polyhedron tab: its boxes as typed, every
 /// face of the model loaded (the bundled truncated icosahedron while the tab has none).
-exporter::ExportOptions faceTabExport(const polyhedron::FaceInputs& tab, const std::string& vertexFile,
+exporter::ExportOptions faceTabExport(const FaceInputs& tab, const std::string& vertexFile,
                                       const std::string& faceFile, const std::string& starFile,
                                       const sky::SkyLayerOptions& sky);
 

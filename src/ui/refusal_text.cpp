@@ -94,17 +94,16 @@ QString refusalText(const text::InputError& error, std::optional<InputTab> tab)
     return caption + QStringLiteral(": ") + inInterfaceLanguage(error.reasonText());
 }
 
-QString fixedGoreText(const std::string& prompt)
+QString fixedGoreText(gore::GoreCheck check)
 {
-    // The texts as the gore Draw gives them; their translations are found by these sources.
-    static const char* const kFixed[] = {
-        QT_TRANSLATE_NOOP("ui::Refusals", "負または零の分割数nは定義できません。"),
-        QT_TRANSLATE_NOOP("ui::Refusals", " n < k です。"),
-    };
-    for (const char* fixed : kFixed)
-        if (prompt == fixed)
-            return QCoreApplication::translate("ui::Refusals", fixed);
-    return QString::fromStdString(prompt);
+    switch (check) {
+    case gore::GoreCheck::NoGores:
+        return QCoreApplication::translate("ui::Refusals", "負または零の分割数nは定義できません。");
+    case gore::GoreCheck::PositionBeyondCount: return QCoreApplication::translate("ui::Refusals", " n < k です。");
+    case gore::GoreCheck::PositionBelowOne: break; // the window draws such a gore
+    }
+    Q_ASSERT_X(false, "fixedGoreText", "no fixed text for this check");
+    return {};
 }
 
 } // namespace ui

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gore/gore_command.h"
 #include "text/input_error.h"
 
 #include <QString>
@@ -23,7 +24,7 @@ QString boxCaption(text::Input input, InputTab tab);
 /// box's caption and the reason, any other (a file, a line of a file) as the core words it.
 QString refusalText(const text::InputError& error, std::optional<InputTab> tab = std::nullopt);
 
-/// One of the gore Draw's fixed texts (the checks of n and k) in the interface language.
-QString fixedGoreText(const std::string& prompt);
+/// The gore Draw's fixed text of a failed check of n or k, in the interface language.
+QString fixedGoreText(gore::GoreCheck check);
 
 } // namespace ui

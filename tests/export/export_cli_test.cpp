@@ -86,7 +86,7 @@ TEST(ExportCommand, DefaultBitmapIsTheWindowsSavedBitmapByteForByte)
     ASSERT_TRUE(std::filesystem::exists(exported)) << r.out;
 
     testing_support::WindowLikeGoreWindows window;
-    ASSERT_FALSE(gore::runGoreDraw(gore::GoreInputs{}, kCatalogue, window).has_value());
+    ASSERT_FALSE(gore::runGoreDraw(gore::GoreSpec{}, kCatalogue, window).has_value());
     const auto saved = dir.path() / "window.bmp";
     window.gore.SavePicture(saved.string());
 

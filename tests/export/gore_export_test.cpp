@@ -86,7 +86,7 @@ TEST(GoreExport, BitmapAt96DpiIsTheWindowsBitmapByteForByte)
 {
     testing_support::TempDir dir;
     testing_support::WindowLikeGoreWindows window;
-    ASSERT_FALSE(gore::runGoreDraw(gore::GoreInputs{}, kCatalogue, window).has_value());
+    ASSERT_FALSE(gore::runGoreDraw(gore::GoreSpec{}, kCatalogue, window).has_value());
     const std::string windowFile = (dir.path() / "window.bmp").string();
     window.gore.SavePicture(windowFile);
 

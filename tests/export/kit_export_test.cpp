@@ -295,6 +295,35 @@ TEST(KitExport, PackingSavesSheets)
     }
 }
 
+TEST(KitExport, WholeGoresAreNamedFromTheTextsAsTyped)
+{
+    KitFinish whole = kKit;
+    whole.wholeGores = true;
+    const TemplateList t = draw({"gores", "--n", "8.0", "--k", "2", "--magnification", "20", "--plates", "north"}, whole);
+    ASSERT_EQ(t.size(), 2u);
+    EXPECT_EQ(t[0].name, "N8.0_K2_Whole_Vb8.5_Sr2.5_Ss20_13cm");
+    EXPECT_EQ(t[1].name, "N8.0_K2_PlateN_Vb8.5_Sr2.5_Ss20_13cm");
+}
+
+TEST(KitExport, TabsWiderThanThePiecesAreRefusedOfTheRadius)
+{
+    // The command line names --radius; a window names the radius box by its caption and words the
+    // reason without the command line's options.
+    for (const char* subject : {"gores", "faces"}) {
+        SCOPED_TRACE(subject);
+        try {
+            draw({subject, "--radius", "0.5"}, KitFinish{{true, 0.7}, false, 0.2});
+            ADD_FAILURE() << "accepted";
+        } catch (const text::InputError& e) {
+            EXPECT_EQ(std::string(e.what()).rfind("option --radius \"0.5\": the 7 mm tabs are wider than", 0), 0u)
+                << e.what();
+            EXPECT_EQ(e.input(), text::Input::SphereRadius);
+            for (const std::string& reason : {e.reasonText().en, e.reasonText().ja})
+                EXPECT_EQ(reason.find("--"), std::string::npos) << reason;
+        }
+    }
+}
+
 TEST(KitExport, NonsenseKitValuesAreRefusedByOption)
 {
     struct Row

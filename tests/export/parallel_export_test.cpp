@@ -22,6 +22,8 @@
 #include <atomic>
 #include <fstream>
 #include <iterator>
+#include <map>
+#include <mutex>
 #include <regex>
 #include <stdexcept>
 
@@ -120,11 +122,16 @@ TEST(ParallelExport, WholeGlobeIsTheStraightforwardDrawingByteForByte)
     const ExportOptions o = options({"gores", "--k", "all", "--hemisphere", "both", "--plates", "both"});
     const std::vector<scene::Scene> expected = straightforwardGlobe(o.gore, kCatalogue);
     // Rendered on the drawing threads, as the exporter does for SVG and bitmaps.
-    const DrawingWork rendering{0, [](TemplateDrawing& t) {
-        t.rendered = std::make_pair(svgDocument(t.scene), bmpBytes(rasterImage(t.scene, 150)));
+    std::mutex renderedMutex;
+    std::map<std::size_t, std::pair<std::string, std::string>> rendered; // by template number
+    const DrawingWork rendering{0, [&](TemplateDrawing& t) {
+        auto r = std::make_pair(svgDocument(t.scene), bmpBytes(rasterImage(t.scene, 150)));
+        const std::lock_guard<std::mutex> lock(renderedMutex);
+        rendered[t.number] = std::move(r);
     }};
     for (const unsigned threads : {1u, 3u}) {
         SCOPED_TRACE(std::to_string(threads) + " threads");
+        rendered.clear();
         DrawingWork work = rendering;
         work.threads = threads;
         const TemplateList t = drawGoreTemplates(o.gore, kCatalogue, {}, {}, {}, work);
@@ -132,7 +139,7 @@ TEST(ParallelExport, WholeGlobeIsTheStraightforwardDrawingByteForByte)
         for (std::size_t i = 0; i < t.size(); ++i) {
             SCOPED_TRACE(t[i].name);
             EXPECT_EQ(t[i].number, i + 1);
-            const auto& [svg, bmp] = std::any_cast<const std::pair<std::string, std::string>&>(t[i].rendered);
+            const auto& [svg, bmp] = rendered.at(t[i].number);
             EXPECT_TRUE(svg == svgDocument(expected[i])) << "SVG differs";
             EXPECT_TRUE(bmp == bmpBytes(rasterImage(expected[i], 150))) << "bitmap differs";
         }

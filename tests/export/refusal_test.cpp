@@ -72,16 +72,31 @@ TEST(Refusals, WindowNamesTheBoxExporterTheOptionAndTheValue)
         }
         if (o.subject == Subject::Gores) {
             testing_support::WindowLikeGoreWindows windows;
-            if (const auto m = gore::runGoreDraw(goreInputsFor(o.gore, "1", 1), kCatalogue, windows))
+            if (const auto m = gore::runGoreDraw(goreSpecFor(o.gore, "1", 1), kCatalogue, windows))
                 window = m->prompt;
         } else {
             const polyhedron::PolyhedronModel model = loadModel(o.face);
             SilentFaceWindow face;
-            if (const auto m = polyhedron::runFaceDraw(faceInputsFor(o.face, model, "1"), kCatalogue, model, face,
+            if (const auto m = polyhedron::runFaceDraw(faceSpecFor(o.face, model, "1"), kCatalogue, model, face,
                                                        dir.path()))
                 window = m->text;
         }
         EXPECT_EQ(exported.rfind("option " + c.args[1] + " \"" + c.args[2] + "\": ", 0), 0u) << exported;
         EXPECT_NE(window.find(c.caption), std::string::npos) << window;
+    }
+}
+
+TEST(Refusals, AFaceTheModelLacksIsRefusedOfTheFaceBox)
+{
+    for (const char* face : {"x", "40", "0"}) {
+        SCOPED_TRACE(face);
+        try {
+            drawFaceTemplates(parseExportOptions({"faces", "--face", face}).face, kCatalogue);
+            ADD_FAILURE() << "accepted";
+        } catch (const text::InputError& e) {
+            EXPECT_EQ(std::string(e.what()).rfind("option --face \"" + std::string(face) + "\": ", 0), 0u) << e.what();
+            EXPECT_EQ(e.input(), text::Input::FaceNumber);
+            EXPECT_NE(e.reasonText().ja, e.reasonText().en);
+        }
     }
 }

@@ -27,7 +27,7 @@ class GoreDraw : public ::testing::Test
 protected:
     testing_support::TempDir dir;
     FakeGoreWindows windows;
-    GoreInputs inputs;
+    GoreSpec inputs;
 
     std::optional<GoreMessage> draw(const std::string& starFileContent)
     {
@@ -58,7 +58,7 @@ protected:
 
 TEST_F(GoreDraw, SequenceWithTheWorkedStar)
 {
-    inputs.Check2 = 0; // epsilon correction off
+    inputs.epsilon = false; // epsilon correction off
     ASSERT_FALSE(draw("42.5,30,1\n"));
 
     const auto& calls = windows.gore.calls();
@@ -140,7 +140,7 @@ TEST_F(GoreDraw, EpsilonCorrectionMovesStarsTowardsThePoles)
 
 TEST_F(GoreDraw, LongitudeWindowAndMagnitudeDecideWhichStarsAreDrawn)
 {
-    inputs.Check2 = 0;
+    inputs.epsilon = false;
     ASSERT_FALSE(draw("47.9,10,1\n48.0,10,2\n-3,10,3\n359,10,4\n20,10,8.5\n20,10,8.4\n"));
     const auto stars = starCircles(windows.gore);
     ASSERT_EQ(stars.size(), 2u);
@@ -150,8 +150,8 @@ TEST_F(GoreDraw, LongitudeWindowAndMagnitudeDecideWhichStarsAreDrawn)
 
 TEST_F(GoreDraw, SouthernHalfCountsFromTheRightEquator)
 {
-    inputs.Check1 = 0;
-    inputs.Check2 = 0;
+    inputs.hemisphere = 0;
+    inputs.epsilon = false;
     ASSERT_FALSE(draw("42.5,-30,1\n"));
     EXPECT_EQ(windows.labels.at(0).Label4, "南");
     const double W = windows.gore.width();
@@ -164,7 +164,7 @@ TEST_F(GoreDraw, SouthernHalfCountsFromTheRightEquator)
 
 TEST_F(GoreDraw, GrayedHemisphereDrawsNoStars)
 {
-    inputs.Check1 = 2;
+    inputs.hemisphere = 2;
     ASSERT_FALSE(draw("42.5,30,1\n10,-20,0\n"));
     EXPECT_EQ(windows.labels.at(0).Label4, "ﾁｪｯｸﾎﾞｯｸｽ誤作動");
     EXPECT_TRUE(starCircles(windows.gore).empty());
@@ -177,8 +177,8 @@ TEST_F(GoreDraw, GrayedHemisphereDrawsNoStars)
 
 TEST_F(GoreDraw, EqualLatitudeLineWithoutCorrectionIsStraight)
 {
-    inputs.Check2 = 0;
-    inputs.Check3 = 1;
+    inputs.epsilon = false;
+    inputs.line = true;
     ASSERT_FALSE(draw(""));
     const auto dots = circlesOfRadius(windows.gore, kLineDot);
     ASSERT_EQ(dots.size(), 9002u); // 2 · 100 · 45 + 2
@@ -196,7 +196,7 @@ TEST_F(GoreDraw, EqualLatitudeLineWithoutCorrectionIsStraight)
 
 TEST_F(GoreDraw, EqualLatitudeLineWithCorrectionBowsTowardsThePole)
 {
-    inputs.Check3 = 1;
+    inputs.line = true;
     ASSERT_FALSE(draw(""));
     const auto dots = circlesOfRadius(windows.gore, kLineDot);
     ASSERT_EQ(dots.size(), 9002u);
@@ -212,8 +212,8 @@ TEST_F(GoreDraw, EqualLatitudeLineWithCorrectionBowsTowardsThePole)
 
 TEST_F(GoreDraw, NorthPlateIsPreparedAndTakesTheCapStars)
 {
-    inputs.Check4 = 1;
-    inputs.Text2 = "8"; // longitudes 315° … 360°
+    inputs.northPlate = true;
+    inputs.k = "8"; // longitudes 315° … 360°
     ASSERT_FALSE(draw("315,80,1\n330,60,1\n"));
 
     const auto& plate = windows.plate.calls();
@@ -275,7 +275,7 @@ TEST_F(GoreDraw, PlateStarsPileUpWhileThePlateBoxIsClear)
     EXPECT_EQ(std::count(windows.events.begin(), windows.events.end(), "showPlate@0"), 0);
 
     // The next Draw with the box ticked clears them.
-    inputs.Check4 = 1;
+    inputs.northPlate = true;
     ASSERT_FALSE(draw("0,80,1\n"));
     EXPECT_EQ(windows.plate.calls()[2].kind, Kind::SetWidth);
     EXPECT_EQ(windows.plate.calls()[4].kind, Kind::Cls);
@@ -283,7 +283,7 @@ TEST_F(GoreDraw, PlateStarsPileUpWhileThePlateBoxIsClear)
 
 TEST_F(GoreDraw, AStarExactlyAtTheBoundaryStaysOnTheGore)
 {
-    inputs.Check2 = 0;
+    inputs.epsilon = false;
     ASSERT_FALSE(draw("22.5,70,1\n22.5,70.001,1\n"));
     const auto gore = starCircles(windows.gore);
     ASSERT_EQ(gore.size(), 1u);
@@ -293,7 +293,7 @@ TEST_F(GoreDraw, AStarExactlyAtTheBoundaryStaysOnTheGore)
 
 TEST_F(GoreDraw, SouthernHalfStillHandsNorthernCapStarsToThePlate)
 {
-    inputs.Check1 = 0;
+    inputs.hemisphere = 0;
     ASSERT_FALSE(draw("20,75,1\n20,-75,1\n"));
     EXPECT_EQ(starCircles(windows.gore).size(), 1u); // −75° stays: there is no southern test
     EXPECT_EQ(starCircles(windows.plate).size(), 1u);
@@ -301,7 +301,7 @@ TEST_F(GoreDraw, SouthernHalfStillHandsNorthernCapStarsToThePlate)
 
 TEST_F(GoreDraw, NegativeRatioWithWholeExponentsDraws)
 {
-    inputs.Text4 = "-2";
+    inputs.ratio = "-2";
     ASSERT_FALSE(draw("20,10,0.5\n")); // d = 8: (−2)^8 = 256
     const auto stars = starCircles(windows.gore);
     ASSERT_EQ(stars.size(), 1u);
@@ -310,25 +310,25 @@ TEST_F(GoreDraw, NegativeRatioWithWholeExponentsDraws)
 
 TEST_F(GoreDraw, RefusalsTouchNothing)
 {
-    struct Row { const char* what; GoreInputs in; const char* stars; const char* expected; };
-    GoreInputs base;
-    auto with = [&](auto change) { GoreInputs in = base; change(in); return in; };
+    struct Row { const char* what; GoreSpec in; const char* stars; const char* expected; };
+    GoreSpec base;
+    auto with = [&](auto change) { GoreSpec in = base; change(in); return in; };
     const Row rows[] = {
-        {"n below 1", with([](auto& in) { in.Text1 = "0"; }), "", "負または零の分割数nは定義できません。"},
-        {"n below k", with([](auto& in) { in.Text2 = "9"; }), "", " n < k です。"},
-        {"n check first", with([](auto& in) { in.Text1 = "-3"; in.Text2 = "9"; }), "",
+        {"n below 1", with([](auto& in) { in.n = "0"; }), "", "負または零の分割数nは定義できません。"},
+        {"n below k", with([](auto& in) { in.k = "9"; }), "", " n < k です。"},
+        {"n check first", with([](auto& in) { in.n = "-3"; in.k = "9"; }), "",
          "負または零の分割数nは定義できません。"},
-        {"text not a number", with([](auto& in) { in.Text6 = "abc"; }), "", "恒星球半径"},
-        {"reading before validation", with([](auto& in) { in.Text1 = "0"; in.Text8 = "x"; }), "", "境界緯度"},
-        {"two gores", with([](auto& in) { in.Text1 = "2"; }), "", "分割数 n"},
-        {"zero radius", with([](auto& in) { in.Text6 = "0"; }), "", "恒星球半径"},
-        {"huge radius", with([](auto& in) { in.Text6 = "500"; }), "", "300 cm"},
-        {"boundary 0", with([](auto& in) { in.Text8 = "0"; }), "", "境界緯度"},
+        {"text not a number", with([](auto& in) { in.radius = "abc"; }), "", "恒星球半径"},
+        {"reading before validation", with([](auto& in) { in.n = "0"; in.boundary = "x"; }), "", "境界緯度"},
+        {"two gores", with([](auto& in) { in.n = "2"; }), "", "分割数 n"},
+        {"zero radius", with([](auto& in) { in.radius = "0"; }), "", "恒星球半径"},
+        {"huge radius", with([](auto& in) { in.radius = "500"; }), "", "300 cm"},
+        {"boundary 0", with([](auto& in) { in.boundary = "0"; }), "", "境界緯度"},
         {"bad star file", base, "20,10,1\n21,x,2\n", "line 2"},
         {"star file cut short", base, "20,10,1\n21,11\n", "stars.csv"},
-        {"negative ratio, fractional exponent", with([](auto& in) { in.Text4 = "-2.5"; }), "20,10,1\n", "公比"},
+        {"negative ratio, fractional exponent", with([](auto& in) { in.ratio = "-2.5"; }), "20,10,1\n", "公比"},
         {"star beyond any canvas", base, "20,10,1\n20,-1e300,1\n", "star 2"},
-        {"line beyond any canvas", with([](auto& in) { in.Check3 = 1; in.Text7 = "1e300"; }), "", "等緯度線"},
+        {"line beyond any canvas", with([](auto& in) { in.line = true; in.lineLatitude = "1e300"; }), "", "等緯度線"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.what);

@@ -26,7 +26,7 @@ bool contains(const std::string& text, const std::string& part) { return text.fi
 
 TEST(GoreParameters, DefaultsAreReadAsTheBoxesShowThem)
 {
-    const GoreParameters p = readGoreParameters(GoreInputs{});
+    const GoreParameters p = readGoreParameters(GoreSpec{});
     EXPECT_EQ(p.n, 8);
     EXPECT_EQ(p.k, 1);
     EXPECT_EQ(p.faintestMagnitude, 8.5);
@@ -46,9 +46,9 @@ TEST(GoreParameters, WholeNumbersRoundHalfToEven)
     struct Row { const char* text1; const char* text2; int n, k; };
     for (const Row& r : {Row{"8.5", "1.5", 8, 2}, Row{"9.5", "2.5", 10, 2}, Row{" 7.49 ", "-0.5", 7, 0}}) {
         SCOPED_TRACE(std::string(r.text1) + " / " + r.text2);
-        GoreInputs in;
-        in.Text1 = r.text1;
-        in.Text2 = r.text2;
+        GoreSpec in;
+        in.n = r.text1;
+        in.k = r.text2;
         const GoreParameters p = readGoreParameters(in);
         EXPECT_EQ(p.n, r.n);
         EXPECT_EQ(p.k, r.k);
@@ -57,15 +57,15 @@ TEST(GoreParameters, WholeNumbersRoundHalfToEven)
 
 TEST(GoreParameters, ABadBoxIsNamedByItsCaptionWithTheTextFound)
 {
-    struct Row { std::string GoreInputs::*box; const char* caption; };
+    struct Row { std::string GoreSpec::*box; const char* caption; };
     const Row rows[] = {
-        {&GoreInputs::Text1, "分割数 n"}, {&GoreInputs::Text2, "位置 k"},   {&GoreInputs::Text3, "最微等級"},
-        {&GoreInputs::Text4, "公比"},     {&GoreInputs::Text5, "倍率"},     {&GoreInputs::Text6, "恒星球半径"},
-        {&GoreInputs::Text7, "等緯度線"}, {&GoreInputs::Text8, "境界緯度"},
+        {&GoreSpec::n, "分割数 n"}, {&GoreSpec::k, "位置 k"},   {&GoreSpec::faintest, "最微等級"},
+        {&GoreSpec::ratio, "公比"},     {&GoreSpec::magnification, "倍率"},     {&GoreSpec::radius, "恒星球半径"},
+        {&GoreSpec::lineLatitude, "等緯度線"}, {&GoreSpec::boundary, "境界緯度"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.caption);
-        GoreInputs in;
+        GoreSpec in;
         in.*r.box = "12x";
         const std::string message = refusal([&] { readGoreParameters(in); });
         EXPECT_TRUE(contains(message, r.caption)) << message;
@@ -75,12 +75,12 @@ TEST(GoreParameters, ABadBoxIsNamedByItsCaptionWithTheTextFound)
 
 TEST(GoreParameters, FirstBadBoxInReadingOrderIsReported)
 {
-    GoreInputs in;
-    in.Text8 = "";
-    in.Text4 = "q";
-    in.Text3 = "m";
+    GoreSpec in;
+    in.boundary = "";
+    in.ratio = "q";
+    in.faintest = "m";
     EXPECT_TRUE(contains(refusal([&] { readGoreParameters(in); }), "最微等級"));
-    in.Text3 = "8.5";
+    in.faintest = "8.5";
     EXPECT_TRUE(contains(refusal([&] { readGoreParameters(in); }), "公比"));
 }
 
@@ -109,6 +109,26 @@ TEST(GoreValidation, MessagesAndTheirOrder)
         ASSERT_TRUE(message);
         EXPECT_EQ(message->prompt, r.prompt);
         EXPECT_EQ(message->title, "Tessel");
+    }
+}
+
+TEST(GoreValidation, AFailedCheckSaysWhichCheckAndWhichBox)
+{
+    struct Row { int n, k; GoreCheck check; text::Input input; const char* english; };
+    const Row rows[] = {
+        {0, 1, GoreCheck::NoGores, text::Input::GoreCount, "there are no gores to draw"},
+        {8, 9, GoreCheck::PositionBeyondCount, text::Input::GorePosition, "there is no gore 9 of 8"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.english);
+        GoreParameters p;
+        p.n = static_cast<std::int16_t>(r.n);
+        p.k = static_cast<std::int16_t>(r.k);
+        const auto message = validateGoreParameters(p);
+        ASSERT_TRUE(message && message->check && message->refusal);
+        EXPECT_EQ(*message->check, r.check);
+        EXPECT_EQ(message->refusal->input(), r.input);
+        EXPECT_EQ(message->refusal->reason().rfind(r.english, 0), 0u) << message->refusal->reason();
     }
 }
 
@@ -175,11 +195,11 @@ TEST(GoreLabels, DefaultsAndHemisphereStates)
 
 TEST(GoreLabels, ShowParsedValuesWithTheLocaleSeparator)
 {
-    GoreInputs in;
+    GoreSpec in;
     in.decimalSeparator = ',';
-    in.Text1 = "8,0";
-    in.Text3 = "6,50";
-    in.Text4 = "2,5";
+    in.n = "8,0";
+    in.faintest = "6,50";
+    in.ratio = "2,5";
     const GoreLabels labels = goreLabels(readGoreParameters(in), ',');
     EXPECT_EQ(labels.Label1, "n = 8");
     EXPECT_EQ(labels.Label3, "最微等級 = 6,5");
@@ -205,11 +225,11 @@ TEST(GoreStep, StepsTheTypedPosition)
 
 TEST(GoreBitmapName, PiecesAsTyped)
 {
-    GoreInputs in;
+    GoreSpec in;
     EXPECT_EQ(goreBitmapName(in), "N8_K1_NS1_Vb8.5_Sr2.5_Ss10_13cm.bmp");
-    in.Text1 = "8.0";
-    in.Check1 = 0;
-    in.Text6 = "80";
-    in.Text5 = "20";
+    in.n = "8.0";
+    in.hemisphere = 0;
+    in.radius = "80";
+    in.magnification = "20";
     EXPECT_EQ(goreBitmapName(in), "N8.0_K1_NS0_Vb8.5_Sr2.5_Ss20_80cm.bmp");
 }

@@ -31,7 +31,7 @@ class SouthPlate : public ::testing::Test
 protected:
     testing_support::TempDir dir;
     FakeGoreWindows windows;
-    GoreInputs inputs;
+    GoreSpec inputs;
 
     void draw(const std::string& starFileContent)
     {
@@ -43,8 +43,8 @@ protected:
 
 TEST_F(SouthPlate, ClearBoxLeavesTheSouthernCapOnTheGore)
 {
-    inputs.Text2 = "8"; // longitudes 315° to 360°
-    inputs.Check1 = 0; // southern half
+    inputs.k = "8"; // longitudes 315° to 360°
+    inputs.hemisphere = 0; // southern half
     draw("315,-80,1\n");
     EXPECT_EQ(stars(windows.gore).size(), 1u);
     EXPECT_TRUE(windows.southPlate.calls().empty());
@@ -53,9 +53,9 @@ TEST_F(SouthPlate, ClearBoxLeavesTheSouthernCapOnTheGore)
 
 TEST_F(SouthPlate, TickedBoxMovesTheCapToAPlateOfItsOwn)
 {
-    inputs.Text2 = "8";
-    inputs.Check1 = 0;
-    inputs.Check5 = 1;
+    inputs.k = "8";
+    inputs.hemisphere = 0;
+    inputs.southPlate = 1;
     draw("315,-80,1\n315,-60,1\n");
     // The star at -60° stays on the gore; the one at -80° goes to the southern plate only.
     EXPECT_EQ(stars(windows.gore).size(), 1u);
@@ -74,9 +74,9 @@ TEST_F(SouthPlate, AStarAndItsMirrorLandMirroredOnTheTwoPlates)
     // R = 13, B = 70°: a star at φ 80°, λ 315° lies 1.523 cm right of and 1.523 cm below the
     // northern pole (13·sin 70°/tan 80° = 2.154 cm at position angle 315°). Its mirror at
     // φ −80° lies at position angle −315° = 45° on the southern plate: 1.523 cm right, 1.523 cm above.
-    inputs.Text2 = "8";
-    inputs.Check4 = 1;
-    inputs.Check5 = 1;
+    inputs.k = "8";
+    inputs.northPlate = true;
+    inputs.southPlate = 1;
     draw("315,80,1\n315,-80,1\n");
     const auto north = stars(windows.plate), south = stars(windows.southPlate);
     ASSERT_EQ(north.size(), 1u);
@@ -91,7 +91,7 @@ TEST_F(SouthPlate, AStarAndItsMirrorLandMirroredOnTheTwoPlates)
 
     // Longitudes run the other way round: a star at λ 0° lies straight right of both poles.
     windows = FakeGoreWindows{};
-    inputs.Text2 = "1";
+    inputs.k = "1";
     draw("0,80,1\n0,-80,1\n");
     ASSERT_EQ(stars(windows.plate).size(), 1u);
     ASSERT_EQ(stars(windows.southPlate).size(), 1u);
@@ -103,8 +103,8 @@ TEST_F(SouthPlate, AStarAndItsMirrorLandMirroredOnTheTwoPlates)
 TEST_F(SouthPlate, AStarExactlyAtTheBoundaryStaysOnTheGore)
 {
     // On gore 1's central meridian (λ 22.5°) the correction is 0, so φ′ is exactly -70°.
-    inputs.Check1 = 0;
-    inputs.Check5 = 1;
+    inputs.hemisphere = 0;
+    inputs.southPlate = 1;
     draw("22.5,-70,1\n");
     EXPECT_EQ(stars(windows.gore).size(), 1u);
     EXPECT_TRUE(stars(windows.southPlate).empty());

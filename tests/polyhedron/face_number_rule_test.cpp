@@ -43,11 +43,11 @@ TEST(FaceNumberRule, ClampsAndCopiesTheCentre)
     for (const Row& r : rows) {
         SCOPED_TRACE(r.typed);
         const FaceNumberUpdate u = applyFaceNumberRule(model, r.typed);
-        EXPECT_EQ(u.Text16, r.text16);
+        EXPECT_EQ(u.number, r.text16);
         ASSERT_EQ(u.centre.has_value(), r.centre.has_value());
         if (r.centre) {
-            EXPECT_EQ(u.centre->Text9, r.centre->first);
-            EXPECT_EQ(u.centre->Text10, r.centre->second);
+            EXPECT_EQ(u.centre->latitude, r.centre->first);
+            EXPECT_EQ(u.centre->longitude, r.centre->second);
         }
     }
 }
@@ -55,13 +55,13 @@ TEST(FaceNumberRule, ClampsAndCopiesTheCentre)
 TEST(FaceNumberRule, FaceBeyondTheFileOrNoFileLeavesTheCentre)
 {
     const FaceNumberUpdate beyond = applyFaceNumberRule(modelWithFaces(12), "13");
-    EXPECT_FALSE(beyond.Text16);
+    EXPECT_FALSE(beyond.number);
     EXPECT_FALSE(beyond.centre);
 
     PolyhedronModel noFile = modelWithFaces(12);
     noFile.FaceFileName.clear();
     const FaceNumberUpdate clamped = applyFaceNumberRule(noFile, "40");
-    EXPECT_EQ(clamped.Text16, "32");
+    EXPECT_EQ(clamped.number, "32");
     EXPECT_FALSE(clamped.centre);
     EXPECT_FALSE(applyFaceNumberRule(noFile, "3").centre);
 }
@@ -70,8 +70,8 @@ TEST(FaceNumberRule, CentreAfterLoadingAFaceFile)
 {
     const auto c = faceCentreTexts(modelWithFaces(6), "3");
     ASSERT_TRUE(c);
-    EXPECT_EQ(c->Text9, "3");
-    EXPECT_EQ(c->Text10, "30.5");
+    EXPECT_EQ(c->latitude, "3");
+    EXPECT_EQ(c->longitude, "30.5");
     EXPECT_FALSE(faceCentreTexts(modelWithFaces(6), "20"));
     EXPECT_FALSE(faceCentreTexts(PolyhedronModel{}, "1")); // a face file with no record
 }
@@ -82,12 +82,12 @@ TEST(FaceNumberRule, StepButtons)
     EXPECT_EQ(stepFaceNumber("1", -1), "0");
     EXPECT_EQ(stepFaceNumber("32", 1), "33");
     EXPECT_EQ(stepFaceNumber("2,5", 1, ','), "3,5");
-    EXPECT_EQ(applyFaceNumberRule(modelWithFaces(5), "2,5", ',').centre->Text10, "20,5");
+    EXPECT_EQ(applyFaceNumberRule(modelWithFaces(5), "2,5", ',').centre->longitude, "20,5");
     EXPECT_FALSE(stepFaceNumber("", 1));
     EXPECT_FALSE(stepFaceNumber("x", -1));
     // "+1" at 32 comes back to 32 through the rule; 3.5 selects face 4.
-    EXPECT_EQ(applyFaceNumberRule(modelWithFaces(32), *stepFaceNumber("32", 1)).Text16, "32");
-    EXPECT_EQ(applyFaceNumberRule(modelWithFaces(32), *stepFaceNumber("2.5", 1)).centre->Text9, "4");
+    EXPECT_EQ(applyFaceNumberRule(modelWithFaces(32), *stepFaceNumber("32", 1)).number, "32");
+    EXPECT_EQ(applyFaceNumberRule(modelWithFaces(32), *stepFaceNumber("2.5", 1)).centre->latitude, "4");
 }
 
 } // namespace

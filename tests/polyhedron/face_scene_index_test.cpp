@@ -70,7 +70,7 @@ TEST(FaceSceneIndex, HoldsTheStarsOfTheWholeCatalogue)
     for (int f = 1; f <= model.FaceCount(); ++f) {
         const auto centre = faceCentreTexts(model, std::to_string(f));
         ASSERT_TRUE(centre);
-        faces.push_back(face(std::stod(centre->Text9), std::stod(centre->Text10), 30.0));
+        faces.push_back(face(std::stod(centre->latitude), std::stod(centre->longitude), 30.0));
     }
     faces.push_back(face(90.0, 0.0, 45.0));
     faces.push_back(face(-89.0, 123.0, 20.0));

@@ -2,7 +2,9 @@
 
 #include "canvas/recording_canvas.h"
 #include "polyhedron/face_command.h"
+#include "polyhedron/face_svg_document.h"
 #include "test_files.h"
+#include "ui/tab_inputs.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +13,21 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+/// The face Draw's tests speak of the window's tab: its boxes as typed, read as the window reads them.
+using ui::FaceInputs;
+
+inline std::optional<polyhedron::FaceMessage> runFaceDraw(const FaceInputs& in, const std::string& starFileName,
+                                                          const polyhedron::PolyhedronModel& model,
+                                                          polyhedron::FaceWindow& window,
+                                                          const std::filesystem::path& svgDirectory)
+{
+    return polyhedron::runFaceDraw(ui::faceSpecOf(in), starFileName, model, window, svgDirectory);
+}
+
+inline std::string faceSvgName(const FaceInputs& in) { return polyhedron::faceSvgName(ui::faceSpecOf(in), in.Check6); }
+
+inline std::string faceBitmapName(const FaceInputs& in) { return polyhedron::faceBitmapName(ui::faceSpecOf(in)); }
 
 namespace polyhedron::testing {
 

@@ -131,8 +131,8 @@ TEST(ShippedModels, TruncatedIcosahedronFacesFitTheDefaultCanvas)
         in.Text16 = std::to_string(f);
         const auto centre = faceCentreTexts(model, in.Text16);
         ASSERT_TRUE(centre);
-        in.Text9 = centre->Text9;
-        in.Text10 = centre->Text10;
+        in.Text9 = centre->latitude;
+        in.Text10 = centre->longitude;
         in.Check7 = 1;
         in.Check8 = 1;
         polyhedron::testing::FakeFaceWindow window;

@@ -596,7 +596,7 @@ void GlobeDialogTest::remembersPaperLayersAndFormat()
 void GlobeDialogTest::commandLineReadsBackTheSameExport()
 {
     // The tab's boxes in a locale with a decimal comma, sky layers as the drawing window sets them.
-    gore::GoreInputs goreTab;
+    ui::GoreInputs goreTab;
     goreTab.decimalSeparator = ',';
     goreTab.Text3 = "6,5";
     goreTab.Text6 = "12,5";
@@ -617,7 +617,7 @@ void GlobeDialogTest::commandLineReadsBackTheSameExport()
     gores.kit.layers = {scene::LayerKind::Cut, scene::LayerKind::Marks};
     gores.kit.wholeGores = true;
 
-    polyhedron::FaceInputs faceTab;
+    ui::FaceInputs faceTab;
     faceTab.Check6 = 0;
     faceTab.Check7 = 2;
     exporter::ExportOptions faces = ui::faceTabExport(faceTab, "/v.csv", "/f.csv", "", {});
