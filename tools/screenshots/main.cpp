@@ -67,12 +67,14 @@ int main(int argc, char* argv[])
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
     const auto language = ui::languageFromCode(argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("ja"));
     if (!language) {
-        std::fprintf(stderr, "orbweave_screenshots: the language is ja or en, not \"%s\".\n", argv[2]);
+        std::fprintf(stderr, "orbweave_screenshots: the language is ja, en or es, not \"%s\".\n", argv[2]);
         return 2;
     }
     const ui::Translations translations(*language);
     if (*language == ui::Language::English)
         g_suffix = QStringLiteral("-en");
+    else if (*language == ui::Language::Spanish)
+        g_suffix = QStringLiteral("-es");
 
     ui::Form1 window;
     auto dialog = std::make_unique<BundledFilesDialog>();
