@@ -1249,9 +1249,8 @@ No hay memoria suficiente.</translation>
         <translation>Nombres de las estrellas de magnitud 1,5 o más brillantes</translation>
     </message>
     <message>
-        <source>ja</source>
-        <extracomment>The language of the constellation and star names on the drawings: ja, en or la.</extracomment>
-        <translation>es</translation>
+        <source>星座名の言語（最初はこの画面の言語）</source>
+        <translation>Idioma de los nombres (al principio, el de la interfaz)</translation>
     </message>
 </context>
 </TS>

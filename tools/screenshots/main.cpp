@@ -12,6 +12,7 @@
 #include "ui/globe_preview_window.h"
 #include "ui/globe_view.h"
 #include "ui/language.h"
+#include "ui/sky_layer_checks.h"
 #include "ui/tab_control.h"
 
 #include <QApplication>
@@ -173,7 +174,7 @@ int main(int argc, char* argv[])
     sky::SkyRequest sky;
     sky.layers.figures = sky.layers.names = sky.layers.ecliptic = true;
     sky.layers.gridStep = 10;
-    sky.layers.language = *language == ui::Language::English ? sky::Language::English : sky::Language::Japanese;
+    sky.layers.language = ui::namesLanguageOf(*language);
     sky.data = std::make_shared<const sky::SkyData>(sky::loadSkyData(ORBWEAVE_DATA_DIR "/sky", sky.layers));
     globe.setModel(globe::goreGlobe(catalogue, gores, {}, sky));
     globe.view()->setOrientation({85.0, 5.0, 1.4, true});
