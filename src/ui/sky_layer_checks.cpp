@@ -72,6 +72,15 @@ QCheckBox* SkyLayerChecks::box(const QString& objectName) const
     return findChild<QCheckBox*>(objectName, Qt::FindDirectChildrenOnly);
 }
 
+sky::SkyLayerOptions skyLayersOf(const SkyLayerChecks* checks)
+{
+    if (checks)
+        return checks->options();
+    sky::SkyLayerOptions none;
+    none.language = namesLanguageOf(interfaceLanguage());
+    return none;
+}
+
 sky::SkyRequest skyRequest(const SkyLayerChecks* checks)
 {
     return checks ? skyRequest(checks->options()) : sky::SkyRequest{};

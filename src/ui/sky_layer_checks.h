@@ -46,6 +46,9 @@ private:
 /// The language of the names that goes with the interface language `shown`.
 sky::Language namesLanguageOf(Language shown);
 
+/// The layers `checks` asks for; with no checks, none, and names in the interface's language.
+sky::SkyLayerOptions skyLayersOf(const SkyLayerChecks* checks);
+
 /// What `checks` asks for, with the sky data read from the bundled data folder; none when
 /// `checks` is null or nothing is ticked. Throws text::InputError naming the file when the
 /// data cannot be read.

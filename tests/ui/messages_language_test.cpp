@@ -349,7 +349,7 @@ void MessagesLanguageTest::everyTextTranslated()
             if (xml.name() == QLatin1String("name"))
                 context = xml.readElementText();
             else if (xml.name() == QLatin1String("message"))
-                messages.push_back({context});
+                messages.push_back({context, {}, {}, {}, false});
             else if (xml.name() == QLatin1String("source"))
                 messages.back().source = xml.readElementText();
             else if (xml.name() == QLatin1String("comment"))
