@@ -672,7 +672,7 @@
     </message>
     <message>
         <source>印刷</source>
-        <translation>Imprimir</translation>
+        <translation>Impresión</translation>
     </message>
     <message>
         <source>星、線、文字</source>
