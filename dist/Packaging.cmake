@@ -25,6 +25,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${ORBWEAVE_HOMEPAGE})
 # The libraries the programs link come from dpkg-shlibdeps; the window's Japanese text needs the font.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic")
+# Qt's own dialogs and buttons in Japanese and Spanish (qtbase_ja.qm, qtbase_es.qm); without them they
+# speak English. The fonts of Chinese, Korean and Hindi constellation names.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-wqy-microhei, fonts-lohit-deva")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

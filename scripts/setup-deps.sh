@@ -8,6 +8,7 @@ packages=(
   qt6-l10n-tools qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-dejavu-core fontconfig
+  fonts-wqy-microhei fonts-lohit-deva   # Chinese and Korean, Hindi constellation names
   librsvg2-bin poppler-utils
   xvfb xauth
   make pkg-config

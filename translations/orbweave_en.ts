@@ -1249,9 +1249,8 @@ There is not enough memory.</translation>
         <translation>Names of the stars of magnitude 1.5 and brighter</translation>
     </message>
     <message>
-        <source>ja</source>
-        <extracomment>The language of the constellation and star names on the drawings: ja, en or la.</extracomment>
-        <translation>en</translation>
+        <source>星座名の言語（最初はこの画面の言語）</source>
+        <translation>Language of the names (at first the interface's)</translation>
     </message>
 </context>
 </TS>

@@ -31,9 +31,10 @@ int main(int argc, char** argv)
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption langOption(QStringLiteral("lang"),
-                                        QStringLiteral("Interface language: ja (Japanese) or en (English); "
-                                                       "by default Japanese on a Japanese system, else English."),
-                                        QStringLiteral("ja|en"));
+                                        QStringLiteral("Interface language: ja (Japanese), en (English) or es (Spanish); "
+                                                       "by default Japanese on a Japanese system, Spanish on a "
+                                                       "Spanish one, else English."),
+                                        QStringLiteral("ja|en|es"));
     parser.addOption(langOption);
     // --help and --version answer without asking for the window system, so they work without a
     // display; other arguments are Qt's own (-platform …) and left to QApplication.
@@ -50,7 +51,7 @@ int main(int argc, char** argv)
     QApplication::setDesktopFileName(QStringLiteral("org.orbweave.Orbweave"));
     parser.process(app);
     if (!parser.positionalArguments().isEmpty()) {
-        std::fprintf(stderr, "orbweave: unexpected argument \"%s\"; the only option is --lang ja|en.\n",
+        std::fprintf(stderr, "orbweave: unexpected argument \"%s\"; the only option is --lang ja|en|es.\n",
                      qPrintable(parser.positionalArguments().front()));
         return 2;
     }
@@ -59,7 +60,7 @@ int main(int argc, char** argv)
         const QString code = parser.value(langOption);
         const auto chosen = ui::languageFromCode(code);
         if (!chosen) {
-            std::fprintf(stderr, "orbweave: --lang \"%s\" is not a language of the program; use ja or en.\n",
+            std::fprintf(stderr, "orbweave: --lang \"%s\" is not a language of the program; use ja, en or es.\n",
                          qPrintable(code));
             return 2;
         }

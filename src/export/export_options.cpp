@@ -161,7 +161,7 @@ const std::map<std::string, OptionRule>& optionTable()
               if (const auto language = sky::languageNamed(v))
                   o.sky.language = *language;
               else if (v != "none")
-                  badChoice("--names", v, "ja, en, la, none");
+                  badChoice("--names", v, sky::languageCodeList() + ", none");
           }}},
         {"--grid",
          {true, true, true,
@@ -445,7 +445,9 @@ Sky layers (both subjects; by default only the stars are drawn; J2000 like the s
   --constellations lines,names,bounds   stick figures, names, IAU boundaries (any
                           of them, comma-separated; none turns all three off)
   --names ja|en|la|none   language of the names (en); a language also turns the
-                          constellation names on, none turns them off
+                          constellation names on, none turns them off; also
+                          ar cs de el es et fa fi fr he hi it ko ru sw tr zh
+                          (there star names are the English ones)
   --grid 10|15|none       hour meridians and parallels every 10 or 15 degrees,
                           with hour and declination labels (none)
   --ecliptic on|off       the ecliptic, ticked every 10 degrees, labelled every 30 (off)

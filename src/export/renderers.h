@@ -65,9 +65,9 @@ std::set<scene::LayerKind> allLayerKinds();
 /// `scene` with only its layers of `kinds`.
 scene::Scene keepLayers(const scene::Scene& scene, const std::set<scene::LayerKind>& kinds);
 
-/// The language of the words printed on the sheets: the exporter's English, or Japanese for
-/// sheets printed from the Japanese window.
-enum class SheetLanguage { English, Japanese };
+/// The language of the words printed on the sheets: the exporter's English, or Japanese or Spanish
+/// for sheets printed from the Japanese or Spanish window.
+enum class SheetLanguage { English, Japanese, Spanish };
 
 /// How a PDF lays out its pages and what it shows.
 struct SheetOptions

@@ -403,7 +403,16 @@ const SheetWords& wordsIn(SheetLanguage language)
     static constexpr SheetWords japanese{"100 %（実寸）で印刷してください。「用紙に合わせる」は使いません:",
                                          "正方形の外側が 5 cm、目盛りが 10 cm になります。", "用紙 %1 / %2", "用紙 %1",
                                          "行 %1 / %2、列 %3 / %4", "外側 5 cm × 5 cm"};
-    return language == SheetLanguage::Japanese ? japanese : english;
+    static constexpr SheetWords spanish{"Imprima al 100 % / tamaño real, no \u201cajustar a la página\u201d:",
+                                        "el cuadrado debe medir 5 cm por sus bordes exteriores, la barra 10 cm.",
+                                        "hoja %1 de %2", "hoja %1", "fila %1 de %2, columna %3 de %4",
+                                        "5 cm × 5 cm por fuera"};
+    switch (language) {
+    case SheetLanguage::Japanese: return japanese;
+    case SheetLanguage::Spanish: return spanish;
+    case SheetLanguage::English: break;
+    }
+    return english;
 }
 
 /// The caption of `t` in the sheets' language.

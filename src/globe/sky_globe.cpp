@@ -22,16 +22,6 @@ std::vector<sky::Vector3> arcsThrough(const std::vector<sky::SkyPoint>& vertices
     return points;
 }
 
-const std::string& constellationName(const sky::ConstellationName& n, sky::Language language)
-{
-    switch (language) {
-    case sky::Language::Japanese: return n.japanese;
-    case sky::Language::Latin: return n.latin;
-    case sky::Language::English: break;
-    }
-    return n.english;
-}
-
 std::string gridLineName(const sky::GridLine& line)
 {
     const int value = static_cast<int>(line.valueDeg);
@@ -65,7 +55,7 @@ void appendSkyLines(GlobeModel& model, const sky::SkyRequest& request)
                                        arcsThrough(path.points)});
     if (layers.names)
         for (const sky::ConstellationName& n : data.names) {
-            const std::string& text = constellationName(n, layers.language);
+            const std::string& text = sky::constellationNameIn(n, layers.language);
             model.labels.push_back({LabelKind::ConstellationName, text.empty() ? n.iauName : text, sky::toVector(n.label)});
         }
     if (layers.starNameLimit)

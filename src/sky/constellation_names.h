@@ -1,16 +1,18 @@
 #pragma once
 
+#include "sky/sky_layer_options.h"
 #include "sky/sky_point.h"
 
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace sky {
 
-/// Columns of constellation-names.csv: one constellation (or part) a record.
-inline const std::vector<std::string> kConstellationNamesColumns{
-    "constellation", "lambda", "phi", "rank", "iau_name", "latin", "english", "japanese"};
+/// Columns of constellation-names.csv: one constellation (or part) a record; after the Japanese
+/// name, one column for each further language of kNameLanguages, named by its code.
+extern const std::vector<std::string> kConstellationNamesColumns;
 
 /// A constellation's names and where its name goes.
 struct ConstellationName
@@ -22,7 +24,11 @@ struct ConstellationName
     std::string latin;         ///< Latin name, e.g. "Canis Maior"
     std::string english;       ///< English name, e.g. "Great Dog"
     std::string japanese;      ///< Japanese name, e.g. "おおいぬ座"
+    std::map<Language, std::string> translations; ///< names in the further languages, e.g. "Großer Hund"; may be empty
 };
+
+/// The name of `n` in `language`; its Latin name (else its IAU name) when it has none there.
+const std::string& constellationNameIn(const ConstellationName& n, Language language);
 
 /// Reads constellation-names.csv in file order (Serpens has a record for each part). Throws
 /// text::InputError naming the file, line and field for any fault, a rank outside 1…3 or

@@ -28,6 +28,17 @@ double characterWidthEm(char32_t c)
 
 } // namespace
 
+const char* nameFamily(Language language)
+{
+    switch (language) {
+    case Language::Japanese: return kJapaneseFamily;
+    case Language::Chinese:
+    case Language::Korean: return kChineseKoreanFamily;
+    case Language::Hindi: return kDevanagariFamily;
+    default: return kLatinFamily;
+    }
+}
+
 double estimatedTextWidth(std::string_view text, double sizePt)
 {
     double em = 0.0;

@@ -3,6 +3,7 @@
 #include "scene/scene.h"
 #include "sky/point2.h"
 #include "sky/polygon_clip.h"
+#include "sky/sky_layer_options.h"
 
 #include <array>
 #include <string_view>
@@ -13,6 +14,14 @@ namespace sky {
 inline constexpr const char* kLatinFamily = "DejaVu Sans";
 /// Font family of Japanese labels.
 inline constexpr const char* kJapaneseFamily = "IPAPGothic";
+/// Font family of Chinese and Korean labels (fonts-wqy-microhei).
+inline constexpr const char* kChineseKoreanFamily = "WenQuanYi Micro Hei";
+/// Font family of Hindi labels (fonts-lohit-deva).
+inline constexpr const char* kDevanagariFamily = "Lohit Devanagari";
+
+/// The font family of names in `language`: DejaVu Sans holds the Latin, Greek, Cyrillic, Arabic
+/// and Hebrew letters, the others need a font of their script.
+const char* nameFamily(Language language);
 /// Centimetres in one typographic point.
 inline constexpr double kCmPerPoint = 2.54 / 72.0;
 /// Height of a label's box above its baseline and below it, in ems: room for accented

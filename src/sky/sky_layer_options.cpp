@@ -4,13 +4,26 @@ namespace sky {
 
 std::optional<Language> languageNamed(std::string_view code)
 {
-    if (code == "ja")
-        return Language::Japanese;
-    if (code == "en")
-        return Language::English;
-    if (code == "la")
-        return Language::Latin;
+    for (const NameLanguage& l : kNameLanguages)
+        if (code == l.code)
+            return l.language;
     return std::nullopt;
+}
+
+const char* languageCode(Language language)
+{
+    for (const NameLanguage& l : kNameLanguages)
+        if (l.language == language)
+            return l.code;
+    return "en";
+}
+
+std::string languageCodeList()
+{
+    std::string list;
+    for (const NameLanguage& l : kNameLanguages)
+        list += (list.empty() ? "" : ", ") + std::string(l.code);
+    return list;
 }
 
 } // namespace sky

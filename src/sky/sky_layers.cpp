@@ -281,16 +281,6 @@ struct QueuedLabel
 /// Middle of a text's box above its baseline, ems: a name centred on its point.
 constexpr double kCentreEm = (kAscentEm - kDescentEm) / 2;
 
-const std::string& nameIn(const ConstellationName& n, Language language)
-{
-    switch (language) {
-    case Language::Japanese: return n.japanese;
-    case Language::Latin: return n.latin;
-    case Language::English: return n.english;
-    }
-    return n.english;
-}
-
 /// The sampled, clipped runs of `curve` on `here`; none when `reach` cannot meet the piece.
 std::vector<std::vector<scene::Point>> lines(const SkyPiece& here, const SkyCurve& curve, const SkyCap& reach)
 {
@@ -392,10 +382,11 @@ scene::Layer figureLayer(const SkyPiece& here, const SkyData& d)
 
 void queueNames(const SkyData& d, Language language, std::vector<QueuedLabel>& labels)
 {
-    const char* family = language == Language::Japanese ? kJapaneseFamily : kLatinFamily;
+    const char* family = nameFamily(language);
     for (std::size_t i = 0; i < d.names.size(); ++i) {
         const ConstellationName& n = d.names[i];
-        LabelRequest r = labelRequest(Role::ConstellationName, static_cast<std::int64_t>(i), nameIn(n, language), family,
+        LabelRequest r = labelRequest(Role::ConstellationName, static_cast<std::int64_t>(i),
+                                      constellationNameIn(n, language), family,
                                       kNameSizePt[std::clamp(n.rank, 1, 3) - 1], scene::Anchor::Middle, kNameColour,
                                       n.label);
         r.upEm = -kCentreEm;

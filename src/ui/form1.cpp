@@ -797,14 +797,12 @@ void Form1::openGlobeDialog(bool faces)
     std::string current;
     if (faces) {
         const FaceInputs tab = faceInputs();
-        const sky::SkyLayerOptions sky = faceWindow() && faceWindow()->skyChecks() ? faceWindow()->skyChecks()->options()
-                                                                                   : sky::SkyLayerOptions{};
+        const sky::SkyLayerOptions sky = skyLayersOf(faceWindow() ? faceWindow()->skyChecks() : nullptr);
         start = faceTabExport(tab, m_model.VertexFileName, m_model.FaceFileName, fromQt(m_starFileName), sky);
         current = tab.Text16;
     } else {
         const GoreInputs tab = goreInputs();
-        const sky::SkyLayerOptions sky = goreWindow() && goreWindow()->skyChecks() ? goreWindow()->skyChecks()->options()
-                                                                                   : sky::SkyLayerOptions{};
+        const sky::SkyLayerOptions sky = skyLayersOf(goreWindow() ? goreWindow()->skyChecks() : nullptr);
         start = goreTabExport(tab, fromQt(m_starFileName), sky);
         current = tab.Text2;
     }

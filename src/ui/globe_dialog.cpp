@@ -126,8 +126,12 @@ QString refusalOf(const text::InputError& e, exporter::Subject subject)
 /// the exporter's English, as orbweave-export writes them.
 exporter::SheetLanguage sheetLanguage()
 {
-    return interfaceLanguage() == Language::Japanese ? exporter::SheetLanguage::Japanese
-                                                     : exporter::SheetLanguage::English;
+    switch (interfaceLanguage()) {
+    case Language::Japanese: return exporter::SheetLanguage::Japanese;
+    case Language::Spanish: return exporter::SheetLanguage::Spanish;
+    case Language::English: break;
+    }
+    return exporter::SheetLanguage::English;
 }
 
 exporter::Format formatAt(int index)

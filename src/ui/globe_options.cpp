@@ -30,16 +30,6 @@ std::string magnitudeText(double m)
     return buffer;
 }
 
-const char* languageCode(sky::Language l)
-{
-    switch (l) {
-    case sky::Language::Japanese: return "ja";
-    case sky::Language::Latin: return "la";
-    case sky::Language::English: break;
-    }
-    return "en";
-}
-
 } // namespace
 
 exporter::ExportOptions goreTabExport(const GoreInputs& tab, const std::string& starFile,
@@ -143,7 +133,7 @@ std::vector<std::string> exportArguments(const exporter::ExportOptions& o)
 
     const sky::SkyLayerOptions& s = o.sky;
     // The language first (it turns the names on), then exactly the constellation layers asked for.
-    add("--names", languageCode(s.language));
+    add("--names", sky::languageCode(s.language));
     add("--constellations", "none");
     std::string constellations;
     if (s.figures)

@@ -20,6 +20,8 @@ std::optional<Language> languageFromCode(const QString& code)
         return Language::Japanese;
     if (code.compare(QLatin1String("en"), Qt::CaseInsensitive) == 0)
         return Language::English;
+    if (code.compare(QLatin1String("es"), Qt::CaseInsensitive) == 0)
+        return Language::Spanish;
     return std::nullopt;
 }
 
@@ -27,7 +29,11 @@ Language systemLanguage()
 {
     const QStringList languages = QLocale::system().uiLanguages();
     const QString first = languages.isEmpty() ? QLocale::system().name() : languages.front();
-    return first.startsWith(QLatin1String("ja"), Qt::CaseInsensitive) ? Language::Japanese : Language::English;
+    if (first.startsWith(QLatin1String("ja"), Qt::CaseInsensitive))
+        return Language::Japanese;
+    if (first.startsWith(QLatin1String("es"), Qt::CaseInsensitive))
+        return Language::Spanish;
+    return Language::English;
 }
 
 Language interfaceLanguage() { return g_interfaceLanguage; }
@@ -44,6 +50,12 @@ Translations::Translations(Language language) : m_language(language), m_previous
         // Without its translation the window shows the Japanese source texts: the core's messages follow it.
         if (!m_missing.isEmpty())
             return;
+        break;
+    case Language::Spanish:
+        install(QStringLiteral("orbweave_es"), QStringLiteral(":/i18n"));
+        if (!m_missing.isEmpty())
+            return;
+        install(QStringLiteral("qtbase_es"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
         break;
     }
     g_interfaceLanguage = language;

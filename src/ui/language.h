@@ -11,13 +11,13 @@ class QTranslator;
 
 namespace ui {
 
-/// The interface languages. The program's texts are written in Japanese; English is a translation.
-enum class Language { Japanese, English };
+/// The interface languages. The program's texts are written in Japanese; English and Spanish are translations.
+enum class Language { Japanese, English, Spanish };
 
-/// The language a `--lang` value names: "ja" or "en", any case; no value for anything else.
+/// The language a `--lang` value names: "ja", "en" or "es", any case; no value for anything else.
 std::optional<Language> languageFromCode(const QString& code);
 
-/// Japanese when the system's first user-interface language is Japanese, else English.
+/// Japanese or Spanish when the system's first user-interface language is one of them, else English.
 Language systemLanguage();
 
 /// The language the interface shows: that of the Translations object made last and still alive
@@ -26,7 +26,7 @@ Language interfaceLanguage();
 
 /// The translators of one interface language, installed into the running application while the
 /// object lives: the program's own texts, and Qt's dialogs and buttons (Qt's Japanese
-/// translations from the system for the Japanese interface).
+/// translations from the system for the Japanese and Spanish interfaces).
 class Translations
 {
 public:

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "sky/sky_data.h"
+#include "ui/language.h"
 
 #include <QWidget>
 
 class QCheckBox;
+class QComboBox;
 
 namespace ui {
 
@@ -12,6 +14,8 @@ namespace ui {
 /// (SkyNames), boundaries (SkyBounds), the grid (SkyGrid), the ecliptic (SkyEcliptic) and star
 /// names (SkyStarNames). All are clear when made, so the drawings stay as they always were;
 /// the Draw reads them, and the main window draws its last drawing again when one changes.
+/// A list after them (SkyNamesLanguage) chooses the language of the names: at first the
+/// interface's (Japanese, English or Spanish), or any other of the name data.
 class SkyLayerChecks : public QWidget
 {
     Q_OBJECT
@@ -20,7 +24,7 @@ public:
     explicit SkyLayerChecks(QWidget* parent = nullptr);
 
     /// The layers ticked: the grid every 10°, star names to magnitude 1.5, names in the
-    /// language the interface's translation names.
+    /// language chosen in the list.
     sky::SkyLayerOptions options() const;
     /// The box of the given object name, or null.
     QCheckBox* box(const QString& objectName) const;
@@ -36,7 +40,14 @@ private:
     QCheckBox* m_grid;
     QCheckBox* m_ecliptic;
     QCheckBox* m_starNames;
+    QComboBox* m_language;
 };
+
+/// The language of the names that goes with the interface language `shown`.
+sky::Language namesLanguageOf(Language shown);
+
+/// The layers `checks` asks for; with no checks, none, and names in the interface's language.
+sky::SkyLayerOptions skyLayersOf(const SkyLayerChecks* checks);
 
 /// What `checks` asks for, with the sky data read from the bundled data folder; none when
 /// `checks` is null or nothing is ticked. Throws text::InputError naming the file when the

@@ -86,6 +86,54 @@ TEST(SkyData, BundledNamesReadAsWritten)
     }
 }
 
+TEST(SkyData, ConstellationNamesInEveryLanguage)
+{
+    // The names of the data's source (Wikipedia's table of the constellations in different
+    // languages), which separates words by a four-per-em space.
+    const auto names = readConstellationNames(kSky + "constellation-names.csv");
+    struct Row { const char* constellation; Language language; const char* name; };
+    const Row rows[] = {
+        {"CMa", Language::Latin, "Canis\u2005Maior"},  {"CMa", Language::German, "Großer\u2005Hund"},
+        {"CMa", Language::Russian, "Большой\u2005Пёс"}, {"CMa", Language::Chinese, "大犬座"},
+        {"UMa", Language::Spanish, "Osa\u2005Mayor"},  {"UMa", Language::Korean, "큰곰자리"},
+        {"UMa", Language::French, "Grande\u2005Ourse"}, {"Ori", Language::Japanese, "オリオン座"},
+        {"Ori", Language::Spanish, "Orión"},      {"Ori", Language::Czech, "Orion"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.constellation) + " " + languageCode(row.language));
+        const auto n = std::find_if(names.begin(), names.end(),
+                                    [&row](const auto& c) { return c.constellation == row.constellation; });
+        ASSERT_NE(n, names.end());
+        EXPECT_EQ(constellationNameIn(*n, row.language), row.name);
+    }
+    // Every constellation has a name of its own in every language of the data.
+    for (const auto& n : names)
+        for (const NameLanguage& l : kNameLanguages) {
+            SCOPED_TRACE(n.iauName + " " + l.code);
+            EXPECT_TRUE(l.language <= Language::Latin || n.translations.count(l.language));
+        }
+}
+
+TEST(SkyData, ConstellationNameMissingFallsBackToLatin)
+{
+    std::string content = "constellation,lambda,phi,rank,iau_name,latin,english,japanese,"
+                          "ar,cs,de,el,es,et,fa,fi,fr,he,hi,it,ko,ru,sw,tr,zh\n";
+    content += "CMa,97.5,-26,1,Canis Major,Canis Maior,,,,,Großer Hund" + std::string(14, ',') + "\n";
+    content += "Ori,84,13,1,Orion,," + std::string(18, ',') + "\n";
+    const auto names = parseConstellationNames(content, "names.csv");
+    ASSERT_EQ(names.size(), 2u);
+    struct Row { std::size_t record; Language language; const char* name; };
+    const Row rows[] = {
+        {0, Language::German, "Großer Hund"}, {0, Language::Spanish, "Canis Maior"},
+        {0, Language::Japanese, "Canis Maior"}, {0, Language::English, "Canis Maior"},
+        {1, Language::Chinese, "Orion"}, // no Latin spelling either: the IAU name
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(languageCode(row.language));
+        EXPECT_EQ(constellationNameIn(names[row.record], row.language), row.name);
+    }
+}
+
 TEST(SkyData, BundledStarNamesSitOnTheirStars)
 {
     const auto stars = readStarNames(kSky + "star-names.csv");
@@ -154,12 +202,13 @@ TEST(SkyData, PathRefusalsNameFileLineAndField)
 TEST(SkyData, OtherFileRefusals)
 {
     const std::string bounds = "constellation,part,point,lambda,phi\n";
-    const std::string names = "constellation,lambda,phi,rank,iau_name,latin,english,japanese\n";
+    const std::string names = "constellation,lambda,phi,rank,iau_name,latin,english,japanese,"
+                              "ar,cs,de,el,es,et,fa,fi,fr,he,hi,it,ko,ru,sw,tr,zh\n";
     const std::string stars = "hip,lambda,phi,magnitude,constellation,name,japanese\n";
     EXPECT_EQ(refusal(parseConstellationBounds, bounds + "Cru,1,1,179,-55\nCru,1,2,179,-64\nCru,1,3,194,-64\n"
                                                          "Cru,1,4,194,-55\n"),
               "sky.csv, line 5: part 1 of Cru does not close: its last point must repeat its first.");
-    EXPECT_EQ(refusal(parseConstellationNames, names + "Ori,83,5,4,Orion,Orion,Orion,オリオン座\n"),
+    EXPECT_EQ(refusal(parseConstellationNames, names + "Ori,83,5,4,Orion,Orion,Orion,オリオン座" + std::string(17, ',') + "\n"),
               "sky.csv, line 2: the field rank of record 1 must lie between 1 and 3 (found \"4\").");
     EXPECT_EQ(refusal(parseStarNames, stars + "27989,88.79,7.41,0.45,Ori,,\n"),
               "sky.csv, line 2: the field name of record 1 and the field japanese are both empty; a named star "

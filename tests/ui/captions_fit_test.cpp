@@ -1,4 +1,4 @@
-// Every caption of the windows is shown whole, in Japanese and in English: it lies within its
+// Every caption of the windows is shown whole, in Japanese, English and Spanish: it lies within its
 // control and no control stacked above covers it; a caption shortened to fit keeps its whole
 // text as tooltip.
 #include "ui/fitted_text.h"
@@ -163,6 +163,7 @@ void CaptionsFitTest::mainWindow_data()
     for (int tab = 0; tab < 4; ++tab) {
         QTest::addRow("Japanese, tab %d", tab) << ui::Language::Japanese << tab;
         QTest::addRow("English, tab %d", tab) << ui::Language::English << tab;
+        QTest::addRow("Spanish, tab %d", tab) << ui::Language::Spanish << tab;
     }
 }
 
@@ -176,6 +177,8 @@ void CaptionsFitTest::mainWindow()
     ui::Form1 window;
     if (language == ui::Language::English)
         QCOMPARE(window.button(QStringLiteral("Command5"))->text(), QStringLiteral("&Quit"));
+    if (language == ui::Language::Spanish)
+        QCOMPARE(window.button(QStringLiteral("Command5"))->text(), QStringLiteral("&Salir"));
     window.tabControl()->setCurrentIndex(tab);
     window.show();
     const QStringList cut = cutCaptions(&window);
@@ -192,6 +195,7 @@ void CaptionsFitTest::drawingWindows_data()
     QTest::addColumn<ui::Language>("language");
     QTest::newRow("Japanese") << ui::Language::Japanese;
     QTest::newRow("English") << ui::Language::English;
+    QTest::newRow("Spanish") << ui::Language::Spanish;
 }
 
 void CaptionsFitTest::drawingWindows()

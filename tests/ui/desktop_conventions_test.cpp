@@ -351,6 +351,7 @@ void DesktopConventionsTest::everyControlHasATip_data()
     QTest::addColumn<ui::Language>("language");
     QTest::newRow("Japanese") << ui::Language::Japanese;
     QTest::newRow("English") << ui::Language::English;
+    QTest::newRow("Spanish") << ui::Language::Spanish;
 }
 
 void DesktopConventionsTest::everyControlHasATip()
@@ -367,7 +368,7 @@ void DesktopConventionsTest::everyControlHasATip()
         // A button's tip is its status tip: its tooltip may be its shortened caption's whole text.
         const QString tip = qobject_cast<QPushButton*>(w) ? w->statusTip() : w->toolTip();
         QVERIFY2(!tip.isEmpty(), qPrintable(w->objectName()));
-        if (language == ui::Language::English)
+        if (language != ui::Language::Japanese)
             for (const QChar c : tip)
                 QVERIFY2(c.unicode() < 0x3000, qPrintable(w->objectName() + QStringLiteral(": ") + tip));
     }

@@ -17,6 +17,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 #include <algorithm>
@@ -75,7 +76,10 @@ private slots:
     void cleanup();
     void everyMessage_data();
     void everyMessage();
-    void qtButtonsAreJapanese();
+    void qtButtonsFollowTheInterface_data();
+    void qtButtonsFollowTheInterface();
+    void everyTextTranslated_data();
+    void everyTextTranslated();
     void languageCodes_data();
     void languageCodes();
     void badCommandLine_data();
@@ -291,15 +295,89 @@ void MessagesLanguageTest::everyMessage()
     QVERIFY2(fault.isEmpty(), qPrintable(fault + QStringLiteral("\n") + said));
 }
 
-void MessagesLanguageTest::qtButtonsAreJapanese()
+void MessagesLanguageTest::qtButtonsFollowTheInterface_data()
 {
-    // Qt's own buttons come from Qt's Japanese translation.
-    const ui::Translations japanese(ui::Language::Japanese);
-    if (!japanese.missing().isEmpty())
-        QFAIL(qPrintable(QStringLiteral("missing: ") + japanese.missing().join(QLatin1Char(' '))));
+    QTest::addColumn<ui::Language>("language");
+    QTest::addColumn<QString>("cancel");
+    QTest::newRow("Japanese") << ui::Language::Japanese << QStringLiteral("キャンセル");
+    QTest::newRow("Spanish") << ui::Language::Spanish << QStringLiteral("Cancelar");
+}
+
+void MessagesLanguageTest::qtButtonsFollowTheInterface()
+{
+    // Qt's own buttons come from Qt's translation of the interface language.
+    QFETCH(ui::Language, language);
+    QFETCH(QString, cancel);
+    const ui::Translations translations(language);
+    if (!translations.missing().isEmpty())
+        QFAIL(qPrintable(QStringLiteral("missing: ") + translations.missing().join(QLatin1Char(' '))));
+    QCOMPARE(ui::interfaceLanguage(), language);
     QMessageBox box(QMessageBox::Question, QStringLiteral("Tessel"), QStringLiteral("終了します。"),
                     QMessageBox::Ok | QMessageBox::Cancel);
-    QCOMPARE(box.button(QMessageBox::Cancel)->text(), QStringLiteral("キャンセル"));
+    QCOMPARE(box.button(QMessageBox::Cancel)->text(), cancel);
+}
+
+void MessagesLanguageTest::everyTextTranslated_data()
+{
+    QTest::addColumn<ui::Language>("language");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("English") << ui::Language::English << QStringLiteral("orbweave_en.ts");
+    QTest::newRow("Spanish") << ui::Language::Spanish << QStringLiteral("orbweave_es.ts");
+}
+
+void MessagesLanguageTest::everyTextTranslated()
+{
+    // Every text the sources mark (as the English file, refreshed from them, holds them) has a
+    // finished translation in the file, and the running interface shows exactly that translation.
+    QFETCH(ui::Language, language);
+    QFETCH(QString, file);
+    struct Message
+    {
+        QString context, source, comment, translation;
+        bool finished = false;
+    };
+    const auto read = [](const QString& name) {
+        QFile ts(QStringLiteral(ORBWEAVE_TRANSLATIONS_DIR "/") + name);
+        std::vector<Message> messages;
+        if (!ts.open(QIODevice::ReadOnly))
+            return messages;
+        QXmlStreamReader xml(&ts);
+        QString context;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            if (xml.name() == QLatin1String("name"))
+                context = xml.readElementText();
+            else if (xml.name() == QLatin1String("message"))
+                messages.push_back({context, {}, {}, {}, false});
+            else if (xml.name() == QLatin1String("source"))
+                messages.back().source = xml.readElementText();
+            else if (xml.name() == QLatin1String("comment"))
+                messages.back().comment = xml.readElementText();
+            else if (xml.name() == QLatin1String("translation")) {
+                messages.back().finished = xml.attributes().value(QLatin1String("type")).isEmpty();
+                messages.back().translation = xml.readElementText();
+            }
+        }
+        return messages;
+    };
+    const std::vector<Message> sources = read(QStringLiteral("orbweave_en.ts"));
+    const std::vector<Message> translated = read(file);
+    QVERIFY(sources.size() > 250);
+    QCOMPARE(translated.size(), sources.size());
+    const ui::Translations translations(language);
+    QVERIFY2(translations.missing().isEmpty(), qPrintable(translations.missing().join(QLatin1Char(' '))));
+    for (const Message& s : sources) {
+        const auto same = [&s](const Message& m) {
+            return m.context == s.context && m.source == s.source && m.comment == s.comment;
+        };
+        const auto t = std::find_if(translated.begin(), translated.end(), same);
+        QVERIFY2(t != translated.end(), qPrintable(s.context + QStringLiteral(": not in the file: ") + s.source));
+        QVERIFY2(t->finished && !t->translation.isEmpty(), qPrintable(s.context + QStringLiteral(": ") + s.source));
+        const QString shown = QCoreApplication::translate(s.context.toUtf8().constData(), s.source.toUtf8().constData(),
+                                                          s.comment.isEmpty() ? nullptr : s.comment.toUtf8().constData());
+        QCOMPARE(shown, t->translation);
+    }
 }
 
 void MessagesLanguageTest::languageCodes_data()
@@ -308,6 +386,9 @@ void MessagesLanguageTest::languageCodes_data()
     QTest::addColumn<int>("language"); // -1: none
     QTest::newRow("ja") << "ja" << int(ui::Language::Japanese);
     QTest::newRow("EN") << "EN" << int(ui::Language::English);
+    QTest::newRow("es") << "es" << int(ui::Language::Spanish);
+    QTest::newRow("Es") << "Es" << int(ui::Language::Spanish);
+    QTest::newRow("es_ES is no code") << "es_ES" << -1;
     QTest::newRow("ja_JP is no code") << "ja_JP" << -1;
     QTest::newRow("fr") << "fr" << -1;
     QTest::newRow("empty") << "" << -1;

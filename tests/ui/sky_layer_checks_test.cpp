@@ -7,6 +7,8 @@
 #include "widget_test_support.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QSignalSpy>
 #include <QtTest>
 
 namespace {
@@ -43,6 +45,8 @@ private slots:
     void eachBoxTurnsOnItsLayer();
     void drawReadsTheBoxes_data();
     void drawReadsTheBoxes();
+    void namesLanguage_data();
+    void namesLanguage();
 };
 
 void SkyLayerChecksTest::boxesInTheStatusLineClear()
@@ -139,6 +143,39 @@ void SkyLayerChecksTest::drawReadsTheBoxes()
     // The next Draw reads the boxes as they stand now.
     draw();
     QVERIFY(window()->canvas().image().width() > drawn.width());
+}
+
+void SkyLayerChecksTest::namesLanguage_data()
+{
+    QTest::addColumn<int>("shown");
+    QTest::addColumn<QString>("chosen"); // picked in the list; empty: left as it starts
+    QTest::addColumn<int>("names");
+    using L = sky::Language;
+    QTest::newRow("Japanese interface") << int(ui::Language::Japanese) << QString() << int(L::Japanese);
+    QTest::newRow("English interface") << int(ui::Language::English) << QString() << int(L::English);
+    QTest::newRow("Spanish interface") << int(ui::Language::Spanish) << QString() << int(L::Spanish);
+    QTest::newRow("German chosen") << int(ui::Language::Japanese) << QStringLiteral("Deutsch") << int(L::German);
+    QTest::newRow("Korean chosen") << int(ui::Language::Spanish) << QStringLiteral("한국어") << int(L::Korean);
+}
+
+void SkyLayerChecksTest::namesLanguage()
+{
+    QFETCH(int, shown);
+    QFETCH(QString, chosen);
+    QFETCH(int, names);
+    const ui::Translations translations(static_cast<ui::Language>(shown));
+    ui::SkyLayerChecks checks;
+    auto* list = checks.findChild<QComboBox*>(QStringLiteral("SkyNamesLanguage"));
+    QVERIFY(list);
+    QSignalSpy changed(&checks, &ui::SkyLayerChecks::changed);
+    if (!chosen.isEmpty())
+        list->setCurrentIndex(list->findText(chosen));
+    QCOMPARE(changed.count(), chosen.isEmpty() ? 0 : 1);
+    QCOMPARE(int(checks.options().language), names);
+    QVERIFY(!checks.options().any()); // choosing a language turns no layer on
+    // Without a drawing window (the whole-globe dialog opened first), the names follow the interface.
+    if (chosen.isEmpty())
+        QCOMPARE(int(ui::skyLayersOf(nullptr).language), names);
 }
 
 QTEST_MAIN(SkyLayerChecksTest)

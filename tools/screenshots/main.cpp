@@ -12,6 +12,7 @@
 #include "ui/globe_preview_window.h"
 #include "ui/globe_view.h"
 #include "ui/language.h"
+#include "ui/sky_layer_checks.h"
 #include "ui/tab_control.h"
 
 #include <QApplication>
@@ -67,12 +68,14 @@ int main(int argc, char* argv[])
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
     const auto language = ui::languageFromCode(argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("ja"));
     if (!language) {
-        std::fprintf(stderr, "orbweave_screenshots: the language is ja or en, not \"%s\".\n", argv[2]);
+        std::fprintf(stderr, "orbweave_screenshots: the language is ja, en or es, not \"%s\".\n", argv[2]);
         return 2;
     }
     const ui::Translations translations(*language);
     if (*language == ui::Language::English)
         g_suffix = QStringLiteral("-en");
+    else if (*language == ui::Language::Spanish)
+        g_suffix = QStringLiteral("-es");
 
     ui::Form1 window;
     auto dialog = std::make_unique<BundledFilesDialog>();
@@ -171,7 +174,7 @@ int main(int argc, char* argv[])
     sky::SkyRequest sky;
     sky.layers.figures = sky.layers.names = sky.layers.ecliptic = true;
     sky.layers.gridStep = 10;
-    sky.layers.language = *language == ui::Language::English ? sky::Language::English : sky::Language::Japanese;
+    sky.layers.language = ui::namesLanguageOf(*language);
     sky.data = std::make_shared<const sky::SkyData>(sky::loadSkyData(ORBWEAVE_DATA_DIR "/sky", sky.layers));
     globe.setModel(globe::goreGlobe(catalogue, gores, {}, sky));
     globe.view()->setOrientation({85.0, 5.0, 1.4, true});

@@ -146,7 +146,15 @@ std::string convertNames(const fs::path& path)
         out += field(id, where) + "," + position(geometry.value("coordinates"), where) + ","
                + field(text(p.value("rank")), where) + "," + field(text(p.value("name")), where) + ","
                + field(text(p.value("la")), where) + "," + field(text(p.value("en")), where) + ","
-               + field(text(p.value("ja")), where) + "\n";
+               + field(text(p.value("ja")), where);
+        // The further languages, in the columns' order; the package writes Czech "cz" and Estonian "ee".
+        for (std::size_t c = 8; c < sky::kConstellationNamesColumns.size(); ++c) {
+            const std::string& code = sky::kConstellationNamesColumns[c];
+            const QString key = code == "cs" ? QStringLiteral("cz") : code == "et" ? QStringLiteral("ee")
+                                                                                    : QString::fromStdString(code);
+            out += "," + field(text(p.value(key)), where);
+        }
+        out += "\n";
     }
     return out;
 }
