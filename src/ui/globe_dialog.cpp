@@ -26,6 +26,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScopeGuard>
 #include <QShortcut>
 #include <QToolButton>
@@ -345,9 +346,23 @@ void GlobeDialog::build(const std::string& current)
     buttons->addWidget(m_print);
     buttons->addWidget(close);
 
+    // The settings and the preview scroll when the screen has less room than they take.
+    auto* content = new QWidget;
+    content->setLayout(columns);
+    columns->setContentsMargins(0, 0, 0, 0);
+    auto* scroller = new QScrollArea(this);
+    scroller->setObjectName(QStringLiteral("content"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setWidget(content);
     auto* all = new QVBoxLayout(this);
-    all->addLayout(columns, 1);
+    all->addWidget(scroller, 1);
     all->addLayout(buttons);
+    // It opens at the size its content asks for, as without the scrolling.
+    const QMargins margins = all->contentsMargins();
+    resize(std::max(content->sizeHint().width(), buttons->sizeHint().width()) + margins.left() + margins.right(),
+           content->sizeHint().height() + all->spacing() + buttons->sizeHint().height() + margins.top()
+               + margins.bottom());
     m_save->setDefault(true);
     for (const ToolTip& t : kToolTips)
         if (QWidget* widget = findChild<QWidget*>(QLatin1String(t.name)))
