@@ -6,6 +6,7 @@
 #include "export/sheet_printer.h"
 #include "text/input_error.h"
 #include "ui/export_progress.h"
+#include "ui/file_dialog.h"
 #include "ui/globe_options.h"
 #include "ui/language.h"
 #include "ui/refusal_text.h"
@@ -493,11 +494,10 @@ void GlobeDialog::formatChanged()
 void GlobeDialog::chooseOutput()
 {
     const bool pdf = m_format->currentIndex() == 0;
-    const QString chosen =
-        pdf ? QFileDialog::getSaveFileName(this, tr("PDF の保存先"), m_output->text(), tr("PDF (*.pdf)"))
-            : QFileDialog::getExistingDirectory(this, tr("保存するフォルダ"), m_output->text());
-    if (!chosen.isEmpty())
-        m_output->setText(QDir::toNativeSeparators(chosen));
+    const auto dialog = pdf ? makeFileDialog(this, FileDialogMode::Save, tr("PDF の保存先"), m_output->text(), {tr("PDF (*.pdf)")})
+                            : makeFileDialog(this, FileDialogMode::Folder, tr("保存するフォルダ"), m_output->text());
+    if (const std::optional<QString> chosen = runFileDialog(*dialog))
+        m_output->setText(QDir::toNativeSeparators(*chosen));
 }
 
 exporter::ExportOptions GlobeDialog::options() const
