@@ -19,8 +19,12 @@ constexpr double kStep = 0.1;
 struct Segment
 {
     Point a, b;
-    double pad; ///< half the line's width
+    double pad;   ///< half the line's width
+    bool barrier; ///< a cut or fold line
 };
+
+/// What Obstacles::touched says of a spot across a cut or fold line.
+constexpr std::size_t kNever = static_cast<std::size_t>(-1);
 
 /// Whether the segment a–b meets `box` (Liang and Barsky's clipping).
 bool crosses(const Point& a, const Point& b, const LabelBox& box)
@@ -83,21 +87,28 @@ struct Obstacles
     std::vector<LabelBox> texts;
     std::vector<std::vector<Point>> outlines; ///< the cut outlines' runs
 
-    bool clear(const LabelBox& box) const
+    /// How many dots, texts and lines `box` touches, counted up to `limit` + 1; kNever when it
+    /// touches a cut or fold line.
+    std::size_t touched(const LabelBox& box, std::size_t limit) const
     {
+        std::size_t n = 0;
+        for (const Segment& s : lines)
+            if (crosses(s.a, s.b, grown(box, s.pad))) {
+                if (s.barrier)
+                    return kNever;
+                if (++n > limit)
+                    return n;
+            }
         for (const scene::Dot& d : dots) {
             const double r = std::max(d.radius, scene::kMinPrintRadius) + kHairline;
             const double nx = std::clamp(d.centre.x, box.left, box.right), ny = std::clamp(d.centre.y, box.top, box.bottom);
-            if (std::hypot(d.centre.x - nx, d.centre.y - ny) <= r)
-                return false;
+            if (std::hypot(d.centre.x - nx, d.centre.y - ny) <= r && ++n > limit)
+                return n;
         }
         for (const LabelBox& t : texts)
-            if (t.meets(box))
-                return false;
-        for (const Segment& s : lines)
-            if (crosses(s.a, s.b, grown(box, s.pad)))
-                return false;
-        return true;
+            if (t.meets(box) && ++n > limit)
+                return n;
+        return n;
     }
 
     /// Whether `box`, which touches no line of the cut outline, lies inside it: then its centre does.
@@ -146,7 +157,7 @@ Obstacles obstaclesNear(const scene::Scene& s, const scene::Text* self, const La
                         const LabelBox extent{std::min(a.x, b.x) - pad, std::min(a.y, b.y) - pad,
                                               std::max(a.x, b.x) + pad, std::max(a.y, b.y) + pad};
                         if (extent.meets(area))
-                            o.lines.push_back({a, b, pad});
+                            o.lines.push_back({a, b, pad, barrier});
                     }
                     if (n == 1 && p->dotRadius > 0)
                         o.dots.push_back(scene::Dot{p->role, -1, run.front(), p->dotRadius});
@@ -196,14 +207,17 @@ void placePieceLabels(scene::Scene& s)
             const Obstacles near = obstaclesNear(s, t, grown(box, kLabelReach + kLabelClearance));
             if (near.outlines.empty())
                 continue;
-            const auto fits = [&](double dx, double dy) {
+            // What a spot touches, kNever when it is off the piece or across a fold from the label's place.
+            const auto touches = [&](double dx, double dy, std::size_t limit) {
                 const LabelBox at = moved(box, dx, dy);
-                return near.clear(grown(at, kLabelClearance)) && near.enclosed(at)
-                       && near.reachable(centre(box), centre(at));
+                const std::size_t n = near.touched(grown(at, kLabelClearance), limit);
+                return n <= limit && near.enclosed(at) && near.reachable(centre(box), centre(at)) ? n : kNever;
             };
-            if (fits(0.0, 0.0))
+            std::size_t fewest = touches(0.0, 0.0, kNever - 1);
+            if (fewest == 0)
                 continue;
-            // Spots on a grid round the label, nearest first.
+            // Spots on a grid round the label, nearest first: the first that touches nothing, else the
+            // nearest that touches fewest, fewer than where it was.
             std::vector<Point> steps;
             const int n = static_cast<int>(kLabelReach / kStep);
             for (int j = -n; j <= n; ++j)
@@ -213,12 +227,18 @@ void placePieceLabels(scene::Scene& s)
             std::stable_sort(steps.begin(), steps.end(), [](const Point& a, const Point& b) {
                 return std::hypot(a.x, a.y) < std::hypot(b.x, b.y);
             });
-            for (const Point& d : steps)
-                if (fits(d.x, d.y)) {
-                    t->at.x += d.x;
-                    t->at.y += d.y;
-                    break;
+            Point best{0.0, 0.0};
+            for (const Point& d : steps) {
+                const std::size_t count = touches(d.x, d.y, fewest == kNever ? kNever - 1 : fewest - 1);
+                if (count < fewest) {
+                    fewest = count;
+                    best = d;
+                    if (fewest == 0)
+                        break;
                 }
+            }
+            t->at.x += best.x;
+            t->at.y += best.y;
         }
 }
 

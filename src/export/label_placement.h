@@ -23,9 +23,10 @@ LabelBox textBox(const scene::Text& t);
 
 /// Moves each piece label (scene::Role::PieceLabel) of the piece `s` that touches another item
 /// (a dot, a line, another text) or is not wholly inside its cut outline to the nearest spot,
-/// within kLabelReach, that is inside the outline, on the same side of every line as where it
-/// was put (never onto a glue tab) and kLabelClearance clear of everything. A label with no such
-/// spot, or in a template without a cut outline, stays where it is.
+/// within kLabelReach, that is inside the outline, on the same side of every cut and fold line
+/// as where it was put (never onto a glue tab) and kLabelClearance clear of everything; with no
+/// such spot, to the nearest that touches fewest items, when fewer than where it was. A label
+/// of a template without a cut outline stays where it is.
 void placePieceLabels(scene::Scene& s);
 
 } // namespace exporter

@@ -134,4 +134,40 @@ TEST(LabelPlacement, PieceLabelsTouchNothingOnPackedSheets)
     }
 }
 
+TEST(LabelPlacement, CrowdedPieceLabelTouchesFewerItems)
+{
+    // A 10 cm square piece full of stars 0.15 cm apart, 0.6 cm apart right of x = 6: nowhere clear.
+    scene::Scene s;
+    s.width = s.height = 10.0;
+    scene::Path cut;
+    cut.role = scene::Role::CutOutline;
+    cut.closed = true;
+    cut.runs = {{{0, 0}, {10, 0}, {10, 10}, {0, 10}}};
+    s.layer(scene::layers::kCut, scene::LayerKind::Cut).items.emplace_back(cut);
+    for (double x = 0.3; x < 9.8; x += 0.15)
+        for (double y = 0.3; y < 9.8; y += 0.15)
+            if (x < 6.0 || (std::fmod(x, 0.6) < 0.1 && std::fmod(y, 0.6) < 0.1))
+                s.layer(scene::layers::kStars).items.emplace_back(scene::Dot{scene::Role::Star, -1, {x, y}, 0.03});
+    scene::Text label;
+    label.role = scene::Role::PieceLabel;
+    label.at = {4.5, 5.0};
+    label.anchor = scene::Anchor::Middle;
+    label.sizePt = 7.0;
+    label.text = "3/8 N 5h15m";
+    s.layer(scene::layers::kLabels).items.emplace_back(label);
+    const auto touching = [&s](const scene::Text& t) { // stars touched
+        const std::string found = collisionsOf(s, t);
+        int n = 0;
+        for (std::size_t at = found.find("dot of"); at != std::string::npos; at = found.find("dot of", at + 1))
+            ++n;
+        return n;
+    };
+    const auto before = touching(label);
+    exporter::placePieceLabels(s);
+    const auto& placed = std::get<scene::Text>(s.find(scene::layers::kLabels)->items.front());
+    EXPECT_GT(placed.at.x, label.at.x);
+    EXPECT_LT(touching(placed), before);
+    EXPECT_EQ(collisionsOf(s, placed).find("outside"), std::string::npos);
+}
+
 } // namespace
