@@ -5,6 +5,7 @@
 #include "export/face_templates.h"
 #include "export/gore_templates.h"
 #include "export/kit_finish.h"
+#include "export/label_placement.h"
 #include "export/renderers.h"
 #include "export/template_look.h"
 #include "export/vector_unit.h"
@@ -57,6 +58,14 @@ void drawTemplates(const ExportOptions& o, const KitFinish& finish, const stars:
     if (const TemplateLook look = templateLook(o, finish.bleed); changes(look)) {
         work.finish = [look, &catalogue, then = std::move(work.finish)](TemplateDrawing& t) {
             applyLook(t.scene, catalogue, look);
+            if (then)
+                then(t);
+        };
+    }
+    // A kit's piece labels move clear of the stars and lines round them before anything is rendered.
+    if (finish.style.pieces) {
+        work.finish = [then = std::move(work.finish)](TemplateDrawing& t) {
+            placePieceLabels(t.scene);
             if (then)
                 then(t);
         };

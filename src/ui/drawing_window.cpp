@@ -57,6 +57,12 @@ DrawingWindow::DrawingWindow(const DrawingWindowLayout& layout, QWidget* parent)
     m_picture = new CanvasView(m_canvas);
     m_picture->setObjectName(QStringLiteral("Picture1"));
     m_area->setWidget(m_picture);
+    // On a screen of more than one device pixel a logical pixel the drawing is drawn again at the
+    // screen's density rather than enlarged; where it would be reduced, and on other screens, the
+    // view shows the canvas's own pixels.
+    m_picture->setScaledSource([this](double scale, const QRectF& canvasPixels) {
+        return m_picture->devicePixelRatioF() > 1.0 && scale >= 1.0 ? m_canvas.render(scale, canvasPixels) : QImage();
+    });
     m_area->viewport()->installEventFilter(this);
 
     buildStatusLine();

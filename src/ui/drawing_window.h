@@ -1,6 +1,6 @@
 #pragma once
 
-#include "canvas/raster_canvas.h"
+#include "canvas/display_canvas.h"
 #include "ui/twips.h"
 
 #include <QWidget>
@@ -106,7 +106,7 @@ private:
 
     double m_dpi = 96.0;
     TwipsRect m_picture1;
-    canvas::RasterCanvas m_canvas;
+    canvas::DisplayCanvas m_canvas;
     QPushButton* m_save = nullptr;
     QScrollArea* m_area = nullptr;
     CanvasView* m_picture = nullptr;

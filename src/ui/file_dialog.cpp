@@ -1,25 +1,103 @@
 #include "ui/file_dialog.h"
 
 #include "appdata/data_folder.h"
+#include "ui/language.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
+#include <QIdentityProxyModel>
+#include <QLocale>
 
 #include <utility>
 
 namespace ui {
 
+namespace {
+
+/// The system's locale when it speaks `language`, so that its own formats stay; else the
+/// language's usual one.
+QLocale localeOf(QLocale::Language language)
+{
+    const QLocale system = QLocale::system();
+    return system.language() == language ? system : QLocale(language);
+}
+
+QLocale interfaceLocale()
+{
+    switch (interfaceLanguage()) {
+    case Language::Japanese: return localeOf(QLocale::Japanese);
+    case Language::English: break;
+    }
+    return localeOf(QLocale::English);
+}
+
+/// The file list of a dialog with the dates and sizes written in the dialog's locale: Qt's file
+/// model writes them in the system's.
+class LocalisedFiles : public QIdentityProxyModel
+{
+public:
+    LocalisedFiles(QLocale locale, QObject* parent) : QIdentityProxyModel(parent), m_locale(std::move(locale)) {}
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (role == Qt::DisplayRole && files && index.isValid()) {
+            const QModelIndex source = mapToSource(index);
+            if (index.column() == kSizeColumn && !files->isDir(source))
+                return m_locale.formattedDataSize(files->size(source));
+            if (index.column() == kDateColumn)
+                return m_locale.toString(files->lastModified(source), QLocale::ShortFormat);
+        }
+        return QIdentityProxyModel::data(index, role);
+    }
+
+private:
+    static constexpr int kSizeColumn = 1, kDateColumn = 3; ///< QFileSystemModel's
+    QLocale m_locale;
+};
+
+} // namespace
+
+std::unique_ptr<QFileDialog> makeFileDialog(QWidget* parent, FileDialogMode mode, const QString& title,
+                                            const QString& prefill, const QStringList& filters)
+{
+    auto dialog = std::make_unique<QFileDialog>(parent, title, prefill, filters.join(QStringLiteral(";;")));
+    const QLocale locale = interfaceLocale();
+    dialog->setLocale(locale);
+    // Qt's own dialog takes the list's words from the locale; a platform's dialog keeps the platform's.
+    dialog->setProxyModel(new LocalisedFiles(locale, dialog.get()));
+    switch (mode) {
+    case FileDialogMode::Open: dialog->setFileMode(QFileDialog::ExistingFile); break;
+    case FileDialogMode::Save:
+        dialog->setAcceptMode(QFileDialog::AcceptSave);
+        dialog->setFileMode(QFileDialog::AnyFile);
+        break;
+    case FileDialogMode::Folder:
+        dialog->setFileMode(QFileDialog::Directory);
+        dialog->setOption(QFileDialog::ShowDirsOnly);
+        break;
+    }
+    return dialog;
+}
+
+std::optional<QString> runFileDialog(QFileDialog& dialog)
+{
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const QStringList chosen = dialog.selectedFiles();
+    if (chosen.isEmpty() || chosen.front().isEmpty())
+        return std::nullopt;
+    return chosen.front();
+}
+
 std::optional<QString> QtFileDialog::askOpenFile(QWidget* parent, const QString& prefill, const QString& title,
                                                  const QStringList& filters)
 {
-    const QString path =
-        QFileDialog::getOpenFileName(parent, title, prefill, filters.join(QStringLiteral(";;")));
-    if (path.isEmpty())
-        return std::nullopt;
-    return path;
+    return runFileDialog(*makeFileDialog(parent, FileDialogMode::Open, title, prefill, filters));
 }
 
 QString openTitle(DataFileKind kind)

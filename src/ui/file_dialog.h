@@ -8,9 +8,23 @@
 #include <memory>
 #include <optional>
 
+class QFileDialog;
 class QWidget;
 
 namespace ui {
+
+/// What a Qt file dialog is for.
+enum class FileDialogMode { Open, Save, Folder };
+
+/// A Qt file dialog titled `title`, opening at `prefill` (a file, which it selects, or a folder),
+/// offering `filters` (the first chosen), in the interface's language: Qt's own words from its
+/// translation, the files' dates and sizes in the interface's locale rather than the system's
+/// (where the platform's own dialog shows instead, it follows the platform).
+std::unique_ptr<QFileDialog> makeFileDialog(QWidget* parent, FileDialogMode mode, const QString& title,
+                                            const QString& prefill, const QStringList& filters = {});
+
+/// Shows `dialog` modally: the path chosen, or no value when the user cancelled.
+std::optional<QString> runFileDialog(QFileDialog& dialog);
 
 /// Asks the user for one existing file; tests put a scripted fake in its place.
 class FileDialog

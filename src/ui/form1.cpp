@@ -27,6 +27,7 @@
 #include "ui/frame_box.h"
 #include "ui/refusal_text.h"
 #include "ui/sky_layer_checks.h"
+#include "ui/screen_fit.h"
 #include "ui/status_line.h"
 #include "ui/tab_control.h"
 #include "ui/twips.h"
@@ -812,6 +813,7 @@ void Form1::openGlobeDialog(bool faces)
     connect(dialog, &GlobeDialog::preview3dRequested, this, &Form1::showGlobePreviewOf);
     m_globe = dialog;
     dialog->show();
+    keepOnScreen(*dialog);
 }
 
 GlobeDialog* Form1::globeDialog() const { return m_globe.data(); }

@@ -6,6 +6,7 @@
 #include "export/sheet_printer.h"
 #include "text/input_error.h"
 #include "ui/export_progress.h"
+#include "ui/file_dialog.h"
 #include "ui/globe_options.h"
 #include "ui/language.h"
 #include "ui/refusal_text.h"
@@ -26,6 +27,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScopeGuard>
 #include <QShortcut>
 #include <QToolButton>
@@ -349,9 +351,23 @@ void GlobeDialog::build(const std::string& current)
     buttons->addWidget(m_print);
     buttons->addWidget(close);
 
+    // The settings and the preview scroll when the screen has less room than they take.
+    auto* content = new QWidget;
+    content->setLayout(columns);
+    columns->setContentsMargins(0, 0, 0, 0);
+    auto* scroller = new QScrollArea(this);
+    scroller->setObjectName(QStringLiteral("content"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setWidget(content);
     auto* all = new QVBoxLayout(this);
-    all->addLayout(columns, 1);
+    all->addWidget(scroller, 1);
     all->addLayout(buttons);
+    // It opens at the size its content asks for, as without the scrolling.
+    const QMargins margins = all->contentsMargins();
+    resize(std::max(content->sizeHint().width(), buttons->sizeHint().width()) + margins.left() + margins.right(),
+           content->sizeHint().height() + all->spacing() + buttons->sizeHint().height() + margins.top()
+               + margins.bottom());
     m_save->setDefault(true);
     for (const ToolTip& t : kToolTips)
         if (QWidget* widget = findChild<QWidget*>(QLatin1String(t.name)))
@@ -482,11 +498,10 @@ void GlobeDialog::formatChanged()
 void GlobeDialog::chooseOutput()
 {
     const bool pdf = m_format->currentIndex() == 0;
-    const QString chosen =
-        pdf ? QFileDialog::getSaveFileName(this, tr("PDF の保存先"), m_output->text(), tr("PDF (*.pdf)"))
-            : QFileDialog::getExistingDirectory(this, tr("保存するフォルダ"), m_output->text());
-    if (!chosen.isEmpty())
-        m_output->setText(QDir::toNativeSeparators(chosen));
+    const auto dialog = pdf ? makeFileDialog(this, FileDialogMode::Save, tr("PDF の保存先"), m_output->text(), {tr("PDF (*.pdf)")})
+                            : makeFileDialog(this, FileDialogMode::Folder, tr("保存するフォルダ"), m_output->text());
+    if (const std::optional<QString> chosen = runFileDialog(*dialog))
+        m_output->setText(QDir::toNativeSeparators(*chosen));
 }
 
 exporter::ExportOptions GlobeDialog::options() const

@@ -34,6 +34,8 @@ GlobePreviewWindow::GlobePreviewWindow(globe::GlobeModel model, const QString& t
     m_reset->setObjectName(QStringLiteral("GlobeReset"));
     m_hint = new QLabel(tr("ドラッグで回転、ホイールで拡大・縮小"), this);
     m_hint->setObjectName(QStringLiteral("GlobeHint"));
+    // On a narrow screen the hint takes more lines rather than widening the window.
+    m_hint->setWordWrap(true);
 
     m_view = new GlobeView(this);
     m_view->setModel(std::move(model));

@@ -1,5 +1,7 @@
 #include "ui/save_dialog.h"
 
+#include "ui/file_dialog.h"
+
 #include <QCoreApplication>
 #include <QFileDialog>
 
@@ -7,11 +9,8 @@ namespace ui {
 
 std::optional<QString> QtSaveDialog::askSaveFile(QWidget* parent, const QString& prefill, const QString& reason)
 {
-    const QString path = QFileDialog::getSaveFileName(
-        parent, reason, prefill, QCoreApplication::translate("ui::SaveDialog", "Windows ビットマップ (*.bmp)"));
-    if (path.isEmpty())
-        return std::nullopt;
-    return path;
+    return runFileDialog(*makeFileDialog(parent, FileDialogMode::Save, reason, prefill,
+                                         {QCoreApplication::translate("ui::SaveDialog", "Windows ビットマップ (*.bmp)")}));
 }
 
 } // namespace ui

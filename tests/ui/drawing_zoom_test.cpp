@@ -1,10 +1,17 @@
 // The drawing windows on a screen of device pixel ratio 2: zoom (fit, 100 %, in, out) changes
 // only what is shown, never the saved bitmap; the view renders at the device pixel ratio; the
 // windows stay within the screen.
+#include "export/export_options.h"
+#include "export/export_templates.h"
+#include "export/renderers.h"
+#include "globe/globe_model.h"
 #include "ui/canvas_view.h"
 #include "ui/fonts.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
+#include "ui/globe_dialog.h"
+#include "ui/globe_preview_window.h"
+#include "ui/screen_fit.h"
 #include "widget_test_support.h"
 
 #include <QApplication>
@@ -12,6 +19,7 @@
 #include <QFile>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QWheelEvent>
 #include <QtTest>
 
@@ -42,8 +50,13 @@ private slots:
     void zoomControls();
     void zoomKeepsSavesIdentical();
     void rendersAtDevicePixelRatio();
+    void drawsAtScreenDensity();
     void enlargesCanvasWithoutRenderer();
     void windowsStayOnScreen();
+    void fittedSize_data();
+    void fittedSize();
+    void windowsFitAvailableArea_data();
+    void windowsFitAvailableArea();
 
 private:
     ui::Form2* drawGore();
@@ -181,11 +194,39 @@ void DrawingZoomTest::rendersAtDevicePixelRatio()
     QCOMPARE(view->grab().toImage().pixel(0, 0), qRgb(255, 255, 255));
 }
 
+void DrawingZoomTest::drawsAtScreenDensity()
+{
+    ui::Form2* window = drawGore();
+    QVERIFY(window);
+    const QImage canvas = window->canvas().image().convertToFormat(QImage::Format_RGB32);
+    const QImage shown = window->picture()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    // At 100 % twice the canvas's pixels each way, and not the canvas's pixels doubled.
+    QCOMPARE(shown.size(), canvas.size() * 2);
+    int split = 0;
+    for (int y = 0; y + 1 < shown.height(); y += 2)
+        for (int x = 0; x + 1 < shown.width(); x += 2) {
+            const QRgb corner = shown.pixel(x, y);
+            split += shown.pixel(x + 1, y) != corner || shown.pixel(x, y + 1) != corner
+                     || shown.pixel(x + 1, y + 1) != corner;
+        }
+    QVERIFY2(split > 100, qPrintable(QString::number(split)));
+    // The saved bitmap is the 96-dpi picture, as the exporter draws it on any screen.
+    QTest::mouseClick(window->saveButton(), Qt::LeftButton);
+    const QImage saved(QDir(folder()).absoluteFilePath(kDefaultName));
+    QCOMPARE(saved.dotsPerMeterX(), 3780);
+    const exporter::TemplateList drawn = exporter::drawExportTemplates(exporter::parseExportOptions(
+        {"gores", "--stars", m_temp->path().string() + "/stars.csv", "--format", "bmp"}));
+    QVERIFY(!drawn.empty());
+    QCOMPARE(saved.convertToFormat(QImage::Format_RGB32),
+             exporter::rasterImage(drawn.front().scene, 96.0).convertToFormat(QImage::Format_RGB32));
+}
+
 void DrawingZoomTest::enlargesCanvasWithoutRenderer()
 {
     // Without a renderer each canvas pixel becomes a block of zoom × ratio device pixels.
     ui::Form2* window = drawGore();
     QVERIFY(window);
+    window->picture()->setScaledSource({});
     const QImage canvas = window->canvas().image();
     window->setZoom(2.0);
     const QImage shown = window->picture()->grab().toImage();
@@ -218,6 +259,79 @@ void DrawingZoomTest::windowsStayOnScreen()
     window->zoomToFit();
     const QSize room = window->pictureArea()->maximumViewportSize();
     QVERIFY(window->picture()->width() <= room.width() && window->picture()->height() <= room.height());
+}
+
+void DrawingZoomTest::fittedSize_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QSize>("room");
+    QTest::addColumn<QSize>("minimum");
+    QTest::addColumn<QSize>("fitted");
+    QTest::newRow("fits") << QSize(800, 600) << QSize(800, 600) << QSize() << QSize(800, 600);
+    QTest::newRow("too wide") << QSize(800, 600) << QSize(400, 600) << QSize() << QSize(400, 300);
+    QTest::newRow("too tall") << QSize(800, 600) << QSize(1000, 300) << QSize() << QSize(400, 300);
+    QTest::newRow("both, height rules") << QSize(792, 682) << QSize(700, 341) << QSize() << QSize(396, 341);
+    QTest::newRow("not below the minimum") << QSize(800, 600) << QSize(400, 300) << QSize(500, 100) << QSize(500, 300);
+}
+
+void DrawingZoomTest::fittedSize()
+{
+    QFETCH(QSize, size);
+    QFETCH(QSize, room);
+    QFETCH(QSize, minimum);
+    QFETCH(QSize, fitted);
+    QCOMPARE(ui::fittedSize(size, room, minimum.isValid() ? minimum : QSize(0, 0)), fitted);
+}
+
+void DrawingZoomTest::windowsFitAvailableArea_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<bool>("keepsAspect"); // the 3D preview's row of controls sets its least width
+    QTest::newRow("gore window") << "gore" << true;
+    QTest::newRow("globe dialog") << "globe" << true;
+    QTest::newRow("3D preview") << "3d" << false;
+}
+
+void DrawingZoomTest::windowsFitAvailableArea()
+{
+    QFETCH(QString, window);
+    QFETCH(bool, keepsAspect);
+    // A free area smaller than any of the windows as they opened on this screen, off its corner.
+    const QRect available(40, 30, 390, 290);
+    QWidget* opened = nullptr;
+    QAbstractScrollArea* scrolls = nullptr;
+    if (window == QLatin1String("gore")) {
+        ui::Form2* gore = drawGore();
+        opened = gore;
+        scrolls = gore ? gore->pictureArea() : nullptr;
+    } else if (window == QLatin1String("globe")) {
+        click("GlobeGores");
+        opened = m_form->globeDialog();
+        scrolls = opened ? opened->findChild<QScrollArea*>(QStringLiteral("content")) : nullptr;
+    } else {
+        opened = ui::openGlobePreview(m_form.get(), globe::GlobeModel{}, QStringLiteral("3D"));
+    }
+    QVERIFY(opened);
+    const QSize before = opened->size();
+    QVERIFY(before.width() > available.width() || before.height() > available.height());
+    ui::keepOnScreen(*opened, available);
+    QVERIFY2(available.contains(opened->frameGeometry()),
+             qPrintable(QStringLiteral("%1,%2 %3×%4").arg(opened->frameGeometry().x()).arg(opened->frameGeometry().y())
+                            .arg(opened->frameGeometry().width()).arg(opened->frameGeometry().height())));
+    // Its aspect kept, to a pixel's rounding.
+    const QSize after = opened->size();
+    QVERIFY2(!keepsAspect
+                 || std::abs(after.width() * before.height() - after.height() * before.width())
+                        <= std::max(before.width(), before.height()),
+             qPrintable(QStringLiteral("%1×%2 from %3×%4").arg(after.width()).arg(after.height())
+                            .arg(before.width()).arg(before.height())));
+    // What no longer shows scrolls into view.
+    if (scrolls) {
+        QApplication::processEvents();
+        QVERIFY(scrolls->horizontalScrollBar()->maximum() > 0 || scrolls->verticalScrollBar()->maximum() > 0);
+    }
+    if (window == QLatin1String("3d"))
+        opened->close();
 }
 
 int main(int argc, char* argv[])

@@ -1,14 +1,20 @@
 // The one file-open dialog all picks share: what it pre-fills, what a cancel returns,
-// and the current directory after a confirmed pick.
+// and the current directory after a confirmed pick; the Qt dialog's list in the interface's language.
 #include "ui/file_dialog.h"
+#include "ui/language.h"
 #include "widget_test_support.h"
 
+#include <QAbstractProxyModel>
 #include <QDir>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QtTest>
 
 using testing_support::DialogScript;
 using testing_support::ScriptedFileDialog;
 using testing_support::TempDir;
+
+Q_DECLARE_METATYPE(ui::Language)
 
 class SharedFileDialogTest : public QObject
 {
@@ -19,6 +25,8 @@ private slots:
     void picks();
     void confirmedFileFolderBecomesCurrent();
     void bundledCatalogueFolder();
+    void listInInterfaceLanguage_data();
+    void listInInterfaceLanguage();
 };
 
 void SharedFileDialogTest::picks_data()
@@ -100,6 +108,42 @@ void SharedFileDialogTest::bundledCatalogueFolder()
     const QString folder = ui::catalogueFolder();
     QVERIFY(QFileInfo::exists(folder + QStringLiteral("/bright-stars.csv")));
     QCOMPARE(QFileInfo(folder).canonicalFilePath(), QFileInfo(QStringLiteral(ORBWEAVE_DATA_DIR)).canonicalFilePath());
+}
+
+void SharedFileDialogTest::listInInterfaceLanguage_data()
+{
+    QTest::addColumn<ui::Language>("language");
+    QTest::addColumn<QLocale::Language>("locale");
+    QTest::newRow("Japanese") << ui::Language::Japanese << QLocale::Japanese;
+    QTest::newRow("English") << ui::Language::English << QLocale::English;
+}
+
+void SharedFileDialogTest::listInInterfaceLanguage()
+{
+    QFETCH(ui::Language, language);
+    QFETCH(QLocale::Language, locale);
+    const ui::Translations translations(language);
+    TempDir temp;
+    const QString path = QString::fromStdString(temp.write("stars.csv", "10,30,1\r\n"));
+    const QDateTime modified(QDate(2026, 12, 7), QTime(10, 30));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(modified, QFileDevice::FileModificationTime));
+    file.close();
+
+    const auto dialog = ui::makeFileDialog(nullptr, ui::FileDialogMode::Open, QStringLiteral("open"), path);
+    QCOMPARE(dialog->locale().language(), locale);
+    dialog->show();
+    const QAbstractProxyModel* list = dialog->proxyModel();
+    QVERIFY(list);
+    const auto* files = qobject_cast<const QFileSystemModel*>(list->sourceModel());
+    QVERIFY(files);
+    const auto shown = [&](int column) { return list->mapFromSource(files->index(path, column)).data().toString(); };
+    // The date reads as the interface's language writes it, whatever the system's language.
+    const QString date = QLocale(locale).toString(modified, QLocale::ShortFormat);
+    QVERIFY(date != QLocale(locale == QLocale::Japanese ? QLocale::English : QLocale::Japanese)
+                        .toString(modified, QLocale::ShortFormat));
+    QTRY_COMPARE(shown(3), date);
+    QCOMPARE(shown(1), QLocale(locale).formattedDataSize(file.size()));
 }
 
 QTEST_MAIN(SharedFileDialogTest)
