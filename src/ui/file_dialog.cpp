@@ -30,6 +30,7 @@ QLocale interfaceLocale()
 {
     switch (interfaceLanguage()) {
     case Language::Japanese: return localeOf(QLocale::Japanese);
+    case Language::Spanish: return localeOf(QLocale::Spanish);
     case Language::English: break;
     }
     return localeOf(QLocale::English);
