@@ -145,8 +145,8 @@ std::vector<std::pair<KitPiece, Offset>> continuations(const GoreTiling& t, cons
                                         [&](const auto& n) { return samePiece(n.first, *beyond); });
         if (known == nearest.end())
             nearest.push_back({*beyond, nearby});
-        else if (nearby.distance < known->second.distance
-                 || (nearby.distance == known->second.distance && nearby.index < known->second.index))
+        else if (nearby.squared < known->second.squared
+                 || (nearby.squared == known->second.squared && nearby.index < known->second.index))
             known->second = nearby;
     });
     for (const auto& [other, nearby] : nearest) {
