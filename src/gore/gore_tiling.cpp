@@ -73,16 +73,19 @@ double sectorOffset(const GoreTiling& t, int k, double lambda)
     return std::remainder(wrappedLongitude(lambda) - sectorCentre(t, k), 360.0);
 }
 
-KitPiece ownerOf(const GoreTiling& t, double lambda, double phi)
+Ownership ownershipOf(const GoreTiling& t, double lambda, double phi)
 {
     const int k = sectorOf(t, lambda);
-    const double phiPrime = latitudeCoordinate(phi, wrappedLongitude(lambda) - sectorCentre(t, k), t.epsilon);
+    const double dl = wrappedLongitude(lambda) - sectorCentre(t, k);
+    const double phiPrime = latitudeCoordinate(phi, dl, t.epsilon);
     if (t.northPlate && phiPrime > t.boundary)
-        return {KitPiece::Kind::NorthPlate, k, 1};
+        return {{KitPiece::Kind::NorthPlate, k, 1}, phiPrime, dl};
     if (t.southPlate && phiPrime < -t.boundary)
-        return {KitPiece::Kind::SouthPlate, k, 0};
-    return {KitPiece::Kind::Gore, k, t.whole ? -1 : phiPrime >= 0.0 ? 1 : 0};
+        return {{KitPiece::Kind::SouthPlate, k, 0}, phiPrime, dl};
+    return {{KitPiece::Kind::Gore, k, t.whole ? -1 : phiPrime >= 0.0 ? 1 : 0}, phiPrime, dl};
 }
+
+KitPiece ownerOf(const GoreTiling& t, double lambda, double phi) { return ownershipOf(t, lambda, phi).piece; }
 
 std::size_t pieceIndex(const GoreTiling& t, const KitPiece& piece)
 {
