@@ -241,6 +241,8 @@ void drawGoreTemplates(const GoreOptions& o, const stars::StarCatalogue& catalog
                                        canvas::snapSide(static_cast<float>(layout.requestedHeight)), kit);
         if (finish.style.pieces)
             kit::fitAroundPieces(t.scene, finish.bleed);
+        if (kitPieces)
+            plan.stars = {}; // drawn into the scene: not held while it is written
         t.number = i + 1;
         t.count = count;
         if (work.finish)

@@ -236,7 +236,9 @@ std::string svgDocument(const scene::Scene& scene, const std::string& title)
     std::size_t items = 0;
     for (const scene::Layer& layer : scene.layers)
         items += layer.items.size();
-    out.reserve(96 * items + 512);
+    // Room for the longest star line (a clipped dot with its data-star number), so that a large
+    // document is never copied to grow: room not written to takes no memory.
+    out.reserve(136 * items + 4096);
     const std::string w = num(scene.width), h = num(scene.height);
     out += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
     out += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + w + "cm\" height=\"" + h + "cm\" viewBox=\"0 0 " + w

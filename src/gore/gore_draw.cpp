@@ -117,7 +117,7 @@ GoreDrawPlan planFrom(const GoreParameters& p, const stars::StarCatalogue& catal
         }
         if (!placed)
             return;
-        placed->index = i;
+        placed->index = static_cast<std::uint32_t>(i);
         checkPlacement(p, starFileName, i, star, *placed);
         plan.stars.push_back(*placed);
     });

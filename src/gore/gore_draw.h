@@ -10,6 +10,7 @@
 #include "stars/star_index.h"
 #include "text/bilingual_text.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,7 +18,7 @@
 namespace gore {
 
 /// Which canvas a star goes to.
-enum class StarTarget { Gore, Plate, SouthPlate };
+enum class StarTarget : std::uint8_t { Gore, Plate, SouthPlate };
 
 /// Where one star is drawn: on the gore, dx = φ′·R from the stars' equator and dy = a·R from
 /// the centre line; on a plate, the offset from its pole. Radius in centimetres.
@@ -26,9 +27,10 @@ struct StarPlacement
     StarTarget target = StarTarget::Gore;
     Offset offset;
     double radius = 0.0;
-    std::size_t index = 0; ///< the star's place in the catalogue, from 0
+    std::uint32_t index = 0; ///< the star's place in the catalogue, from 0 (a catalogue counts its stars in 31 bits)
     bool clipped = false;  ///< the dot crosses the piece's cut: printed only within it
 };
+static_assert(sizeof(StarPlacement) <= 40, "a placement per drawn star: kept small");
 
 /// Everything one Draw puts on its canvases, computed and checked before any window is touched.
 struct GoreDrawPlan

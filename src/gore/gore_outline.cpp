@@ -24,7 +24,9 @@ std::vector<Point> edge(const GorePiece& piece, double side, double from, double
     const double steps = std::max(1.0, std::ceil(std::fabs(to - from) / kEdgeStep));
     std::vector<Point> points;
     for (double i = 0; i <= steps; ++i) {
-        const double lat = from + (to - from) * i / steps;
+        // The last point exactly at `to` (from + (to − from)·1 may miss it by a unit in the last
+        // place), so that an end at the equator or at the cut is straight and meets its neighbour's.
+        const double lat = i == steps ? to : from + (to - from) * i / steps;
         const double along = piece.epsilonEdges ? latitudeCoordinate(lat / DegreeFactor, piece.halfWedge, true) : lat;
         points.push_back({g.equatorX + g.R * along, g.H / 2 + side * g.fullWidth * 0.5 * std::cos(lat)});
     }

@@ -20,10 +20,10 @@ struct Local
     double x = 0.0, y = 0.0;
 };
 
-Local sectorPlatePoint(const GoreTiling& t, double dl, double phi)
+/// As sectorPlatePoint, with the cut's latitude `phiB` at `dl` (radians) given.
+Local sectorPlatePoint(const GoreTiling& t, double dl, double phi, double phiB)
 {
     const double tanPhi = std::tan(phi * DegreeFactor);
-    const double phiB = cutLatitude(t, dl);
     const double tanB = std::tan(phiB);
     const double c = std::cos(dl * DegreeFactor), s = std::sin(dl * DegreeFactor);
     const double rho = t.scale / tanPhi, rhoB = t.scale / tanB;
@@ -32,6 +32,11 @@ Local sectorPlatePoint(const GoreTiling& t, double dl, double phi)
     // from its middle as on the gore.
     const double bx = t.apothem, by = t.R * std::tan(dl * DegreeFactor) * std::cos(phiB);
     return {rho * c + u * u * (bx - rhoB * c), rho * s + u * u * (by - rhoB * s)};
+}
+
+Local sectorPlatePoint(const GoreTiling& t, double dl, double phi)
+{
+    return sectorPlatePoint(t, dl, phi, cutLatitude(t, dl));
 }
 
 } // namespace
@@ -68,16 +73,19 @@ double sectorOffset(const GoreTiling& t, int k, double lambda)
     return std::remainder(wrappedLongitude(lambda) - sectorCentre(t, k), 360.0);
 }
 
-KitPiece ownerOf(const GoreTiling& t, double lambda, double phi)
+Ownership ownershipOf(const GoreTiling& t, double lambda, double phi)
 {
     const int k = sectorOf(t, lambda);
-    const double phiPrime = latitudeCoordinate(phi, wrappedLongitude(lambda) - sectorCentre(t, k), t.epsilon);
+    const double dl = wrappedLongitude(lambda) - sectorCentre(t, k);
+    const double phiPrime = latitudeCoordinate(phi, dl, t.epsilon);
     if (t.northPlate && phiPrime > t.boundary)
-        return {KitPiece::Kind::NorthPlate, k, 1};
+        return {{KitPiece::Kind::NorthPlate, k, 1}, phiPrime, dl};
     if (t.southPlate && phiPrime < -t.boundary)
-        return {KitPiece::Kind::SouthPlate, k, 0};
-    return {KitPiece::Kind::Gore, k, t.whole ? -1 : phiPrime >= 0.0 ? 1 : 0};
+        return {{KitPiece::Kind::SouthPlate, k, 0}, phiPrime, dl};
+    return {{KitPiece::Kind::Gore, k, t.whole ? -1 : phiPrime >= 0.0 ? 1 : 0}, phiPrime, dl};
 }
+
+KitPiece ownerOf(const GoreTiling& t, double lambda, double phi) { return ownershipOf(t, lambda, phi).piece; }
 
 std::size_t pieceIndex(const GoreTiling& t, const KitPiece& piece)
 {
@@ -95,26 +103,24 @@ double cutLatitude(const GoreTiling& t, double deltaLambda)
     const double B = t.boundary;
     if (!t.epsilon || !(B > 0.0) || !(B < PiValue / 2))
         return B;
-    // φ′ = 2φ − atan(c·tan φ) rises from 0 at the equator to at least B at φ = B (n ≥ 3 keeps
-    // c ≥ ½): Newton's steps, kept within that bracket, settle in a few turns.
     const double c = std::fabs(std::cos(deltaLambda * DegreeFactor));
-    double lo = 0.0, hi = B, phi = B;
-    for (int i = 0; i < 100; ++i) {
-        const double f = 2 * phi - std::atan(c * std::tan(phi)) - B;
-        if (f > 0)
-            hi = phi;
-        else
-            lo = phi;
-        const double cs = std::cos(phi), sn = std::sin(phi);
-        const double slope = 2 - c / (cs * cs + c * c * sn * sn);
-        double next = slope > 0 ? phi - f / slope : 0.5 * (lo + hi);
-        if (!(next > lo && next < hi))
-            next = 0.5 * (lo + hi);
-        if (std::fabs(next - phi) < 1e-16 || hi - lo < 1e-16)
-            return next;
-        phi = next;
+    if (c == 1.0)
+        return B; // on the central meridian ε is 0
+    // φ′ = 2φ − atan(c·tan φ) = B is, with T = tan φ and b = tan B (2φ − B stays within ±90°),
+    // the cubic c·T³ + b(1 − 2c)·T² + (2 − c)·T − b = 0, which is b(1 − c)(b² + 1) ≥ 0 at T = b
+    // and rising and convex from its root up to b: Newton's steps from T = b fall monotonically
+    // onto the root, with no transcendental function on the way, and stop where they no longer fall.
+    const double b = std::tan(B), q = b * (1 - 2 * c), r = 2 - c;
+    double T = b;
+    for (int i = 0; i < 64; ++i) {
+        const double p = ((c * T + q) * T + r) * T - b;
+        const double slope = (3 * c * T + 2 * q) * T + r;
+        const double next = T - p / slope;
+        if (!(next < T))
+            break;
+        T = next;
     }
-    return phi;
+    return std::atan(T);
 }
 
 Offset kitPlateOffset(const GoreTiling& t, double lambda, double phi, bool south)
@@ -142,11 +148,12 @@ sky::SkyPoint kitPlateSkyPoint(const GoreTiling& t, Offset offset, bool south)
     double phi = std::atan2(t.scale, std::hypot(target.x, target.y)) / DegreeFactor;
     constexpr double h = 1e-7;
     for (int i = 0; i < 50; ++i) {
-        const Local p = sectorPlatePoint(t, dl, phi);
+        const double phiB = cutLatitude(t, dl);
+        const Local p = sectorPlatePoint(t, dl, phi, phiB);
         const double ex = p.x - target.x, ey = p.y - target.y;
         if (std::hypot(ex, ey) < 1e-13 * std::max(1.0, t.R))
             break;
-        const Local pl = sectorPlatePoint(t, dl + h, phi), pp = sectorPlatePoint(t, dl, phi - h);
+        const Local pl = sectorPlatePoint(t, dl + h, phi), pp = sectorPlatePoint(t, dl, phi - h, phiB);
         const double j11 = (pl.x - p.x) / h, j21 = (pl.y - p.y) / h;
         const double j12 = -(pp.x - p.x) / h, j22 = -(pp.y - p.y) / h;
         const double det = j11 * j22 - j12 * j21;

@@ -56,6 +56,17 @@ double sectorOffset(const GoreTiling& t, int k, double lambda);
 /// the point's sector and its latitude coordinate there, exactly as the gore places a star.
 KitPiece ownerOf(const GoreTiling& t, double lambda, double phi);
 
+/// A sky point's owner with what decided it: its latitude coordinate φ′ (radians) in its sector
+/// and its offset Δλ (degrees, −180/n…180/n) from that sector's central meridian.
+struct Ownership
+{
+    KitPiece piece;
+    double phiPrime = 0.0, deltaLambda = 0.0;
+};
+
+/// As ownerOf, with the point's φ′ and Δλ, which place it on its gore.
+Ownership ownershipOf(const GoreTiling& t, double lambda, double phi);
+
 /// Index of `piece` among the kit's pieces: northern halves (or whole gores) 0…n−1, southern
 /// halves n…2n−1, the north plate 2n, the south plate 2n+1.
 std::size_t pieceIndex(const GoreTiling& t, const KitPiece& piece);

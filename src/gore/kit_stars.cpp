@@ -145,8 +145,8 @@ std::vector<std::pair<KitPiece, Offset>> continuations(const GoreTiling& t, cons
                                         [&](const auto& n) { return samePiece(n.first, *beyond); });
         if (known == nearest.end())
             nearest.push_back({*beyond, nearby});
-        else if (nearby.distance < known->second.distance
-                 || (nearby.distance == known->second.distance && nearby.index < known->second.index))
+        else if (nearby.squared < known->second.squared
+                 || (nearby.squared == known->second.squared && nearby.index < known->second.index))
             known->second = nearby;
     });
     for (const auto& [other, nearby] : nearest) {
@@ -217,8 +217,14 @@ void shareOut(const GoreParameters& p, const GoreTiling& t, const KitOutlines& o
         }
         if (!radius)
             continue;
-        const KitPiece owner = ownerOf(t, star.Lambda, star.Phi);
-        StarPlacement placed{targetOf(owner), placeOn(t, owner, star.Lambda, star.Phi), *radius, i, false};
+        const Ownership owned = ownershipOf(t, star.Lambda, star.Phi);
+        const KitPiece& owner = owned.piece;
+        // On its own gore a star's φ′ is the one that decided its owner (Δλ within ±180/n needs no wrapping).
+        const Offset at = owner.kind == KitPiece::Kind::Gore
+                              ? Offset{owned.phiPrime * t.R, acrossValue(star.Phi, owned.deltaLambda) * t.R}
+                              : placeOn(t, owner, star.Lambda, star.Phi);
+        StarPlacement placed{targetOf(owner), at, *radius,
+                             static_cast<std::uint32_t>(i), false};
         checkPlacement(p, starFileName, i, star, placed);
         const double r = kit::printedRadius(*radius);
         placed.clipped = outlines.of(owner).index.within({placed.offset.dx, placed.offset.dy}, r);
@@ -245,7 +251,7 @@ void shareOut(const GoreParameters& p, const GoreTiling& t, const KitOutlines& o
         std::sort(found.begin(), found.end(),
                   [&t](const auto& a, const auto& b) { return pieceIndex(t, a.first) < pieceIndex(t, b.first); });
         for (const auto& [other, at] : found)
-            pieces[pieceIndex(t, other)].push_back({targetOf(other), at, *radius, i, true});
+            pieces[pieceIndex(t, other)].push_back({targetOf(other), at, *radius, static_cast<std::uint32_t>(i), true});
     }
 }
 

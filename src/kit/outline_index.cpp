@@ -10,17 +10,9 @@ namespace {
 /// Cells along the longer side of the outline's box.
 constexpr int kCellsAcross = 64;
 
-Point nearestOnSegment(const Point& a, const Point& b, const Point& p)
-{
-    const double dx = b.x - a.x, dy = b.y - a.y;
-    const double length2 = dx * dx + dy * dy;
-    const double t = length2 > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length2, 0.0, 1.0) : 0.0;
-    return {a.x + t * dx, a.y + t * dy};
-}
-
 double squaredToSegment(const Point& a, const Point& b, const Point& p)
 {
-    const Point q = nearestOnSegment(a, b, p);
+    const Point q = OutlineIndex::nearestOnSegment(a, b, p);
     const double ex = p.x - q.x, ey = p.y - q.y;
     return ex * ex + ey * ey;
 }
@@ -45,10 +37,12 @@ OutlineIndex::OutlineIndex(Polygon outline) : m_outline(std::move(outline)), m_b
     }
 }
 
-OutlineIndex::Near OutlineIndex::nearOf(Point p, std::size_t i) const
+Point OutlineIndex::nearestOnSegment(const Point& a, const Point& b, const Point& p)
 {
-    const Point q = nearestOnSegment(m_outline[i], m_outline[(i + 1) % m_outline.size()], p);
-    return {i, q, std::hypot(p.x - q.x, p.y - q.y)};
+    const double dx = b.x - a.x, dy = b.y - a.y;
+    const double length2 = dx * dx + dy * dy;
+    const double t = length2 > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length2, 0.0, 1.0) : 0.0;
+    return {a.x + t * dx, a.y + t * dy};
 }
 
 OutlineIndex::CellRange OutlineIndex::cellsWithin(Point p, double distance) const

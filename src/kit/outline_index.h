@@ -21,12 +21,12 @@ public:
     bool within(Point p, double distance) const;
 
     /// A stretch of the outline near a point: the edge from corner `index` to the next, and its
-    /// point `nearest` to that point, `distance` cm away.
+    /// point `nearest` to that point, √`squared` cm away.
     struct Near
     {
         std::size_t index = 0;
         Point nearest;
-        double distance = 0.0;
+        double squared = 0.0; ///< the squared distance, cm²
     };
 
     /// Calls `visit(Near)` for the edges of the outline closer to `p` than `distance` cm, in no
@@ -34,21 +34,36 @@ public:
     template <typename Visit>
     void visitNear(Point p, double distance, Visit&& visit) const
     {
-        if (!std::isfinite(p.x) || !std::isfinite(p.y) || std::isnan(distance) || m_outline.empty())
+        if (!std::isfinite(p.x) || !std::isfinite(p.y) || !(distance > 0) || m_outline.empty())
             return;
         if (p.x + distance < m_box.left || p.x - distance > m_box.right || p.y + distance < m_box.top
             || p.y - distance > m_box.bottom)
             return;
+        // An edge is measured exactly (by std::hypot) only where its squared distance leaves in doubt
+        // whether it is nearer than `distance`; a disc over more cells than the outline has edges
+        // visits each edge once instead.
+        const double limit = distance * distance, above = limit * (1 + 1e-9), below = limit * (1 - 1e-9);
+        const auto consider = [&](std::size_t i) {
+            const Point q = nearestOnSegment(m_outline[i], m_outline[(i + 1) % m_outline.size()], p);
+            const double ex = p.x - q.x, ey = p.y - q.y, squared = ex * ex + ey * ey;
+            if (squared < below || (squared <= above && std::hypot(ex, ey) < distance))
+                visit(Near{i, q, squared});
+        };
         const CellRange cells = cellsWithin(p, distance);
+        if (static_cast<double>(cells.r1 - cells.r0 + 1) * (cells.c1 - cells.c0 + 1) > static_cast<double>(m_outline.size())) {
+            for (std::size_t i = 0; i < m_outline.size(); ++i)
+                consider(i);
+            return;
+        }
         for (int r = cells.r0; r <= cells.r1; ++r)
             for (int c = cells.c0; c <= cells.c1; ++c)
                 for (const std::uint32_t i :
-                     m_cells[static_cast<std::size_t>(r) * static_cast<std::size_t>(m_columns) + static_cast<std::size_t>(c)]) {
-                    const Near near = nearOf(p, i);
-                    if (near.distance < distance)
-                        visit(near);
-                }
+                     m_cells[static_cast<std::size_t>(r) * static_cast<std::size_t>(m_columns) + static_cast<std::size_t>(c)])
+                    consider(i);
     }
+
+    /// The point of the segment from `a` to `b` nearest to `p`.
+    static Point nearestOnSegment(const Point& a, const Point& b, const Point& p);
 
     /// The outline indexed.
     const Polygon& outline() const { return m_outline; }
@@ -60,8 +75,6 @@ private:
     };
     /// The cells a disc of radius `distance` round `p` may reach.
     CellRange cellsWithin(Point p, double distance) const;
-    /// Edge `i` as seen from `p`.
-    Near nearOf(Point p, std::size_t i) const;
 
     Polygon m_outline;
     Box m_box;

@@ -1,5 +1,7 @@
 #include "gore/gore_draw.h"
 #include "gore/gore_outline.h"
+#include "gore/gore_tiling.h"
+#include "gore/kit_stars.h"
 #include "stars/angles.h"
 #include "stars/star_catalogue.h"
 
@@ -56,6 +58,32 @@ double beyondNgon(const std::vector<scene::Point>& ngon, scene::Point p)
 }
 
 } // namespace
+
+TEST(GoreOutline, KitGoreEndsAreStraight)
+{
+    // A gore half's equator end lies exactly on x = 0 and its top exactly on one x, whatever the
+    // rounding of the sampled latitudes: the pieces beyond are told from where these ends lie.
+    for (const Kit& kit : kKits)
+        for (const double radius : {13.0, 30.0})
+            for (const int hemisphere : {1, 0}) {
+                SCOPED_TRACE(testing::Message() << "n " << kit.n << ", B " << kit.boundary << ", R " << radius
+                                                << ", hemisphere " << hemisphere);
+                const GoreParameters p = parameters(kit, 1, radius, hemisphere);
+                const kit::Polygon outline = kitGoreOutline(p, makeGoreTiling(p, false), hemisphere);
+                const auto [lowest, highest] = std::minmax_element(
+                    outline.begin(), outline.end(), [](const auto& a, const auto& b) { return a.x < b.x; });
+                const double top = hemisphere == 1 ? highest->x : lowest->x;
+                int atEquator = 0, atTop = 0;
+                for (const scene::Point& c : outline) {
+                    atEquator += c.x == 0.0;
+                    atTop += c.x == top;
+                    if (std::fabs(c.x) < kSnug)
+                        EXPECT_EQ(c.x, 0.0);
+                }
+                EXPECT_EQ(atEquator, 2);
+                EXPECT_EQ(atTop, 2);
+            }
+}
 
 TEST(GoreOutline, PlateSidesAreAsWideAsTheGoresCuts)
 {

@@ -77,6 +77,33 @@ TEST(GoreTiling, OwnerIsDecidedInSkyCoordinates)
     EXPECT_EQ(whole.hemisphere, -1);
 }
 
+TEST(GoreTiling, CutLatitudeIsWhereTheLatitudeCoordinateReachesTheBoundary)
+{
+    // The cut found independently: bisection in long double on φ′(φ) = 2φ − atan(|cos Δλ|·tan φ) = B.
+    const auto bisected = [](double boundaryDeg, double dl) {
+        const long double B = boundaryDeg * kDeg, c = std::fabs(std::cos(dl * kDeg));
+        long double lo = 0, hi = B;
+        for (int i = 0; i < 200; ++i) {
+            const long double mid = (lo + hi) / 2;
+            (2 * mid - std::atan(c * std::tan(mid)) > B ? hi : lo) = mid;
+        }
+        return static_cast<double>(lo);
+    };
+    constexpr double kTolerance = 1e-14; // radians: a few units in the last place
+    const struct { int n; double boundary; } rows[] = {{3, 1}, {3, 60}, {5, 45}, {8, 70}, {12, 80}, {24, 89.5}, {40, 30}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << "n " << row.n << ", B " << row.boundary);
+        const GoreTiling t = makeGoreTiling(kitParameters(row.n, row.boundary, true), false);
+        const double half = 180.0 / row.n;
+        for (const double dl : {-half, -0.7 * half, -1e-6, 0.0, 1e-9, 0.25 * half, 0.999 * half, half})
+            EXPECT_NEAR(cutLatitude(t, dl), bisected(row.boundary, dl), kTolerance) << "Δλ " << dl;
+        EXPECT_EQ(cutLatitude(t, 0.0), row.boundary * kDeg);
+    }
+    // Without the correction the cut is the parallel B.
+    const GoreTiling plain = makeGoreTiling(kitParameters(8, 70, false), false);
+    EXPECT_EQ(cutLatitude(plain, 22.5), 70 * kDeg);
+}
+
 TEST(GoreTiling, PlateSidesMatchTheGoresTopsPointForPoint)
 {
     const struct { int n; double boundary, radius; bool epsilon; } rows[] = {
