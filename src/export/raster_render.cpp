@@ -2,6 +2,7 @@
 
 #include "canvas/raster_canvas.h"
 #include "export/atomic_file.h"
+#include "export/bitmap_file.h"
 #include "scene/canvas_renderer.h"
 #include "text/input_error.h"
 #include "text/message_text.h"
@@ -203,7 +204,7 @@ text::Replacement writeBitmapAtomically(const std::string& path, const QImage& i
     AtomicFile file(path, keepReplaced);
     file.start();
     errno = 0;
-    if (!image.save(&file, "BMP")) {
+    if (!writeBitmapFile(file, image)) {
         // The writer stops at the first failed write; errno still says why.
         const std::string reason = errno != 0 ? std::strerror(errno) : "the bitmap writer stopped";
         throw text::InputError(text::escapedForMessage(path) + ": cannot be written (" + reason + ").");
