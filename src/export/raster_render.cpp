@@ -3,6 +3,7 @@
 #include "canvas/raster_canvas.h"
 #include "export/atomic_file.h"
 #include "export/bitmap_file.h"
+#include "export/pixel_fill.h"
 #include "scene/canvas_renderer.h"
 #include "text/input_error.h"
 #include "text/message_text.h"
@@ -86,7 +87,7 @@ public:
             // As the window marks a dot under one pixel: a single pixel, here scaled.
             const int px = static_cast<int>(std::floor(centre.x() - (m_thick - 1) / 2.0));
             const int py = static_cast<int>(std::floor(centre.y() - (m_thick - 1) / 2.0));
-            m_painter.fillRect(QRect(px, py, m_thick, m_thick), toQColor(m_fore));
+            fillPixels(m_image, QRect(px, py, m_thick, m_thick), qRgb(m_fore.r, m_fore.g, m_fore.b));
             return;
         }
         const double r = radius * m_pxPerCm;
