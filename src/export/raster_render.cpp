@@ -2,6 +2,8 @@
 
 #include "canvas/raster_canvas.h"
 #include "export/atomic_file.h"
+#include "export/bitmap_file.h"
+#include "export/pixel_fill.h"
 #include "scene/canvas_renderer.h"
 #include "text/input_error.h"
 #include "text/message_text.h"
@@ -74,7 +76,7 @@ public:
 
     void Line(float x1, float y1, float x2, float y2, std::optional<canvas::Rgb> color) override
     {
-        m_painter.setPen(QPen(toQColor(color.value_or(m_fore)), m_thick));
+        usePen(color.value_or(m_fore));
         m_painter.drawLine(at(x1, y1), at(x2, y2));
     }
 
@@ -85,20 +87,20 @@ public:
             // As the window marks a dot under one pixel: a single pixel, here scaled.
             const int px = static_cast<int>(std::floor(centre.x() - (m_thick - 1) / 2.0));
             const int py = static_cast<int>(std::floor(centre.y() - (m_thick - 1) / 2.0));
-            m_painter.fillRect(QRect(px, py, m_thick, m_thick), toQColor(m_fore));
+            fillPixels(m_image, QRect(px, py, m_thick, m_thick), qRgb(m_fore.r, m_fore.g, m_fore.b));
             return;
         }
         const double r = radius * m_pxPerCm;
         if (m_fore == m_fill) {
             // Outline and inside of one colour: one disc out to the outline's outer edge, filled
             // without stroking the outline's curves (most of a bitmap's time at high resolutions).
-            m_painter.setPen(Qt::NoPen);
-            m_painter.setBrush(QBrush(toQColor(m_fill)));
+            usePen(std::nullopt);
+            useBrush(m_fill);
             m_painter.drawEllipse(centre, r + m_thick / 2.0, r + m_thick / 2.0);
             return;
         }
-        m_painter.setPen(QPen(toQColor(m_fore), m_thick));
-        m_painter.setBrush(QBrush(toQColor(m_fill)));
+        usePen(m_fore);
+        useBrush(m_fill);
         m_painter.drawEllipse(centre, r, r);
     }
 
@@ -107,11 +109,32 @@ public:
 private:
     QPointF at(float x, float y) const { return QPointF(x * m_pxPerCm, y * m_pxPerCm); }
 
+    /// Sets the painter's pen (none for no colour) only when it changes: each change costs the
+    /// painter a new setup of its spans, which a dot's few pixels do not repay.
+    void usePen(std::optional<canvas::Rgb> color)
+    {
+        if (m_penSet && m_pen == color)
+            return;
+        m_painter.setPen(color ? QPen(toQColor(*color), m_thick) : QPen(Qt::NoPen));
+        m_pen = color;
+        m_penSet = true;
+    }
+    /// Sets the painter's brush only when its colour changes.
+    void useBrush(canvas::Rgb color)
+    {
+        if (m_brush == color)
+            return;
+        m_painter.setBrush(QBrush(toQColor(color)));
+        m_brush = color;
+    }
+
     QImage& m_image;
     double m_pxPerCm;
     int m_thick;
     QPainter m_painter;
     canvas::Rgb m_fore = canvas::kBlack, m_fill = canvas::kBlack;
+    std::optional<canvas::Rgb> m_pen, m_brush; ///< what the painter holds
+    bool m_penSet = false;
 };
 
 } // namespace
@@ -203,7 +226,7 @@ text::Replacement writeBitmapAtomically(const std::string& path, const QImage& i
     AtomicFile file(path, keepReplaced);
     file.start();
     errno = 0;
-    if (!image.save(&file, "BMP")) {
+    if (!writeBitmapFile(file, image)) {
         // The writer stops at the first failed write; errno still says why.
         const std::string reason = errno != 0 ? std::strerror(errno) : "the bitmap writer stopped";
         throw text::InputError(text::escapedForMessage(path) + ": cannot be written (" + reason + ").");

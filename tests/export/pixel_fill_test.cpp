@@ -1,0 +1,27 @@
+#include "qt_app.h"
+
+#include "export/pixel_fill.h"
+
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+TEST(PixelFill, SameAsPaintersFillRect)
+{
+    // Inside, across each edge, past a corner, wholly outside, and empty.
+    const QRect rects[] = {{3, 4, 5, 2}, {-2, 1, 4, 3}, {8, 2, 5, 5}, {1, -3, 2, 5}, {2, 6, 3, 4},
+                           {-5, -5, 30, 30}, {20, 3, 2, 2}, {4, 4, 0, 3}};
+    for (const QRect& rect : rects) {
+        SCOPED_TRACE(std::to_string(rect.x()) + ", " + std::to_string(rect.y()) + ", " + std::to_string(rect.width())
+                     + " × " + std::to_string(rect.height()));
+        QImage painted(10, 8, QImage::Format_RGB32), filled(10, 8, QImage::Format_RGB32);
+        painted.fill(Qt::white);
+        filled.fill(Qt::white);
+        {
+            QPainter painter(&painted);
+            painter.fillRect(rect, QColor(12, 34, 56));
+        }
+        exporter::fillPixels(filled, rect, qRgb(12, 34, 56));
+        EXPECT_TRUE(filled == painted);
+    }
+}
