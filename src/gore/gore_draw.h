@@ -24,7 +24,7 @@ enum class StarTarget { Gore, Plate, SouthPlate };
 struct StarPlacement
 {
     StarTarget target = StarTarget::Gore;
-    Offset offset;
+    scene::Point offset;
     double radius = 0.0;
     std::size_t index = 0; ///< the star's place in the catalogue, from 0
     bool clipped = false;  ///< the dot crosses the piece's cut: printed only within it
@@ -37,7 +37,7 @@ struct GoreDrawPlan
     GoreLayout layout;              ///< before sizing: W, H, E and x0 come from the canvas
     PlateLayout plate;
     std::vector<StarPlacement> stars; ///< in file order
-    std::vector<Offset> equalLatitude; ///< empty when the line is not asked for
+    std::vector<scene::Point> equalLatitude; ///< empty when the line is not asked for
     sky::SkyRequest sky;               ///< sky layers under the stars; none unless the caller asks
     std::optional<GoreTiling> tiling;  ///< set for a piece of a kit: its outline is the image of its sky
 };

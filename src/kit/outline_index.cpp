@@ -12,17 +12,17 @@ constexpr int kCellsAcross = 64;
 
 Point nearestOnSegment(const Point& a, const Point& b, const Point& p)
 {
-    const double dx = b.x - a.x, dy = b.y - a.y;
-    const double length2 = dx * dx + dy * dy;
-    const double t = length2 > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length2, 0.0, 1.0) : 0.0;
-    return {a.x + t * dx, a.y + t * dy};
+    const Point d = b - a;
+    const double length2 = dot(d, d);
+    const double t = length2 > 0 ? std::clamp(dot(p - a, d) / length2, 0.0, 1.0) : 0.0;
+    return a + t * d;
 }
 
 double squaredToSegment(const Point& a, const Point& b, const Point& p)
 {
     const Point q = nearestOnSegment(a, b, p);
-    const double ex = p.x - q.x, ey = p.y - q.y;
-    return ex * ex + ey * ey;
+    const Point e = p - q;
+    return dot(e, e);
 }
 
 } // namespace
@@ -48,7 +48,7 @@ OutlineIndex::OutlineIndex(Polygon outline) : m_outline(std::move(outline)), m_b
 OutlineIndex::Near OutlineIndex::nearOf(Point p, std::size_t i) const
 {
     const Point q = nearestOnSegment(m_outline[i], m_outline[(i + 1) % m_outline.size()], p);
-    return {i, q, std::hypot(p.x - q.x, p.y - q.y)};
+    return {i, q, distance(q, p)};
 }
 
 OutlineIndex::CellRange OutlineIndex::cellsWithin(Point p, double distance) const
