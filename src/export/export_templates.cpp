@@ -1,11 +1,11 @@
 #include "export/export_templates.h"
 
 #include "appdata/data_folder.h"
-#include "export/atomic_file.h"
+#include "render/atomic_file.h"
 #include "export/face_templates.h"
 #include "export/gore_templates.h"
 #include "export/kit_finish.h"
-#include "export/renderers.h"
+#include "render/renderers.h"
 #include "export/template_look.h"
 #include "export/vector_unit.h"
 #include "text/input_error.h"

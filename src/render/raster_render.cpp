@@ -1,7 +1,7 @@
-#include "export/renderers.h"
+#include "render/renderers.h"
 
 #include "canvas/raster_canvas.h"
-#include "export/atomic_file.h"
+#include "render/atomic_file.h"
 #include "scene/canvas_renderer.h"
 #include "text/input_error.h"
 #include "text/message_text.h"
