@@ -4,9 +4,9 @@
 
 #include "export/export_options.h"
 #include "export/export_run.h"
-#include "export/bitmap_file.h"
+#include "render/bitmap_file.h"
 #include "export/export_templates.h"
-#include "export/renderers.h"
+#include "render/renderers.h"
 #include "synthetic_catalogue.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "export/export_options.h"
 #include "export/gore_templates.h"
 #include "export/kit_finish.h"
-#include "export/renderers.h"
+#include "render/renderers.h"
 #include "sky/sky_data.h"
 
 #include <QGuiApplication>

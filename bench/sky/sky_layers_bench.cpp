@@ -17,9 +17,9 @@ constexpr int kGores = 12;
 sky::Projection goreProjection(int gore, double radius)
 {
     const double centre = (gore + 0.5) * 360.0 / kGores;
-    return [=](double lambda, double phi) -> std::optional<sky::Point2> {
+    return [=](double lambda, double phi) -> std::optional<scene::Point> {
         const double dl = std::remainder(lambda - centre, 360.0) * sky::kRadiansPerDegree;
-        return sky::Point2{radius * dl * std::cos(phi * sky::kRadiansPerDegree), radius * phi * sky::kRadiansPerDegree};
+        return scene::Point{radius * dl * std::cos(phi * sky::kRadiansPerDegree), radius * phi * sky::kRadiansPerDegree};
     };
 }
 
@@ -27,7 +27,7 @@ sky::Projection goreProjection(int gore, double radius)
 sky::ClipOutline goreOutline(double radius)
 {
     const double halfWidth = 180.0 / kGores * sky::kRadiansPerDegree;
-    std::vector<sky::Point2> outline;
+    std::vector<scene::Point> outline;
     for (int i = 0; i <= 400; ++i) {
         const double phi = (-70.0 + 140.0 * i / 400) * sky::kRadiansPerDegree;
         outline.push_back({radius * halfWidth * std::cos(phi), radius * phi});

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "export/page_layout.h"
+#include "render/page_layout.h"
 #include "gore/gore_spec.h"
 #include "polyhedron/face_spec.h"
 #include "scene/scene.h"

@@ -3,7 +3,7 @@
 #include "export/export_options.h"
 #include "export/gore_templates.h"
 #include "export/kit_finish.h"
-#include "export/template_drawing.h"
+#include "render/template_drawing.h"
 #include "polyhedron/face_spec.h"
 #include "polyhedron/face_parameters.h"
 #include "sky/sky_data.h"

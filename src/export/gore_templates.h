@@ -2,7 +2,7 @@
 
 #include "export/export_options.h"
 #include "export/kit_finish.h"
-#include "export/template_drawing.h"
+#include "render/template_drawing.h"
 #include "gore/gore_command.h"
 #include "gore/gore_parameters.h"
 #include "sky/sky_data.h"

@@ -1,6 +1,6 @@
 #include "export/kit_finish.h"
 
-#include "export/template_drawing.h"
+#include "render/template_drawing.h"
 #include "text/message_text.h"
 #include "text/number_text.h"
 

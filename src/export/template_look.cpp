@@ -1,6 +1,6 @@
 #include "export/template_look.h"
 
-#include "export/template_drawing.h"
+#include "render/template_drawing.h"
 #include "stars/star_colour.h"
 
 #include <cmath>

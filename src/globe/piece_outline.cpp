@@ -67,8 +67,8 @@ sky::Vector3 goreTemplatePointOnSphere(const gore::GorePiece& piece, bool epsilo
 sky::Vector3 plateTemplatePointOnSphere(const gore::PlateLayout& plate, bool south, double width, double height,
                                         Point at, const std::optional<gore::GoreTiling>& tiling)
 {
-    const gore::Offset pole = gore::plateCentre(width, height);
-    const gore::Offset offset{at.x - pole.dx, at.y - pole.dy};
+    const scene::Point pole = gore::plateCentre(width, height);
+    const scene::Point offset{at.x - pole.x, at.y - pole.y};
     if (tiling)
         return sky::toVector(gore::kitPlateSkyPoint(*tiling, offset, south));
     return sky::toVector(south ? gore::southPlateSkyPoint(plate, offset) : gore::plateSkyPoint(plate, offset));

@@ -8,12 +8,12 @@ namespace gore {
 
 using stars::DegreeFactor;
 
-std::vector<Offset> equalLatitudeSteps(const GoreParameters& p)
+std::vector<scene::Point> equalLatitudeSteps(const GoreParameters& p)
 {
     const double R = p.sphereRadius;
     const double phiL = p.lineLatitude;
     const double last = 360.0 / p.n;
-    std::vector<Offset> steps;
+    std::vector<scene::Point> steps;
     steps.reserve(static_cast<std::size_t>(last * 100) + 2);
     for (double theta = 0; theta <= last; theta = 0.01 + theta) {
         const double delta = theta - 180.0 / p.n;

@@ -14,6 +14,6 @@ inline constexpr double kLineDotRadius = 0.01;
 /// gore's first edge to its last (θ accumulated by repeated addition). Each step gives
 /// dx = R·φL′ (cm along the meridian from the equator, epsilon-corrected when the correction
 /// is on) and dy = R·tan(Δ)·cos φL (cm across from the centre line).
-std::vector<Offset> equalLatitudeSteps(const GoreParameters& p);
+std::vector<scene::Point> equalLatitudeSteps(const GoreParameters& p);
 
 } // namespace gore

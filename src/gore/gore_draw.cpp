@@ -48,7 +48,7 @@ void checkPlacement(const GoreParameters& p, const std::string& starFileName, st
                          + text::Text{": its dot is too large to draw; nothing was drawn. Please type a smaller "
                                       "magnification.",
                                       ": 星の点が大きすぎて描けません。何も描いていません。倍率を小さくしてください。"});
-    if (!fitsCanvas(placed.offset.dx) || !fitsCanvas(placed.offset.dy))
+    if (!fitsCanvas(placed.offset.x) || !fitsCanvas(placed.offset.y))
         throw text::InputError(describeStar(starFileName, i + 1, star)
                                + text::Text{": its place on the drawing is not a finite number; nothing was drawn.",
                                             ": 図の上の位置が有限の数になりません。何も描いていません。"});
@@ -87,8 +87,8 @@ void addEqualLatitudeLine(GoreDrawPlan& plan)
     if (!p.equalLatitudeLine)
         return;
     plan.equalLatitude = equalLatitudeSteps(p);
-    for (const Offset& step : plan.equalLatitude)
-        if (!fitsCanvas(step.dx) || !fitsCanvas(step.dy)) {
+    for (const scene::Point& step : plan.equalLatitude)
+        if (!fitsCanvas(step.x) || !fitsCanvas(step.y)) {
             const std::string latitude = text::formatGeneral(p.lineLatitude);
             text::refuse(text::Input::LineLatitude, kFieldLineLatitude, latitude,
                          {latitude + "° gives a line that cannot be placed on the drawing; nothing was drawn.",

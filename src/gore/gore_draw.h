@@ -25,7 +25,7 @@ enum class StarTarget : std::uint8_t { Gore, Plate, SouthPlate };
 struct StarPlacement
 {
     StarTarget target = StarTarget::Gore;
-    Offset offset;
+    scene::Point offset;
     double radius = 0.0;
     std::uint32_t index = 0; ///< the star's place in the catalogue, from 0 (a catalogue counts its stars in 31 bits)
     bool clipped = false;  ///< the dot crosses the piece's cut: printed only within it
@@ -39,7 +39,7 @@ struct GoreDrawPlan
     GoreLayout layout;              ///< before sizing: W, H, E and x0 come from the canvas
     PlateLayout plate;
     std::vector<StarPlacement> stars; ///< in file order
-    std::vector<Offset> equalLatitude; ///< empty when the line is not asked for
+    std::vector<scene::Point> equalLatitude; ///< empty when the line is not asked for
     sky::SkyRequest sky;               ///< sky layers under the stars; none unless the caller asks
     std::optional<GoreTiling> tiling;  ///< set for a piece of a kit: its outline is the image of its sky
 };

@@ -87,10 +87,10 @@ std::vector<scene::Point> goreCutOutline(const GoreDrawPlan& plan, double W, dou
 
 std::vector<scene::Point> plateCutOutline(const GoreDrawPlan& plan, double W, double H)
 {
-    const Offset pole = plateCentre(W, H);
+    const scene::Point pole = plateCentre(W, H);
     std::vector<Point> outline;
-    for (const Offset& corner : plateCorners(plan.plate))
-        outline.push_back({pole.dx + corner.dx, pole.dy + corner.dy});
+    for (const scene::Point& corner : plateCorners(plan.plate))
+        outline.push_back({pole.x + corner.x, pole.y + corner.y});
     return outline;
 }
 

@@ -45,7 +45,7 @@ void addGoreStars(scene::Scene& s, const GoreDrawPlan& plan, const GoreLayout& g
     scene::Layer& stars = s.layer(scene::layers::kStars);
     for (const StarPlacement& star : plan.stars)
         if (star.target == StarTarget::Gore) {
-            scene::Dot d = starDot(star, star.offset.dx + g.starEquatorX, star.offset.dy + g.H / 2);
+            scene::Dot d = starDot(star, star.offset.x + g.starEquatorX, star.offset.y + g.H / 2);
             if (star.clipped)
                 d.clip = clip;
             stars.items.push_back(d);
@@ -61,9 +61,9 @@ void addGoreGuides(scene::Scene& s, const GoreDrawPlan& plan, const GoreLayout& 
     guides.items.push_back(std::move(equator));
     if (!plan.equalLatitude.empty()) {
         std::vector<Point> right, left;
-        for (const Offset& step : plan.equalLatitude) {
-            right.push_back({g.equatorX + step.dx, g.H / 2 + step.dy});
-            left.push_back({g.equatorX - step.dx, g.H / 2 + step.dy});
+        for (const scene::Point& step : plan.equalLatitude) {
+            right.push_back({g.equatorX + step.x, g.H / 2 + step.y});
+            left.push_back({g.equatorX - step.x, g.H / 2 + step.y});
         }
         guides.items.push_back(
             dottedPath(Role::EqualLatitudeLine, {std::move(right), std::move(left)}, kLineDotRadius, false));
@@ -136,11 +136,11 @@ scene::Scene plateScene(const GoreDrawPlan& plan, StarTarget which, double width
     scene::Scene s;
     s.width = width;
     s.height = height;
-    const Offset pole = plateCentre(width, height);
+    const scene::Point pole = plateCentre(width, height);
     if (outline) {
         std::vector<Point> chain;
-        for (const Offset& dot : plateBoundaryDots(plan.plate))
-            chain.push_back({pole.dx + dot.dx, pole.dy + dot.dy});
+        for (const scene::Point& dot : plateBoundaryDots(plan.plate))
+            chain.push_back({pole.x + dot.x, pole.y + dot.y});
         s.layer(scene::layers::kCut, scene::LayerKind::Cut).items.push_back(
             dottedPath(Role::PlateOutline, {std::move(chain)}, kCuttingDotRadius, true));
     }
@@ -168,8 +168,8 @@ scene::Scene buildPlatePiece(const GoreDrawPlan& plan, StarTarget which, double 
 {
     const kit::Polygon ngon = plateCutOutline(plan, width, height);
     scene::Scene s = plateScene(plan, which, width, height, false, plan.tiling ? ngon : kit::Polygon{});
-    const Offset pole = plateCentre(width, height);
-    kit::addPieceLabel(s, {pole.dx, pole.dy + 0.5 * std::fabs(plan.plate.boundaryRadius)},
+    const scene::Point pole = plateCentre(width, height);
+    kit::addPieceLabel(s, {pole.x, pole.y + 0.5 * std::fabs(plan.plate.boundaryRadius)},
                        which == StarTarget::SouthPlate ? "S" : "N");
     // Each side carries the number of the gore whose cut it is glued to: side s (corners s − 1
     // to s) faces gore s on the northern plate, which turns the other way round on the southern.
@@ -177,7 +177,7 @@ scene::Scene buildPlatePiece(const GoreDrawPlan& plan, StarTarget which, double 
     for (int side = 1; side <= n; ++side) {
         const int gore = which == StarTarget::SouthPlate ? n - side + 1 : side;
         kit::addEdgeLabel(s, ngon[static_cast<std::size_t>(side - 1)], ngon[static_cast<std::size_t>(side % n)],
-                          {pole.dx, pole.dy}, std::to_string(gore));
+                          {pole.x, pole.y}, std::to_string(gore));
     }
     if (!plan.tiling)
         kit::keepStarsOnPiece(s, ngon);
@@ -188,9 +188,9 @@ scene::Scene buildPlatePiece(const GoreDrawPlan& plan, StarTarget which, double 
 
 void addPlateStar(scene::Scene& plate, const StarPlacement& star)
 {
-    const Offset pole = plateCentre(plate.width, plate.height);
+    const scene::Point pole = plateCentre(plate.width, plate.height);
     plate.layer(scene::layers::kStars)
-        .items.push_back(starDot(star, pole.dx + star.offset.dx, pole.dy + star.offset.dy));
+        .items.push_back(starDot(star, pole.x + star.offset.x, pole.y + star.offset.y));
 }
 
 } // namespace gore

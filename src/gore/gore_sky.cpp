@@ -14,7 +14,7 @@ namespace gore {
 
 namespace {
 
-using sky::Point2;
+using scene::Point;
 using stars::DegreeFactor;
 using stars::PiValue;
 
@@ -26,9 +26,9 @@ constexpr double kReachMarginDeg = 2.0;
 
 bool hasPlate(const GoreDrawPlan& plan) { return plan.plate.boundary < PiValue / 2; }
 
-std::vector<Point2> points(const std::vector<scene::Point>& outline)
+std::vector<scene::Point> points(const std::vector<scene::Point>& outline)
 {
-    std::vector<Point2> out;
+    std::vector<scene::Point> out;
     out.reserve(outline.size());
     for (const scene::Point& p : outline)
         out.push_back({p.x, p.y});
@@ -78,14 +78,14 @@ sky::SkyPiece goreSkyPiece(const GoreDrawPlan& plan, int k, int hemisphere, doub
     const double southmost = whole || hemisphere == 0 ? -90.0 : -kProjectedBeyondEdgeDeg;
     const double northmost = whole || hemisphere == 1 ? 90.0 : kProjectedBeyondEdgeDeg;
     sky::Projection project = [g, reach, epsilon, southmost, northmost](double lambda,
-                                                                        double phi) -> std::optional<Point2> {
+                                                                        double phi) -> std::optional<scene::Point> {
         const double deltaLambda = std::remainder(lambda - g.centralLongitude, 360.0);
         if (std::fabs(deltaLambda) > reach || phi < southmost || phi > northmost)
             return std::nullopt;
         // As placeStar and buildGoreScene place a star, operation for operation.
         const double phiPrime = latitudeCoordinate(phi, deltaLambda, epsilon);
         const double a = acrossValue(phi, deltaLambda);
-        return Point2{phiPrime * g.R + g.starEquatorX, a * g.R + g.H / 2};
+        return scene::Point{phiPrime * g.R + g.starEquatorX, a * g.R + g.H / 2};
     };
     // Within the outline |Δλ| is at most 180°/n and φ lies between the piece's ends (ε only moves
     // points away from the equator): a cap round that stretch of the gore holds what it shows.
@@ -112,25 +112,25 @@ sky::SkyPiece goreSkyPiece(const GoreDrawPlan& plan, int k, int hemisphere, doub
 sky::SkyPiece plateSkyPiece(const GoreDrawPlan& plan, StarTarget which, double width, double height)
 {
     const PlateLayout plate = plan.plate;
-    const Offset centre = plateCentre(width, height);
+    const scene::Point centre = plateCentre(width, height);
     // The plate's projection divides by tan φ: it is followed down to 20° short of B.
     const double reach = std::max(0.5, plate.boundary / DegreeFactor - 20.0);
     const bool north = which == StarTarget::Plate;
     const std::optional<GoreTiling> tiling = plan.tiling;
-    sky::Projection project = [plate, centre, reach, north, tiling](double lambda, double phi) -> std::optional<Point2> {
+    sky::Projection project = [plate, centre, reach, north, tiling](double lambda, double phi) -> std::optional<scene::Point> {
         if (!(north ? phi > reach : phi < -reach))
             return std::nullopt;
-        const Offset o = tiling ? kitPlateOffset(*tiling, lambda, phi, !north)
+        const scene::Point o = tiling ? kitPlateOffset(*tiling, lambda, phi, !north)
                          : north ? plateOffset(plate, lambda, phi)
                                  : southPlateOffset(plate, lambda, phi);
-        return Point2{centre.dx + o.dx, centre.dy + o.dy};
+        return centre + o;
     };
-    std::vector<Point2> outline = points(plateCutOutline(plan, width, height));
+    std::vector<scene::Point> outline = points(plateCutOutline(plan, width, height));
     // A point d from the pole lies at φ = atan(R·sin B / d): the cut's farthest corner gives the
     // lowest latitude the plate shows.
     double farthest = 0.0;
-    for (const Point2& c : outline)
-        farthest = std::max(farthest, std::hypot(c.x - centre.dx, c.y - centre.dy));
+    for (const scene::Point& c : outline)
+        farthest = std::max(farthest, distance(centre, c));
     double lowest = std::atan2(plate.scale, farthest) / DegreeFactor;
     if (tiling) // the kit's plate reaches down to the corner latitude
         lowest = std::min(lowest, tiling->cornerLatitude / DegreeFactor);

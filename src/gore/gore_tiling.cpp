@@ -15,13 +15,8 @@ namespace {
 
 /// The plate map in the frame of a sector: x along its central meridian, y towards larger
 /// longitudes; `dl` the offset from that meridian in degrees, `phi` the latitude towards the pole.
-struct Local
-{
-    double x = 0.0, y = 0.0;
-};
-
-/// As sectorPlatePoint, with the cut's latitude `phiB` at `dl` (radians) given.
-Local sectorPlatePoint(const GoreTiling& t, double dl, double phi, double phiB)
+/// `phiB` is the cut's latitude at `dl`, radians.
+scene::Point sectorPlatePoint(const GoreTiling& t, double dl, double phi, double phiB)
 {
     const double tanPhi = std::tan(phi * DegreeFactor);
     const double tanB = std::tan(phiB);
@@ -34,7 +29,7 @@ Local sectorPlatePoint(const GoreTiling& t, double dl, double phi, double phiB)
     return {rho * c + u * u * (bx - rhoB * c), rho * s + u * u * (by - rhoB * s)};
 }
 
-Local sectorPlatePoint(const GoreTiling& t, double dl, double phi)
+scene::Point sectorPlatePoint(const GoreTiling& t, double dl, double phi)
 {
     return sectorPlatePoint(t, dl, phi, cutLatitude(t, dl));
 }
@@ -123,37 +118,37 @@ double cutLatitude(const GoreTiling& t, double deltaLambda)
     return std::atan(T);
 }
 
-Offset kitPlateOffset(const GoreTiling& t, double lambda, double phi, bool south)
+scene::Point kitPlateOffset(const GoreTiling& t, double lambda, double phi, bool south)
 {
     const int k = sectorOf(t, lambda);
     const double dl = wrappedLongitude(lambda) - sectorCentre(t, k);
-    const Local p = sectorPlatePoint(t, dl, south ? -phi : phi);
+    const scene::Point p = sectorPlatePoint(t, dl, south ? -phi : phi);
     const double a = sectorCentre(t, k) * DegreeFactor;
     const double x = p.x * std::cos(a) - p.y * std::sin(a), y = p.x * std::sin(a) + p.y * std::cos(a);
     // Larger longitudes turn upwards on the northern plate, downwards on the southern one (seen from outside).
     return {x, south ? y : -y};
 }
 
-sky::SkyPoint kitPlateSkyPoint(const GoreTiling& t, Offset offset, bool south)
+sky::SkyPoint kitPlateSkyPoint(const GoreTiling& t, scene::Point offset, bool south)
 {
-    const double x = offset.dx, y = south ? offset.dy : -offset.dy;
+    const double x = offset.x, y = south ? offset.y : -offset.y;
     const double pole = south ? -90.0 : 90.0;
     if (std::hypot(x, y) == 0.0)
         return {0.0, pole};
     const int k = sectorOf(t, std::atan2(y, x) / DegreeFactor);
     const double a = sectorCentre(t, k) * DegreeFactor;
-    const Local target{x * std::cos(a) + y * std::sin(a), -x * std::sin(a) + y * std::cos(a)};
+    const scene::Point target{x * std::cos(a) + y * std::sin(a), -x * std::sin(a) + y * std::cos(a)};
     // From the gnomonic inverse, Newton's steps on the sector's map (a smooth map of the two angles).
     double dl = std::atan2(target.y, target.x) / DegreeFactor;
     double phi = std::atan2(t.scale, std::hypot(target.x, target.y)) / DegreeFactor;
     constexpr double h = 1e-7;
     for (int i = 0; i < 50; ++i) {
         const double phiB = cutLatitude(t, dl);
-        const Local p = sectorPlatePoint(t, dl, phi, phiB);
+        const scene::Point p = sectorPlatePoint(t, dl, phi, phiB);
         const double ex = p.x - target.x, ey = p.y - target.y;
         if (std::hypot(ex, ey) < 1e-13 * std::max(1.0, t.R))
             break;
-        const Local pl = sectorPlatePoint(t, dl + h, phi), pp = sectorPlatePoint(t, dl, phi - h, phiB);
+        const scene::Point pl = sectorPlatePoint(t, dl + h, phi), pp = sectorPlatePoint(t, dl, phi - h, phiB);
         const double j11 = (pl.x - p.x) / h, j21 = (pl.y - p.y) / h;
         const double j12 = -(pp.x - p.x) / h, j22 = -(pp.y - p.y) / h;
         const double det = j11 * j22 - j12 * j21;

@@ -81,10 +81,10 @@ double cutLatitude(const GoreTiling& t, double deltaLambda);
 /// cut point of the same longitude, g_b that point's gnomonic place and u = tan φb / tan φ. So the
 /// cut lands on the side exactly where the gore's straight top has it, the map is gnomonic to first
 /// order at the pole (and along the central meridians without ε), and the seams run to the corners.
-Offset kitPlateOffset(const GoreTiling& t, double lambda, double phi, bool south);
+scene::Point kitPlateOffset(const GoreTiling& t, double lambda, double phi, bool south);
 
 /// The sky point (λ, φ, degrees) that kitPlateOffset puts at `offset`: its inverse.
-sky::SkyPoint kitPlateSkyPoint(const GoreTiling& t, Offset offset, bool south);
+sky::SkyPoint kitPlateSkyPoint(const GoreTiling& t, scene::Point offset, bool south);
 
 /// The kit plate's layout: the window's, with the n-gon's apothem R·cos φc so that each side is as
 /// long as a gore's straight top.

@@ -40,8 +40,8 @@ struct PieceOutline
     {
         const kit::Polygon& o = index.outline();
         const kit::Point a = o[i], b = o[(i + 1) % o.size()];
-        const double length = std::hypot(b.x - a.x, b.y - a.y);
-        const kit::Point along{(b.x - a.x) / length, (b.y - a.y) / length};
+        const double length = distance(a, b);
+        const kit::Point along = (b - a) / length;
         return {along, {turn * along.y, -turn * along.x}};
     }
 };
@@ -65,7 +65,7 @@ bool samePiece(const KitPiece& a, const KitPiece& b)
 }
 
 /// Where `piece` prints the sky point (λ, φ), degrees.
-Offset placeOn(const GoreTiling& t, const KitPiece& piece, double lambda, double phi)
+scene::Point placeOn(const GoreTiling& t, const KitPiece& piece, double lambda, double phi)
 {
     if (piece.kind != KitPiece::Kind::Gore)
         return kitPlateOffset(t, lambda, phi, piece.kind == KitPiece::Kind::SouthPlate);
@@ -86,16 +86,14 @@ StarTarget targetOf(const KitPiece& piece)
 }
 
 /// The sky point `piece` prints at `at` (its stars' frame), degrees.
-sky::SkyPoint skyOf(const GoreTiling& t, const KitPiece& piece, const Offset& at)
+sky::SkyPoint skyOf(const GoreTiling& t, const KitPiece& piece, const scene::Point& at)
 {
     if (piece.kind != KitPiece::Kind::Gore)
         return kitPlateSkyPoint(t, at, piece.kind == KitPiece::Kind::SouthPlate);
     GoreLayout g;
     g.centralLongitude = sectorCentre(t, piece.k);
-    return goreSkyPoint(g, at.dx / t.R, at.dy / t.R, t.epsilon);
+    return goreSkyPoint(g, at.x / t.R, at.y / t.R, t.epsilon);
 }
-
-Offset offsetOf(const kit::Point& p) { return {p.x, p.y}; }
 
 /// The piece beyond edge `i` of `owner`'s outline (in its stars' frame), from where the edge lies:
 /// a gore's straight ends are the equator (at x = 0) or a plate's cut, its long edges the seams to
@@ -129,12 +127,12 @@ constexpr double kStep = 1e-4;
 /// for each piece beyond a stretch of the cut the dot reaches, the dot as that piece shows it once
 /// glued. Where the pieces meet, their cuts are the same line of the sky, so the dot's centre is
 /// carried across rigidly: as far along the seam and as far from it as on the owner, on the far side.
-std::vector<std::pair<KitPiece, Offset>> continuations(const GoreTiling& t, const KitOutlines& outlines,
-                                                       const KitPiece& owner, const Offset& at, double r)
+std::vector<std::pair<KitPiece, scene::Point>> continuations(const GoreTiling& t, const KitOutlines& outlines,
+                                                       const KitPiece& owner, const scene::Point& at, double r)
 {
-    std::vector<std::pair<KitPiece, Offset>> out;
+    std::vector<std::pair<KitPiece, scene::Point>> out;
     const PieceOutline& mine = outlines.of(owner);
-    const kit::Point centre{at.dx, at.dy};
+    const kit::Point centre = at;
     // For each piece beyond the stretches of cut the dot reaches, the stretch nearest the dot.
     std::vector<std::pair<KitPiece, kit::OutlineIndex::Near>> nearest;
     mine.index.visitNear(centre, r, [&](const kit::OutlineIndex::Near& nearby) {
@@ -152,20 +150,20 @@ std::vector<std::pair<KitPiece, Offset>> continuations(const GoreTiling& t, cons
     for (const auto& [other, nearby] : nearest) {
         const auto [along, outward] = mine.frame(nearby.index);
         const kit::Point s = nearby.nearest;
-        const sky::SkyPoint seam = skyOf(t, owner, offsetOf(s));
+        const sky::SkyPoint seam = skyOf(t, owner, s);
         // The same stretch of seam on the other piece: its point, its direction, and the side the owner lies on.
         const sky::SkyPoint ahead = skyOf(t, owner, {s.x + kStep * along.x, s.y + kStep * along.y});
         const sky::SkyPoint behind = skyOf(t, owner, {s.x - kStep * outward.x, s.y - kStep * outward.y});
-        const Offset s2 = placeOn(t, other, seam.lambda, seam.phi);
-        const Offset a2 = placeOn(t, other, ahead.lambda, ahead.phi);
-        const Offset b2 = placeOn(t, other, behind.lambda, behind.phi);
+        const scene::Point s2 = placeOn(t, other, seam.lambda, seam.phi);
+        const scene::Point a2 = placeOn(t, other, ahead.lambda, ahead.phi);
+        const scene::Point b2 = placeOn(t, other, behind.lambda, behind.phi);
         const std::optional<kit::CutFrame> there =
-            kit::cutFrameThrough({s2.dx, s2.dy}, {a2.dx, a2.dy}, {b2.dx, b2.dy});
+            kit::cutFrameThrough(s2, a2, b2);
         if (!there)
             continue;
         const kit::Point carried = kit::carriedOver(centre, {s, along, outward}, *there);
         if (outlines.of(other).index.within(carried, r))
-            out.push_back({other, offsetOf(carried)});
+            out.push_back({other, carried});
     }
     return out;
 }
@@ -189,8 +187,8 @@ kit::Polygon kitGoreOutline(const GoreParameters& p, const GoreTiling& t, int he
 kit::Polygon kitPlateOutline(const GoreParameters& p, const GoreTiling& t)
 {
     kit::Polygon corners;
-    for (const Offset& c : plateCorners(kitPlateLayout(p, t)))
-        corners.push_back({c.dx, c.dy});
+    for (const scene::Point& c : plateCorners(kitPlateLayout(p, t)))
+        corners.push_back({c.x, c.y});
     return corners;
 }
 
@@ -220,26 +218,26 @@ void shareOut(const GoreParameters& p, const GoreTiling& t, const KitOutlines& o
         const Ownership owned = ownershipOf(t, star.Lambda, star.Phi);
         const KitPiece& owner = owned.piece;
         // On its own gore a star's φ′ is the one that decided its owner (Δλ within ±180/n needs no wrapping).
-        const Offset at = owner.kind == KitPiece::Kind::Gore
-                              ? Offset{owned.phiPrime * t.R, acrossValue(star.Phi, owned.deltaLambda) * t.R}
+        const scene::Point at = owner.kind == KitPiece::Kind::Gore
+                              ? scene::Point{owned.phiPrime * t.R, acrossValue(star.Phi, owned.deltaLambda) * t.R}
                               : placeOn(t, owner, star.Lambda, star.Phi);
         StarPlacement placed{targetOf(owner), at, *radius,
                              static_cast<std::uint32_t>(i), false};
         checkPlacement(p, starFileName, i, star, placed);
         const double r = kit::printedRadius(*radius);
-        placed.clipped = outlines.of(owner).index.within({placed.offset.dx, placed.offset.dy}, r);
+        placed.clipped = outlines.of(owner).index.within({placed.offset.x, placed.offset.y}, r);
         pieces[pieceIndex(t, owner)].push_back(placed);
         if (!placed.clipped)
             continue;
         // Over the cuts the dot crosses, then once more from there: a dot at a corner where four
         // pieces meet reaches the piece across the corner through either neighbour.
-        std::vector<std::pair<KitPiece, Offset>> found, frontier{{owner, placed.offset}};
+        std::vector<std::pair<KitPiece, scene::Point>> found, frontier{{owner, placed.offset}};
         // (A dot as wide as a gore finds every piece it reaches in the first round.)
         const int rounds = r < t.R * std::tan(PiValue / t.n) ? 2 : 1;
         for (int round = 0; round < rounds && !frontier.empty(); ++round) {
-            std::vector<std::pair<KitPiece, Offset>> next;
+            std::vector<std::pair<KitPiece, scene::Point>> next;
             for (const auto& [from, at] : frontier)
-                for (const std::pair<KitPiece, Offset>& c : continuations(t, outlines, from, at, r))
+                for (const std::pair<KitPiece, scene::Point>& c : continuations(t, outlines, from, at, r))
                     if (!samePiece(c.first, owner)
                         && std::none_of(found.begin(), found.end(),
                                         [&c](const auto& f) { return samePiece(f.first, c.first); })) {

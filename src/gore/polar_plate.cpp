@@ -25,36 +25,36 @@ PlateLayout makePlateLayout(const GoreParameters& p)
 
 bool isOnPlate(const PlateLayout& plate, double phiPrime) { return phiPrime > plate.boundary; }
 
-Offset plateOffset(const PlateLayout& plate, double lambda, double phi)
+scene::Point plateOffset(const PlateLayout& plate, double lambda, double phi)
 {
     const double t = std::tan(phi * DegreeFactor);
     return {plate.scale * std::cos(lambda * DegreeFactor) / t, -plate.scale * std::sin(lambda * DegreeFactor) / t};
 }
 
-sky::SkyPoint plateSkyPoint(const PlateLayout& plate, Offset offset)
+sky::SkyPoint plateSkyPoint(const PlateLayout& plate, scene::Point offset)
 {
     // R·sin B / tan φ from the pole at position angle λ, the angle turning from x towards −y.
-    return {std::atan2(-offset.dy, offset.dx) / DegreeFactor,
-            std::atan2(plate.scale, std::hypot(offset.dx, offset.dy)) / DegreeFactor};
+    return {std::atan2(-offset.y, offset.x) / DegreeFactor,
+            std::atan2(plate.scale, std::hypot(offset.x, offset.y)) / DegreeFactor};
 }
 
 bool isOnSouthPlate(const PlateLayout& plate, double phiPrime) { return phiPrime < -plate.boundary; }
 
-Offset southPlateOffset(const PlateLayout& plate, double lambda, double phi)
+scene::Point southPlateOffset(const PlateLayout& plate, double lambda, double phi)
 {
     const double t = std::fabs(std::tan(phi * DegreeFactor));
     return {plate.scale * std::cos(-lambda * DegreeFactor) / t, -plate.scale * std::sin(-lambda * DegreeFactor) / t};
 }
 
-sky::SkyPoint southPlateSkyPoint(const PlateLayout& plate, Offset offset)
+sky::SkyPoint southPlateSkyPoint(const PlateLayout& plate, scene::Point offset)
 {
-    return {std::atan2(offset.dy, offset.dx) / DegreeFactor,
-            -std::atan2(plate.scale, std::hypot(offset.dx, offset.dy)) / DegreeFactor};
+    return {std::atan2(offset.y, offset.x) / DegreeFactor,
+            -std::atan2(plate.scale, std::hypot(offset.x, offset.y)) / DegreeFactor};
 }
 
-std::vector<Offset> plateCorners(const PlateLayout& plate)
+std::vector<scene::Point> plateCorners(const PlateLayout& plate)
 {
-    std::vector<Offset> corners;
+    std::vector<scene::Point> corners;
     for (int j = 0; j < plate.n; ++j) {
         const double angle = 2 * PiValue * j / plate.n;
         corners.push_back({plate.cornerRadius * std::cos(angle), -plate.cornerRadius * std::sin(angle)});
@@ -62,21 +62,21 @@ std::vector<Offset> plateCorners(const PlateLayout& plate)
     return corners;
 }
 
-std::vector<Offset> plateBoundaryDots(const PlateLayout& plate)
+std::vector<scene::Point> plateBoundaryDots(const PlateLayout& plate)
 {
     constexpr double kSpacing = 0.01; // cm: tighter than a pixel at 96 dpi, so the chain is unbroken
-    const std::vector<Offset> corners = plateCorners(plate);
-    std::vector<Offset> dots;
+    const std::vector<scene::Point> corners = plateCorners(plate);
+    std::vector<scene::Point> dots;
     for (std::size_t j = 0; j < corners.size(); ++j) {
-        const Offset& a = corners[j];
-        const Offset& b = corners[(j + 1) % corners.size()];
-        const double steps = std::max(1.0, std::ceil(std::hypot(b.dx - a.dx, b.dy - a.dy) / kSpacing));
+        const scene::Point& a = corners[j];
+        const scene::Point& b = corners[(j + 1) % corners.size()];
+        const double steps = std::max(1.0, std::ceil(distance(a, b) / kSpacing));
         for (double i = 0; i < steps; ++i)
-            dots.push_back({a.dx + (b.dx - a.dx) * i / steps, a.dy + (b.dy - a.dy) * i / steps});
+            dots.push_back(a + (b - a) * i / steps);
     }
     return dots;
 }
 
-Offset plateCentre(double width, double height) { return {width / 2, height / 2}; }
+scene::Point plateCentre(double width, double height) { return {width / 2, height / 2}; }
 
 } // namespace gore

@@ -1,17 +1,12 @@
 #pragma once
 
 #include "gore/gore_parameters.h"
+#include "scene/point.h"
 #include "sky/sky_point.h"
 
 #include <vector>
 
 namespace gore {
-
-/// An offset in centimetres from a reference point of a canvas (x right, y down).
-struct Offset
-{
-    double dx = 0.0, dy = 0.0;
-};
 
 /// Fixed values of the north polar cap plate, derived once per Draw. The plate shows the
 /// cap beyond the boundary latitude B as seen from the sphere's centre on the plane of the
@@ -42,10 +37,10 @@ bool isOnPlate(const PlateLayout& plate, double phiPrime);
 
 /// Offset from the pole of a star at longitude `lambda` and latitude `phi` (degrees, uncorrected):
 /// distance R·sin B / tan φ at position angle λ, so larger longitudes turn upwards.
-Offset plateOffset(const PlateLayout& plate, double lambda, double phi);
+scene::Point plateOffset(const PlateLayout& plate, double lambda, double phi);
 
 /// The point (λ, φ, degrees) the north plate shows `offset` cm from its pole: the inverse of plateOffset.
-sky::SkyPoint plateSkyPoint(const PlateLayout& plate, Offset offset);
+sky::SkyPoint plateSkyPoint(const PlateLayout& plate, scene::Point offset);
 
 /// Whether a star of latitude coordinate `phiPrime` (radians) belongs on the southern plate:
 /// strictly beyond −B; a star at −B stays on the gore.
@@ -54,22 +49,22 @@ bool isOnSouthPlate(const PlateLayout& plate, double phiPrime);
 /// Offset from the south pole of a star at longitude `lambda` and latitude `phi` (degrees,
 /// uncorrected): distance R·sin B / |tan φ| at position angle −λ, the southern cap seen from
 /// outside the sphere, so a star at (λ, −φ) mirrors the northern plate's star at (λ, φ).
-Offset southPlateOffset(const PlateLayout& plate, double lambda, double phi);
+scene::Point southPlateOffset(const PlateLayout& plate, double lambda, double phi);
 
 /// The point (λ, φ, degrees) the southern plate shows `offset` cm from its pole: the inverse of southPlateOffset.
-sky::SkyPoint southPlateSkyPoint(const PlateLayout& plate, Offset offset);
+sky::SkyPoint southPlateSkyPoint(const PlateLayout& plate, scene::Point offset);
 
 /// Corners of the plate's cutting line as offsets from the pole: corner j at position angle
 /// 360·j/n, j = 0 … n − 1, where gores j and j + 1 meet, so that side k (from corner k − 1 to
 /// corner k) is square to gore k's central meridian. North and south plates share it, since
 /// the southern plate turns the other way round and the corners lie symmetric about λ = 0.
-std::vector<Offset> plateCorners(const PlateLayout& plate);
+std::vector<scene::Point> plateCorners(const PlateLayout& plate);
 
 /// Centres, as offsets from the pole, of the dots that draw the cutting line: a closed chain
 /// round the n-gon spaced at most 0.01 cm apart, starting at corner 0.
-std::vector<Offset> plateBoundaryDots(const PlateLayout& plate);
+std::vector<scene::Point> plateBoundaryDots(const PlateLayout& plate);
 
 /// Where the pole sits on a plate canvas of `width` × `height` cm: its centre.
-Offset plateCentre(double width, double height);
+scene::Point plateCentre(double width, double height);
 
 } // namespace gore

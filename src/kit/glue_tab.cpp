@@ -11,7 +11,7 @@ namespace {
 /// Stretches shorter than this (cm) carry no tab: a pole's tip, a vanished cut.
 constexpr double kShortest = 1e-6;
 
-bool same(const Point& a, const Point& b) { return std::hypot(a.x - b.x, a.y - b.y) < 1e-12; }
+bool same(const Point& a, const Point& b) { return distance(a, b) < 1e-12; }
 
 /// `points` without repeats of a point just before.
 std::vector<Point> distinct(const std::vector<Point>& points)
@@ -27,9 +27,9 @@ std::vector<Point> distinct(const std::vector<Point>& points)
 /// outline runs with positive signed area (outside to the right of x→y), −1 otherwise.
 Point outwardNormal(const Point& a, const Point& b, double outside)
 {
-    const double dx = b.x - a.x, dy = b.y - a.y;
-    const double length = std::hypot(dx, dy);
-    return {outside * dy / length, -outside * dx / length};
+    const Point d = b - a;
+    const double length = scene::length(d);
+    return {outside * d.y / length, -outside * d.x / length};
 }
 
 /// One point of a stretch with the outward normal there and its arc length from the start.
@@ -45,18 +45,18 @@ std::vector<Station> stations(const std::vector<Point>& p, double outside)
     double s = 0.0;
     for (std::size_t i = 0; i < p.size(); ++i) {
         if (i > 0)
-            s += std::hypot(p[i].x - p[i - 1].x, p[i].y - p[i - 1].y);
+            s += distance(p[i - 1], p[i]);
         Point n{0.0, 0.0};
         if (i > 0) {
             const Point m = outwardNormal(p[i - 1], p[i], outside);
-            n = {n.x + m.x, n.y + m.y};
+            n = n + m;
         }
         if (i + 1 < p.size()) {
             const Point m = outwardNormal(p[i], p[i + 1], outside);
-            n = {n.x + m.x, n.y + m.y};
+            n = n + m;
         }
-        const double length = std::hypot(n.x, n.y);
-        out[i] = {p[i], {n.x / length, n.y / length}, s};
+        const double length = scene::length(n);
+        out[i] = {p[i], n / length, s};
     }
     return out;
 }
@@ -65,9 +65,9 @@ std::vector<Station> stations(const std::vector<Point>& p, double outside)
 Station between(const Station& a, const Station& b, double s)
 {
     const double t = (s - a.s) / (b.s - a.s);
-    Point n{a.normal.x + t * (b.normal.x - a.normal.x), a.normal.y + t * (b.normal.y - a.normal.y)};
-    const double length = std::hypot(n.x, n.y);
-    return {{a.at.x + t * (b.at.x - a.at.x), a.at.y + t * (b.at.y - a.at.y)}, {n.x / length, n.y / length}, s};
+    const Point n = a.normal + t * (b.normal - a.normal);
+    const double length = scene::length(n);
+    return {a.at + t * (b.at - a.at), n / length, s};
 }
 
 /// The outer edge of the tab on stretch `p`, from its first point to its last.
@@ -97,7 +97,7 @@ double lengthOf(const std::vector<Point>& p)
 {
     double s = 0.0;
     for (std::size_t i = 1; i < p.size(); ++i)
-        s += std::hypot(p[i].x - p[i - 1].x, p[i].y - p[i - 1].y);
+        s += distance(p[i - 1], p[i]);
     return s;
 }
 

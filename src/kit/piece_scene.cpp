@@ -102,16 +102,16 @@ void addPieceLabel(scene::Scene& s, Point at, const std::string& text, scene::An
 
 void addEdgeLabel(scene::Scene& s, Point a, Point b, Point inside, const std::string& text)
 {
-    const double dx = b.x - a.x, dy = b.y - a.y;
-    const double length = std::hypot(dx, dy);
+    const Point d = b - a;
+    const double length = scene::length(d);
     if (!(length > 0))
         return;
-    Point in{-dy / length, dx / length};
-    const Point mid{(a.x + b.x) / 2, (a.y + b.y) / 2};
-    if ((inside.x - mid.x) * in.x + (inside.y - mid.y) * in.y < 0)
-        in = {-in.x, -in.y};
+    Point in{-d.y / length, d.x / length};
+    const Point mid = (a + b) / 2;
+    if (dot(inside - mid, in) < 0)
+        in = -in;
     // Upright on paper: the text runs left to right within ±90° of the x axis.
-    double angle = std::atan2(dy, dx) * 180.0 / std::numbers::pi;
+    double angle = std::atan2(d.y, d.x) * 180.0 / std::numbers::pi;
     if (angle > 90.0)
         angle -= 180.0;
     else if (angle <= -90.0)
@@ -119,10 +119,10 @@ void addEdgeLabel(scene::Scene& s, Point a, Point b, Point inside, const std::st
     // The letters grow from the baseline towards the text's "up"; keep them clear of the edge.
     const double r = angle * std::numbers::pi / 180.0;
     const Point up{std::sin(r), -std::cos(r)};
-    const bool growsInwards = up.x * in.x + up.y * in.y > 0;
+    const bool growsInwards = dot(up, in) > 0;
     const double offset = kEdgeLabelGap + (growsInwards ? 0.0 : kEdgeLabelSize * kCapHeightPerPoint);
     s.layer(scene::layers::kLabels)
-        .items.emplace_back(label(scene::Role::EdgeLabel, {mid.x + offset * in.x, mid.y + offset * in.y}, text,
+        .items.emplace_back(label(scene::Role::EdgeLabel, mid + offset * in, text,
                                   kEdgeLabelSize, angle));
 }
 

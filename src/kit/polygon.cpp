@@ -34,11 +34,11 @@ namespace {
 /// Squared distance from `p` to the segment a–b.
 double squaredToSegment(const Point& a, const Point& b, const Point& p)
 {
-    const double dx = b.x - a.x, dy = b.y - a.y;
-    const double length2 = dx * dx + dy * dy;
-    const double t = length2 > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length2, 0.0, 1.0) : 0.0;
-    const double ex = p.x - (a.x + t * dx), ey = p.y - (a.y + t * dy);
-    return ex * ex + ey * ey;
+    const Point d = b - a;
+    const double length2 = dot(d, d);
+    const double t = length2 > 0 ? std::clamp(dot(p - a, d) / length2, 0.0, 1.0) : 0.0;
+    const Point e = p - (a + t * d);
+    return dot(e, e);
 }
 
 } // namespace
@@ -62,13 +62,13 @@ bool outlineWithin(const Polygon& polygon, Point p, double distance)
 
 std::optional<CutFrame> cutFrameThrough(Point at, Point ahead, Point outside)
 {
-    const double length = std::hypot(ahead.x - at.x, ahead.y - at.y);
+    const double length = distance(at, ahead);
     if (!(length > 0))
         return std::nullopt;
-    const Point along{(ahead.x - at.x) / length, (ahead.y - at.y) / length};
+    const Point along = (ahead - at) / length;
     Point outward{-along.y, along.x};
-    if ((outside.x - at.x) * outward.x + (outside.y - at.y) * outward.y < 0)
-        outward = {-outward.x, -outward.y};
+    if (dot(outside - at, outward) < 0)
+        outward = -outward;
     return CutFrame{at, along, outward};
 }
 

@@ -32,12 +32,6 @@ using text::InputError;
 /// Radius of a corner mark, centimetres, when marks are on.
 constexpr double kCornerMarkRadius = 0.05;
 
-/// A point relative to the drawing centre, cm: x = viewSign·(X·R), y = Y·R (north up).
-struct Offset
-{
-    double x = 0.0, y = 0.0;
-};
-
 std::string faceName(int f) { return "face " + std::to_string(f); }
 
 std::string degrees(double radians) { return formatGeneral(radians / DegreeFactor); }
@@ -46,7 +40,7 @@ std::string degrees(double radians) { return formatGeneral(radians / DegreeFacto
 text::Text faceText(int f) { return {faceName(f), "面 " + std::to_string(f)}; }
 
 /// The chosen face's corners projected, as offsets from the drawing centre.
-std::vector<Offset> projectCorners(const FaceParameters& p, const FaceOutline& o, const PolyhedronModel& model)
+std::vector<scene::Point> projectCorners(const FaceParameters& p, const FaceOutline& o, const PolyhedronModel& model)
 {
     using text::Text;
     if (model.FaceFileName.empty())
@@ -73,7 +67,7 @@ std::vector<Offset> projectCorners(const FaceParameters& p, const FaceOutline& o
     }
     const TangentPoint t = p.tangent();
     const int sign = viewSign(p.insideView);
-    std::vector<Offset> corners;
+    std::vector<scene::Point> corners;
     for (int j = 1; j <= face.CornerCount; ++j) {
         const int v = face.Corners[static_cast<std::size_t>(j - 1)];
         const std::string vertexNumber = std::to_string(v), f = std::to_string(o.faceNumber);
@@ -150,7 +144,7 @@ scene::Scene faceSceneFrom(const FaceParameters& p, const std::optional<FaceOutl
                            const std::string& starFileName, float side, const FaceSky& sky,
                            VisitPlaces&& visitPlaces)
 {
-    std::vector<Offset> corners;
+    std::vector<scene::Point> corners;
     if (outline)
         corners = projectCorners(p, *outline, model);
 
@@ -200,7 +194,7 @@ scene::Scene faceSceneFrom(const FaceParameters& p, const std::optional<FaceOutl
             mark.fill = kRed;
             marks.items.emplace_back(mark);
             for (; nextEdge < edges.size() && edges[nextEdge].first == static_cast<int>(j) + 1; ++nextEdge) {
-                const Offset& to = corners[static_cast<std::size_t>(edges[nextEdge].second - 1)];
+                const scene::Point& to = corners[static_cast<std::size_t>(edges[nextEdge].second - 1)];
                 scene::Path edge;
                 edge.role = scene::Role::FaceEdge;
                 edge.index = static_cast<std::int64_t>(nextEdge);
@@ -244,7 +238,7 @@ scene::Scene buildFaceScene(const FaceParameters& p, const std::optional<FaceOut
 
 std::vector<scene::Point> faceCutOutline(const FaceParameters& p, const PolyhedronModel& model, int face, float side)
 {
-    const std::vector<Offset> corners = projectCorners(p, FaceOutline{face, false, false}, model);
+    const std::vector<scene::Point> corners = projectCorners(p, FaceOutline{face, false, false}, model);
     if (corners.size() < 3) {
         const std::string faceFile = text::escapedForMessage(model.FaceFileName),
                           count = std::to_string(corners.size());
@@ -256,7 +250,7 @@ std::vector<scene::Point> faceCutOutline(const FaceParameters& p, const Polyhedr
     }
     const double half = static_cast<double>(side) / 2.0;
     std::vector<scene::Point> at;
-    for (const Offset& c : corners)
+    for (const scene::Point& c : corners)
         at.push_back({c.x + half, half - c.y});
     return at;
 }
@@ -354,12 +348,12 @@ void keepFaceStars(scene::Scene& s, const FaceParameters& p, const PolyhedronMod
                     if (theirs[j] != f)
                         continue;
                     const scene::Point a = owner.outline[j], b = owner.outline[(j + 1) % n];
-                    const double length = std::hypot(b.x - a.x, b.y - a.y);
+                    const double length = distance(a, b);
                     if (!(length > 0))
                         return true;
-                    const scene::Point along{(b.x - a.x) / length, (b.y - a.y) / length};
-                    const double u = std::clamp((at->x - a.x) * along.x + (at->y - a.y) * along.y, 0.0, length);
-                    const scene::Point e{a.x + u * along.x, a.y + u * along.y};
+                    const scene::Point along = (b - a) / length;
+                    const double u = std::clamp(dot(*at - a, along), 0.0, length);
+                    const scene::Point e = a + u * along;
                     scene::Point outward{along.y, -along.x};
                     if (kit::signedArea(owner.outline) < 0)
                         outward = {-outward.x, -outward.y};
@@ -399,7 +393,7 @@ scene::Scene finishedAsKit(const FaceParameters& p, const PolyhedronModel& model
     scene::Scene s = draw(FaceSky{});
     scene::Point middle;
     for (const scene::Point& c : at)
-        middle = {middle.x + c.x / static_cast<double>(at.size()), middle.y + c.y / static_cast<double>(at.size())};
+        middle = middle + c / static_cast<double>(at.size());
     const std::vector<std::optional<int>> across = faceNeighbours(model, kit.faceNumber);
     std::vector<kit::OutlineEdge> edges;
     for (std::size_t j = 0; j < at.size(); ++j) {

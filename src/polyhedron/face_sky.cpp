@@ -13,7 +13,7 @@ namespace polyhedron {
 
 namespace {
 
-using sky::Point2;
+using scene::Point;
 using stars::DegreeFactor;
 
 /// Nearest to its tangent point's horizon that a face still projects the sky: cosine of 87°.
@@ -41,10 +41,10 @@ bool usableFace(const PolyhedronModel& model, int f)
 
 /// The corners of face `f` on the tangent plane of `t`, in sphere radii; none when one lies
 /// on or beyond the plane's horizon.
-std::optional<std::vector<Point2>> planeCorners(const TangentPoint& t, const PolyhedronModel& model, int f)
+std::optional<std::vector<scene::Point>> planeCorners(const TangentPoint& t, const PolyhedronModel& model, int f)
 {
     const Face& face = model.faces[static_cast<std::size_t>(f)];
-    std::vector<Point2> corners;
+    std::vector<scene::Point> corners;
     for (int j = 0; j < face.CornerCount; ++j) {
         const Vertex& v = model.vertices[static_cast<std::size_t>(face.Corners[static_cast<std::size_t>(j)])];
         const PlanePoint q = project(t, v.Phi * DegreeFactor, v.Lambda * DegreeFactor);
@@ -73,14 +73,14 @@ sky::SkyPiece faceSkyPiece(const FaceParameters& p, const PolyhedronModel& model
     const double half = static_cast<double>(side) / 2.0;
     const double R = p.sphereRadius;
     // As buildFaceScene places a star, operation for operation.
-    sky::Projection projection = [t, sign, half, R](double lambda, double phi) -> std::optional<Point2> {
+    sky::Projection projection = [t, sign, half, R](double lambda, double phi) -> std::optional<scene::Point> {
         const double ph = phi * DegreeFactor, la = lambda * DegreeFactor;
         if (!(angleCosine(t, ph, la) > kProjectedCosine))
             return std::nullopt;
         const PlanePoint q = project(t, ph, la);
-        return Point2{q.x * R * sign + half, half - q.y * R};
+        return scene::Point{q.x * R * sign + half, half - q.y * R};
     };
-    std::vector<Point2> outline;
+    std::vector<scene::Point> outline;
     const sky::SkyPoint centre{p.lambda0 / DegreeFactor, p.phi0 / DegreeFactor};
     // The corners' cap holds the face, its edges being great circles; the disc's is the range.
     sky::SkyCap reach{centre, p.projectionRange / DegreeFactor + kReachMarginDeg};
@@ -116,7 +116,7 @@ sky::SkyGlobe faceSkyGlobe(const FaceParameters& p, const PolyhedronModel& model
     {
         int face = 0;
         TangentPoint tangent;
-        std::vector<Point2> corners; ///< on the tangent plane, sphere radii
+        std::vector<scene::Point> corners; ///< on the tangent plane, sphere radii
     };
     std::vector<FaceRegion> regions;
     for (int f = 1; f <= model.FaceCount(); ++f) {

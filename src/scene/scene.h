@@ -1,6 +1,7 @@
 #pragma once
 
 #include "canvas/drawing_canvas.h"
+#include "scene/point.h"
 
 #include <cstdint>
 #include <optional>
@@ -10,13 +11,6 @@
 #include <vector>
 
 namespace scene {
-
-/// A point on a template in centimetres, origin top-left, x to the right, y downward.
-struct Point
-{
-    double x = 0.0, y = 0.0;
-    friend bool operator==(const Point&, const Point&) = default;
-};
 
 /// What an item stands for on the globe or the sheet.
 enum class Role {

@@ -13,8 +13,6 @@ constexpr int kMaxDepth = 34;
 /// How closely the end of a stretch with projected points is found, in t.
 constexpr double kBoundaryPrecision = 1e-12;
 
-double distance(Point2 a, Point2 b) { return std::hypot(b.x - a.x, b.y - a.y); }
-
 class Sampler
 {
 public:
@@ -28,14 +26,14 @@ public:
         assert(curve.steps >= 1);
         m_curve = &curve;
         double t0 = 0.0;
-        std::optional<Point2> q0 = at(0.0);
+        std::optional<scene::Point> q0 = at(0.0);
         if (q0)
             startOrContinue(*q0);
         else
             endPiece();
         for (int k = 1; k <= curve.steps; ++k) {
             const double t1 = k == curve.steps ? 1.0 : static_cast<double>(k) / curve.steps;
-            const std::optional<Point2> q1 = at(t1);
+            const std::optional<scene::Point> q1 = at(t1);
             walk(t0, q0, t1, q1, 0);
             t0 = t1;
             q0 = q1;
@@ -49,13 +47,13 @@ public:
     }
 
 private:
-    std::optional<Point2> at(double t) const
+    std::optional<scene::Point> at(double t) const
     {
         const SkyPoint p = m_curve->at(t);
         return m_project(p.lambda, p.phi);
     }
 
-    void startOrContinue(Point2 p)
+    void startOrContinue(scene::Point p)
     {
         if (!m_current.empty() && m_current.back().x == p.x && m_current.back().y == p.y)
             return;
@@ -71,7 +69,7 @@ private:
     }
 
     /// The last t from `valid` towards `invalid` that still has a projected point, and that point.
-    std::pair<double, Point2> lastProjected(double valid, Point2 point, double invalid) const
+    std::pair<double, scene::Point> lastProjected(double valid, scene::Point point, double invalid) const
     {
         while (std::abs(invalid - valid) > kBoundaryPrecision) {
             const double mid = 0.5 * (valid + invalid);
@@ -85,7 +83,7 @@ private:
         return {valid, point};
     }
 
-    void walk(double t0, std::optional<Point2> q0, double t1, std::optional<Point2> q1, int depth)
+    void walk(double t0, std::optional<scene::Point> q0, double t1, std::optional<scene::Point> q1, int depth)
     {
         if (q0 && q1) {
             walkProjected(t0, *q0, t1, *q1, depth);
@@ -103,7 +101,7 @@ private:
 
     /// True when the four sub-chords through qa, qm, qb share out the way from p0 to p1 as a
     /// continuous curve does over a short step: none carries more than half of it.
-    bool evenlyShared(Point2 p0, Point2 qa, Point2 qm, Point2 qb, Point2 p1) const
+    bool evenlyShared(scene::Point p0, scene::Point qa, scene::Point qm, scene::Point qb, scene::Point p1) const
     {
         const double a = distance(p0, qa), b = distance(qa, qm), c = distance(qm, qb), d = distance(qb, p1);
         const double total = a + b + c + d;
@@ -111,12 +109,12 @@ private:
     }
 
     /// Appends the line from p0 (the last point of the current piece) to p1.
-    void walkProjected(double t0, Point2 p0, double t1, Point2 p1, int depth)
+    void walkProjected(double t0, scene::Point p0, double t1, scene::Point p1, int depth)
     {
         if (t1 == t0)
             return;
         const double h = t1 - t0;
-        const std::optional<Point2> qa = at(t0 + 0.25 * h), qm = at(t0 + 0.5 * h), qb = at(t0 + 0.75 * h);
+        const std::optional<scene::Point> qa = at(t0 + 0.25 * h), qm = at(t0 + 0.5 * h), qb = at(t0 + 0.75 * h);
         const bool projected = qa && qm && qb;
         const bool close = projected && evenlyShared(p0, *qa, *qm, *qb, p1)
                            && std::max({distanceToSegment(*qa, p0, p1), distanceToSegment(*qm, p0, p1),
@@ -150,14 +148,14 @@ private:
 
 } // namespace
 
-double distanceToSegment(Point2 p, Point2 a, Point2 b)
+double distanceToSegment(scene::Point p, scene::Point a, scene::Point b)
 {
-    const double dx = b.x - a.x, dy = b.y - a.y;
-    const double length2 = dx * dx + dy * dy;
+    const scene::Point d = b - a;
+    const double length2 = dot(d, d);
     double s = 0.0;
     if (length2 > 0.0)
-        s = std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length2, 0.0, 1.0);
-    return std::hypot(p.x - (a.x + s * dx), p.y - (a.y + s * dy));
+        s = std::clamp(dot(p - a, d) / length2, 0.0, 1.0);
+    return length(p - (a + s * d));
 }
 
 std::vector<Polyline> sampleCurve(const SkyCurve& curve, const Projection& project, double toleranceCm)

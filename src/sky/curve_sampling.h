@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sky/point2.h"
+#include "scene/point.h"
 #include "sky/sky_curve.h"
 
 #include <functional>
@@ -12,10 +12,10 @@ namespace sky {
 /// The plane position, in cm, of the sky direction (λ, φ) in degrees, or none where the
 /// projection has no point (behind a gnomonic face, say). λ comes in [0, 360): the projection
 /// must treat λ and λ ± 360 alike.
-using Projection = std::function<std::optional<Point2>(double lambdaDeg, double phiDeg)>;
+using Projection = std::function<std::optional<scene::Point>(double lambdaDeg, double phiDeg)>;
 
 /// A drawn line: points in order, at least two.
-using Polyline = std::vector<Point2>;
+using Polyline = std::vector<scene::Point>;
 
 /// How far a drawn line may depart from the projected true curve: 0.05 mm.
 inline constexpr double kLineToleranceCm = 0.005;
@@ -39,6 +39,6 @@ std::vector<Polyline> samplePath(const std::vector<SkyPoint>& vertices, const Pr
                                  double toleranceCm = kLineToleranceCm);
 
 /// Distance in the plane from `p` to the segment from `a` to `b`.
-double distanceToSegment(Point2 p, Point2 a, Point2 b);
+double distanceToSegment(scene::Point p, scene::Point a, scene::Point b);
 
 } // namespace sky

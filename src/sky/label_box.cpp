@@ -54,29 +54,29 @@ double estimatedTextWidth(std::string_view text, double sizePt)
     return em * sizePt * kCmPerPoint;
 }
 
-std::array<Point2, 4> labelBox(const scene::Text& t, double marginCm)
+std::array<scene::Point, 4> labelBox(const scene::Text& t, double marginCm)
 {
     const double angle = t.rotationDeg * kRadiansPerDegree;
     // Reading direction and the glyphs' up on paper (y downward, rotation clockwise).
-    const Point2 u{std::cos(angle), std::sin(angle)}, v{std::sin(angle), -std::cos(angle)};
+    const scene::Point u{std::cos(angle), std::sin(angle)}, v{std::sin(angle), -std::cos(angle)};
     const double em = t.sizePt * kCmPerPoint;
     const double width = estimatedTextWidth(t.text, t.sizePt);
     const double start = t.anchor == scene::Anchor::Start ? 0.0 : t.anchor == scene::Anchor::Middle ? -width / 2 : -width;
     const double s0 = start - marginCm, s1 = start + width + marginCm;
     const double h0 = -kDescentEm * em - marginCm, h1 = kAscentEm * em + marginCm;
     const auto corner = [&](double s, double h) {
-        return Point2{t.at.x + u.x * s + v.x * h, t.at.y + u.y * s + v.y * h};
+        return scene::Point{t.at.x + u.x * s + v.x * h, t.at.y + u.y * s + v.y * h};
     };
     return {corner(s0, h0), corner(s1, h0), corner(s1, h1), corner(s0, h1)};
 }
 
-bool boxesOverlap(const std::array<Point2, 4>& a, const std::array<Point2, 4>& b)
+bool boxesOverlap(const std::array<scene::Point, 4>& a, const std::array<scene::Point, 4>& b)
 {
     // Separating axes: two convex shapes that do not meet have an edge of one whose line parts them.
-    const auto parted = [](const std::array<Point2, 4>& p, const std::array<Point2, 4>& q) {
+    const auto parted = [](const std::array<scene::Point, 4>& p, const std::array<scene::Point, 4>& q) {
         for (std::size_t i = 0; i < p.size(); ++i) {
-            const Point2 e{p[(i + 1) % p.size()].x - p[i].x, p[(i + 1) % p.size()].y - p[i].y};
-            const Point2 normal{-e.y, e.x};
+            const scene::Point e{p[(i + 1) % p.size()].x - p[i].x, p[(i + 1) % p.size()].y - p[i].y};
+            const scene::Point normal{-e.y, e.x};
             double pMin = INFINITY, pMax = -INFINITY, qMin = INFINITY, qMax = -INFINITY;
             for (std::size_t k = 0; k < p.size(); ++k) {
                 const double sp = normal.x * p[k].x + normal.y * p[k].y, sq = normal.x * q[k].x + normal.y * q[k].y;
@@ -91,9 +91,9 @@ bool boxesOverlap(const std::array<Point2, 4>& a, const std::array<Point2, 4>& b
     return !parted(a, b) && !parted(b, a);
 }
 
-bool boxInside(const ClipOutline& outline, const std::array<Point2, 4>& box)
+bool boxInside(const ClipOutline& outline, const std::array<scene::Point, 4>& box)
 {
-    for (const Point2& p : box)
+    for (const scene::Point& p : box)
         if (!contains(outline, p))
             return false;
     for (std::size_t i = 0; i < box.size(); ++i) {

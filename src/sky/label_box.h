@@ -1,7 +1,7 @@
 #pragma once
 
 #include "scene/scene.h"
-#include "sky/point2.h"
+#include "scene/point.h"
 #include "sky/polygon_clip.h"
 #include "sky/sky_layer_options.h"
 
@@ -35,12 +35,12 @@ double estimatedTextWidth(std::string_view text, double sizePt);
 
 /// Corners, in order round it, of the box `t` covers on paper (its estimated width, from
 /// kDescentEm below the baseline to kAscentEm above), grown by `marginCm` on every side.
-std::array<Point2, 4> labelBox(const scene::Text& t, double marginCm = 0.0);
+std::array<scene::Point, 4> labelBox(const scene::Text& t, double marginCm = 0.0);
 
 /// Whether two boxes (convex, corners in order round them, as labelBox gives) share a point.
-bool boxesOverlap(const std::array<Point2, 4>& a, const std::array<Point2, 4>& b);
+bool boxesOverlap(const std::array<scene::Point, 4>& a, const std::array<scene::Point, 4>& b);
 
 /// Whether the box lies wholly inside `outline`: its corners inside and no side crossing it.
-bool boxInside(const ClipOutline& outline, const std::array<Point2, 4>& box);
+bool boxInside(const ClipOutline& outline, const std::array<scene::Point, 4>& box);
 
 } // namespace sky

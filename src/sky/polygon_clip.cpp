@@ -11,7 +11,7 @@ namespace {
 double crossProduct(double ax, double ay, double bx, double by) { return ax * by - ay * bx; }
 
 /// Even-odd crossing count of the edge from a to b against the ray from p towards +x.
-bool rayCrosses(Point2 a, Point2 b, Point2 p)
+bool rayCrosses(scene::Point a, scene::Point b, scene::Point p)
 {
     if ((a.y > p.y) == (b.y > p.y))
         return false;
@@ -30,12 +30,12 @@ std::size_t bandOf(const ClipOutline& o, double y)
 struct Crossing
 {
     double t = 0.0; ///< along the polyline segment, 0…1
-    Point2 point;   ///< on the outline edge
+    scene::Point point;   ///< on the outline edge
 };
 
 } // namespace
 
-ClipOutline makeClipOutline(std::vector<Point2> corners)
+ClipOutline makeClipOutline(std::vector<scene::Point> corners)
 {
     if (corners.size() > 1 && corners.front().x == corners.back().x && corners.front().y == corners.back().y)
         corners.pop_back();
@@ -43,7 +43,7 @@ ClipOutline makeClipOutline(std::vector<Point2> corners)
     ClipOutline o;
     o.corners = std::move(corners);
     const auto [lo, hi] = std::minmax_element(o.corners.begin(), o.corners.end(),
-                                              [](Point2 a, Point2 b) { return a.y < b.y; });
+                                              [](scene::Point a, scene::Point b) { return a.y < b.y; });
     o.minY = lo->y;
     const double height = hi->y - lo->y;
     const std::size_t bandCount = std::max<std::size_t>(1, o.corners.size() / 4);
@@ -51,7 +51,7 @@ ClipOutline makeClipOutline(std::vector<Point2> corners)
     o.bands.resize(bandCount);
     const std::size_t n = o.corners.size();
     for (std::size_t i = 0; i < n; ++i) {
-        const Point2 a = o.corners[i], b = o.corners[(i + 1) % n];
+        const scene::Point a = o.corners[i], b = o.corners[(i + 1) % n];
         const std::size_t first = bandOf(o, std::min(a.y, b.y)), last = bandOf(o, std::max(a.y, b.y));
         for (std::size_t k = first; k <= last; ++k)
             o.bands[k].push_back(i);
@@ -59,7 +59,7 @@ ClipOutline makeClipOutline(std::vector<Point2> corners)
     return o;
 }
 
-bool contains(const ClipOutline& o, Point2 p)
+bool contains(const ClipOutline& o, scene::Point p)
 {
     if (o.bands.empty() || p.y < o.minY || p.y > o.minY + o.bandHeight * static_cast<double>(o.bands.size()))
         return false;
@@ -71,7 +71,7 @@ bool contains(const ClipOutline& o, Point2 p)
     return inside;
 }
 
-bool pointInPolygon(const std::vector<Point2>& corners, Point2 p)
+bool pointInPolygon(const std::vector<scene::Point>& corners, scene::Point p)
 {
     bool inside = false;
     for (std::size_t i = 0, n = corners.size(); i < n; ++i)
@@ -97,7 +97,7 @@ std::vector<Polyline> clipPolyline(const ClipOutline& o, const Polyline& polylin
     std::vector<std::size_t> testedFor;
     std::vector<Crossing> crossings;
     for (std::size_t s = 1; s < polyline.size(); ++s) {
-        const Point2 p = polyline[s - 1], q = polyline[s];
+        const scene::Point p = polyline[s - 1], q = polyline[s];
         const double dx = q.x - p.x, dy = q.y - p.y;
         crossings.clear();
         const double yLow = std::min(p.y, q.y), yHigh = std::max(p.y, q.y);
@@ -114,7 +114,7 @@ std::vector<Polyline> clipPolyline(const ClipOutline& o, const Polyline& polylin
                             continue;
                         testedFor[i] = s;
                     }
-                    const Point2 c = o.corners[i], d = o.corners[(i + 1) % n];
+                    const scene::Point c = o.corners[i], d = o.corners[(i + 1) % n];
                     if (std::max(c.x, d.x) < xLow || std::min(c.x, d.x) > xHigh)
                         continue; // wholly to one side
                     const double ex = d.x - c.x, ey = d.y - c.y;
@@ -144,7 +144,7 @@ std::vector<Polyline> clipPolyline(const ClipOutline& o, const Polyline& polylin
         crossings.push_back({1.0, q});
         // Each stretch between crossings is wholly inside or outside: its middle tells which.
         double t0 = 0.0;
-        Point2 start = p;
+        scene::Point start = p;
         for (const Crossing& c : crossings) {
             if (c.t - t0 > 1e-12) {
                 const double tm = 0.5 * (t0 + c.t);

@@ -49,11 +49,6 @@ constexpr double kLabelGapCm = 0.04;
 constexpr double kTickCm = 0.1;
 constexpr double kLabelledTickCm = 0.18;
 
-Point2 operator+(Point2 a, Point2 b) { return {a.x + b.x, a.y + b.y}; }
-Point2 operator-(Point2 a, Point2 b) { return {a.x - b.x, a.y - b.y}; }
-Point2 operator*(Point2 a, double s) { return {a.x * s, a.y * s}; }
-double length(Point2 a) { return std::hypot(a.x, a.y); }
-
 std::vector<std::vector<scene::Point>> clippedRuns(const std::vector<Polyline>& lines, const ClipOutline& outline)
 {
     std::vector<std::vector<scene::Point>> runs;
@@ -61,7 +56,7 @@ std::vector<std::vector<scene::Point>> clippedRuns(const std::vector<Polyline>& 
         for (const Polyline& piece : clipPolyline(outline, line)) {
             std::vector<scene::Point> run;
             run.reserve(piece.size());
-            for (const Point2& p : piece)
+            for (const scene::Point& p : piece)
                 run.push_back({p.x, p.y});
             runs.push_back(std::move(run));
         }
@@ -108,16 +103,16 @@ std::optional<double> uprightRotation(const Projection& project, SkyPoint a)
 }
 
 /// The point of `outline` nearest to `p`.
-Point2 nearestOnOutline(const ClipOutline& outline, Point2 p)
+scene::Point nearestOnOutline(const ClipOutline& outline, scene::Point p)
 {
-    Point2 best = outline.corners.front();
+    scene::Point best = outline.corners.front();
     double bestDistance = std::numeric_limits<double>::infinity();
     for (std::size_t i = 0, n = outline.corners.size(); i < n; ++i) {
-        const Point2 a = outline.corners[i], b = outline.corners[(i + 1) % n];
-        const Point2 d = b - a;
-        const double l2 = d.x * d.x + d.y * d.y;
-        const double s = l2 > 0.0 ? std::clamp(((p.x - a.x) * d.x + (p.y - a.y) * d.y) / l2, 0.0, 1.0) : 0.0;
-        const Point2 q = a + d * s;
+        const scene::Point a = outline.corners[i], b = outline.corners[(i + 1) % n];
+        const scene::Point d = b - a;
+        const double l2 = dot(d, d);
+        const double s = l2 > 0.0 ? std::clamp(dot(p - a, d) / l2, 0.0, 1.0) : 0.0;
+        const scene::Point q = a + d * s;
         const double distance = length(p - q);
         if (distance < bestDistance) {
             bestDistance = distance;
@@ -179,7 +174,7 @@ private:
             return false;
         const auto box = labelBox(t, kLabelGapCm / 2);
         return std::none_of(m_taken.begin(), m_taken.end(),
-                            [&box](const std::array<Point2, 4>& taken) { return boxesOverlap(box, taken); });
+                            [&box](const std::array<scene::Point, 4>& taken) { return boxesOverlap(box, taken); });
     }
 
     /// The label at `anchor` on `p` at `sizePt`, moved until it fits: north and south of its
@@ -191,14 +186,14 @@ private:
         if (!at || !rotation)
             return std::nullopt;
         const double angle = *rotation * kRadiansPerDegree;
-        const Point2 u{std::cos(angle), std::sin(angle)}, v{std::sin(angle), -std::cos(angle)};
+        const scene::Point u{std::cos(angle), std::sin(angle)}, v{std::sin(angle), -std::cos(angle)};
         const double em = sizePt * kCmPerPoint;
         const double along = r.alongCm + (r.starMagnitude ? p.dotRadius(*r.starMagnitude) : 0.0);
-        const Point2 base = *at + u * along + v * (r.upCm + r.upEm * em);
+        const scene::Point base = *at + u * along + v * (r.upCm + r.upEm * em);
         scene::Text t = r.text;
         t.sizePt = sizePt;
         t.rotationDeg = *rotation;
-        const auto placeAt = [&t](Point2 q) { t.at = {q.x, q.y}; };
+        const auto placeAt = [&t](scene::Point q) { t.at = {q.x, q.y}; };
         placeAt(base);
         if (fits(p, t))
             return t;
@@ -211,11 +206,11 @@ private:
 
         placeAt(base);
         const auto box = labelBox(t);
-        Point2 centre{0.0, 0.0};
-        for (const Point2& c : box)
+        scene::Point centre{0.0, 0.0};
+        for (const scene::Point& c : box)
             centre = centre + c * 0.25;
-        const Point2 nearest = nearestOnOutline(p.outline, centre);
-        const Point2 away = contains(p.outline, centre) ? centre - nearest : nearest - centre;
+        const scene::Point nearest = nearestOnOutline(p.outline, centre);
+        const scene::Point away = contains(p.outline, centre) ? centre - nearest : nearest - centre;
         if (const double l = length(away); l > 0.0)
             for (int i = 1; i * kMoveStepCm <= kInwardCm; ++i) {
                 placeAt(base + away * (i * kMoveStepCm / l));
@@ -225,12 +220,12 @@ private:
         // Towards the centre: a box whose centre lies farther from it than every corner of the
         // outline cannot be inside, so the steps start where the box reaches the piece. A label
         // pushed far off by a huge star dot so tries as many places as one beside it.
-        const Point2 inward = p.centre - centre;
+        const scene::Point inward = p.centre - centre;
         const double l = length(inward);
         if (!(l > 0.0) || !std::isfinite(l))
             return std::nullopt;
         double reach = 0.0;
-        for (const Point2& c : p.outline.corners)
+        for (const scene::Point& c : p.outline.corners)
             reach = std::max(reach, length(c - p.centre));
         const double first = std::max(1.0, std::floor((l - reach) / kMoveStepCm));
         const auto steps = static_cast<std::int64_t>(std::ceil(2.0 * reach / kMoveStepCm)) + 2;
@@ -248,7 +243,7 @@ private:
     const SkyPiece& m_here;
     std::size_t m_index;
     const SkyGlobe& m_globe;
-    std::vector<std::array<Point2, 4>> m_taken; ///< boxes of the labels placed so far
+    std::vector<std::array<scene::Point, 4>> m_taken; ///< boxes of the labels placed so far
 };
 
 /// A label of `role` and `index` saying `text`, to be placed at `at` (its position and rotation still open).

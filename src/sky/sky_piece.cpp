@@ -31,7 +31,7 @@ bool capsMeet(const SkyCap& a, const SkyCap& b)
     return a.radiusDeg + b.radiusDeg >= 180.0 || angularDistance(a.centre, b.centre) <= a.radiusDeg + b.radiusDeg;
 }
 
-SkyPiece makeSkyPiece(Projection project, std::vector<Point2> outline, double sphereRadius,
+SkyPiece makeSkyPiece(Projection project, std::vector<scene::Point> outline, double sphereRadius,
                       std::function<double(double)> dotRadius, SkyCap reach)
 {
     SkyPiece piece;
@@ -39,7 +39,7 @@ SkyPiece makeSkyPiece(Projection project, std::vector<Point2> outline, double sp
     // Centroid of the polygon's area (the corners' mean would lean towards a densely sampled edge).
     double area = 0.0, cx = 0.0, cy = 0.0;
     for (std::size_t i = 0, n = outline.size(); i < n; ++i) {
-        const Point2 a = outline[i], b = outline[(i + 1) % n];
+        const scene::Point a = outline[i], b = outline[(i + 1) % n];
         const double w = a.x * b.y - b.x * a.y;
         area += w;
         cx += (a.x + b.x) * w;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "sky/curve_sampling.h"
-#include "sky/point2.h"
+#include "scene/point.h"
 #include "sky/polygon_clip.h"
 #include "sky/sky_point.h"
 
@@ -35,7 +35,7 @@ struct SkyPiece
 {
     Projection project;   ///< exactly the projection its stars take; no point far off the piece
     ClipOutline outline;  ///< where the piece is cut: lines end there, labels stay inside
-    Point2 centre;        ///< centroid of the outline, where a label that fits nowhere near its anchor moves
+    scene::Point centre;        ///< centroid of the outline, where a label that fits nowhere near its anchor moves
     double sphereRadius = 1.0; ///< R in cm, to turn arcs of the sphere into lengths on paper
     std::function<double(double magnitude)> dotRadius; ///< radius in cm of a star's dot; 0 when it has none
     SkyCap reach; ///< holds every point of the sky that lands within the outline: lines outside it are not followed
@@ -43,7 +43,7 @@ struct SkyPiece
 
 /// A piece from its projection, its cut outline (at least three corners, in order), R, the
 /// star dot radius by magnitude and the part of the sky it can show.
-SkyPiece makeSkyPiece(Projection project, std::vector<Point2> outline, double sphereRadius,
+SkyPiece makeSkyPiece(Projection project, std::vector<scene::Point> outline, double sphereRadius,
                       std::function<double(double)> dotRadius = {}, SkyCap reach = {});
 
 /// How the sky is shared out among the pieces of one globe, so that each label goes on exactly

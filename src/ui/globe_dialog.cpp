@@ -2,8 +2,8 @@
 
 #include "export/export_templates.h"
 #include "export/kit_finish.h"
-#include "export/sheet_painter.h"
-#include "export/sheet_printer.h"
+#include "render/sheet_painter.h"
+#include "render/sheet_printer.h"
 #include "text/input_error.h"
 #include "ui/export_progress.h"
 #include "ui/file_dialog.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "export/export_options.h"
-#include "export/template_drawing.h"
+#include "render/template_drawing.h"
 #include "ui/message_presenter.h"
 
 #include <QDialog>

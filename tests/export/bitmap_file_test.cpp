@@ -1,6 +1,6 @@
 #include "qt_app.h"
 
-#include "export/bitmap_file.h"
+#include "render/bitmap_file.h"
 
 #include <QBuffer>
 

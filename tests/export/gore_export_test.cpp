@@ -6,7 +6,7 @@
 #include "export/export_options.h"
 #include "export/face_templates.h"
 #include "export/gore_templates.h"
-#include "export/renderers.h"
+#include "render/renderers.h"
 #include "gore/gore_command.h"
 #include "text/input_error.h"
 

@@ -6,7 +6,7 @@
 #include "export/export_run.h"
 #include "export/face_templates.h"
 #include "export/gore_templates.h"
-#include "export/renderers.h"
+#include "render/renderers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "export/page_layout.h"
+#include "render/page_layout.h"
 
 #include <gtest/gtest.h>
 

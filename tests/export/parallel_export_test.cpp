@@ -9,7 +9,7 @@
 #include "export/face_templates.h"
 #include "export/gore_templates.h"
 #include "export/ordered_work.h"
-#include "export/renderers.h"
+#include "render/renderers.h"
 #include "gore/gore_draw.h"
 #include "gore/gore_scene.h"
 #include "polyhedron/face_command.h"

@@ -1,6 +1,6 @@
 #include "qt_app.h"
 
-#include "export/pdf_box_stream.h"
+#include "render/pdf_box_stream.h"
 #include "render_support.h"
 #include "test_files.h"
 

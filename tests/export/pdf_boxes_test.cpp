@@ -1,7 +1,7 @@
 #include "qt_app.h"
 #include "test_files.h"
 
-#include "export/pdf_boxes.h"
+#include "render/pdf_boxes.h"
 
 #include <QBuffer>
 #include <QPageSize>

@@ -5,7 +5,7 @@
 #include "render_support.h"
 #include "test_files.h"
 
-#include "export/renderers.h"
+#include "render/renderers.h"
 
 #include <QByteArray>
 

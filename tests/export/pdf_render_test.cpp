@@ -2,7 +2,7 @@
 #include "render_support.h"
 #include "test_files.h"
 
-#include "export/renderers.h"
+#include "render/renderers.h"
 #include "text/input_error.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "qt_app.h"
 
-#include "export/pixel_fill.h"
+#include "render/pixel_fill.h"
 
 #include <QPainter>
 

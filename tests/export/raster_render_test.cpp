@@ -1,7 +1,7 @@
 #include "qt_app.h"
 #include "render_support.h"
 
-#include "export/renderers.h"
+#include "render/renderers.h"
 #include "text/input_error.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "export/sheet_packing.h"
+#include "render/sheet_packing.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include "export/export_options.h"
 #include "export/face_templates.h"
 #include "export/gore_templates.h"
-#include "export/sheet_painter.h"
+#include "render/sheet_painter.h"
 
 #include <QPaintEngine>
 #include <QPainter>

@@ -6,7 +6,7 @@
 #include "export/face_templates.h"
 #include "export/gore_templates.h"
 #include "export/kit_finish.h"
-#include "export/renderers.h"
+#include "render/renderers.h"
 #include "sky/label_box.h"
 #include "sky/sky_data.h"
 

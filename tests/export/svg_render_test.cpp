@@ -1,6 +1,6 @@
 #include "render_support.h"
 
-#include "export/renderers.h"
+#include "render/renderers.h"
 
 #include <QXmlStreamReader>
 

@@ -140,7 +140,7 @@ TEST(GoreOutline, PlateStarsLieOnThePlate)
                         continue;
                     ++onPlate;
                     const stars::Star& star = catalogue.stars[s.index];
-                    const double beyond = beyondNgon(ngon, {s.offset.dx, s.offset.dy});
+                    const double beyond = beyondNgon(ngon, {s.offset.x, s.offset.y});
                     if (!epsilon) {
                         EXPECT_LT(beyond, 0.0) << "star " << s.index + 1;
                         continue;

@@ -81,8 +81,8 @@ TEST(GorePlanIndex, TakesTheStarsOfTheWholeCatalogue)
             SCOPED_TRACE(i);
             EXPECT_EQ(indexed.stars[i].index, all.stars[i].index);
             EXPECT_EQ(indexed.stars[i].target, all.stars[i].target);
-            EXPECT_EQ(indexed.stars[i].offset.dx, all.stars[i].offset.dx);
-            EXPECT_EQ(indexed.stars[i].offset.dy, all.stars[i].offset.dy);
+            EXPECT_EQ(indexed.stars[i].offset.x, all.stars[i].offset.x);
+            EXPECT_EQ(indexed.stars[i].offset.y, all.stars[i].offset.y);
             EXPECT_EQ(indexed.stars[i].radius, all.stars[i].radius);
         }
         if (r.faintest > 0 && r.hemisphere <= 1) {

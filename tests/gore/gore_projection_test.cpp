@@ -62,14 +62,14 @@ TEST(PolarPlate, WorkedOffsetsFromThePole)
     // 1.523 cm right and below at 315°, 2.154 cm straight right at 0°, up at 90°.
     for (const Row& r : {Row{315, 1.523, 1.523}, Row{0, 2.154, 0}, Row{90, 0, -2.154}}) {
         SCOPED_TRACE(r.lambda);
-        const Offset o = plateOffset(plate, r.lambda, 80);
-        EXPECT_NEAR(o.dx, r.dx, kCm);
-        EXPECT_NEAR(o.dy, r.dy, kCm);
+        const scene::Point o = plateOffset(plate, r.lambda, 80);
+        EXPECT_NEAR(o.x, r.dx, kCm);
+        EXPECT_NEAR(o.y, r.dy, kCm);
     }
     // Square round the n-gon: its corners lie R·cos B / cos(π/n) = 4.812599 cm from the pole.
     EXPECT_NEAR(plate.side, 2 * 4.812599 + 2, 1e-6);
-    const Offset atBoundary = plateOffset(plate, 0, 70);
-    EXPECT_NEAR(atBoundary.dx, plate.boundaryRadius, 1e-12);
+    const scene::Point atBoundary = plateOffset(plate, 0, 70);
+    EXPECT_NEAR(atBoundary.x, plate.boundaryRadius, 1e-12);
 }
 
 TEST(PolarPlate, BoundaryDotsCloseTheNgonWithoutGaps)
@@ -79,17 +79,17 @@ TEST(PolarPlate, BoundaryDotsCloseTheNgonWithoutGaps)
     ASSERT_GE(dots.size(), 2u);
     const double r = 13 * std::cos(70 * DegreeFactor); // 4.446 cm
     for (std::size_t i = 0; i < dots.size(); ++i) {
-        const Offset& a = dots[i];
-        const Offset& b = dots[(i + 1) % dots.size()];
+        const scene::Point& a = dots[i];
+        const scene::Point& b = dots[(i + 1) % dots.size()];
         // On the octagon whose sides stand r from the pole, square to the central meridians
         // 22.5°, 67.5°, … (position angle λ points along (cos λ, −sin λ)).
         double farthest = -1e9;
         for (int k = 0; k < 8; ++k) {
             const double lambda = (45.0 * k + 22.5) * DegreeFactor;
-            farthest = std::max(farthest, a.dx * std::cos(lambda) - a.dy * std::sin(lambda));
+            farthest = std::max(farthest, a.x * std::cos(lambda) - a.y * std::sin(lambda));
         }
         ASSERT_NEAR(farthest, r, 1e-9);
-        ASSERT_LE(std::hypot(a.dx - b.dx, a.dy - b.dy), 0.0101);
+        ASSERT_LE(std::hypot(a.x - b.x, a.y - b.y), 0.0101);
     }
 }
 

@@ -263,7 +263,7 @@ TEST(GoreSky, EachLabelOnceOverTheGlobeUprightAndInsideItsPiece)
                 for (const scene::Text& o : own)
                     EXPECT_FALSE(sky::boxesOverlap(sky::labelBox(t), sky::labelBox(o))) << t.text << " on " << o.text;
                 labels.count(t);
-                for (const sky::Point2& c : sky::labelBox(t))
+                for (const scene::Point& c : sky::labelBox(t))
                     EXPECT_TRUE(inPiece(piece, {c.x, c.y}, 0.0)) << t.text;
                 // Upright with north up: on a gore north is +x on paper (the meridians lean by less than 25°).
                 if (piece.target == StarTarget::Gore) {

@@ -34,8 +34,6 @@ GoreParameters kitParameters(int n, double boundary, bool epsilon, double radius
     return p;
 }
 
-double distance(scene::Point a, scene::Point b) { return std::hypot(a.x - b.x, a.y - b.y); }
-
 } // namespace
 
 TEST(GoreTiling, OwnerIsDecidedInSkyCoordinates)
@@ -136,9 +134,9 @@ TEST(GoreTiling, PlateSidesMatchTheGoresTopsPointForPoint)
             const double phi = cutLatitude(t, dl) / kDeg;
             const double onGore = t.R * std::tan(dl * kDeg) * std::cos(phi * kDeg);
             for (const bool south : {false, true}) {
-                const Offset o = kitPlateOffset(t, centre + dl, south ? -phi : phi, south);
+                const scene::Point o = kitPlateOffset(t, centre + dl, south ? -phi : phi, south);
                 // The southern plate is the northern one mirrored top to bottom.
-                const scene::Point q{o.dx, south ? -o.dy : o.dy};
+                const scene::Point q{o.x, south ? -o.y : o.y};
                 EXPECT_NEAR((q.x - mid.x) * along.x + (q.y - mid.y) * along.y, onGore, kMeetCm) << "Δλ " << dl;
                 EXPECT_NEAR((q.x - mid.x) * along.y - (q.y - mid.y) * along.x, 0.0, kMeetCm) << "Δλ " << dl;
                 const sky::SkyPoint back = kitPlateSkyPoint(t, o, south);

@@ -35,7 +35,7 @@ bool samePlacements(const KitStars& a, const KitStars& b)
             return false;
         for (std::size_t i = 0; i < a[piece].size(); ++i) {
             const StarPlacement &s = a[piece][i], &t = b[piece][i];
-            if (s.target != t.target || s.offset.dx != t.offset.dx || s.offset.dy != t.offset.dy
+            if (s.target != t.target || s.offset.x != t.offset.x || s.offset.y != t.offset.y
                 || s.radius != t.radius || s.index != t.index || s.clipped != t.clipped)
                 return false;
         }

@@ -207,7 +207,7 @@ TEST(FaceSky, EachLabelOnceOverTheModelInsideItsFace)
         const std::vector<scene::Point> c = corners(s);
         forEach<scene::Text>(s, [&](const scene::Text& t) {
             labels.count(t);
-            for (const sky::Point2& q : sky::labelBox(t))
+            for (const scene::Point& q : sky::labelBox(t))
                 EXPECT_LT(outside(c, {q.x, q.y}), 0.0) << "face " << f << ": " << t.text;
         });
     }

@@ -17,12 +17,12 @@ constexpr double kDeg = 3.14159265358979323846 / 180.0;
 /// Map Projections – A Working Manual, eqs. 22-4, 22-5); no point beyond 80° from the centre.
 Projection gnomonic(double lambda0, double phi0, double radius)
 {
-    return [=](double lambda, double phi) -> std::optional<Point2> {
+    return [=](double lambda, double phi) -> std::optional<scene::Point> {
         const double dl = (lambda - lambda0) * kDeg, f = phi * kDeg, f0 = phi0 * kDeg;
         const double cosC = std::sin(f0) * std::sin(f) + std::cos(f0) * std::cos(f) * std::cos(dl);
         if (cosC < std::cos(80.0 * kDeg))
             return std::nullopt;
-        return Point2{radius * std::cos(f) * std::sin(dl) / cosC,
+        return scene::Point{radius * std::cos(f) * std::sin(dl) / cosC,
                       radius * (std::cos(f0) * std::sin(f) - std::sin(f0) * std::cos(f) * std::cos(dl)) / cosC};
     };
 }
@@ -31,13 +31,13 @@ Projection gnomonic(double lambda0, double phi0, double radius)
 /// whose seam is the meridian opposite λ0.
 Projection sinusoidal(double lambda0, double radius)
 {
-    return [=](double lambda, double phi) -> std::optional<Point2> {
+    return [=](double lambda, double phi) -> std::optional<scene::Point> {
         const double dl = std::remainder(lambda - lambda0, 360.0) * kDeg;
-        return Point2{radius * dl * std::cos(phi * kDeg), radius * phi * kDeg};
+        return scene::Point{radius * dl * std::cos(phi * kDeg), radius * phi * kDeg};
     };
 }
 
-double distanceToPolylines(Point2 p, const std::vector<Polyline>& lines)
+double distanceToPolylines(scene::Point p, const std::vector<Polyline>& lines)
 {
     double best = INFINITY;
     for (const auto& line : lines)
@@ -125,9 +125,9 @@ TEST(CurveSampling, FigureVerticesAreExactPointsOfTheLine)
     const auto lines = samplePath(figure, project);
     ASSERT_EQ(lines.size(), 1u);
     for (const auto& v : figure) {
-        const Point2 p = *project(v.lambda, v.phi);
+        const scene::Point p = *project(v.lambda, v.phi);
         const bool found = std::any_of(lines[0].begin(), lines[0].end(),
-                                       [&](Point2 q) { return q.x == p.x && q.y == p.y; });
+                                       [&](scene::Point q) { return q.x == p.x && q.y == p.y; });
         EXPECT_TRUE(found) << v.lambda << ", " << v.phi;
     }
 }

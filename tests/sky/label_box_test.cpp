@@ -8,7 +8,7 @@ using namespace sky;
 
 namespace {
 
-using Box = std::array<Point2, 4>;
+using Box = std::array<scene::Point, 4>;
 
 /// A w × h rectangle centred on (x, y), turned by `degrees`.
 Box rectangle(double x, double y, double w, double h, double degrees)
@@ -65,7 +65,7 @@ TEST(LabelBox, TextBoxFollowsAnchorAndRotation)
     t.sizePt = 72.0 / 2.54; // 1 cm
     t.text = "ab";
     const double w = estimatedTextWidth(t.text, t.sizePt);
-    const struct { scene::Anchor anchor; double rotation; Point2 start, end; } rows[] = {
+    const struct { scene::Anchor anchor; double rotation; scene::Point start, end; } rows[] = {
         {scene::Anchor::Start, 0, {5, 5}, {5 + w, 5}},
         {scene::Anchor::End, 0, {5 - w, 5}, {5, 5}},
         {scene::Anchor::Middle, 90, {5, 5 - w / 2}, {5, 5 + w / 2}}, // clockwise: reads downward
@@ -75,7 +75,7 @@ TEST(LabelBox, TextBoxFollowsAnchorAndRotation)
         t.rotationDeg = r.rotation;
         const Box b = labelBox(t);
         // Corner 0 is the start of the baseline moved down by the descent, corner 1 its end.
-        const Point2 down{-std::sin(r.rotation * kRadiansPerDegree) * kDescentEm, std::cos(r.rotation * kRadiansPerDegree) * kDescentEm};
+        const scene::Point down{-std::sin(r.rotation * kRadiansPerDegree) * kDescentEm, std::cos(r.rotation * kRadiansPerDegree) * kDescentEm};
         EXPECT_NEAR(b[0].x, r.start.x + down.x, 1e-12);
         EXPECT_NEAR(b[0].y, r.start.y + down.y, 1e-12);
         EXPECT_NEAR(b[1].x, r.end.x + down.x, 1e-12);

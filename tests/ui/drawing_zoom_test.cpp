@@ -3,7 +3,7 @@
 // windows stay within the screen.
 #include "export/export_options.h"
 #include "export/export_templates.h"
-#include "export/renderers.h"
+#include "render/renderers.h"
 #include "globe/globe_model.h"
 #include "ui/canvas_view.h"
 #include "ui/fonts.h"

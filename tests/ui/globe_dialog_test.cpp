@@ -1,7 +1,7 @@
 // The globe dialog: opened from both tabs and by Ctrl+G, its boxes pre-filled from the tab, its
 // files the exporter's own, its prints at real size on the paper chosen, its settings remembered.
 #include "export/export_run.h"
-#include "export/sheet_printer.h"
+#include "render/sheet_printer.h"
 #include "ui/fonts.h"
 #include "ui/export_progress.h"
 #include "ui/globe_dialog.h"

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "export/page_layout.h"
-#include "export/pdf_boxes.h"
-#include "export/renderers.h"
-#include "export/template_drawing.h"
+#include "render/page_layout.h"
+#include "render/pdf_boxes.h"
+#include "render/renderers.h"
+#include "render/template_drawing.h"
 
 #include <QPointF>
 

@@ -1,9 +1,9 @@
-#include "export/renderers.h"
+#include "render/renderers.h"
 
 #include "appdata/version.h"
-#include "export/atomic_file.h"
-#include "export/pdf_box_stream.h"
-#include "export/sheet_painter.h"
+#include "render/atomic_file.h"
+#include "render/pdf_box_stream.h"
+#include "render/sheet_painter.h"
 #include "text/input_error.h"
 #include "text/message_text.h"
 

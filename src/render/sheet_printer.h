@@ -1,8 +1,8 @@
 #pragma once
 
-#include "export/page_layout.h"
-#include "export/renderers.h"
-#include "export/template_drawing.h"
+#include "render/page_layout.h"
+#include "render/renderers.h"
+#include "render/template_drawing.h"
 
 #include <QPageSize>
 

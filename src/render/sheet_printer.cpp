@@ -1,6 +1,6 @@
-#include "export/sheet_printer.h"
+#include "render/sheet_printer.h"
 
-#include "export/sheet_painter.h"
+#include "render/sheet_painter.h"
 #include "text/input_error.h"
 
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "export/renderers.h"
+#include "render/renderers.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,6 +1,6 @@
-#include "export/sheet_painter.h"
+#include "render/sheet_painter.h"
 
-#include "export/sheet_packing.h"
+#include "render/sheet_packing.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

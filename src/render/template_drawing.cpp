@@ -1,4 +1,4 @@
-#include "export/template_drawing.h"
+#include "render/template_drawing.h"
 
 #include "text/input_error.h"
 #include "text/message_text.h"

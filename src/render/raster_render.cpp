@@ -1,9 +1,9 @@
-#include "export/renderers.h"
+#include "render/renderers.h"
 
 #include "canvas/raster_canvas.h"
-#include "export/atomic_file.h"
-#include "export/bitmap_file.h"
-#include "export/pixel_fill.h"
+#include "render/atomic_file.h"
+#include "render/bitmap_file.h"
+#include "render/pixel_fill.h"
 #include "scene/canvas_renderer.h"
 #include "text/input_error.h"
 #include "text/message_text.h"

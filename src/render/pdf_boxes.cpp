@@ -1,6 +1,6 @@
-#include "export/pdf_boxes.h"
+#include "render/pdf_boxes.h"
 
-#include "export/pdf_box_stream.h"
+#include "render/pdf_box_stream.h"
 
 #include <QBuffer>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "export/page_layout.h"
-#include "export/template_drawing.h"
+#include "render/page_layout.h"
+#include "render/template_drawing.h"
 #include "scene/scene.h"
 #include "text/atomic_file.h"
 

@@ -1,4 +1,4 @@
-#include "export/bitmap_file.h"
+#include "render/bitmap_file.h"
 
 #include <algorithm>
 #include <cstdint>

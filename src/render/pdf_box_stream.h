@@ -1,6 +1,6 @@
 #pragma once
 
-#include "export/pdf_boxes.h"
+#include "render/pdf_boxes.h"
 
 #include <QIODevice>
 

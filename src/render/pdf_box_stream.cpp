@@ -1,4 +1,4 @@
-#include "export/pdf_box_stream.h"
+#include "render/pdf_box_stream.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "export/pixel_fill.h"
+#include "render/pixel_fill.h"
 
 #include <algorithm>
 
