@@ -258,7 +258,7 @@ void drawGoreTemplates(const GoreOptions& o, const stars::StarCatalogue& catalog
         if (finish.style.pieces)
             kit::fitAroundPieces(t.scene, finish.bleed);
         if (kitPieces)
-            plan.stars = {}; // drawn into the scene: not held while it is written
+            plan.stars = std::vector<gore::StarPlacement>(); // drawn into the scene: not held while it is written
         t.number = i + 1;
         t.count = count;
         if (work.finish)
