@@ -530,7 +530,7 @@ ExportResult exportTemplates(const ExportOptions& o, const ExportObserver& obser
 {
     checkCancel(observer);
     const double dpi = readDpi(o.dpi);
-    const DrawingInputs in = drawingInputs(o);
+    DrawingInputs in = drawingInputs(o);
     const InputFiles inputs = inputFiles(o, in);
     ExportResult result;
     // Files are written as each template is drawn, so memory holds one template at a time; an export
@@ -544,7 +544,13 @@ ExportResult exportTemplates(const ExportOptions& o, const ExportObserver& obser
             tell(observer, ExportStep::Kind::Drawn, result.templates, t);
             writer->take(std::move(t), result);
         },
-        {0, [&writer](TemplateDrawing& t) { writer->renderAhead(t); }});
+        {0, [&writer](TemplateDrawing& t) { writer->renderAhead(t); },
+         // Once shared out to the pieces the stars' positions are not held while the templates are drawn.
+         [&in, colours = changes(templateLook(o, in.finish.bleed))] {
+             std::vector<stars::Star>().swap(in.catalogue.stars);
+             if (!colours)
+                 std::vector<std::optional<double>>().swap(in.catalogue.colourIndices);
+         }});
     checkCancel(observer);
     writer->finish(result);
     return result;

@@ -192,6 +192,22 @@ void drawGoreTemplates(const GoreOptions& o, const stars::StarCatalogue& catalog
         } catch (const text::InputError& e) {
             refuse(o, ks.front(), e);
         }
+        // Each plate owns the cap beyond the cut: the stars of the gores exported (all of them in a
+        // whole kit), with the dots that reach over its sides from them.
+        std::set<int> sectors;
+        for (const std::string& k : ks)
+            sectors.insert(goreParametersFor(o, k, firstHalf).k);
+        for (const bool north : {true, false}) {
+            if (!(north ? o.northPlate : o.southPlate))
+                continue;
+            const gore::KitPiece piece{north ? gore::KitPiece::Kind::NorthPlate : gore::KitPiece::Kind::SouthPlate, 1,
+                                       north ? 1 : 0};
+            std::erase_if(kitStars[gore::pieceIndex(*tiling, piece)], [&](const gore::StarPlacement& s) {
+                return !sectors.count(gore::sectorOf(*tiling, catalogue.stars[s.index].Lambda));
+            });
+        }
+        if (work.starsShared)
+            work.starsShared();
     }
 
     /// A gore drawn, with the plan of its plate stars when the plates gather them from it.
@@ -242,7 +258,7 @@ void drawGoreTemplates(const GoreOptions& o, const stars::StarCatalogue& catalog
         if (finish.style.pieces)
             kit::fitAroundPieces(t.scene, finish.bleed);
         if (kitPieces)
-            plan.stars = {}; // drawn into the scene: not held while it is written
+            plan.stars = std::vector<gore::StarPlacement>(); // drawn into the scene: not held while it is written
         t.number = i + 1;
         t.count = count;
         if (work.finish)
@@ -270,11 +286,7 @@ void drawGoreTemplates(const GoreOptions& o, const stars::StarCatalogue& catalog
 
     std::vector<TemplateDrawing> gathered;
     if (kitPieces) {
-        // Each plate owns the cap beyond the cut: the stars of the gores exported (all of them in a
-        // whole kit), with the dots that reach over its sides from them.
-        std::set<int> sectors;
-        for (const std::string& k : ks)
-            sectors.insert(goreParametersFor(o, k, firstHalf).k);
+        // The plates' stars were kept to the gores exported when the stars were shared out.
         for (const gore::StarTarget which : {gore::StarTarget::Plate, gore::StarTarget::SouthPlate}) {
             const bool north = which == gore::StarTarget::Plate;
             if (!(north ? o.northPlate : o.southPlate))
@@ -282,9 +294,6 @@ void drawGoreTemplates(const GoreOptions& o, const stars::StarCatalogue& catalog
             const gore::KitPiece piece{north ? gore::KitPiece::Kind::NorthPlate : gore::KitPiece::Kind::SouthPlate, 1,
                                        north ? 1 : 0};
             std::vector<gore::StarPlacement> stars = std::move(kitStars[gore::pieceIndex(*tiling, piece)]);
-            std::erase_if(stars, [&](const gore::StarPlacement& s) {
-                return !sectors.count(gore::sectorOf(*tiling, catalogue.stars[s.index].Lambda));
-            });
             const gore::GoreDrawPlan plan =
                 gore::planKitPiece(goreParametersFor(o, ks.front(), firstHalf), *tiling, std::move(stars));
             const float side = canvas::snapSide(static_cast<float>(plan.plate.side));

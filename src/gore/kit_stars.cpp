@@ -300,7 +300,7 @@ KitStars distributeKitStars(const GoreParameters& p, const GoreTiling& t, const 
         pieces[piece].reserve(length);
         for (KitStars& share : shares) {
             pieces[piece].insert(pieces[piece].end(), share[piece].begin(), share[piece].end());
-            share[piece] = {};
+            share[piece] = std::vector<StarPlacement>(); // a new vector: assigning {} would keep the memory
         }
     }
     return pieces;

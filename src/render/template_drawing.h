@@ -41,6 +41,10 @@ struct DrawingWork
 {
     unsigned threads = 0;  ///< threads drawing at once; 0: one a core; 1: all on the calling thread
     TemplateFinish finish; ///< none: the sink takes the templates as drawn
+    /// Called once a kit's stars are shared out to its pieces, before any is drawn: from then on
+    /// the catalogue's star positions are read no more (its colour indices still are), so the
+    /// caller may free them.
+    std::function<void()> starsShared;
 };
 
 /// `name` without its last extension ("a.b.bmp" → "a.b").

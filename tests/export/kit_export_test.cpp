@@ -7,6 +7,7 @@
 #include "export/face_templates.h"
 #include "export/gore_templates.h"
 #include "render/renderers.h"
+#include "stars/star_catalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -292,6 +293,31 @@ TEST(KitExport, PackingSavesSheets)
         const auto pdf = (dir.path() / "packed.pdf").string();
         EXPECT_EQ(writePdf(t, pdf, SheetOptions{paperNamed("a4"), true, kKit.bleed, allLayerKinds()}), row.packed);
         EXPECT_EQ(writePdf(t, pdf, SheetOptions{paperNamed("a4"), false, kKit.bleed, allLayerKinds()}), row.apart);
+    }
+}
+
+TEST(KitExport, StarPositionsAreNotReadOnceSharedOut)
+{
+    // The export frees the positions when told they are shared out: spoiling them then instead
+    // must leave every template as drawn from the intact catalogue.
+    for (const char* k : {"all", "3"}) {
+        SCOPED_TRACE(k);
+        const ExportOptions o = options({"gores", "--k", k, "--hemisphere", "both", "--plates", "both"});
+        const TemplateList expected = drawGoreTemplates(o.gore, kCatalogue, kKit);
+        stars::StarCatalogue catalogue = stars::ReadStarFile(kCatalogue);
+        int told = 0;
+        const DrawingWork work{2, {}, [&] {
+                                   ++told;
+                                   for (stars::Star& s : catalogue.stars)
+                                       s = {s.Lambda + 180.0, -s.Phi, s.Vmag};
+                               }};
+        TemplateList drawn;
+        drawGoreTemplates(o.gore, catalogue, kCatalogue, [&](TemplateDrawing&& t) { drawn.push_back(std::move(t)); },
+                          kKit, {}, {}, work);
+        EXPECT_EQ(told, 1);
+        ASSERT_EQ(drawn.size(), expected.size());
+        for (std::size_t i = 0; i < drawn.size(); ++i)
+            EXPECT_TRUE(svgDocument(drawn[i].scene) == svgDocument(expected[i].scene)) << drawn[i].name;
     }
 }
 
