@@ -110,6 +110,12 @@ enum class MessageId {
     TooManyVertices,
     TooManyFaces,
     CornerCountOutside,
+    // Drawing gores
+    StarAt,  ///< a star of a star file: the file, its place in it, its values
+    DotTooLarge,
+    PlaceNotFinite,
+    GoreOutOfMemory,
+    LineCannotBePlaced,
     Count ///< the number of entries, no entry itself
 };
 

@@ -129,6 +129,14 @@ std::string_view englishWording(MessageId id)
     case MessageId::TooManyVertices: return "{1}: the file holds {2} vertices; at most {3} are allowed.";
     case MessageId::TooManyFaces: return "{1}: the file holds {2} faces; at most {3} are allowed.";
     case MessageId::CornerCountOutside: return "{1} must lie between 0 and {2} (found {3}).";
+    // Drawing gores
+    case MessageId::StarAt: return "{1}: star {2} ({3})";
+    case MessageId::DotTooLarge:
+        return "{1}: its dot is too large to draw; nothing was drawn. Please type a smaller magnification.";
+    case MessageId::PlaceNotFinite: return "{1}: its place on the drawing is not a finite number; nothing was drawn.";
+    case MessageId::GoreOutOfMemory: return "There is not enough memory to draw this gore.";
+    case MessageId::LineCannotBePlaced:
+        return "{1}° gives a line that cannot be placed on the drawing; nothing was drawn.";
     case MessageId::Count: break;
     }
     return {};

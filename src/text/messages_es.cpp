@@ -134,6 +134,15 @@ std::string_view spanishWording(MessageId id)
     case MessageId::TooManyVertices: return "{1}: el archivo tiene {2} vértices; se admiten como máximo {3}.";
     case MessageId::TooManyFaces: return "{1}: el archivo tiene {2} caras; se admiten como máximo {3}.";
     case MessageId::CornerCountOutside: return "{1} debe estar entre 0 y {2} (dice {3}).";
+    // Drawing gores
+    case MessageId::StarAt: return "{1}: estrella {2} ({3})";
+    case MessageId::DotTooLarge:
+        return "{1}: su punto es demasiado grande para dibujarlo; no se ha dibujado nada. Escriba un aumento menor.";
+    case MessageId::PlaceNotFinite:
+        return "{1}: su posición en el dibujo no es un número finito; no se ha dibujado nada.";
+    case MessageId::GoreOutOfMemory: return "No hay memoria suficiente para dibujar este huso.";
+    case MessageId::LineCannotBePlaced:
+        return "{1}° da una línea que no se puede situar en el dibujo; no se ha dibujado nada.";
     case MessageId::Count: break;
     }
     return {};

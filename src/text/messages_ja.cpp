@@ -115,6 +115,12 @@ std::string_view japaneseWording(MessageId id)
     case MessageId::TooManyVertices: return "{1}: 頂点が {2} 個あります。頂点は {3} 個までです。";
     case MessageId::TooManyFaces: return "{1}: 面が {2} 個あります。面は {3} 個までです。";
     case MessageId::CornerCountOutside: return "{1}は 0 から {2} まででなければなりません（{3} とあります）。";
+    // Drawing gores
+    case MessageId::StarAt: return "{1} の {2} 番目の星（{3}）";
+    case MessageId::DotTooLarge: return "{1}: 星の点が大きすぎて描けません。何も描いていません。倍率を小さくしてください。";
+    case MessageId::PlaceNotFinite: return "{1}: 図の上の位置が有限の数になりません。何も描いていません。";
+    case MessageId::GoreOutOfMemory: return "メモリが足りず、このみかんの皮を描けません。";
+    case MessageId::LineCannotBePlaced: return "{1}° では等緯度線を図の上に置けません。何も描いていません。";
     case MessageId::Count: break;
     }
     return {};
