@@ -116,6 +116,11 @@ enum class MessageId {
     PlaceNotFinite,
     GoreOutOfMemory,
     LineCannotBePlaced,
+    // Drawing faces
+    FaceNumbered,
+    FaceTooFewCornersToCut,
+    FileNameHasSeparator,
+    FileNameHasNul,
     Count ///< the number of entries, no entry itself
 };
 

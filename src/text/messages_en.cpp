@@ -137,6 +137,12 @@ std::string_view englishWording(MessageId id)
     case MessageId::GoreOutOfMemory: return "There is not enough memory to draw this gore.";
     case MessageId::LineCannotBePlaced:
         return "{1}° gives a line that cannot be placed on the drawing; nothing was drawn.";
+    // Drawing faces
+    case MessageId::FaceNumbered: return "face {1}";
+    case MessageId::FaceTooFewCornersToCut: return "{1} has {2} corners; a face to cut out needs 3 or more.";
+    case MessageId::FileNameHasSeparator:
+        return "the file name {1} holds a path separator ({2}); please remove it from the boxes the name is made of.";
+    case MessageId::FileNameHasNul: return "the file name {1} holds a NUL character.";
     case MessageId::Count: break;
     }
     return {};

@@ -143,6 +143,12 @@ std::string_view spanishWording(MessageId id)
     case MessageId::GoreOutOfMemory: return "No hay memoria suficiente para dibujar este huso.";
     case MessageId::LineCannotBePlaced:
         return "{1}° da una línea que no se puede situar en el dibujo; no se ha dibujado nada.";
+    // Drawing faces
+    case MessageId::FaceNumbered: return "cara {1}";
+    case MessageId::FaceTooFewCornersToCut: return "{1} tiene {2} vértices; una cara para recortar necesita 3 o más.";
+    case MessageId::FileNameHasSeparator:
+        return "el nombre de archivo {1} contiene un separador de ruta ({2}); quítelo de las casillas con las que se forma el nombre.";
+    case MessageId::FileNameHasNul: return "el nombre de archivo {1} contiene un carácter NUL.";
     case MessageId::Count: break;
     }
     return {};

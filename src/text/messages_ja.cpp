@@ -121,6 +121,11 @@ std::string_view japaneseWording(MessageId id)
     case MessageId::PlaceNotFinite: return "{1}: 図の上の位置が有限の数になりません。何も描いていません。";
     case MessageId::GoreOutOfMemory: return "メモリが足りず、このみかんの皮を描けません。";
     case MessageId::LineCannotBePlaced: return "{1}° では等緯度線を図の上に置けません。何も描いていません。";
+    // Drawing faces
+    case MessageId::FaceNumbered: return "面 {1}";
+    case MessageId::FaceTooFewCornersToCut: return "{1} の頂点数が {2} です。切り抜く面には 3 つ以上の頂点が要ります。";
+    case MessageId::FileNameHasSeparator: return "ファイル名 {1} にパス区切り文字（{2}）があります。ファイル名のもとになるボックスから取り除いてください。";
+    case MessageId::FileNameHasNul: return "ファイル名 {1} に NUL 文字があります。";
     case MessageId::Count: break;
     }
     return {};
