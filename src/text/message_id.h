@@ -121,6 +121,18 @@ enum class MessageId {
     FaceTooFewCornersToCut,
     FileNameHasSeparator,
     FileNameHasNul,
+    // The program's data folder
+    BundledFileMissing,
+    // The polyhedron globe
+    CornerVertexMissing,
+    VertexNotInTable,
+    TheFaceTable,  ///< a face table read from no file
+    RadiusNotPositiveCm,
+    NegativeStarSizes,
+    StarDotTooLargeRatio,
+    // Bitmaps
+    DrawingTooLargeForMemory,
+    BitmapCannotBeMade,
     Count ///< the number of entries, no entry itself
 };
 

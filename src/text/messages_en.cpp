@@ -143,6 +143,22 @@ std::string_view englishWording(MessageId id)
     case MessageId::FileNameHasSeparator:
         return "the file name {1} holds a path separator ({2}); please remove it from the boxes the name is made of.";
     case MessageId::FileNameHasNul: return "the file name {1} holds a NUL character.";
+    // The program's data folder
+    case MessageId::BundledFileMissing:
+        return "the bundled file {1} is not in {2} (the program's data folder); reinstall the program or give a file of your own.";
+    // The polyhedron globe
+    case MessageId::CornerVertexMissing:
+        return "{1}: corner {2} of face {3} is vertex {4}, but the vertex table holds vertices 1 to {5}.";
+    case MessageId::VertexNotInTable: return "vertex {1} is not in the vertex table.";
+    case MessageId::TheFaceTable: return "the face table";
+    case MessageId::RadiusNotPositiveCm: return "{1} cm is not a radius; please type a radius greater than 0 cm.";
+    case MessageId::NegativeStarSizes: return "{1} would give the stars negative sizes; please type 0 or more.";
+    case MessageId::StarDotTooLargeRatio:
+        return "a star of magnitude {1} gets a dot too large to draw; please type a smaller ratio.";
+    // Bitmaps
+    case MessageId::DrawingTooLargeForMemory:
+        return "The drawing of {1} pixels is too large for this computer's memory.";
+    case MessageId::BitmapCannotBeMade: return "{1}: the bitmap cannot be made (the drawing is too large).";
     case MessageId::Count: break;
     }
     return {};

@@ -149,6 +149,23 @@ std::string_view spanishWording(MessageId id)
     case MessageId::FileNameHasSeparator:
         return "el nombre de archivo {1} contiene un separador de ruta ({2}); quítelo de las casillas con las que se forma el nombre.";
     case MessageId::FileNameHasNul: return "el nombre de archivo {1} contiene un carácter NUL.";
+    // The program's data folder
+    case MessageId::BundledFileMissing:
+        return "el archivo incluido {1} no está en {2} (la carpeta de datos del programa); reinstale el programa o indique un archivo propio.";
+    // The polyhedron globe
+    case MessageId::CornerVertexMissing:
+        return "{1}: el vértice {2} de la cara {3} es el número {4}, pero la tabla de vértices tiene los vértices 1 a {5}.";
+    case MessageId::VertexNotInTable: return "el vértice {1} no está en la tabla de vértices.";
+    case MessageId::TheFaceTable: return "la tabla de caras";
+    case MessageId::RadiusNotPositiveCm: return "{1} cm no es un radio; escriba un radio mayor que 0 cm.";
+    case MessageId::NegativeStarSizes: return "{1} daría a las estrellas tamaños negativos; escriba 0 o más.";
+    case MessageId::StarDotTooLargeRatio:
+        return "una estrella de magnitud {1} tendría un punto demasiado grande para dibujarlo; escriba una razón menor.";
+    // Bitmaps
+    case MessageId::DrawingTooLargeForMemory:
+        return "El dibujo de {1} píxeles es demasiado grande para la memoria de este ordenador.";
+    case MessageId::BitmapCannotBeMade:
+        return "{1}: no se puede crear el mapa de bits (el dibujo es demasiado grande).";
     case MessageId::Count: break;
     }
     return {};

@@ -126,6 +126,19 @@ std::string_view japaneseWording(MessageId id)
     case MessageId::FaceTooFewCornersToCut: return "{1} の頂点数が {2} です。切り抜く面には 3 つ以上の頂点が要ります。";
     case MessageId::FileNameHasSeparator: return "ファイル名 {1} にパス区切り文字（{2}）があります。ファイル名のもとになるボックスから取り除いてください。";
     case MessageId::FileNameHasNul: return "ファイル名 {1} に NUL 文字があります。";
+    // The program's data folder
+    case MessageId::BundledFileMissing:
+        return "プログラムに付属のファイル {1} が、プログラムのデータフォルダ {2} にありません。プログラムを入れ直すか、お手元のファイルを指定してください。";
+    // The polyhedron globe
+    case MessageId::CornerVertexMissing: return "{1} の面 {3} の頂点 {2} は頂点番号 {4} ですが、頂点は 1〜{5} です。";
+    case MessageId::VertexNotInTable: return "頂点番号 {1} は頂点座標にありません。";
+    case MessageId::TheFaceTable: return "the face table";
+    case MessageId::RadiusNotPositiveCm: return "{1} cm は半径になりません。0 cm より大きい半径を入力してください。";
+    case MessageId::NegativeStarSizes: return "{1} では星の大きさが負になります。0 以上を入力してください。";
+    case MessageId::StarDotTooLargeRatio: return "等級 {1} の星は点が大きすぎて描けません。公比を小さくしてください。";
+    // Bitmaps
+    case MessageId::DrawingTooLargeForMemory: return "{1} ピクセルの図は、このコンピュータのメモリには大きすぎます。";
+    case MessageId::BitmapCannotBeMade: return "{1}: ビットマップを作れません（図が大きすぎます）。";
     case MessageId::Count: break;
     }
     return {};
