@@ -50,12 +50,9 @@ fs::path bundledDataFile(const std::string& relative)
     const fs::path file = folder / relative;
     std::error_code ec;
     if (!fs::is_regular_file(file, ec)) {
-        const std::string name = text::escapedForMessage(relative), place = text::escapedForMessage(folder.string());
-        throw text::InputError(text::Text{
-            "the bundled file " + name + " is not in " + place
-                + " (the program's data folder); reinstall the program or give a file of your own.",
-            "プログラムに付属のファイル " + name + " が、プログラムのデータフォルダ " + place
-                + " にありません。プログラムを入れ直すか、お手元のファイルを指定してください。"});
+        throw text::InputError(text::Message(
+            text::MessageId::BundledFileMissing,
+            {text::escapedForMessage(relative), text::escapedForMessage(folder.string())}));
     }
     return file;
 }

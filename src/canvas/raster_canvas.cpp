@@ -39,8 +39,7 @@ void RasterCanvas::resize(int widthPx, int heightPx)
     QImage next(widthPx, heightPx, QImage::Format_RGB32);
     if (widthPx > 0 && heightPx > 0 && next.isNull()) {
         const std::string size = std::to_string(widthPx) + " × " + std::to_string(heightPx);
-        throw text::InputError(text::Text{"The drawing of " + size + " pixels is too large for this computer's memory.",
-                                          size + " ピクセルの図は、このコンピュータのメモリには大きすぎます。"});
+        throw text::InputError(text::Message(text::MessageId::DrawingTooLargeForMemory, {size}));
     }
     next.setDotsPerMeterX(kDotsPerMetre);
     next.setDotsPerMeterY(kDotsPerMetre);
@@ -125,9 +124,7 @@ void RasterCanvas::SavePicture(const std::string& path) const
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (!m_image.save(&buffer, "BMP")) {
-        const std::string shown = text::escapedForMessage(path);
-        throw text::InputError(text::Text{shown + ": the bitmap cannot be made (the drawing is too large).",
-                                          shown + ": ビットマップを作れません（図が大きすぎます）。"});
+        throw text::InputError(text::Message(text::MessageId::BitmapCannotBeMade, {text::escapedForMessage(path)}));
     }
     // Written beside its place and renamed over it, so a failed save never leaves half a bitmap.
     text::writeFileAtomically(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));

@@ -102,7 +102,7 @@ struct BitmapsAhead
 [[noreturn]] void refuseOutput(const ExportOptions& o, const std::string& reason)
 {
     const std::string message = "option --output \"" + text::escapedForMessage(o.output) + "\": " + reason;
-    throw text::InputError(text::Input::Output, o.output, text::Text{message, message}, text::Text{reason, reason});
+    throw text::InputError(text::Input::Output, o.output, message, reason);
 }
 
 /// Runs `write`; a file it cannot write is reported against --output when that option was given.

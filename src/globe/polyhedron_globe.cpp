@@ -16,15 +16,14 @@ namespace {
 
 void refuseCorner(const polyhedron::PolyhedronModel& model, int face, int corner, int vertex)
 {
-    const std::string file = model.FaceFileName.empty() ? std::string("the face table") : model.FaceFileName;
-    const std::string count = std::to_string(model.VertexCount()), v = std::to_string(vertex);
+    using text::Message;
+    using text::MessageId;
+    const Message file =
+        model.FaceFileName.empty() ? Message(MessageId::TheFaceTable) : Message::verbatim(model.FaceFileName);
     throw text::InputError(
-        text::Input::ModelFile, v,
-        text::Text{file + ": corner " + std::to_string(corner + 1) + " of face " + std::to_string(face)
-                       + " is vertex " + v + ", but the vertex table holds vertices 1 to " + count + ".",
-                   file + " の面 " + std::to_string(face) + " の頂点 " + std::to_string(corner + 1) + " は頂点番号 " + v
-                       + " ですが、頂点は 1〜" + count + " です。"},
-        text::Text{"vertex " + v + " is not in the vertex table.", "頂点番号 " + v + " は頂点座標にありません。"});
+        text::Input::ModelFile, std::to_string(vertex),
+        Message(MessageId::CornerVertexMissing, {file, corner + 1, face, vertex, model.VertexCount()}),
+        Message(MessageId::VertexNotInTable, {vertex}));
 }
 
 sky::SkyPoint vertexPoint(const polyhedron::Vertex& v) { return {v.Lambda, v.Phi}; }
@@ -65,14 +64,12 @@ GlobeModel polyhedronGlobe(const stars::StarCatalogue& catalogue, const polyhedr
     if (!(p.sphereRadius > 0.0)) {
         const std::string r = text::formatGeneral(p.sphereRadius);
         text::refuse(text::Input::SphereRadius, "恒星球半径", r,
-                     {r + " cm is not a radius; please type a radius greater than 0 cm.",
-                      r + " cm は半径になりません。0 cm より大きい半径を入力してください。"});
+                     text::Message(text::MessageId::RadiusNotPositiveCm, {r}));
     }
     if (!(p.magnification >= 0.0)) {
         const std::string m = text::formatGeneral(p.magnification);
         text::refuse(text::Input::Magnification, "倍率", m,
-                     {m + " would give the stars negative sizes; please type 0 or more.",
-                      m + " では星の大きさが負になります。0 以上を入力してください。"});
+                     text::Message(text::MessageId::NegativeStarSizes, {m}));
     }
     const std::vector<PolyhedronEdge> edges = polyhedronEdges(model);
 
@@ -86,8 +83,7 @@ GlobeModel polyhedronGlobe(const stars::StarCatalogue& catalogue, const polyhedr
         if (!std::isfinite(r)) {
             const std::string q = text::formatGeneral(p.commonRatio), m = text::formatGeneral(s.Vmag);
             text::refuse(text::Input::CommonRatio, "公比", q,
-                         {"a star of magnitude " + m + " gets a dot too large to draw; please type a smaller ratio.",
-                          "等級 " + m + " の星は点が大きすぎて描けません。公比を小さくしてください。"});
+                         text::Message(text::MessageId::StarDotTooLargeRatio, {m}));
         }
         if (r > 0.0)
             globe.stars.push_back({sky::toVector({s.Lambda, s.Phi}), r / p.sphereRadius, s.Vmag});

@@ -27,8 +27,7 @@ std::optional<GoreMessage> runGoreDraw(const GoreSpec& spec, const std::string& 
     } catch (const text::InputError& e) {
         return GoreMessage{e.what(), "Tessel", e};
     } catch (const std::bad_alloc&) {
-        const text::InputError e(text::Text{"There is not enough memory to draw this gore.",
-                                            "メモリが足りず、このみかんの皮を描けません。"});
+        const text::InputError e{text::Message(text::MessageId::GoreOutOfMemory)};
         return GoreMessage{e.what(), "Tessel", e};
     }
     return std::nullopt;

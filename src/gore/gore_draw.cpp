@@ -30,13 +30,11 @@ float single(double v) { return static_cast<float>(v); }
 
 } // namespace
 
-text::Text describeStar(const std::string& file, std::size_t number, const stars::Star& s)
+text::Message describeStar(const std::string& file, std::size_t number, const stars::Star& s)
 {
-    const std::string shownFile = text::escapedForMessage(file), place = std::to_string(number);
     const std::string values = "λ " + text::formatGeneral(s.Lambda) + ", φ " + text::formatGeneral(s.Phi) + ", Vmag "
                                + text::formatGeneral(s.Vmag);
-    return {shownFile + ": star " + place + " (" + values + ")",
-            shownFile + " の " + place + " 番目の星（" + values + "）"};
+    return text::Message(text::MessageId::StarAt, {text::escapedForMessage(file), number, values});
 }
 
 void checkPlacement(const GoreParameters& p, const std::string& starFileName, std::size_t i, const stars::Star& star,
@@ -44,14 +42,9 @@ void checkPlacement(const GoreParameters& p, const std::string& starFileName, st
 {
     if (!fitsCanvas(placed.radius))
         text::refuse(text::Input::Magnification, kFieldMagnification, text::formatGeneral(p.magnification),
-                     describeStar(starFileName, i + 1, star)
-                         + text::Text{": its dot is too large to draw; nothing was drawn. Please type a smaller "
-                                      "magnification.",
-                                      ": 星の点が大きすぎて描けません。何も描いていません。倍率を小さくしてください。"});
+                     text::Message(text::MessageId::DotTooLarge, {describeStar(starFileName, i + 1, star)}));
     if (!fitsCanvas(placed.offset.x) || !fitsCanvas(placed.offset.y))
-        throw text::InputError(describeStar(starFileName, i + 1, star)
-                               + text::Text{": its place on the drawing is not a finite number; nothing was drawn.",
-                                            ": 図の上の位置が有限の数になりません。何も描いていません。"});
+        throw text::InputError(text::Message(text::MessageId::PlaceNotFinite, {describeStar(starFileName, i + 1, star)}));
 }
 
 std::optional<StarPlacement> placeStar(const GoreParameters& p, const GoreLayout& layout, const PlateLayout& plate,
@@ -91,8 +84,7 @@ void addEqualLatitudeLine(GoreDrawPlan& plan)
         if (!fitsCanvas(step.x) || !fitsCanvas(step.y)) {
             const std::string latitude = text::formatGeneral(p.lineLatitude);
             text::refuse(text::Input::LineLatitude, kFieldLineLatitude, latitude,
-                         {latitude + "° gives a line that cannot be placed on the drawing; nothing was drawn.",
-                          latitude + "° では等緯度線を図の上に置けません。何も描いていません。"});
+                         text::Message(text::MessageId::LineCannotBePlaced, {latitude}));
         }
 }
 
@@ -112,8 +104,9 @@ GoreDrawPlan planFrom(const GoreParameters& p, const stars::StarCatalogue& catal
         try {
             placed = placeStar(p, plan.layout, plan.plate, star);
         } catch (const text::InputError& e) {
-            const text::Text where = describeStar(starFileName, i + 1, star) + text::Text{": ", ": "};
-            throw text::InputError(e.input(), e.value(), where + e.message(), where + e.reasonText());
+            const text::Message where = describeStar(starFileName, i + 1, star);
+            throw text::InputError(e.input(), e.value(), text::Message(text::MessageId::WhereReason, {where, e.message()}),
+                                   text::Message(text::MessageId::WhereReason, {where, e.reasonText()}));
         }
         if (!placed)
             return;

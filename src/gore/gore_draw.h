@@ -8,7 +8,7 @@
 #include "sky/sky_data.h"
 #include "stars/star_catalogue.h"
 #include "stars/star_index.h"
-#include "text/bilingual_text.h"
+#include "text/message.h"
 
 #include <cstdint>
 #include <optional>
@@ -51,7 +51,7 @@ std::optional<StarPlacement> placeStar(const GoreParameters& p, const GoreLayout
                                        const stars::Star& star);
 
 /// "stars.csv: star 12 (λ …, φ …, Vmag …)": the star of place `number` (from 1) of `file` in a message.
-text::Text describeStar(const std::string& file, std::size_t number, const stars::Star& s);
+text::Message describeStar(const std::string& file, std::size_t number, const stars::Star& s);
 
 /// Refuses `placed`, star `i` (from 0) of `starFileName`, when its dot is too large for a canvas
 /// (naming the magnification) or its place is no finite number a canvas can take.

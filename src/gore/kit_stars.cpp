@@ -210,8 +210,9 @@ void shareOut(const GoreParameters& p, const GoreTiling& t, const KitOutlines& o
         try {
             radius = stars::StarSizeRule(p.faintestMagnitude, p.commonRatio, p.magnification, star.Vmag);
         } catch (const text::InputError& e) {
-            const text::Text where = describeStar(starFileName, i + 1, star) + text::Text{": ", ": "};
-            throw text::InputError(e.input(), e.value(), where + e.message(), where + e.reasonText());
+            const text::Message where = describeStar(starFileName, i + 1, star);
+            throw text::InputError(e.input(), e.value(), text::Message(text::MessageId::WhereReason, {where, e.message()}),
+                                   text::Message(text::MessageId::WhereReason, {where, e.reasonText()}));
         }
         if (!radius)
             continue;

@@ -240,13 +240,11 @@ std::vector<scene::Point> faceCutOutline(const FaceParameters& p, const Polyhedr
 {
     const std::vector<scene::Point> corners = projectCorners(p, FaceOutline{face, false, false}, model);
     if (corners.size() < 3) {
-        const std::string faceFile = text::escapedForMessage(model.FaceFileName),
-                          count = std::to_string(corners.size());
-        const text::Text why = faceText(face)
-                               + text::Text{" has " + count + " corners; a face to cut out needs 3 or more.",
-                                            " の頂点数が " + count + " です。切り抜く面には 3 つ以上の頂点が要ります。"};
+        const text::Message why(text::MessageId::FaceTooFewCornersToCut,
+                                {text::Message(text::MessageId::FaceNumbered, {face}), corners.size()});
         throw InputError(text::Input::ModelFile, model.FaceFileName,
-                         text::Text{faceFile + ": ", faceFile + ": "} + why, why);
+                         text::Message(text::MessageId::WhereReason, {text::escapedForMessage(model.FaceFileName), why}),
+                         why);
     }
     const double half = static_cast<double>(side) / 2.0;
     std::vector<scene::Point> at;
@@ -473,7 +471,7 @@ std::optional<FaceMessage> runFaceDraw(const FaceSpec& spec, const std::string& 
     FaceSky sky;
     std::shared_ptr<const stars::StarCatalogue> catalogue; // a file drawn again unchanged is not read again
     std::optional<std::string> label38;
-    std::optional<text::Text> svgProblem;
+    std::optional<text::Message> svgProblem;
     std::filesystem::path svgPath;
     const bool svg = spec.svg;
     try {

@@ -42,20 +42,14 @@ std::string faceSvgName(const FaceTexts& in, int insideView)
     return faceFileStem(in) + mark + ".svg";
 }
 
-std::optional<text::Text> fileNameProblem(const std::string& name)
+std::optional<text::Message> fileNameProblem(const std::string& name)
 {
     const std::string shown = text::escapedForMessage(name);
     for (const char c : name) {
-        if (c == '/' || c == '\\') {
-            const std::string separator = "\"" + std::string(1, c) + "\"";
-            return text::Text{"the file name " + shown + " holds a path separator (" + separator
-                                  + "); please remove it from the boxes the name is made of.",
-                              "ファイル名 " + shown + " にパス区切り文字（" + separator
-                                  + "）があります。ファイル名のもとになるボックスから取り除いてください。"};
-        }
+        if (c == '/' || c == '\\')
+            return text::Message(text::MessageId::FileNameHasSeparator, {shown, "\"" + std::string(1, c) + "\""});
         if (c == '\0')
-            return text::Text{"the file name " + shown + " holds a NUL character.",
-                              "ファイル名 " + shown + " に NUL 文字があります。"};
+            return text::Message(text::MessageId::FileNameHasNul, {shown});
     }
     return std::nullopt;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "polyhedron/face_spec.h"
-#include "text/bilingual_text.h"
+#include "text/message.h"
 
 #include <filesystem>
 #include <optional>
@@ -21,7 +21,7 @@ std::string faceSvgName(const FaceTexts& texts, int insideView);
 
 /// Why `name` cannot be used as a file name inside one folder (a path separator or a NUL
 /// character in it), in both languages; no value when it can.
-std::optional<text::Text> fileNameProblem(const std::string& name);
+std::optional<text::Message> fileNameProblem(const std::string& name);
 
 /// The SVG opening tag for a canvas of `width` × `height` cm, without line end:
 /// <svg xml:space="default" width="Wcm" height="Hcm" xmlns="http://www.w3.org/2000/svg">,

@@ -19,8 +19,8 @@ void refuseOption(const std::string& option, const std::string& typed, const std
 void refuseOption(const std::string& option, const std::string& typed, const text::InputError& refused)
 {
     const std::string named = "option " + option + " \"" + text::escapedForMessage(typed) + "\": ";
-    const text::Text& reason = refused.reasonText();
-    throw text::InputError(refused.input(), typed, text::Text{named + reason.en, named + reason.ja}, reason);
+    const text::Message& reason = refused.reasonText();
+    throw text::InputError(refused.input(), typed, text::Message::verbatim(named) + reason, reason);
 }
 
 } // namespace exporter

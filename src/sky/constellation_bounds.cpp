@@ -13,13 +13,9 @@ std::vector<ConstellationPath> parseConstellationBounds(std::string_view content
         lastRecord += outline.points.size();
         const SkyPoint first = outline.points.front(), last = outline.points.back();
         if (first.lambda != last.lambda || first.phi != last.phi) {
-            const std::string line = std::to_string(table.records[lastRecord - 1].line),
-                              part = std::to_string(outline.number);
-            throw text::InputError(text::Text{
-                table.file + ", line " + line + ": part " + part + " of " + outline.constellation
-                    + " does not close: its last point must repeat its first.",
-                table.file + " の " + line + " 行目: " + outline.constellation + " の境界の部分 " + part
-                    + " が閉じていません。最後の点は最初の点と同じでなければなりません。"});
+            const text::Message where(text::MessageId::WhereInFileLine, {table.file, table.records[lastRecord - 1].line});
+            throw text::InputError(
+                text::Message(text::MessageId::PartNotClosed, {where, outline.number, outline.constellation}));
         }
     }
     return outlines;

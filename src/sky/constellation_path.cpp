@@ -11,22 +11,33 @@ namespace sky {
 namespace {
 
 using text::InputError;
-using text::Text;
+using text::Message;
+using text::MessageId;
 
-/// What the paths of `kind` are called in Japanese.
-std::string kindJa(const std::string& kind) { return kind == "part" ? "境界の部分" : "折れ線"; }
+/// The refusals of a path of `kind`: a boundary "part" or a figure's "polyline".
+struct PathRefusals
+{
+    MessageId endsAfterOnePoint, endsAfterPoints, numberOutOfOrder, pointOutOfOrder;
+};
+
+PathRefusals refusalsOf(const std::string& kind)
+{
+    if (kind == "part")
+        return {MessageId::PartEndsAfterOnePoint, MessageId::PartEndsAfterPoints, MessageId::PartNumberOutOfOrder,
+                MessageId::PartPointOutOfOrder};
+    return {MessageId::LineEndsAfterOnePoint, MessageId::LineEndsAfterPoints, MessageId::LineNumberOutOfOrder,
+            MessageId::LinePointOutOfOrder};
+}
 
 void checkLength(const CsvTable& table, const ConstellationPath& path, int lastLine, const std::string& kind,
                  std::size_t minPoints)
 {
     if (path.points.size() < minPoints) {
-        const std::string line = std::to_string(lastLine), number = std::to_string(path.number),
-                          points = std::to_string(path.points.size()), least = std::to_string(minPoints);
-        throw InputError(Text{table.file + ", line " + line + ": " + kind + " " + number + " of " + path.constellation
-                                  + " ends after " + points + (path.points.size() == 1 ? " point" : " points")
-                                  + "; it needs at least " + least + ".",
-                              table.file + " の " + line + " 行目: " + path.constellation + " の" + kindJa(kind) + " "
-                                  + number + " は " + points + " 点で終わっています。" + least + " 点以上必要です。"});
+        const PathRefusals refusals = refusalsOf(kind);
+        throw InputError(
+            Message(path.points.size() == 1 ? refusals.endsAfterOnePoint : refusals.endsAfterPoints,
+                    {Message(MessageId::WhereInFileLine, {table.file, lastLine}), path.number, path.constellation,
+                     path.points.size(), minPoints}));
     }
 }
 
@@ -46,13 +57,9 @@ std::vector<ConstellationPath> readConstellationPaths(const CsvTable& table, con
         if (point == 1) {
             const int expected = lastNumber[id] + 1;
             if (number != expected) {
-                const std::string next = std::to_string(expected),
-                                  found = text::quotedForMessage(table.records[i].fields[1]);
-                throw InputError(fieldLocation(table, i, 1)
-                                 + Text{" must be " + next + ": the " + kind + "s of " + id
-                                            + " are numbered 1, 2, 3… in file order (found " + found + ").",
-                                        " は " + next + " でなければなりません。" + id + " の" + kindJa(kind)
-                                            + "はファイルの順に 1, 2, 3… と番号を振ります（" + found + " とあります）。"});
+                throw InputError(Message(refusalsOf(kind).numberOutOfOrder,
+                                         {fieldLocation(table, i, 1), expected, id,
+                                          text::quotedForMessage(table.records[i].fields[1])}));
             }
             if (!paths.empty())
                 checkLength(table, paths.back(), lastLine, kind, minPoints);
@@ -62,12 +69,8 @@ std::vector<ConstellationPath> readConstellationPaths(const CsvTable& table, con
             const bool continues = !paths.empty() && paths.back().constellation == id && paths.back().number == number
                                    && static_cast<std::size_t>(point) == paths.back().points.size() + 1;
             if (!continues) {
-                const std::string found = text::quotedForMessage(table.records[i].fields[2]);
-                throw InputError(fieldLocation(table, i, 2)
-                                 + Text{" must be 1, starting a new " + kind + ", or the next point of the " + kind
-                                            + " on the record before (found " + found + ").",
-                                        " は、新しい" + kindJa(kind) + "を始める 1 か、前の件の" + kindJa(kind)
-                                            + "の次の点の番号でなければなりません（" + found + " とあります）。"});
+                throw InputError(Message(refusalsOf(kind).pointOutOfOrder,
+                                         {fieldLocation(table, i, 2), text::quotedForMessage(table.records[i].fields[2])}));
             }
         }
         paths.back().points.push_back(p);

@@ -17,13 +17,10 @@ namespace sky {
 namespace {
 
 using text::InputError;
-using text::Text;
+using text::Message;
+using text::MessageId;
 
-Text lineLabel(std::string_view file, int line)
-{
-    const std::string number = std::to_string(line);
-    return {std::string(file) + ", line " + number, std::string(file) + " の " + number + " 行目"};
-}
+Message lineLabel(std::string_view file, int line) { return Message(MessageId::WhereInFileLine, {file, line}); }
 
 /// Length of the well-formed UTF-8 sequence at `pos`, or 0 when it is not one.
 std::size_t utf8SequenceLength(std::string_view s, std::size_t pos)
@@ -67,11 +64,7 @@ void checkUtf8(std::string_view line, std::string_view file, int lineNumber)
         if (length == 0) {
             char hex[8];
             std::snprintf(hex, sizeof hex, "0x%02X", static_cast<unsigned>(static_cast<unsigned char>(line[pos])));
-            const std::string at = std::to_string(pos + 1);
-            throw InputError(lineLabel(file, lineNumber)
-                             + Text{": the text is not valid UTF-8 (byte " + std::string(hex) + " at byte " + at
-                                        + " of the line).",
-                                    ": 文字が UTF-8 として正しくありません（行の " + at + " バイト目が " + hex + "）。"});
+            throw InputError(Message(MessageId::NotUtf8, {lineLabel(file, lineNumber), std::string(hex), pos + 1}));
         }
         pos += length;
     }
@@ -93,8 +86,7 @@ std::vector<std::string> splitFields(std::string_view line, std::string_view fil
     std::vector<std::string> fields;
     std::size_t pos = 0;
     for (;;) {
-        const std::string column = std::to_string(fields.size() + 1);
-        const Text where = lineLabel(file, lineNumber) + Text{": field " + column, ": " + column + " 番目の欄"};
+        const Message where(MessageId::CsvColumn, {lineLabel(file, lineNumber), fields.size() + 1});
         while (pos < line.size() && isBlank(line[pos]))
             ++pos;
         std::string field;
@@ -102,8 +94,7 @@ std::vector<std::string> splitFields(std::string_view line, std::string_view fil
             ++pos;
             for (;;) {
                 if (pos >= line.size())
-                    throw InputError(where + Text{" opens a quote that is not closed on its line.",
-                                                  "の引用符が同じ行で閉じていません。"});
+                    throw InputError(Message(MessageId::QuoteNotClosed, {where}));
                 if (line[pos] == '"') {
                     if (pos + 1 < line.size() && line[pos + 1] == '"') {
                         field += '"';
@@ -118,9 +109,8 @@ std::vector<std::string> splitFields(std::string_view line, std::string_view fil
             while (pos < line.size() && isBlank(line[pos]))
                 ++pos;
             if (pos < line.size() && line[pos] != ',') {
-                const std::string found = text::quotedForMessage(line.substr(pos));
-                throw InputError(where + Text{": only a comma may follow a closing quote (found " + found + ").",
-                                              ": 閉じる引用符のあとにはコンマしか置けません（" + found + " とあります）。"});
+                throw InputError(
+                    Message(MessageId::OnlyCommaAfterQuote, {where, text::quotedForMessage(line.substr(pos))}));
             }
         } else {
             const std::size_t start = pos;
@@ -128,11 +118,7 @@ std::vector<std::string> splitFields(std::string_view line, std::string_view fil
                 ++pos;
             const std::string_view raw = trimmed(line.substr(start, pos - start));
             if (raw.find('"') != std::string_view::npos) {
-                const std::string found = text::quotedForMessage(raw);
-                throw InputError(where + Text{" holds a quote outside quotes (found " + found
-                                                  + "); write the field in quotes and double each quote in it.",
-                                              "で、引用符の外に引用符があります（" + found
-                                                  + " とあります）。欄を引用符で囲み、中の引用符は二つ重ねてください。"});
+                throw InputError(Message(MessageId::QuoteOutsideQuotes, {where, text::quotedForMessage(raw)}));
             }
             field = std::string(raw);
         }
@@ -188,61 +174,43 @@ CsvTable parseCsvTable(std::string_view content, std::string_view fileLabel, con
         auto fields = splitFields(line, fileLabel, thisLine);
         if (!headerSeen) {
             if (fields != header) {
-                const std::string expected = joined(header, ","), found = text::quotedForMessage(trimmed(line));
-                throw InputError(lineLabel(fileLabel, thisLine)
-                                 + Text{": the first line must be the header \"" + expected + "\" (found " + found
-                                            + ").",
-                                        ": 最初の行は見出し \"" + expected + "\" でなければなりません（" + found
-                                            + " とあります）。"});
+                throw InputError(Message(MessageId::HeaderExpected, {lineLabel(fileLabel, thisLine), joined(header, ","),
+                                                                     text::quotedForMessage(trimmed(line))}));
             }
             table.header = std::move(fields);
             headerSeen = true;
             continue;
         }
         if (fields.size() != header.size()) {
-            const std::string record = std::to_string(table.records.size() + 1), found = std::to_string(fields.size()),
-                              expected = std::to_string(header.size()), columns = joined(header, ", ");
-            throw InputError(lineLabel(fileLabel, thisLine)
-                             + Text{": record " + record + " has " + found + " fields; " + expected + " are expected ("
-                                        + columns + ").",
-                                    ": " + record + " 件目の欄が " + found + " 個あります。欄は " + expected + " 個（"
-                                        + columns + "）のはずです。"});
+            throw InputError(Message(MessageId::FieldCount, {lineLabel(fileLabel, thisLine), table.records.size() + 1,
+                                                             fields.size(), header.size(), joined(header, ", ")}));
         }
         table.records.push_back(CsvRecord{thisLine, std::move(fields)});
     }
     if (!headerSeen) {
-        const std::string file(fileLabel), expected = joined(header, ",");
-        throw InputError(Text{file + ": the file is empty; its first line must be the header \"" + expected + "\".",
-                              file + ": ファイルが空です。最初の行は見出し \"" + expected + "\" でなければなりません。"});
+        throw InputError(Message(MessageId::CsvFileEmpty, {fileLabel, joined(header, ",")}));
     }
     return table;
 }
 
 std::string readDataFile(const std::string& path)
 {
-    const auto refuse = [&path](const Text& reason) {
-        return InputError(Text{path + ": " + reason.en, path + ": " + reason.ja});
+    const auto refuse = [&path](const Message& reason) {
+        return InputError(Message(MessageId::WhereReason, {path, reason}));
     };
     const auto cannotOpen = [&refuse](int err) {
-        const Text why = text::systemErrorText(err);
-        return refuse({"the file cannot be opened (" + why.en + ").", "ファイルを開けません（" + why.ja + "）。"});
+        return refuse(Message(MessageId::FileCannotBeOpened, {text::systemErrorText(err)}));
     };
     struct stat status{};
     if (::stat(path.c_str(), &status) != 0)
         throw cannotOpen(errno);
     if (S_ISDIR(status.st_mode))
-        throw refuse({"this is a folder, not a file.", "これはフォルダです。ファイルではありません。"});
+        throw refuse(MessageId::FolderNotFile);
     if (!S_ISREG(status.st_mode))
-        throw refuse({"this is not a regular file (a device, pipe or socket, say); only files are read.",
-                      "これは通常のファイルではありません（デバイス、パイプ、ソケットなど）。読めるのはファイルだけです。"});
+        throw refuse(MessageId::OnlyFilesRead);
     const auto size = static_cast<std::uintmax_t>(status.st_size);
-    const std::string most = std::to_string(kMaxDataFileBytes);
-    const Text tooLarge{"; at most " + most + " bytes (64 MiB) are read.",
-                        "。読めるのは " + most + " バイト（64 MiB）までです。"};
-    if (size > kMaxDataFileBytes) {
-        const std::string found = std::to_string(size);
-        throw refuse(Text{"the file is " + found + " bytes", "ファイルが " + found + " バイトあります"} + tooLarge);
-    }
+    if (size > kMaxDataFileBytes)
+        throw refuse(Message(MessageId::FileOfBytesTooLarge, {size, kMaxDataFileBytes}));
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw cannotOpen(errno);
@@ -253,11 +221,10 @@ std::string readDataFile(const std::string& path)
     while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
         content.append(buffer, static_cast<std::size_t>(in.gcount()));
         if (content.size() > kMaxDataFileBytes)
-            throw refuse(Text{"the file is over " + most + " bytes", "ファイルが " + most + " バイトを超えています"}
-                         + tooLarge);
+            throw refuse(Message(MessageId::FileOverBytes, {kMaxDataFileBytes}));
     }
     if (in.bad())
-        throw refuse({"the file cannot be read.", "ファイルを読めません。"});
+        throw refuse(MessageId::FileUnreadable);
     return content;
 }
 
@@ -266,30 +233,26 @@ CsvTable readCsvTable(const std::string& path, const std::vector<std::string>& h
     return parseCsvTable(readDataFile(path), path, header);
 }
 
-Text fieldLocation(const CsvTable& table, std::size_t recordIndex, std::size_t column)
+Message fieldLocation(const CsvTable& table, std::size_t recordIndex, std::size_t column)
 {
     assert(column < table.header.size());
-    const std::string record = std::to_string(recordIndex + 1), name = table.header[column];
-    return lineLabel(table.file, table.records[recordIndex].line)
-           + Text{": the field " + name + " of record " + record, ": " + record + " 件目の欄 " + name};
+    return Message(MessageId::CsvField,
+                   {lineLabel(table.file, table.records[recordIndex].line), table.header[column], recordIndex + 1});
 }
 
 double numberField(const CsvTable& table, std::size_t recordIndex, std::size_t column, double min, double max)
 {
     const std::string& text = fieldAt(table, recordIndex, column);
     const auto value = text::parseDouble(text, '.');
+    if (!value && text.empty())
+        throw InputError(Message(MessageId::CsvFieldEmpty, {fieldLocation(table, recordIndex, column)}));
     if (!value)
-        throw InputError(fieldLocation(table, recordIndex, column)
-                         + (text.empty() ? Text{" is not a number (found an empty field).", " が空です。数が必要です。"}
-                                         : Text{" is not a number (found " + text::quotedForMessage(text) + ").",
-                                                " が数ではありません（" + text::quotedForMessage(text) + " とあります）。"}));
-    if (*value < min || *value > max) {
-        const std::string low = text::formatGeneral(min), high = text::formatGeneral(max),
-                          found = text::quotedForMessage(text);
-        throw InputError(fieldLocation(table, recordIndex, column)
-                         + Text{" must lie between " + low + " and " + high + " (found " + found + ").",
-                                " は " + low + " から " + high + " まででなければなりません（" + found + " とあります）。"});
-    }
+        throw InputError(Message(MessageId::CsvFieldNotANumber,
+                                 {fieldLocation(table, recordIndex, column), text::quotedForMessage(text)}));
+    if (*value < min || *value > max)
+        throw InputError(Message(MessageId::CsvFieldOutside,
+                                 {fieldLocation(table, recordIndex, column), text::formatGeneral(min),
+                                  text::formatGeneral(max), text::quotedForMessage(text)}));
     return *value;
 }
 
@@ -297,10 +260,8 @@ int wholeField(const CsvTable& table, std::size_t recordIndex, std::size_t colum
 {
     const double value = numberField(table, recordIndex, column, min, max);
     if (value != std::floor(value)) {
-        const std::string found = text::quotedForMessage(fieldAt(table, recordIndex, column));
-        throw InputError(fieldLocation(table, recordIndex, column)
-                         + Text{" must be a whole number (found " + found + ").",
-                                " は整数でなければなりません（" + found + " とあります）。"});
+        throw InputError(Message(MessageId::CsvFieldNotWhole, {fieldLocation(table, recordIndex, column),
+                                                               text::quotedForMessage(fieldAt(table, recordIndex, column))}));
     }
     return static_cast<int>(value);
 }
@@ -309,8 +270,7 @@ const std::string& textField(const CsvTable& table, std::size_t recordIndex, std
 {
     const std::string& text = fieldAt(table, recordIndex, column);
     if (required && text.empty())
-        throw InputError(fieldLocation(table, recordIndex, column)
-                         + Text{" is empty; it must name something.", " が空です。名前が必要です。"});
+        throw InputError(Message(MessageId::CsvFieldNoName, {fieldLocation(table, recordIndex, column)}));
     return text;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "text/bilingual_text.h"
+#include "text/message.h"
 
 #include <cstdint>
 #include <string>
@@ -51,8 +51,7 @@ int wholeField(const CsvTable& table, std::size_t recordIndex, std::size_t colum
 /// Field `column` of `record` as text; throws text::InputError when `required` and it is empty.
 const std::string& textField(const CsvTable& table, std::size_t recordIndex, std::size_t column, bool required);
 
-/// "<file>, line <n>: the field <column name> of record <k>" for messages about one field,
-/// in both languages.
-text::Text fieldLocation(const CsvTable& table, std::size_t recordIndex, std::size_t column);
+/// "<file>, line <n>: the field <column name> of record <k>" for messages about one field.
+text::Message fieldLocation(const CsvTable& table, std::size_t recordIndex, std::size_t column);
 
 } // namespace sky

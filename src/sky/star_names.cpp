@@ -21,9 +21,7 @@ std::vector<StarName> parseStarNames(std::string_view content, std::string_view 
         s.name = textField(table, i, 5, false);
         s.japanese = textField(table, i, 6, false);
         if (s.name.empty() && s.japanese.empty())
-            throw text::InputError(fieldLocation(table, i, 5)
-                                   + text::Text{" and the field japanese are both empty; a named star needs a name.",
-                                                " も欄 japanese も空です。名前のある星には名前が必要です。"});
+            throw text::InputError(text::Message(text::MessageId::StarWithoutName, {fieldLocation(table, i, 5)}));
         stars.push_back(std::move(s));
     }
     return stars;

@@ -19,19 +19,12 @@ static_assert(text::kMaxDataFileBytes / 6 < static_cast<std::uint64_t>(std::nume
 
 [[noreturn]] void refuseLatitude(std::string_view fileLabel, const text::FieldView& phi, std::size_t starNumber)
 {
-    const std::string star = std::to_string(starNumber), value = text::quotedForMessage(phi.text);
-    throw text::InputError(
-        text::whereInFile(fileLabel, phi.line)
-        + text::Text{": the latitude Phi of star " + star + " is " + value
-                         + ", outside -90 to 90 degrees. A star file gives longitude first, then latitude, "
-                           "then magnitude: are the columns swapped?",
-                     ": " + star + " 番目の星の緯度φが " + value
-                         + " で、-90° から 90° までの範囲の外です。恒星データは経度、緯度、等級の順に並べます。"
-                           "列が入れ替わっていませんか？"});
+    throw text::InputError(text::Message(text::MessageId::LatitudeOutside, {text::whereInFile(fileLabel, phi.line),
+                                                                            starNumber, text::quotedForMessage(phi.text)}));
 }
 
-const text::Text kLambda{"Lambda (longitude)", "経度λ"}, kPhi{"Phi (latitude)", "緯度φ"},
-    kVmag{"Vmag (magnitude)", "等級Vmag"}, kColourIndex{"B-V (colour index)", "色指数B-V"};
+const text::Message kLambda(text::MessageId::FieldLambda), kPhi(text::MessageId::FieldPhi),
+    kVmag(text::MessageId::FieldVmag), kColourIndex(text::MessageId::FieldColourIndex);
 
 /// Room for the stars of `content` at one a line, so that a large catalogue is not grown by doubling:
 /// its peak memory stays near what it holds.
@@ -69,15 +62,13 @@ std::string_view trimmed(std::string_view s)
 }
 
 [[noreturn]] void refuseExtendedField(std::string_view fileLabel, std::int64_t line, std::size_t starNumber,
-                                      const text::Text& name, std::string_view field)
+                                      const text::Message& name, std::string_view field)
 {
-    const std::string star = std::to_string(starNumber);
-    const std::string found = field.empty() ? "an empty field" : text::quotedForMessage(field);
-    throw text::InputError(text::whereInFile(fileLabel, line)
-                           + text::Text{": the field " + name.en + " of star " + star + " is not a number (found "
-                                            + found + ").",
-                                        ": " + star + " 番目の星の「" + name.ja + "」が数ではありません（" + found
-                                            + " とあります）。"});
+    const text::Message where = text::whereInFile(fileLabel, line);
+    if (field.empty())
+        throw text::InputError(text::Message(text::MessageId::StarFieldEmpty, {where, name, starNumber}));
+    throw text::InputError(text::Message(text::MessageId::StarFieldNotANumber,
+                                         {where, name, starNumber, text::quotedForMessage(field)}));
 }
 
 /// The stars of an extended file from `body` on, its first line numbered 2.
@@ -110,18 +101,11 @@ StarCatalogue parseExtendedStars(std::string_view body, std::string_view fileLab
             from = comma + 1;
         }
         if (count != 4) {
-            const std::string star = std::to_string(number), found = std::to_string(count);
             throw text::InputError(
-                text::whereInFile(fileLabel, line)
-                + text::Text{": star " + star + " has " + found
-                                 + " fields; a star file that begins with the line \"lambda,phi,magnitude,bv\" gives "
-                                   "each star on one line as longitude, latitude, magnitude and B-V (which may be empty).",
-                             ": " + star + " 番目の星の欄が " + found
-                                 + " 個あります。1 行目が「lambda,phi,magnitude,bv」の恒星データは、1 行に 1 つの星を"
-                                   "経度、緯度、等級、B-V（空でもよい）の順に書きます。"});
+                text::Message(text::MessageId::StarFieldCount, {text::whereInFile(fileLabel, line), number, count}));
         }
         double values[3];
-        const text::Text* names[3] = {&kLambda, &kPhi, &kVmag};
+        const text::Message* names[3] = {&kLambda, &kPhi, &kVmag};
         for (int i = 0; i < 3; ++i) {
             const text::DataNumber n = text::parseDataNumber(fields[i]);
             if (n.kind != text::DataNumber::Kind::Number)
@@ -162,9 +146,7 @@ StarCatalogue parseStarFile(std::string_view content, std::string_view fileLabel
         catalogue.stars.push_back(Star{lambda, phi.value, vmag});
     }
     if (catalogue.stars.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) {
-        const std::string file = text::escapedForMessage(fileLabel);
-        throw text::InputError(text::Text{file + ": the file holds more stars than the program can count.",
-                                          file + ": 星の数が、このプログラムの数えられる上限を超えています。"});
+        throw text::InputError(text::Message(text::MessageId::TooManyStars, {text::escapedForMessage(fileLabel)}));
     }
     return catalogue;
 }

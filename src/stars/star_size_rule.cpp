@@ -16,11 +16,9 @@ std::optional<double> StarSizeRule(double faintestMagnitude, double commonRatio,
     const double power = std::pow(commonRatio, d);
     if (!std::isfinite(power) || power < 0.0) {
         const std::string exponent = text::formatGeneral(d), ratio = text::formatGeneral(commonRatio);
-        const text::Text reason{"raised to the power " + exponent
-                                    + " (faintest magnitude minus the star's magnitude) the common ratio " + ratio + " "
-                                    + (std::isinf(power) ? "is too large to compute" : "has no real value") + ".",
-                                "公比 " + ratio + " を " + exponent + " 乗（最微等級と星の等級の差）すると"
-                                    + (std::isinf(power) ? "大きすぎて計算できません。" : "実数になりません。")};
+        const text::Message reason(
+            std::isinf(power) ? text::MessageId::RatioPowerTooLarge : text::MessageId::RatioPowerNotReal,
+            {exponent, ratio});
         // A ratio that stays computable over a sky's worth of magnitudes is not at fault:
         // the faintest magnitude lies absurdly far beyond the stars.
         constexpr double kSkyMagnitudes = 30.0;
@@ -29,10 +27,7 @@ std::optional<double> StarSizeRule(double faintestMagnitude, double commonRatio,
             // sky can hold: the star itself is brighter than any, a fault of the star file.
             if (std::isfinite(std::pow(commonRatio, faintestMagnitude + kSkyMagnitudes))) {
                 const std::string magnitude = text::formatGeneral(Vmag), brightest = text::formatGeneral(-kSkyMagnitudes);
-                const text::Text star{"a star of magnitude " + magnitude + " is brighter than any of the sky (" + brightest
-                                          + "); its dot cannot be sized.",
-                                      "等級 " + magnitude + " の星は空のどの星（" + brightest
-                                          + "）よりも明るく、大きさを決められません。"};
+                const text::Message star(text::MessageId::StarTooBright, {magnitude, brightest});
                 throw text::InputError(text::Input::StarFile, magnitude, star, star);
             }
             text::refuse(text::Input::FaintestMagnitude, "最微等級", text::formatGeneral(faintestMagnitude), reason);

@@ -36,12 +36,10 @@ AtomicFile::AtomicFile(std::string path, bool keepReplaced) : m_path(std::move(p
 
 AtomicFile::~AtomicFile() { discard(); }
 
-void AtomicFile::fail(const Text& reason)
+void AtomicFile::fail(const Message& reason)
 {
     discard();
-    const std::string shown = escapedForMessage(m_path);
-    throw InputError(Text{shown + ": cannot be written (" + reason.en + ").",
-                          shown + ": 書き込めません（" + reason.ja + "）。"});
+    throw InputError(Message(MessageId::CannotBeWritten, {escapedForMessage(m_path), reason}));
 }
 
 void AtomicFile::discard()
@@ -72,13 +70,7 @@ std::string AtomicFile::followLinks()
         struct stat dir {};
         if (::stat(folder.c_str(), &dir) == 0 && (dir.st_mode & (S_ISVTX | S_IWOTH)) != 0
             && link.st_uid != ::geteuid() && link.st_uid != dir.st_uid) {
-            const std::string uid = std::to_string(link.st_uid);
-            fail({"it is a symbolic link of another user (uid " + uid
-                      + ") in a folder others may write to, and such a link is never followed; remove it or "
-                        "choose another name",
-                  "ほかのユーザー（uid " + uid
-                      + "）のシンボリックリンクで、誰でも書き込めるフォルダにあります。このようなリンクはたどりません。"
-                        "リンクを消すか、別の名前にしてください"});
+            fail(Message(MessageId::LinkOfOtherUser, {link.st_uid}));
         }
         std::string target(PATH_MAX, '\0');
         const ssize_t length = ::readlink(current.c_str(), target.data(), target.size());
@@ -129,15 +121,14 @@ std::string AtomicFile::keepAside()
 void AtomicFile::start()
 {
     if (m_path.empty())
-        fail({"no file name", "ファイル名がありません"});
+        fail(MessageId::NoFileName);
     m_target = followLinks();
     struct stat st {};
     if (::stat(m_target.c_str(), &st) == 0) {
         if (S_ISDIR(st.st_mode))
-            fail({"it is a folder", "同じ名前のフォルダがあります"});
+            fail(MessageId::TargetIsFolder);
         if (!S_ISREG(st.st_mode))
-            fail({"it is not a regular file but a device, pipe or socket; only files are written",
-                  "デバイス、パイプ、ソケットなどで、通常のファイルではありません。書き込めるのはファイルだけです"});
+            fail(MessageId::TargetNotRegular);
     }
     std::string pattern = folderOf(m_target) + "/.orbweave-XXXXXX";
     m_fd = ::mkstemp(pattern.data());
@@ -166,7 +157,7 @@ bool AtomicFile::write(const char* data, std::size_t size)
 Replacement AtomicFile::commit()
 {
     if (m_fd < 0)
-        fail({"it was not started", "書き出しが始まっていません"});
+        fail(MessageId::WriteNotStarted);
     if (m_error != 0)
         fail(systemErrorText(m_error));
     if (::fsync(m_fd) != 0 && errno != EINVAL)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "text/bilingual_text.h"
+#include "text/message.h"
 
 #include <cstddef>
 #include <string>
@@ -53,7 +53,7 @@ public:
     const std::string& path() const { return m_path; }
 
 private:
-    [[noreturn]] void fail(const Text& reason);
+    [[noreturn]] void fail(const Message& reason);
     /// The file the path stands for: the path, or the end of its chain of links.
     std::string followLinks();
     /// Gives the temporary file the permissions (and owner) of the file at the target, if any.

@@ -31,19 +31,15 @@ private:
 };
 
 /// The refusal of the file `shownPath`: its name, then `reason`.
-[[noreturn]] void refuseFile(const std::string& shownPath, const Text& reason)
+[[noreturn]] void refuseFile(const std::string& shownPath, const Message& reason)
 {
-    throw InputError(Text{shownPath + ": " + reason.en, shownPath + ": " + reason.ja});
+    throw InputError(Message(MessageId::WhereReason, {shownPath, reason}));
 }
 
 /// The refusal of a file over the limit; `found` says how big it was found to be.
-[[noreturn]] void refuseTooLarge(const std::string& shownPath, const Text& found)
+[[noreturn]] void refuseTooLarge(const std::string& shownPath, const Message& found)
 {
-    const std::string mib = std::to_string(kMaxDataFileBytes >> 20), bytes = std::to_string(kMaxDataFileBytes);
-    refuseFile(shownPath, {"the file is too large (" + found.en + "); a data file may hold at most " + mib + " MiB ("
-                               + bytes + " bytes).",
-                           "ファイルが大きすぎます（" + found.ja + "）。データファイルは " + mib + " MiB（" + bytes
-                               + " バイト）までです。"});
+    refuseFile(shownPath, Message(MessageId::FileTooLarge, {found, kMaxDataFileBytes >> 20, kMaxDataFileBytes}));
 }
 
 /// Refuses what is not a regular file of acceptable size; `what` was found by stat or fstat.
@@ -51,31 +47,27 @@ void checkKind(const std::string& shownPath, const struct stat& what)
 {
     if (S_ISREG(what.st_mode)) {
         if (static_cast<std::uint64_t>(what.st_size) > kMaxDataFileBytes) {
-            const std::string size = std::to_string(what.st_size);
-            refuseTooLarge(shownPath, {size + " bytes", size + " バイト"});
+            refuseTooLarge(shownPath, Message(MessageId::SizeInBytes, {what.st_size}));
         }
         return;
     }
     if (S_ISDIR(what.st_mode))
-        refuseFile(shownPath, {"this is a folder, not a file.", "これはフォルダです。ファイルを選んでください。"});
-    const Text kind = S_ISCHR(what.st_mode) || S_ISBLK(what.st_mode) ? Text{"a device", "デバイス"}
-                      : S_ISFIFO(what.st_mode)                       ? Text{"a pipe (FIFO)", "パイプ（FIFO）"}
-                      : S_ISSOCK(what.st_mode)                       ? Text{"a socket", "ソケット"}
-                                                                     : Text{"a special file", "特殊なファイル"};
-    refuseFile(shownPath, {"this is " + kind.en + ", not a regular file; please pick a data file.",
-                           "これは" + kind.ja + "で、通常のファイルではありません。データファイルを選んでください。"});
+        refuseFile(shownPath, MessageId::FileIsFolder);
+    const MessageId kind = S_ISCHR(what.st_mode) || S_ISBLK(what.st_mode) ? MessageId::KindDevice
+                           : S_ISFIFO(what.st_mode)                       ? MessageId::KindPipe
+                           : S_ISSOCK(what.st_mode)                       ? MessageId::KindSocket
+                                                                          : MessageId::KindSpecialFile;
+    refuseFile(shownPath, Message(MessageId::FileNotRegular, {Message(kind)}));
 }
 
 [[noreturn]] void refuseOpen(const std::string& shownPath, int err)
 {
-    const Text why = systemErrorText(err);
-    refuseFile(shownPath, {"the file cannot be opened (" + why.en + ").", "ファイルを開けません（" + why.ja + "）。"});
+    refuseFile(shownPath, Message(MessageId::FileCannotBeOpened, {systemErrorText(err)}));
 }
 
 [[noreturn]] void refuseRead(const std::string& shownPath, int err)
 {
-    const Text why = systemErrorText(err);
-    refuseFile(shownPath, {"the file cannot be read (" + why.en + ").", "ファイルを読めません（" + why.ja + "）。"});
+    refuseFile(shownPath, Message(MessageId::FileCannotBeRead, {systemErrorText(err)}));
 }
 
 } // namespace
@@ -103,7 +95,7 @@ std::string readDataFile(const std::string& path)
     for (;;) {
         if (used == content.size()) {
             if (used > kMaxDataFileBytes)
-                refuseTooLarge(shownPath, {"it grew while it was read", "読んでいる間に大きくなりました"});
+                refuseTooLarge(shownPath, MessageId::FileGrewWhileRead);
             content.resize(static_cast<std::size_t>(std::min<std::uint64_t>(kMaxDataFileBytes + 1, used * 2 + 4096)));
         }
         const ssize_t n = ::read(fd.get(), content.data() + used, content.size() - used);

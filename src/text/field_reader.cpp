@@ -6,10 +6,9 @@
 
 namespace text {
 
-Text whereInFile(std::string_view fileLabel, std::int64_t line)
+Message whereInFile(std::string_view fileLabel, std::int64_t line)
 {
-    const std::string file = escapedForMessage(fileLabel), number = std::to_string(line);
-    return {file + ", line " + number, file + " の " + number + " 行目"};
+    return Message(MessageId::WhereInFileLine, {escapedForMessage(fileLabel), line});
 }
 
 FieldScanner::FieldScanner(std::string_view content, std::string_view fileLabel, std::int64_t firstLine)
@@ -44,16 +43,12 @@ bool FieldScanner::atEndBeforeRecord(std::size_t recordsRead)
     }
     m_pos = p;
     if (m_afterComma && (p == m_end || *p == '\r' || *p == '\n')) {
-        const std::string record = std::to_string(recordsRead);
-        throw InputError(whereInFile(m_file, m_commaLine)
-                         + Text{": a comma follows the last field of record " + record
-                                    + "; a comma must be followed by a field on its line.",
-                                ": " + record + " 件目の最後の欄のあとにコンマがあります。コンマのあとには同じ行に欄が必要です。"});
+        throw InputError(Message(MessageId::CommaAfterLastField, {whereInFile(m_file, m_commaLine), recordsRead}));
     }
     return p == m_end;
 }
 
-FieldView FieldScanner::next(const Text& name, std::size_t recordNumber)
+FieldView FieldScanner::next(const Message& name, std::size_t recordNumber)
 {
     const char* p = m_pos;
     // Leading blanks, and whole blank lines between fields, are skipped.
@@ -92,32 +87,23 @@ FieldView FieldScanner::next(const Text& name, std::size_t recordNumber)
     return field;
 }
 
-void FieldScanner::refuseField(const FieldView& field, const Text& name, std::size_t recordNumber,
+void FieldScanner::refuseField(const FieldView& field, const Message& name, std::size_t recordNumber,
                                bool tooLarge) const
 {
-    const std::string record = std::to_string(recordNumber);
-    const std::string found = field.text.empty() ? "an empty field" : quotedForMessage(field.text);
-    const std::string en = ": the field " + name.en + " of record " + record
-                           + (tooLarge ? " is too large for a number" : " is not a number") + " (found " + found + ").";
-    const std::string ja = ": " + record + " 件目の「" + name.ja + "」が"
-                           + (field.text.empty() ? std::string("空です。数が必要です。")
-                                                 : (tooLarge ? "数として大きすぎます（" : "数ではありません（") + found
-                                                       + " とあります）。");
-    throw InputError(whereInFile(m_file, field.line) + Text{en, ja});
+    const Message where = whereInFile(m_file, field.line);
+    if (field.text.empty())
+        throw InputError(Message(MessageId::FieldEmpty, {where, name, recordNumber}));
+    throw InputError(Message(tooLarge ? MessageId::FieldTooLarge : MessageId::FieldNotANumber,
+                             {where, name, recordNumber, quotedForMessage(field.text)}));
 }
 
-void FieldScanner::refuseCutShort(const Text& name, std::size_t recordNumber) const
+void FieldScanner::refuseCutShort(const Message& name, std::size_t recordNumber) const
 {
-    const std::string record = std::to_string(recordNumber);
-    throw InputError(whereInFile(m_file, m_line)
-                     + Text{": record " + record + " is cut short: the field " + name.en
-                                + " is missing at the end of the file.",
-                            ": " + record + " 件目が途中で終わっています。ファイルの終わりに「" + name.ja
-                                + "」がありません。"});
+    throw InputError(Message(MessageId::RecordCutShort, {whereInFile(m_file, m_line), recordNumber, name}));
 }
 
 std::vector<FieldRecord> parseFieldGroups(std::string_view content, std::string_view fileLabel,
-                                          const std::vector<Text>& fieldNames)
+                                          const std::vector<Message>& fieldNames)
 {
     std::vector<FieldRecord> records;
     FieldScanner scanner(content, fileLabel);
@@ -133,7 +119,7 @@ std::vector<FieldRecord> parseFieldGroups(std::string_view content, std::string_
     return records;
 }
 
-std::vector<FieldRecord> readFieldGroups(const std::string& path, const std::vector<Text>& fieldNames)
+std::vector<FieldRecord> readFieldGroups(const std::string& path, const std::vector<Message>& fieldNames)
 {
     return parseFieldGroups(readDataFile(path), path, fieldNames);
 }

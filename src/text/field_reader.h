@@ -33,7 +33,7 @@ struct FieldView
 };
 
 /// "file, line N" for a message (「file の N 行目」 in Japanese), the file name escaped.
-Text whereInFile(std::string_view fileLabel, std::int64_t line);
+Message whereInFile(std::string_view fileLabel, std::int64_t line);
 
 /// Reads the fields of the program's numeric text files one by one: fields separated by commas
 /// or line breaks (CR LF, LF or a lone CR, all alike), leading blanks skipped, a full stop as
@@ -51,12 +51,12 @@ public:
     bool atEndBeforeRecord(std::size_t recordsRead);
     /// The next field, called `name` of record `recordNumber` in a refusal: one that is not a
     /// number, too large for a double, or missing at the end of the file.
-    FieldView next(const Text& name, std::size_t recordNumber);
+    FieldView next(const Message& name, std::size_t recordNumber);
 
 private:
-    [[noreturn]] void refuseField(const FieldView& field, const Text& name, std::size_t recordNumber,
+    [[noreturn]] void refuseField(const FieldView& field, const Message& name, std::size_t recordNumber,
                                   bool tooLarge) const;
-    [[noreturn]] void refuseCutShort(const Text& name, std::size_t recordNumber) const;
+    [[noreturn]] void refuseCutShort(const Message& name, std::size_t recordNumber) const;
     const char* skipLineBreak(const char* p);
 
     const char* m_pos;
@@ -71,10 +71,10 @@ private:
 /// the end of the file tested only before a group. Throws text::InputError naming the file, the
 /// line and the field for a file that cannot be read (see readDataFile), a field that is not a
 /// number, a record cut short or a comma ending a line.
-std::vector<FieldRecord> readFieldGroups(const std::string& path, const std::vector<Text>& fieldNames);
+std::vector<FieldRecord> readFieldGroups(const std::string& path, const std::vector<Message>& fieldNames);
 
 /// As `readFieldGroups` on text already in memory; `fileLabel` names it in messages.
 std::vector<FieldRecord> parseFieldGroups(std::string_view content, std::string_view fileLabel,
-                                          const std::vector<Text>& fieldNames);
+                                          const std::vector<Message>& fieldNames);
 
 } // namespace text

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "text/bilingual_text.h"
+#include "text/message.h"
 
 #include <stdexcept>
 #include <string>
@@ -31,24 +31,27 @@ enum class Input {
 };
 
 /// A fault in what the user typed or picked (a box, a file, a line of a file).
-/// Its message names the field or file at fault, in English and in Japanese; `input`, `value`
-/// and `reason` let a caller phrase it in its own terms. what() is the English message.
+/// Its message names the field or file at fault, worded in each language when shown; `input`,
+/// `value` and `reason` let a caller phrase it in its own terms. what() is the English message.
 class InputError : public std::runtime_error
 {
 public:
     /// A refusal whose message names its file or input itself.
-    explicit InputError(const Text& message) : std::runtime_error(message.en), m_message(message), m_reason(message) {}
+    explicit InputError(const Message& message)
+        : std::runtime_error(message.in(Language::English)), m_message(message), m_reason(message)
+    {
+    }
     /// As above, for a message only the command line (English) shows.
-    explicit InputError(const std::string& message) : InputError(Text{message, message}) {}
+    explicit InputError(const std::string& message) : InputError(Message::verbatim(message)) {}
     /// `message` names `input` as the window does; `reason` says what is wrong without naming it.
-    InputError(Input input, std::string value, const Text& message, const Text& reason)
-        : std::runtime_error(message.en), m_input(input), m_value(std::move(value)), m_message(message),
-          m_reason(reason)
+    InputError(Input input, std::string value, const Message& message, const Message& reason)
+        : std::runtime_error(message.in(Language::English)), m_input(input), m_value(std::move(value)),
+          m_message(message), m_reason(reason)
     {
     }
     /// As above, for a message only the command line (English) shows.
     InputError(Input input, std::string value, const std::string& message, const std::string& reason)
-        : InputError(input, std::move(value), Text{message, message}, Text{reason, reason})
+        : InputError(input, std::move(value), Message::verbatim(message), Message::verbatim(reason))
     {
     }
 
@@ -56,25 +59,30 @@ public:
     /// The value refused, as typed or as read; empty when there is none.
     const std::string& value() const { return m_value; }
     /// What is wrong, without naming the input, in English.
-    const std::string& reason() const { return m_reason.en; }
-    /// The whole message in both languages; what() is its English.
-    const Text& message() const { return m_message; }
-    /// What is wrong, without naming the input, in both languages.
-    const Text& reasonText() const { return m_reason; }
+    std::string reason() const { return m_reason.in(Language::English); }
+    /// The whole message; what() is its English.
+    const Message& message() const { return m_message; }
+    /// What is wrong, without naming the input.
+    const Message& reasonText() const { return m_reason; }
     /// The same refusal, said of `input` (keeps the value, the message and the reason).
     InputError about(Input input) const { return InputError(input, m_value, m_message, m_reason); }
 
 private:
     Input m_input = Input::Unnamed;
     std::string m_value;
-    Text m_message;
-    Text m_reason;
+    Message m_message;
+    Message m_reason;
 };
 
-/// Throws InputError about `input`: the message is `caption` + ": " + `reason` in each language.
+/// Throws InputError about `input`: the message is `caption` + ": " + `reason`.
+[[noreturn]] inline void refuse(Input input, const std::string& caption, const std::string& value, const Message& reason)
+{
+    throw InputError(input, value, Message::verbatim(caption + ": ") + reason, reason);
+}
+/// As above, for a reason still written inline in English and Japanese.
 [[noreturn]] inline void refuse(Input input, const std::string& caption, const std::string& value, const Text& reason)
 {
-    throw InputError(input, value, Text{caption + ": " + reason.en, caption + ": " + reason.ja}, reason);
+    refuse(input, caption, value, Message(reason));
 }
 
 } // namespace text

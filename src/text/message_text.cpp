@@ -103,31 +103,29 @@ std::string quotedForMessage(std::string_view text)
     return out + "...\" (" + std::to_string(text.size()) + " bytes in all)";
 }
 
-Text systemErrorText(int errorNumber)
+Message systemErrorText(int errorNumber)
 {
-    const char* ja = nullptr;
     switch (errorNumber) {
-    case ENOENT: ja = "ファイルまたはフォルダがありません"; break;
-    case EACCES:
-    case EPERM: ja = "アクセスが許可されていません"; break;
-    case EISDIR: ja = "同じ名前のフォルダがあります"; break;
-    case ENOTDIR: ja = "パスの途中にフォルダでないものがあります"; break;
-    case ENAMETOOLONG: ja = "名前が長すぎます"; break;
-    case ELOOP: ja = "シンボリックリンクが循環しています"; break;
-    case ENOSPC: ja = "ディスクに空きがありません"; break;
-    case EDQUOT: ja = "ディスクの使用量の上限を超えています"; break;
-    case EROFS: ja = "読み取り専用のファイルシステムです"; break;
-    case EIO: ja = "入出力エラーが起きました"; break;
-    case EMFILE:
-    case ENFILE: ja = "開いているファイルが多すぎます"; break;
-    case ENOMEM: ja = "メモリが足りません"; break;
-    case EBUSY:
-    case ETXTBSY: ja = "ほかのプログラムが使用中です"; break;
-    case EFBIG: ja = "ファイルが大きすぎます"; break;
+    case ENOENT: return MessageId::SystemNoEntry;
+    case EACCES: return MessageId::SystemAccess;
+    case EPERM: return MessageId::SystemPermission;
+    case EISDIR: return MessageId::SystemIsFolder;
+    case ENOTDIR: return MessageId::SystemNotFolder;
+    case ENAMETOOLONG: return MessageId::SystemNameTooLong;
+    case ELOOP: return MessageId::SystemLinkLoop;
+    case ENOSPC: return MessageId::SystemNoSpace;
+    case EDQUOT: return MessageId::SystemQuota;
+    case EROFS: return MessageId::SystemReadOnly;
+    case EIO: return MessageId::SystemInputOutput;
+    case EMFILE: return MessageId::SystemTooManyOpen;
+    case ENFILE: return MessageId::SystemTooManyOpenInSystem;
+    case ENOMEM: return MessageId::SystemNoMemory;
+    case EBUSY: return MessageId::SystemBusy;
+    case ETXTBSY: return MessageId::SystemTextBusy;
+    case EFBIG: return MessageId::SystemFileTooLarge;
     default: break;
     }
-    const std::string en = std::strerror(errorNumber);
-    return {en, ja ? std::string(ja) : "システムのエラー番号 " + std::to_string(errorNumber)};
+    return Message(MessageId::SystemOther, {errorNumber, std::string_view(std::strerror(errorNumber))});
 }
 
 } // namespace text

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "text/bilingual_text.h"
+#include "text/message.h"
 
 #include <string>
 #include <string_view>
@@ -16,8 +16,8 @@ std::string escapedForMessage(std::string_view text);
 /// (an invalid byte counts as one) is cut there and marked with "..." and its length in bytes.
 std::string quotedForMessage(std::string_view text);
 
-/// The system's reason for a failed file operation (an errno value): its own words in English,
-/// a Japanese wording of the common ones.
-Text systemErrorText(int errorNumber);
+/// The system's reason for a failed file operation (an errno value): the catalogue's wording of
+/// the common ones (their English as the C library says it), else the number and the system's words.
+Message systemErrorText(int errorNumber);
 
 } // namespace text

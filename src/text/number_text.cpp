@@ -83,10 +83,8 @@ Int toWhole(std::string_view typed, std::string_view field, char decimalSeparato
     constexpr auto low = std::numeric_limits<Int>::min();
     constexpr auto high = std::numeric_limits<Int>::max();
     if (rounded < static_cast<double>(low) || rounded > static_cast<double>(high)) {
-        const std::string shown = quotedForMessage(typed), from = std::to_string(low), to = std::to_string(high);
         refuse(Input::Unnamed, std::string(field), std::string(typed),
-               {shown + " is outside the range " + from + " to " + to + ".",
-                shown + " は " + from + " から " + to + " までの範囲の外です。"});
+               Message(MessageId::OutsideRange, {quotedForMessage(typed), low, high}));
     }
     return static_cast<Int>(rounded);
 }
@@ -201,10 +199,9 @@ double toDouble(std::string_view typed, std::string_view field, char decimalSepa
         return *value;
     if (trimBlanks(typed).empty())
         refuse(Input::Unnamed, std::string(field), std::string(typed),
-               {"the box is empty; please type a number.", "空欄です。数を入力してください。"});
-    const std::string shown = quotedForMessage(typed);
+               Message(MessageId::BoxEmpty));
     refuse(Input::Unnamed, std::string(field), std::string(typed),
-           {shown + " is not a number.", shown + " は数ではありません。数を入力してください。"});
+           Message(MessageId::NotANumber, {quotedForMessage(typed)}));
 }
 
 std::int16_t toInt16(std::string_view typed, std::string_view field, char decimalSeparator)

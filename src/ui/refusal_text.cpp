@@ -68,9 +68,18 @@ QString labelCaption(std::string_view name)
 
 } // namespace
 
-QString inInterfaceLanguage(const text::Text& text)
+text::Language coreLanguage(Language language)
 {
-    return QString::fromStdString(interfaceLanguage() == Language::Japanese ? text.ja : text.en);
+    switch (language) {
+    case Language::Japanese: return text::Language::Japanese;
+    default: break;
+    }
+    return text::Language::English;
+}
+
+QString inInterfaceLanguage(const text::Message& message)
+{
+    return QString::fromStdString(message.in(coreLanguage(interfaceLanguage())));
 }
 
 QString boxCaption(Input input, InputTab tab)

@@ -2,6 +2,7 @@
 
 #include "gore/gore_command.h"
 #include "text/input_error.h"
+#include "ui/language.h"
 
 #include <QString>
 
@@ -13,8 +14,12 @@ namespace ui {
 /// The tab of the main window whose boxes a refusal may name.
 enum class InputTab { Gore, Face };
 
-/// `text` in the interface language.
-QString inInterfaceLanguage(const text::Text& text);
+/// The language the core's messages are worded in for the interface language `language`;
+/// English for one the core has no table for.
+text::Language coreLanguage(Language language);
+
+/// `message` in the interface language.
+QString inInterfaceLanguage(const text::Message& message);
 
 /// The caption of the box (or boxes) of `tab` that stand for `input`, as the window shows it in
 /// the interface language, without the "=" or colon beside it; empty when none does.

@@ -261,7 +261,7 @@ TEST(GoreExport, RefusalsNameTheOptionAndItsValue)
         } catch (const text::InputError& e) {
             EXPECT_EQ(std::string(e.what()).rfind(c.mustStartWith, 0), 0u) << e.what();
             if (!c.japanese.empty()) {
-                EXPECT_EQ(e.reasonText().ja, c.japanese);
+                EXPECT_EQ(e.reasonText().in(text::Language::Japanese), c.japanese);
             }
         }
     }

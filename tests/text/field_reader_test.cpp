@@ -10,8 +10,8 @@ using namespace text;
 namespace {
 
 const Text kLambda{"Lambda", "経度λ"}, kPhi{"Phi", "緯度φ"}, kVmag{"Vmag", "等級Vmag"};
-const std::vector<Text> kPair{kPhi, kLambda};
-const std::vector<Text> kTriple{kLambda, kPhi, kVmag};
+const std::vector<Message> kPair{kPhi, kLambda};
+const std::vector<Message> kTriple{kLambda, kPhi, kVmag};
 
 std::vector<std::vector<double>> values(const std::vector<FieldRecord>& records)
 {
@@ -24,7 +24,7 @@ std::vector<std::vector<double>> values(const std::vector<FieldRecord>& records)
     return out;
 }
 
-Text refusalText(std::string_view content, const std::vector<Text>& names = kTriple)
+Message refusalText(std::string_view content, const std::vector<Message>& names = kTriple)
 {
     try {
         parseFieldGroups(content, "stars.csv", names);
@@ -34,9 +34,9 @@ Text refusalText(std::string_view content, const std::vector<Text>& names = kTri
     return {};
 }
 
-std::string refusal(std::string_view content, const std::vector<Text>& names = kTriple)
+std::string refusal(std::string_view content, const std::vector<Message>& names = kTriple)
 {
-    return refusalText(content, names).en;
+    return refusalText(content, names).in(Language::English);
 }
 
 } // namespace
@@ -120,19 +120,23 @@ TEST(FieldReader, RefusalsNameFileLineFieldAndText)
     }
 }
 
-TEST(FieldReader, JapaneseRefusalsNameTheSame)
+TEST(FieldReader, TranslatedRefusalsNameTheSame)
 {
-    struct Row { const char* name; std::string_view content; std::vector<std::string> expectedPieces; };
+    constexpr Language ja = Language::Japanese, es = Language::Spanish;
+    struct Row { const char* name; Language language; std::string_view content; std::vector<std::string> expectedPieces; };
     const Row rows[] = {
-        {"bad magnitude", "1,2,3\r\n4,5,x7\r\n", {"stars.csv の 2 行目: 2 件目の「等級Vmag」", "\"x7\""}},
-        {"cut short", "1,2,3\r\n4,5\r\n", {"stars.csv の 3 行目: 2 件目が途中で", "「等級Vmag」"}},
-        {"empty field", "1,,3\r\n", {"stars.csv の 1 行目: 1 件目の「緯度φ」が空です。"}},
-        {"too large", "1,2,3\n4,5,-1e400\n", {"2 件目の「等級Vmag」が数として大きすぎます", "\"-1e400\""}},
-        {"comma ending a line", "1,2,3,\r\n", {"stars.csv の 1 行目: 1 件目", "コンマ"}},
+        {"bad magnitude", ja, "1,2,3\r\n4,5,x7\r\n", {"stars.csv の 2 行目: 2 件目の「等級Vmag」", "\"x7\""}},
+        {"cut short", ja, "1,2,3\r\n4,5\r\n", {"stars.csv の 3 行目: 2 件目が途中で", "「等級Vmag」"}},
+        {"empty field", ja, "1,,3\r\n", {"stars.csv の 1 行目: 1 件目の「緯度φ」が空です。"}},
+        {"too large", ja, "1,2,3\n4,5,-1e400\n", {"2 件目の「等級Vmag」が数として大きすぎます", "\"-1e400\""}},
+        {"comma ending a line", ja, "1,2,3,\r\n", {"stars.csv の 1 行目: 1 件目", "コンマ"}},
+        {"Spanish: bad magnitude", es, "1,2,3\r\n4,5,x7\r\n", {"stars.csv, línea 2: el campo Vmag del registro 2 no es un número", "\"x7\""}},
+        {"Spanish: cut short", es, "1,2,3\r\n4,5\r\n", {"stars.csv, línea 3: el registro 2 está incompleto", "Vmag"}},
+        {"Spanish: empty field", es, "1,,3\r\n", {"stars.csv, línea 1: el campo Phi del registro 1 no es un número (está vacío)."}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        const std::string message = refusalText(row.content).ja;
+        const std::string message = refusalText(row.content).in(row.language);
         ASSERT_FALSE(message.empty());
         for (const auto& piece : row.expectedPieces)
             EXPECT_NE(message.find(piece), std::string::npos) << message;
