@@ -6,6 +6,7 @@
 #include "text/number_text.h"
 
 #include <cmath>
+#include <utility>
 #include <string>
 
 namespace gore {
@@ -14,16 +15,15 @@ namespace {
 
 std::string cm(double value, char sep) { return text::formatGeneral(value, sep) + " cm"; }
 
-/// Refuses a drawing side beyond the largest canvas; `what` names the side, `because` the
-/// radius and the value that make it so.
-void checkCanvasSide(double side, const text::Text& what, const text::Text& because, double radius, char sep)
+/// Refuses a drawing side beyond the largest canvas: `reason` words the refusal from the side
+/// needed and the largest one, both in cm.
+template <class Reason>
+void checkCanvasSide(double side, double radius, char sep, const Reason& reason)
 {
     if (!(side <= kMaxCanvasSide)) {
         const std::string needed = cm(std::round(side * 100) / 100, sep), largest = cm(kMaxCanvasSide, sep);
         text::refuse(text::Input::SphereRadius, kFieldSphereRadius, text::formatGeneral(radius, sep),
-                     {because.en + " " + what.en + " " + needed + " would be needed; the largest drawing is " + largest
-                          + " a side.",
-                      because.ja + what.ja + "が " + needed + " になります。描ける図は一辺 " + largest + " までです。"});
+                     reason(needed, largest));
     }
 }
 
@@ -66,19 +66,14 @@ text::InputError goreCheckRefusal(GoreCheck check, const GoreParameters& p)
 {
     const std::string n = std::to_string(p.n), k = std::to_string(p.k);
     text::Input input = text::Input::GorePosition;
-    text::Text reason;
+    text::Message reason;
     switch (check) {
     case GoreCheck::NoGores:
         input = text::Input::GoreCount;
-        reason = {"there are no gores to draw; please give 3 gores or more.", "負または零の分割数nは定義できません。"};
+        reason = text::Message(text::MessageId::NoGoresToDraw);
         break;
-    case GoreCheck::PositionBeyondCount:
-        reason = {"there is no gore " + k + " of " + n + "; please give 1 to " + n + " (or all).", " n < k です。"};
-        break;
-    case GoreCheck::PositionBelowOne:
-        reason = {"the gores are numbered from 1; please give 1 to " + n + " (or all).",
-                  "位置 k は 1 から " + n + " までです。"};
-        break;
+    case GoreCheck::PositionBeyondCount: reason = text::Message(text::MessageId::NoSuchGore, {k, n}); break;
+    case GoreCheck::PositionBelowOne: reason = text::Message(text::MessageId::GoresNumberedFromOne, {n}); break;
     }
     return text::InputError(input, input == text::Input::GoreCount ? n : k, reason, reason);
 }
@@ -87,7 +82,7 @@ std::optional<GoreMessage> validateGoreParameters(const GoreParameters& p)
 {
     const auto failed = [&p](GoreCheck check) {
         const text::InputError refusal = goreCheckRefusal(check, p);
-        return GoreMessage{refusal.reasonText().ja, "Tessel", refusal, check};
+        return GoreMessage{refusal.reasonText().in(text::Language::Japanese), "Tessel", refusal, check};
     };
     if (p.n < 1)
         return failed(GoreCheck::NoGores);
@@ -103,36 +98,33 @@ void checkGoreDrawable(const GoreParameters& p, char sep)
     const std::string n = std::to_string(p.n);
     if (p.n < 3)
         refuse(Input::GoreCount, kFieldN, n,
-               {(p.n == 1 ? "1 gore is" : n + " gores are")
-                    + " too few to draw; the gores need at least 3 (n = 3 or more).",
-                n + " 枚では少なすぎて描けません。みかんの皮は 3 枚以上にしてください（n = 3 以上）。"});
+               p.n == 1 ? text::Message(text::MessageId::OneGoreTooFew) : text::Message(text::MessageId::GoresTooFew, {n}));
     const std::string radius = cm(p.sphereRadius, sep);
     if (!(p.sphereRadius > 0))
         refuse(Input::SphereRadius, kFieldSphereRadius, text::formatGeneral(p.sphereRadius, sep),
-               {radius + " is not a radius; please type a radius greater than 0 cm.",
-                radius + " は半径になりません。0 cm より大きい半径を入力してください。"});
+               text::Message(text::MessageId::RadiusNotPositiveCm, {text::formatGeneral(p.sphereRadius, sep)}));
     if (!(p.magnification >= 0)) {
         const std::string m = text::formatGeneral(p.magnification, sep);
-        refuse(Input::Magnification, kFieldMagnification, m,
-               {m + " would give the stars negative sizes; please type 0 or more.",
-                m + " では星の大きさが負になります。0 以上を入力してください。"});
+        refuse(Input::Magnification, kFieldMagnification, m, text::Message(text::MessageId::NegativeStarSizes, {m}));
     }
     const GoreLayout layout = makeGoreLayout(p);
-    const text::Text because{radius + " with n = " + n + ":", "半径 " + radius + "、分割数 n = " + n + " では、"};
-    checkCanvasSide(layout.requestedWidth, {"a gore drawing width of", "みかんの皮の図の幅"}, because, p.sphereRadius,
-                    sep);
-    checkCanvasSide(layout.requestedHeight, {"a gore drawing height of", "みかんの皮の図の高さ"}, because,
-                    p.sphereRadius, sep);
+    for (const auto& [side, what] : {std::pair{layout.requestedWidth, text::MessageId::GoreWidthOf},
+                                     std::pair{layout.requestedHeight, text::MessageId::GoreHeightOf}}) {
+        const text::MessageId whatSide = what;
+        checkCanvasSide(side, p.sphereRadius, sep, [&](const std::string& needed, const std::string& largest) {
+            return text::Message(text::MessageId::GoreSideTooLarge,
+                                 {radius, n, text::Message(whatSide), needed, largest});
+        });
+    }
     const std::string boundary = text::formatGeneral(p.plateBoundary, sep);
     if (!(p.plateBoundary > 0))
         refuse(Input::PlateBoundary, kFieldPlateBoundary, boundary,
-               {boundary + "° leaves no polar cap; please type a boundary latitude above 0°.",
-                boundary + "° では極板に入る範囲がありません。0° より大きい境界緯度を入力してください。"});
+               text::Message(text::MessageId::BoundaryLeavesNoCap, {boundary}));
     if (p.northPlate || p.southPlate == 1)
-        checkCanvasSide(makePlateLayout(p).side, {"a polar plate side of", "極板の一辺"},
-                        {radius + " with a boundary latitude of " + boundary + "°:",
-                         "半径 " + radius + "、境界緯度 " + boundary + "° では、"},
-                        p.sphereRadius, sep);
+        checkCanvasSide(makePlateLayout(p).side, p.sphereRadius, sep,
+                        [&](const std::string& needed, const std::string& largest) {
+                            return text::Message(text::MessageId::PlateSideTooLarge, {radius, boundary, needed, largest});
+                        });
 }
 
 void checkKitPlateBoundary(const GoreParameters& p)
@@ -140,9 +132,7 @@ void checkKitPlateBoundary(const GoreParameters& p)
     if (!(p.northPlate || p.southPlate == 1) || p.plateBoundary < 90.0)
         return;
     const std::string b = text::formatGeneral(p.plateBoundary);
-    text::refuse(text::Input::PlateBoundary, kFieldPlateBoundary, b,
-                 {b + "° leaves no room for a polar plate; please type a boundary latitude below 90°.",
-                  b + "° では極板がありません。90° より小さい境界緯度を入力してください。"});
+    text::refuse(text::Input::PlateBoundary, kFieldPlateBoundary, b, text::Message(text::MessageId::BoundaryLeavesNoPlate, {b}));
 }
 
 GoreLabels goreLabels(const GoreParameters& p, char sep)

@@ -33,8 +33,7 @@ void checkRange(double rangeDegrees, char sep)
     if (!(rangeDegrees > 0.0 && rangeDegrees < 90.0)) {
         const std::string range = formatGeneral(rangeDegrees, sep);
         text::refuse(text::Input::ProjectionRange, faceCaption(text::Input::ProjectionRange), range,
-                     {range + "° is outside the allowed range; please type an angle above 0 and below 90 degrees.",
-                      range + "° は使えない角度です。0° より大きく 90° より小さい角度を入力してください。"});
+                     text::Message(text::MessageId::RangeOutsideAllowed, {range}));
     }
 }
 
@@ -43,17 +42,13 @@ void checkRadius(double rangeDegrees, double sphereRadius, char sep)
     const std::string radius = formatGeneral(sphereRadius, sep);
     if (!(sphereRadius > 0.0))
         text::refuse(text::Input::SphereRadius, faceCaption(text::Input::SphereRadius), radius,
-                     {radius + " cm: the radius must be greater than 0 cm.",
-                      radius + " cm は半径になりません。0 cm より大きい半径を入力してください。"});
+                     text::Message(text::MessageId::FaceRadiusNotPositive, {radius}));
     const double side = 2.0 * sphereRadius * std::tan(rangeDegrees * DegreeFactor) + 2.0;
     if (!(side <= kMaxCanvasSide)) {
         const std::string range = formatGeneral(rangeDegrees, sep), needed = formatGeneral(side, sep),
                           largest = formatGeneral(kMaxCanvasSide, sep);
         text::refuse(text::Input::SphereRadius, faceCaption(text::Input::SphereRadius), radius,
-                     {radius + " cm with a projection range of " + range + "° needs a canvas of " + needed
-                          + " cm a side; at most " + largest + " cm is allowed.",
-                      "半径 " + radius + " cm、投影範囲 " + range + "° では図の一辺が " + needed + " cm になります。描ける図は一辺 "
-                          + largest + " cm までです。"});
+                     text::Message(text::MessageId::FaceCanvasTooLarge, {radius, range, needed, largest}));
     }
 }
 
@@ -62,7 +57,7 @@ void checkMagnification(double magnification, char sep)
     if (!(magnification >= 0.0)) {
         const std::string m = formatGeneral(magnification, sep);
         text::refuse(text::Input::Magnification, faceCaption(text::Input::Magnification), m,
-                     {m + " must not be negative.", m + " では星の大きさが負になります。0 以上を入力してください。"});
+                     text::Message(text::MessageId::FaceMagnificationNegative, {m}));
     }
 }
 

@@ -133,6 +133,22 @@ enum class MessageId {
     // Bitmaps
     DrawingTooLargeForMemory,
     BitmapCannotBeMade,
+    // Checks of the gore and polyhedron tabs' numbers
+    NoGoresToDraw,
+    NoSuchGore,
+    GoresNumberedFromOne,
+    OneGoreTooFew,
+    GoresTooFew,
+    GoreWidthOf,
+    GoreHeightOf,
+    GoreSideTooLarge,
+    PlateSideTooLarge,
+    BoundaryLeavesNoCap,
+    BoundaryLeavesNoPlate,
+    RangeOutsideAllowed,
+    FaceRadiusNotPositive,
+    FaceCanvasTooLarge,
+    FaceMagnificationNegative,
     Count ///< the number of entries, no entry itself
 };
 

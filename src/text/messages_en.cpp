@@ -159,6 +159,37 @@ std::string_view englishWording(MessageId id)
     case MessageId::DrawingTooLargeForMemory:
         return "The drawing of {1} pixels is too large for this computer's memory.";
     case MessageId::BitmapCannotBeMade: return "{1}: the bitmap cannot be made (the drawing is too large).";
+    // Checks of the gore and polyhedron tabs' numbers
+    case MessageId::NoGoresToDraw:
+        return "there are no gores to draw; please give 3 gores or more.";
+    case MessageId::NoSuchGore:
+        return "there is no gore {1} of {2}; please give 1 to {2} (or all).";
+    case MessageId::GoresNumberedFromOne:
+        return "the gores are numbered from 1; please give 1 to {1} (or all).";
+    case MessageId::OneGoreTooFew:
+        return "1 gore is too few to draw; the gores need at least 3 (n = 3 or more).";
+    case MessageId::GoresTooFew:
+        return "{1} gores are too few to draw; the gores need at least 3 (n = 3 or more).";
+    case MessageId::GoreWidthOf:
+        return "a gore drawing width of";
+    case MessageId::GoreHeightOf:
+        return "a gore drawing height of";
+    case MessageId::GoreSideTooLarge:
+        return "{1} with n = {2}: {3} {4} would be needed; the largest drawing is {5} a side.";
+    case MessageId::PlateSideTooLarge:
+        return "{1} with a boundary latitude of {2}°: a polar plate side of {3} would be needed; the largest drawing is {4} a side.";
+    case MessageId::BoundaryLeavesNoCap:
+        return "{1}° leaves no polar cap; please type a boundary latitude above 0°.";
+    case MessageId::BoundaryLeavesNoPlate:
+        return "{1}° leaves no room for a polar plate; please type a boundary latitude below 90°.";
+    case MessageId::RangeOutsideAllowed:
+        return "{1}° is outside the allowed range; please type an angle above 0 and below 90 degrees.";
+    case MessageId::FaceRadiusNotPositive:
+        return "{1} cm: the radius must be greater than 0 cm.";
+    case MessageId::FaceCanvasTooLarge:
+        return "{1} cm with a projection range of {2}° needs a canvas of {3} cm a side; at most {4} cm is allowed.";
+    case MessageId::FaceMagnificationNegative:
+        return "{1} must not be negative.";
     case MessageId::Count: break;
     }
     return {};

@@ -166,6 +166,37 @@ std::string_view spanishWording(MessageId id)
         return "El dibujo de {1} píxeles es demasiado grande para la memoria de este ordenador.";
     case MessageId::BitmapCannotBeMade:
         return "{1}: no se puede crear el mapa de bits (el dibujo es demasiado grande).";
+    // Checks of the gore and polyhedron tabs' numbers
+    case MessageId::NoGoresToDraw:
+        return "no hay husos que dibujar; indique 3 husos o más.";
+    case MessageId::NoSuchGore:
+        return "no existe el huso {1} de {2}; indique de 1 a {2} (o all).";
+    case MessageId::GoresNumberedFromOne:
+        return "los husos se numeran desde 1; indique de 1 a {1} (o all).";
+    case MessageId::OneGoreTooFew:
+        return "1 huso es demasiado poco para dibujar; hacen falta al menos 3 (n = 3 o más).";
+    case MessageId::GoresTooFew:
+        return "{1} husos son demasiado pocos para dibujar; hacen falta al menos 3 (n = 3 o más).";
+    case MessageId::GoreWidthOf:
+        return "un ancho de huso de";
+    case MessageId::GoreHeightOf:
+        return "un alto de huso de";
+    case MessageId::GoreSideTooLarge:
+        return "{1} con n = {2}: haría falta {3} {4}; el dibujo más grande mide {5} de lado.";
+    case MessageId::PlateSideTooLarge:
+        return "{1} con una latitud límite de {2}°: haría falta un lado de casquete polar de {3}; el dibujo más grande mide {4} de lado.";
+    case MessageId::BoundaryLeavesNoCap:
+        return "{1}° no deja casquete polar; escriba una latitud límite mayor que 0°.";
+    case MessageId::BoundaryLeavesNoPlate:
+        return "{1}° no deja sitio para un casquete polar; escriba una latitud límite menor que 90°.";
+    case MessageId::RangeOutsideAllowed:
+        return "{1}° está fuera del intervalo permitido; escriba un ángulo mayor que 0 y menor que 90 grados.";
+    case MessageId::FaceRadiusNotPositive:
+        return "{1} cm: el radio debe ser mayor que 0 cm.";
+    case MessageId::FaceCanvasTooLarge:
+        return "{1} cm con un alcance de proyección de {2}° necesita un lienzo de {3} cm de lado; se admiten como máximo {4} cm.";
+    case MessageId::FaceMagnificationNegative:
+        return "{1} no puede ser negativo.";
     case MessageId::Count: break;
     }
     return {};

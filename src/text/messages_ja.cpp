@@ -139,6 +139,37 @@ std::string_view japaneseWording(MessageId id)
     // Bitmaps
     case MessageId::DrawingTooLargeForMemory: return "{1} ピクセルの図は、このコンピュータのメモリには大きすぎます。";
     case MessageId::BitmapCannotBeMade: return "{1}: ビットマップを作れません（図が大きすぎます）。";
+    // Checks of the gore and polyhedron tabs' numbers
+    case MessageId::NoGoresToDraw:
+        return "負または零の分割数nは定義できません。";
+    case MessageId::NoSuchGore:
+        return " n < k です。";
+    case MessageId::GoresNumberedFromOne:
+        return "位置 k は 1 から {1} までです。";
+    case MessageId::OneGoreTooFew:
+        return "1 枚では少なすぎて描けません。みかんの皮は 3 枚以上にしてください（n = 3 以上）。";
+    case MessageId::GoresTooFew:
+        return "{1} 枚では少なすぎて描けません。みかんの皮は 3 枚以上にしてください（n = 3 以上）。";
+    case MessageId::GoreWidthOf:
+        return "みかんの皮の図の幅";
+    case MessageId::GoreHeightOf:
+        return "みかんの皮の図の高さ";
+    case MessageId::GoreSideTooLarge:
+        return "半径 {1}、分割数 n = {2} では、{3}が {4} になります。描ける図は一辺 {5} までです。";
+    case MessageId::PlateSideTooLarge:
+        return "半径 {1}、境界緯度 {2}° では、極板の一辺が {3} になります。描ける図は一辺 {4} までです。";
+    case MessageId::BoundaryLeavesNoCap:
+        return "{1}° では極板に入る範囲がありません。0° より大きい境界緯度を入力してください。";
+    case MessageId::BoundaryLeavesNoPlate:
+        return "{1}° では極板がありません。90° より小さい境界緯度を入力してください。";
+    case MessageId::RangeOutsideAllowed:
+        return "{1}° は使えない角度です。0° より大きく 90° より小さい角度を入力してください。";
+    case MessageId::FaceRadiusNotPositive:
+        return "{1} cm は半径になりません。0 cm より大きい半径を入力してください。";
+    case MessageId::FaceCanvasTooLarge:
+        return "半径 {1} cm、投影範囲 {2}° では図の一辺が {3} cm になります。描ける図は一辺 {4} cm までです。";
+    case MessageId::FaceMagnificationNegative:
+        return "{1} では星の大きさが負になります。0 以上を入力してください。";
     case MessageId::Count: break;
     }
     return {};

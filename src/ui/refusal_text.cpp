@@ -72,7 +72,8 @@ text::Language coreLanguage(Language language)
 {
     switch (language) {
     case Language::Japanese: return text::Language::Japanese;
-    default: break;
+    case Language::Spanish: return text::Language::Spanish;
+    case Language::English: break;
     }
     return text::Language::English;
 }

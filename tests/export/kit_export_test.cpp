@@ -344,8 +344,10 @@ TEST(KitExport, TabsWiderThanThePiecesAreRefusedOfTheRadius)
             EXPECT_EQ(std::string(e.what()).rfind("option --radius \"0.5\": the 7 mm tabs are wider than", 0), 0u)
                 << e.what();
             EXPECT_EQ(e.input(), text::Input::SphereRadius);
-            for (const std::string& reason : {e.reasonText().en, e.reasonText().ja})
+            for (const text::Language language : {text::Language::English, text::Language::Japanese, text::Language::Spanish}) {
+                const std::string reason = e.reasonText().in(language);
                 EXPECT_EQ(reason.find("--"), std::string::npos) << reason;
+            }
         }
     }
 }

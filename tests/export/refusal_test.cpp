@@ -96,7 +96,7 @@ TEST(Refusals, AFaceTheModelLacksIsRefusedOfTheFaceBox)
         } catch (const text::InputError& e) {
             EXPECT_EQ(std::string(e.what()).rfind("option --face \"" + std::string(face) + "\": ", 0), 0u) << e.what();
             EXPECT_EQ(e.input(), text::Input::FaceNumber);
-            EXPECT_NE(e.reasonText().ja, e.reasonText().en);
+            EXPECT_NE(e.reasonText().in(text::Language::Japanese), e.reasonText().in(text::Language::English));
         }
     }
 }

@@ -35,8 +35,9 @@ TEST(MessageCatalogue, EveryEntryIsWordedInEveryLanguageWithTheSamePlaceholders)
             SCOPED_TRACE("language " + std::to_string(static_cast<int>(language)));
             const std::string_view w = wording(id, language);
             EXPECT_FALSE(w.empty());
-            // The English of a system error the catalogue does not word is the system's own words alone.
-            if (id != MessageId::SystemOther) {
+            // The English of a system error the catalogue does not word is the system's own words
+            // alone; the window's fixed Japanese text of k beyond n names neither number.
+            if (id != MessageId::SystemOther && !(id == MessageId::NoSuchGore && language == Language::Japanese)) {
                 EXPECT_EQ(placeholders(w), english);
             }
         }
