@@ -32,66 +32,45 @@ using text::InputError;
 /// Radius of a corner mark, centimetres, when marks are on.
 constexpr double kCornerMarkRadius = 0.05;
 
-std::string faceName(int f) { return "face " + std::to_string(f); }
-
 std::string degrees(double radians) { return formatGeneral(radians / DegreeFactor); }
-
-/// "face f" in both languages.
-text::Text faceText(int f) { return {faceName(f), "面 " + std::to_string(f)}; }
 
 /// The chosen face's corners projected, as offsets from the drawing centre.
 std::vector<scene::Point> projectCorners(const FaceParameters& p, const FaceOutline& o, const PolyhedronModel& model)
 {
-    using text::Text;
+    using text::Message;
+    using text::MessageId;
     if (model.FaceFileName.empty())
-        text::refuse(text::Input::FaceOutline, "頂点描画あり / 辺描画あり", {},
-                     {"no face file is loaded. Please load a face file, or clear both boxes to draw the stars only.",
-                      "面座標ﾌｧｲﾙが読み込まれていません。面座標ﾌｧｲﾙを読み込むか、両方のチェックを外して星だけを描いて"
-                      "ください。"});
+        text::refuse(text::Input::FaceOutline, "頂点描画あり / 辺描画あり", {}, Message(MessageId::NoFaceFileForOutline));
     const std::string faceFile = text::escapedForMessage(model.FaceFileName);
     if (o.faceNumber < 0 || o.faceNumber > model.FaceCount()) {
         const std::string count = std::to_string(model.FaceCount());
         text::refuse(text::Input::FaceNumber, "面番号", std::to_string(o.faceNumber),
-                     {"the face file " + faceFile + " holds " + count + " faces; please choose a face from 1 to "
-                          + count + ".",
-                      "面座標ﾌｧｲﾙ " + faceFile + " の面は " + count + " 個です。1 から " + count
-                          + " までの面番号を選んでください。"});
+                     Message(MessageId::FaceFileHoldsFaces, {faceFile, count}));
     }
     const Face& face = model.faces[static_cast<std::size_t>(o.faceNumber)];
     if (face.CornerCount < 0 || face.CornerCount > kMaxCorners) {
-        const std::string count = std::to_string(face.CornerCount), most = std::to_string(kMaxCorners);
-        const Text why = faceText(o.faceNumber)
-                         + Text{" has " + count + " corners; a face has 0 to " + most + ".",
-                                " の頂点数が " + count + " です。面の頂点数は 0 から " + most + " までです。"};
-        throw InputError(text::Input::ModelFile, model.FaceFileName, Text{faceFile + ": ", faceFile + ": "} + why, why);
+        const Message why(MessageId::FaceCornerCountOutside,
+                          {Message(MessageId::FaceNumbered, {o.faceNumber}), face.CornerCount, kMaxCorners});
+        throw InputError(text::Input::ModelFile, model.FaceFileName,
+                         Message(MessageId::WhereReason, {faceFile, why}), why);
     }
     const TangentPoint t = p.tangent();
     const int sign = viewSign(p.insideView);
     std::vector<scene::Point> corners;
     for (int j = 1; j <= face.CornerCount; ++j) {
         const int v = face.Corners[static_cast<std::size_t>(j - 1)];
-        const std::string vertexNumber = std::to_string(v), f = std::to_string(o.faceNumber);
-        // "corner j of face f in file", begun with `word` ("corner", or "Corner" to begin a message).
-        const auto cornerOf = [&](const std::string& word) {
-            return Text{word + " " + std::to_string(j) + " of " + faceName(o.faceNumber) + " in " + faceFile,
-                        faceFile + " の面 " + f + " の頂点 " + std::to_string(j)};
-        };
-        const Text corner = cornerOf("corner");
+        const std::string vertexNumber = std::to_string(v);
+        const Message corner(MessageId::CornerOfFace, {j, o.faceNumber, faceFile});
         if (v < 0 || v > model.VertexCount()) {
-            const std::string vertexFile = text::escapedForMessage(model.VertexFileName),
-                              count = std::to_string(model.VertexCount());
-            const Text tail =
-                model.VertexFileName.empty()
-                    ? Text{" is vertex " + vertexNumber
-                               + ", but no vertex file is loaded. Please load the vertex file first.",
-                           " は頂点番号 " + vertexNumber
-                               + " ですが、頂点座標ﾌｧｲﾙが読み込まれていません。先に頂点座標ﾌｧｲﾙを"
-                                 "読み込んでください。"}
-                    : Text{" is vertex " + vertexNumber + ", but the vertex file " + vertexFile
-                               + " holds vertices 1 to " + count + ".",
-                           " は頂点番号 " + vertexNumber + " ですが、頂点座標ﾌｧｲﾙ " + vertexFile + " の頂点は 1〜"
-                               + count + " です。"};
-            throw InputError(text::Input::ModelFile, model.FaceFileName, cornerOf("Corner") + tail, corner + tail);
+            const std::string vertexFile = text::escapedForMessage(model.VertexFileName);
+            // The message begins with the corner; the reason, said of the face box, carries it inside.
+            const auto tail = [&](const Message& which) {
+                return model.VertexFileName.empty()
+                           ? Message(MessageId::CornerNoVertexFile, {which, vertexNumber})
+                           : Message(MessageId::CornerBeyondVertices, {which, vertexNumber, vertexFile, model.VertexCount()});
+            };
+            throw InputError(text::Input::ModelFile, model.FaceFileName,
+                             tail(Message(MessageId::CornerOfFaceStart, {j, o.faceNumber, faceFile})), tail(corner));
         }
         const Vertex& vertex = model.vertices[static_cast<std::size_t>(v)];
         const PlanePoint q = project(t, vertex.Phi * DegreeFactor, vertex.Lambda * DegreeFactor);
@@ -99,13 +78,7 @@ std::vector<scene::Point> projectCorners(const FaceParameters& p, const FaceOutl
         if (!(q.c > 0.0)) {
             const std::string phi0 = degrees(p.phi0), lambda0 = degrees(p.lambda0);
             text::refuse(text::Input::TangentPoint, "緯度φ0 / 経度λ0", phi0 + ", " + lambda0,
-                         corner
-                             + Text{" (vertex " + vertexNumber + ") lies 90 degrees or more from the tangent point "
-                                        + phi0 + "°, " + lambda0
-                                        + "° and cannot be projected onto its plane. Please check the tangent point.",
-                                    "（頂点番号 " + vertexNumber + "）は接点 " + phi0 + "°, " + lambda0
-                                        + "° から 90° 以上離れていて、接平面に投影できません。接平面位置を確かめて"
-                                          "ください。"});
+                         Message(MessageId::CornerBehindTangentPoint, {corner, vertexNumber, phi0, lambda0}));
         }
         corners.push_back({sign * (q.x * p.sphereRadius), q.y * p.sphereRadius});
     }
@@ -116,24 +89,21 @@ std::vector<scene::Point> projectCorners(const FaceParameters& p, const FaceOutl
 [[noreturn]] void refuseDotSize(const FaceParameters& p, const stars::Star& star, std::size_t index,
                                 const std::string& starFileName)
 {
-    using text::Text;
-    const std::string number = std::to_string(index + 1), file = text::escapedForMessage(starFileName),
-                      magnitude = formatGeneral(star.Vmag);
-    const Text reason{"star " + number + " of " + file + " (magnitude " + magnitude + ") gets a dot too large to draw.",
-                      file + " の " + number + " 番目の星（等級 " + magnitude + "）は点が大きすぎて描けません。"};
+    using text::Message;
+    using text::MessageId;
+    const Message reason(MessageId::FaceStarDotTooLarge,
+                         {std::to_string(index + 1), text::escapedForMessage(starFileName), formatGeneral(star.Vmag)});
     const double M = p.faintestMagnitude - star.Vmag;
     constexpr double kSkyMagnitudes = 30.0;
     const double unit = faceDotRadius(std::min(M, kSkyMagnitudes), p.commonRatio, 1.0);
     if (!std::isfinite(static_cast<float>(unit)))
         text::refuse(text::Input::CommonRatio, "公比", formatGeneral(p.commonRatio),
-                     reason + Text{" Please type a smaller ratio.", "公比を小さくしてください。"});
+                     reason + Message(MessageId::PleaseSmallerRatio));
     if (M > kSkyMagnitudes && !std::isfinite(static_cast<float>(faceDotRadius(M, p.commonRatio, 1.0))))
         text::refuse(text::Input::FaintestMagnitude, "細微等級", formatGeneral(p.faintestMagnitude),
-                     reason
-                         + Text{" Please type a faintest magnitude within the sky's range.",
-                                "細微等級は星の等級の範囲に収まる値にしてください。"});
+                     reason + Message(MessageId::PleaseFaintestInRange));
     text::refuse(text::Input::Magnification, "倍率", formatGeneral(p.magnification),
-                 reason + Text{" Please type a smaller magnification.", "倍率を小さくしてください。"});
+                 reason + Message(MessageId::PleaseSmallerMagnification));
 }
 
 /// The face scene from the stars whose catalogue places `visitPlaces` hands, in file order, to

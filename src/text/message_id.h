@@ -149,6 +149,19 @@ enum class MessageId {
     FaceRadiusNotPositive,
     FaceCanvasTooLarge,
     FaceMagnificationNegative,
+    // The corners and dots of a face drawing
+    NoFaceFileForOutline,
+    FaceFileHoldsFaces,
+    FaceCornerCountOutside,
+    CornerOfFace,
+    CornerOfFaceStart,
+    CornerNoVertexFile,
+    CornerBeyondVertices,
+    CornerBehindTangentPoint,
+    FaceStarDotTooLarge,
+    PleaseSmallerRatio,
+    PleaseFaintestInRange,
+    PleaseSmallerMagnification,
     Count ///< the number of entries, no entry itself
 };
 

@@ -190,6 +190,31 @@ std::string_view englishWording(MessageId id)
         return "{1} cm with a projection range of {2}° needs a canvas of {3} cm a side; at most {4} cm is allowed.";
     case MessageId::FaceMagnificationNegative:
         return "{1} must not be negative.";
+    // The corners and dots of a face drawing
+    case MessageId::NoFaceFileForOutline:
+        return "no face file is loaded. Please load a face file, or clear both boxes to draw the stars only.";
+    case MessageId::FaceFileHoldsFaces:
+        return "the face file {1} holds {2} faces; please choose a face from 1 to {2}.";
+    case MessageId::FaceCornerCountOutside:
+        return "{1} has {2} corners; a face has 0 to {3}.";
+    case MessageId::CornerOfFace:
+        return "corner {1} of face {2} in {3}";
+    case MessageId::CornerOfFaceStart:
+        return "Corner {1} of face {2} in {3}";
+    case MessageId::CornerNoVertexFile:
+        return "{1} is vertex {2}, but no vertex file is loaded. Please load the vertex file first.";
+    case MessageId::CornerBeyondVertices:
+        return "{1} is vertex {2}, but the vertex file {3} holds vertices 1 to {4}.";
+    case MessageId::CornerBehindTangentPoint:
+        return "{1} (vertex {2}) lies 90 degrees or more from the tangent point {3}°, {4}° and cannot be projected onto its plane. Please check the tangent point.";
+    case MessageId::FaceStarDotTooLarge:
+        return "star {1} of {2} (magnitude {3}) gets a dot too large to draw.";
+    case MessageId::PleaseSmallerRatio:
+        return " Please type a smaller ratio.";
+    case MessageId::PleaseFaintestInRange:
+        return " Please type a faintest magnitude within the sky's range.";
+    case MessageId::PleaseSmallerMagnification:
+        return " Please type a smaller magnification.";
     case MessageId::Count: break;
     }
     return {};

@@ -197,6 +197,31 @@ std::string_view spanishWording(MessageId id)
         return "{1} cm con un alcance de proyección de {2}° necesita un lienzo de {3} cm de lado; se admiten como máximo {4} cm.";
     case MessageId::FaceMagnificationNegative:
         return "{1} no puede ser negativo.";
+    // The corners and dots of a face drawing
+    case MessageId::NoFaceFileForOutline:
+        return "no hay ningún archivo de caras cargado. Cargue un archivo de caras, o desmarque ambas casillas para dibujar solo las estrellas.";
+    case MessageId::FaceFileHoldsFaces:
+        return "el archivo de caras {1} contiene {2} caras; elija una cara de 1 a {2}.";
+    case MessageId::FaceCornerCountOutside:
+        return "{1} tiene {2} vértices; una cara tiene de 0 a {3}.";
+    case MessageId::CornerOfFace:
+        return "el vértice {1} de la cara {2} en {3}";
+    case MessageId::CornerOfFaceStart:
+        return "El vértice {1} de la cara {2} en {3}";
+    case MessageId::CornerNoVertexFile:
+        return "{1} es el vértice {2}, pero no hay ningún archivo de vértices cargado. Cargue primero el archivo de vértices.";
+    case MessageId::CornerBeyondVertices:
+        return "{1} es el vértice {2}, pero el archivo de vértices {3} contiene los vértices 1 a {4}.";
+    case MessageId::CornerBehindTangentPoint:
+        return "{1} (vértice {2}) está a 90 grados o más del punto de tangencia {3}°, {4}° y no se puede proyectar sobre su plano. Compruebe el punto de tangencia.";
+    case MessageId::FaceStarDotTooLarge:
+        return "la estrella {1} de {2} (magnitud {3}) tendría un punto demasiado grande para dibujarlo.";
+    case MessageId::PleaseSmallerRatio:
+        return " Escriba una razón menor.";
+    case MessageId::PleaseFaintestInRange:
+        return " Escriba una magnitud límite dentro del intervalo del cielo.";
+    case MessageId::PleaseSmallerMagnification:
+        return " Escriba un aumento menor.";
     case MessageId::Count: break;
     }
     return {};

@@ -170,6 +170,31 @@ std::string_view japaneseWording(MessageId id)
         return "半径 {1} cm、投影範囲 {2}° では図の一辺が {3} cm になります。描ける図は一辺 {4} cm までです。";
     case MessageId::FaceMagnificationNegative:
         return "{1} では星の大きさが負になります。0 以上を入力してください。";
+    // The corners and dots of a face drawing
+    case MessageId::NoFaceFileForOutline:
+        return "面座標ﾌｧｲﾙが読み込まれていません。面座標ﾌｧｲﾙを読み込むか、両方のチェックを外して星だけを描いてください。";
+    case MessageId::FaceFileHoldsFaces:
+        return "面座標ﾌｧｲﾙ {1} の面は {2} 個です。1 から {2} までの面番号を選んでください。";
+    case MessageId::FaceCornerCountOutside:
+        return "{1} の頂点数が {2} です。面の頂点数は 0 から {3} までです。";
+    case MessageId::CornerOfFace:
+        return "{3} の面 {2} の頂点 {1}";
+    case MessageId::CornerOfFaceStart:
+        return "{3} の面 {2} の頂点 {1}";
+    case MessageId::CornerNoVertexFile:
+        return "{1} は頂点番号 {2} ですが、頂点座標ﾌｧｲﾙが読み込まれていません。先に頂点座標ﾌｧｲﾙを読み込んでください。";
+    case MessageId::CornerBeyondVertices:
+        return "{1} は頂点番号 {2} ですが、頂点座標ﾌｧｲﾙ {3} の頂点は 1〜{4} です。";
+    case MessageId::CornerBehindTangentPoint:
+        return "{1}（頂点番号 {2}）は接点 {3}°, {4}° から 90° 以上離れていて、接平面に投影できません。接平面位置を確かめてください。";
+    case MessageId::FaceStarDotTooLarge:
+        return "{2} の {1} 番目の星（等級 {3}）は点が大きすぎて描けません。";
+    case MessageId::PleaseSmallerRatio:
+        return "公比を小さくしてください。";
+    case MessageId::PleaseFaintestInRange:
+        return "細微等級は星の等級の範囲に収まる値にしてください。";
+    case MessageId::PleaseSmallerMagnification:
+        return "倍率を小さくしてください。";
     case MessageId::Count: break;
     }
     return {};

@@ -48,6 +48,16 @@ QString withoutQuotesAndPaths(QString said)
 QString languageFault(const QString& said, ui::Language language)
 {
     const QString own = withoutQuotesAndPaths(said);
+    if (language == ui::Language::Spanish) {
+        if (std::any_of(own.begin(), own.end(), isJapanese))
+            return QStringLiteral("Japanese in the Spanish interface");
+        static const QRegularExpression englishWords(
+            QStringLiteral("\\b(?:the|please|is|are|of|cannot|must|would|file|gores?|radius)\\b"),
+            QRegularExpression::CaseInsensitiveOption);
+        if (const auto match = englishWords.match(own); match.hasMatch())
+            return QStringLiteral("English in the Spanish interface: ") + match.captured();
+        return {};
+    }
     if (language == ui::Language::English) {
         if (std::any_of(own.begin(), own.end(), isJapanese))
             return QStringLiteral("Japanese in the English interface");
@@ -281,6 +291,7 @@ void MessagesLanguageTest::everyMessage_data()
     for (int i = 0; i < static_cast<int>(all.size()); ++i) {
         QTest::addRow("Japanese: %s", all[i].name) << ui::Language::Japanese << i;
         QTest::addRow("English: %s", all[i].name) << ui::Language::English << i;
+        QTest::addRow("Spanish: %s", all[i].name) << ui::Language::Spanish << i;
     }
 }
 
