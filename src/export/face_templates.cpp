@@ -272,7 +272,7 @@ void drawFaceTemplates(const FaceOptions& o, const stars::StarCatalogue& catalog
                                        + ": face " + face + " has no width: its corners lie on one great circle.");
             const std::string mm = text::formatGeneral(std::round(across * 100) / 10);
             checkTabWidth(finish, kitOptions, across,
-                          {"face " + face + " (" + mm + " mm across)", "差し渡し " + mm + " mm の面 " + face},
+                          text::Message(text::MessageId::TabsPiecesFace, {face, mm}),
                           text::Input::SphereRadius, "--radius", o.radius);
         }
         try {

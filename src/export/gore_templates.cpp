@@ -240,7 +240,7 @@ void drawGoreTemplates(const GoreOptions& o, const stars::StarCatalogue& catalog
         if (finish.style.pieces && h == 0 && k == ks.front()) {
             const std::string mm = text::formatGeneral(std::round(layout.fullWidth * 100) / 10);
             checkTabWidth(finish, kitOptions, layout.fullWidth,
-                          {"the gores (" + mm + " mm wide at the equator)", "赤道で幅 " + mm + " mm の舟形"},
+                          text::Message(text::MessageId::TabsPiecesGores, {mm}),
                           Input::SphereRadius, "--radius", o.radius);
         }
         DrawnGore d;

@@ -40,22 +40,21 @@ KitFinish kitFinish(const KitOptions& o, Format format)
     return f;
 }
 
-void checkTabWidth(const KitFinish& finish, const KitOptions& o, double pieceWidth, const text::Text& pieces,
+void checkTabWidth(const KitFinish& finish, const KitOptions& o, double pieceWidth, const text::Message& pieces,
                    text::Input size, const std::string& sizeOption, const std::string& sizeTyped)
 {
     if (!(finish.style.tabWidth > pieceWidth))
         return;
     const std::string mm = text::formatGeneral(finish.style.tabWidth * 10), tabs = mm + " mm tabs";
+    const std::string piecesEn = pieces.in(text::Language::English);
     if (o.given.count("--tab-width"))
-        refuseOption("--tab-width", o.tabWidth, tabs + " are wider than " + pieces.en + "; please give a narrower tab.");
+        refuseOption("--tab-width", o.tabWidth, tabs + " are wider than " + piecesEn + "; please give a narrower tab.");
     // The command line names its options; a window names its box and its tab check.
     const std::string named = "option " + sizeOption + " \"" + text::escapedForMessage(sizeTyped) + "\": ";
-    const std::string message = named + "the " + tabs + " are wider than " + pieces.en + "; please give a larger "
+    const std::string message = named + "the " + tabs + " are wider than " + piecesEn + "; please give a larger "
                                 + sizeOption + ", a narrower --tab-width or --tabs off.";
-    const text::Text reason{"the " + mm + " mm glue tabs are wider than " + pieces.en
-                                + "; please type a larger value or turn the glue tabs off.",
-                            "のりしろ " + mm + " mm が" + pieces.ja + "より広くなります。値を大きくするか、のりしろを付けないでください。"};
-    throw text::InputError(size, sizeTyped, text::Text{message, message}, reason);
+    const text::Message reason(text::MessageId::TabsWiderThanPieces, {mm, pieces});
+    throw text::InputError(size, sizeTyped, text::Message::verbatim(message), reason);
 }
 
 } // namespace exporter

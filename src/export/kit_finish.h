@@ -26,7 +26,7 @@ KitFinish kitFinish(const KitOptions& o, Format format);
 /// go on, described by `pieces` ("the gores (27.5 mm wide at the equator)"): naming --tab-width
 /// when it was given, else the input `size` (option `sizeOption` typed as `sizeTyped`) that made
 /// the pieces so small; a window names that box and asks for a larger value or no tabs.
-void checkTabWidth(const KitFinish& finish, const KitOptions& o, double pieceWidth, const text::Text& pieces,
+void checkTabWidth(const KitFinish& finish, const KitOptions& o, double pieceWidth, const text::Message& pieces,
                    text::Input size, const std::string& sizeOption, const std::string& sizeTyped);
 
 } // namespace exporter

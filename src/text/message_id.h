@@ -162,6 +162,10 @@ enum class MessageId {
     PleaseSmallerRatio,
     PleaseFaintestInRange,
     PleaseSmallerMagnification,
+    // Glue tabs of a kit
+    TabsPiecesGores,
+    TabsPiecesFace,
+    TabsWiderThanPieces,
     Count ///< the number of entries, no entry itself
 };
 

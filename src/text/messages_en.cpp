@@ -215,6 +215,13 @@ std::string_view englishWording(MessageId id)
         return " Please type a faintest magnitude within the sky's range.";
     case MessageId::PleaseSmallerMagnification:
         return " Please type a smaller magnification.";
+    // Glue tabs of a kit
+    case MessageId::TabsPiecesGores:
+        return "the gores ({1} mm wide at the equator)";
+    case MessageId::TabsPiecesFace:
+        return "face {1} ({2} mm across)";
+    case MessageId::TabsWiderThanPieces:
+        return "the {1} mm glue tabs are wider than {2}; please type a larger value or turn the glue tabs off.";
     case MessageId::Count: break;
     }
     return {};

@@ -222,6 +222,13 @@ std::string_view spanishWording(MessageId id)
         return " Escriba una magnitud límite dentro del intervalo del cielo.";
     case MessageId::PleaseSmallerMagnification:
         return " Escriba un aumento menor.";
+    // Glue tabs of a kit
+    case MessageId::TabsPiecesGores:
+        return "los husos ({1} mm de ancho en el ecuador)";
+    case MessageId::TabsPiecesFace:
+        return "la cara {1} ({2} mm de ancho)";
+    case MessageId::TabsWiderThanPieces:
+        return "las pestañas de pegado de {1} mm son más anchas que {2}; escriba un valor mayor o quite las pestañas.";
     case MessageId::Count: break;
     }
     return {};

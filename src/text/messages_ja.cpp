@@ -195,6 +195,13 @@ std::string_view japaneseWording(MessageId id)
         return "細微等級は星の等級の範囲に収まる値にしてください。";
     case MessageId::PleaseSmallerMagnification:
         return "倍率を小さくしてください。";
+    // Glue tabs of a kit
+    case MessageId::TabsPiecesGores:
+        return "赤道で幅 {1} mm の舟形";
+    case MessageId::TabsPiecesFace:
+        return "差し渡し {2} mm の面 {1}";
+    case MessageId::TabsWiderThanPieces:
+        return "のりしろ {1} mm が{2}より広くなります。値を大きくするか、のりしろを付けないでください。";
     case MessageId::Count: break;
     }
     return {};
