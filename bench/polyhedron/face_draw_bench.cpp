@@ -16,7 +16,7 @@ class BenchWindow : public polyhedron::FaceWindow
 public:
     canvas::DrawingCanvas& faceCanvas() override { return m_canvas; }
     void showFaceWindow() override {}
-    void setLabel38(const std::string& caption) override { m_label = caption; }
+    void setMagnitudeOneRadius(const std::string& caption) override { m_label = caption; }
 
 private:
     canvas::RasterCanvas m_canvas{9.763125f, 9.763125f};

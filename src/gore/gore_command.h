@@ -17,10 +17,14 @@ enum class GoreCheck {
     PositionBelowOne,    ///< k < 1: a set of templates has no such gore (the window draws it)
 };
 
-/// Texts of Label1…Label5 of the gore window.
+/// The texts the gore window shows beside its drawing, as the original words them.
 struct GoreLabels
 {
-    std::string Label1, Label2, Label3, Label4, Label5;
+    std::string gores;      ///< "n = 8"
+    std::string position;   ///< "k = 1"
+    std::string faintest;   ///< "最微等級 = 8.5"
+    std::string hemisphere; ///< "北" or "南"
+    std::string starSize;   ///< "恒星サイズ：公比=2.5 ,倍率=10"
 };
 
 /// A message box the window shows: title "Tessel", critical icon, OK only.

@@ -138,11 +138,11 @@ void checkKitPlateBoundary(const GoreParameters& p)
 GoreLabels goreLabels(const GoreParameters& p, char sep)
 {
     GoreLabels labels;
-    labels.Label1 = "n = " + text::formatGeneral(p.n, sep);
-    labels.Label2 = "k = " + text::formatGeneral(p.k, sep);
-    labels.Label3 = "最微等級 = " + text::formatGeneral(p.faintestMagnitude, sep);
-    labels.Label4 = p.hemisphere == 1 ? "北" : p.hemisphere == 0 ? "南" : "ﾁｪｯｸﾎﾞｯｸｽ誤作動";
-    labels.Label5 = "恒星サイズ：公比=" + text::formatGeneral(p.commonRatio, sep) + " ,倍率="
+    labels.gores = "n = " + text::formatGeneral(p.n, sep);
+    labels.position = "k = " + text::formatGeneral(p.k, sep);
+    labels.faintest = "最微等級 = " + text::formatGeneral(p.faintestMagnitude, sep);
+    labels.hemisphere = p.hemisphere == 1 ? "北" : p.hemisphere == 0 ? "南" : "ﾁｪｯｸﾎﾞｯｸｽ誤作動";
+    labels.starSize = "恒星サイズ：公比=" + text::formatGeneral(p.commonRatio, sep) + " ,倍率="
                     + text::formatGeneral(p.magnification, sep);
     return labels;
 }

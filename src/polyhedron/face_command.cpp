@@ -440,7 +440,7 @@ std::optional<FaceMessage> runFaceDraw(const FaceSpec& spec, const std::string& 
     std::optional<FaceOutline> outline;
     FaceSky sky;
     std::shared_ptr<const stars::StarCatalogue> catalogue; // a file drawn again unchanged is not read again
-    std::optional<std::string> label38;
+    std::optional<std::string> magnitudeOneRadius;
     std::optional<text::Message> svgProblem;
     std::filesystem::path svgPath;
     const bool svg = spec.svg;
@@ -455,7 +455,7 @@ std::optional<FaceMessage> runFaceDraw(const FaceSpec& spec, const std::string& 
         sky = FaceSky{window.skyLayers(), faceNumber};
         drawing = buildFaceScene(p, outline, model, *catalogue, starFileName, canvas::snapSide(canvasSide(p)), sky);
         if (drawing.count(scene::Role::Star) > 0)
-            label38 = magnitudeOneLabel(p, spec.decimalSeparator);
+            magnitudeOneRadius = magnitudeOneLabel(p, spec.decimalSeparator);
         if (svg) {
             const std::string name = faceSvgName(spec, spec.insideView);
             svgProblem = fileNameProblem(name);
@@ -477,9 +477,9 @@ std::optional<FaceMessage> runFaceDraw(const FaceSpec& spec, const std::string& 
 
     scene::drawScene(drawing, canvas);
     // The label is set again for every star drawn, as the drawing loop always did.
-    if (label38)
+    if (magnitudeOneRadius)
         for (std::size_t i = drawing.count(scene::Role::Star); i > 0; --i)
-            window.setLabel38(*label38);
+            window.setMagnitudeOneRadius(*magnitudeOneRadius);
 
     if (!svg)
         return std::nullopt;

@@ -29,7 +29,7 @@ public:
     /// Shows the polyhedron window.
     virtual void showFaceWindow() = 0;
     /// Sets the caption of the main window's label of the dot radius of a magnitude-1 star.
-    virtual void setLabel38(const std::string& caption) = 0;
+    virtual void setMagnitudeOneRadius(const std::string& caption) = 0;
     /// The sky layers to draw under the stars, with their data; none unless the window asks.
     /// Throws text::InputError naming the file when the data cannot be read.
     virtual sky::SkyRequest skyLayers() { return {}; }

@@ -51,7 +51,7 @@ float canvasSide(const FaceParameters& p);
 /// magnification / 800 · √(M ^ commonRatio). Not finite when the power overflows.
 double faceDotRadius(double M, double commonRatio, double magnification);
 
-/// Caption of Label38, the dot radius of a magnitude-1 star, √((mf − 1) ^ ratio)·(g / 800)
+/// Caption of the dot radius of a magnitude-1 star, √((mf − 1) ^ ratio)·(g / 800)
 /// in the general number form; no text when that has no real finite value
 /// (a faintest magnitude below 1 with a fractional ratio), the label then keeps its caption.
 std::optional<std::string> magnitudeOneLabel(const FaceParameters& p, char decimalSeparator);

@@ -21,7 +21,7 @@ canvas::DrawingCanvas& FaceWindowHost::faceCanvas() { return m_form4.get().canva
 
 void FaceWindowHost::showFaceWindow() { m_form4.show(); }
 
-void FaceWindowHost::setLabel38(const std::string& caption) { m_onLabel38(caption); }
+void FaceWindowHost::setMagnitudeOneRadius(const std::string& caption) { m_onLabel38(caption); }
 
 sky::SkyRequest FaceWindowHost::skyLayers()
 {

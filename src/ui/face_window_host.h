@@ -23,7 +23,7 @@ public:
 
     canvas::DrawingCanvas& faceCanvas() override;
     void showFaceWindow() override;
-    void setLabel38(const std::string& caption) override;
+    void setMagnitudeOneRadius(const std::string& caption) override;
     /// What the polyhedron window's sky layer boxes ask for; none before the window is made.
     sky::SkyRequest skyLayers() override;
 

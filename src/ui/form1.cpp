@@ -75,7 +75,7 @@ Form1::Form1(QWidget* parent)
       m_programDirectory(appdata::defaultSaveFolder()),
       m_goreWindows([this] { saveGoreBitmap(); }, [this] { savePlateBitmap(); }, [this] { saveSouthPlateBitmap(); }),
       m_faceWindow([this] { saveFaceBitmap(); },
-                   [this](const std::string& text) { setLabel38(QString::fromStdString(text)); })
+                   [this](const std::string& text) { setMagnitudeOneRadius(QString::fromStdString(text)); })
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Orbweave 2008"));
@@ -672,7 +672,7 @@ void Form1::stepFaceNumber(int step)
                            .arg(text16->text(), step > 0 ? QStringLiteral("+1") : QStringLiteral("-1")));
 }
 
-void Form1::setLabel38(const QString& text) { showFitted(label(QStringLiteral("Label38")), text, Qt::ElideRight); }
+void Form1::setMagnitudeOneRadius(const QString& text) { showFitted(label(QStringLiteral("Label38")), text, Qt::ElideRight); }
 
 void Form1::drawFace()
 {

@@ -222,7 +222,7 @@ private:
     void reportRefusedPick(const QList<QLabel*>& status, DataFileKind kind, const QString& reason,
                            const QString& inForce);
     void checkModelPair(QLabel* status);
-    void setLabel38(const QString& caption);
+    void setMagnitudeOneRadius(const QString& caption);
     /// What the window says of a face Draw's message, in the interface language.
     QString faceMessageText(const polyhedron::FaceMessage& message) const;
 

@@ -77,7 +77,7 @@ Form2::Form2(QWidget* parent) : DrawingWindow(kLayout, parent)
 
 void Form2::setLabels(const gore::GoreLabels& labels)
 {
-    const std::string* texts[5] = {&labels.Label1, &labels.Label2, &labels.Label3, &labels.Label4, &labels.Label5};
+    const std::string* texts[5] = {&labels.gores, &labels.position, &labels.faintest, &labels.hemisphere, &labels.starSize};
     for (int i = 0; i < 5; ++i)
         m_labels[i]->setText(labelText(*texts[i]));
 }

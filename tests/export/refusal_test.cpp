@@ -23,7 +23,7 @@ class SilentFaceWindow : public polyhedron::FaceWindow
 public:
     canvas::DrawingCanvas& faceCanvas() override { return canvas; }
     void showFaceWindow() override {}
-    void setLabel38(const std::string&) override {}
+    void setMagnitudeOneRadius(const std::string&) override {}
     canvas::RecordingCanvas canvas;
 };
 

@@ -77,11 +77,11 @@ TEST_F(GoreDraw, SequenceWithTheWorkedStar)
     const std::vector<std::string> expectedEvents{"goreCanvas@0", "labels@2", "showGore@2"};
     EXPECT_EQ(windows.events, expectedEvents);
     ASSERT_EQ(windows.labels.size(), 1u);
-    EXPECT_EQ(windows.labels[0].Label1, "n = 8");
-    EXPECT_EQ(windows.labels[0].Label2, "k = 1");
-    EXPECT_EQ(windows.labels[0].Label3, "最微等級 = 8.5");
-    EXPECT_EQ(windows.labels[0].Label4, "北");
-    EXPECT_EQ(windows.labels[0].Label5, "恒星サイズ：公比=2.5 ,倍率=10");
+    EXPECT_EQ(windows.labels[0].gores, "n = 8");
+    EXPECT_EQ(windows.labels[0].position, "k = 1");
+    EXPECT_EQ(windows.labels[0].faintest, "最微等級 = 8.5");
+    EXPECT_EQ(windows.labels[0].hemisphere, "北");
+    EXPECT_EQ(windows.labels[0].starSize, "恒星サイズ：公比=2.5 ,倍率=10");
 
     // The star first, at x = 2 + 13·30° = 8.807 and 13·tan 20°·cos 30° = 4.098 below the
     // centre line of the canvas as it reports its size (12.770 cm before pixel snapping).
@@ -153,7 +153,7 @@ TEST_F(GoreDraw, SouthernHalfCountsFromTheRightEquator)
     inputs.hemisphere = 0;
     inputs.epsilon = false;
     ASSERT_FALSE(draw("42.5,-30,1\n"));
-    EXPECT_EQ(windows.labels.at(0).Label4, "南");
+    EXPECT_EQ(windows.labels.at(0).hemisphere, "南");
     const double W = windows.gore.width();
     const auto stars = starCircles(windows.gore);
     ASSERT_EQ(stars.size(), 1u);
@@ -166,7 +166,7 @@ TEST_F(GoreDraw, GrayedHemisphereDrawsNoStars)
 {
     inputs.hemisphere = 2;
     ASSERT_FALSE(draw("42.5,30,1\n10,-20,0\n"));
-    EXPECT_EQ(windows.labels.at(0).Label4, "ﾁｪｯｸﾎﾞｯｸｽ誤作動");
+    EXPECT_EQ(windows.labels.at(0).hemisphere, "ﾁｪｯｸﾎﾞｯｸｽ誤作動");
     EXPECT_TRUE(starCircles(windows.gore).empty());
     const auto dots = circlesOfRadius(windows.gore, kCuttingDot);
     ASSERT_EQ(dots.size(), 6284u);

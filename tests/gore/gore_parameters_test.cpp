@@ -182,15 +182,15 @@ TEST(GoreLabels, DefaultsAndHemisphereStates)
 {
     GoreParameters p;
     const GoreLabels labels = goreLabels(p);
-    EXPECT_EQ(labels.Label1, "n = 8");
-    EXPECT_EQ(labels.Label2, "k = 1");
-    EXPECT_EQ(labels.Label3, "最微等級 = 8.5");
-    EXPECT_EQ(labels.Label4, "北");
-    EXPECT_EQ(labels.Label5, "恒星サイズ：公比=2.5 ,倍率=10");
+    EXPECT_EQ(labels.gores, "n = 8");
+    EXPECT_EQ(labels.position, "k = 1");
+    EXPECT_EQ(labels.faintest, "最微等級 = 8.5");
+    EXPECT_EQ(labels.hemisphere, "北");
+    EXPECT_EQ(labels.starSize, "恒星サイズ：公比=2.5 ,倍率=10");
     p.hemisphere = 0;
-    EXPECT_EQ(goreLabels(p).Label4, "南");
+    EXPECT_EQ(goreLabels(p).hemisphere, "南");
     p.hemisphere = 2;
-    EXPECT_EQ(goreLabels(p).Label4, "ﾁｪｯｸﾎﾞｯｸｽ誤作動");
+    EXPECT_EQ(goreLabels(p).hemisphere, "ﾁｪｯｸﾎﾞｯｸｽ誤作動");
 }
 
 TEST(GoreLabels, ShowParsedValuesWithTheLocaleSeparator)
@@ -201,9 +201,9 @@ TEST(GoreLabels, ShowParsedValuesWithTheLocaleSeparator)
     in.faintest = "6,50";
     in.ratio = "2,5";
     const GoreLabels labels = goreLabels(readGoreParameters(in), ',');
-    EXPECT_EQ(labels.Label1, "n = 8");
-    EXPECT_EQ(labels.Label3, "最微等級 = 6,5");
-    EXPECT_EQ(labels.Label5, "恒星サイズ：公比=2,5 ,倍率=10");
+    EXPECT_EQ(labels.gores, "n = 8");
+    EXPECT_EQ(labels.faintest, "最微等級 = 6,5");
+    EXPECT_EQ(labels.starSize, "恒星サイズ：公比=2,5 ,倍率=10");
 }
 
 TEST(GoreStep, StepsTheTypedPosition)

@@ -67,7 +67,7 @@ public:
         ++shows;
         callsBeforeShow = canvas.calls().size();
     }
-    void setLabel38(const std::string& caption) override { label38.push_back(caption); }
+    void setMagnitudeOneRadius(const std::string& caption) override { label38.push_back(caption); }
 
     canvas::RecordingCanvas canvas;
     int canvasRequests = 0;
