@@ -167,15 +167,15 @@ polyhedron::PolyhedronModel loadModel(const FaceOptions& o)
 polyhedron::FaceSpec faceSpecFor(const FaceOptions& o, const polyhedron::PolyhedronModel& model,
                                  const std::string& face)
 {
-    polyhedron::FaceSpec spec;
-    static_cast<polyhedron::FaceTexts&>(spec) = o;
-    spec.face = face;
-    spec.centre = polyhedron::faceCentre(model, face);
-    spec.insideView = o.inside ? 1 : 0;
-    spec.outline = o.corners || o.edges;
-    spec.corners = o.corners;
-    spec.edges = o.edges;
-    return spec; // the export writes its own SVG from the drawing
+    polyhedron::FaceSpec typed;
+    static_cast<polyhedron::FaceTexts&>(typed) = o;
+    typed.face = face;
+    typed.centre = polyhedron::faceCentre(model, face);
+    typed.insideView = o.inside ? 1 : 0;
+    typed.outline = o.corners || o.edges;
+    typed.corners = o.corners;
+    typed.edges = o.edges;
+    return typed; // the export writes its own SVG from the drawing
 }
 
 polyhedron::FaceParameters faceParametersFor(const FaceOptions& o, const polyhedron::PolyhedronModel& model,
