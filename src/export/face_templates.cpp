@@ -249,11 +249,11 @@ void drawFaceTemplates(const FaceOptions& o, const stars::StarCatalogue& catalog
         settleVectorUnit();
         const std::string& face = faces[i];
         const polyhedron::FaceParameters p = faceParametersFor(o, model, face);
-        const polyhedron::FaceSpec spec = faceSpecFor(o, model, face);
-        const int number = polyhedron::readFaceNumber(spec);
+        const polyhedron::FaceSpec entered = faceSpecFor(o, model, face);
+        const int number = polyhedron::readFaceNumber(entered);
         std::optional<polyhedron::FaceOutline> outline;
-        if (spec.outline)
-            outline = polyhedron::FaceOutline{number, spec.corners, spec.edges};
+        if (entered.outline)
+            outline = polyhedron::FaceOutline{number, entered.corners, entered.edges};
         TemplateDrawing t;
         const float side = canvas::snapSide(polyhedron::canvasSide(p));
         std::vector<scene::Point> corners;
@@ -284,10 +284,10 @@ void drawFaceTemplates(const FaceOptions& o, const stars::StarCatalogue& catalog
         }
         if (finish.style.pieces)
             kit::fitAroundPieces(t.scene, finish.bleed);
-        t.name = polyhedron::faceFileStem(spec);
+        t.name = polyhedron::faceFileStem(entered);
         // The window writes its own face SVG under faceSvgName; the export's print SVG is another
         // document, so it takes a name of its own.
-        t.svgName = stripExtension(polyhedron::faceSvgName(spec, spec.insideView)) + "-print";
+        t.svgName = stripExtension(polyhedron::faceSvgName(entered, entered.insideView)) + "-print";
         t.caption = "face " + face + " of " + std::to_string(model.FaceCount()) + ", seen from "
                     + (o.inside ? "inside" : "outside");
         t.captionJa = "面 " + face + " / " + std::to_string(model.FaceCount()) + "・" + (o.inside ? "内側から" : "外側から");

@@ -104,14 +104,14 @@ struct PlateGathering
 
 gore::GoreSpec goreSpecFor(const GoreOptions& o, const std::string& k, int hemisphere)
 {
-    gore::GoreSpec spec;
-    static_cast<gore::GoreTexts&>(spec) = o;
-    static_cast<gore::GoreSwitches&>(spec) = o;
-    spec.k = k;
-    spec.hemisphere = hemisphere;
-    spec.northPlate = o.northPlate;
-    spec.southPlate = o.southPlate ? 1 : 0;
-    return spec;
+    gore::GoreSpec entered;
+    static_cast<gore::GoreTexts&>(entered) = o;
+    static_cast<gore::GoreSwitches&>(entered) = o;
+    entered.k = k;
+    entered.hemisphere = hemisphere;
+    entered.northPlate = o.northPlate;
+    entered.southPlate = o.southPlate ? 1 : 0;
+    return entered;
 }
 
 gore::GoreParameters goreParametersFor(const GoreOptions& o, const std::string& k, int hemisphere)

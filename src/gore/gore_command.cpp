@@ -10,20 +10,20 @@
 
 namespace gore {
 
-std::optional<GoreMessage> runGoreDraw(const GoreSpec& spec, const std::string& starFileName,
+std::optional<GoreMessage> runGoreDraw(const GoreSpec& entered, const std::string& starFileName,
                                        GoreWindows& windows)
 {
     try {
-        const GoreParameters p = readGoreParameters(spec);
+        const GoreParameters p = readGoreParameters(entered);
         if (auto message = validateGoreParameters(p))
             return message;
-        checkGoreDrawable(p, spec.decimalSeparator);
+        checkGoreDrawable(p, entered.decimalSeparator);
         // Everything that can fail is done before the first window is touched.
         // A star file drawn again unchanged is not read again.
         const auto catalogue = stars::ReadStarFileCached(starFileName);
         GoreDrawPlan plan = planGoreDraw(p, *catalogue, starFileName);
         plan.sky = windows.skyLayers();
-        drawGore(plan, windows, spec.decimalSeparator);
+        drawGore(plan, windows, entered.decimalSeparator);
     } catch (const text::InputError& e) {
         return GoreMessage{e.what(), "Tessel", e};
     } catch (const std::bad_alloc&) {
@@ -49,6 +49,6 @@ std::string goreFileStem(const GoreTexts& t, const std::string& piece)
 
 std::string goreHalfPiece(int hemisphere) { return "NS" + std::to_string(hemisphere); }
 
-std::string goreBitmapName(const GoreSpec& spec) { return goreFileStem(spec, goreHalfPiece(spec.hemisphere)) + ".bmp"; }
+std::string goreBitmapName(const GoreSpec& entered) { return goreFileStem(entered, goreHalfPiece(entered.hemisphere)) + ".bmp"; }
 
 } // namespace gore

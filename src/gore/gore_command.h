@@ -65,7 +65,7 @@ public:
 /// The gore Draw command: reads and checks the inputs and the star file, then draws
 /// gore k of n (and its plate stars) through `windows`. Returns the message to show
 /// when it refuses; a refused command touches no window, label or canvas.
-std::optional<GoreMessage> runGoreDraw(const GoreSpec& spec, const std::string& starFileName,
+std::optional<GoreMessage> runGoreDraw(const GoreSpec& entered, const std::string& starFileName,
                                        GoreWindows& windows);
 
 /// k+1 / k−1: the new text of the gore-position box, `step` added; no value when the
@@ -74,6 +74,6 @@ std::optional<std::string> stepGorePosition(const std::string& text2, int step, 
 
 /// Bitmap file name of the gore, from the texts as typed:
 /// "N" n "_K" k "_NS" hemisphere "_Vb" … "cm.bmp" (N8_K1_NS1_Vb8.5_Sr2.5_Ss10_13cm.bmp by default).
-std::string goreBitmapName(const GoreSpec& spec);
+std::string goreBitmapName(const GoreSpec& entered);
 
 } // namespace gore

@@ -37,16 +37,16 @@ const GoreTextField* goreTextField(text::Input input)
     return nullptr;
 }
 
-GoreParameters readGoreParameters(const GoreSpec& spec)
+GoreParameters readGoreParameters(const GoreSpec& entered)
 {
-    const char sep = spec.decimalSeparator;
+    const char sep = entered.decimalSeparator;
     GoreParameters p;
     const auto read = [&](const GoreTextField& f) {
         try {
             if (f.whole)
-                p.*f.whole = text::toInt16(spec.*f.text, f.caption, sep);
+                p.*f.whole = text::toInt16(entered.*f.text, f.caption, sep);
             else
-                p.*f.number = text::toDouble(spec.*f.text, f.caption, sep);
+                p.*f.number = text::toDouble(entered.*f.text, f.caption, sep);
         } catch (const text::InputError& e) {
             throw e.about(f.input);
         }
@@ -54,10 +54,10 @@ GoreParameters readGoreParameters(const GoreSpec& spec)
     for (const GoreTextField& f : kGoreTextFields)
         read(f);
     for (const GoreSwitchField& f : kGoreSwitchFields)
-        p.*f.value = spec.*f.on;
-    p.hemisphere = spec.hemisphere;
-    p.northPlate = spec.northPlate;
-    p.southPlate = spec.southPlate;
+        p.*f.value = entered.*f.on;
+    p.hemisphere = entered.hemisphere;
+    p.northPlate = entered.northPlate;
+    p.southPlate = entered.southPlate;
     return p;
 }
 

@@ -87,11 +87,11 @@ inline const GoreSwitchField kGoreSwitchFields[] = {
 /// The field of `input`; none when no box of the gore tab stands for it.
 const GoreTextField* goreTextField(text::Input input);
 
-/// Reads `spec` in the Draw's fixed order (n, k, faintest magnitude, the choices, ratio,
+/// Reads `entered` in the Draw's fixed order (n, k, faintest magnitude, the choices, ratio,
 /// magnification, radius, line latitude, the plates, boundary). Throws text::InputError naming
 /// the first box whose text is not a number or, for n and k, lies outside −32768…32767 after
 /// rounding half to even.
-GoreParameters readGoreParameters(const GoreSpec& spec);
+GoreParameters readGoreParameters(const GoreSpec& entered);
 
 /// The two checks the Draw makes of n and k, in order: n < 1, then n < k.
 /// Returns the message box to show (the window's fixed text, its check and its refusal), or no

@@ -431,7 +431,7 @@ std::vector<std::pair<int, int>> faceEdgeOrder(int n)
     return edges;
 }
 
-std::optional<FaceMessage> runFaceDraw(const FaceSpec& spec, const std::string& starFileName,
+std::optional<FaceMessage> runFaceDraw(const FaceSpec& entered, const std::string& starFileName,
                                        const PolyhedronModel& model, FaceWindow& window,
                                        const std::filesystem::path& svgDirectory)
 {
@@ -443,21 +443,21 @@ std::optional<FaceMessage> runFaceDraw(const FaceSpec& spec, const std::string& 
     std::optional<std::string> magnitudeOneRadius;
     std::optional<text::Message> svgProblem;
     std::filesystem::path svgPath;
-    const bool svg = spec.svg;
+    const bool svg = entered.svg;
     try {
-        p = readFaceParameters(spec);
-        const int faceNumber = readFaceNumber(spec);
-        if (spec.outline)
-            outline = FaceOutline{faceNumber, spec.corners, spec.edges};
+        p = readFaceParameters(entered);
+        const int faceNumber = readFaceNumber(entered);
+        if (entered.outline)
+            outline = FaceOutline{faceNumber, entered.corners, entered.edges};
         if (outline)
             projectCorners(p, *outline, model); // the face is checked before the star file is read
         catalogue = stars::ReadStarFileCached(starFileName);
         sky = FaceSky{window.skyLayers(), faceNumber};
         drawing = buildFaceScene(p, outline, model, *catalogue, starFileName, canvas::snapSide(canvasSide(p)), sky);
         if (drawing.count(scene::Role::Star) > 0)
-            magnitudeOneRadius = magnitudeOneLabel(p, spec.decimalSeparator);
+            magnitudeOneRadius = magnitudeOneLabel(p, entered.decimalSeparator);
         if (svg) {
-            const std::string name = faceSvgName(spec, spec.insideView);
+            const std::string name = faceSvgName(entered, entered.insideView);
             svgProblem = fileNameProblem(name);
             svgPath = svgDirectory / std::filesystem::path(name);
         }

@@ -106,9 +106,9 @@ scene::Scene buildFaceScene(const FaceParameters& p, const std::optional<FaceOut
 /// The face Draw command (button 描画 of the polyhedron tab). Reads and checks every box,
 /// the star file and the chosen face first; then sizes, shows and clears the face window's canvas,
 /// draws the stars within the projection range in gnomonic projection, the face's red corner
-/// marks and edges, sets the label of a magnitude-1 star's dot, and with `spec.svg` writes the
+/// marks and edges, sets the label of a magnitude-1 star's dot, and with `entered.svg` writes the
 /// SVG file into `svgDirectory`. Returns no message on full success.
-std::optional<FaceMessage> runFaceDraw(const FaceSpec& spec, const std::string& starFileName,
+std::optional<FaceMessage> runFaceDraw(const FaceSpec& entered, const std::string& starFileName,
                                        const PolyhedronModel& model, FaceWindow& window,
                                        const std::filesystem::path& svgDirectory);
 

@@ -31,7 +31,7 @@ struct FaceParameters
 /// centre carried instead). Throws text::InputError naming the box for a text that is not a
 /// number, a projection range outside (0°, 90°), a sphere radius not above 0, a canvas side
 /// above kMaxCanvasSide or a negative magnification.
-FaceParameters readFaceParameters(const FaceSpec& spec);
+FaceParameters readFaceParameters(const FaceSpec& entered);
 
 /// Refuses, naming the box, a projection range outside (0°, 90°), a radius not above 0, a canvas
 /// side above kMaxCanvasSide or a negative magnification. Ranges in degrees, radius in cm.
@@ -39,7 +39,7 @@ void checkFaceValues(double rangeDegrees, double sphereRadius, double magnificat
 
 /// The face number box as a whole number, ties to even; throws text::InputError naming the
 /// box for a text that is not a number or outside the 32-bit range.
-int readFaceNumber(const FaceSpec& spec);
+int readFaceNumber(const FaceSpec& entered);
 
 /// +1 when seen from inside (ticked or grayed), −1 from outside (clear).
 int viewSign(int insideView);

@@ -35,18 +35,18 @@ std::string magnitudeText(double m)
 exporter::ExportOptions goreTabExport(const GoreInputs& tab, const std::string& starFile,
                                       const sky::SkyLayerOptions& sky)
 {
-    const gore::GoreSpec spec = goreSpecOf(tab);
+    const gore::GoreSpec entered = goreSpecOf(tab);
     exporter::ExportOptions o;
     o.subject = exporter::Subject::Gores;
     exporter::GoreOptions& g = o.gore;
     for (const gore::GoreTextField& f : gore::kGoreTextFields)
-        g.*f.text = pointed(spec.*f.text, spec.decimalSeparator);
+        g.*f.text = pointed(entered.*f.text, entered.decimalSeparator);
     g.k = "all";
-    static_cast<gore::GoreSwitches&>(g) = spec;
-    g.north = spec.hemisphere == 1;
+    static_cast<gore::GoreSwitches&>(g) = entered;
+    g.north = entered.hemisphere == 1;
     g.south = !g.north;
-    g.northPlate = spec.northPlate;
-    g.southPlate = spec.southPlate == 1;
+    g.northPlate = entered.northPlate;
+    g.southPlate = entered.southPlate == 1;
     o.stars = starFile;
     o.sky = sky;
     return o;
@@ -56,16 +56,16 @@ exporter::ExportOptions faceTabExport(const FaceInputs& tab, const std::string& 
                                       const std::string& faceFile, const std::string& starFile,
                                       const sky::SkyLayerOptions& sky)
 {
-    const polyhedron::FaceSpec spec = faceSpecOf(tab);
+    const polyhedron::FaceSpec entered = faceSpecOf(tab);
     exporter::ExportOptions o;
     o.subject = exporter::Subject::Faces;
     exporter::FaceOptions& f = o.face;
     for (const polyhedron::FaceTextField& field : polyhedron::kFaceTextFields)
-        f.*field.text = pointed(spec.*field.text, spec.decimalSeparator);
+        f.*field.text = pointed(entered.*field.text, entered.decimalSeparator);
     f.face = "all";
-    f.inside = spec.insideView != 0;
-    f.corners = spec.corners;
-    f.edges = spec.edges;
+    f.inside = entered.insideView != 0;
+    f.corners = entered.corners;
+    f.edges = entered.edges;
     if (!vertexFile.empty() && !faceFile.empty()) {
         f.vertices = vertexFile;
         f.faces = faceFile;
