@@ -78,12 +78,81 @@ LabelBox moved(const LabelBox& b, double dx, double dy) { return {b.left + dx, b
 
 Point centre(const LabelBox& b) { return {(b.left + b.right) / 2, (b.top + b.bottom) / 2}; }
 
+/// Whether a dot of `radius` (centimetres, hairline included) centred at `c` reaches `box`.
+bool dotMeets(const Point& c, double radius, const LabelBox& box)
+{
+    const double dx = c.x - std::clamp(c.x, box.left, box.right), dy = c.y - std::clamp(c.y, box.top, box.bottom);
+    const double d2 = dx * dx + dy * dy, r2 = radius * radius;
+    // The squared distance decides but for a hair's breadth round the rim, where hypot's rounding does.
+    if (d2 < r2 * (1 - 1e-9))
+        return true;
+    if (d2 > r2 * (1 + 1e-9))
+        return false;
+    return std::hypot(dx, dy) <= radius;
+}
+
+/// Dots bucketed on a square grid by their centres, so that a spot looks only at those near it.
+class DotGrid
+{
+public:
+    void build(const std::vector<scene::Dot>& dots, const LabelBox& area)
+    {
+        left_ = area.left;
+        top_ = area.top;
+        columns_ = std::max(1, static_cast<int>(std::ceil((area.right - area.left) / kCell)));
+        rows_ = std::max(1, static_cast<int>(std::ceil((area.bottom - area.top) / kCell)));
+        start_.assign(static_cast<std::size_t>(columns_) * rows_ + 1, 0);
+        std::vector<std::size_t> cellOf(dots.size());
+        for (std::size_t i = 0; i < dots.size(); ++i) {
+            cellOf[i] = cell(column(dots[i].centre.x), row(dots[i].centre.y));
+            ++start_[cellOf[i] + 1];
+            reach_ = std::max(reach_, radius(dots[i]));
+        }
+        for (std::size_t c = 1; c < start_.size(); ++c)
+            start_[c] += start_[c - 1];
+        std::vector<std::size_t> next(start_.begin(), start_.end() - 1);
+        entries_.resize(dots.size());
+        for (std::size_t i = 0; i < dots.size(); ++i)
+            entries_[next[cellOf[i]]++] = {dots[i].centre, radius(dots[i])};
+    }
+
+    /// How many dots `box` touches, counted on from `n` and stopping past `limit`.
+    std::size_t count(const LabelBox& box, std::size_t n, std::size_t limit) const
+    {
+        const int c0 = column(box.left - reach_), c1 = column(box.right + reach_);
+        const int r0 = row(box.top - reach_), r1 = row(box.bottom + reach_);
+        for (int r = r0; r <= r1; ++r)
+            for (std::size_t i = start_[cell(c0, r)], end = start_[cell(c1, r) + 1]; i < end; ++i)
+                if (dotMeets(entries_[i].centre, entries_[i].radius, box) && ++n > limit)
+                    return n;
+        return n;
+    }
+
+private:
+    static constexpr double kCell = 0.25;
+    struct Entry
+    {
+        Point centre;
+        double radius;
+    };
+    static double radius(const scene::Dot& d) { return std::max(d.radius, scene::kMinPrintRadius) + kHairline; }
+    int column(double x) const { return std::clamp(static_cast<int>(std::floor((x - left_) / kCell)), 0, columns_ - 1); }
+    int row(double y) const { return std::clamp(static_cast<int>(std::floor((y - top_) / kCell)), 0, rows_ - 1); }
+    std::size_t cell(int c, int r) const { return static_cast<std::size_t>(r) * columns_ + c; }
+
+    double left_ = 0.0, top_ = 0.0, reach_ = 0.0;
+    int columns_ = 1, rows_ = 1;
+    std::vector<std::size_t> start_{0, 0}; ///< where each cell's dots begin in entries_, row by row
+    std::vector<Entry> entries_;
+};
+
 /// The ink of one template near a label, to test spots against.
 struct Obstacles
 {
     std::vector<Segment> lines;  ///< every line drawn, the cut outline and fold lines included
     std::vector<Point> barriers; ///< pairs: segments a label never moves across (cut, folds)
     std::vector<scene::Dot> dots;
+    DotGrid dotGrid; ///< `dots`, once gathered
     std::vector<LabelBox> texts;
     std::vector<std::vector<Point>> outlines; ///< the cut outlines' runs
 
@@ -99,12 +168,9 @@ struct Obstacles
                 if (++n > limit)
                     return n;
             }
-        for (const scene::Dot& d : dots) {
-            const double r = std::max(d.radius, scene::kMinPrintRadius) + kHairline;
-            const double nx = std::clamp(d.centre.x, box.left, box.right), ny = std::clamp(d.centre.y, box.top, box.bottom);
-            if (std::hypot(d.centre.x - nx, d.centre.y - ny) <= r && ++n > limit)
-                return n;
-        }
+        n = dotGrid.count(box, n, limit);
+        if (n > limit)
+            return n;
         for (const LabelBox& t : texts)
             if (t.meets(box) && ++n > limit)
                 return n;
@@ -164,6 +230,7 @@ Obstacles obstaclesNear(const scene::Scene& s, const scene::Text* self, const La
                 }
             }
         }
+    o.dotGrid.build(o.dots, area);
     return o;
 }
 
