@@ -91,60 +91,66 @@ bool dotMeets(const Point& c, double radius, const LabelBox& box)
     return std::hypot(dx, dy) <= radius;
 }
 
-/// Dots bucketed on a square grid by their centres, so that a spot looks only at those near it.
-class DotGrid
+/// The spots a label may move to: its box moved by (i, j) steps and grown by the clearance, for
+/// i and j from -reach to reach.
+struct Spots
 {
-public:
-    void build(const std::vector<scene::Dot>& dots, const LabelBox& area)
-    {
-        left_ = area.left;
-        top_ = area.top;
-        columns_ = std::max(1, static_cast<int>(std::ceil((area.right - area.left) / kCell)));
-        rows_ = std::max(1, static_cast<int>(std::ceil((area.bottom - area.top) / kCell)));
-        start_.assign(static_cast<std::size_t>(columns_) * rows_ + 1, 0);
-        std::vector<std::size_t> cellOf(dots.size());
-        for (std::size_t i = 0; i < dots.size(); ++i) {
-            cellOf[i] = cell(column(dots[i].centre.x), row(dots[i].centre.y));
-            ++start_[cellOf[i] + 1];
-            reach_ = std::max(reach_, radius(dots[i]));
-        }
-        for (std::size_t c = 1; c < start_.size(); ++c)
-            start_[c] += start_[c - 1];
-        std::vector<std::size_t> next(start_.begin(), start_.end() - 1);
-        entries_.resize(dots.size());
-        for (std::size_t i = 0; i < dots.size(); ++i)
-            entries_[next[cellOf[i]]++] = {dots[i].centre, radius(dots[i])};
-    }
+    LabelBox box;
+    int reach = 0;
 
-    /// How many dots `box` touches, counted on from `n` and stopping past `limit`.
-    std::size_t count(const LabelBox& box, std::size_t n, std::size_t limit) const
-    {
-        const int c0 = column(box.left - reach_), c1 = column(box.right + reach_);
-        const int r0 = row(box.top - reach_), r1 = row(box.bottom + reach_);
-        for (int r = r0; r <= r1; ++r)
-            for (std::size_t i = start_[cell(c0, r)], end = start_[cell(c1, r) + 1]; i < end; ++i)
-                if (dotMeets(entries_[i].centre, entries_[i].radius, box) && ++n > limit)
-                    return n;
-        return n;
-    }
-
-private:
-    static constexpr double kCell = 0.25;
-    struct Entry
-    {
-        Point centre;
-        double radius;
-    };
-    static double radius(const scene::Dot& d) { return std::max(d.radius, scene::kMinPrintRadius) + kHairline; }
-    int column(double x) const { return std::clamp(static_cast<int>(std::floor((x - left_) / kCell)), 0, columns_ - 1); }
-    int row(double y) const { return std::clamp(static_cast<int>(std::floor((y - top_) / kCell)), 0, rows_ - 1); }
-    std::size_t cell(int c, int r) const { return static_cast<std::size_t>(r) * columns_ + c; }
-
-    double left_ = 0.0, top_ = 0.0, reach_ = 0.0;
-    int columns_ = 1, rows_ = 1;
-    std::vector<std::size_t> start_{0, 0}; ///< where each cell's dots begin in entries_, row by row
-    std::vector<Entry> entries_;
+    LabelBox at(int i, int j) const { return grown(moved(box, i * kStep, j * kStep), kLabelClearance); }
+    std::size_t side() const { return 2 * static_cast<std::size_t>(reach) + 1; }
+    std::size_t index(int i, int j) const { return static_cast<std::size_t>(j + reach) * side() + static_cast<std::size_t>(i + reach); }
 };
+
+/// How many of `dots` each spot touches, indexed by Spots::index. A dot touches the spots of a
+/// run of rows, and in each row a run of neighbouring spots: the runs are found from the
+/// geometry, their ends settled by dotMeets itself, and the runs added up row by row.
+std::vector<std::uint32_t> dotsPerSpot(const Spots& spots, const std::vector<scene::Dot>& dots)
+{
+    const int n = spots.reach;
+    const std::size_t side = spots.side();
+    std::vector<std::int32_t> runs(side * (side + 1), 0); // per row: +1 where a run starts, -1 past its end
+    const double c = kLabelClearance;
+    for (const scene::Dot& d : dots) {
+        const double r = std::max(d.radius, scene::kMinPrintRadius) + kHairline;
+        const Point p = d.centre;
+        const auto meets = [&](int i, int j) { return dotMeets(p, r, spots.at(i, j)); };
+        const int j0 = std::max(-n, static_cast<int>(std::ceil((p.y - r - spots.box.bottom - c) / kStep)) - 1);
+        const int j1 = std::min(n, static_cast<int>(std::floor((p.y + r - spots.box.top + c) / kStep)) + 1);
+        for (int j = j0; j <= j1; ++j) {
+            const LabelBox row = spots.at(0, j);
+            const double dy = p.y - std::clamp(p.y, row.top, row.bottom);
+            if (std::abs(dy) > r * (1 + 1e-6))
+                continue;
+            const double h = std::sqrt(std::max(0.0, r * r - dy * dy));
+            int lo = std::clamp(static_cast<int>(std::ceil((p.x - h - row.right) / kStep)), -n, n + 1);
+            int hi = std::clamp(static_cast<int>(std::floor((p.x + h - row.left) / kStep)), -n - 1, n);
+            while (lo > -n && meets(lo - 1, j))
+                --lo;
+            while (lo <= hi && !meets(lo, j))
+                ++lo;
+            while (hi < n && hi >= lo && meets(hi + 1, j))
+                ++hi;
+            while (hi >= lo && !meets(hi, j))
+                --hi;
+            if (lo > hi)
+                continue;
+            const std::size_t start = static_cast<std::size_t>(j + n) * (side + 1);
+            ++runs[start + static_cast<std::size_t>(lo + n)];
+            --runs[start + static_cast<std::size_t>(hi + n) + 1];
+        }
+    }
+    std::vector<std::uint32_t> counts(side * side);
+    for (std::size_t j = 0; j < side; ++j) {
+        std::int32_t sum = 0;
+        for (std::size_t i = 0; i < side; ++i) {
+            sum += runs[j * (side + 1) + i];
+            counts[j * side + i] = static_cast<std::uint32_t>(sum);
+        }
+    }
+    return counts;
+}
 
 /// The ink of one template near a label, to test spots against.
 struct Obstacles
@@ -152,15 +158,14 @@ struct Obstacles
     std::vector<Segment> lines;  ///< every line drawn, the cut outline and fold lines included
     std::vector<Point> barriers; ///< pairs: segments a label never moves across (cut, folds)
     std::vector<scene::Dot> dots;
-    DotGrid dotGrid; ///< `dots`, once gathered
     std::vector<LabelBox> texts;
     std::vector<std::vector<Point>> outlines; ///< the cut outlines' runs
 
-    /// How many dots, texts and lines `box` touches, counted up to `limit` + 1; kNever when it
-    /// touches a cut or fold line.
-    std::size_t touched(const LabelBox& box, std::size_t limit) const
+    /// `dots` and how many texts and lines `box` touches, counted up to `limit` + 1; kNever when
+    /// it touches a cut or fold line.
+    std::size_t touched(const LabelBox& box, std::size_t dots, std::size_t limit) const
     {
-        std::size_t n = 0;
+        std::size_t n = dots;
         for (const Segment& s : lines)
             if (crosses(s.a, s.b, grown(box, s.pad))) {
                 if (s.barrier)
@@ -168,9 +173,6 @@ struct Obstacles
                 if (++n > limit)
                     return n;
             }
-        n = dotGrid.count(box, n, limit);
-        if (n > limit)
-            return n;
         for (const LabelBox& t : texts)
             if (t.meets(box) && ++n > limit)
                 return n;
@@ -230,7 +232,6 @@ Obstacles obstaclesNear(const scene::Scene& s, const scene::Text* self, const La
                 }
             }
         }
-    o.dotGrid.build(o.dots, area);
     return o;
 }
 
@@ -274,32 +275,38 @@ void placePieceLabels(scene::Scene& s)
             const Obstacles near = obstaclesNear(s, t, grown(box, kLabelReach + kLabelClearance));
             if (near.outlines.empty())
                 continue;
-            // What a spot touches, kNever when it is off the piece or across a fold from the label's place.
-            const auto touches = [&](double dx, double dy, std::size_t limit) {
-                const LabelBox at = moved(box, dx, dy);
-                const std::size_t n = near.touched(grown(at, kLabelClearance), limit);
+            const Spots spots{box, static_cast<int>(kLabelReach / kStep)};
+            std::vector<std::uint32_t> dots; // per spot, counted once a spot other than the label's own is needed
+            // What the spot (i, j) touches, kNever when it is off the piece or across a fold from the label's place.
+            const auto touches = [&](int i, int j, std::size_t limit) {
+                const LabelBox at = moved(box, i * kStep, j * kStep);
+                const std::size_t onSpot = dots.empty() ? dotsPerSpot(Spots{at, 0}, near.dots)[0] : dots[spots.index(i, j)];
+                const std::size_t n = near.touched(spots.at(i, j), onSpot, limit);
                 return n <= limit && near.enclosed(at) && near.reachable(centre(box), centre(at)) ? n : kNever;
             };
-            std::size_t fewest = touches(0.0, 0.0, kNever - 1);
+            std::size_t fewest = touches(0, 0, kNever - 1);
             if (fewest == 0)
                 continue;
+            dots = dotsPerSpot(spots, near.dots);
             // Spots on a grid round the label, nearest first: the first that touches nothing, else the
             // nearest that touches fewest, fewer than where it was.
-            std::vector<Point> steps;
-            const int n = static_cast<int>(kLabelReach / kStep);
-            for (int j = -n; j <= n; ++j)
-                for (int i = -n; i <= n; ++i)
+            struct Step
+            {
+                int i, j;
+                double distance;
+            };
+            std::vector<Step> steps;
+            for (int j = -spots.reach; j <= spots.reach; ++j)
+                for (int i = -spots.reach; i <= spots.reach; ++i)
                     if ((i != 0 || j != 0) && std::hypot(i, j) * kStep <= kLabelReach)
-                        steps.push_back({i * kStep, j * kStep});
-            std::stable_sort(steps.begin(), steps.end(), [](const Point& a, const Point& b) {
-                return std::hypot(a.x, a.y) < std::hypot(b.x, b.y);
-            });
+                        steps.push_back({i, j, std::hypot(i * kStep, j * kStep)});
+            std::stable_sort(steps.begin(), steps.end(), [](const Step& a, const Step& b) { return a.distance < b.distance; });
             Point best{0.0, 0.0};
-            for (const Point& d : steps) {
-                const std::size_t count = touches(d.x, d.y, fewest == kNever ? kNever - 1 : fewest - 1);
+            for (const Step& d : steps) {
+                const std::size_t count = touches(d.i, d.j, fewest == kNever ? kNever - 1 : fewest - 1);
                 if (count < fewest) {
                     fewest = count;
-                    best = d;
+                    best = {d.i * kStep, d.j * kStep};
                     if (fewest == 0)
                         break;
                 }
