@@ -506,10 +506,7 @@ double exportDpi(const ExportOptions& o) { return readDpi(o.dpi); }
 
 std::string printSvg(const TemplateDrawing& t, const ExportOptions& o)
 {
-    // Most exports keep every layer: the scene is then written as it is, not copied first.
-    const bool every = std::all_of(t.scene.layers.begin(), t.scene.layers.end(),
-                                   [&](const scene::Layer& l) { return o.kit.layers.count(l.kind) > 0; });
-    return svgDocument(every ? t.scene : keepLayers(t.scene, o.kit.layers), templateTitle(t));
+    return svgDocument(t.scene, templateTitle(t), o.kit.layers);
 }
 
 TemplateList drawExportTemplates(const ExportOptions& o, const ExportObserver& observer)

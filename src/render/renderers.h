@@ -58,6 +58,8 @@ QImage rasterImage(const scene::Scene& scene, double dpi);
 /// paths lines (dotted ones too), texts `<text>` in their size and rotation, never mirrored;
 /// a `title` given becomes the document's `<title>`.
 std::string svgDocument(const scene::Scene& scene, const std::string& title = {});
+/// The same document of only the layers of `kinds`, as if from keepLayers(scene, kinds).
+std::string svgDocument(const scene::Scene& scene, const std::string& title, const std::set<scene::LayerKind>& kinds);
 
 /// Every layer kind: print, cut, score and marks.
 std::set<scene::LayerKind> allLayerKinds();

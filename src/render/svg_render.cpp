@@ -232,10 +232,17 @@ struct SvgWriter
 
 std::string svgDocument(const scene::Scene& scene, const std::string& title)
 {
+    return svgDocument(scene, title, allLayerKinds());
+}
+
+std::string svgDocument(const scene::Scene& scene, const std::string& title, const std::set<scene::LayerKind>& kinds)
+{
+    const auto kept = [&](const scene::Layer& layer) { return kinds.count(layer.kind) > 0; };
     std::string out;
     std::size_t items = 0;
     for (const scene::Layer& layer : scene.layers)
-        items += layer.items.size();
+        if (kept(layer))
+            items += layer.items.size();
     // Room for the longest star line (a clipped dot with its data-star number), so that a large
     // document is never copied to grow: room not written to takes no memory.
     out.reserve(136 * items + 4096);
@@ -250,10 +257,13 @@ std::string svgDocument(const scene::Scene& scene, const std::string& title)
     }
     // The clips the dots written use (a cutter's file, without stars, has none).
     std::vector<bool> used(scene.clips.size(), false);
-    for (const scene::Layer& layer : scene.layers)
+    for (const scene::Layer& layer : scene.layers) {
+        if (!kept(layer))
+            continue;
         for (const scene::Item& item : layer.items)
             if (const auto* d = std::get_if<scene::Dot>(&item); d && d->clip >= 0)
                 used[static_cast<std::size_t>(d->clip)] = true;
+    }
     if (std::find(used.begin(), used.end(), true) != used.end()) {
         out += "<defs>\n";
         for (std::size_t i = 0; i < scene.clips.size(); ++i)
@@ -271,6 +281,8 @@ std::string svgDocument(const scene::Scene& scene, const std::string& title)
     }
     const SvgWriter writer{out};
     for (const scene::Layer& layer : scene.layers) {
+        if (!kept(layer))
+            continue;
         out += "<g id=\"";
         putEscaped(out, layer.name);
         out += "\" inkscape:groupmode=\"layer\" inkscape:label=\"";
