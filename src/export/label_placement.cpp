@@ -124,16 +124,22 @@ std::vector<std::uint32_t> dotsPerSpot(const Spots& spots, const std::vector<sce
             if (std::abs(dy) > r * (1 + 1e-6))
                 continue;
             const double h = std::sqrt(std::max(0.0, r * r - dy * dy));
-            int lo = std::clamp(static_cast<int>(std::ceil((p.x - h - row.right) / kStep)), -n, n + 1);
-            int hi = std::clamp(static_cast<int>(std::floor((p.x + h - row.left) / kStep)), -n - 1, n);
-            while (lo > -n && meets(lo - 1, j))
-                --lo;
-            while (lo <= hi && !meets(lo, j))
-                ++lo;
-            while (hi < n && hi >= lo && meets(hi + 1, j))
-                ++hi;
-            while (hi >= lo && !meets(hi, j))
-                --hi;
+            const double first = (p.x - h - row.right) / kStep, last = (p.x + h - row.left) / kStep;
+            int lo = std::clamp(static_cast<int>(std::ceil(first)), -n, n + 1);
+            int hi = std::clamp(static_cast<int>(std::floor(last)), -n - 1, n);
+            // The ends are settled by dotMeets where rounding could put a spot on either side: a
+            // spot within a millionth of a step of the rim, or a row the dot barely reaches.
+            const auto close = [](double x) { return std::abs(x - std::round(x)) < 1e-6; };
+            if (close(first) || close(last) || h < 1e-3 * r) {
+                while (lo > -n && meets(lo - 1, j))
+                    --lo;
+                while (lo <= hi && !meets(lo, j))
+                    ++lo;
+                while (hi < n && hi >= lo && meets(hi + 1, j))
+                    ++hi;
+                while (hi >= lo && !meets(hi, j))
+                    --hi;
+            }
             if (lo > hi)
                 continue;
             const std::size_t start = static_cast<std::size_t>(j + n) * (side + 1);

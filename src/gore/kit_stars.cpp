@@ -10,9 +10,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <exception>
 #include <system_error>
 #include <thread>
+#include <vector>
 
 namespace gore {
 
@@ -24,15 +26,34 @@ using stars::PiValue;
 /// Offsets beyond which a gore's projection is no longer followed, degrees from its central meridian.
 constexpr double kLargestGoreOffset = 89.0;
 
-/// A piece's outline as a star's dot meets it, in its stars' frame: indexed, and which way round it runs.
+/// Which cut an edge of a piece's outline is, the pieces beyond it told apart: on a plate its
+/// side (edge i); on a gore its end at the equator, at the northern or southern plate's cut, or
+/// its long edge towards larger or smaller longitudes.
+enum GoreSide : std::uint16_t { kEquatorEnd, kNorthEnd, kSouthEnd, kLargerSeam, kSmallerSeam, kGoreSides };
+
+/// A piece's outline as a star's dot meets it, in its stars' frame: indexed, which way round it
+/// runs, and which cut each of its edges is.
 struct PieceOutline
 {
     kit::OutlineIndex index;
     double turn = 1.0; ///< +1 when its corners run from +x towards +y, −1 the other way
+    std::vector<std::uint16_t> side; ///< per edge: its GoreSide on a gore, its number on a plate
+    std::size_t sides = 0;
 
-    explicit PieceOutline(kit::Polygon outline)
+    PieceOutline(kit::Polygon outline, const GoreTiling& t, bool plate)
         : index(std::move(outline)), turn(kit::signedArea(index.outline()) >= 0 ? 1.0 : -1.0)
     {
+        const kit::Polygon& o = index.outline();
+        sides = plate ? o.size() : std::size_t{kGoreSides};
+        for (std::size_t i = 0; i < o.size(); ++i) {
+            const kit::Point &a = o[i], &b = o[(i + 1) % o.size()];
+            if (plate)
+                side.push_back(static_cast<std::uint16_t>(i));
+            else if (a.x == b.x) // a straight end
+                side.push_back(std::fabs(a.x) < 1e-9 * t.R ? kEquatorEnd : a.x > 0 ? kNorthEnd : kSouthEnd);
+            else
+                side.push_back(a.y + b.y > 0 ? kLargerSeam : kSmallerSeam);
+        }
     }
 
     /// The unit vector along edge `i` and the one square to it pointing out of the piece.
@@ -95,29 +116,27 @@ sky::SkyPoint skyOf(const GoreTiling& t, const KitPiece& piece, const scene::Poi
     return goreSkyPoint(g, at.x / t.R, at.y / t.R, t.epsilon);
 }
 
-/// The piece beyond edge `i` of `owner`'s outline (in its stars' frame), from where the edge lies:
-/// a gore's straight ends are the equator (at x = 0) or a plate's cut, its long edges the seams to
-/// the gores of larger (y > 0) or smaller longitudes; side i of a plate (corners i to i + 1) is the
-/// top of gore i + 1 (of gore n − i on the southern plate, which turns the other way).
-std::optional<KitPiece> across(const GoreTiling& t, const KitPiece& owner, const kit::Polygon& outline, std::size_t i)
+/// The piece beyond the cut `side` of `owner` (PieceOutline::side): a gore's straight ends are the
+/// equator or a plate's cut, its long edges the seams to the gores of larger or smaller
+/// longitudes; side i of a plate (corners i to i + 1) is the top of gore i + 1 (of gore n − i on
+/// the southern plate, which turns the other way).
+std::optional<KitPiece> across(const GoreTiling& t, const KitPiece& owner, std::size_t side)
 {
-    const kit::Point& a = outline[i];
-    const kit::Point& b = outline[(i + 1) % outline.size()];
     const int n = t.n;
     if (owner.kind != KitPiece::Kind::Gore) {
         const bool south = owner.kind == KitPiece::Kind::SouthPlate;
-        const int k = south ? n - static_cast<int>(i) : static_cast<int>(i) + 1;
+        const int k = south ? n - static_cast<int>(side) : static_cast<int>(side) + 1;
         return KitPiece{KitPiece::Kind::Gore, k, t.whole ? -1 : south ? 0 : 1};
     }
-    if (a.x == b.x) { // a straight end
-        if (std::fabs(a.x) < 1e-9 * t.R)
-            return KitPiece{KitPiece::Kind::Gore, owner.k, owner.hemisphere == 1 ? 0 : 1};
-        if (a.x > 0)
-            return t.northPlate ? std::optional<KitPiece>(KitPiece{KitPiece::Kind::NorthPlate, owner.k, 1}) : std::nullopt;
+    switch (side) {
+    case kEquatorEnd: return KitPiece{KitPiece::Kind::Gore, owner.k, owner.hemisphere == 1 ? 0 : 1};
+    case kNorthEnd:
+        return t.northPlate ? std::optional<KitPiece>(KitPiece{KitPiece::Kind::NorthPlate, owner.k, 1}) : std::nullopt;
+    case kSouthEnd:
         return t.southPlate ? std::optional<KitPiece>(KitPiece{KitPiece::Kind::SouthPlate, owner.k, 0}) : std::nullopt;
+    case kLargerSeam: return KitPiece{KitPiece::Kind::Gore, owner.k % n + 1, owner.hemisphere};
+    default: return KitPiece{KitPiece::Kind::Gore, (owner.k + n - 2) % n + 1, owner.hemisphere};
     }
-    const int k = a.y + b.y > 0 ? owner.k % n + 1 : (owner.k + n - 2) % n + 1;
-    return KitPiece{KitPiece::Kind::Gore, k, owner.hemisphere};
 }
 
 /// Step along and across a cut, cm, by which a point just beyond it or further along it is found.
@@ -133,20 +152,56 @@ std::vector<std::pair<KitPiece, scene::Point>> continuations(const GoreTiling& t
     std::vector<std::pair<KitPiece, scene::Point>> out;
     const PieceOutline& mine = outlines.of(owner);
     const kit::Point centre = at;
-    // For each piece beyond the stretches of cut the dot reaches, the stretch nearest the dot.
-    std::vector<std::pair<KitPiece, kit::OutlineIndex::Near>> nearest;
+    // For each cut the dot reaches, its stretch nearest the dot (the lowest numbered of equals),
+    // and when the cut was first met.
+    struct Reached
+    {
+        bool met = false;
+        std::size_t first = 0;
+        kit::OutlineIndex::Near near;
+    };
+    const auto nearer = [](const kit::OutlineIndex::Near& a, const kit::OutlineIndex::Near& b) {
+        return a.squared < b.squared || (a.squared == b.squared && a.index < b.index);
+    };
+    std::vector<Reached> cuts(mine.sides);
+    std::size_t visits = 0;
     mine.index.visitNear(centre, r, [&](const kit::OutlineIndex::Near& nearby) {
-        const std::optional<KitPiece> beyond = across(t, owner, mine.index.outline(), nearby.index);
-        if (!beyond || samePiece(*beyond, owner))
-            return;
-        const auto known = std::find_if(nearest.begin(), nearest.end(),
-                                        [&](const auto& n) { return samePiece(n.first, *beyond); });
-        if (known == nearest.end())
-            nearest.push_back({*beyond, nearby});
-        else if (nearby.squared < known->second.squared
-                 || (nearby.squared == known->second.squared && nearby.index < known->second.index))
-            known->second = nearby;
+        Reached& cut = cuts[mine.side[nearby.index]];
+        if (!cut.met)
+            cut = {true, visits, nearby};
+        else if (nearer(nearby, cut.near))
+            cut.near = nearby;
+        ++visits;
     });
+    // For each piece beyond the cuts reached, the stretch nearest the dot, in the order first met.
+    struct Beyond
+    {
+        KitPiece piece;
+        std::size_t first;
+        kit::OutlineIndex::Near near;
+    };
+    std::vector<Beyond> reached;
+    for (std::size_t side = 0; side < cuts.size(); ++side) {
+        if (!cuts[side].met)
+            continue;
+        const std::optional<KitPiece> beyond = across(t, owner, side);
+        if (!beyond || samePiece(*beyond, owner))
+            continue;
+        const Reached& cut = cuts[side];
+        const auto known = std::find_if(reached.begin(), reached.end(),
+                                        [&](const Beyond& b) { return samePiece(b.piece, *beyond); });
+        if (known == reached.end())
+            reached.push_back({*beyond, cut.first, cut.near});
+        else {
+            known->first = std::min(known->first, cut.first);
+            if (nearer(cut.near, known->near))
+                known->near = cut.near;
+        }
+    }
+    std::sort(reached.begin(), reached.end(), [](const Beyond& a, const Beyond& b) { return a.first < b.first; });
+    std::vector<std::pair<KitPiece, kit::OutlineIndex::Near>> nearest;
+    for (const Beyond& b : reached)
+        nearest.push_back({b.piece, b.near});
     for (const auto& [other, nearby] : nearest) {
         const auto [along, outward] = mine.frame(nearby.index);
         const kit::Point s = nearby.nearest;
@@ -259,8 +314,8 @@ void shareOut(const GoreParameters& p, const GoreTiling& t, const KitOutlines& o
 KitStars distributeKitStars(const GoreParameters& p, const GoreTiling& t, const stars::StarCatalogue& catalogue,
                             const std::string& starFileName, unsigned threads)
 {
-    const KitOutlines outlines{PieceOutline(kitGoreOutline(p, t, 1)), PieceOutline(kitGoreOutline(p, t, 0)),
-                               PieceOutline(kitGoreOutline(p, t, -1)), PieceOutline(kitPlateOutline(p, t))};
+    const KitOutlines outlines{PieceOutline(kitGoreOutline(p, t, 1), t, false), PieceOutline(kitGoreOutline(p, t, 0), t, false),
+                               PieceOutline(kitGoreOutline(p, t, -1), t, false), PieceOutline(kitPlateOutline(p, t), t, true)};
     const std::size_t pieceCount = 2 * static_cast<std::size_t>(t.n) + 2, count = catalogue.stars.size();
     const std::size_t parts = std::clamp<std::size_t>(count / kStarsPerThread, 1, std::max(threads, 1u));
     // Each thread shares out its stretch of the file; the stretches are then joined in file order,
