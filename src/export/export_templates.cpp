@@ -360,7 +360,7 @@ class FolderWriter : public TemplateWriter
 public:
     void take(TemplateDrawing&& t, ExportResult& result) override
     {
-        const std::filesystem::path path = m_folder / std::filesystem::path(fileName(t));
+        const std::filesystem::path path = pathOf(t);
         write(t, path);
         result.paths.push_back(path.string());
         tell(m_observer, ExportStep::Kind::Wrote, result.templates, t, path.string());
@@ -379,6 +379,7 @@ protected:
     }
     /// The file name of `t` in the folder.
     virtual std::string fileName(const TemplateDrawing& t) const = 0;
+    std::filesystem::path pathOf(const TemplateDrawing& t) const { return m_folder / std::filesystem::path(fileName(t)); }
     /// Writes `t` at `path` through keep().
     virtual void write(TemplateDrawing& t, const std::filesystem::path& path) = 0;
     /// Runs `write` (which writes `path` keeping the file it replaces) as a write of the export.
@@ -401,7 +402,8 @@ private:
     FilesWritten m_written;
 };
 
-/// An SVG document a template, rendered ahead on the drawing threads.
+/// An SVG document a template, written ahead on the drawing threads into its file under a
+/// temporary name, a megabyte at a time as it is made, and put in place in output order.
 class SvgWriter : public FolderWriter
 {
 public:
@@ -412,9 +414,10 @@ public:
     void renderAhead(TemplateDrawing& t) override
     {
         try {
-            m_ahead.put(t.number, printSvg(t, m_o));
-            t.scene = {}; // the document is all the writing needs: memory holds the drawing once
-        } catch (const std::bad_alloc&) {
+            m_ahead.put(t.number, started(t, pathOf(t)));
+            t.scene = {}; // the file holds the drawing now
+        } catch (...) {
+            // write() starts again in the template's turn and reports what stopped it there.
         }
     }
 
@@ -425,13 +428,23 @@ protected:
     }
     void write(TemplateDrawing& t, const std::filesystem::path& path) override
     {
-        std::optional<std::string> ahead = m_ahead.take(t.number);
-        const std::string svg = ahead ? std::move(*ahead) : printSvg(t, m_o);
-        keep(path, [&] { return text::writeFileAtomically(path.string(), svg, true); });
+        std::optional<std::unique_ptr<text::AtomicFile>> ahead = m_ahead.take(t.number);
+        keep(path, [&] { return (ahead ? std::move(*ahead) : started(t, path))->commit(); });
     }
 
 private:
-    RenderedAhead<std::string> m_ahead;
+    /// The document of `t` written under a temporary name beside `path`.
+    std::unique_ptr<text::AtomicFile> started(const TemplateDrawing& t, const std::filesystem::path& path) const
+    {
+        auto file = std::make_unique<text::AtomicFile>(path.string(), true);
+        file->start();
+        // A failed write is reported by commit.
+        writeSvgDocument(t.scene, templateTitle(t), m_o.kit.layers,
+                         [&](std::string_view bytes) { file->write(bytes.data(), bytes.size()); });
+        return file;
+    }
+
+    RenderedAhead<std::unique_ptr<text::AtomicFile>> m_ahead;
 };
 
 /// A bitmap a template at the export's resolution, rendered ahead on the drawing threads while
@@ -503,11 +516,6 @@ std::unique_ptr<TemplateWriter> templateWriter(const ExportOptions& o, double dp
 std::string defaultPdfName(Subject s) { return s == Subject::Gores ? "orbweave-gores.pdf" : "orbweave-faces.pdf"; }
 
 double exportDpi(const ExportOptions& o) { return readDpi(o.dpi); }
-
-std::string printSvg(const TemplateDrawing& t, const ExportOptions& o)
-{
-    return svgDocument(t.scene, templateTitle(t), o.kit.layers);
-}
 
 TemplateList drawExportTemplates(const ExportOptions& o, const ExportObserver& observer)
 {

@@ -60,9 +60,6 @@ ExportResult exportTemplates(const ExportOptions& o, const ExportObserver& obser
 /// preview or a printer. Throws as exportTemplates.
 TemplateList drawExportTemplates(const ExportOptions& o, const ExportObserver& observer = {});
 
-/// The SVG document of template `t` with the layers `o` asks for, its title the template's.
-std::string printSvg(const TemplateDrawing& t, const ExportOptions& o);
-
 /// The bitmap resolution of `o`, dots per inch. Throws text::InputError naming --dpi.
 double exportDpi(const ExportOptions& o);
 

@@ -13,6 +13,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 
 namespace exporter {
 
@@ -60,6 +61,9 @@ QImage rasterImage(const scene::Scene& scene, double dpi);
 std::string svgDocument(const scene::Scene& scene, const std::string& title = {});
 /// The same document of only the layers of `kinds`, as if from keepLayers(scene, kinds).
 std::string svgDocument(const scene::Scene& scene, const std::string& title, const std::set<scene::LayerKind>& kinds);
+/// The same document handed to `write` a megabyte at a time as it is made, never held whole.
+void writeSvgDocument(const scene::Scene& scene, const std::string& title, const std::set<scene::LayerKind>& kinds,
+                      const std::function<void(std::string_view)>& write);
 
 /// Every layer kind: print, cut, score and marks.
 std::set<scene::LayerKind> allLayerKinds();

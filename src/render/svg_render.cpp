@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <functional>
+#include <string_view>
 
 namespace exporter {
 
@@ -235,17 +237,28 @@ std::string svgDocument(const scene::Scene& scene, const std::string& title)
     return svgDocument(scene, title, allLayerKinds());
 }
 
-std::string svgDocument(const scene::Scene& scene, const std::string& title, const std::set<scene::LayerKind>& kinds)
+namespace {
+
+/// Bytes of a document written out at a time.
+constexpr std::size_t kSvgChunk = std::size_t{1} << 20;
+
+/// The document of `scene`'s layers of `kinds` into `out`; with `flush`, handed over whenever
+/// `out` holds a chunk and emptied, the last of it left in `out`.
+void svgInto(std::string& out, const scene::Scene& scene, const std::string& title,
+             const std::set<scene::LayerKind>& kinds, const std::function<void(std::string_view)>& flush)
 {
     const auto kept = [&](const scene::Layer& layer) { return kinds.count(layer.kind) > 0; };
-    std::string out;
-    std::size_t items = 0;
-    for (const scene::Layer& layer : scene.layers)
-        if (kept(layer))
-            items += layer.items.size();
-    // Room for the longest star line (a clipped dot with its data-star number), so that a large
-    // document is never copied to grow: room not written to takes no memory.
-    out.reserve(136 * items + 4096);
+    if (flush) {
+        out.reserve(kSvgChunk + 4096);
+    } else {
+        std::size_t items = 0;
+        for (const scene::Layer& layer : scene.layers)
+            if (kept(layer))
+                items += layer.items.size();
+        // Room for the longest star line (a clipped dot with its data-star number), so that a large
+        // document is never copied to grow: room not written to takes no memory.
+        out.reserve(136 * items + 4096);
+    }
     const std::string w = num(scene.width), h = num(scene.height);
     out += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
     out += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + w + "cm\" height=\"" + h + "cm\" viewBox=\"0 0 " + w
@@ -290,12 +303,33 @@ std::string svgDocument(const scene::Scene& scene, const std::string& title, con
         out += "\" class=\"";
         out += scene::kindName(layer.kind);
         out += "\">\n";
-        for (const scene::Item& item : layer.items)
+        for (const scene::Item& item : layer.items) {
             std::visit(writer, item);
+            if (flush && out.size() >= kSvgChunk) {
+                flush(out);
+                out.clear();
+            }
+        }
         out += "</g>\n";
     }
     out += "</svg>\n";
+}
+
+} // namespace
+
+std::string svgDocument(const scene::Scene& scene, const std::string& title, const std::set<scene::LayerKind>& kinds)
+{
+    std::string out;
+    svgInto(out, scene, title, kinds, {});
     return out;
+}
+
+void writeSvgDocument(const scene::Scene& scene, const std::string& title, const std::set<scene::LayerKind>& kinds,
+                      const std::function<void(std::string_view)>& write)
+{
+    std::string out;
+    svgInto(out, scene, title, kinds, write);
+    write(out);
 }
 
 } // namespace exporter

@@ -198,3 +198,36 @@ TEST(SvgDocument, TextKeepsItsStringSizeAnchorAndRotation)
     EXPECT_EQ(e.number("x"), 3.0);
     EXPECT_EQ(e.number("y"), 4.0);
 }
+
+TEST(SvgDocument, WrittenInChunksIsTheDocumentOfTheLayersKept)
+{
+    // A few dots stay in one chunk; 40,000 clipped dots make several megabytes, handed over in pieces.
+    const struct { int dots; std::set<scene::LayerKind> kinds; } rows[] = {
+        {3, allLayerKinds()}, {40'000, allLayerKinds()}, {40'000, {scene::LayerKind::Cut}}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.dots << " dots, " << row.kinds.size() << " kinds");
+        scene::Scene s;
+        s.width = 30.0;
+        s.height = 20.0;
+        s.clips.push_back({{0.0, 0.0}, {30.0, 0.0}, {30.0, 20.0}});
+        scene::Layer& stars = s.layer(scene::layers::kStars);
+        for (int i = 0; i < row.dots; ++i) {
+            scene::Dot d;
+            d.index = i;
+            d.centre = {0.001 * i, 20.0 - 0.0005 * i};
+            d.radius = 0.01 + 1e-6 * i;
+            d.clip = 0;
+            stars.items.push_back(d);
+        }
+        s.layer(scene::layers::kCut, scene::LayerKind::Cut).items.push_back(path({{{1.0, 1.0}, {2.0, 3.0}}}, true));
+        std::vector<std::size_t> pieces;
+        std::string joined;
+        writeSvgDocument(s, "title", row.kinds, [&](std::string_view bytes) {
+            pieces.push_back(bytes.size());
+            joined += bytes;
+        });
+        EXPECT_EQ(joined, svgDocument(keepLayers(s, row.kinds), "title"));
+        EXPECT_LE(*std::max_element(pieces.begin(), pieces.end()), (std::size_t{1} << 20) + 4096);
+        EXPECT_EQ(pieces.size() > 1, joined.size() > (std::size_t{1} << 20));
+    }
+}
