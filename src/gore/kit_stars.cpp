@@ -7,7 +7,6 @@
 #include "stars/angles.h"
 #include "stars/star_size_rule.h"
 #include "text/input_error.h"
-#include "text/large_pages.h"
 
 #include <algorithm>
 #include <cmath>
@@ -355,7 +354,6 @@ KitStars distributeKitStars(const GoreParameters& p, const GoreTiling& t, const 
         for (const KitStars& share : shares)
             length += share[piece].size();
         pieces[piece].reserve(length);
-        text::preferLargePages(pieces[piece].data(), length * sizeof(StarPlacement));
         for (KitStars& share : shares) {
             pieces[piece].insert(pieces[piece].end(), share[piece].begin(), share[piece].end());
             share[piece] = std::vector<StarPlacement>(); // a new vector: assigning {} would keep the memory

@@ -3,7 +3,6 @@
 #include "text/data_file.h"
 #include "text/field_reader.h"
 #include "text/input_error.h"
-#include "text/large_pages.h"
 #include "text/number_text.h"
 
 #include <algorithm>
@@ -77,7 +76,6 @@ StarCatalogue parseExtendedStars(std::string_view body, std::string_view fileLab
 {
     StarCatalogue catalogue;
     catalogue.stars.reserve(likelyStarCount(body));
-    text::preferLargePages(catalogue.stars.data(), catalogue.stars.capacity() * sizeof(Star));
     catalogue.colourIndices.reserve(likelyStarCount(body));
     std::int64_t line = 1;
     while (!body.empty()) {
@@ -138,7 +136,6 @@ StarCatalogue parseStarFile(std::string_view content, std::string_view fileLabel
     text::FieldScanner scanner(content, fileLabel);
     StarCatalogue catalogue;
     catalogue.stars.reserve(likelyStarCount(content));
-    text::preferLargePages(catalogue.stars.data(), catalogue.stars.capacity() * sizeof(Star));
     while (!scanner.atEndBeforeRecord(catalogue.stars.size())) {
         const std::size_t number = catalogue.stars.size() + 1;
         const double lambda = scanner.next(kLambda, number).value;
