@@ -146,8 +146,11 @@ constexpr double kStep = 1e-4;
 /// for each piece beyond a stretch of the cut the dot reaches, the dot as that piece shows it once
 /// glued. Where the pieces meet, their cuts are the same line of the sky, so the dot's centre is
 /// carried across rigidly: as far along the seam and as far from it as on the owner, on the far side.
+/// Pieces `known` holds for (the dot is on them already) are left out.
+template <typename Known>
 std::vector<std::pair<KitPiece, scene::Point>> continuations(const GoreTiling& t, const KitOutlines& outlines,
-                                                       const KitPiece& owner, const scene::Point& at, double r)
+                                                       const KitPiece& owner, const scene::Point& at, double r,
+                                                       Known&& known)
 {
     std::vector<std::pair<KitPiece, scene::Point>> out;
     const PieceOutline& mine = outlines.of(owner);
@@ -185,17 +188,17 @@ std::vector<std::pair<KitPiece, scene::Point>> continuations(const GoreTiling& t
         if (!cuts[side].met)
             continue;
         const std::optional<KitPiece> beyond = across(t, owner, side);
-        if (!beyond || samePiece(*beyond, owner))
+        if (!beyond || samePiece(*beyond, owner) || known(*beyond))
             continue;
         const Reached& cut = cuts[side];
-        const auto known = std::find_if(reached.begin(), reached.end(),
-                                        [&](const Beyond& b) { return samePiece(b.piece, *beyond); });
-        if (known == reached.end())
+        const auto same = std::find_if(reached.begin(), reached.end(),
+                                       [&](const Beyond& b) { return samePiece(b.piece, *beyond); });
+        if (same == reached.end())
             reached.push_back({*beyond, cut.first, cut.near});
         else {
-            known->first = std::min(known->first, cut.first);
-            if (nearer(cut.near, known->near))
-                known->near = cut.near;
+            same->first = std::min(same->first, cut.first);
+            if (nearer(cut.near, same->near))
+                same->near = cut.near;
         }
     }
     std::sort(reached.begin(), reached.end(), [](const Beyond& a, const Beyond& b) { return a.first < b.first; });
@@ -288,18 +291,20 @@ void shareOut(const GoreParameters& p, const GoreTiling& t, const KitOutlines& o
         // Over the cuts the dot crosses, then once more from there: a dot at a corner where four
         // pieces meet reaches the piece across the corner through either neighbour.
         std::vector<std::pair<KitPiece, scene::Point>> found, frontier{{owner, placed.offset}};
+        // A piece the dot is already on is not looked for again.
+        const auto known = [&](const KitPiece& piece) {
+            return samePiece(piece, owner)
+                   || std::any_of(found.begin(), found.end(), [&](const auto& f) { return samePiece(f.first, piece); });
+        };
         // (A dot as wide as a gore finds every piece it reaches in the first round.)
         const int rounds = r < t.R * std::tan(PiValue / t.n) ? 2 : 1;
         for (int round = 0; round < rounds && !frontier.empty(); ++round) {
             std::vector<std::pair<KitPiece, scene::Point>> next;
             for (const auto& [from, at] : frontier)
-                for (const std::pair<KitPiece, scene::Point>& c : continuations(t, outlines, from, at, r))
-                    if (!samePiece(c.first, owner)
-                        && std::none_of(found.begin(), found.end(),
-                                        [&c](const auto& f) { return samePiece(f.first, c.first); })) {
-                        found.push_back(c);
-                        next.push_back(c);
-                    }
+                for (const std::pair<KitPiece, scene::Point>& c : continuations(t, outlines, from, at, r, known)) {
+                    found.push_back(c);
+                    next.push_back(c);
+                }
             frontier = std::move(next);
         }
         std::sort(found.begin(), found.end(),
