@@ -27,6 +27,19 @@ const char* FieldScanner::skipLineBreak(const char* p)
     return p + 1;
 }
 
+void FieldScanner::consumeSeparator()
+{
+    const char* p = m_pos;
+    m_afterComma = p != m_end && *p == ',';
+    if (m_afterComma) {
+        ++p;
+        m_commaLine = m_line;
+    } else if (p != m_end) {
+        p = skipLineBreak(p);
+    }
+    m_pos = p;
+}
+
 bool FieldScanner::atEndBeforeRecord(std::size_t recordsRead)
 {
     const char* p = m_pos;
@@ -65,21 +78,23 @@ FieldView FieldScanner::next(const Message& name, std::size_t recordNumber)
     if (p == m_end)
         refuseCutShort(name, recordNumber);
     const char* const start = p;
+    // The usual field, a plain decimal straight before its separator, is read in one pass.
+    double plain = 0.0;
+    const char* stop = readPlainDecimal(start, m_end, plain);
+    if (stop && (stop == m_end || *stop == ',' || *stop == '\r' || *stop == '\n')) {
+        const FieldView field{plain, m_line, std::string_view(start, static_cast<std::size_t>(stop - start))};
+        m_pos = stop;
+        consumeSeparator();
+        return field;
+    }
     while (p != m_end && *p != ',' && *p != '\r' && *p != '\n')
         ++p;
-    const char* stop = p;
+    stop = p;
     while (stop != start && (stop[-1] == ' ' || stop[-1] == '\t'))
         --stop;
     FieldView field{0.0, m_line, std::string_view(start, static_cast<std::size_t>(stop - start))};
-    // Consume the separator after the field.
-    m_afterComma = p != m_end && *p == ',';
-    if (m_afterComma) {
-        ++p;
-        m_commaLine = m_line;
-    } else if (p != m_end) {
-        p = skipLineBreak(p);
-    }
     m_pos = p;
+    consumeSeparator();
     const DataNumber number = parseDataNumber(field.text);
     if (number.kind != DataNumber::Kind::Number)
         refuseField(field, name, recordNumber, number.kind == DataNumber::Kind::TooLarge);

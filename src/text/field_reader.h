@@ -58,6 +58,8 @@ private:
                                   bool tooLarge) const;
     [[noreturn]] void refuseCutShort(const Message& name, std::size_t recordNumber) const;
     const char* skipLineBreak(const char* p);
+    /// Steps over the comma or line break after a field, if any.
+    void consumeSeparator();
 
     const char* m_pos;
     const char* m_end;

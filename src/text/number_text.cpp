@@ -146,42 +146,41 @@ std::optional<double> parseDouble(std::string_view typed, char decimalSeparator)
     return value;
 }
 
-namespace {
-
-/// The value of the digits from `p` to `end` with at most one point among them and no sign or
-/// exponent, when it is exactly m / 10^k for m below 2^53 and k at most 22: both are exact
-/// doubles, so the one rounding of the division gives the correctly rounded value, as
-/// std::from_chars does. Otherwise (more digits, an exponent, anything else) none.
-std::optional<double> plainDecimal(const char* p, const char* end)
+const char* readPlainDecimal(const char* p, const char* end, double& value)
 {
+    // m / 10^k with m below 2^53 and k at most 22: both are exact doubles, so the one rounding of
+    // the division gives the correctly rounded value, as std::from_chars does.
     static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
                                          1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    const bool negative = p != end && *p == '-';
+    if (negative)
+        ++p;
     std::uint64_t m = 0;
     int digits = 0, fraction = 0;
     bool point = false;
     for (; p != end; ++p) {
-        if (*p >= '0' && *p <= '9') {
-            if (m == 0 && *p == '0' && !point) {
-                ++digits; // a leading zero adds nothing to m
-                continue;
-            }
-            if (m >= (std::uint64_t{1} << 53) / 10)
-                return std::nullopt;
-            m = m * 10 + static_cast<std::uint64_t>(*p - '0');
+        const char c = *p;
+        if (c >= '0' && c <= '9') {
             ++digits;
+            if (m == 0 && c == '0' && !point)
+                continue; // a leading zero adds nothing to m
+            if (m >= (std::uint64_t{1} << 53) / 10)
+                return nullptr;
+            m = m * 10 + static_cast<std::uint64_t>(c - '0');
             fraction += point;
-        } else if (*p == '.' && !point) {
+        } else if (c == '.' && !point) {
             point = true;
         } else {
-            return std::nullopt;
+            break;
         }
     }
     if (digits == 0 || fraction > 22)
-        return std::nullopt;
-    return static_cast<double>(m) / kPowers[fraction];
+        return nullptr;
+    const double magnitude = static_cast<double>(m) / kPowers[fraction];
+    value = negative ? -magnitude : magnitude;
+    return p;
 }
 
-} // namespace
 
 DataNumber parseDataNumber(std::string_view field)
 {
@@ -195,9 +194,9 @@ DataNumber parseDataNumber(std::string_view field)
     const char* body = !plus && first != end && *first == '-' ? first + 1 : first;
     if (body == end || !((*body >= '0' && *body <= '9') || *body == '.'))
         return {};
-    if (const std::optional<double> plain = plainDecimal(body, end))
-        return {DataNumber::Kind::Number, body != first ? -*plain : *plain};
     double value = 0.0;
+    if (!plus && readPlainDecimal(first, end, value) == end)
+        return {DataNumber::Kind::Number, value};
     const auto result = std::from_chars(first, end, value);
     if (result.ptr != end)
         return {};
