@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
+#include <optional>
 #include <vector>
 
 namespace exporter {
@@ -118,11 +120,20 @@ std::vector<std::uint32_t> dotsPerSpot(const Spots& spots, const std::vector<sce
         const auto meets = [&](int i, int j) { return dotMeets(p, r, spots.at(i, j)); };
         const int j0 = std::max(-n, static_cast<int>(std::ceil((p.y - r - spots.box.bottom - c) / kStep)) - 1);
         const int j1 = std::min(n, static_cast<int>(std::floor((p.y + r - spots.box.top + c) / kStep)) + 1);
+        std::optional<std::pair<int, int>> level; // the run of the rows the centre lies level with, all alike
         for (int j = j0; j <= j1; ++j) {
             const LabelBox row = spots.at(0, j);
             const double dy = p.y - std::clamp(p.y, row.top, row.bottom);
             if (std::abs(dy) > r * (1 + 1e-6))
                 continue;
+            const std::size_t start = static_cast<std::size_t>(j + n) * (side + 1);
+            if (dy == 0.0 && level) {
+                if (level->first <= level->second) {
+                    ++runs[start + static_cast<std::size_t>(level->first + n)];
+                    --runs[start + static_cast<std::size_t>(level->second + n) + 1];
+                }
+                continue;
+            }
             const double h = std::sqrt(std::max(0.0, r * r - dy * dy));
             const double first = (p.x - h - row.right) / kStep, last = (p.x + h - row.left) / kStep;
             int lo = std::clamp(static_cast<int>(std::ceil(first)), -n, n + 1);
@@ -140,9 +151,10 @@ std::vector<std::uint32_t> dotsPerSpot(const Spots& spots, const std::vector<sce
                 while (hi >= lo && !meets(hi, j))
                     --hi;
             }
+            if (dy == 0.0)
+                level = {lo, hi};
             if (lo > hi)
                 continue;
-            const std::size_t start = static_cast<std::size_t>(j + n) * (side + 1);
             ++runs[start + static_cast<std::size_t>(lo + n)];
             --runs[start + static_cast<std::size_t>(hi + n) + 1];
         }
