@@ -155,32 +155,25 @@ const char* readPlainDecimal(const char* p, const char* end, double& value)
     const bool negative = p != end && *p == '-';
     if (negative)
         ++p;
+    // At most 19 digits cannot overflow m; more are left to parseDataNumber.
     std::uint64_t m = 0;
-    int digits = 0, fraction = 0;
-    bool point = false;
-    for (; p != end; ++p) {
-        const char c = *p;
-        if (c >= '0' && c <= '9') {
-            ++digits;
-            if (m == 0 && c == '0' && !point)
-                continue; // a leading zero adds nothing to m
-            if (m >= (std::uint64_t{1} << 53) / 10)
-                return nullptr;
-            m = m * 10 + static_cast<std::uint64_t>(c - '0');
-            fraction += point;
-        } else if (c == '.' && !point) {
-            point = true;
-        } else {
-            break;
-        }
+    const char* const first = p;
+    while (p != end && static_cast<unsigned char>(*p - '0') < 10)
+        m = m * 10 + static_cast<std::uint64_t>(*p++ - '0');
+    std::ptrdiff_t digits = p - first, fraction = 0;
+    if (p != end && *p == '.') {
+        const char* const afterPoint = ++p;
+        while (p != end && static_cast<unsigned char>(*p - '0') < 10)
+            m = m * 10 + static_cast<std::uint64_t>(*p++ - '0');
+        fraction = p - afterPoint;
+        digits += fraction;
     }
-    if (digits == 0 || fraction > 22)
+    if (digits == 0 || digits > 19 || m >= (std::uint64_t{1} << 53) || fraction > 22)
         return nullptr;
     const double magnitude = static_cast<double>(m) / kPowers[fraction];
     value = negative ? -magnitude : magnitude;
     return p;
 }
-
 
 DataNumber parseDataNumber(std::string_view field)
 {

@@ -28,8 +28,8 @@ DataNumber parseDataNumber(std::string_view field);
 /// Reads from `p` a plain decimal, an optional '-' and digits with at most one full stop among
 /// them, as far as it goes: its value, the correctly rounded one parseDataNumber gives, goes to
 /// `value`, and where the reading stopped is returned. Null when what starts at `p` is no such
-/// number or one read more surely by parseDataNumber (over 15 significant digits, over 22 after
-/// the point).
+/// number or one read more surely by parseDataNumber (digits worth 2^53 or more, over 19 digits,
+/// over 22 after the point).
 const char* readPlainDecimal(const char* p, const char* end, double& value);
 
 /// `parseDouble`, refusing bad text with an InputError naming `field` and the text found.
