@@ -54,6 +54,7 @@ struct PieceOutline
             else
                 side.push_back(a.y + b.y > 0 ? kLargerSeam : kSmallerSeam);
         }
+        index.setGroups(side, sides);
     }
 
     /// The unit vector along edge `i` and the one square to it pointing out of the piece.
@@ -167,15 +168,12 @@ std::vector<std::pair<KitPiece, scene::Point>> continuations(const GoreTiling& t
         return a.squared < b.squared || (a.squared == b.squared && a.index < b.index);
     };
     std::vector<Reached> cuts(mine.sides);
-    std::size_t visits = 0;
-    mine.index.visitNear(centre, r, [&](const kit::OutlineIndex::Near& nearby) {
-        Reached& cut = cuts[mine.side[nearby.index]];
-        if (!cut.met)
-            cut = {true, visits, nearby};
-        else if (nearer(nearby, cut.near))
-            cut.near = nearby;
-        ++visits;
-    });
+    // The nearest stretch of each cut, nearest cells first.
+    std::vector<std::optional<kit::OutlineIndex::Near>> nearestOfSide;
+    mine.index.nearestInGroups(centre, r, nearestOfSide);
+    for (std::size_t side = 0; side < cuts.size(); ++side)
+        if (nearestOfSide[side])
+            cuts[side] = {true, 0, *nearestOfSide[side]};
     // For each piece beyond the cuts reached, the stretch nearest the dot, in the order first met.
     struct Beyond
     {
@@ -184,22 +182,41 @@ std::vector<std::pair<KitPiece, scene::Point>> continuations(const GoreTiling& t
         kit::OutlineIndex::Near near;
     };
     std::vector<Beyond> reached;
-    for (std::size_t side = 0; side < cuts.size(); ++side) {
-        if (!cuts[side].met)
-            continue;
-        const std::optional<KitPiece> beyond = across(t, owner, side);
-        if (!beyond || samePiece(*beyond, owner) || known(*beyond))
-            continue;
-        const Reached& cut = cuts[side];
-        const auto same = std::find_if(reached.begin(), reached.end(),
-                                       [&](const Beyond& b) { return samePiece(b.piece, *beyond); });
-        if (same == reached.end())
-            reached.push_back({*beyond, cut.first, cut.near});
-        else {
-            same->first = std::min(same->first, cut.first);
-            if (nearer(cut.near, same->near))
-                same->near = cut.near;
+    const auto gather = [&] {
+        reached.clear();
+        for (std::size_t side = 0; side < cuts.size(); ++side) {
+            if (!cuts[side].met)
+                continue;
+            const std::optional<KitPiece> beyond = across(t, owner, side);
+            if (!beyond || samePiece(*beyond, owner) || known(*beyond))
+                continue;
+            const Reached& cut = cuts[side];
+            const auto same = std::find_if(reached.begin(), reached.end(),
+                                           [&](const Beyond& b) { return samePiece(b.piece, *beyond); });
+            if (same == reached.end())
+                reached.push_back({*beyond, cut.first, cut.near});
+            else {
+                same->first = std::min(same->first, cut.first);
+                if (nearer(cut.near, same->near))
+                    same->near = cut.near;
+            }
         }
+    };
+    gather();
+    if (reached.size() > 1) {
+        // Near a corner the order the pieces beyond are met in decides by which of them a dot is
+        // carried on round the corner: every stretch is visited in the index's order.
+        std::fill(cuts.begin(), cuts.end(), Reached{});
+        std::size_t visits = 0;
+        mine.index.visitNear(centre, r, [&](const kit::OutlineIndex::Near& nearby) {
+            Reached& cut = cuts[mine.side[nearby.index]];
+            if (!cut.met)
+                cut = {true, visits, nearby};
+            else if (nearer(nearby, cut.near))
+                cut.near = nearby;
+            ++visits;
+        });
+        gather();
     }
     std::sort(reached.begin(), reached.end(), [](const Beyond& a, const Beyond& b) { return a.first < b.first; });
     std::vector<std::pair<KitPiece, kit::OutlineIndex::Near>> nearest;

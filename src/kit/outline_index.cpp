@@ -1,6 +1,7 @@
 #include "kit/outline_index.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 
 namespace kit {
@@ -34,6 +35,74 @@ OutlineIndex::OutlineIndex(Polygon outline) : m_outline(std::move(outline)), m_b
             for (int c = column(std::min(a.x, b.x)); c <= column(std::max(a.x, b.x)); ++c)
                 m_cells[static_cast<std::size_t>(r) * static_cast<std::size_t>(m_columns) + static_cast<std::size_t>(c)]
                     .push_back(static_cast<std::uint32_t>(i));
+    }
+}
+
+void OutlineIndex::setGroups(std::vector<std::uint16_t> groups, std::size_t count)
+{
+    m_groups = std::move(groups);
+    m_groupCount = count;
+    m_cellGroups.assign(m_cells.size(), {});
+    for (std::size_t c = 0; c < m_cells.size(); ++c)
+        for (const std::uint32_t i : m_cells[c])
+            if (std::find(m_cellGroups[c].begin(), m_cellGroups[c].end(), m_groups[i]) == m_cellGroups[c].end())
+                m_cellGroups[c].push_back(m_groups[i]);
+}
+
+void OutlineIndex::nearestInGroups(Point p, double distance, std::vector<std::optional<Near>>& nearest) const
+{
+    assert(m_groups.size() == m_outline.size() && "setGroups first");
+    nearest.assign(m_groupCount, std::nullopt);
+    if (!std::isfinite(p.x) || !std::isfinite(p.y) || !(distance > 0) || m_outline.empty())
+        return;
+    if (p.x + distance < m_box.left || p.x - distance > m_box.right || p.y + distance < m_box.top
+        || p.y - distance > m_box.bottom)
+        return;
+    // Which edges count, and how they are measured, as in visitNear.
+    const double limit = distance * distance, above = limit * (1 + 1e-9), below = limit * (1 - 1e-9);
+    const std::size_t n = m_outline.size();
+    const auto consider = [&](std::size_t i) {
+        const Point q = nearestOnSegment(m_outline[i], m_outline[(i + 1) % n], p);
+        const double ex = p.x - q.x, ey = p.y - q.y, squared = ex * ex + ey * ey;
+        if (!(squared < below || (squared <= above && std::hypot(ex, ey) < distance)))
+            return;
+        std::optional<Near>& best = nearest[m_groups[i]];
+        if (!best || squared < best->squared || (squared == best->squared && i < best->index))
+            best = Near{i, q, squared};
+    };
+    const CellRange range = cellsWithin(p, distance);
+    if (static_cast<double>(range.r1 - range.r0 + 1) * (range.c1 - range.c0 + 1) > static_cast<double>(n)) {
+        for (std::size_t i = 0; i < n; ++i)
+            consider(i);
+        return;
+    }
+    // The cells by how near to `p` any of their points may lie (squared, kept a hair short of it
+    // against rounding): an edge's point nearest to `p` lies in one of the cells it is sorted into.
+    struct Cell
+    {
+        double lowest;
+        std::size_t at;
+    };
+    std::vector<Cell> cells;
+    for (int r = range.r0; r <= range.r1; ++r)
+        for (int c = range.c0; c <= range.c1; ++c) {
+            const std::size_t at = static_cast<std::size_t>(r) * static_cast<std::size_t>(m_columns) + static_cast<std::size_t>(c);
+            if (m_cells[at].empty())
+                continue;
+            const double x0 = m_box.left + c * m_cell, y0 = m_box.top + r * m_cell;
+            const double dx = std::max({0.0, x0 - p.x, p.x - (x0 + m_cell)}), dy = std::max({0.0, y0 - p.y, p.y - (y0 + m_cell)});
+            const double lowest = (dx * dx + dy * dy) * (1 - 1e-9) - 1e-9 * m_cell * m_cell;
+            if (lowest <= above)
+                cells.push_back({lowest, at});
+        }
+    std::sort(cells.begin(), cells.end(), [](const Cell& a, const Cell& b) { return a.lowest < b.lowest; });
+    for (const Cell& cell : cells) {
+        const bool useful = std::any_of(m_cellGroups[cell.at].begin(), m_cellGroups[cell.at].end(), [&](std::uint16_t g) {
+            return !nearest[g] || cell.lowest <= nearest[g]->squared;
+        });
+        if (useful)
+            for (const std::uint32_t i : m_cells[cell.at])
+                consider(i);
     }
 }
 

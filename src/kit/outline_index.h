@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace kit {
@@ -62,6 +63,15 @@ public:
                     consider(i);
     }
 
+    /// Sorts the edges into groups, edge i into `groups[i]` (below `count`), for nearestInGroups.
+    void setGroups(std::vector<std::uint16_t> groups, std::size_t count);
+
+    /// For each group of edges, the one nearest to `p` of those visitNear(p, distance) visits
+    /// (the lowest numbered of equally near ones), or none. The nearest cells are looked at
+    /// first, and a cell is passed over when it holds no edge that could be nearer than the
+    /// nearest of its groups found so far.
+    void nearestInGroups(Point p, double distance, std::vector<std::optional<Near>>& nearest) const;
+
     /// The point of the segment from `a` to `b` nearest to `p`.
     static Point nearestOnSegment(const Point& a, const Point& b, const Point& p);
 
@@ -81,6 +91,9 @@ private:
     double m_cell = 1.0;
     int m_columns = 1, m_rows = 1;
     std::vector<std::vector<std::uint32_t>> m_cells; ///< per cell, the edges (by first corner) that reach into it
+    std::vector<std::uint16_t> m_groups;             ///< per edge, its group (setGroups)
+    std::size_t m_groupCount = 0;
+    std::vector<std::vector<std::uint16_t>> m_cellGroups; ///< per cell, the groups of its edges
 };
 
 } // namespace kit

@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <optional>
 #include <set>
+#include <vector>
 
 using kit::OutlineIndex;
 using kit::Point;
@@ -40,6 +43,46 @@ TEST(OutlineIndex, VisitsEveryEdgeNearerThanTheDistanceAndNoOther)
             });
             EXPECT_EQ(visited, expected);
             EXPECT_EQ(index.within(row.p, row.distance), !expected.empty());
+        }
+    }
+}
+
+TEST(OutlineIndex, NearestOfEachGroupIsTheNearestEdgeVisitedOfIt)
+{
+    // A gore-like outline of 800 short edges in four groups (its two seams, its two ends) and
+    // discs all over and round it: each group's nearest edge, the lowest numbered of equals, is
+    // the one a visit of every edge within the distance finds.
+    kit::Polygon seam;
+    std::vector<std::uint16_t> groups;
+    for (int i = 0; i <= 400; ++i) {
+        seam.push_back({0.025 * i, 1 + 0.5 * std::sin(0.01 * i)});
+        groups.push_back(i == 400 ? 1 : 0);
+    }
+    for (int i = 400; i >= 0; --i) {
+        seam.push_back({0.025 * i, -1 - 0.5 * std::sin(0.01 * i)});
+        groups.push_back(i == 0 ? 3 : 2);
+    }
+    OutlineIndex index(seam);
+    index.setGroups(groups, 4);
+    std::vector<std::optional<OutlineIndex::Near>> nearest;
+    for (int k = 0; k < 2000; ++k) {
+        const Point p{-1 + 12.0 * ((k * 37) % 1000) / 1000.0, -2.5 + 5.0 * ((k * 91) % 997) / 997.0};
+        const double distance = 0.01 + 1.5 * ((k * 13) % 101) / 100.0;
+        SCOPED_TRACE(testing::Message() << "(" << p.x << ", " << p.y << "), distance " << distance);
+        std::vector<std::optional<OutlineIndex::Near>> expected(4);
+        index.visitNear(p, distance, [&](const OutlineIndex::Near& near) {
+            auto& best = expected[groups[near.index]];
+            if (!best || near.squared < best->squared || (near.squared == best->squared && near.index < best->index))
+                best = near;
+        });
+        index.nearestInGroups(p, distance, nearest);
+        ASSERT_EQ(nearest.size(), 4u);
+        for (std::size_t g = 0; g < 4; ++g) {
+            ASSERT_EQ(nearest[g].has_value(), expected[g].has_value()) << "group " << g;
+            if (expected[g]) {
+                EXPECT_EQ(nearest[g]->index, expected[g]->index) << "group " << g;
+                EXPECT_EQ(nearest[g]->squared, expected[g]->squared) << "group " << g;
+            }
         }
     }
 }
