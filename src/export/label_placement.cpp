@@ -118,8 +118,14 @@ std::vector<std::uint32_t> dotsPerSpot(const Spots& spots, const std::vector<sce
         const double r = std::max(d.radius, scene::kMinPrintRadius) + kHairline;
         const Point p = d.centre;
         const auto meets = [&](int i, int j) { return dotMeets(p, r, spots.at(i, j)); };
-        const int j0 = std::max(-n, static_cast<int>(std::ceil((p.y - r - spots.box.bottom - c) / kStep)) - 1);
-        const int j1 = std::min(n, static_cast<int>(std::floor((p.y + r - spots.box.top + c) / kStep)) + 1);
+        if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(r))
+            continue; // it touches no spot
+        // Step counts are clamped while still doubles: a far dot's would not fit an int.
+        const auto steps = [](double x, int low, int high) {
+            return static_cast<int>(std::clamp(x, static_cast<double>(low), static_cast<double>(high)));
+        };
+        const int j0 = steps(std::ceil((p.y - r - spots.box.bottom - c) / kStep) - 1, -n, n + 1);
+        const int j1 = steps(std::floor((p.y + r - spots.box.top + c) / kStep) + 1, -n - 1, n);
         std::optional<std::pair<int, int>> level; // the run of the rows the centre lies level with, all alike
         for (int j = j0; j <= j1; ++j) {
             const LabelBox row = spots.at(0, j);
@@ -136,8 +142,8 @@ std::vector<std::uint32_t> dotsPerSpot(const Spots& spots, const std::vector<sce
             }
             const double h = std::sqrt(std::max(0.0, r * r - dy * dy));
             const double first = (p.x - h - row.right) / kStep, last = (p.x + h - row.left) / kStep;
-            int lo = std::clamp(static_cast<int>(std::ceil(first)), -n, n + 1);
-            int hi = std::clamp(static_cast<int>(std::floor(last)), -n - 1, n);
+            int lo = steps(std::ceil(first), -n, n + 1);
+            int hi = steps(std::floor(last), -n - 1, n);
             // The ends are settled by dotMeets where rounding could put a spot on either side: a
             // spot within a millionth of a step of the rim, or a row the dot barely reaches.
             const auto close = [](double x) { return std::abs(x - std::round(x)) < 1e-6; };

@@ -134,9 +134,10 @@ TEST(LabelPlacement, PieceLabelsTouchNothingOnPackedSheets)
     }
 }
 
-TEST(LabelPlacement, CrowdedPieceLabelTouchesFewerItems)
+/// A 10 cm square piece full of stars 0.15 cm apart, 0.6 cm apart right of x = 6: nowhere clear;
+/// its label in the crowd.
+scene::Scene crowdedPiece()
 {
-    // A 10 cm square piece full of stars 0.15 cm apart, 0.6 cm apart right of x = 6: nowhere clear.
     scene::Scene s;
     s.width = s.height = 10.0;
     scene::Path cut;
@@ -155,6 +156,13 @@ TEST(LabelPlacement, CrowdedPieceLabelTouchesFewerItems)
     label.sizePt = 7.0;
     label.text = "3/8 N 5h15m";
     s.layer(scene::layers::kLabels).items.emplace_back(label);
+    return s;
+}
+
+TEST(LabelPlacement, CrowdedPieceLabelTouchesFewerItems)
+{
+    scene::Scene s = crowdedPiece();
+    const scene::Text label = std::get<scene::Text>(s.find(scene::layers::kLabels)->items.front());
     const auto touching = [&s](const scene::Text& t) { // stars touched
         const std::string found = collisionsOf(s, t);
         int n = 0;
@@ -168,6 +176,26 @@ TEST(LabelPlacement, CrowdedPieceLabelTouchesFewerItems)
     EXPECT_GT(placed.at.x, label.at.x);
     EXPECT_LT(touching(placed), before);
     EXPECT_EQ(collisionsOf(s, placed).find("outside"), std::string::npos);
+}
+
+TEST(LabelPlacement, DotsOfNoPlaceOrWiderThanTheSheetLeaveTheSearchAsItWas)
+{
+    // A dot with no number for a place touches no spot; one wider than the sheet touches every
+    // spot alike: either way the label goes where it goes without them.
+    scene::Scene plain = crowdedPiece();
+    exporter::placePieceLabels(plain);
+    const scene::Point expected = std::get<scene::Text>(plain.find(scene::layers::kLabels)->items.front()).at;
+    const scene::Dot odd[] = {{scene::Role::Star, -1, {std::nan(""), 5.0}, 0.03},
+                              {scene::Role::Star, -1, {5.0, 5.0}, 1e12}};
+    for (const scene::Dot& dot : odd) {
+        SCOPED_TRACE(testing::Message() << "dot at " << dot.centre.x << ", radius " << dot.radius);
+        scene::Scene s = crowdedPiece();
+        s.layer(scene::layers::kStars).items.emplace_back(dot);
+        exporter::placePieceLabels(s);
+        const scene::Point at = std::get<scene::Text>(s.find(scene::layers::kLabels)->items.front()).at;
+        EXPECT_EQ(at.x, expected.x);
+        EXPECT_EQ(at.y, expected.y);
+    }
 }
 
 } // namespace
