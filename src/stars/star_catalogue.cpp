@@ -8,6 +8,9 @@
 #include <algorithm>
 #include <limits>
 #include <optional>
+#include <system_error>
+#include <thread>
+#include <vector>
 
 namespace stars {
 
@@ -129,25 +132,127 @@ StarCatalogue parseExtendedStars(std::string_view body, std::string_view fileLab
 
 } // namespace
 
-StarCatalogue parseStarFile(std::string_view content, std::string_view fileLabel)
+namespace {
+
+/// Star files below this size are read on one thread: another would not pay for itself.
+constexpr std::size_t kSplitBytes = std::size_t{4} << 20;
+/// Stars a piece of the second half's list holds.
+constexpr std::size_t kPieceStars = std::size_t{1} << 16;
+
+/// Reads the records of a plain star file from `scanner`, handing each star to `add`, numbered
+/// on from `counted` in refusals, until the end (false) or until a record would start at or
+/// beyond `stop` (true).
+template <typename Add>
+bool readPlainStars(text::FieldScanner& scanner, std::string_view fileLabel, std::size_t counted, Add&& add,
+                    const char* stop = nullptr)
+{
+    while (!scanner.atEndBeforeRecord(counted)) {
+        if (stop != nullptr && scanner.position() >= stop)
+            return true;
+        const std::size_t number = ++counted;
+        const double lambda = scanner.next(kLambda, number).value;
+        const text::FieldView phi = scanner.next(kPhi, number);
+        const double vmag = scanner.next(kVmag, number).value;
+        if (!(phi.value >= -90.0 && phi.value <= 90.0))
+            refuseLatitude(fileLabel, phi, number);
+        add(Star{lambda, phi.value, vmag});
+    }
+    return false;
+}
+
+/// The stars of a plain file's second half, read ahead on another thread as if it began a file.
+struct SecondHalf
+{
+    const char* firstRecord = nullptr;     ///< where its first record starts
+    std::vector<std::vector<Star>> pieces; ///< its stars, kPieceStars a piece
+    bool failed = false;                   ///< it held a fault: the first half's reading says which
+};
+
+/// Where the second half of `content` starts: after the first line feed from its middle on;
+/// none where there is none, or where a byte-order mark would stand at its start.
+std::optional<std::size_t> secondHalfStart(std::string_view content)
+{
+    const std::size_t feed = content.find('\n', content.size() / 2);
+    if (feed == std::string_view::npos || content.substr(feed + 1, 3) == "\xEF\xBB\xBF")
+        return std::nullopt;
+    return feed + 1;
+}
+
+} // namespace
+
+StarCatalogue parseStarFile(std::string_view content, std::string_view fileLabel, unsigned threads)
 {
     if (const auto body = extendedBodyStart(content))
         return parseExtendedStars(content.substr(*body), fileLabel);
     text::FieldScanner scanner(content, fileLabel);
     StarCatalogue catalogue;
     catalogue.stars.reserve(likelyStarCount(content));
-    while (!scanner.atEndBeforeRecord(catalogue.stars.size())) {
-        const std::size_t number = catalogue.stars.size() + 1;
-        const double lambda = scanner.next(kLambda, number).value;
-        const text::FieldView phi = scanner.next(kPhi, number);
-        const double vmag = scanner.next(kVmag, number).value;
-        if (!(phi.value >= -90.0 && phi.value <= 90.0))
-            refuseLatitude(fileLabel, phi, number);
-        catalogue.stars.push_back(Star{lambda, phi.value, vmag});
+    const auto add = [&](const Star& star) { catalogue.stars.push_back(star); };
+    const auto refuseCount = [&] {
+        if (catalogue.stars.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
+            throw text::InputError(text::Message(text::MessageId::TooManyStars, {text::escapedForMessage(fileLabel)}));
+    };
+    const bool split = threads == 0 ? content.size() >= kSplitBytes && std::thread::hardware_concurrency() > 1 : threads > 1;
+    const std::optional<std::size_t> rest = split ? secondHalfStart(content) : std::nullopt;
+    if (rest) {
+        // The second half is read on another thread from the first line break past the middle, as
+        // a file of its own, while this one reads the first half on. Where this one's next record
+        // starts just where that one's first did, in the same state (no comma pending), the
+        // halves join; else (a record run over the line break, a fault in the second half) this
+        // one reads on to the end, and what it finds and says is what one reading would.
+        SecondHalf later;
+        const auto readLater = [&] {
+            try {
+                text::FieldScanner tail(content.substr(*rest), fileLabel);
+                const bool empty = tail.atEndBeforeRecord(0);
+                later.firstRecord = tail.position();
+                if (empty)
+                    return;
+                readPlainStars(tail, fileLabel, 0, [&](const Star& star) {
+                    if (later.pieces.empty() || later.pieces.back().size() == kPieceStars) {
+                        later.pieces.emplace_back();
+                        later.pieces.back().reserve(kPieceStars);
+                    }
+                    later.pieces.back().push_back(star);
+                });
+            } catch (...) {
+                later.failed = true;
+            }
+        };
+        std::optional<std::thread> worker;
+        try {
+            worker.emplace(readLater);
+        } catch (const std::system_error&) {
+            readLater(); // no thread to be had: read here, still one pass over each half
+        }
+        // Joined however the first half's reading ends, a refusal included.
+        struct Join
+        {
+            std::optional<std::thread>& worker;
+            ~Join()
+            {
+                if (worker && worker->joinable())
+                    worker->join();
+            }
+        } join{worker};
+        const bool reached = readPlainStars(scanner, fileLabel, 0, add, content.data() + *rest);
+        if (worker)
+            worker->join();
+        if (!reached) {
+            refuseCount();
+            return catalogue; // a last record ran over the whole second half
+        }
+        if (!later.failed && scanner.position() == later.firstRecord && !scanner.afterComma()) {
+            for (std::vector<Star>& piece : later.pieces) {
+                catalogue.stars.insert(catalogue.stars.end(), piece.begin(), piece.end());
+                piece = std::vector<Star>(); // given back piece by piece: memory holds the stars about once
+            }
+            refuseCount();
+            return catalogue;
+        }
     }
-    if (catalogue.stars.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) {
-        throw text::InputError(text::Message(text::MessageId::TooManyStars, {text::escapedForMessage(fileLabel)}));
-    }
+    readPlainStars(scanner, fileLabel, catalogue.stars.size(), add);
+    refuseCount();
     return catalogue;
 }
 

@@ -53,6 +53,11 @@ public:
     /// number, too large for a double, or missing at the end of the file.
     FieldView next(const Message& name, std::size_t recordNumber);
 
+    /// Where the scanner stands in the content.
+    const char* position() const { return m_pos; }
+    /// Whether the last separator taken was a comma (a record then goes on).
+    bool afterComma() const { return m_afterComma; }
+
 private:
     [[noreturn]] void refuseField(const FieldView& field, const Message& name, std::size_t recordNumber,
                                   bool tooLarge) const;

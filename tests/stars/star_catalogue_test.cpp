@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -130,6 +131,56 @@ TEST(StarCatalogue, ExtendedFileRefusesWhatAPlainOneWouldSpreadOverLines)
             EXPECT_EQ(message.rfind("deep.csv, ", 0), 0u) << message;
             for (const auto& piece : row.expected)
                 EXPECT_NE(message.find(piece), std::string::npos) << message << " lacks " << piece;
+        }
+    }
+}
+
+TEST(StarCatalogue, ReadInTwoHalvesAsInOnePass)
+{
+    // Read on two threads, the halves split at the first line feed past the middle: the same
+    // stars, or the same refusal, as one reading, however the records lie about the split.
+    const auto lines = [](int count, const std::string& record, const std::string& end) {
+        std::string s;
+        for (int i = 0; i < count; ++i)
+            s += std::to_string(i % 360) + record + end;
+        return s;
+    };
+    const struct { const char* name; std::string content; } rows[] = {
+        {"a star a line", lines(1000, ".25,-12.5,6.5", "\n")},
+        {"CR LF, blank lines", lines(500, ",1,2", "\r\n\r\n \r\n")},
+        {"a field a line", lines(999, "\n2\n3", "\n")},
+        {"fields over lines and commas", lines(700, ",\t5\n 4.5", "\n")},
+        {"blank second half", lines(10, ",1,2", "\n") + std::string(200, '\n')},
+        {"bad field late", lines(400, ",1,2", "\n") + "1,x,2\n" + lines(10, ",1,2", "\n")},
+        {"bad field early", "1,x,2\n" + lines(400, ",1,2", "\n")},
+        {"latitude late", lines(400, ",1,2", "\n") + "1,95,2\n" + lines(10, ",1,2", "\n")},
+        {"cut short", lines(400, ",1,2", "\n") + "1,2\n"},
+        {"comma at the end", lines(400, ",1,2", "\n") + "1,2,3,\n"},
+        {"byte-order mark inside", lines(200, ",1,2", "\n") + "\xEF\xBB\xBF" + lines(200, ",1,2", "\n")},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::optional<StarCatalogue> once, halves;
+        std::string refusedOnce, refusedHalves;
+        try {
+            once = parseStarFile(row.content, "sky.csv", 1);
+        } catch (const text::InputError& e) {
+            refusedOnce = e.what();
+        }
+        try {
+            halves = parseStarFile(row.content, "sky.csv", 2);
+        } catch (const text::InputError& e) {
+            refusedHalves = e.what();
+        }
+        EXPECT_EQ(refusedHalves, refusedOnce);
+        ASSERT_EQ(halves.has_value(), once.has_value());
+        if (once) {
+            ASSERT_EQ(halves->stars.size(), once->stars.size());
+            for (std::size_t i = 0; i < once->stars.size(); ++i) {
+                EXPECT_EQ(halves->stars[i].Lambda, once->stars[i].Lambda) << i;
+                EXPECT_EQ(halves->stars[i].Phi, once->stars[i].Phi) << i;
+                EXPECT_EQ(halves->stars[i].Vmag, once->stars[i].Vmag) << i;
+            }
         }
     }
 }
