@@ -83,6 +83,13 @@ public:
     void Circle(float x, float y, float radius) override
     {
         const QPointF centre = at(x, y);
+        // A dot wholly beside the picture (half of a gore half's dots lie on the other half) sets
+        // no pixel: it is not handed to the painter. The reach is generous: whole pixels and the
+        // outline's width beyond the radius.
+        const double reach = std::max(static_cast<double>(radius), 0.0) * m_pxPerCm + 2.0 * m_thick + 2.0;
+        if (!(centre.x() + reach >= 0.0 && centre.x() - reach <= m_image.width() && centre.y() + reach >= 0.0
+              && centre.y() - reach <= m_image.height()))
+            return;
         if (canvas::centimetresToPixels(radius) < 1.0) {
             // As the window marks a dot under one pixel: a single pixel, here scaled.
             const int px = static_cast<int>(std::floor(centre.x() - (m_thick - 1) / 2.0));
