@@ -12,6 +12,7 @@
 #include "text/number_text.h"
 
 #include <cmath>
+#include <mutex>
 #include <optional>
 #include <set>
 #include <vector>
@@ -217,6 +218,26 @@ void drawGoreTemplates(const GoreOptions& o, const stars::StarCatalogue& catalog
         std::optional<gore::GoreDrawPlan> plateStars;
     };
     const bool plates = o.northPlate || o.southPlate;
+    /// The plan of a gore's stars, made by whichever of its halves comes first for both: the half
+    /// only chooses where the equator is drawn, the stars are placed the same.
+    struct SharedPlan
+    {
+        std::mutex mutex;
+        std::optional<gore::GoreDrawPlan> plan;
+        bool taken = false;
+    };
+    std::vector<SharedPlan> sharedPlans(!kitPieces && hemispheres.size() == 2 ? ks.size() : 0);
+    const auto planBothHalves = [&](const gore::GoreParameters& p, SharedPlan& shared) {
+        const std::lock_guard<std::mutex> lock(shared.mutex);
+        if (!shared.plan)
+            shared.plan = gore::planGoreDraw(p, catalogue, index, starFile); // a refusal: the other half refuses alike
+        gore::GoreDrawPlan plan = shared.taken ? std::move(*shared.plan) : *shared.plan;
+        if (shared.taken)
+            shared.plan.reset();
+        shared.taken = true;
+        plan.params = p;
+        return plan;
+    };
     const auto drawGore = [&](std::size_t i) {
         settleVectorUnit();
         const std::size_t h = i / ks.size();
@@ -229,6 +250,8 @@ void drawGoreTemplates(const GoreOptions& o, const stars::StarCatalogue& catalog
                 const gore::KitPiece piece{gore::KitPiece::Kind::Gore, p.k, whole ? -1 : hemispheres[h]};
                 // Each piece is drawn once: its stars are handed over, not copied.
                 plan = gore::planKitPiece(p, *tiling, std::move(kitStars[gore::pieceIndex(*tiling, piece)]));
+            } else if (!sharedPlans.empty()) {
+                plan = planBothHalves(p, sharedPlans[i % ks.size()]);
             } else {
                 plan = gore::planGoreDraw(p, catalogue, index, starFile);
             }
