@@ -451,7 +451,7 @@ public:
             if (!m_bytes.reserve(bytes))
                 return;
             try {
-                m_ahead.put(t.number, rasterImage(t.scene, m_dpi));
+                m_ahead.put(t.number, rasterImage(t.scene, m_dpi, &m_pictures));
             } catch (...) {
                 m_bytes.release(bytes);
                 throw;
@@ -475,13 +475,14 @@ protected:
             image = std::move(*ahead);
             m_bytes.release(bitmapSize(t.scene, m_dpi).imageBytes);
         } else {
-            image = rasterImage(t.scene, m_dpi);
+            image = rasterImage(t.scene, m_dpi, &m_pictures);
         }
         keep(path, [&] { return writeBitmapAtomically(path.string(), image, true); });
     }
 
 private:
     double m_dpi;
+    PictureStore m_pictures;
     BitmapsAhead m_bytes;
     RenderedAhead<QImage> m_ahead;
 };

@@ -195,7 +195,7 @@ void checkBitmapSize(const scene::Scene& scene, double dpi)
     throw text::InputError(message);
 }
 
-QImage rasterImage(const scene::Scene& scene, double dpi)
+QImage rasterImage(const scene::Scene& scene, double dpi, PictureStore* store)
 {
     checkBitmapSize(scene, dpi);
     if (dpi == canvas::kDotsPerInch) {
@@ -207,7 +207,9 @@ QImage rasterImage(const scene::Scene& scene, double dpi)
         return raster.image().copy();
     }
     const BitmapSize size = bitmapSize(scene, dpi);
-    QImage image(static_cast<int>(size.width), static_cast<int>(size.height), QImage::Format_RGB32);
+    QImage image = store && size.width > 0 && size.height > 0
+                       ? store->picture(static_cast<int>(size.width), static_cast<int>(size.height))
+                       : QImage(static_cast<int>(size.width), static_cast<int>(size.height), QImage::Format_RGB32);
     if (size.width > 0 && size.height > 0 && image.isNull())
         throw text::InputError("the bitmap of " + std::to_string(size.width) + " × " + std::to_string(size.height)
                                + " pixels is too large for this computer's memory.");

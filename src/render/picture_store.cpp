@@ -1,0 +1,67 @@
+#include "render/picture_store.h"
+
+#include <cassert>
+#include <mutex>
+#include <new>
+#include <utility>
+#include <vector>
+
+namespace exporter {
+
+struct PictureStore::Shelf
+{
+    std::mutex mutex;
+    std::size_t kept = 0;
+    std::vector<std::pair<std::size_t, std::unique_ptr<uchar[]>>> idle; ///< bytes, memory
+};
+
+namespace {
+
+/// A picture's memory on loan from a shelf.
+struct Loan
+{
+    std::shared_ptr<void> shelf; ///< a PictureStore::Shelf, kept alive while the picture lives
+    std::size_t bytes = 0;
+    std::unique_ptr<uchar[]> memory;
+};
+
+} // namespace
+
+PictureStore::PictureStore(std::size_t kept) : m_shelf(std::make_shared<Shelf>())
+{
+    m_shelf->kept = kept;
+}
+
+QImage PictureStore::picture(int width, int height)
+{
+    assert(width > 0 && height > 0);
+    const std::size_t bytes = 4 * static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    auto loan = std::make_unique<Loan>();
+    loan->shelf = m_shelf;
+    loan->bytes = bytes;
+    {
+        const std::lock_guard<std::mutex> lock(m_shelf->mutex);
+        for (auto it = m_shelf->idle.begin(); it != m_shelf->idle.end(); ++it)
+            if (it->first == bytes) {
+                loan->memory = std::move(it->second);
+                m_shelf->idle.erase(it);
+                break;
+            }
+    }
+    if (!loan->memory)
+        loan->memory.reset(new (std::nothrow) uchar[bytes]);
+    if (!loan->memory)
+        return QImage();
+    uchar* const data = loan->memory.get();
+    const auto giveBack = [](void* info) {
+        std::unique_ptr<Loan> back(static_cast<Loan*>(info));
+        auto& shelf = *static_cast<Shelf*>(back->shelf.get());
+        const std::lock_guard<std::mutex> lock(shelf.mutex);
+        if (shelf.idle.size() < shelf.kept)
+            shelf.idle.emplace_back(back->bytes, std::move(back->memory));
+    };
+    return QImage(data, width, height, 4 * static_cast<qsizetype>(width), QImage::Format_RGB32, giveBack,
+                  loan.release());
+}
+
+} // namespace exporter
