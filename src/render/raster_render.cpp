@@ -70,7 +70,7 @@ public:
     void setHeight(float) override { assert(!"the scaled canvas keeps the image's size"); }
     float width() const override { return static_cast<float>(m_image.width() / m_pxPerCm); }
     float height() const override { return static_cast<float>(m_image.height() / m_pxPerCm); }
-    void Cls() override { m_painter.fillRect(m_image.rect(), Qt::white); }
+    void Cls() override { fillPixels(m_image, m_image.rect(), qRgb(255, 255, 255)); }
     void setForeColor(canvas::Rgb color) override { m_fore = color; }
     void setFillColor(canvas::Rgb color) override { m_fill = color; }
 
