@@ -18,6 +18,7 @@
 #include <cmath>
 #include <cstring>
 #include <unistd.h>
+#include <vector>
 
 namespace exporter {
 
@@ -66,17 +67,23 @@ public:
     {
         m_painter.setRenderHint(QPainter::Antialiasing, false);
     }
+    ~ScaledCanvas() override { setHeldDots(); }
 
     void setWidth(float) override { assert(!"the scaled canvas keeps the image's size"); }
     void setHeight(float) override { assert(!"the scaled canvas keeps the image's size"); }
     float width() const override { return static_cast<float>(m_image.width() / m_pxPerCm); }
     float height() const override { return static_cast<float>(m_image.height() / m_pxPerCm); }
-    void Cls() override { fillPixels(m_image, m_image.rect(), qRgb(255, 255, 255)); }
+    void Cls() override
+    {
+        m_held.clear();
+        fillPixels(m_image, m_image.rect(), qRgb(255, 255, 255));
+    }
     void setForeColor(canvas::Rgb color) override { m_fore = color; }
     void setFillColor(canvas::Rgb color) override { m_fill = color; }
 
     void Line(float x1, float y1, float x2, float y2, std::optional<canvas::Rgb> color) override
     {
+        setHeldDots();
         usePen(color.value_or(m_fore));
         m_painter.drawLine(at(x1, y1), at(x2, y2));
     }
@@ -95,7 +102,7 @@ public:
             // As the window marks a dot under one pixel: a single pixel, here scaled.
             const int px = static_cast<int>(std::floor(centre.x() - (m_thick - 1) / 2.0));
             const int py = static_cast<int>(std::floor(centre.y() - (m_thick - 1) / 2.0));
-            fillPixels(m_image, QRect(px, py, m_thick, m_thick), qRgb(m_fore.r, m_fore.g, m_fore.b));
+            hold({static_cast<double>(px), static_cast<double>(py), 0.0}, m_fore);
             return;
         }
         const double r = radius * m_pxPerCm;
@@ -103,22 +110,75 @@ public:
             // Outline and inside of one colour: one disc out to the outline's outer edge, filled
             // without stroking the outline's curves (most of a bitmap's time at high resolutions),
             // its pixels set straight where they are sure to be the painter's.
-            const double outer = r + m_thick / 2.0;
-            if (m_discs.fill(m_image, centre.x(), centre.y(), outer, qRgb(m_fill.r, m_fill.g, m_fill.b)))
-                return;
-            usePen(std::nullopt);
-            useBrush(m_fill);
-            m_painter.drawEllipse(centre, outer, outer);
+            hold({centre.x(), centre.y(), r + m_thick / 2.0}, m_fill);
             return;
         }
+        setHeldDots();
         usePen(m_fore);
         useBrush(m_fill);
         m_painter.drawEllipse(centre, r, r);
     }
 
-    void SavePicture(const std::string& path) const override { writeBitmapAtomically(path, m_image); }
+    void SavePicture(const std::string& path) const override
+    {
+        // What is drawn includes the dots held back.
+        const_cast<ScaledCanvas*>(this)->setHeldDots();
+        writeBitmapAtomically(path, m_image);
+    }
 
 private:
+    /// A dot of one colour held back: a square of the scaled pixel at x, y (its corner), or with a
+    /// radius a disc about x, y, pixels.
+    struct HeldDot
+    {
+        double x, y, radius;
+        double top() const { return y - radius; }
+    };
+
+    /// Holds `dot` back to be set with the others of `colour`: dots of one colour set the same
+    /// pixels in any order, and set row by row they are set from memory at hand rather than
+    /// from all over a picture far larger than the processor's caches.
+    void hold(const HeldDot& dot, canvas::Rgb colour)
+    {
+        if (!m_held.empty() && colour != m_heldColour)
+            setHeldDots();
+        m_heldColour = colour;
+        m_held.push_back(dot);
+    }
+
+    /// Sets the dots held back, by bands of rows from the top.
+    void setHeldDots()
+    {
+        if (m_held.empty())
+            return;
+        constexpr int kBandRows = 8;
+        const std::size_t bands = static_cast<std::size_t>(m_image.height()) / kBandRows + 1;
+        const auto bandOf = [&](const HeldDot& d) {
+            const double top = std::clamp(d.top(), 0.0, static_cast<double>(m_image.height()));
+            return std::min(bands - 1, static_cast<std::size_t>(top) / kBandRows);
+        };
+        std::vector<std::size_t> start(bands + 1, 0);
+        for (const HeldDot& d : m_held)
+            ++start[bandOf(d) + 1];
+        for (std::size_t b = 0; b < bands; ++b)
+            start[b + 1] += start[b];
+        m_sorted.resize(m_held.size());
+        for (const HeldDot& d : m_held)
+            m_sorted[start[bandOf(d)]++] = d;
+        m_held.clear();
+
+        const QRgb colour = qRgb(m_heldColour.r, m_heldColour.g, m_heldColour.b);
+        for (const HeldDot& d : m_sorted) {
+            if (d.radius == 0.0) {
+                fillPixels(m_image, QRect(static_cast<int>(d.x), static_cast<int>(d.y), m_thick, m_thick), colour);
+            } else if (!m_discs.fill(m_image, d.x, d.y, d.radius, colour)) {
+                usePen(std::nullopt);
+                useBrush(m_heldColour);
+                m_painter.drawEllipse(QPointF(d.x, d.y), d.radius, d.radius);
+            }
+        }
+    }
+
     QPointF at(float x, float y) const { return QPointF(x * m_pxPerCm, y * m_pxPerCm); }
 
     /// Sets the painter's pen (none for no colour) only when it changes: each change costs the
@@ -145,6 +205,8 @@ private:
     int m_thick;
     QPainter m_painter;
     DiscFill m_discs;
+    std::vector<HeldDot> m_held, m_sorted;
+    canvas::Rgb m_heldColour = canvas::kBlack;
     canvas::Rgb m_fore = canvas::kBlack, m_fill = canvas::kBlack;
     std::optional<canvas::Rgb> m_pen, m_brush; ///< what the painter holds
     bool m_penSet = false;
