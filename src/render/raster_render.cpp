@@ -204,13 +204,16 @@ private:
     double m_pxPerCm;
     int m_thick;
     QPainter m_painter;
-    DiscFill m_discs;
+    /// The discs' outlines, kept for every picture the thread draws.
+    static thread_local DiscFill m_discs;
     std::vector<HeldDot> m_held, m_sorted;
     canvas::Rgb m_heldColour = canvas::kBlack;
     canvas::Rgb m_fore = canvas::kBlack, m_fill = canvas::kBlack;
     std::optional<canvas::Rgb> m_pen, m_brush; ///< what the painter holds
     bool m_penSet = false;
 };
+
+thread_local DiscFill ScaledCanvas::m_discs;
 
 } // namespace
 
