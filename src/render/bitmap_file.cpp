@@ -53,7 +53,8 @@ void packRow(const QRgb* in, int width, unsigned char* out)
 
 bool writeBitmapFile(QIODevice& device, const QImage& image)
 {
-    if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32)
+    const bool packed = image.format() == QImage::Format_BGR888;
+    if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32 && !packed)
         return image.save(&device, "BMP");
 
     const int width = image.width(), height = image.height();
@@ -89,9 +90,11 @@ bool writeBitmapFile(QIODevice& device, const QImage& image)
     for (int y = height - 1; y >= 0;) {
         const int rows = static_cast<int>(std::min<std::size_t>(rowsAtOnce, static_cast<std::size_t>(y) + 1));
         for (int r = 0; r < rows; ++r, --y) {
-            const auto* in = reinterpret_cast<const QRgb*>(image.constScanLine(y));
             unsigned char* out = buffer.data() + static_cast<std::size_t>(r) * rowBytes;
-            packRow(in, width, out);
+            if (packed)
+                std::memcpy(out, image.constScanLine(y), 3 * static_cast<std::size_t>(width));
+            else
+                packRow(reinterpret_cast<const QRgb*>(image.constScanLine(y)), width, out);
         }
         const auto bytes = static_cast<qint64>(static_cast<std::size_t>(rows) * rowBytes);
         if (device.write(reinterpret_cast<const char*>(buffer.data()), bytes) != bytes)

@@ -1,5 +1,7 @@
 #include "render/disc_fill.h"
 
+#include "render/pixel_fill.h"
+
 #include <algorithm>
 #include <bit>
 #include <cmath>
@@ -163,6 +165,7 @@ bool DiscFill::fill(QImage& image, double centreX, double centreY, double radius
 
     uchar* const bits = image.bits();
     const qsizetype perLine = image.bytesPerLine();
+    const QImage::Format format = image.format();
     for (std::size_t k = 0; k < rows; ++k) {
         if (m_crossings[k] == 0)
             continue;
@@ -171,8 +174,8 @@ bool DiscFill::fill(QImage& image, double centreX, double centreY, double radius
         const std::int64_t to = (m_hi[k] - kHalfPixel) >> kFractionBits;
         if (to < from)
             continue;
-        auto* row = reinterpret_cast<QRgb*>(bits + (firstRow + static_cast<std::int64_t>(k)) * perLine);
-        std::fill(row + from, row + to + 1, colour);
+        fillRun(bits + (firstRow + static_cast<std::int64_t>(k)) * perLine, format, static_cast<int>(from),
+                static_cast<int>(to - from + 1), colour);
     }
     return true;
 }

@@ -16,7 +16,7 @@ namespace exporter {
 class DiscFill
 {
 public:
-    /// Sets the pixels of the disc in `image` (Format_RGB32 or ARGB32) to `colour` and returns
+    /// Sets the pixels of the disc in `image` (Format_RGB32, ARGB32 or BGR888) to `colour` and returns
     /// true; or sets nothing and returns false when it cannot be sure of the painter's pixels:
     /// the disc not wholly inside the picture, under 2.5 pixels in radius or 500 across, on
     /// whole pixels, or a corner or crossing of its outline at a rounding tie.

@@ -32,10 +32,14 @@ PictureStore::PictureStore(std::size_t kept) : m_shelf(std::make_shared<Shelf>()
     m_shelf->kept = kept;
 }
 
-QImage PictureStore::picture(int width, int height)
+QImage PictureStore::picture(int width, int height, QImage::Format format)
 {
     assert(width > 0 && height > 0);
-    const std::size_t bytes = 4 * static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    const int depth = QImage::toPixelFormat(format).bitsPerPixel();
+    assert(depth == 32 || depth == 24);
+    // Rows padded to whole 32-bit words, as QImage pads its own.
+    const std::size_t perLine = (static_cast<std::size_t>(width) * (depth / 8) + 3) / 4 * 4;
+    const std::size_t bytes = perLine * static_cast<std::size_t>(height);
     auto loan = std::make_unique<Loan>();
     loan->shelf = m_shelf;
     loan->bytes = bytes;
@@ -60,8 +64,7 @@ QImage PictureStore::picture(int width, int height)
         if (shelf.idle.size() < shelf.kept)
             shelf.idle.emplace_back(back->bytes, std::move(back->memory));
     };
-    return QImage(data, width, height, 4 * static_cast<qsizetype>(width), QImage::Format_RGB32, giveBack,
-                  loan.release());
+    return QImage(data, width, height, static_cast<qsizetype>(perLine), format, giveBack, loan.release());
 }
 
 } // namespace exporter

@@ -15,10 +15,10 @@ class PictureStore
 public:
     /// A store that keeps at most `kept` idle pictures' memory.
     explicit PictureStore(std::size_t kept = 4);
-    /// A Format_RGB32 picture of `width` × `height` (> 0) pixels of undefined colour, in memory
-    /// that goes back to the store when the last copy of the picture is gone. Null when memory
-    /// runs out.
-    QImage picture(int width, int height);
+    /// A picture of `width` × `height` (> 0) pixels of undefined colour in `format` (one of
+    /// 32 or 24 bits a pixel), in memory that goes back to the store when the last copy of the
+    /// picture is gone. Null when memory runs out.
+    QImage picture(int width, int height, QImage::Format format);
 
 private:
     struct Shelf;

@@ -278,9 +278,11 @@ QImage rasterImage(const scene::Scene& scene, double dpi, PictureStore* store)
         return raster.image().copy();
     }
     const BitmapSize size = bitmapSize(scene, dpi);
+    // Three bytes a pixel in a bitmap file's own order: written without conversion.
+    constexpr QImage::Format kFormat = QImage::Format_BGR888;
     QImage image = store && size.width > 0 && size.height > 0
-                       ? store->picture(static_cast<int>(size.width), static_cast<int>(size.height))
-                       : QImage(static_cast<int>(size.width), static_cast<int>(size.height), QImage::Format_RGB32);
+                       ? store->picture(static_cast<int>(size.width), static_cast<int>(size.height), kFormat)
+                       : QImage(static_cast<int>(size.width), static_cast<int>(size.height), kFormat);
     if (size.width > 0 && size.height > 0 && image.isNull())
         throw text::InputError("the bitmap of " + std::to_string(size.width) + " × " + std::to_string(size.height)
                                + " pixels is too large for this computer's memory.");

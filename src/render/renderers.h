@@ -51,7 +51,8 @@ void checkBitmapSize(const scene::Scene& scene, double dpi);
 /// byte for byte the window's canvas (a canvas::RasterCanvas sized to the scene, cleared, the
 /// scene drawn on it); at any other dpi the same calls scaled: lines and dots under a 96-dpi
 /// pixel as thick as such a pixel scaled, dotted paths as their dots. Text is not drawn, as in the window.
-/// At any other dpi the picture's memory comes from `store` when one is given.
+/// At any other dpi the picture is Format_BGR888, a bitmap file's own pixels, in memory from
+/// `store` when one is given.
 QImage rasterImage(const scene::Scene& scene, double dpi, PictureStore* store = nullptr);
 
 /// The template as an SVG document at real size: width, height and viewBox in centimetres, each
