@@ -111,17 +111,22 @@ bool DiscFill::fill(QImage& image, double centreX, double centreY, double radius
     if (!o.sure)
         return false;
 
-    // The corners in the picture, to 1/64 pixel; one half way between two steps may be rounded either way.
+    // The corners in the picture, to the nearest 1/64 pixel; one half way between two steps may be
+    // rounded either way.
     const std::size_t n = o.corners.size();
     m_x.resize(n);
     m_y.resize(n);
     std::int64_t minY = std::numeric_limits<std::int64_t>::max(), maxY = std::numeric_limits<std::int64_t>::min();
+    // The disc lies inside the picture: every coordinate is positive, truncation is floor.
+    const auto nearest = [](double v, std::int64_t& out) {
+        const auto whole = static_cast<std::int64_t>(v);
+        const double fraction = v - static_cast<double>(whole);
+        out = (whole + (fraction > 0.5 ? 1 : 0)) << (kFractionBits - 6);
+        return std::fabs(fraction - 0.5) >= kRoundingMargin;
+    };
     for (std::size_t i = 0; i < n; ++i) {
-        const double fx = (centreX + o.corners[i].x) * 64, fy = (centreY + o.corners[i].y) * 64;
-        if (std::fabs(fx - std::floor(fx) - 0.5) < kRoundingMargin || std::fabs(fy - std::floor(fy) - 0.5) < kRoundingMargin)
+        if (!nearest((centreX + o.corners[i].x) * 64, m_x[i]) || !nearest((centreY + o.corners[i].y) * 64, m_y[i]))
             return false;
-        m_x[i] = std::llround(fx) << (kFractionBits - 6);
-        m_y[i] = std::llround(fy) << (kFractionBits - 6);
         minY = std::min(minY, m_y[i]);
         maxY = std::max(maxY, m_y[i]);
     }
