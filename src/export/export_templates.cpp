@@ -537,6 +537,15 @@ ExportResult exportTemplates(const ExportOptions& o, const ExportObserver& obser
     // Files are written as each template is drawn, so memory holds one template at a time; an export
     // that fails or is cancelled on the way takes back what it wrote (the writer's destructor).
     const std::unique_ptr<TemplateWriter> writer = templateWriter(o, dpi, in, inputs, observer);
+    DrawingWork work{0, [&writer](TemplateDrawing& t) { writer->renderAhead(t); },
+                     // Once shared out to the pieces the stars' positions are not held while the templates are drawn.
+                     [&in, colours = changes(templateLook(o, in.finish.bleed))] {
+                         std::vector<stars::Star>().swap(in.catalogue.stars);
+                         if (!colours)
+                             std::vector<std::optional<double>>().swap(in.catalogue.colourIndices);
+                     }};
+    if (o.format == Format::Bmp)
+        work.rasterDpi = dpi;
     drawTemplates(
         o, in.finish, in.catalogue, in.starFile, in.sky,
         [&](TemplateDrawing&& t) {
@@ -545,13 +554,7 @@ ExportResult exportTemplates(const ExportOptions& o, const ExportObserver& obser
             tell(observer, ExportStep::Kind::Drawn, result.templates, t);
             writer->take(std::move(t), result);
         },
-        {0, [&writer](TemplateDrawing& t) { writer->renderAhead(t); },
-         // Once shared out to the pieces the stars' positions are not held while the templates are drawn.
-         [&in, colours = changes(templateLook(o, in.finish.bleed))] {
-             std::vector<stars::Star>().swap(in.catalogue.stars);
-             if (!colours)
-                 std::vector<std::optional<double>>().swap(in.catalogue.colourIndices);
-         }});
+        std::move(work));
     checkCancel(observer);
     writer->finish(result);
     return result;

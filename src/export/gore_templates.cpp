@@ -11,6 +11,7 @@
 #include "text/input_error.h"
 #include "text/number_text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <mutex>
 #include <optional>
@@ -56,6 +57,21 @@ bool ownGore(const gore::GoreLayout& layout, int n, double lambda)
     if (!(lambda >= 0 && lambda < 360))
         return true;
     return layout.windowStart <= lambda && (lambda < layout.windowEnd || layout.windowEnd >= 360 - wedge / 2);
+}
+
+/// Leaves out of `plan` the gore stars whose dots lie wholly beyond its half gore of `width` ×
+/// `height` cm rasterised at `dpi`: they would set no pixel (half of them lie on the other half).
+/// The room kept round the template is generous, eight of the bitmap's scaled pixels.
+void leaveOutStarsBeyond(gore::GoreDrawPlan& plan, double width, double height, double dpi)
+{
+    const gore::GoreLayout g = gore::placeOnCanvas(plan.layout, plan.params.hemisphere, width, height);
+    const double room = 8 * 2.54 / std::min(dpi, canvas::kDotsPerInch);
+    std::erase_if(plan.stars, [&](const gore::StarPlacement& s) {
+        if (s.target != gore::StarTarget::Gore)
+            return false;
+        const double x = s.offset.x + g.starEquatorX, y = s.offset.y + g.H / 2, reach = s.radius + room;
+        return x + reach < 0 || x - reach > width || y + reach < 0 || y - reach > height;
+    });
 }
 
 /// A plate template being gathered from the gores' plans.
@@ -276,8 +292,11 @@ void drawGoreTemplates(const GoreOptions& o, const stars::StarCatalogue& catalog
         t.captionJa = "舟形 " + k + " / " + o.n + "・" + (whole ? "極から極まで" : hemispheres[h] == 1 ? "北半球" : "南半球");
         const double width = whole ? gore::wholeGoreWidth(layout) : layout.requestedWidth;
         const gore::GoreKit kit{finish.style, whole, o.north && o.south && !whole};
-        t.scene = gore::buildGoreScene(plan, canvas::snapSide(static_cast<float>(width)),
-                                       canvas::snapSide(static_cast<float>(layout.requestedHeight)), kit);
+        const float sceneWidth = canvas::snapSide(static_cast<float>(width));
+        const float sceneHeight = canvas::snapSide(static_cast<float>(layout.requestedHeight));
+        if (work.rasterDpi > 0 && !kitPieces && !whole)
+            leaveOutStarsBeyond(plan, sceneWidth, sceneHeight, work.rasterDpi);
+        t.scene = gore::buildGoreScene(plan, sceneWidth, sceneHeight, kit);
         if (finish.style.pieces)
             kit::fitAroundPieces(t.scene, finish.bleed);
         if (kitPieces)
