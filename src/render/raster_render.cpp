@@ -69,6 +69,9 @@ public:
     }
     ~ScaledCanvas() override { setHeldDots(); }
 
+    /// Sets the dots still held back: the picture is then complete.
+    void finish() { setHeldDots(); }
+
     void setWidth(float) override { assert(!"the scaled canvas keeps the image's size"); }
     void setHeight(float) override { assert(!"the scaled canvas keeps the image's size"); }
     float width() const override { return static_cast<float>(m_image.width() / m_pxPerCm); }
@@ -295,6 +298,7 @@ QImage rasterImage(const scene::Scene& scene, double dpi, PictureStore* store)
         ScaledCanvas canvas(image, dpi);
         canvas.Cls();
         scene::drawScene(scene, canvas);
+        canvas.finish();
     }
     return image;
 }
