@@ -6,7 +6,6 @@
 #include "kit/piece_scene.h"
 #include "stars/angles.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace gore {
@@ -44,10 +43,6 @@ scene::Path dottedPath(Role role, std::vector<std::vector<Point>> runs, double d
 void addGoreStars(scene::Scene& s, const GoreDrawPlan& plan, const GoreLayout& g, std::int32_t clip = -1)
 {
     scene::Layer& stars = s.layer(scene::layers::kStars);
-    // Sized once: a million-star gore grown item by item spends more on copying and fresh pages than on its dots.
-    stars.items.reserve(stars.items.size()
-                        + std::count_if(plan.stars.begin(), plan.stars.end(),
-                                        [](const StarPlacement& star) { return star.target == StarTarget::Gore; }));
     for (const StarPlacement& star : plan.stars)
         if (star.target == StarTarget::Gore) {
             scene::Dot d = starDot(star, star.offset.x + g.starEquatorX, star.offset.y + g.H / 2);
