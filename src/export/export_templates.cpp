@@ -464,7 +464,7 @@ public:
             if (!m_bytes.reserve(bytes))
                 return;
             try {
-                m_ahead.put(t.number, rasterImage(t.scene, m_dpi));
+                m_ahead.put(t.number, rasterImage(t.scene, m_dpi, &m_pictures));
             } catch (...) {
                 m_bytes.release(bytes);
                 throw;
@@ -488,13 +488,14 @@ protected:
             image = std::move(*ahead);
             m_bytes.release(bitmapSize(t.scene, m_dpi).imageBytes);
         } else {
-            image = rasterImage(t.scene, m_dpi);
+            image = rasterImage(t.scene, m_dpi, &m_pictures);
         }
         keep(path, [&] { return writeBitmapAtomically(path.string(), image, true); });
     }
 
 private:
     double m_dpi;
+    PictureStore m_pictures;
     BitmapsAhead m_bytes;
     RenderedAhead<QImage> m_ahead;
 };
@@ -541,6 +542,15 @@ ExportResult exportTemplates(const ExportOptions& o, const ExportObserver& obser
     // Files are written as each template is drawn, so memory holds one template at a time; an export
     // that fails or is cancelled on the way takes back what it wrote (the writer's destructor).
     const std::unique_ptr<TemplateWriter> writer = templateWriter(o, dpi, in, inputs, observer);
+    DrawingWork work{0, [&writer](TemplateDrawing& t) { writer->renderAhead(t); },
+                     // Once shared out to the pieces the stars' positions are not held while the templates are drawn.
+                     [&in, colours = changes(templateLook(o, in.finish.bleed))] {
+                         std::vector<stars::Star>().swap(in.catalogue.stars);
+                         if (!colours)
+                             std::vector<std::optional<double>>().swap(in.catalogue.colourIndices);
+                     }};
+    if (o.format == Format::Bmp)
+        work.rasterDpi = dpi;
     drawTemplates(
         o, in.finish, in.catalogue, in.starFile, in.sky,
         [&](TemplateDrawing&& t) {
@@ -549,13 +559,7 @@ ExportResult exportTemplates(const ExportOptions& o, const ExportObserver& obser
             tell(observer, ExportStep::Kind::Drawn, result.templates, t);
             writer->take(std::move(t), result);
         },
-        {0, [&writer](TemplateDrawing& t) { writer->renderAhead(t); },
-         // Once shared out to the pieces the stars' positions are not held while the templates are drawn.
-         [&in, colours = changes(templateLook(o, in.finish.bleed))] {
-             std::vector<stars::Star>().swap(in.catalogue.stars);
-             if (!colours)
-                 std::vector<std::optional<double>>().swap(in.catalogue.colourIndices);
-         }});
+        std::move(work));
     checkCancel(observer);
     writer->finish(result);
     return result;

@@ -11,7 +11,9 @@
 #include "text/input_error.h"
 #include "text/number_text.h"
 
+#include <algorithm>
 #include <cmath>
+#include <mutex>
 #include <optional>
 #include <set>
 #include <vector>
@@ -55,6 +57,21 @@ bool ownGore(const gore::GoreLayout& layout, int n, double lambda)
     if (!(lambda >= 0 && lambda < 360))
         return true;
     return layout.windowStart <= lambda && (lambda < layout.windowEnd || layout.windowEnd >= 360 - wedge / 2);
+}
+
+/// Leaves out of `plan` the gore stars whose dots lie wholly beyond its half gore of `width` ×
+/// `height` cm rasterised at `dpi`: they would set no pixel (half of them lie on the other half).
+/// The room kept round the template is generous, eight of the bitmap's scaled pixels.
+void leaveOutStarsBeyond(gore::GoreDrawPlan& plan, double width, double height, double dpi)
+{
+    const gore::GoreLayout g = gore::placeOnCanvas(plan.layout, plan.params.hemisphere, width, height);
+    const double room = 8 * 2.54 / std::min(dpi, canvas::kDotsPerInch);
+    std::erase_if(plan.stars, [&](const gore::StarPlacement& s) {
+        if (s.target != gore::StarTarget::Gore)
+            return false;
+        const double x = s.offset.x + g.starEquatorX, y = s.offset.y + g.H / 2, reach = s.radius + room;
+        return x + reach < 0 || x - reach > width || y + reach < 0 || y - reach > height;
+    });
 }
 
 /// A plate template being gathered from the gores' plans.
@@ -217,6 +234,26 @@ void drawGoreTemplates(const GoreOptions& o, const stars::StarCatalogue& catalog
         std::optional<gore::GoreDrawPlan> plateStars;
     };
     const bool plates = o.northPlate || o.southPlate;
+    /// The plan of a gore's stars, made by whichever of its halves comes first for both: the half
+    /// only chooses where the equator is drawn, the stars are placed the same.
+    struct SharedPlan
+    {
+        std::mutex mutex;
+        std::optional<gore::GoreDrawPlan> plan;
+        bool taken = false;
+    };
+    std::vector<SharedPlan> sharedPlans(!kitPieces && hemispheres.size() == 2 ? ks.size() : 0);
+    const auto planBothHalves = [&](const gore::GoreParameters& p, SharedPlan& shared) {
+        const std::lock_guard<std::mutex> lock(shared.mutex);
+        if (!shared.plan)
+            shared.plan = gore::planGoreDraw(p, catalogue, index, starFile); // a refusal: the other half refuses alike
+        gore::GoreDrawPlan plan = shared.taken ? std::move(*shared.plan) : *shared.plan;
+        if (shared.taken)
+            shared.plan.reset();
+        shared.taken = true;
+        plan.params = p;
+        return plan;
+    };
     const auto drawGore = [&](std::size_t i) {
         settleVectorUnit();
         const std::size_t h = i / ks.size();
@@ -229,6 +266,8 @@ void drawGoreTemplates(const GoreOptions& o, const stars::StarCatalogue& catalog
                 const gore::KitPiece piece{gore::KitPiece::Kind::Gore, p.k, whole ? -1 : hemispheres[h]};
                 // Each piece is drawn once: its stars are handed over, not copied.
                 plan = gore::planKitPiece(p, *tiling, std::move(kitStars[gore::pieceIndex(*tiling, piece)]));
+            } else if (!sharedPlans.empty()) {
+                plan = planBothHalves(p, sharedPlans[i % ks.size()]);
             } else {
                 plan = gore::planGoreDraw(p, catalogue, index, starFile);
             }
@@ -253,8 +292,11 @@ void drawGoreTemplates(const GoreOptions& o, const stars::StarCatalogue& catalog
         t.captionJa = "舟形 " + k + " / " + o.n + "・" + (whole ? "極から極まで" : hemispheres[h] == 1 ? "北半球" : "南半球");
         const double width = whole ? gore::wholeGoreWidth(layout) : layout.requestedWidth;
         const gore::GoreKit kit{finish.style, whole, o.north && o.south && !whole};
-        t.scene = gore::buildGoreScene(plan, canvas::snapSide(static_cast<float>(width)),
-                                       canvas::snapSide(static_cast<float>(layout.requestedHeight)), kit);
+        const float sceneWidth = canvas::snapSide(static_cast<float>(width));
+        const float sceneHeight = canvas::snapSide(static_cast<float>(layout.requestedHeight));
+        if (work.rasterDpi > 0 && !kitPieces && !whole)
+            leaveOutStarsBeyond(plan, sceneWidth, sceneHeight, work.rasterDpi);
+        t.scene = gore::buildGoreScene(plan, sceneWidth, sceneHeight, kit);
         if (finish.style.pieces)
             kit::fitAroundPieces(t.scene, finish.bleed);
         if (kitPieces)

@@ -89,15 +89,16 @@ void addEqualLatitudeLine(GoreDrawPlan& plan)
 }
 
 /// The plan of one Draw from the stars whose catalogue places `visitPlaces` hands, in file order,
-/// to the visitor it is given.
+/// to the visitor it is given; room is made for `visited` of them.
 template <typename VisitPlaces>
 GoreDrawPlan planFrom(const GoreParameters& p, const stars::StarCatalogue& catalogue,
-                      const std::string& starFileName, VisitPlaces&& visitPlaces)
+                      const std::string& starFileName, VisitPlaces&& visitPlaces, std::size_t visited = 0)
 {
     GoreDrawPlan plan;
     plan.params = p;
     plan.layout = makeGoreLayout(p);
     plan.plate = makePlateLayout(p);
+    plan.stars.reserve(visited); // nearly every star visited is placed: not grown a star at a time
     visitPlaces([&](std::size_t i) {
         const stars::Star& star = catalogue.stars[i];
         std::optional<StarPlacement> placed;
@@ -139,10 +140,13 @@ GoreDrawPlan planGoreDraw(const GoreParameters& p, const stars::StarCatalogue& c
     const GoreLayout layout = makeGoreLayout(p);
     const std::vector<std::uint32_t> near = stars::starsInLongitudes(index, layout.windowStart - kLongitudeGrace,
                                                                      layout.windowEnd + kLongitudeGrace);
-    return planFrom(p, catalogue, starFileName, [&](auto&& visit) {
-        for (const std::uint32_t i : near)
-            visit(i);
-    });
+    return planFrom(
+        p, catalogue, starFileName,
+        [&](auto&& visit) {
+            for (const std::uint32_t i : near)
+                visit(i);
+        },
+        near.size());
 }
 
 GoreDrawPlan planKitPiece(const GoreParameters& p, const GoreTiling& tiling, std::vector<StarPlacement> stars)

@@ -1,7 +1,9 @@
 #include "render/bitmap_file.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace exporter {
@@ -27,11 +29,32 @@ void put32(unsigned char*& p, std::uint32_t v)
         *p++ = static_cast<unsigned char>(v >> (8 * i));
 }
 
+/// `width` pixels of `in` as blue, green, red bytes into `out`; on a little-endian machine four
+/// pixels at a time as three words (a pixel's low three bytes are its blue, green and red).
+void packRow(const QRgb* in, int width, unsigned char* out)
+{
+    int x = 0;
+    if constexpr (std::endian::native == std::endian::little)
+        for (; x + 4 <= width; x += 4, out += 12) {
+            const std::uint32_t a = in[x] & 0xffffffu, b = in[x + 1] & 0xffffffu, c = in[x + 2] & 0xffffffu,
+                                d = in[x + 3] & 0xffffffu;
+            const std::uint32_t words[3] = {a | b << 24, b >> 8 | c << 16, c >> 16 | d << 8};
+            std::memcpy(out, words, sizeof words);
+        }
+    for (; x < width; ++x, out += 3) {
+        const QRgb c = in[x];
+        out[0] = static_cast<unsigned char>(c);
+        out[1] = static_cast<unsigned char>(c >> 8);
+        out[2] = static_cast<unsigned char>(c >> 16);
+    }
+}
+
 } // namespace
 
 bool writeBitmapFile(QIODevice& device, const QImage& image)
 {
-    if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32)
+    const bool packed = image.format() == QImage::Format_BGR888;
+    if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32 && !packed)
         return image.save(&device, "BMP");
 
     const int width = image.width(), height = image.height();
@@ -67,14 +90,11 @@ bool writeBitmapFile(QIODevice& device, const QImage& image)
     for (int y = height - 1; y >= 0;) {
         const int rows = static_cast<int>(std::min<std::size_t>(rowsAtOnce, static_cast<std::size_t>(y) + 1));
         for (int r = 0; r < rows; ++r, --y) {
-            const auto* in = reinterpret_cast<const QRgb*>(image.constScanLine(y));
             unsigned char* out = buffer.data() + static_cast<std::size_t>(r) * rowBytes;
-            for (int x = 0; x < width; ++x) {
-                const QRgb c = in[x];
-                out[3 * x] = static_cast<unsigned char>(c);
-                out[3 * x + 1] = static_cast<unsigned char>(c >> 8);
-                out[3 * x + 2] = static_cast<unsigned char>(c >> 16);
-            }
+            if (packed)
+                std::memcpy(out, image.constScanLine(y), 3 * static_cast<std::size_t>(width));
+            else
+                packRow(reinterpret_cast<const QRgb*>(image.constScanLine(y)), width, out);
         }
         const auto bytes = static_cast<qint64>(static_cast<std::size_t>(rows) * rowBytes);
         if (device.write(reinterpret_cast<const char*>(buffer.data()), bytes) != bytes)

@@ -3,6 +3,7 @@
 #include "canvas/raster_canvas.h"
 #include "render/atomic_file.h"
 #include "render/bitmap_file.h"
+#include "render/disc_fill.h"
 #include "render/pixel_fill.h"
 #include "scene/canvas_renderer.h"
 #include "text/input_error.h"
@@ -17,6 +18,7 @@
 #include <cmath>
 #include <cstring>
 #include <unistd.h>
+#include <vector>
 
 namespace exporter {
 
@@ -65,17 +67,26 @@ public:
     {
         m_painter.setRenderHint(QPainter::Antialiasing, false);
     }
+    ~ScaledCanvas() override { setHeldDots(); }
+
+    /// Sets the dots still held back: the picture is then complete.
+    void finish() { setHeldDots(); }
 
     void setWidth(float) override { assert(!"the scaled canvas keeps the image's size"); }
     void setHeight(float) override { assert(!"the scaled canvas keeps the image's size"); }
     float width() const override { return static_cast<float>(m_image.width() / m_pxPerCm); }
     float height() const override { return static_cast<float>(m_image.height() / m_pxPerCm); }
-    void Cls() override { m_painter.fillRect(m_image.rect(), Qt::white); }
+    void Cls() override
+    {
+        m_held.clear();
+        fillPixels(m_image, m_image.rect(), qRgb(255, 255, 255));
+    }
     void setForeColor(canvas::Rgb color) override { m_fore = color; }
     void setFillColor(canvas::Rgb color) override { m_fill = color; }
 
     void Line(float x1, float y1, float x2, float y2, std::optional<canvas::Rgb> color) override
     {
+        setHeldDots();
         usePen(color.value_or(m_fore));
         m_painter.drawLine(at(x1, y1), at(x2, y2));
     }
@@ -83,30 +94,94 @@ public:
     void Circle(float x, float y, float radius) override
     {
         const QPointF centre = at(x, y);
+        // A dot wholly beside the picture (half of a gore half's dots lie on the other half) sets
+        // no pixel: it is not handed to the painter. The reach is generous: whole pixels and the
+        // outline's width beyond the radius.
+        const double reach = std::max(static_cast<double>(radius), 0.0) * m_pxPerCm + 2.0 * m_thick + 2.0;
+        if (!(centre.x() + reach >= 0.0 && centre.x() - reach <= m_image.width() && centre.y() + reach >= 0.0
+              && centre.y() - reach <= m_image.height()))
+            return;
         if (canvas::centimetresToPixels(radius) < 1.0) {
             // As the window marks a dot under one pixel: a single pixel, here scaled.
             const int px = static_cast<int>(std::floor(centre.x() - (m_thick - 1) / 2.0));
             const int py = static_cast<int>(std::floor(centre.y() - (m_thick - 1) / 2.0));
-            fillPixels(m_image, QRect(px, py, m_thick, m_thick), qRgb(m_fore.r, m_fore.g, m_fore.b));
+            hold({static_cast<double>(px), static_cast<double>(py), 0.0}, m_fore);
             return;
         }
         const double r = radius * m_pxPerCm;
         if (m_fore == m_fill) {
             // Outline and inside of one colour: one disc out to the outline's outer edge, filled
-            // without stroking the outline's curves (most of a bitmap's time at high resolutions).
-            usePen(std::nullopt);
-            useBrush(m_fill);
-            m_painter.drawEllipse(centre, r + m_thick / 2.0, r + m_thick / 2.0);
+            // without stroking the outline's curves (most of a bitmap's time at high resolutions),
+            // its pixels set straight where they are sure to be the painter's.
+            hold({centre.x(), centre.y(), r + m_thick / 2.0}, m_fill);
             return;
         }
+        setHeldDots();
         usePen(m_fore);
         useBrush(m_fill);
         m_painter.drawEllipse(centre, r, r);
     }
 
-    void SavePicture(const std::string& path) const override { writeBitmapAtomically(path, m_image); }
+    void SavePicture(const std::string& path) const override
+    {
+        // What is drawn includes the dots held back.
+        const_cast<ScaledCanvas*>(this)->setHeldDots();
+        writeBitmapAtomically(path, m_image);
+    }
 
 private:
+    /// A dot of one colour held back: a square of the scaled pixel at x, y (its corner), or with a
+    /// radius a disc about x, y, pixels.
+    struct HeldDot
+    {
+        double x, y, radius;
+        double top() const { return y - radius; }
+    };
+
+    /// Holds `dot` back to be set with the others of `colour`: dots of one colour set the same
+    /// pixels in any order, and set row by row they are set from memory at hand rather than
+    /// from all over a picture far larger than the processor's caches.
+    void hold(const HeldDot& dot, canvas::Rgb colour)
+    {
+        if (!m_held.empty() && colour != m_heldColour)
+            setHeldDots();
+        m_heldColour = colour;
+        m_held.push_back(dot);
+    }
+
+    /// Sets the dots held back, by bands of rows from the top.
+    void setHeldDots()
+    {
+        if (m_held.empty())
+            return;
+        constexpr int kBandRows = 8;
+        const std::size_t bands = static_cast<std::size_t>(m_image.height()) / kBandRows + 1;
+        const auto bandOf = [&](const HeldDot& d) {
+            const double top = std::clamp(d.top(), 0.0, static_cast<double>(m_image.height()));
+            return std::min(bands - 1, static_cast<std::size_t>(top) / kBandRows);
+        };
+        std::vector<std::size_t> start(bands + 1, 0);
+        for (const HeldDot& d : m_held)
+            ++start[bandOf(d) + 1];
+        for (std::size_t b = 0; b < bands; ++b)
+            start[b + 1] += start[b];
+        m_sorted.resize(m_held.size());
+        for (const HeldDot& d : m_held)
+            m_sorted[start[bandOf(d)]++] = d;
+        m_held.clear();
+
+        const QRgb colour = qRgb(m_heldColour.r, m_heldColour.g, m_heldColour.b);
+        for (const HeldDot& d : m_sorted) {
+            if (d.radius == 0.0) {
+                fillPixels(m_image, QRect(static_cast<int>(d.x), static_cast<int>(d.y), m_thick, m_thick), colour);
+            } else if (!m_discs.fill(m_image, d.x, d.y, d.radius, colour)) {
+                usePen(std::nullopt);
+                useBrush(m_heldColour);
+                m_painter.drawEllipse(QPointF(d.x, d.y), d.radius, d.radius);
+            }
+        }
+    }
+
     QPointF at(float x, float y) const { return QPointF(x * m_pxPerCm, y * m_pxPerCm); }
 
     /// Sets the painter's pen (none for no colour) only when it changes: each change costs the
@@ -132,10 +207,16 @@ private:
     double m_pxPerCm;
     int m_thick;
     QPainter m_painter;
+    /// The discs' outlines, kept for every picture the thread draws.
+    static thread_local DiscFill m_discs;
+    std::vector<HeldDot> m_held, m_sorted;
+    canvas::Rgb m_heldColour = canvas::kBlack;
     canvas::Rgb m_fore = canvas::kBlack, m_fill = canvas::kBlack;
     std::optional<canvas::Rgb> m_pen, m_brush; ///< what the painter holds
     bool m_penSet = false;
 };
+
+thread_local DiscFill ScaledCanvas::m_discs;
 
 } // namespace
 
@@ -188,7 +269,7 @@ void checkBitmapSize(const scene::Scene& scene, double dpi)
     throw text::InputError(message);
 }
 
-QImage rasterImage(const scene::Scene& scene, double dpi)
+QImage rasterImage(const scene::Scene& scene, double dpi, PictureStore* store)
 {
     checkBitmapSize(scene, dpi);
     if (dpi == canvas::kDotsPerInch) {
@@ -200,7 +281,11 @@ QImage rasterImage(const scene::Scene& scene, double dpi)
         return raster.image().copy();
     }
     const BitmapSize size = bitmapSize(scene, dpi);
-    QImage image(static_cast<int>(size.width), static_cast<int>(size.height), QImage::Format_RGB32);
+    // Three bytes a pixel in a bitmap file's own order: written without conversion.
+    constexpr QImage::Format kFormat = QImage::Format_BGR888;
+    QImage image = store && size.width > 0 && size.height > 0
+                       ? store->picture(static_cast<int>(size.width), static_cast<int>(size.height), kFormat)
+                       : QImage(static_cast<int>(size.width), static_cast<int>(size.height), kFormat);
     if (size.width > 0 && size.height > 0 && image.isNull())
         throw text::InputError("the bitmap of " + std::to_string(size.width) + " × " + std::to_string(size.height)
                                + " pixels is too large for this computer's memory.");
@@ -213,6 +298,7 @@ QImage rasterImage(const scene::Scene& scene, double dpi)
         ScaledCanvas canvas(image, dpi);
         canvas.Cls();
         scene::drawScene(scene, canvas);
+        canvas.finish();
     }
     return image;
 }

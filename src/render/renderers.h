@@ -1,6 +1,7 @@
 #pragma once
 
 #include "render/page_layout.h"
+#include "render/picture_store.h"
 #include "render/template_drawing.h"
 #include "scene/scene.h"
 #include "text/atomic_file.h"
@@ -51,7 +52,9 @@ void checkBitmapSize(const scene::Scene& scene, double dpi);
 /// byte for byte the window's canvas (a canvas::RasterCanvas sized to the scene, cleared, the
 /// scene drawn on it); at any other dpi the same calls scaled: lines and dots under a 96-dpi
 /// pixel as thick as such a pixel scaled, dotted paths as their dots. Text is not drawn, as in the window.
-QImage rasterImage(const scene::Scene& scene, double dpi);
+/// At any other dpi the picture is Format_BGR888, a bitmap file's own pixels, in memory from
+/// `store` when one is given.
+QImage rasterImage(const scene::Scene& scene, double dpi, PictureStore* store = nullptr);
 
 /// The template as an SVG document at real size: width, height and viewBox in centimetres, each
 /// layer an Inkscape layer group named after it and classed by its kind (print, cut, score,

@@ -45,6 +45,9 @@ struct DrawingWork
     /// the catalogue's star positions are read no more (its colour indices still are), so the
     /// caller may free them.
     std::function<void()> starsShared;
+    /// Above 0: the templates are only rasterised, at this dpi, so a dot wholly beyond its
+    /// template may be left out of the scene.
+    double rasterDpi = 0.0;
 };
 
 /// `name` without its last extension ("a.b.bmp" → "a.b").

@@ -48,6 +48,7 @@ TEST(BitmapFile, SameBytesAsQtsWriter)
         {3, 2, QImage::Format_RGB32, 11811},   {4, 5, QImage::Format_RGB32, 3780},
         {5, 4, QImage::Format_RGB32, 0},       {701, 613, QImage::Format_RGB32, 11811},
         {6, 7, QImage::Format_ARGB32, 3780},   {7, 6, QImage::Format_RGB888, 3780},
+        {5, 3, QImage::Format_BGR888, 11811},  {703, 611, QImage::Format_BGR888, 11811},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.width) + " × " + std::to_string(c.height) + ", format "

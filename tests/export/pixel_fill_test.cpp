@@ -25,3 +25,24 @@ TEST(PixelFill, SameAsPaintersFillRect)
         EXPECT_TRUE(filled == painted);
     }
 }
+
+TEST(PixelFill, ThreeBytePicturesAsPaintersFillRect)
+{
+    // Any colour, and white (set a row at a time); across an edge and inside.
+    const struct { QRect rect; QRgb colour; } rows[] = {
+        {{3, 4, 5, 2}, qRgb(12, 34, 56)}, {{-2, 1, 4, 3}, qRgb(200, 1, 90)}, {{-5, -5, 30, 30}, qRgb(255, 255, 255)},
+        {{2, 6, 3, 4}, qRgb(255, 255, 255)}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::to_string(row.rect.x()) + ", " + std::to_string(row.rect.y()) + " colour "
+                     + std::to_string(row.colour));
+        QImage painted(10, 8, QImage::Format_BGR888), filled(10, 8, QImage::Format_BGR888);
+        painted.fill(QColor(90, 80, 70));
+        filled.fill(QColor(90, 80, 70));
+        {
+            QPainter painter(&painted);
+            painter.fillRect(row.rect, QColor::fromRgb(row.colour));
+        }
+        exporter::fillPixels(filled, row.rect, row.colour);
+        EXPECT_TRUE(filled == painted);
+    }
+}

@@ -145,3 +145,24 @@ TEST(RasterImage, AStarReachesOutToItsScaledOutline)
         }
     }
 }
+
+TEST(RasterImage, ALaterDotOfAnotherColourLiesOnTop)
+{
+    // Dots of one colour may be set in any order, but not across a change of colour.
+    const canvas::Rgb red{255, 0, 0};
+    for (const bool redLast : {false, true}) {
+        SCOPED_TRACE(redLast ? "red last" : "black last");
+        scene::Dot big, small;
+        big.centre = small.centre = {2.54, 1.27};
+        big.radius = 0.1;
+        small.radius = 0.05;
+        (redLast ? small : big).fill = (redLast ? small : big).outline = red;
+        scene::Scene s = oneItem(big);
+        s.layer(scene::layers::kStars).items.push_back(small);
+        const QImage image = rasterImage(s, 300);
+        // The centre, inside both: the small dot's colour, drawn last.
+        EXPECT_EQ(image.pixel(300, 150), redLast ? qRgb(255, 0, 0) : qRgb(0, 0, 0));
+        // 10 pixels out, in the big dot only (radii 13.3 and 7.4 pixels with their outlines): its own colour.
+        EXPECT_EQ(image.pixel(310, 150), redLast ? qRgb(0, 0, 0) : qRgb(255, 0, 0));
+    }
+}
