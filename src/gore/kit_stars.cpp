@@ -166,9 +166,6 @@ std::vector<std::pair<KitPiece, scene::Point>> continuations(const GoreTiling& t
         std::size_t first = 0;
         kit::OutlineIndex::Near near;
     };
-    const auto nearer = [](const kit::OutlineIndex::Near& a, const kit::OutlineIndex::Near& b) {
-        return a.squared < b.squared || (a.squared == b.squared && a.index < b.index);
-    };
     std::vector<Reached> cuts(mine.sides);
     // The nearest stretch of each cut, nearest cells first.
     std::vector<std::optional<kit::OutlineIndex::Near>> nearestOfSide;
@@ -199,7 +196,7 @@ std::vector<std::pair<KitPiece, scene::Point>> continuations(const GoreTiling& t
                 reached.push_back({*beyond, cut.first, cut.near});
             else {
                 same->first = std::min(same->first, cut.first);
-                if (nearer(cut.near, same->near))
+                if (cut.near.before(same->near))
                     same->near = cut.near;
             }
         }
@@ -214,7 +211,7 @@ std::vector<std::pair<KitPiece, scene::Point>> continuations(const GoreTiling& t
             Reached& cut = cuts[mine.side[nearby.index]];
             if (!cut.met)
                 cut = {true, visits, nearby};
-            else if (nearer(nearby, cut.near))
+            else if (nearby.before(cut.near))
                 cut.near = nearby;
             ++visits;
         });

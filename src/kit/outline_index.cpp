@@ -53,26 +53,18 @@ void OutlineIndex::nearestInGroups(Point p, double distance, std::vector<std::op
 {
     assert(m_groups.size() == m_outline.size() && "setGroups first");
     nearest.assign(m_groupCount, std::nullopt);
-    if (!std::isfinite(p.x) || !std::isfinite(p.y) || !(distance > 0) || m_outline.empty())
+    const std::optional<Probe> probe = probeFor(p, distance);
+    if (!probe)
         return;
-    if (p.x + distance < m_box.left || p.x - distance > m_box.right || p.y + distance < m_box.top
-        || p.y - distance > m_box.bottom)
-        return;
-    // Which edges count, and how they are measured, as in visitNear.
-    const double limit = distance * distance, above = limit * (1 + 1e-9), below = limit * (1 - 1e-9);
-    const std::size_t n = m_outline.size();
     const auto consider = [&](std::size_t i) {
-        const Point q = nearestOnSegment(m_outline[i], m_outline[(i + 1) % n], p);
-        const double ex = p.x - q.x, ey = p.y - q.y, squared = ex * ex + ey * ey;
-        if (!(squared < below || (squared <= above && std::hypot(ex, ey) < distance)))
-            return;
+        const std::optional<Near> near = measured(i, *probe);
         std::optional<Near>& best = nearest[m_groups[i]];
-        if (!best || squared < best->squared || (squared == best->squared && i < best->index))
-            best = Near{i, q, squared};
+        if (near && (!best || near->before(*best)))
+            best = near;
     };
     const CellRange range = cellsWithin(p, distance);
-    if (static_cast<double>(range.r1 - range.r0 + 1) * (range.c1 - range.c0 + 1) > static_cast<double>(n)) {
-        for (std::size_t i = 0; i < n; ++i)
+    if (coversEveryEdge(range)) {
+        for (std::size_t i = 0; i < m_outline.size(); ++i)
             consider(i);
         return;
     }
@@ -92,7 +84,7 @@ void OutlineIndex::nearestInGroups(Point p, double distance, std::vector<std::op
             const double x0 = m_box.left + c * m_cell, y0 = m_box.top + r * m_cell;
             const double dx = std::max({0.0, x0 - p.x, p.x - (x0 + m_cell)}), dy = std::max({0.0, y0 - p.y, p.y - (y0 + m_cell)});
             const double lowest = (dx * dx + dy * dy) * (1 - 1e-9) - 1e-9 * m_cell * m_cell;
-            if (lowest <= above)
+            if (lowest <= probe->above)
                 cells.push_back({lowest, at});
         }
     std::sort(cells.begin(), cells.end(), [](const Cell& a, const Cell& b) { return a.lowest < b.lowest; });

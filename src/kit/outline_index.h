@@ -28,6 +28,12 @@ public:
         std::size_t index = 0;
         Point nearest;
         double squared = 0.0; ///< the squared distance, cm²
+
+        /// Whether this stretch is nearer than `other`, or as near and numbered lower.
+        bool before(const Near& other) const
+        {
+            return squared < other.squared || (squared == other.squared && index < other.index);
+        }
     };
 
     /// Calls `visit(Near)` for the edges of the outline closer to `p` than `distance` cm, in no
@@ -35,23 +41,15 @@ public:
     template <typename Visit>
     void visitNear(Point p, double distance, Visit&& visit) const
     {
-        if (!std::isfinite(p.x) || !std::isfinite(p.y) || !(distance > 0) || m_outline.empty())
+        const std::optional<Probe> probe = probeFor(p, distance);
+        if (!probe)
             return;
-        if (p.x + distance < m_box.left || p.x - distance > m_box.right || p.y + distance < m_box.top
-            || p.y - distance > m_box.bottom)
-            return;
-        // An edge is measured exactly (by std::hypot) only where its squared distance leaves in doubt
-        // whether it is nearer than `distance`; a disc over more cells than the outline has edges
-        // visits each edge once instead.
-        const double limit = distance * distance, above = limit * (1 + 1e-9), below = limit * (1 - 1e-9);
         const auto consider = [&](std::size_t i) {
-            const Point q = nearestOnSegment(m_outline[i], m_outline[(i + 1) % m_outline.size()], p);
-            const double ex = p.x - q.x, ey = p.y - q.y, squared = ex * ex + ey * ey;
-            if (squared < below || (squared <= above && std::hypot(ex, ey) < distance))
-                visit(Near{i, q, squared});
+            if (const std::optional<Near> near = measured(i, *probe))
+                visit(*near);
         };
         const CellRange cells = cellsWithin(p, distance);
-        if (static_cast<double>(cells.r1 - cells.r0 + 1) * (cells.c1 - cells.c0 + 1) > static_cast<double>(m_outline.size())) {
+        if (coversEveryEdge(cells)) {
             for (std::size_t i = 0; i < m_outline.size(); ++i)
                 consider(i);
             return;
@@ -85,6 +83,40 @@ private:
     };
     /// The cells a disc of radius `distance` round `p` may reach.
     CellRange cellsWithin(Point p, double distance) const;
+    /// Whether `cells` are more than the outline has edges: each edge is then measured once instead.
+    bool coversEveryEdge(const CellRange& cells) const
+    {
+        return static_cast<double>(cells.r1 - cells.r0 + 1) * (cells.c1 - cells.c0 + 1) > static_cast<double>(m_outline.size());
+    }
+
+    /// A disc edges are measured against: an edge is measured exactly (by std::hypot) only where
+    /// its squared distance leaves in doubt whether it is nearer than `distance`.
+    struct Probe
+    {
+        Point p;
+        double distance, below, above; ///< `distance`, and its square a hair below and above
+    };
+    /// The disc of radius `distance` round `p`; none where no edge can be nearer than `distance`
+    /// (the outline's box out of reach, or `p` or `distance` no number that can reach one).
+    std::optional<Probe> probeFor(Point p, double distance) const
+    {
+        if (!std::isfinite(p.x) || !std::isfinite(p.y) || !(distance > 0) || m_outline.empty())
+            return std::nullopt;
+        if (p.x + distance < m_box.left || p.x - distance > m_box.right || p.y + distance < m_box.top
+            || p.y - distance > m_box.bottom)
+            return std::nullopt;
+        const double limit = distance * distance;
+        return Probe{p, distance, limit * (1 - 1e-9), limit * (1 + 1e-9)};
+    }
+    /// Edge `i` as it meets `probe`, when nearer than its distance.
+    std::optional<Near> measured(std::size_t i, const Probe& probe) const
+    {
+        const Point q = nearestOnSegment(m_outline[i], m_outline[(i + 1) % m_outline.size()], probe.p);
+        const double ex = probe.p.x - q.x, ey = probe.p.y - q.y, squared = ex * ex + ey * ey;
+        if (squared < probe.below || (squared <= probe.above && std::hypot(ex, ey) < probe.distance))
+            return Near{i, q, squared};
+        return std::nullopt;
+    }
 
     Polygon m_outline;
     Box m_box;
