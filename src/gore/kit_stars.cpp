@@ -167,9 +167,17 @@ std::vector<std::pair<KitPiece, scene::Point>> continuations(const GoreTiling& t
         kit::OutlineIndex::Near near;
     };
     std::vector<Reached> cuts(mine.sides);
-    // The nearest stretch of each cut, nearest cells first.
+    // The cuts with a piece beyond that the dot may still be carried to.
+    std::vector<bool> open(mine.sides);
+    for (std::size_t side = 0; side < open.size(); ++side) {
+        const std::optional<KitPiece> beyond = across(t, owner, side);
+        open[side] = beyond && !samePiece(*beyond, owner) && !known(*beyond);
+    }
+    if (std::none_of(open.begin(), open.end(), [](bool o) { return o; }))
+        return out;
+    // The nearest stretch of each of those cuts, nearest cells first.
     std::vector<std::optional<kit::OutlineIndex::Near>> nearestOfSide;
-    mine.index.nearestInGroups(centre, r, nearestOfSide);
+    mine.index.nearestInGroups(centre, r, nearestOfSide, open);
     for (std::size_t side = 0; side < cuts.size(); ++side)
         if (nearestOfSide[side])
             cuts[side] = {true, 0, *nearestOfSide[side]};

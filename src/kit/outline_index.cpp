@@ -49,14 +49,21 @@ void OutlineIndex::setGroups(std::vector<std::uint16_t> groups, std::size_t coun
                 m_cellGroups[c].push_back(m_groups[i]);
 }
 
-void OutlineIndex::nearestInGroups(Point p, double distance, std::vector<std::optional<Near>>& nearest) const
+void OutlineIndex::nearestInGroups(Point p, double distance, std::vector<std::optional<Near>>& nearest,
+                                   const std::vector<bool>& wanted) const
 {
     assert(m_groups.size() == m_outline.size() && "setGroups first");
+    assert((wanted.empty() || wanted.size() == m_groupCount) && "a wish for each group");
     nearest.assign(m_groupCount, std::nullopt);
     const std::optional<Probe> probe = probeFor(p, distance);
     if (!probe)
         return;
+    const auto isWanted = [&](std::uint16_t g) { return wanted.empty() || wanted[g]; };
+    if (!wanted.empty() && std::none_of(wanted.begin(), wanted.end(), [](bool w) { return w; }))
+        return;
     const auto consider = [&](std::size_t i) {
+        if (!isWanted(m_groups[i]))
+            return;
         const std::optional<Near> near = measured(i, *probe);
         std::optional<Near>& best = nearest[m_groups[i]];
         if (near && (!best || near->before(*best)))
@@ -75,11 +82,12 @@ void OutlineIndex::nearestInGroups(Point p, double distance, std::vector<std::op
         double lowest;
         std::size_t at;
     };
-    std::vector<Cell> cells;
+    thread_local std::vector<Cell> cells;
+    cells.clear();
     for (int r = range.r0; r <= range.r1; ++r)
         for (int c = range.c0; c <= range.c1; ++c) {
             const std::size_t at = static_cast<std::size_t>(r) * static_cast<std::size_t>(m_columns) + static_cast<std::size_t>(c);
-            if (m_cells[at].empty())
+            if (std::none_of(m_cellGroups[at].begin(), m_cellGroups[at].end(), isWanted))
                 continue;
             const double x0 = m_box.left + c * m_cell, y0 = m_box.top + r * m_cell;
             const double dx = std::max({0.0, x0 - p.x, p.x - (x0 + m_cell)}), dy = std::max({0.0, y0 - p.y, p.y - (y0 + m_cell)});
@@ -90,7 +98,7 @@ void OutlineIndex::nearestInGroups(Point p, double distance, std::vector<std::op
     std::sort(cells.begin(), cells.end(), [](const Cell& a, const Cell& b) { return a.lowest < b.lowest; });
     for (const Cell& cell : cells) {
         const bool useful = std::any_of(m_cellGroups[cell.at].begin(), m_cellGroups[cell.at].end(), [&](std::uint16_t g) {
-            return !nearest[g] || cell.lowest <= nearest[g]->squared;
+            return isWanted(g) && (!nearest[g] || cell.lowest <= nearest[g]->squared);
         });
         if (useful)
             for (const std::uint32_t i : m_cells[cell.at])

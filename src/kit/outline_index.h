@@ -64,11 +64,13 @@ public:
     /// Sorts the edges into groups, edge i into `groups[i]` (below `count`), for nearestInGroups.
     void setGroups(std::vector<std::uint16_t> groups, std::size_t count);
 
-    /// For each group of edges, the one nearest to `p` of those visitNear(p, distance) visits
-    /// (the lowest numbered of equally near ones), or none. The nearest cells are looked at
-    /// first, and a cell is passed over when it holds no edge that could be nearer than the
-    /// nearest of its groups found so far.
-    void nearestInGroups(Point p, double distance, std::vector<std::optional<Near>>& nearest) const;
+    /// For each group of edges `wanted` holds true for (every group when it is empty), the one
+    /// nearest to `p` of those visitNear(p, distance) visits (the lowest numbered of equally near
+    /// ones), or none; none for the other groups. The nearest cells are looked at first, and a
+    /// cell is passed over when it holds no edge of a wanted group that could be nearer than the
+    /// nearest of that group found so far.
+    void nearestInGroups(Point p, double distance, std::vector<std::optional<Near>>& nearest,
+                         const std::vector<bool>& wanted = {}) const;
 
     /// The point of the segment from `a` to `b` nearest to `p`.
     static Point nearestOnSegment(const Point& a, const Point& b, const Point& p);
