@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <string_view>
 
@@ -88,6 +89,33 @@ void putPoint(std::string& out, const scene::Point& p)
     putNum(out, p.y);
 }
 
+/// Room for the longest stretch of a dot's line: its text and five numbers of at most 32
+/// characters each (the name of its role is put in apart).
+constexpr std::size_t kDotLine = 160 + 5 * 32;
+
+/// A line written into room known to be enough.
+struct Line
+{
+    char* start;
+    char* at = start;
+
+    void put(std::string_view s)
+    {
+        std::memcpy(at, s.data(), s.size());
+        at += s.size();
+    }
+    void num(double v) { at = std::to_chars(at, at + 32, static_cast<float>(v)).ptr; }
+    void integer(std::int64_t v) { at = std::to_chars(at, at + 24, v).ptr; }
+    void colour(canvas::Rgb c)
+    {
+        constexpr char kHex[] = "0123456789abcdef";
+        const char text[7] = {'#', kHex[(c.r >> 4) & 0xf], kHex[c.r & 0xf], kHex[(c.g >> 4) & 0xf],
+                              kHex[c.g & 0xf],          kHex[(c.b >> 4) & 0xf], kHex[c.b & 0xf]};
+        std::memcpy(at, text, sizeof text);
+        at += sizeof text;
+    }
+};
+
 struct SvgWriter
 {
     std::string& out;
@@ -99,36 +127,44 @@ struct SvgWriter
         out += '"';
     }
 
+    /// A dot is its line put together in one go: most of a document is dots.
     void operator()(const scene::Dot& d) const
     {
-        out += "<circle cx=\"";
-        putNum(out, d.centre.x);
-        out += "\" cy=\"";
-        putNum(out, d.centre.y);
-        out += "\" r=\"";
-        putNum(out, std::max(d.radius, kMinPrintRadius));
-        out += "\" fill=\"";
-        putColour(out, d.fill);
-        out += '"';
+        char line[kDotLine];
+        Line l{line};
+        l.put("<circle cx=\"");
+        l.num(d.centre.x);
+        l.put("\" cy=\"");
+        l.num(d.centre.y);
+        l.put("\" r=\"");
+        l.num(std::max(d.radius, kMinPrintRadius));
+        l.put("\" fill=\"");
+        l.colour(d.fill);
+        l.put("\"");
         if (d.outline != d.fill) {
-            out += " stroke=\"";
-            putColour(out, d.outline);
-            out += "\" stroke-width=\"";
-            putNum(out, kPrintLineWidth);
-            out += '"';
+            l.put(" stroke=\"");
+            l.colour(d.outline);
+            l.put("\" stroke-width=\"");
+            l.num(kPrintLineWidth);
+            l.put("\"");
         }
         if (d.clip >= 0) {
-            out += " clip-path=\"url(#";
-            putClipId(out, d.clip);
-            out += ")\"";
+            l.put(" clip-path=\"url(#piece-clip-");
+            l.integer(d.clip);
+            l.put(")\"");
         }
-        classOf(d.role);
+        l.put(" class=\"");
+        out.append(line, l.at);
+        out += scene::roleName(d.role);
+        l.at = line;
+        l.put("\"");
         if (d.role == scene::Role::Star && d.index >= 0) {
-            out += " data-star=\"";
-            putInt(out, d.index + 1);
-            out += '"';
+            l.put(" data-star=\"");
+            l.integer(std::int64_t{d.index} + 1);
+            l.put("\"");
         }
-        out += "/>\n";
+        l.put("/>\n");
+        out.append(line, l.at);
     }
 
     /// A dotted path is a line drawn as dots in the window; on paper it is the line. One open
