@@ -25,16 +25,21 @@ OutlineIndex::OutlineIndex(Polygon outline) : m_outline(std::move(outline)), m_b
     m_cell = std::max({m_box.width(), m_box.height(), 1e-9}) / kCellsAcross;
     m_columns = std::max(1, static_cast<int>(std::ceil(m_box.width() / m_cell)));
     m_rows = std::max(1, static_cast<int>(std::ceil(m_box.height() / m_cell)));
-    m_cells.resize(static_cast<std::size_t>(m_columns) * static_cast<std::size_t>(m_rows));
+    std::vector<std::vector<std::uint32_t>> cells(static_cast<std::size_t>(m_columns) * static_cast<std::size_t>(m_rows));
     const auto column = [this](double x) { return std::clamp(static_cast<int>((x - m_box.left) / m_cell), 0, m_columns - 1); };
     const auto row = [this](double y) { return std::clamp(static_cast<int>((y - m_box.top) / m_cell), 0, m_rows - 1); };
     for (std::size_t i = 0, n = m_outline.size(); i < n; ++i) {
         const Point& a = m_outline[i];
-        const Point& b = m_outline[(i + 1) % n];
+        const Point& b = m_outline[after(i)];
         for (int r = row(std::min(a.y, b.y)); r <= row(std::max(a.y, b.y)); ++r)
             for (int c = column(std::min(a.x, b.x)); c <= column(std::max(a.x, b.x)); ++c)
-                m_cells[static_cast<std::size_t>(r) * static_cast<std::size_t>(m_columns) + static_cast<std::size_t>(c)]
+                cells[static_cast<std::size_t>(r) * static_cast<std::size_t>(m_columns) + static_cast<std::size_t>(c)]
                     .push_back(static_cast<std::uint32_t>(i));
+    }
+    m_cellStart.push_back(0);
+    for (const std::vector<std::uint32_t>& edges : cells) {
+        m_edges.insert(m_edges.end(), edges.begin(), edges.end());
+        m_cellStart.push_back(static_cast<std::uint32_t>(m_edges.size()));
     }
 }
 
@@ -42,9 +47,9 @@ void OutlineIndex::setGroups(std::vector<std::uint16_t> groups, std::size_t coun
 {
     m_groups = std::move(groups);
     m_groupCount = count;
-    m_cellGroups.assign(m_cells.size(), {});
-    for (std::size_t c = 0; c < m_cells.size(); ++c)
-        for (const std::uint32_t i : m_cells[c])
+    m_cellGroups.assign(m_cellStart.size() - 1, {});
+    for (std::size_t c = 0; c + 1 < m_cellStart.size(); ++c)
+        for (const std::uint32_t i : cell(c))
             if (std::find(m_cellGroups[c].begin(), m_cellGroups[c].end(), m_groups[i]) == m_cellGroups[c].end())
                 m_cellGroups[c].push_back(m_groups[i]);
 }
@@ -101,7 +106,7 @@ void OutlineIndex::nearestInGroups(Point p, double distance, std::vector<std::op
             return isWanted(g) && (!nearest[g] || cell.lowest <= nearest[g]->squared);
         });
         if (useful)
-            for (const std::uint32_t i : m_cells[cell.at])
+            for (const std::uint32_t i : this->cell(cell.at))
                 consider(i);
     }
 }
@@ -135,12 +140,10 @@ bool OutlineIndex::within(Point p, double distance) const
     const double limit = distance * distance;
     const CellRange cells = cellsWithin(p, distance);
     const int c0 = cells.c0, c1 = cells.c1, r0 = cells.r0, r1 = cells.r1;
-    const std::size_t n = m_outline.size();
     for (int r = r0; r <= r1; ++r)
         for (int c = c0; c <= c1; ++c)
-            for (const std::uint32_t i :
-                 m_cells[static_cast<std::size_t>(r) * static_cast<std::size_t>(m_columns) + static_cast<std::size_t>(c)])
-                if (squaredToSegment(m_outline[i], m_outline[(i + 1) % n], p) < limit)
+            for (const std::uint32_t i : cell(r, c))
+                if (squaredToSegment(m_outline[i], m_outline[after(i)], p) < limit)
                     return true;
     return false;
 }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace kit {
@@ -56,8 +57,7 @@ public:
         }
         for (int r = cells.r0; r <= cells.r1; ++r)
             for (int c = cells.c0; c <= cells.c1; ++c)
-                for (const std::uint32_t i :
-                     m_cells[static_cast<std::size_t>(r) * static_cast<std::size_t>(m_columns) + static_cast<std::size_t>(c)])
+                for (const std::uint32_t i : cell(r, c))
                     consider(i);
     }
 
@@ -113,7 +113,7 @@ private:
     /// Edge `i` as it meets `probe`, when nearer than its distance.
     std::optional<Near> measured(std::size_t i, const Probe& probe) const
     {
-        const Point q = nearestOnSegment(m_outline[i], m_outline[(i + 1) % m_outline.size()], probe.p);
+        const Point q = nearestOnSegment(m_outline[i], m_outline[after(i)], probe.p);
         const double ex = probe.p.x - q.x, ey = probe.p.y - q.y, squared = ex * ex + ey * ey;
         if (squared < probe.below || (squared <= probe.above && std::hypot(ex, ey) < probe.distance))
             return Near{i, q, squared};
@@ -124,7 +124,20 @@ private:
     Box m_box;
     double m_cell = 1.0;
     int m_columns = 1, m_rows = 1;
-    std::vector<std::vector<std::uint32_t>> m_cells; ///< per cell, the edges (by first corner) that reach into it
+    /// The corner after corner `i`.
+    std::size_t after(std::size_t i) const { return i + 1 == m_outline.size() ? 0 : i + 1; }
+    /// The edges (by first corner) that reach into the cell at `at`, or in row `r` and column `c`.
+    std::span<const std::uint32_t> cell(std::size_t at) const
+    {
+        return {m_edges.data() + m_cellStart[at], m_edges.data() + m_cellStart[at + 1]};
+    }
+    std::span<const std::uint32_t> cell(int r, int c) const
+    {
+        return cell(static_cast<std::size_t>(r) * static_cast<std::size_t>(m_columns) + static_cast<std::size_t>(c));
+    }
+
+    std::vector<std::uint32_t> m_cellStart; ///< per cell, where its edges start in m_edges; one more at the end
+    std::vector<std::uint32_t> m_edges;     ///< the cells' edges, cell after cell
     std::vector<std::uint16_t> m_groups;             ///< per edge, its group (setGroups)
     std::size_t m_groupCount = 0;
     std::vector<std::vector<std::uint16_t>> m_cellGroups; ///< per cell, the groups of its edges
