@@ -111,14 +111,6 @@ void OutlineIndex::nearestInGroups(Point p, double distance, std::vector<std::op
     }
 }
 
-Point OutlineIndex::nearestOnSegment(const Point& a, const Point& b, const Point& p)
-{
-    const double dx = b.x - a.x, dy = b.y - a.y;
-    const double length2 = dx * dx + dy * dy;
-    const double t = length2 > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length2, 0.0, 1.0) : 0.0;
-    return {a.x + t * dx, a.y + t * dy};
-}
-
 OutlineIndex::CellRange OutlineIndex::cellsWithin(Point p, double distance) const
 {
     // A reach beyond the box's size covers every cell (and keeps the cell numbers finite).

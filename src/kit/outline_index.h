@@ -2,6 +2,7 @@
 
 #include "kit/polygon.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <optional>
@@ -73,7 +74,13 @@ public:
                          const std::vector<bool>& wanted = {}) const;
 
     /// The point of the segment from `a` to `b` nearest to `p`.
-    static Point nearestOnSegment(const Point& a, const Point& b, const Point& p);
+    static Point nearestOnSegment(const Point& a, const Point& b, const Point& p)
+    {
+        const double dx = b.x - a.x, dy = b.y - a.y;
+        const double length2 = dx * dx + dy * dy;
+        const double t = length2 > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length2, 0.0, 1.0) : 0.0;
+        return {a.x + t * dx, a.y + t * dy};
+    }
 
     /// The outline indexed.
     const Polygon& outline() const { return m_outline; }
