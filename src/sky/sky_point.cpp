@@ -30,6 +30,8 @@ double angularDistance(SkyPoint a, SkyPoint b)
 
 double normalizedLongitude(double lambdaDeg)
 {
+    if (lambdaDeg >= 0.0 && lambdaDeg < 360.0)
+        return lambdaDeg; // as fmod would give it, and most longitudes are
     double l = std::fmod(lambdaDeg, 360.0);
     if (l < 0.0)
         l += 360.0;
