@@ -145,50 +145,62 @@ std::optional<KitPiece> across(const GoreTiling& t, const KitPiece& owner, std::
 /// Step along and across a cut, cm, by which a point just beyond it or further along it is found.
 constexpr double kStep = 1e-4;
 
+/// A cut a star's dot reaches: its stretch nearest the dot (the lowest numbered of equals), and
+/// when the cut was first met.
+struct Reached
+{
+    bool met = false;
+    std::size_t first = 0;
+    kit::OutlineIndex::Near near;
+};
+
+/// A piece beyond the cuts a dot reaches: the stretch nearest the dot, and when it was first met.
+struct Beyond
+{
+    KitPiece piece;
+    std::size_t first;
+    kit::OutlineIndex::Near near;
+};
+
+/// What continuations works in, kept from star to star so that it is not made anew each time.
+struct CarryRoom
+{
+    std::vector<Reached> cuts;
+    std::vector<bool> open;
+    std::vector<std::optional<kit::OutlineIndex::Near>> nearestOfSide;
+    std::vector<Beyond> reached;
+};
+
 /// The dots continuing over the cut a star's dot crosses on its `owner` at `at` (radius `r`):
 /// for each piece beyond a stretch of the cut the dot reaches, the dot as that piece shows it once
-/// glued. Where the pieces meet, their cuts are the same line of the sky, so the dot's centre is
+/// glued, into `out`. Where the pieces meet, their cuts are the same line of the sky, so the dot's centre is
 /// carried across rigidly: as far along the seam and as far from it as on the owner, on the far side.
 /// Pieces `known` holds for (the dot is on them already) are left out.
 template <typename Known>
-std::vector<std::pair<KitPiece, scene::Point>> continuations(const GoreTiling& t, const KitOutlines& outlines,
-                                                       const KitPiece& owner, const scene::Point& at, double r,
-                                                       Known&& known)
+void continuations(const GoreTiling& t, const KitOutlines& outlines, const KitPiece& owner, const scene::Point& at,
+                   double r, Known&& known, CarryRoom& room, std::vector<std::pair<KitPiece, scene::Point>>& out)
 {
-    std::vector<std::pair<KitPiece, scene::Point>> out;
+    out.clear();
     const PieceOutline& mine = outlines.of(owner);
     const kit::Point centre = at;
-    // For each cut the dot reaches, its stretch nearest the dot (the lowest numbered of equals),
-    // and when the cut was first met.
-    struct Reached
-    {
-        bool met = false;
-        std::size_t first = 0;
-        kit::OutlineIndex::Near near;
-    };
-    std::vector<Reached> cuts(mine.sides);
+    std::vector<Reached>& cuts = room.cuts;
+    cuts.assign(mine.sides, Reached{});
     // The cuts with a piece beyond that the dot may still be carried to.
-    std::vector<bool> open(mine.sides);
+    std::vector<bool>& open = room.open;
+    open.assign(mine.sides, false);
     for (std::size_t side = 0; side < open.size(); ++side) {
         const std::optional<KitPiece> beyond = across(t, owner, side);
         open[side] = beyond && !samePiece(*beyond, owner) && !known(*beyond);
     }
     if (std::none_of(open.begin(), open.end(), [](bool o) { return o; }))
-        return out;
+        return;
     // The nearest stretch of each of those cuts, nearest cells first.
-    std::vector<std::optional<kit::OutlineIndex::Near>> nearestOfSide;
-    mine.index.nearestInGroups(centre, r, nearestOfSide, open);
+    mine.index.nearestInGroups(centre, r, room.nearestOfSide, open);
     for (std::size_t side = 0; side < cuts.size(); ++side)
-        if (nearestOfSide[side])
-            cuts[side] = {true, 0, *nearestOfSide[side]};
+        if (room.nearestOfSide[side])
+            cuts[side] = {true, 0, *room.nearestOfSide[side]};
     // For each piece beyond the cuts reached, the stretch nearest the dot, in the order first met.
-    struct Beyond
-    {
-        KitPiece piece;
-        std::size_t first;
-        kit::OutlineIndex::Near near;
-    };
-    std::vector<Beyond> reached;
+    std::vector<Beyond>& reached = room.reached;
     const auto gather = [&] {
         reached.clear();
         for (std::size_t side = 0; side < cuts.size(); ++side) {
@@ -226,10 +238,9 @@ std::vector<std::pair<KitPiece, scene::Point>> continuations(const GoreTiling& t
         gather();
     }
     std::sort(reached.begin(), reached.end(), [](const Beyond& a, const Beyond& b) { return a.first < b.first; });
-    std::vector<std::pair<KitPiece, kit::OutlineIndex::Near>> nearest;
-    for (const Beyond& b : reached)
-        nearest.push_back({b.piece, b.near});
-    for (const auto& [other, nearby] : nearest) {
+    for (const Beyond& b : reached) {
+        const KitPiece& other = b.piece;
+        const kit::OutlineIndex::Near& nearby = b.near;
         const auto [along, outward] = mine.frame(nearby.index);
         const kit::Point s = nearby.nearest;
         const sky::SkyPoint seam = skyOf(t, owner, s);
@@ -247,7 +258,6 @@ std::vector<std::pair<KitPiece, scene::Point>> continuations(const GoreTiling& t
         if (outlines.of(other).index.within(carried, r))
             out.push_back({other, carried});
     }
-    return out;
 }
 
 } // namespace
@@ -292,6 +302,9 @@ void shareOut(const GoreParameters& p, const GoreTiling& t, const KitOutlines& o
         std::optional<double> radius;
     };
     std::vector<KnownRadius> known(4096);
+    // The dots carried over cuts from the star at hand, and room to find them in.
+    std::vector<std::pair<KitPiece, scene::Point>> found, frontier, next, carried;
+    CarryRoom room;
     for (std::size_t i = from; i < to; ++i) {
         const stars::Star& star = catalogue.stars[i];
         if (!(p.faintestMagnitude - star.Vmag > 0))
@@ -325,7 +338,8 @@ void shareOut(const GoreParameters& p, const GoreTiling& t, const KitOutlines& o
             continue;
         // Over the cuts the dot crosses, then once more from there: a dot at a corner where four
         // pieces meet reaches the piece across the corner through either neighbour.
-        std::vector<std::pair<KitPiece, scene::Point>> found, frontier{{owner, placed.offset}};
+        found.clear();
+        frontier.assign(1, {owner, placed.offset});
         // A piece the dot is already on is not looked for again.
         const auto known = [&](const KitPiece& piece) {
             return samePiece(piece, owner)
@@ -334,13 +348,13 @@ void shareOut(const GoreParameters& p, const GoreTiling& t, const KitOutlines& o
         // (A dot as wide as a gore finds every piece it reaches in the first round.)
         const int rounds = r < t.R * std::tan(PiValue / t.n) ? 2 : 1;
         for (int round = 0; round < rounds && !frontier.empty(); ++round) {
-            std::vector<std::pair<KitPiece, scene::Point>> next;
-            for (const auto& [from, at] : frontier)
-                for (const std::pair<KitPiece, scene::Point>& c : continuations(t, outlines, from, at, r, known)) {
-                    found.push_back(c);
-                    next.push_back(c);
-                }
-            frontier = std::move(next);
+            next.clear();
+            for (const auto& [from, at] : frontier) {
+                continuations(t, outlines, from, at, r, known, room, carried);
+                found.insert(found.end(), carried.begin(), carried.end());
+                next.insert(next.end(), carried.begin(), carried.end());
+            }
+            std::swap(frontier, next);
         }
         std::sort(found.begin(), found.end(),
                   [&t](const auto& a, const auto& b) { return pieceIndex(t, a.first) < pieceIndex(t, b.first); });
