@@ -49,7 +49,7 @@ void addGoreStars(scene::Scene& s, const GoreDrawPlan& plan, const GoreLayout& g
             scene::Dot d = starDot(star, star.offset.x + g.starEquatorX, star.offset.y + g.H / 2);
             if (star.clipped)
                 d.clip = clip;
-            stars.items.push_back(d);
+            stars.items.emplace_back(std::in_place_type<scene::Dot>, d); // made in place: most of a scene is dots
         }
 }
 
@@ -191,7 +191,7 @@ void addPlateStar(scene::Scene& plate, const StarPlacement& star)
 {
     const scene::Point pole = plateCentre(plate.width, plate.height);
     plate.layer(scene::layers::kStars)
-        .items.push_back(starDot(star, pole.x + star.offset.x, pole.y + star.offset.y));
+        .items.emplace_back(std::in_place_type<scene::Dot>, starDot(star, pole.x + star.offset.x, pole.y + star.offset.y));
 }
 
 } // namespace gore
