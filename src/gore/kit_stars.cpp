@@ -242,16 +242,27 @@ void continuations(const GoreTiling& t, const KitOutlines& outlines, const KitPi
         const KitPiece& other = b.piece;
         const kit::OutlineIndex::Near& nearby = b.near;
         const auto [along, outward] = mine.frame(nearby.index);
-        const kit::Point s = nearby.nearest;
-        const sky::SkyPoint seam = skyOf(t, owner, s);
+        const kit::Point s = nearby.nearest, ahead{s.x + kStep * along.x, s.y + kStep * along.y},
+                         behind{s.x - kStep * outward.x, s.y - kStep * outward.y};
         // The same stretch of seam on the other piece: its point, its direction, and the side the owner lies on.
-        const sky::SkyPoint ahead = skyOf(t, owner, {s.x + kStep * along.x, s.y + kStep * along.y});
-        const sky::SkyPoint behind = skyOf(t, owner, {s.x - kStep * outward.x, s.y - kStep * outward.y});
-        const scene::Point s2 = placeOn(t, other, seam.lambda, seam.phi);
-        const scene::Point a2 = placeOn(t, other, ahead.lambda, ahead.phi);
-        const scene::Point b2 = placeOn(t, other, behind.lambda, behind.phi);
-        const std::optional<kit::CutFrame> there =
-            kit::cutFrameThrough(s2, a2, b2);
+        std::optional<kit::CutFrame> there;
+        if (owner.kind == KitPiece::Kind::Gore && other.kind == KitPiece::Kind::Gore) {
+            // No trip through the sky between gores. A gore's halves share its frame: across the
+            // equator every point is where it is. The gores on either side of a seam print the sky
+            // as mirror images across their central lines (Δλ → −Δλ turns y to −y): the seam's
+            // points are mirrored, and the owner's side of it, beyond the other's seam, is where
+            // the mirror puts the points beyond the owner's.
+            if (other.k == owner.k)
+                there = kit::cutFrameThrough(s, ahead, behind);
+            else
+                there = kit::cutFrameThrough({s.x, -s.y}, {ahead.x, -ahead.y},
+                                             {s.x + kStep * outward.x, -(s.y + kStep * outward.y)});
+        } else {
+            const sky::SkyPoint onSeam = skyOf(t, owner, s), further = skyOf(t, owner, ahead), inside = skyOf(t, owner, behind);
+            there = kit::cutFrameThrough(placeOn(t, other, onSeam.lambda, onSeam.phi),
+                                         placeOn(t, other, further.lambda, further.phi),
+                                         placeOn(t, other, inside.lambda, inside.phi));
+        }
         if (!there)
             continue;
         const kit::Point carried = kit::carriedOver(centre, {s, along, outward}, *there);

@@ -1,10 +1,13 @@
+#include "gore/gore_projection.h"
 #include "gore/gore_tiling.h"
 #include "gore/kit_stars.h"
+#include "kit/piece_scene.h"
 #include "text/input_error.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -71,5 +74,45 @@ TEST(KitStars, ThreadsShareOutAsOnePassDoes)
         } catch (const text::InputError& e) {
             EXPECT_NE(std::string(e.what()).find("60001"), std::string::npos) << e.what();
         }
+    }
+}
+
+TEST(KitStars, ADotCarriedOverACutLiesWhereItsNewPiecePrintsTheStar)
+{
+    // Carried rigidly over the cut, a dot's centre lands where the piece beyond prints the star,
+    // but for the bend of the sky over the dot's width: across seams, the equator and the plates'
+    // cuts, split and whole gores.
+    for (const bool whole : {false, true}) {
+        SCOPED_TRACE(whole ? "whole gores" : "split gores");
+        GoreParameters p;
+        p.northPlate = true;
+        p.southPlate = 1;
+        p.magnification = 40; // dots of up to a few millimetres
+        const GoreTiling t = makeGoreTiling(p, whole);
+        const stars::StarCatalogue catalogue = spreadStars(20'000);
+        const KitStars pieces = distributeKitStars(p, t, catalogue, "stars.csv", 1);
+        std::size_t carried = 0;
+        double worst = 0.0;
+        for (std::size_t index = 0; index < pieces.size(); ++index) {
+            const std::size_t n = static_cast<std::size_t>(t.n);
+            for (const StarPlacement& placed : pieces[index]) {
+                const stars::Star& star = catalogue.stars[placed.index];
+                if (!placed.clipped || ownerOf(t, star.Lambda, star.Phi).kind != KitPiece::Kind::Gore
+                    || pieceIndex(t, ownerOf(t, star.Lambda, star.Phi)) == index)
+                    continue;
+                scene::Point expected;
+                if (index >= 2 * n)
+                    expected = kitPlateOffset(t, star.Lambda, star.Phi, index == 2 * n + 1);
+                else {
+                    const double dl = sectorOffset(t, static_cast<int>(index % n) + 1, star.Lambda);
+                    expected = {latitudeCoordinate(star.Phi, dl, t.epsilon) * t.R, acrossValue(star.Phi, dl) * t.R};
+                }
+                ++carried;
+                worst = std::max(worst, std::hypot(placed.offset.x - expected.x, placed.offset.y - expected.y)
+                                            / kit::printedRadius(placed.radius));
+            }
+        }
+        EXPECT_GT(carried, 100u);
+        EXPECT_LT(worst, 1.0 / 3) << "off by this share of the dot's radius";
     }
 }
