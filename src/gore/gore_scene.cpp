@@ -5,6 +5,7 @@
 #include "gore/gore_sky.h"
 #include "kit/piece_scene.h"
 #include "stars/angles.h"
+#include "text/large_pages.h"
 
 #include <cmath>
 
@@ -44,6 +45,7 @@ void addGoreStars(scene::Scene& s, const GoreDrawPlan& plan, const GoreLayout& g
 {
     scene::Layer& stars = s.layer(scene::layers::kStars);
     stars.items.reserve(stars.items.size() + plan.stars.size());
+    text::preferLargePages(stars.items.data(), stars.items.capacity() * sizeof(scene::Item));
     for (const StarPlacement& star : plan.stars)
         if (star.target == StarTarget::Gore) {
             scene::Dot d = starDot(star, star.offset.x + g.starEquatorX, star.offset.y + g.H / 2);

@@ -7,6 +7,7 @@
 #include "stars/angles.h"
 #include "stars/star_size_rule.h"
 #include "text/input_error.h"
+#include "text/large_pages.h"
 
 #include <algorithm>
 #include <bit>
@@ -406,8 +407,11 @@ KitStars distributeKitStars(const GoreParameters& p, const GoreTiling& t, const 
     const std::vector<std::size_t> expected = expectedPerPiece(p, t, catalogue);
     std::vector<KitStars> shares(parts, KitStars(pieceCount));
     for (std::size_t part = 0; part < parts; ++part)
-        for (std::size_t piece = 0; piece < pieceCount; ++piece)
-            shares[part][piece].reserve(part == 0 ? expected[piece] : expected[piece] / parts);
+        for (std::size_t piece = 0; piece < pieceCount; ++piece) {
+            std::vector<StarPlacement>& list = shares[part][piece];
+            list.reserve(part == 0 ? expected[piece] : expected[piece] / parts);
+            text::preferLargePages(list.data(), list.capacity() * sizeof(StarPlacement));
+        }
     std::vector<std::exception_ptr> failures(parts);
     const auto run = [&](std::size_t part) {
         try {

@@ -3,6 +3,7 @@
 #include "text/data_file.h"
 #include "text/field_reader.h"
 #include "text/input_error.h"
+#include "text/large_pages.h"
 #include "text/number_text.h"
 
 #include <algorithm>
@@ -187,6 +188,7 @@ StarCatalogue parseStarFile(std::string_view content, std::string_view fileLabel
     text::FieldScanner scanner(content, fileLabel);
     StarCatalogue catalogue;
     catalogue.stars.reserve(likelyStarCount(content));
+    text::preferLargePages(catalogue.stars.data(), catalogue.stars.capacity() * sizeof(Star));
     const auto add = [&](const Star& star) { catalogue.stars.push_back(star); };
     const auto refuseCount = [&] {
         if (catalogue.stars.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))

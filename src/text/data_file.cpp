@@ -1,6 +1,7 @@
 #include "text/data_file.h"
 
 #include "text/input_error.h"
+#include "text/large_pages.h"
 #include "text/message_text.h"
 
 #include <algorithm>
@@ -90,7 +91,10 @@ std::string readDataFile(const std::string& path)
     checkKind(shownPath, opened);
 
     // The size is a hint only: files under /proc say 0, and a file may grow while read.
-    std::string content(static_cast<std::size_t>(opened.st_size) + 1, '\0');
+    std::string content;
+    content.reserve(static_cast<std::size_t>(opened.st_size) + 1);
+    preferLargePages(content.data(), content.capacity());
+    content.resize(static_cast<std::size_t>(opened.st_size) + 1);
     std::size_t used = 0;
     for (;;) {
         if (used == content.size()) {
