@@ -1,11 +1,13 @@
 #include "render/renderers.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <functional>
 #include <string_view>
+#include <vector>
 
 namespace exporter {
 
@@ -116,9 +118,41 @@ struct Line
     }
 };
 
+/// The texts of the radii written last. A catalogue's magnitudes, given to a hundredth, come in
+/// a few thousand values and so do its dots' radii: each is turned into text about once.
+class RadiusTexts
+{
+public:
+    /// Writes at `at` (32 characters of room) the shortest text of `v` as single precision.
+    char* put(char* at, double v)
+    {
+        const float f = static_cast<float>(v);
+        const std::uint32_t bits = std::bit_cast<std::uint32_t>(f);
+        Known& known = m_known[(bits * 2654435761u) >> (32 - kBits)];
+        if (known.length == 0 || known.bits != bits) {
+            const char* end = std::to_chars(known.text, known.text + sizeof known.text, f).ptr;
+            known.length = static_cast<std::uint8_t>(end - known.text);
+            known.bits = bits;
+        }
+        std::memcpy(at, known.text, sizeof known.text);
+        return at + known.length;
+    }
+
+private:
+    static constexpr int kBits = 12;
+    struct Known
+    {
+        std::uint32_t bits = 0;
+        std::uint8_t length = 0; ///< 0 while nothing is known here
+        char text[27];           ///< the longest text of a single-precision value takes 15
+    };
+    std::vector<Known> m_known = std::vector<Known>(std::size_t{1} << kBits);
+};
+
 struct SvgWriter
 {
     std::string& out;
+    RadiusTexts& radii;
 
     void classOf(scene::Role role) const
     {
@@ -137,7 +171,7 @@ struct SvgWriter
         l.put("\" cy=\"");
         l.num(d.centre.y);
         l.put("\" r=\"");
-        l.num(std::max(d.radius, kMinPrintRadius));
+        l.at = radii.put(l.at, std::max(d.radius, kMinPrintRadius));
         l.put("\" fill=\"");
         l.colour(d.fill);
         l.put("\"");
@@ -328,7 +362,8 @@ void svgInto(std::string& out, const scene::Scene& scene, const std::string& tit
             }
         out += "</defs>\n";
     }
-    const SvgWriter writer{out};
+    RadiusTexts radii;
+    const SvgWriter writer{out, radii};
     for (const scene::Layer& layer : scene.layers) {
         if (!kept(layer))
             continue;
