@@ -223,6 +223,12 @@ struct Obstacles
 Obstacles obstaclesNear(const scene::Scene& s, const scene::Text* self, const LabelBox& area)
 {
     Obstacles o;
+    // Room for every item as a dot: only what is written of it takes memory, and the list of a
+    // star-filled piece is not copied to grow.
+    std::size_t items = 0;
+    for (const scene::Layer& layer : s.layers)
+        items += layer.items.size();
+    o.dots.reserve(items);
     for (const scene::Layer& layer : s.layers)
         for (const scene::Item& item : layer.items) {
             if (const auto* d = std::get_if<scene::Dot>(&item)) {
