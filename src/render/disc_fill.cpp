@@ -149,10 +149,12 @@ bool DiscFill::fill(QImage& image, double centreX, double centreY, double radius
             std::swap(x0, x1);
             std::swap(y0, y1);
         }
-        const std::int64_t slope = ((x1 - x0) << kFractionBits) / (y1 - y0);
-        // The rows whose centre line s has y0 ≤ s < y1.
+        // The rows whose centre line s has y0 ≤ s < y1; a short edge often crosses none.
         const std::int64_t fromRow = (y0 - kHalfPixel + kOne - 1) >> kFractionBits;
         const std::int64_t toRow = (y1 - kHalfPixel + kOne - 1) >> kFractionBits;
+        if (fromRow >= toRow)
+            continue;
+        const std::int64_t slope = ((x1 - x0) << kFractionBits) / (y1 - y0);
         for (std::int64_t row = fromRow; row < toRow; ++row) {
             const std::int64_t s = (row << kFractionBits) + kHalfPixel;
             const std::int64_t x = x0 + (((s - y0) * slope) >> kFractionBits);

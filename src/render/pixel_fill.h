@@ -20,6 +20,10 @@ inline void fillRun(uchar* row, QImage::Format format, int from, int count, QRgb
     uchar* p = row + 3 * static_cast<qsizetype>(from);
     const auto b = static_cast<uchar>(qBlue(colour)), g = static_cast<uchar>(qGreen(colour)),
                r = static_cast<uchar>(qRed(colour));
+    if (b == g && g == r) { // black, white and greys: every byte the same
+        std::memset(p, b, 3 * static_cast<std::size_t>(count));
+        return;
+    }
     // Four pixels at a time: twelve bytes, the colour's three repeated.
     const uchar four[12] = {b, g, r, b, g, r, b, g, r, b, g, r};
     int i = 0;
