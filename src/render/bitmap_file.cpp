@@ -1,14 +1,10 @@
 #include "render/bitmap_file.h"
 
-#include <QBuffer>
-
 #include <algorithm>
-#include <array>
 #include <bit>
 #include <cstdint>
 #include <cstring>
 #include <vector>
-#include <sys/uio.h>
 
 namespace exporter {
 
@@ -53,23 +49,32 @@ void packRow(const QRgb* in, int width, unsigned char* out)
     }
 }
 
-/// The file header and information header of `image` written as a 24-bit bitmap.
-std::array<unsigned char, kFileHeaderBytes + kInfoHeaderBytes> headerOf(const QImage& image)
+} // namespace
+
+bool writeBitmapFile(QIODevice& device, const QImage& image)
 {
-    const std::size_t rowBytes = (3 * static_cast<std::size_t>(image.width()) + 3) / 4 * 4;
-    const auto imageBytes = static_cast<std::uint32_t>(rowBytes * static_cast<std::size_t>(image.height()));
+    const bool packed = image.format() == QImage::Format_BGR888;
+    if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32 && !packed)
+        return image.save(&device, "BMP");
+
+    const int width = image.width(), height = image.height();
+    const std::size_t rowBytes = (3 * static_cast<std::size_t>(width) + 3) / 4 * 4;
+    const auto imageBytes = static_cast<std::uint32_t>(rowBytes * static_cast<std::size_t>(height));
     const std::int32_t perMetreX = image.dotsPerMeterX() ? image.dotsPerMeterX() : kDefaultPerMetre;
     const std::int32_t perMetreY = image.dotsPerMeterY() ? image.dotsPerMeterY() : kDefaultPerMetre;
-    std::array<unsigned char, kFileHeaderBytes + kInfoHeaderBytes> header{};
-    unsigned char* p = header.data();
+
+    const std::size_t rowsAtOnce = std::max<std::size_t>(1, kChunkBytes / std::max<std::size_t>(rowBytes, 1));
+    std::vector<unsigned char> buffer(std::max<std::size_t>(kFileHeaderBytes + kInfoHeaderBytes,
+                                                            rowsAtOnce * rowBytes));
+    unsigned char* p = buffer.data();
     *p++ = 'B';
     *p++ = 'M';
     put32(p, kFileHeaderBytes + kInfoHeaderBytes + imageBytes);
     put32(p, 0); // reserved
     put32(p, kFileHeaderBytes + kInfoHeaderBytes);
     put32(p, kInfoHeaderBytes);
-    put32(p, static_cast<std::uint32_t>(image.width()));
-    put32(p, static_cast<std::uint32_t>(image.height()));
+    put32(p, static_cast<std::uint32_t>(width));
+    put32(p, static_cast<std::uint32_t>(height));
     put16(p, 1);  // planes
     put16(p, 24); // bits a pixel
     put32(p, 0);  // no compression
@@ -78,23 +83,10 @@ std::array<unsigned char, kFileHeaderBytes + kInfoHeaderBytes> headerOf(const QI
     put32(p, static_cast<std::uint32_t>(perMetreY));
     put32(p, 0); // colours used
     put32(p, 0); // colours important
-    return header;
-}
-
-/// Writes the bitmap of `image` (32 bits a pixel or BGR888) through `write(data, size)`, which
-/// says whether the bytes went out, gathering rows into pieces of about a megabyte.
-template <typename Write>
-bool writeInPieces(const QImage& image, Write&& write)
-{
-    const bool packed = image.format() == QImage::Format_BGR888;
-    const int width = image.width(), height = image.height();
-    const std::size_t rowBytes = (3 * static_cast<std::size_t>(width) + 3) / 4 * 4;
-    const auto header = headerOf(image);
-    if (!write(reinterpret_cast<const char*>(header.data()), header.size()))
+    if (device.write(reinterpret_cast<const char*>(buffer.data()), p - buffer.data()) != p - buffer.data())
         return false;
 
-    const std::size_t rowsAtOnce = std::max<std::size_t>(1, kChunkBytes / std::max<std::size_t>(rowBytes, 1));
-    std::vector<unsigned char> buffer(rowsAtOnce * rowBytes, 0); // the rows' padding stays zero
+    std::fill(buffer.begin(), buffer.end(), 0); // the rows' padding stays zero
     for (int y = height - 1; y >= 0;) {
         const int rows = static_cast<int>(std::min<std::size_t>(rowsAtOnce, static_cast<std::size_t>(y) + 1));
         for (int r = 0; r < rows; ++r, --y) {
@@ -104,56 +96,11 @@ bool writeInPieces(const QImage& image, Write&& write)
             else
                 packRow(reinterpret_cast<const QRgb*>(image.constScanLine(y)), width, out);
         }
-        if (!write(reinterpret_cast<const char*>(buffer.data()), static_cast<std::size_t>(rows) * rowBytes))
+        const auto bytes = static_cast<qint64>(static_cast<std::size_t>(rows) * rowBytes);
+        if (device.write(reinterpret_cast<const char*>(buffer.data()), bytes) != bytes)
             return false;
     }
     return true;
-}
-
-bool writtenHere(const QImage& image)
-{
-    const QImage::Format f = image.format();
-    return f == QImage::Format_RGB32 || f == QImage::Format_ARGB32 || f == QImage::Format_BGR888;
-}
-
-} // namespace
-
-bool writeBitmapFile(QIODevice& device, const QImage& image)
-{
-    if (!writtenHere(image))
-        return image.save(&device, "BMP");
-    return writeInPieces(image, [&](const char* data, std::size_t size) {
-        return device.write(data, static_cast<qint64>(size)) == static_cast<qint64>(size);
-    });
-}
-
-bool writeBitmapFile(text::AtomicFile& file, const QImage& image)
-{
-    if (!writtenHere(image)) {
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        return buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "BMP")
-               && file.write(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    }
-    const auto write = [&](const char* data, std::size_t size) { return file.write(data, size); };
-    if (image.format() != QImage::Format_BGR888)
-        return writeInPieces(image, write);
-
-    // A BGR888 row is the file's row but for the padding: each row goes from the picture itself,
-    // followed by zeros to its whole words.
-    const std::size_t width3 = 3 * static_cast<std::size_t>(image.width());
-    const std::size_t pad = (width3 + 3) / 4 * 4 - width3;
-    static const char zeros[4] = {};
-    const auto header = headerOf(image);
-    std::vector<::iovec> pieces;
-    pieces.reserve(1 + static_cast<std::size_t>(image.height()) * 2);
-    pieces.push_back({const_cast<unsigned char*>(header.data()), header.size()});
-    for (int y = image.height() - 1; y >= 0; --y) {
-        pieces.push_back({const_cast<uchar*>(image.constScanLine(y)), width3});
-        if (pad > 0)
-            pieces.push_back({const_cast<char*>(zeros), pad});
-    }
-    return file.write(pieces.data(), pieces.size());
 }
 
 } // namespace exporter

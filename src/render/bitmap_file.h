@@ -1,7 +1,5 @@
 #pragma once
 
-#include "text/atomic_file.h"
-
 #include <QIODevice>
 #include <QImage>
 
@@ -13,8 +11,5 @@ namespace exporter {
 /// scanlines. Other formats go through Qt's writer. False
 /// when a write fails (the device's errno says why).
 bool writeBitmapFile(QIODevice& device, const QImage& image);
-/// The same bytes into `file`; a Format_BGR888 picture's rows go to the system straight from
-/// the picture, many rows a call, without a copy. False when a write fails (errno says why).
-bool writeBitmapFile(text::AtomicFile& file, const QImage& image);
 
 } // namespace exporter

@@ -335,7 +335,7 @@ text::Replacement writeBitmapAtomically(const std::string& path, const QImage& i
         throw text::InputError(text::escapedForMessage(path)
                                + ": the bitmap cannot be made (the drawing is empty or too large).");
     // Straight into the file: no second copy of a large picture in memory.
-    text::AtomicFile file(path, keepReplaced);
+    AtomicFile file(path, keepReplaced);
     file.start();
     errno = 0;
     if (!writeBitmapFile(file, image)) {

@@ -3,15 +3,12 @@
 #include "text/input_error.h"
 #include "text/message_text.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <string>
-#include <vector>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/uio.h>
 #include <unistd.h>
 
 namespace text {
@@ -153,34 +150,6 @@ bool AtomicFile::write(const char* data, std::size_t size)
             continue;
         }
         done += static_cast<std::size_t>(n);
-    }
-    return m_error == 0 && m_fd >= 0;
-}
-
-bool AtomicFile::write(const ::iovec* pieces, std::size_t count)
-{
-    std::vector<::iovec> left(pieces, pieces + count); // what is still to go of each piece
-    std::size_t at = 0;
-    while (m_error == 0 && m_fd >= 0) {
-        while (at < left.size() && left[at].iov_len == 0)
-            ++at;
-        if (at == left.size())
-            break;
-        const auto batch = static_cast<int>(std::min<std::size_t>(left.size() - at, IOV_MAX));
-        const ssize_t n = ::writev(m_fd, left.data() + at, batch);
-        if (n < 0) {
-            if (errno != EINTR)
-                m_error = errno;
-            continue;
-        }
-        for (auto done = static_cast<std::size_t>(n); done > 0;) {
-            const std::size_t step = std::min(done, left[at].iov_len);
-            left[at].iov_base = static_cast<char*>(left[at].iov_base) + step;
-            left[at].iov_len -= step;
-            done -= step;
-            if (left[at].iov_len == 0)
-                ++at;
-        }
     }
     return m_error == 0 && m_fd >= 0;
 }

@@ -6,8 +6,6 @@
 #include <string>
 #include <string_view>
 
-struct iovec;
-
 namespace text {
 
 /// What a commit put in place and, when asked to keep it, the file it replaced, so that a set
@@ -45,8 +43,6 @@ public:
     void start();
     /// Appends `size` bytes; false after a write error, which `commit` then reports.
     bool write(const char* data, std::size_t size);
-    /// Appends the `count` pieces one after another, many to a system call; false as `write`.
-    bool write(const ::iovec* pieces, std::size_t count);
     /// Writes everything out and renames it to the final path. Throws InputError as `start`;
     /// nothing is left under the path then.
     Replacement commit();

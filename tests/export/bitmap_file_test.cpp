@@ -3,12 +3,9 @@
 #include "render/bitmap_file.h"
 
 #include <QBuffer>
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <random>
 
 using exporter::writeBitmapFile;
@@ -19,7 +16,6 @@ namespace {
 QImage noisy(int width, int height, QImage::Format format, int dotsPerMetre)
 {
     QImage image(width, height, format);
-    std::memset(image.bits(), 0xab, static_cast<std::size_t>(image.sizeInBytes())); // rows' padding too
     std::mt19937 random(static_cast<unsigned>(width * 7919 + height));
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
@@ -40,34 +36,19 @@ QByteArray written(const QImage& image, bool ours)
     return bytes;
 }
 
-/// The bytes writeBitmapFile puts in a file through text::AtomicFile.
-QByteArray writtenToFile(const QImage& image)
-{
-    const QTemporaryDir folder;
-    const std::string path = folder.filePath("picture.bmp").toStdString();
-    text::AtomicFile file(path);
-    file.start();
-    EXPECT_TRUE(writeBitmapFile(file, image));
-    file.commit();
-    QFile back(QString::fromStdString(path));
-    return back.open(QIODevice::ReadOnly) ? back.readAll() : QByteArray();
-}
-
 } // namespace
 
 TEST(BitmapFile, SameBytesAsQtsWriter)
 {
     struct Case { int width, height; QImage::Format format; int dotsPerMetre; };
-    // Widths of every row padding (0 to 3 bytes), a picture larger than one written piece (and,
-    // written to a file, of more rows than one system call takes), no resolution recorded, and
-    // formats that are and are not written here.
+    // Widths of every row padding (0 to 3 bytes), a picture larger than one written piece,
+    // no resolution recorded, and formats that are and are not written here.
     const Case cases[] = {
         {1, 1, QImage::Format_RGB32, 3780},    {2, 3, QImage::Format_RGB32, 11811},
         {3, 2, QImage::Format_RGB32, 11811},   {4, 5, QImage::Format_RGB32, 3780},
         {5, 4, QImage::Format_RGB32, 0},       {701, 613, QImage::Format_RGB32, 11811},
         {6, 7, QImage::Format_ARGB32, 3780},   {7, 6, QImage::Format_RGB888, 3780},
         {5, 3, QImage::Format_BGR888, 11811},  {703, 611, QImage::Format_BGR888, 11811},
-        {2, 2100, QImage::Format_BGR888, 11811},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.width) + " × " + std::to_string(c.height) + ", format "
@@ -76,7 +57,6 @@ TEST(BitmapFile, SameBytesAsQtsWriter)
         const QByteArray ours = written(image, true), qts = written(image, false);
         ASSERT_EQ(ours.size(), 54 + (3 * c.width + 3) / 4 * 4 * c.height);
         EXPECT_TRUE(ours == qts);
-        EXPECT_TRUE(writtenToFile(image) == qts);
     }
 }
 
