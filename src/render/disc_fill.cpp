@@ -116,7 +116,7 @@ bool DiscFill::fill(QImage& image, double centreX, double centreY, double radius
     const std::size_t n = o.corners.size();
     m_x.resize(n);
     m_y.resize(n);
-    std::int64_t minY = std::numeric_limits<std::int64_t>::max(), maxY = std::numeric_limits<std::int64_t>::min();
+    std::int64_t maxY = std::numeric_limits<std::int64_t>::min();
     // The disc lies inside the picture: every coordinate is positive, truncation is floor.
     const auto nearest = [](double v, std::int64_t& out) {
         const auto whole = static_cast<std::int64_t>(v);
@@ -127,13 +127,15 @@ bool DiscFill::fill(QImage& image, double centreX, double centreY, double radius
     for (std::size_t i = 0; i < n; ++i) {
         if (!nearest((centreX + o.corners[i].x) * 64, m_x[i]) || !nearest((centreY + o.corners[i].y) * 64, m_y[i]))
             return false;
-        minY = std::min(minY, m_y[i]);
         maxY = std::max(maxY, m_y[i]);
     }
-    // The top or bottom corner on a row's centre line: whether that row gets a pixel is the
-    // painter's own choice.
-    if (nearCentre(minY) || nearCentre(maxY))
-        return false;
+    // A corner at the bottom on a row's centre line and a column's: the painter sets that pixel.
+    // (Off a column's centre, that row gets no pixel from it, nor from a top corner on a row's
+    // centre line; a top corner on both centres meets a crossing at a centre below.)
+    if (nearCentre(maxY))
+        for (std::size_t i = 0; i < n; ++i)
+            if (m_y[i] == maxY && nearCentre(m_x[i]))
+                return false;
 
     // Each row's leftmost and rightmost crossing of its pixels' centre line.
     const auto firstRow = static_cast<std::int64_t>(top);
