@@ -6,6 +6,8 @@
 #include <bit>
 #include <cmath>
 #include <limits>
+#include <memory>
+#include <mutex>
 
 namespace exporter {
 
@@ -76,13 +78,8 @@ bool nearCentre(std::int64_t v)
 
 } // namespace
 
-const DiscFill::Outline& DiscFill::outline(double radius)
+DiscFill::Outline DiscFill::flattened(double radius)
 {
-    const auto key = std::bit_cast<std::uint64_t>(radius);
-    if (const auto it = m_outlines.find(key); it != m_outlines.end())
-        return it->second;
-    if (m_outlines.size() >= kMaxOutlines)
-        m_outlines.clear();
     Outline o;
     // The painter's rectangle about the centre 0, 0 and its quarters from the right-hand point,
     // anticlockwise on the page.
@@ -95,7 +92,32 @@ const DiscFill::Outline& DiscFill::outline(double radius)
         const Pt e{d.x + kKappa * (a.x - c), d.y + kKappa * (a.y - c)};
         flatten(o.corners, o.sure, a, b, e, d, kMaxHalvings);
     }
-    return m_outlines.emplace(key, std::move(o)).first->second;
+    return o;
+}
+
+std::shared_ptr<const DiscFill::Outline> DiscFill::sharedOutline(double radius)
+{
+    static std::mutex mutex;
+    static std::unordered_map<std::uint64_t, std::shared_ptr<const Outline>> byRadius;
+    const auto key = std::bit_cast<std::uint64_t>(radius);
+    const std::lock_guard lock(mutex);
+    auto it = byRadius.find(key);
+    if (it == byRadius.end()) {
+        if (byRadius.size() >= kMaxOutlines)
+            byRadius.clear(); // those in use stay with their DiscFill
+        it = byRadius.emplace(key, std::make_shared<const Outline>(flattened(radius))).first;
+    }
+    return it->second;
+}
+
+const DiscFill::Outline& DiscFill::outline(double radius)
+{
+    const auto key = std::bit_cast<std::uint64_t>(radius);
+    if (const auto it = m_outlines.find(key); it != m_outlines.end())
+        return *it->second;
+    if (m_outlines.size() >= kMaxOutlines)
+        m_outlines.clear();
+    return *m_outlines.emplace(key, sharedOutline(radius)).first->second;
 }
 
 bool DiscFill::fill(QImage& image, double centreX, double centreY, double radius, QRgb colour)

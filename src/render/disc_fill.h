@@ -3,6 +3,7 @@
 #include <QImage>
 
 #include <cstdint>
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
@@ -34,9 +35,13 @@ private:
         std::vector<Corner> corners;
         bool sure = true;
     };
+    static Outline flattened(double radius);
+    /// The outline of `radius`, flattened once in the program for every DiscFill (on any thread).
+    static std::shared_ptr<const Outline> sharedOutline(double radius);
+    /// The outline of `radius`, kept here too once found.
     const Outline& outline(double radius);
 
-    std::unordered_map<std::uint64_t, Outline> m_outlines; ///< by the radius's bits
+    std::unordered_map<std::uint64_t, std::shared_ptr<const Outline>> m_outlines; ///< by the radius's bits
     std::vector<std::int64_t> m_x, m_y;                      ///< one dot's corners, fixed point
     std::vector<std::int64_t> m_lo, m_hi;                    ///< each row's outermost crossings
     std::vector<std::uint8_t> m_crossings;                   ///< each row's count of them

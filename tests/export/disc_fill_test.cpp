@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <random>
+#include <thread>
 
 using exporter::DiscFill;
 
@@ -101,6 +103,37 @@ TEST(DiscFill, CornersOnARowsCentreLine)
         ASSERT_TRUE(ours == painted(QImage::Format_BGR888, x, y, radius));
     }
     EXPECT_GT(taken, count * 3 / 4);
+}
+
+TEST(DiscFill, OutlinesSharedByThreadsAtOnce)
+{
+    // Each thread its own DiscFill, all flattening and taking outlines from the program's store
+    // together: the same radii, then more radii than the store keeps.
+    const struct { int radii; int rounds; } rows[] = {{16, 40}, {4500, 1}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.radii << " radii");
+        std::atomic<int> taken = 0, wrong = 0;
+        std::vector<std::thread> threads;
+        for (int t = 0; t < 4; ++t)
+            threads.emplace_back([&, t] {
+                DiscFill discs;
+                std::mt19937 random(static_cast<unsigned>(t));
+                std::uniform_real_distribution<double> place(0.0, 1.0);
+                for (int i = 0; i < row.radii * row.rounds; ++i) {
+                    const double x = 48 + place(random), y = 40 + place(random);
+                    const double radius = 2.5 + 27.5 * ((i * 7 + t) % row.radii) / row.radii;
+                    QImage ours = white(QImage::Format_BGR888);
+                    if (discs.fill(ours, x, y, radius, kInk)) {
+                        ++taken;
+                        wrong += ours != painted(QImage::Format_BGR888, x, y, radius);
+                    }
+                }
+            });
+        for (std::thread& t : threads)
+            t.join();
+        EXPECT_EQ(wrong, 0);
+        EXPECT_GT(taken, 4 * row.radii * row.rounds * 9 / 10);
+    }
 }
 
 TEST(PictureStore, GivesBackMemoryOnlyForTheSameSize)
