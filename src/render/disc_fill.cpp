@@ -8,6 +8,7 @@
 #include <limits>
 #include <memory>
 #include <mutex>
+#include <unordered_map>
 
 namespace exporter {
 
@@ -113,18 +114,17 @@ std::shared_ptr<const DiscFill::Outline> DiscFill::sharedOutline(double radius)
 const DiscFill::Outline& DiscFill::outline(double radius)
 {
     const auto key = std::bit_cast<std::uint64_t>(radius);
-    if (const auto it = m_outlines.find(key); it != m_outlines.end())
-        return *it->second;
-    if (m_outlines.size() >= kMaxOutlines)
-        m_outlines.clear();
-    return *m_outlines.emplace(key, sharedOutline(radius)).first->second;
+    Kept& kept = m_kept[(key * 0x9e3779b97f4a7c15u) >> (64 - kKeptBits)];
+    if (!kept.outline || kept.radiusBits != key)
+        kept = {key, sharedOutline(radius)};
+    return *kept.outline;
 }
 
-bool DiscFill::fill(QImage& image, double centreX, double centreY, double radius, QRgb colour)
+bool DiscFill::fill(const PixelRows& image, double centreX, double centreY, double radius, QRgb colour)
 {
     const double left = centreX - radius, top = centreY - radius, across = 2 * radius;
     if (!(radius >= kMinRadius && across < kMaxAcross && left >= 1.0 && top >= 1.0
-          && left + across <= image.width() - 1.0 && top + across <= image.height() - 1.0))
+          && left + across <= image.width - 1.0 && top + across <= image.height - 1.0))
         return false;
     // On whole pixels the painter draws the ellipse another way.
     if (left == std::floor(left) && top == std::floor(top) && across == std::floor(across))
@@ -194,9 +194,9 @@ bool DiscFill::fill(QImage& image, double centreX, double centreY, double radius
         if (m_crossings[k] != 0 && m_crossings[k] != 2)
             return false;
 
-    uchar* const bits = image.bits();
-    const qsizetype perLine = image.bytesPerLine();
-    const QImage::Format format = image.format();
+    uchar* const bits = image.bits;
+    const qsizetype perLine = image.perLine;
+    const QImage::Format format = image.format;
     for (std::size_t k = 0; k < rows; ++k) {
         if (m_crossings[k] == 0)
             continue;

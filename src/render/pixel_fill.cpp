@@ -2,16 +2,11 @@
 
 namespace exporter {
 
-void fillPixels(QImage& image, const QRect& rect, QRgb colour)
+void fillPixels(const PixelRows& rows, const QRect& rect, QRgb colour)
 {
-    const QRect r = rect & image.rect();
-    if (r.isEmpty())
-        return;
-    uchar* const bits = image.bits();
-    const QImage::Format format = image.format();
-    const qsizetype perLine = image.bytesPerLine();
+    const QRect r = rect & QRect(0, 0, rows.width, rows.height);
     for (int y = r.top(); y <= r.bottom(); ++y)
-        fillRun(bits + y * perLine, format, r.left(), r.width(), colour);
+        fillRun(rows.bits + y * rows.perLine, rows.format, r.left(), r.width(), colour);
 }
 
 } // namespace exporter

@@ -64,7 +64,8 @@ class ScaledCanvas : public canvas::DrawingCanvas
 public:
     ScaledCanvas(QImage& image, double dpi)
         : m_image(image), m_pxPerCm(dpi / 2.54),
-          m_thick(std::max(1, static_cast<int>(std::lround(dpi / canvas::kDotsPerInch)))), m_painter(&image)
+          m_thick(std::max(1, static_cast<int>(std::lround(dpi / canvas::kDotsPerInch)))), m_painter(&image),
+          m_rows(image)
     {
         m_painter.setRenderHint(QPainter::Antialiasing, false);
     }
@@ -187,8 +188,8 @@ private:
             if (reach >= m_whiteFrom)
                 whitenTo(static_cast<int>(std::min(reach + kBandRows, static_cast<double>(m_image.height()))));
             if (d.radius == 0.0) {
-                fillPixels(m_image, QRect(static_cast<int>(d.x), static_cast<int>(d.y), m_thick, m_thick), colour);
-            } else if (!m_discs.fill(m_image, d.x, d.y, d.radius, colour)) {
+                fillPixels(m_rows, QRect(static_cast<int>(d.x), static_cast<int>(d.y), m_thick, m_thick), colour);
+            } else if (!m_discs.fill(m_rows, d.x, d.y, d.radius, colour)) {
                 usePen(std::nullopt);
                 useBrush(m_heldColour);
                 m_painter.drawEllipse(QPointF(d.x, d.y), d.radius, d.radius);
@@ -201,7 +202,7 @@ private:
     {
         if (row <= m_whiteFrom)
             return;
-        fillPixels(m_image, QRect(0, m_whiteFrom, m_image.width(), row - m_whiteFrom), qRgb(255, 255, 255));
+        fillPixels(m_rows, QRect(0, m_whiteFrom, m_image.width(), row - m_whiteFrom), qRgb(255, 255, 255));
         m_whiteFrom = row;
     }
 
@@ -230,6 +231,7 @@ private:
     double m_pxPerCm;
     int m_thick;
     QPainter m_painter;
+    PixelRows m_rows; ///< the picture's pixels as the painter holds them
     /// The discs' outlines, kept for every picture the thread draws.
     static thread_local DiscFill m_discs;
     std::vector<HeldDot> m_held, m_sorted;
