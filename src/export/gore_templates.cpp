@@ -81,7 +81,7 @@ struct PlateGathering
     bool wanted = false;
     const KitFinish& finish;
     std::optional<TemplateDrawing> drawing;
-    std::set<std::size_t> stars; ///< catalogue indices already on it
+    std::vector<bool> onIt; ///< by catalogue index: the star is already on it
     std::optional<gore::GoreDrawPlan> firstPlan;
 
     /// With `every` gore drawn, a star goes to the plate from its own gore only: a star in the
@@ -99,10 +99,20 @@ struct PlateGathering
             drawing = std::move(blank);
             firstPlan = plan;
         }
-        for (const gore::StarPlacement& s : plan.stars)
+        onIt.resize(catalogue.stars.size());
+        // The plate's stars lie scattered through a catalogue far larger than the processor's
+        // caches: each is asked for from memory some places ahead of its turn.
+        constexpr std::size_t kAhead = 16;
+        for (std::size_t j = 0; j < plan.stars.size(); ++j) {
+            if (every && j + kAhead < plan.stars.size() && plan.stars[j + kAhead].target == target)
+                __builtin_prefetch(&catalogue.stars[plan.stars[j + kAhead].index].Lambda);
+            const gore::StarPlacement& s = plan.stars[j];
             if (s.target == target && (!every || ownGore(plan.layout, plan.params.n, catalogue.stars[s.index].Lambda))
-                && stars.insert(s.index).second)
+                && !onIt[s.index]) {
+                onIt[s.index] = true;
                 gore::addPlateStar(drawing->scene, s);
+            }
+        }
     }
 
     /// The plate with every star added: in a kit only those on the n-gon, room kept round it.

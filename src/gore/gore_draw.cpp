@@ -11,8 +11,11 @@
 #include "text/number_text.h"
 
 #include <algorithm>
+#include <bit>
 #include <cassert>
 #include <cmath>
+#include <cstdint>
+#include <vector>
 
 namespace gore {
 
@@ -47,8 +50,40 @@ void checkPlacement(const GoreParameters& p, const std::string& starFileName, st
         throw text::InputError(text::Message(text::MessageId::PlaceNotFinite, {describeStar(starFileName, i + 1, star)}));
 }
 
-std::optional<StarPlacement> placeStar(const GoreParameters& p, const GoreLayout& layout, const PlateLayout& plate,
-                                       const stars::Star& star)
+namespace {
+
+/// The dot radii of the magnitudes met so far, one a slot by the magnitude's bits: a catalogue
+/// gives many stars each magnitude, and the size rule's power is the dearest step of placing one.
+class RadiusMemo
+{
+public:
+    explicit RadiusMemo(const GoreParameters& p) : m_p(p) {}
+    /// stars::StarSizeRule of `Vmag` with the memo's parameters.
+    std::optional<double> operator()(double Vmag)
+    {
+        const auto bits = std::bit_cast<std::uint64_t>(Vmag);
+        Slot& slot = m_slots[(bits * 0x9e3779b97f4a7c15u) >> (64 - kSlotBits)];
+        if (!slot.used || slot.bits != bits)
+            slot = {bits, stars::StarSizeRule(m_p.faintestMagnitude, m_p.commonRatio, m_p.magnification, Vmag), true};
+        return slot.radius;
+    }
+
+private:
+    static constexpr int kSlotBits = 12;
+    struct Slot
+    {
+        std::uint64_t bits = 0;
+        std::optional<double> radius;
+        bool used = false;
+    };
+    const GoreParameters& m_p;
+    std::vector<Slot> m_slots = std::vector<Slot>(std::size_t(1) << kSlotBits);
+};
+
+/// placeStar with the size rule's radii taken from `radiusOf`.
+template <typename RadiusOf>
+std::optional<StarPlacement> placeStarWith(const GoreParameters& p, const GoreLayout& layout, const PlateLayout& plate,
+                                           const stars::Star& star, RadiusOf&& radiusOf)
 {
     if (!inLongitudeWindow(layout, star.Lambda))
         return std::nullopt;
@@ -58,7 +93,7 @@ std::optional<StarPlacement> placeStar(const GoreParameters& p, const GoreLayout
     const double deltaLambda = star.Lambda - layout.centralLongitude;
     const double phiPrime = latitudeCoordinate(star.Phi, deltaLambda, p.epsilonCorrection);
     const double a = acrossValue(star.Phi, deltaLambda);
-    const auto radius = stars::StarSizeRule(p.faintestMagnitude, p.commonRatio, p.magnification, star.Vmag);
+    const std::optional<double> radius = radiusOf(star.Vmag);
     if (!radius)
         return std::nullopt;
     // The plate takes its stars first, whichever half of the gore is drawn.
@@ -69,6 +104,16 @@ std::optional<StarPlacement> placeStar(const GoreParameters& p, const GoreLayout
     if (p.hemisphere != 0 && p.hemisphere != 1)
         return std::nullopt;
     return StarPlacement{StarTarget::Gore, {phiPrime * layout.R, a * layout.R}, *radius};
+}
+
+} // namespace
+
+std::optional<StarPlacement> placeStar(const GoreParameters& p, const GoreLayout& layout, const PlateLayout& plate,
+                                       const stars::Star& star)
+{
+    return placeStarWith(p, layout, plate, star, [&](double Vmag) {
+        return stars::StarSizeRule(p.faintestMagnitude, p.commonRatio, p.magnification, Vmag);
+    });
 }
 
 namespace {
@@ -99,11 +144,12 @@ GoreDrawPlan planFrom(const GoreParameters& p, const stars::StarCatalogue& catal
     plan.layout = makeGoreLayout(p);
     plan.plate = makePlateLayout(p);
     plan.stars.reserve(visited); // nearly every star visited is placed: not grown a star at a time
+    RadiusMemo radiusOf(p);
     visitPlaces([&](std::size_t i) {
         const stars::Star& star = catalogue.stars[i];
         std::optional<StarPlacement> placed;
         try {
-            placed = placeStar(p, plan.layout, plan.plate, star);
+            placed = placeStarWith(p, plan.layout, plan.plate, star, radiusOf);
         } catch (const text::InputError& e) {
             const text::Message where = describeStar(starFileName, i + 1, star);
             throw text::InputError(e.input(), e.value(), text::Message(text::MessageId::WhereReason, {where, e.message()}),
@@ -143,8 +189,17 @@ GoreDrawPlan planGoreDraw(const GoreParameters& p, const stars::StarCatalogue& c
     return planFrom(
         p, catalogue, starFileName,
         [&](auto&& visit) {
-            for (const std::uint32_t i : near)
-                visit(i);
+            // These stars lie scattered through a catalogue far larger than the processor's
+            // caches: each is asked for from memory some stars ahead of its turn.
+            constexpr std::size_t kAhead = 16;
+            for (std::size_t j = 0; j < near.size(); ++j) {
+                if (j + kAhead < near.size()) {
+                    const char* ahead = reinterpret_cast<const char*>(&catalogue.stars[near[j + kAhead]]);
+                    __builtin_prefetch(ahead);
+                    __builtin_prefetch(ahead + sizeof(stars::Star) - 1);
+                }
+                visit(near[j]);
+            }
         },
         near.size());
 }

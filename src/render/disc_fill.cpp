@@ -6,6 +6,9 @@
 #include <bit>
 #include <cmath>
 #include <limits>
+#include <memory>
+#include <mutex>
+#include <unordered_map>
 
 namespace exporter {
 
@@ -76,13 +79,8 @@ bool nearCentre(std::int64_t v)
 
 } // namespace
 
-const DiscFill::Outline& DiscFill::outline(double radius)
+DiscFill::Outline DiscFill::flattened(double radius)
 {
-    const auto key = std::bit_cast<std::uint64_t>(radius);
-    if (const auto it = m_outlines.find(key); it != m_outlines.end())
-        return it->second;
-    if (m_outlines.size() >= kMaxOutlines)
-        m_outlines.clear();
     Outline o;
     // The painter's rectangle about the centre 0, 0 and its quarters from the right-hand point,
     // anticlockwise on the page.
@@ -95,14 +93,38 @@ const DiscFill::Outline& DiscFill::outline(double radius)
         const Pt e{d.x + kKappa * (a.x - c), d.y + kKappa * (a.y - c)};
         flatten(o.corners, o.sure, a, b, e, d, kMaxHalvings);
     }
-    return m_outlines.emplace(key, std::move(o)).first->second;
+    return o;
 }
 
-bool DiscFill::fill(QImage& image, double centreX, double centreY, double radius, QRgb colour)
+std::shared_ptr<const DiscFill::Outline> DiscFill::sharedOutline(double radius)
+{
+    static std::mutex mutex;
+    static std::unordered_map<std::uint64_t, std::shared_ptr<const Outline>> byRadius;
+    const auto key = std::bit_cast<std::uint64_t>(radius);
+    const std::lock_guard lock(mutex);
+    auto it = byRadius.find(key);
+    if (it == byRadius.end()) {
+        if (byRadius.size() >= kMaxOutlines)
+            byRadius.clear(); // those in use stay with their DiscFill
+        it = byRadius.emplace(key, std::make_shared<const Outline>(flattened(radius))).first;
+    }
+    return it->second;
+}
+
+const DiscFill::Outline& DiscFill::outline(double radius)
+{
+    const auto key = std::bit_cast<std::uint64_t>(radius);
+    Kept& kept = m_kept[(key * 0x9e3779b97f4a7c15u) >> (64 - kKeptBits)];
+    if (!kept.outline || kept.radiusBits != key)
+        kept = {key, sharedOutline(radius)};
+    return *kept.outline;
+}
+
+bool DiscFill::fill(const PixelRows& image, double centreX, double centreY, double radius, QRgb colour)
 {
     const double left = centreX - radius, top = centreY - radius, across = 2 * radius;
     if (!(radius >= kMinRadius && across < kMaxAcross && left >= 1.0 && top >= 1.0
-          && left + across <= image.width() - 1.0 && top + across <= image.height() - 1.0))
+          && left + across <= image.width - 1.0 && top + across <= image.height - 1.0))
         return false;
     // On whole pixels the painter draws the ellipse another way.
     if (left == std::floor(left) && top == std::floor(top) && across == std::floor(across))
@@ -116,7 +138,7 @@ bool DiscFill::fill(QImage& image, double centreX, double centreY, double radius
     const std::size_t n = o.corners.size();
     m_x.resize(n);
     m_y.resize(n);
-    std::int64_t minY = std::numeric_limits<std::int64_t>::max(), maxY = std::numeric_limits<std::int64_t>::min();
+    std::int64_t maxY = std::numeric_limits<std::int64_t>::min();
     // The disc lies inside the picture: every coordinate is positive, truncation is floor.
     const auto nearest = [](double v, std::int64_t& out) {
         const auto whole = static_cast<std::int64_t>(v);
@@ -127,13 +149,15 @@ bool DiscFill::fill(QImage& image, double centreX, double centreY, double radius
     for (std::size_t i = 0; i < n; ++i) {
         if (!nearest((centreX + o.corners[i].x) * 64, m_x[i]) || !nearest((centreY + o.corners[i].y) * 64, m_y[i]))
             return false;
-        minY = std::min(minY, m_y[i]);
         maxY = std::max(maxY, m_y[i]);
     }
-    // The top or bottom corner on a row's centre line: whether that row gets a pixel is the
-    // painter's own choice.
-    if (nearCentre(minY) || nearCentre(maxY))
-        return false;
+    // A corner at the bottom on a row's centre line and a column's: the painter sets that pixel.
+    // (Off a column's centre, that row gets no pixel from it, nor from a top corner on a row's
+    // centre line; a top corner on both centres meets a crossing at a centre below.)
+    if (nearCentre(maxY))
+        for (std::size_t i = 0; i < n; ++i)
+            if (m_y[i] == maxY && nearCentre(m_x[i]))
+                return false;
 
     // Each row's leftmost and rightmost crossing of its pixels' centre line.
     const auto firstRow = static_cast<std::int64_t>(top);
@@ -149,10 +173,12 @@ bool DiscFill::fill(QImage& image, double centreX, double centreY, double radius
             std::swap(x0, x1);
             std::swap(y0, y1);
         }
-        const std::int64_t slope = ((x1 - x0) << kFractionBits) / (y1 - y0);
-        // The rows whose centre line s has y0 ≤ s < y1.
+        // The rows whose centre line s has y0 ≤ s < y1; a short edge often crosses none.
         const std::int64_t fromRow = (y0 - kHalfPixel + kOne - 1) >> kFractionBits;
         const std::int64_t toRow = (y1 - kHalfPixel + kOne - 1) >> kFractionBits;
+        if (fromRow >= toRow)
+            continue;
+        const std::int64_t slope = ((x1 - x0) << kFractionBits) / (y1 - y0);
         for (std::int64_t row = fromRow; row < toRow; ++row) {
             const std::int64_t s = (row << kFractionBits) + kHalfPixel;
             const std::int64_t x = x0 + (((s - y0) * slope) >> kFractionBits);
@@ -168,9 +194,9 @@ bool DiscFill::fill(QImage& image, double centreX, double centreY, double radius
         if (m_crossings[k] != 0 && m_crossings[k] != 2)
             return false;
 
-    uchar* const bits = image.bits();
-    const qsizetype perLine = image.bytesPerLine();
-    const QImage::Format format = image.format();
+    uchar* const bits = image.bits;
+    const qsizetype perLine = image.perLine;
+    const QImage::Format format = image.format;
     for (std::size_t k = 0; k < rows; ++k) {
         if (m_crossings[k] == 0)
             continue;

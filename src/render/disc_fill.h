@@ -1,9 +1,11 @@
 #pragma once
 
+#include "render/pixel_fill.h"
+
 #include <QImage>
 
 #include <cstdint>
-#include <unordered_map>
+#include <memory>
 #include <vector>
 
 namespace exporter {
@@ -20,7 +22,12 @@ public:
     /// true; or sets nothing and returns false when it cannot be sure of the painter's pixels:
     /// the disc not wholly inside the picture, under 2.5 pixels in radius or 500 across, on
     /// whole pixels, or a corner or crossing of its outline at a rounding tie.
-    bool fill(QImage& image, double centreX, double centreY, double radius, QRgb colour);
+    bool fill(QImage& image, double centreX, double centreY, double radius, QRgb colour)
+    {
+        return fill(PixelRows(image), centreX, centreY, radius, colour);
+    }
+    /// The same in the picture of `rows`.
+    bool fill(const PixelRows& rows, double centreX, double centreY, double radius, QRgb colour);
 
 private:
     struct Corner
@@ -34,9 +41,21 @@ private:
         std::vector<Corner> corners;
         bool sure = true;
     };
+    static Outline flattened(double radius);
+    /// The outline of `radius`, flattened once in the program for every DiscFill (on any thread).
+    static std::shared_ptr<const Outline> sharedOutline(double radius);
+    /// The outline of `radius`, kept here too once found.
     const Outline& outline(double radius);
 
-    std::unordered_map<std::uint64_t, Outline> m_outlines; ///< by the radius's bits
+    /// An outline kept here, in the slot of its radius's bits.
+    struct Kept
+    {
+        std::uint64_t radiusBits = 0;
+        std::shared_ptr<const Outline> outline;
+    };
+    static constexpr int kKeptBits = 11;
+
+    std::vector<Kept> m_kept = std::vector<Kept>(std::size_t(1) << kKeptBits);
     std::vector<std::int64_t> m_x, m_y;                      ///< one dot's corners, fixed point
     std::vector<std::int64_t> m_lo, m_hi;                    ///< each row's outermost crossings
     std::vector<std::uint8_t> m_crossings;                   ///< each row's count of them

@@ -17,6 +17,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <unistd.h>
 #include <vector>
 
@@ -63,14 +64,20 @@ class ScaledCanvas : public canvas::DrawingCanvas
 public:
     ScaledCanvas(QImage& image, double dpi)
         : m_image(image), m_pxPerCm(dpi / 2.54),
-          m_thick(std::max(1, static_cast<int>(std::lround(dpi / canvas::kDotsPerInch)))), m_painter(&image)
+          m_thick(std::max(1, static_cast<int>(std::lround(dpi / canvas::kDotsPerInch)))), m_painter(&image),
+          m_rows(image)
     {
         m_painter.setRenderHint(QPainter::Antialiasing, false);
     }
-    ~ScaledCanvas() override { setHeldDots(); }
+    ~ScaledCanvas() override { finish(); }
 
-    /// Sets the dots still held back: the picture is then complete.
-    void finish() { setHeldDots(); }
+    /// Sets the dots still held back and whitens the rows still waiting: the picture is then
+    /// complete.
+    void finish()
+    {
+        setHeldDots();
+        whitenTo(m_image.height());
+    }
 
     void setWidth(float) override { assert(!"the scaled canvas keeps the image's size"); }
     void setHeight(float) override { assert(!"the scaled canvas keeps the image's size"); }
@@ -78,15 +85,18 @@ public:
     float height() const override { return static_cast<float>(m_image.height() / m_pxPerCm); }
     void Cls() override
     {
+        // The picture is whitened a few rows at a time just before the first dot is set in them,
+        // so that the dots are set in memory at hand rather than in a picture long written out of
+        // the processor's caches; anything the painter draws whitens the whole picture first.
         m_held.clear();
-        fillPixels(m_image, m_image.rect(), qRgb(255, 255, 255));
+        m_whiteFrom = 0;
     }
     void setForeColor(canvas::Rgb color) override { m_fore = color; }
     void setFillColor(canvas::Rgb color) override { m_fill = color; }
 
     void Line(float x1, float y1, float x2, float y2, std::optional<canvas::Rgb> color) override
     {
-        setHeldDots();
+        finish();
         usePen(color.value_or(m_fore));
         m_painter.drawLine(at(x1, y1), at(x2, y2));
     }
@@ -116,7 +126,7 @@ public:
             hold({centre.x(), centre.y(), r + m_thick / 2.0}, m_fill);
             return;
         }
-        setHeldDots();
+        finish();
         usePen(m_fore);
         useBrush(m_fill);
         m_painter.drawEllipse(centre, r, r);
@@ -125,7 +135,7 @@ public:
     void SavePicture(const std::string& path) const override
     {
         // What is drawn includes the dots held back.
-        const_cast<ScaledCanvas*>(this)->setHeldDots();
+        const_cast<ScaledCanvas*>(this)->finish();
         writeBitmapAtomically(path, m_image);
     }
 
@@ -172,14 +182,28 @@ private:
 
         const QRgb colour = qRgb(m_heldColour.r, m_heldColour.g, m_heldColour.b);
         for (const HeldDot& d : m_sorted) {
+            // Below the lowest row a dot can reach (the painter's disc goes at most a row past its
+            // radius), with some rows to spare for the dots that follow.
+            const double reach = d.radius == 0.0 ? d.y + m_thick : d.y + d.radius + 2.0;
+            if (reach >= m_whiteFrom)
+                whitenTo(static_cast<int>(std::min(reach + kBandRows, static_cast<double>(m_image.height()))));
             if (d.radius == 0.0) {
-                fillPixels(m_image, QRect(static_cast<int>(d.x), static_cast<int>(d.y), m_thick, m_thick), colour);
-            } else if (!m_discs.fill(m_image, d.x, d.y, d.radius, colour)) {
+                fillPixels(m_rows, QRect(static_cast<int>(d.x), static_cast<int>(d.y), m_thick, m_thick), colour);
+            } else if (!m_discs.fill(m_rows, d.x, d.y, d.radius, colour)) {
                 usePen(std::nullopt);
                 useBrush(m_heldColour);
                 m_painter.drawEllipse(QPointF(d.x, d.y), d.radius, d.radius);
             }
         }
+    }
+
+    /// Whitens the rows from the first still waiting up to (not including) `row`.
+    void whitenTo(int row)
+    {
+        if (row <= m_whiteFrom)
+            return;
+        fillPixels(m_rows, QRect(0, m_whiteFrom, m_image.width(), row - m_whiteFrom), qRgb(255, 255, 255));
+        m_whiteFrom = row;
     }
 
     QPointF at(float x, float y) const { return QPointF(x * m_pxPerCm, y * m_pxPerCm); }
@@ -207,9 +231,13 @@ private:
     double m_pxPerCm;
     int m_thick;
     QPainter m_painter;
+    PixelRows m_rows; ///< the picture's pixels as the painter holds them
     /// The discs' outlines, kept for every picture the thread draws.
     static thread_local DiscFill m_discs;
     std::vector<HeldDot> m_held, m_sorted;
+    /// The first row not yet whitened since Cls; every row from it on is still to be whitened
+    /// before anything is set in it (none before Cls).
+    int m_whiteFrom = std::numeric_limits<int>::max();
     canvas::Rgb m_heldColour = canvas::kBlack;
     canvas::Rgb m_fore = canvas::kBlack, m_fill = canvas::kBlack;
     std::optional<canvas::Rgb> m_pen, m_brush; ///< what the painter holds

@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <random>
+#include <thread>
 
 using exporter::DiscFill;
 
@@ -44,7 +46,8 @@ TEST(DiscFill, SetsThePaintersPixelsOrNone)
         {93.0, 40.0, 5.0, false},  // over the right edge
         {20.0, 20.0, 2.0, false},  // too small to find the painter's outline again
         {20.5, 20.5, 6.5, false},  // on whole pixels: the painter's other way
-        {20.2, 20.0, 5.5, false},  // its bottom corner on row 25's centre line
+        {20.2, 20.0, 5.5, true},   // its bottom corner on row 25's centre line
+        {20.2, 21.0, 5.5, true},   // its top corner on row 15's
     };
     for (const QImage::Format format : {QImage::Format_RGB32, QImage::Format_BGR888})
         for (const auto& row : rows) {
@@ -78,6 +81,59 @@ TEST(DiscFill, NearlyEveryDiscIsTakenAndTheSameAsPainted)
         ASSERT_TRUE(ours == painted(QImage::Format_BGR888, x, y, radius));
     }
     EXPECT_GT(taken, count * 9 / 10);
+}
+
+TEST(DiscFill, CornersOnARowsCentreLine)
+{
+    // Discs whose top or bottom corner lies on a row's centre line, their centres anywhere along
+    // the row and on a column's centre.
+    std::mt19937 random(3);
+    std::uniform_real_distribution<double> place(0.0, 1.0), size(2.5, 30.0);
+    DiscFill discs;
+    int taken = 0;
+    const int count = 300;
+    for (int i = 0; i < count; ++i) {
+        const double radius = size(random), x = 48 + (i % 8 == 0 ? 0.5 : place(random));
+        const double y = i % 2 ? 10.5 + radius : 70.5 - radius; // the top on row 10's, the bottom on row 70's
+        SCOPED_TRACE(testing::Message() << "disc " << x << ", " << y << " r " << radius);
+        QImage ours = white(QImage::Format_BGR888);
+        if (!discs.fill(ours, x, y, radius, kInk))
+            continue;
+        ++taken;
+        ASSERT_TRUE(ours == painted(QImage::Format_BGR888, x, y, radius));
+    }
+    EXPECT_GT(taken, count * 3 / 4);
+}
+
+TEST(DiscFill, OutlinesSharedByThreadsAtOnce)
+{
+    // Each thread its own DiscFill, all flattening and taking outlines from the program's store
+    // together: the same radii, then more radii than the store keeps.
+    const struct { int radii; int rounds; } rows[] = {{16, 40}, {4500, 1}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.radii << " radii");
+        std::atomic<int> taken = 0, wrong = 0;
+        std::vector<std::thread> threads;
+        for (int t = 0; t < 4; ++t)
+            threads.emplace_back([&, t] {
+                DiscFill discs;
+                std::mt19937 random(static_cast<unsigned>(t));
+                std::uniform_real_distribution<double> place(0.0, 1.0);
+                for (int i = 0; i < row.radii * row.rounds; ++i) {
+                    const double x = 48 + place(random), y = 40 + place(random);
+                    const double radius = 2.5 + 27.5 * ((i * 7 + t) % row.radii) / row.radii;
+                    QImage ours = white(QImage::Format_BGR888);
+                    if (discs.fill(ours, x, y, radius, kInk)) {
+                        ++taken;
+                        wrong += ours != painted(QImage::Format_BGR888, x, y, radius);
+                    }
+                }
+            });
+        for (std::thread& t : threads)
+            t.join();
+        EXPECT_EQ(wrong, 0);
+        EXPECT_GT(taken, 4 * row.radii * row.rounds * 9 / 10);
+    }
 }
 
 TEST(PictureStore, GivesBackMemoryOnlyForTheSameSize)

@@ -28,10 +28,10 @@ TEST(PixelFill, SameAsPaintersFillRect)
 
 TEST(PixelFill, ThreeBytePicturesAsPaintersFillRect)
 {
-    // Any colour, and white (set a row at a time); across an edge and inside.
+    // Any colour, and white, black and grey (every byte the same); across an edge and inside.
     const struct { QRect rect; QRgb colour; } rows[] = {
         {{3, 4, 5, 2}, qRgb(12, 34, 56)}, {{-2, 1, 4, 3}, qRgb(200, 1, 90)}, {{-5, -5, 30, 30}, qRgb(255, 255, 255)},
-        {{2, 6, 3, 4}, qRgb(255, 255, 255)}};
+        {{2, 6, 3, 4}, qRgb(255, 255, 255)}, {{1, 2, 7, 3}, qRgb(0, 0, 0)}, {{6, -1, 9, 4}, qRgb(77, 77, 77)}};
     for (const auto& row : rows) {
         SCOPED_TRACE(std::to_string(row.rect.x()) + ", " + std::to_string(row.rect.y()) + " colour "
                      + std::to_string(row.colour));

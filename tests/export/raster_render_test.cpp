@@ -166,3 +166,33 @@ TEST(RasterImage, ALaterDotOfAnotherColourLiesOnTop)
         EXPECT_EQ(image.pixel(310, 150), redLast ? qRgb(0, 0, 0) : qRgb(255, 0, 0));
     }
 }
+
+TEST(RasterImage, EveryDotIsSetOnWhiteWhereverItLies)
+{
+    // Each picture as drawn on a picture whitened all at once (a white line drawn first does
+    // that), though its memory held the picture drawn before. The picture is 600 × 300 pixels.
+    const std::vector<std::vector<scene::Dot>> pictures = {
+        {},
+        {{scene::Dot{.centre = {0.4, 0.1}, .radius = 0.02}}},
+        // A disc over many rows, then smaller ones inside it and below it.
+        {{scene::Dot{.centre = {2.5, 0.9}, .radius = 0.7}}, {scene::Dot{.centre = {2.6, 1.5}, .radius = 0.03}},
+         {scene::Dot{.centre = {1.0, 2.2}, .radius = 0.05}}, {scene::Dot{.centre = {2.0, 1.2}, .radius = 0.003}}},
+        // Over the top and the bottom edges, and a mark on the last rows.
+        {{scene::Dot{.centre = {1.0, 0.01}, .radius = 0.08}}, {scene::Dot{.centre = {3.0, 2.53}, .radius = 0.08}},
+         {scene::Dot{.centre = {4.0, 2.535}, .radius = 0.003}}, {scene::Dot{.centre = {4.5, 2.4}, .radius = 0.2}}},
+    };
+    PictureStore store(1);
+    for (std::size_t i = 0; i < pictures.size(); ++i) {
+        SCOPED_TRACE(testing::Message() << "picture " << i);
+        rasterImage(oneItem(scene::Dot{.centre = {2.54, 1.27}, .radius = 3.0}), 300, &store); // black all over
+        scene::Path white = line({{0.1, 0.1}, {0.2, 0.1}});
+        white.stroke.color = {255, 255, 255};
+        scene::Scene whiteFirst = oneItem(white), dots = whiteFirst;
+        dots.layer(scene::layers::kStars).items.clear();
+        for (const scene::Dot& d : pictures[i]) {
+            dots.layer(scene::layers::kStars).items.push_back(d);
+            whiteFirst.layer(scene::layers::kStars).items.push_back(d);
+        }
+        EXPECT_TRUE(rasterImage(dots, 300, &store) == rasterImage(whiteFirst, 300));
+    }
+}

@@ -2,6 +2,7 @@
 // refusals, of the plan that visits every star of the catalogue.
 
 #include "gore/gore_draw.h"
+#include "stars/star_size_rule.h"
 #include "text/input_error.h"
 
 #include <gtest/gtest.h>
@@ -84,6 +85,9 @@ TEST(GorePlanIndex, TakesTheStarsOfTheWholeCatalogue)
             EXPECT_EQ(indexed.stars[i].offset.x, all.stars[i].offset.x);
             EXPECT_EQ(indexed.stars[i].offset.y, all.stars[i].offset.y);
             EXPECT_EQ(indexed.stars[i].radius, all.stars[i].radius);
+            // Each star's own magnitude's radius, though thousands of magnitudes share the plan's memo.
+            EXPECT_EQ(all.stars[i].radius, stars::StarSizeRule(p.faintestMagnitude, p.commonRatio, p.magnification,
+                                                               c.stars[all.stars[i].index].Vmag));
         }
         if (r.faintest > 0 && r.hemisphere <= 1) {
             EXPECT_GT(all.stars.size(), 20u);
