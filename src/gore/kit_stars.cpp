@@ -174,8 +174,9 @@ struct CarryRoom
 
 /// The dots continuing over the cut a star's dot crosses on its `owner` at `at` (radius `r`):
 /// for each piece beyond a stretch of the cut the dot reaches, the dot as that piece shows it once
-/// glued, into `out`. Where the pieces meet, their cuts are the same line of the sky, so the dot's centre is
-/// carried across rigidly: as far along the seam and as far from it as on the owner, on the far side.
+/// glued, into `out`. Where the pieces meet, their cuts are the same line of the sky, so the dot's
+/// centre is carried across rigidly: as far along the seam and as far from it as on the owner, on
+/// the far side.
 /// Pieces `known` holds for (the dot is on them already) are left out.
 template <typename Known>
 void continuations(const GoreTiling& t, const KitOutlines& outlines, const KitPiece& owner, const scene::Point& at,
@@ -205,11 +206,9 @@ void continuations(const GoreTiling& t, const KitOutlines& outlines, const KitPi
     const auto gather = [&] {
         reached.clear();
         for (std::size_t side = 0; side < cuts.size(); ++side) {
-            if (!cuts[side].met)
+            if (!cuts[side].met || !open[side])
                 continue;
             const std::optional<KitPiece> beyond = across(t, owner, side);
-            if (!beyond || samePiece(*beyond, owner) || known(*beyond))
-                continue;
             const Reached& cut = cuts[side];
             const auto same = std::find_if(reached.begin(), reached.end(),
                                            [&](const Beyond& b) { return samePiece(b.piece, *beyond); });
