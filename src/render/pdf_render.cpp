@@ -49,19 +49,45 @@ void appendNumber(std::string& out, double v)
 /// Zlib level of the dots' streams: the fastest; digits shrink almost as well at it as at the default.
 constexpr int kDotsCompression = 1;
 
-/// `dots` as a form XObject's dictionary and stream, the dots in the units of the painter that
-/// draws the unit square the form stands in for, upside down as Qt draws images; empty when no
-/// dot shows. Each radius is one stroked path of round-capped lines a thousandth of the radius
-/// long, as SheetDevice::drawDots draws them, without the colour and pen Qt writes before each
-/// path; a clipped dot is such a line within its clip.
-std::string dotForm(const DotGroup& dots)
+/// Most bytes of drawing one dots form holds before it is compressed: a group of more dots goes
+/// on in further forms, so a page of millions of stars is made and written a bounded piece at a
+/// time (some 300,000 dots a form).
+constexpr std::size_t kFormContent = std::size_t{1} << 24;
+
+/// `dots` as form XObjects, each a dictionary and stream handed to `put` as soon as it is made,
+/// the dots in the units of the painter that draws the unit square a form stands in for, upside
+/// down as Qt draws images; nothing when no dot shows. Each radius is one stroked path of
+/// round-capped lines a thousandth of the radius long, as SheetDevice::drawDots draws them,
+/// without the colour and pen Qt writes before each path; a clipped dot is such a line within its
+/// clip. A group that fits in one form is one form; past kFormContent the path in hand is
+/// stroked and the next form starts with the colour and width again.
+template <class Put>
+void dotForms(const DotGroup& dots, Put&& put)
 {
-    std::string content = "[] 0 d 1 J ";
+    std::string head = "[] 0 d 1 J ";
     for (const int c : {dots.colour.r, dots.colour.g, dots.colour.b})
-        appendNumber(content, c / 255.0);
-    content += "RG\n";
+        appendNumber(head, c / 255.0);
+    head += "RG\n";
     constexpr double inf = std::numeric_limits<double>::infinity();
     double left = inf, top = inf, right = -inf, bottom = -inf;
+    std::string content = head;
+    const auto finishForm = [&] {
+        if (left <= right) {
+            // qCompress puts the inflated size before zlib's stream.
+            const QByteArray packed = qCompress(reinterpret_cast<const uchar*>(content.data()),
+                                                static_cast<qsizetype>(content.size()), kDotsCompression);
+            std::string form = "<<\n/Type /XObject\n/Subtype /Form\n/BBox [";
+            for (const double v : {left, top, right, bottom})
+                appendNumber(form, v);
+            form += "]\n/Matrix [1 0 0 -1 0 1]\n/Resources << >>\n/Length " + std::to_string(packed.size() - 4)
+                    + "\n/Filter /FlateDecode\n>>\nstream\n";
+            form.append(packed.constData() + 4, static_cast<std::size_t>(packed.size() - 4));
+            form += "\nendstream\n";
+            put(form);
+        }
+        content = head;
+        left = top = inf, right = bottom = -inf;
+    };
     const auto dot = [&](const QPointF& c, double r) {
         appendNumber(content, c.x());
         appendNumber(content, c.y());
@@ -73,41 +99,40 @@ std::string dotForm(const DotGroup& dots)
         left = std::min(left, c.x() - reach), right = std::max(right, c.x() + reach);
         top = std::min(top, c.y() - reach), bottom = std::max(bottom, c.y() + reach);
     };
-    for (const auto& [r, centres] : dots.byRadius) {
+    const auto width = [&](double r, const char* after) {
         appendNumber(content, 2 * r);
-        content += "w\n";
-        for (const QPointF& c : centres)
+        content += after;
+    };
+    for (const auto& [r, centres] : dots.byRadius) {
+        width(r, "w\n");
+        for (const QPointF& c : centres) {
+            if (content.size() >= kFormContent) {
+                content += "S\n";
+                finishForm();
+                width(r, "w\n");
+            }
             dot(c, r);
+        }
         content += "S\n";
     }
     for (const DotGroup::Clipped& d : dots.clipped) {
-        if (d.clip.empty())
+        const std::vector<QPointF> clip = d.clip();
+        if (clip.empty())
             continue;
+        if (content.size() >= kFormContent)
+            finishForm();
         content += "q ";
-        for (std::size_t i = 0; i < d.clip.size(); ++i) {
-            appendNumber(content, d.clip[i].x());
-            appendNumber(content, d.clip[i].y());
+        for (std::size_t i = 0; i < clip.size(); ++i) {
+            appendNumber(content, clip[i].x());
+            appendNumber(content, clip[i].y());
             content += i == 0 ? "m " : "l ";
         }
         content += "h W n ";
-        appendNumber(content, 2 * d.radius);
-        content += "w ";
+        width(d.radius, "w ");
         dot(d.centre, d.radius);
         content += "S Q\n";
     }
-    if (!(left <= right))
-        return {};
-    // qCompress puts the inflated size before zlib's stream.
-    const QByteArray packed = qCompress(reinterpret_cast<const uchar*>(content.data()),
-                                        static_cast<qsizetype>(content.size()), kDotsCompression);
-    std::string form = "<<\n/Type /XObject\n/Subtype /Form\n/BBox [";
-    for (const double v : {left, top, right, bottom})
-        appendNumber(form, v);
-    form += "]\n/Matrix [1 0 0 -1 0 1]\n/Resources << >>\n/Length " + std::to_string(packed.size() - 4)
-            + "\n/Filter /FlateDecode\n>>\nstream\n";
-    form.append(packed.constData() + 4, static_cast<std::size_t>(packed.size() - 4));
-    form += "\nendstream\n";
-    return form;
+    finishForm();
 }
 
 } // namespace
@@ -163,14 +188,14 @@ struct PdfBook::Impl : SheetDevice
     /// of the image's object, so the page shows the form where the image would be.
     void drawDots(QPainter& p, const DotGroup& dots) override
     {
-        const std::string form = dotForm(dots);
-        if (form.empty())
-            return;
-        QImage pixel(1, 1, QImage::Format_RGB32);
-        pixel.fill(Qt::white);
-        stream.catchObject();
-        p.drawImage(QRectF(0.0, 0.0, 1.0, 1.0), pixel);
-        stream.replaceCaught(form); // a fault is kept for finish()
+        dotForms(dots, [&](const std::string& form) {
+            // A new image each time: Qt writes an image it has seen before only once.
+            QImage pixel(1, 1, QImage::Format_RGB32);
+            pixel.fill(Qt::white);
+            stream.catchObject();
+            p.drawImage(QRectF(0.0, 0.0, 1.0, 1.0), pixel);
+            stream.replaceCaught(form); // a fault is kept for finish()
+        });
     }
 
     /// Ends the painter and the writer, so the whole document has gone into `stream`.

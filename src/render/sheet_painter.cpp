@@ -73,43 +73,6 @@ struct BoundsOf
     }
 };
 
-/// The part of the closed `polygon` within `box` (Sutherland and Hodgman's clipping by the box's
-/// four sides), as a closed polygon; empty when none of it is.
-std::vector<scene::Point> boxedPolygon(const std::vector<scene::Point>& polygon, const Box& box)
-{
-    std::vector<scene::Point> out = polygon;
-    const auto byEdge = [&out](auto inside, auto cross) {
-        std::vector<scene::Point> in;
-        in.swap(out);
-        for (std::size_t i = 0; i < in.size(); ++i) {
-            const scene::Point& a = in[(i + in.size() - 1) % in.size()];
-            const scene::Point& b = in[i];
-            if (inside(b)) {
-                if (!inside(a))
-                    out.push_back(cross(a, b));
-                out.push_back(b);
-            } else if (inside(a)) {
-                out.push_back(cross(a, b));
-            }
-        }
-    };
-    const auto atX = [](double x) {
-        return [x](const scene::Point& a, const scene::Point& b) {
-            return scene::Point{x, a.y + (b.y - a.y) * (x - a.x) / (b.x - a.x)};
-        };
-    };
-    const auto atY = [](double y) {
-        return [y](const scene::Point& a, const scene::Point& b) {
-            return scene::Point{a.x + (b.x - a.x) * (y - a.y) / (b.y - a.y), y};
-        };
-    };
-    byEdge([&box](const scene::Point& p) { return p.x >= box.left; }, atX(box.left));
-    byEdge([&box](const scene::Point& p) { return p.x <= box.right; }, atX(box.right));
-    byEdge([&box](const scene::Point& p) { return p.y >= box.top; }, atY(box.top));
-    byEdge([&box](const scene::Point& p) { return p.y <= box.bottom; }, atY(box.bottom));
-    return out;
-}
-
 /// Dots without an outline, gathered while they come one after another in one colour and
 /// handed to the device together, grouped by radius, so that a page of stars is a handful of
 /// paths with no change of state between its dots. Dots of one colour cover the same paper in
@@ -128,11 +91,12 @@ struct DotBatch
         group.byRadius[std::max(d.radius, kMinPrintRadius)].push_back(single(d.centre));
     }
 
-    /// Adds `d`, which shows only within the closed polygon `clip` (none of it when that is empty).
-    void addClipped(const scene::Dot& d, std::vector<QPointF> clip)
+    /// Adds `d`, which shows only within `cut` round it.
+    void addClipped(const scene::Dot& d, const OutlineClip& cut)
     {
         join(d);
-        group.clipped.push_back({single(d.centre), std::max(d.radius, kMinPrintRadius), std::move(clip)});
+        const double r = std::max(d.radius, kMinPrintRadius);
+        group.clipped.push_back({single(d.centre), r, d.centre, r + kPrintLineWidth, &cut});
     }
 
     /// Draws the dots gathered so far.
@@ -161,7 +125,7 @@ struct PdfPainter
     QPainter& p;
     Box view; ///< the part of the template this page shows
     DotBatch& dots;
-    const std::vector<std::vector<scene::Point>>& clips; ///< the scene's, for clipped dots
+    const std::vector<OutlineClip>& clips; ///< the scene's, for clipped dots
     double turnDeg; ///< clockwise on the device: the sheet's turn and the piece's on the sheet
 
     void operator()(const scene::Dot& d) const
@@ -169,17 +133,13 @@ struct PdfPainter
         if (d.clip >= 0 && static_cast<std::size_t>(d.clip) < clips.size()) {
             // A dot across a piece's cut shows only its part on the piece: clipped, and only by the
             // stretch of the outline round it (a clip path goes into the file each time).
-            const double reach = std::max(d.radius, kMinPrintRadius) + kPrintLineWidth;
-            const std::vector<scene::Point> clip = boxedPolygon(
-                clips[static_cast<std::size_t>(d.clip)],
-                {d.centre.x - reach, d.centre.y - reach, d.centre.x + reach, d.centre.y + reach});
-            std::vector<QPointF> outline;
-            outline.reserve(clip.size());
-            for (const scene::Point& q : clip)
-                outline.push_back(single(q));
+            const OutlineClip& cut = clips[static_cast<std::size_t>(d.clip)];
             if (DotBatch::takes(d))
-                return dots.addClipped(d, std::move(outline));
+                return dots.addClipped(d, cut);
             dots.flush();
+            const double r = std::max(d.radius, kMinPrintRadius);
+            const std::vector<QPointF> outline
+                = DotGroup::Clipped{single(d.centre), r, d.centre, r + kPrintLineWidth, &cut}.clip();
             QPainterPath path;
             path.addPolygon(QPolygonF(QList<QPointF>(outline.begin(), outline.end())));
             path.closeSubpath();
@@ -486,6 +446,16 @@ PdfRect pdfRectOf(const PageLayout& l, double left, double top, double right, do
 
 } // namespace
 
+std::vector<QPointF> DotGroup::Clipped::clip() const
+{
+    const std::vector<scene::Point> stretch = cut->within(at.x - reach, at.y - reach, at.x + reach, at.y + reach);
+    std::vector<QPointF> outline;
+    outline.reserve(stretch.size());
+    for (const scene::Point& q : stretch)
+        outline.push_back(single(q));
+    return outline;
+}
+
 double SheetDevice::sheetTurn(const PageLayout&) const { return 0.0; }
 
 void SheetDevice::drawDots(QPainter& p, const DotGroup& dots)
@@ -506,8 +476,9 @@ void SheetDevice::drawDots(QPainter& p, const DotGroup& dots)
     p.setPen(Qt::NoPen);
     p.setBrush(toQColor(dots.colour));
     for (const DotGroup::Clipped& d : dots.clipped) {
+        const std::vector<QPointF> outline = d.clip();
         QPainterPath clip;
-        clip.addPolygon(QPolygonF(QList<QPointF>(d.clip.begin(), d.clip.end())));
+        clip.addPolygon(QPolygonF(QList<QPointF>(outline.begin(), outline.end())));
         clip.closeSubpath();
         p.save();
         p.setClipPath(clip, Qt::IntersectClip);
@@ -566,8 +537,12 @@ struct SheetPainter::Impl
         painterOn->save();
         painterOn->setClipRect(QRectF(view.left, view.top, view.right - view.left, view.bottom - view.top),
                             Qt::IntersectClip);
+        std::vector<OutlineClip> clips; // the batch's clipped dots point into these
+        clips.reserve(s.clips.size());
+        for (const std::vector<scene::Point>& outline : s.clips)
+            clips.emplace_back(outline);
         DotBatch dots{*painterOn, *device, {}};
-        const PdfPainter draw{*painterOn, view, dots, s.clips, frame.turnDeg + pieceTurnDeg};
+        const PdfPainter draw{*painterOn, view, dots, clips, frame.turnDeg + pieceTurnDeg};
         std::size_t i = 0;
         for (const scene::Layer& layer : s.layers) {
             const bool shown = sheets.layers.count(layer.kind) > 0;

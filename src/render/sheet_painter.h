@@ -1,5 +1,6 @@
 #pragma once
 
+#include "render/outline_clip.h"
 #include "render/page_layout.h"
 #include "render/pdf_boxes.h"
 #include "render/renderers.h"
@@ -18,12 +19,17 @@ namespace exporter {
 /// Dots of one colour without an outline, to be drawn as discs, in the painter's units (cm).
 struct DotGroup
 {
-    /// A dot that shows only within a closed polygon (a piece's cut round it).
+    /// A dot that shows only within a closed polygon: the stretch of a piece's cut round it, made
+    /// when it is drawn, so that a group of a million such dots does not hold a million polygons.
     struct Clipped
     {
         QPointF centre;
         double radius = 0.0;
-        std::vector<QPointF> clip; ///< empty: nothing of the dot shows
+        scene::Point at;               ///< the centre as the scene has it
+        double reach = 0.0;            ///< how far the dot's ink reaches from `at`
+        const OutlineClip* cut = nullptr;
+        /// The stretch of the cut round the dot, a closed polygon; empty: nothing of the dot shows.
+        std::vector<QPointF> clip() const;
     };
     canvas::Rgb colour;
     std::map<double, std::vector<QPointF>> byRadius; ///< centres by radius

@@ -122,3 +122,57 @@ TEST(PdfDots, ALaterDotOfAnotherColourLiesOnTop)
     EXPECT_GT(red, 50); // red is a lighter grey than black
     EXPECT_LT(red, 200);
 }
+
+TEST(PdfDots, AGroupTooBigForOneFormGoesOnInFurtherFormsEachWhole)
+{
+    // Some 25 MB of dot drawing, over what one form holds, so that the page is written a form at
+    // a time: every dot once, each form with its colour and width, its box round its dots.
+    testing_support::TempDir dir;
+    scene::Scene s;
+    s.width = s.height = 30;
+    constexpr int kPlain = 560000, kClipped = 300;
+    for (int i = 0; i < kPlain; ++i)
+        addDot(s, 0.5 + (i % 700) * 0.0413, 0.5 + (i / 700) * 0.0347, i < kPlain / 2 ? 0.02 : 0.03);
+    s.clips.push_back({{10, 10}, {20, 10}, {20, 20}, {10, 20}});
+    for (int i = 0; i < kClipped; ++i) {
+        addDot(s, 10 + (i % 30) * 0.33, 9.99, 0.05);
+        std::get<scene::Dot>(s.layers.back().items.back()).clip = 0;
+    }
+    std::ifstream in(writeOnePage(dir, s), std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+
+    int forms = 0, dots = 0, clipped = 0;
+    for (std::size_t at = bytes.find("/Subtype /Form"); at != std::string::npos;
+         at = bytes.find("/Subtype /Form", at + 1)) {
+        SCOPED_TRACE(testing::Message() << "form " << forms);
+        ++forms;
+        double box[4];
+        const char* b = bytes.c_str() + bytes.find("/BBox [", at) + 7;
+        for (double& v : box)
+            v = std::strtod(b, const_cast<char**>(&b));
+        const std::size_t start = bytes.find("stream\n", at) + 7, end = bytes.find("\nendstream", start);
+        QByteArray packed("\x10\x00\x00\x00", 4);
+        packed.append(bytes.data() + start, static_cast<qsizetype>(end - start));
+        const std::string content = qUncompress(packed).toStdString();
+        ASSERT_EQ(content.rfind("[] 0 d 1 J 0 0 0 RG\n", 0), 0u);
+        ASSERT_LT(content.find(" w"), content.find(" m "));
+        // "x y m x' y' l" is a dot: its centre lies within the form's box.
+        for (std::size_t l = content.find(" l\n"); l != std::string::npos; l = content.find(" l\n", l + 1)) {
+            const std::size_t line = content.rfind('\n', l) + 1;
+            const std::size_t clip = std::string_view(content).substr(line, l - line).find("h W n ");
+            const bool isClipped = clip != std::string::npos;
+            const char* p = content.c_str() + line + (isClipped ? clip + 6 : 0);
+            if (isClipped) {
+                ++clipped;
+                std::strtod(p, const_cast<char**>(&p)); // the width
+                p += 3;
+            }
+            const double x = std::strtod(p, const_cast<char**>(&p)), y = std::strtod(p, nullptr);
+            ASSERT_TRUE(x >= box[0] && x <= box[2] && y >= box[1] && y <= box[3]) << x << " " << y;
+            ++dots;
+        }
+    }
+    EXPECT_GE(forms, 2);
+    EXPECT_EQ(dots, kPlain + kClipped);
+    EXPECT_EQ(clipped, kClipped);
+}
