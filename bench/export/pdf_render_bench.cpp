@@ -42,11 +42,11 @@ exporter::TemplateList globeLike(double r)
             edges.runs[1].push_back({x, h / 2 + half});
         }
         edges.dotRadius = 1.0 / 300.0;
-        t.scene.layer(scene::layers::kCut).items.emplace_back(std::in_place_type<scene::Path>, edges);
+        t.scene.layer(scene::layers::kCut).items.emplace_back(std::in_place_type<scene::Boxed<scene::Path>>, edges);
         scene::Path equator;
         equator.role = scene::Role::Equator;
         equator.runs = {{{2 * k, h / 2}, {w - 2 * k, h / 2}}};
-        t.scene.layer(scene::layers::kGuides).items.emplace_back(std::in_place_type<scene::Path>, equator);
+        t.scene.layer(scene::layers::kGuides).items.emplace_back(std::in_place_type<scene::Boxed<scene::Path>>, equator);
         scene::Layer& stars = t.scene.layer(scene::layers::kStars);
         for (int s = 0; s < 570; ++s) {
             scene::Dot d;

@@ -235,10 +235,10 @@ Obstacles obstaclesNear(const scene::Scene& s, const scene::Text* self, const La
                 const double r = std::max(d->radius, scene::kMinPrintRadius);
                 if (LabelBox{d->centre.x - r, d->centre.y - r, d->centre.x + r, d->centre.y + r}.meets(area))
                     o.dots.push_back(*d);
-            } else if (const auto* t = std::get_if<scene::Text>(&item)) {
+            } else if (const auto* t = scene::itemIf<scene::Text>(&item)) {
                 if (t != self && !t->text.empty() && textBox(*t).meets(area))
                     o.texts.push_back(textBox(*t));
-            } else if (const auto* p = std::get_if<scene::Path>(&item)) {
+            } else if (const auto* p = scene::itemIf<scene::Path>(&item)) {
                 if (p->fill)
                     continue; // a printed ground, not a line
                 const bool barrier = p->role == scene::Role::CutOutline || p->role == scene::Role::TabFold;
@@ -298,7 +298,7 @@ void placePieceLabels(scene::Scene& s)
 {
     for (scene::Layer& layer : s.layers)
         for (scene::Item& item : layer.items) {
-            auto* t = std::get_if<scene::Text>(&item);
+            auto* t = scene::itemIf<scene::Text>(&item);
             if (!t || t->role != scene::Role::PieceLabel || t->text.empty())
                 continue;
             const LabelBox box = textBox(*t);

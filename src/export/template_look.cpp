@@ -35,7 +35,7 @@ scene::Layer groundOf(const scene::Scene& s, double bleedCm)
     scene::Layer ground{std::string(scene::layers::kGround), {}, scene::LayerKind::Print};
     for (const scene::Layer& layer : s.layers)
         for (const scene::Item& item : layer.items) {
-            const auto* cut = std::get_if<scene::Path>(&item);
+            const auto* cut = scene::itemIf<scene::Path>(&item);
             if (!cut || cut->role != scene::Role::CutOutline)
                 continue;
             scene::Path fill;

@@ -131,7 +131,7 @@ std::vector<Point> cutPoints(const scene::Scene& s)
     std::vector<Point> points;
     for (const scene::Layer& layer : s.layers)
         for (const scene::Item& item : layer.items)
-            if (const auto* p = std::get_if<scene::Path>(&item); p && p->role == scene::Role::CutOutline)
+            if (const auto* p = scene::itemIf<scene::Path>(&item); p && p->role == scene::Role::CutOutline)
                 for (const auto& run : p->runs)
                     points.insert(points.end(), run.begin(), run.end());
     return points;

@@ -412,7 +412,7 @@ std::string faceSvg(const scene::Scene& s)
         for (const scene::Item& item : layer.items) {
             if (const auto* dot = std::get_if<scene::Dot>(&item); dot && dot->role == scene::Role::Star)
                 svg.Ellipse(dot->centre.x, dot->centre.y, dot->radius);
-            else if (const auto* edge = std::get_if<scene::Path>(&item); edge && edge->role == scene::Role::FaceEdge)
+            else if (const auto* edge = scene::itemIf<scene::Path>(&item); edge && edge->role == scene::Role::FaceEdge)
                 svg.Line(edge->runs[0][0].x, edge->runs[0][0].y, edge->runs[0][1].x, edge->runs[0][1].y);
         }
     return svg.End();

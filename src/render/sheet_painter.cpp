@@ -420,7 +420,7 @@ Box pieceBoxOf(const scene::Scene& s, double bleed)
     Box b{inf, inf, -inf, -inf};
     for (const scene::Layer& layer : s.layers)
         for (const scene::Item& item : layer.items)
-            if (const auto* path = std::get_if<scene::Path>(&item); path && path->role == scene::Role::CutOutline)
+            if (const auto* path = scene::itemIf<scene::Path>(&item); path && path->role == scene::Role::CutOutline)
                 for (const auto& run : path->runs)
                     for (const scene::Point& q : run)
                         b = {std::min(b.left, q.x), std::min(b.top, q.y), std::max(b.right, q.x),

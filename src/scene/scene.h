@@ -4,9 +4,11 @@
 #include "scene/point.h"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <variant>
 #include <vector>
 
@@ -94,7 +96,65 @@ struct Text
     std::int64_t index = -1; ///< see Role; -1 when it has none
 };
 
-using Item = std::variant<Dot, Path, Text>;
+/// A path or a text as an item holds it: out of line, so that an item, most often a star's dot,
+/// is only as large as a dot. It reads as the value it holds (it converts to it, `*` and `->`),
+/// is made from one, and copies deep. Once moved from it holds nothing and may only be assigned
+/// to or destroyed.
+template <class T>
+class Boxed
+{
+public:
+    Boxed() : m_value(std::make_unique<T>()) {}
+    Boxed(T value) : m_value(std::make_unique<T>(std::move(value))) {} // made from a T where a T would do
+    Boxed(const Boxed& o) : m_value(o.m_value ? std::make_unique<T>(*o.m_value) : nullptr) {}
+    Boxed(Boxed&&) noexcept = default;
+    Boxed& operator=(const Boxed& o) { return *this = Boxed(o); }
+    Boxed& operator=(Boxed&&) noexcept = default;
+    ~Boxed() = default;
+
+    operator T&() { return *m_value; }
+    operator const T&() const { return *m_value; }
+    T& operator*() { return *m_value; }
+    const T& operator*() const { return *m_value; }
+    T* operator->() { return m_value.get(); }
+    const T* operator->() const { return m_value.get(); }
+
+private:
+    std::unique_ptr<T> m_value;
+};
+
+using Item = std::variant<Dot, Boxed<Path>, Boxed<Text>>;
+static_assert(sizeof(Item) <= sizeof(Dot) + alignof(Dot), "a scene of stars is as large as its dots");
+
+/// The `T` (Dot, Path or Text) `item` holds, or nullptr when it holds another: std::get_if for items.
+template <class T>
+const T* itemIf(const Item* item)
+{
+    if constexpr (std::is_same_v<T, Dot>) {
+        return std::get_if<Dot>(item);
+    } else {
+        const Boxed<T>* boxed = std::get_if<Boxed<T>>(item);
+        return boxed ? &**boxed : nullptr;
+    }
+}
+template <class T>
+T* itemIf(Item* item)
+{
+    return const_cast<T*>(itemIf<T>(static_cast<const Item*>(item)));
+}
+/// The `T` `item` holds; throws std::bad_variant_access when it holds another.
+template <class T>
+const T& itemAs(const Item& item)
+{
+    if (const T* value = itemIf<T>(&item))
+        return *value;
+    throw std::bad_variant_access();
+}
+template <class T>
+T& itemAs(Item& item)
+{
+    return const_cast<T&>(itemAs<T>(static_cast<const Item&>(item)));
+}
 
 /// What a layer is for on paper: printed, cut by hand or machine, folded, or sheet marks.
 /// A cutter file holds only Cut and Score layers.

@@ -450,7 +450,7 @@ void appendSkyLayers(scene::Scene& scene, const SkyPiece& here, std::size_t inde
     LabelPlacer placer(here, index, globe);
     for (const scene::Layer& layer : scene.layers)
         for (const scene::Item& item : layer.items)
-            if (const auto* text = std::get_if<scene::Text>(&item))
+            if (const auto* text = scene::itemIf<scene::Text>(&item))
                 placer.keepClearOf(*text);
     for (const QueuedLabel& q : labels)
         if (auto t = placer.place(q.request))

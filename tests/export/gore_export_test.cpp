@@ -75,7 +75,7 @@ const scene::Path* pathOf(const scene::Scene& s, scene::Role role)
 {
     for (const scene::Layer& layer : s.layers)
         for (const scene::Item& item : layer.items)
-            if (const auto* p = std::get_if<scene::Path>(&item); p && p->role == role)
+            if (const auto* p = scene::itemIf<scene::Path>(&item); p && p->role == role)
                 return p;
     return nullptr;
 }

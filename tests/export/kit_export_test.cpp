@@ -41,7 +41,7 @@ std::vector<const Item*> itemsOf(const scene::Scene& s, scene::Role role)
     std::vector<const Item*> out;
     for (const scene::Layer& layer : s.layers)
         for (const scene::Item& item : layer.items)
-            if (const auto* i = std::get_if<Item>(&item); i && i->role == role)
+            if (const auto* i = scene::itemIf<Item>(&item); i && i->role == role)
                 out.push_back(i);
     return out;
 }
@@ -105,7 +105,7 @@ TEST(KitExport, OneTabASeamAndOneClosedCutPathAPiece)
             const scene::Layer* cut = d.scene.find(scene::layers::kCut);
             ASSERT_NE(cut, nullptr) << d.caption;
             ASSERT_EQ(cut->items.size(), 1u) << d.caption;
-            const auto* path = std::get_if<scene::Path>(&cut->items[0]);
+            const auto* path = scene::itemIf<scene::Path>(&cut->items[0]);
             ASSERT_NE(path, nullptr) << d.caption;
             EXPECT_EQ(path->role, scene::Role::CutOutline);
             EXPECT_TRUE(path->closed);

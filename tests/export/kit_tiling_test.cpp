@@ -52,7 +52,7 @@ std::vector<scene::Point> cutOutline(const scene::Scene& s)
 {
     for (const scene::Layer& layer : s.layers)
         for (const scene::Item& item : layer.items)
-            if (const auto* p = std::get_if<scene::Path>(&item); p && p->role == scene::Role::CutOutline)
+            if (const auto* p = scene::itemIf<scene::Path>(&item); p && p->role == scene::Role::CutOutline)
                 return p->runs.front();
     return {};
 }

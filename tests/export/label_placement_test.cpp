@@ -72,10 +72,10 @@ std::string collisionsOf(const scene::Scene& s, const scene::Text& label)
                 const double ny = std::clamp(d->centre.y, box.top(), box.bottom());
                 if (std::hypot(d->centre.x - nx, d->centre.y - ny) < r)
                     found += " dot of " + std::string(scene::roleName(d->role));
-            } else if (const auto* t = std::get_if<scene::Text>(&item)) {
+            } else if (const auto* t = scene::itemIf<scene::Text>(&item)) {
                 if (t != &label && rectOf(exporter::textBox(*t)).intersects(box))
                     found += " text \"" + t->text + "\"";
-            } else if (const auto* p = std::get_if<scene::Path>(&item); p && !p->fill) {
+            } else if (const auto* p = scene::itemIf<scene::Path>(&item); p && !p->fill) {
                 for (const auto& run : p->runs) {
                     const std::size_t n = run.size(), segments = n < 2 ? 0 : p->closed ? n : n - 1;
                     for (std::size_t i = 0; i < segments; ++i)
@@ -126,7 +126,7 @@ TEST(LabelPlacement, PieceLabelsTouchNothingOnPackedSheets)
         for (const exporter::TemplateDrawing& t : templates)
             for (const scene::Layer& layer : t.scene.layers)
                 for (const scene::Item& item : layer.items)
-                    if (const auto* label = std::get_if<scene::Text>(&item); label && label->role == scene::Role::PieceLabel) {
+                    if (const auto* label = scene::itemIf<scene::Text>(&item); label && label->role == scene::Role::PieceLabel) {
                         ++labels;
                         EXPECT_EQ(collisionsOf(t.scene, *label), "") << t.caption << ": \"" << label->text << "\"";
                     }
@@ -162,7 +162,7 @@ scene::Scene crowdedPiece()
 TEST(LabelPlacement, CrowdedPieceLabelTouchesFewerItems)
 {
     scene::Scene s = crowdedPiece();
-    const scene::Text label = std::get<scene::Text>(s.find(scene::layers::kLabels)->items.front());
+    const scene::Text label = scene::itemAs<scene::Text>(s.find(scene::layers::kLabels)->items.front());
     const auto touching = [&s](const scene::Text& t) { // stars touched
         const std::string found = collisionsOf(s, t);
         int n = 0;
@@ -172,7 +172,7 @@ TEST(LabelPlacement, CrowdedPieceLabelTouchesFewerItems)
     };
     const auto before = touching(label);
     exporter::placePieceLabels(s);
-    const auto& placed = std::get<scene::Text>(s.find(scene::layers::kLabels)->items.front());
+    const auto& placed = scene::itemAs<scene::Text>(s.find(scene::layers::kLabels)->items.front());
     EXPECT_GT(placed.at.x, label.at.x);
     EXPECT_LT(touching(placed), before);
     EXPECT_EQ(collisionsOf(s, placed).find("outside"), std::string::npos);
@@ -184,7 +184,7 @@ TEST(LabelPlacement, DotsOfNoPlaceOrWiderThanTheSheetLeaveTheSearchAsItWas)
     // spot alike: either way the label goes where it goes without them.
     scene::Scene plain = crowdedPiece();
     exporter::placePieceLabels(plain);
-    const scene::Point expected = std::get<scene::Text>(plain.find(scene::layers::kLabels)->items.front()).at;
+    const scene::Point expected = scene::itemAs<scene::Text>(plain.find(scene::layers::kLabels)->items.front()).at;
     const scene::Dot odd[] = {{scene::Role::Star, -1, {std::nan(""), 5.0}, 0.03},
                               {scene::Role::Star, -1, {5.0, 5.0}, 1e12}};
     for (const scene::Dot& dot : odd) {
@@ -192,7 +192,7 @@ TEST(LabelPlacement, DotsOfNoPlaceOrWiderThanTheSheetLeaveTheSearchAsItWas)
         scene::Scene s = crowdedPiece();
         s.layer(scene::layers::kStars).items.emplace_back(dot);
         exporter::placePieceLabels(s);
-        const scene::Point at = std::get<scene::Text>(s.find(scene::layers::kLabels)->items.front()).at;
+        const scene::Point at = scene::itemAs<scene::Text>(s.find(scene::layers::kLabels)->items.front()).at;
         EXPECT_EQ(at.x, expected.x);
         EXPECT_EQ(at.y, expected.y);
     }

@@ -145,7 +145,7 @@ TEST(PdfBook, PathsAreLinesWithTheirStrokeOnEveryTile)
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         scene::Scene s = blank(30, 10);
-        s.layer(scene::layers::kCut).items.emplace_back(std::in_place_type<scene::Path>, row.path);
+        s.layer(scene::layers::kCut).items.emplace_back(std::in_place_type<scene::Boxed<scene::Path>>, row.path);
         const Grey g =
             render_test::renderPdfPage(pdfOf(dir, s, row.tiled ? paperNamed("a4") : std::nullopt), row.page, kDpi);
         for (const scene::Point& q : row.ink)
@@ -206,7 +206,7 @@ TEST(PdfBook, TextSitsAtItsAnchorInItsPointSize)
         t.anchor = row.anchor;
         t.rotationDeg = row.rotation;
         t.text = "Orion";
-        s.layer("labels").items.emplace_back(std::in_place_type<scene::Text>, t);
+        s.layer("labels").items.emplace_back(std::in_place_type<scene::Boxed<scene::Text>>, t);
         const std::string pdf = pdfOf(dir, s, std::nullopt), html = pdf + ".html";
         ASSERT_EQ(std::system(("pdftotext -bbox '" + pdf + "' '" + html + "'").c_str()), 0);
         std::ifstream in(html);
@@ -237,7 +237,7 @@ TEST(PdfBook, TextReachingATileFromOutsideIsOnIt)
     t.at = {17.5, 5};
     t.sizePt = 20;
     t.text = "Orion";
-    s.layer("labels").items.emplace_back(std::in_place_type<scene::Text>, t);
+    s.layer("labels").items.emplace_back(std::in_place_type<scene::Boxed<scene::Text>>, t);
     const std::string pdf = pdfOf(dir, s, paperNamed("a4")), txt = pdf + ".txt";
     ASSERT_EQ(std::system(("pdftotext -f 2 -l 2 '" + pdf + "' '" + txt + "'").c_str()), 0);
     std::ifstream in(txt);

@@ -82,10 +82,10 @@ TEST(SvgDocument, LayersAreInkscapeLayersHoldingTheirItems)
 {
     scene::Scene s = render_test::starGrid(2, 0.05);
     scene::Path edge = path({{{0, 0}, {1, 1}}});
-    s.layer(scene::layers::kCut, scene::LayerKind::Cut).items.emplace_back(std::in_place_type<scene::Path>, edge);
+    s.layer(scene::layers::kCut, scene::LayerKind::Cut).items.emplace_back(std::in_place_type<scene::Boxed<scene::Path>>, edge);
     edge.role = scene::Role::Equator;
-    s.layer(scene::layers::kGuides, scene::LayerKind::Score).items.emplace_back(std::in_place_type<scene::Path>, edge);
-    s.layer("labels", scene::LayerKind::Marks).items.emplace_back(std::in_place_type<scene::Text>);
+    s.layer(scene::layers::kGuides, scene::LayerKind::Score).items.emplace_back(std::in_place_type<scene::Boxed<scene::Path>>, edge);
+    s.layer("labels", scene::LayerKind::Marks).items.emplace_back(std::in_place_type<scene::Boxed<scene::Text>>);
 
     const Svg svg = parsed(svgDocument(s));
     const std::vector<std::string> names{"stars", "cut", "guides", "labels"}, kinds{"print", "cut", "score", "marks"};
@@ -162,7 +162,7 @@ TEST(SvgDocument, PathsAreLinesWithTheirStroke)
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         scene::Scene s;
-        s.layer(scene::layers::kCut).items.emplace_back(std::in_place_type<scene::Path>, row.path);
+        s.layer(scene::layers::kCut).items.emplace_back(std::in_place_type<scene::Boxed<scene::Path>>, row.path);
         const Svg svg = parsed(svgDocument(s));
         ASSERT_EQ(svg.items.size(), 1u);
         const Element& e = svg.items[0];
@@ -186,7 +186,7 @@ TEST(SvgDocument, TextKeepsItsStringSizeAnchorAndRotation)
     t.family = "IPAGothic";
     t.text = "Gore <3> & \"north\"";
     scene::Scene s;
-    s.layer("labels").items.emplace_back(std::in_place_type<scene::Text>, t);
+    s.layer("labels").items.emplace_back(std::in_place_type<scene::Boxed<scene::Text>>, t);
     const Svg svg = parsed(svgDocument(s));
     ASSERT_EQ(svg.items.size(), 1u);
     const Element& e = svg.items[0];

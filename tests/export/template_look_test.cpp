@@ -46,7 +46,7 @@ scene::Scene piece()
 template <typename T>
 const T& item(const scene::Scene& s, std::string_view layer, std::size_t i)
 {
-    return std::get<T>(s.find(layer)->items.at(i));
+    return scene::itemAs<T>(s.find(layer)->items.at(i));
 }
 
 } // namespace

@@ -130,7 +130,7 @@ void faceOutline(std::string_view bytes)
                                                               "stars.csv", polyhedron::canvasSide(p));
             for (const scene::Layer& layer : s.layers)
                 for (const scene::Item& item : layer.items)
-                    if (const auto* path = std::get_if<scene::Path>(&item))
+                    if (const auto* path = scene::itemIf<scene::Path>(&item))
                         for (const auto& run : path->runs)
                             for (const scene::Point& q : run)
                                 require(std::isfinite(q.x) && std::isfinite(q.y), "finite outline points");

@@ -173,11 +173,11 @@ TEST(GoreTiling, FigureLinesMeetThemselvesAcrossEveryCut)
             kit::Polygon cut;
             for (const scene::Layer& layer : s.layers)
                 for (const scene::Item& item : layer.items)
-                    if (const auto* path = std::get_if<scene::Path>(&item); path && path->role == scene::Role::CutOutline)
+                    if (const auto* path = scene::itemIf<scene::Path>(&item); path && path->role == scene::Role::CutOutline)
                         cut = path->runs.front();
             for (const scene::Layer& layer : s.layers)
                 for (const scene::Item& item : layer.items)
-                    if (const auto* path = std::get_if<scene::Path>(&item);
+                    if (const auto* path = scene::itemIf<scene::Path>(&item);
                         path && path->role == scene::Role::ConstellationLine)
                         for (const auto& run : path->runs)
                             for (const scene::Point& q : {run.front(), run.back()})

@@ -505,7 +505,7 @@ TEST(FaceScene, OutsideViewMirrorsCornerMarksAndEdgesToo)
             if (const auto* d = std::get_if<scene::Dot>(&item))
                 points.push_back(d->centre);
             else
-                points.push_back(std::get<scene::Path>(item).runs[0][1]);
+                points.push_back(scene::itemAs<scene::Path>(item).runs[0][1]);
         }
         return points;
     };

@@ -77,7 +77,7 @@ void forEach(const scene::Scene& s, F f)
 {
     for (const scene::Layer& layer : s.layers)
         for (const scene::Item& item : layer.items)
-            if (const Item* i = std::get_if<Item>(&item))
+            if (const Item* i = scene::itemIf<Item>(&item))
                 f(*i);
 }
 
