@@ -98,12 +98,14 @@ std::optional<StarPlacement> placeStarWith(const GoreParameters& p, const GoreLa
         return std::nullopt;
     // The plate takes its stars first, whichever half of the gore is drawn.
     if (isOnPlate(plate, phiPrime))
-        return StarPlacement{StarTarget::Plate, plateOffset(plate, star.Lambda, star.Phi), *radius};
+        return StarPlacement{.target = StarTarget::Plate, .offset = plateOffset(plate, star.Lambda, star.Phi), .radius = *radius};
     if (p.southPlate == 1 && isOnSouthPlate(plate, phiPrime))
-        return StarPlacement{StarTarget::SouthPlate, southPlateOffset(plate, star.Lambda, star.Phi), *radius};
+        return StarPlacement{.target = StarTarget::SouthPlate,
+                             .offset = southPlateOffset(plate, star.Lambda, star.Phi),
+                             .radius = *radius};
     if (p.hemisphere != 0 && p.hemisphere != 1)
         return std::nullopt;
-    return StarPlacement{StarTarget::Gore, {phiPrime * layout.R, a * layout.R}, *radius};
+    return StarPlacement{.target = StarTarget::Gore, .offset = {phiPrime * layout.R, a * layout.R}, .radius = *radius};
 }
 
 } // namespace

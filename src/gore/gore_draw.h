@@ -25,12 +25,12 @@ enum class StarTarget : std::uint8_t { Gore, Plate, SouthPlate };
 struct StarPlacement
 {
     StarTarget target = StarTarget::Gore;
+    bool clipped = false;  ///< the dot crosses the piece's cut: printed only within it
+    std::uint32_t index = 0; ///< the star's place in the catalogue, from 0 (a catalogue counts its stars in 31 bits)
     scene::Point offset;
     double radius = 0.0;
-    std::uint32_t index = 0; ///< the star's place in the catalogue, from 0 (a catalogue counts its stars in 31 bits)
-    bool clipped = false;  ///< the dot crosses the piece's cut: printed only within it
 };
-static_assert(sizeof(StarPlacement) <= 40, "a placement per drawn star: kept small");
+static_assert(sizeof(StarPlacement) <= 32, "a placement per drawn star: kept small");
 
 /// Everything one Draw puts on its canvases, computed and checked before any window is touched.
 struct GoreDrawPlan

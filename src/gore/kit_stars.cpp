@@ -339,8 +339,8 @@ void shareOut(const GoreParameters& p, const GoreTiling& t, const KitOutlines& o
         const scene::Point at = owner.kind == KitPiece::Kind::Gore
                               ? scene::Point{owned.phiPrime * t.R, acrossValue(star.Phi, owned.deltaLambda) * t.R}
                               : placeOn(t, owner, star.Lambda, star.Phi);
-        StarPlacement placed{targetOf(owner), at, *radius,
-                             static_cast<std::uint32_t>(i), false};
+        StarPlacement placed{
+            .target = targetOf(owner), .index = static_cast<std::uint32_t>(i), .offset = at, .radius = *radius};
         checkPlacement(p, starFileName, i, star, placed);
         const double r = kit::printedRadius(*radius);
         placed.clipped = outlines.of(owner).index.within({placed.offset.x, placed.offset.y}, r);
@@ -370,7 +370,11 @@ void shareOut(const GoreParameters& p, const GoreTiling& t, const KitOutlines& o
         std::sort(found.begin(), found.end(),
                   [&t](const auto& a, const auto& b) { return pieceIndex(t, a.first) < pieceIndex(t, b.first); });
         for (const auto& [other, at] : found)
-            pieces[pieceIndex(t, other)].push_back({targetOf(other), at, *radius, static_cast<std::uint32_t>(i), true});
+            pieces[pieceIndex(t, other)].push_back({.target = targetOf(other),
+                                                    .clipped = true,
+                                                    .index = static_cast<std::uint32_t>(i),
+                                                    .offset = at,
+                                                    .radius = *radius});
     }
 }
 
