@@ -24,7 +24,7 @@ scene::Dot starDot(const StarPlacement& s, double x, double y)
 {
     scene::Dot d;
     d.role = Role::Star;
-    d.index = static_cast<std::int64_t>(s.index);
+    d.index = static_cast<std::int32_t>(s.index);
     d.centre = {x, y};
     d.radius = s.radius;
     return d;

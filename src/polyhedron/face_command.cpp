@@ -141,7 +141,7 @@ scene::Scene faceSceneFrom(const FaceParameters& p, const std::optional<FaceOutl
         if (!std::isfinite(static_cast<float>(r)))
             refuseDotSize(p, star, i, starFileName);
         scene::Dot dot;
-        dot.index = static_cast<std::int64_t>(i);
+        dot.index = static_cast<std::int32_t>(i);
         dot.centre = {q.x * p.sphereRadius * sign + half, half - q.y * p.sphereRadius};
         dot.radius = r;
         stars.items.emplace_back(dot);

@@ -54,7 +54,7 @@ struct Stroke
 struct Dot
 {
     Role role = Role::Star;
-    std::int64_t index = -1; ///< see Role; -1 when it has none
+    std::int32_t index = -1; ///< see Role; -1 when it has none (a catalogue counts its stars in 31 bits)
     Point centre;
     double radius = 0.0;     ///< centimetres, as computed; renderers may enforce a printable minimum
     canvas::Rgb outline = canvas::kBlack, fill = canvas::kBlack;

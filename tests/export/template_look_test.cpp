@@ -12,7 +12,7 @@ using scene::Role;
 
 namespace {
 
-scene::Dot star(std::int64_t index) { return scene::Dot{Role::Star, index, {1, 1}, 0.05, canvas::kBlack, canvas::kBlack}; }
+scene::Dot star(std::int32_t index) { return scene::Dot{Role::Star, index, {1, 1}, 0.05, canvas::kBlack, canvas::kBlack}; }
 
 /// A piece: two stars, a black gore edge and a grey label on print layers; its red cut outline
 /// and blue fold line on their own layers.
