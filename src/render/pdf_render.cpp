@@ -129,7 +129,7 @@ void dotForms(const DotGroup& dots, Put&& put)
         }
         content += "h W n ";
         width(d.radius, "w ");
-        dot(d.centre, d.radius);
+        dot(d.centre(), d.radius);
         content += "S Q\n";
     }
     finishForm();

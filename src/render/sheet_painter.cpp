@@ -91,12 +91,16 @@ struct DotBatch
         group.byRadius[std::max(d.radius, kMinPrintRadius)].push_back(single(d.centre));
     }
 
+    /// `d`, which shows only within `cut` round it, as a group holds it.
+    static DotGroup::Clipped clipped(const scene::Dot& d, const OutlineClip& cut)
+    {
+        return {d.centre, std::max(d.radius, kMinPrintRadius), &cut};
+    }
     /// Adds `d`, which shows only within `cut` round it.
     void addClipped(const scene::Dot& d, const OutlineClip& cut)
     {
         join(d);
-        const double r = std::max(d.radius, kMinPrintRadius);
-        group.clipped.push_back({single(d.centre), r, d.centre, r + kPrintLineWidth, &cut});
+        group.clipped.push_back(clipped(d, cut));
     }
 
     /// Draws the dots gathered so far.
@@ -137,9 +141,7 @@ struct PdfPainter
             if (DotBatch::takes(d))
                 return dots.addClipped(d, cut);
             dots.flush();
-            const double r = std::max(d.radius, kMinPrintRadius);
-            const std::vector<QPointF> outline
-                = DotGroup::Clipped{single(d.centre), r, d.centre, r + kPrintLineWidth, &cut}.clip();
+            const std::vector<QPointF> outline = DotBatch::clipped(d, cut).clip();
             QPainterPath path;
             path.addPolygon(QPolygonF(QList<QPointF>(outline.begin(), outline.end())));
             path.closeSubpath();
@@ -446,8 +448,11 @@ PdfRect pdfRectOf(const PageLayout& l, double left, double top, double right, do
 
 } // namespace
 
+QPointF DotGroup::Clipped::centre() const { return single(at); }
+
 std::vector<QPointF> DotGroup::Clipped::clip() const
 {
+    const double reach = radius + kPrintLineWidth;
     const std::vector<scene::Point> stretch = cut->within(at.x - reach, at.y - reach, at.x + reach, at.y + reach);
     std::vector<QPointF> outline;
     outline.reserve(stretch.size());
@@ -482,7 +487,7 @@ void SheetDevice::drawDots(QPainter& p, const DotGroup& dots)
         clip.closeSubpath();
         p.save();
         p.setClipPath(clip, Qt::IntersectClip);
-        p.drawEllipse(d.centre, d.radius, d.radius);
+        p.drawEllipse(d.centre(), d.radius, d.radius);
         p.restore();
     }
 }

@@ -23,11 +23,11 @@ struct DotGroup
     /// when it is drawn, so that a group of a million such dots does not hold a million polygons.
     struct Clipped
     {
-        QPointF centre;
+        scene::Point at; ///< the centre as the scene has it
         double radius = 0.0;
-        scene::Point at;               ///< the centre as the scene has it
-        double reach = 0.0;            ///< how far the dot's ink reaches from `at`
         const OutlineClip* cut = nullptr;
+        /// The centre in the painter's units.
+        QPointF centre() const;
         /// The stretch of the cut round the dot, a closed polygon; empty: nothing of the dot shows.
         std::vector<QPointF> clip() const;
     };

@@ -41,21 +41,30 @@ std::string writeOnePage(const testing_support::TempDir& dir, const scene::Scene
     return path;
 }
 
+std::string fileBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+/// The compressed stream of `bytes` from `start` to its "endstream", inflated.
+std::string inflated(const std::string& bytes, std::size_t start)
+{
+    const std::size_t end = bytes.find("endstream", start);
+    // qUncompress wants the inflated size first, big-endian; a generous guess will do.
+    QByteArray packed("\x10\x00\x00\x00", 4);
+    packed.append(bytes.data() + start, static_cast<qsizetype>(end - start));
+    return qUncompress(packed).toStdString();
+}
+
 /// The page content streams of `pdf`, inflated.
 std::string contentOf(const std::string& pdf)
 {
-    std::ifstream in(pdf, std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+    const std::string bytes = fileBytes(pdf);
     std::string content;
     static const std::regex stream(R"(/FlateDecode[^>]*>>\s*stream\r?\n)");
-    for (auto it = std::sregex_iterator(bytes.begin(), bytes.end(), stream); it != std::sregex_iterator(); ++it) {
-        const std::size_t start = static_cast<std::size_t>(it->position() + it->length());
-        const std::size_t end = bytes.find("endstream", start);
-        // qUncompress wants the inflated size first, big-endian; a generous guess will do.
-        QByteArray packed("\x10\x00\x00\x00", 4);
-        packed.append(bytes.data() + start, static_cast<qsizetype>(end - start));
-        content += qUncompress(packed).toStdString();
-    }
+    for (auto it = std::sregex_iterator(bytes.begin(), bytes.end(), stream); it != std::sregex_iterator(); ++it)
+        content += inflated(bytes, static_cast<std::size_t>(it->position() + it->length()));
     return content;
 }
 
@@ -138,8 +147,7 @@ TEST(PdfDots, AGroupTooBigForOneFormGoesOnInFurtherFormsEachWhole)
         addDot(s, 10 + (i % 30) * 0.33, 9.99, 0.05);
         std::get<scene::Dot>(s.layers.back().items.back()).clip = 0;
     }
-    std::ifstream in(writeOnePage(dir, s), std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+    const std::string bytes = fileBytes(writeOnePage(dir, s));
 
     int forms = 0, dots = 0, clipped = 0;
     for (std::size_t at = bytes.find("/Subtype /Form"); at != std::string::npos;
@@ -150,10 +158,7 @@ TEST(PdfDots, AGroupTooBigForOneFormGoesOnInFurtherFormsEachWhole)
         const char* b = bytes.c_str() + bytes.find("/BBox [", at) + 7;
         for (double& v : box)
             v = std::strtod(b, const_cast<char**>(&b));
-        const std::size_t start = bytes.find("stream\n", at) + 7, end = bytes.find("\nendstream", start);
-        QByteArray packed("\x10\x00\x00\x00", 4);
-        packed.append(bytes.data() + start, static_cast<qsizetype>(end - start));
-        const std::string content = qUncompress(packed).toStdString();
+        const std::string content = inflated(bytes, bytes.find("stream\n", at) + 7);
         ASSERT_EQ(content.rfind("[] 0 d 1 J 0 0 0 RG\n", 0), 0u);
         ASSERT_LT(content.find(" w"), content.find(" m "));
         // "x y m x' y' l" is a dot: its centre lies within the form's box.
