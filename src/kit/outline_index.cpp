@@ -10,6 +10,8 @@ namespace {
 
 /// Cells along the longer side of the outline's box.
 constexpr int kCellsAcross = 64;
+/// Cells of the clearance grid along the longer side of the outline's box.
+constexpr int kClearanceCellsAcross = 256;
 
 double squaredToSegment(const Point& a, const Point& b, const Point& p)
 {
@@ -41,6 +43,58 @@ OutlineIndex::OutlineIndex(Polygon outline) : m_outline(std::move(outline)), m_b
         m_edges.insert(m_edges.end(), edges.begin(), edges.end());
         m_cellStart.push_back(static_cast<std::uint32_t>(m_edges.size()));
     }
+    m_slack = 1e-9 * (std::max({std::fabs(m_box.left), std::fabs(m_box.right), std::fabs(m_box.top),
+                                std::fabs(m_box.bottom), m_box.width(), m_box.height()})
+                      + m_cell);
+
+    // The clearance grid: the cells each edge's box reaches into are 0, and the others count the
+    // steps to the nearest of those, a step to any of the eight neighbours, in a pass down and one up.
+    m_fine = std::max({m_box.width(), m_box.height(), 1e-9}) / kClearanceCellsAcross;
+    m_fineColumns = std::max(1, static_cast<int>(std::ceil(m_box.width() / m_fine)));
+    m_fineRows = std::max(1, static_cast<int>(std::ceil(m_box.height() / m_fine)));
+    const auto columns = static_cast<std::size_t>(m_fineColumns);
+    m_clearance.assign(columns * static_cast<std::size_t>(m_fineRows), 255);
+    const auto fineColumn = [this](double x) { return std::clamp(static_cast<int>((x - m_box.left) / m_fine), 0, m_fineColumns - 1); };
+    const auto fineRow = [this](double y) { return std::clamp(static_cast<int>((y - m_box.top) / m_fine), 0, m_fineRows - 1); };
+    for (std::size_t i = 0, n = m_outline.size(); i < n; ++i) {
+        const Point& a = m_outline[i];
+        const Point& b = m_outline[after(i)];
+        for (int r = fineRow(std::min(a.y, b.y)); r <= fineRow(std::max(a.y, b.y)); ++r)
+            for (int c = fineColumn(std::min(a.x, b.x)); c <= fineColumn(std::max(a.x, b.x)); ++c)
+                m_clearance[static_cast<std::size_t>(r) * columns + static_cast<std::size_t>(c)] = 0;
+    }
+    const auto pass = [&](int from, int to, int step) {
+        for (int r = from; r != to; r += step)
+            for (int c = from < to ? 0 : m_fineColumns - 1; c >= 0 && c < m_fineColumns; c += step) {
+                int least = m_clearance[static_cast<std::size_t>(r) * columns + static_cast<std::size_t>(c)];
+                const auto take = [&](int rr, int cc) {
+                    if (rr >= 0 && rr < m_fineRows && cc >= 0 && cc < m_fineColumns)
+                        least = std::min(least, m_clearance[static_cast<std::size_t>(rr) * columns + static_cast<std::size_t>(cc)] + 1);
+                };
+                take(r - step, c - 1);
+                take(r - step, c);
+                take(r - step, c + 1);
+                take(r, c - step);
+                m_clearance[static_cast<std::size_t>(r) * columns + static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(least);
+            }
+    };
+    pass(0, m_fineRows, 1);
+    pass(m_fineRows - 1, -1, -1);
+}
+
+bool OutlineIndex::clearOf(Point p, double distance) const
+{
+    const double x = (p.x - m_box.left) / m_fine, y = (p.y - m_box.top) / m_fine;
+    if (!(x >= 0 && y >= 0 && x < m_fineColumns && y < m_fineRows))
+        return false;
+    const int c = static_cast<int>(x), r = static_cast<int>(y);
+    const int k = m_clearance[static_cast<std::size_t>(r) * static_cast<std::size_t>(m_fineColumns) + static_cast<std::size_t>(c)];
+    if (k == 0)
+        return false;
+    // No edge reaches into the cells fewer than k steps from p's: p is at least as far from every
+    // edge as from the rim of their square (cells off the grid hold no edge either).
+    const double room = std::min({x - (c - k + 1), c + k - x, y - (r - k + 1), r + k - y}) * m_fine;
+    return distance < room - m_slack;
 }
 
 void OutlineIndex::setGroups(std::vector<std::uint16_t> groups, std::size_t count)
@@ -128,6 +182,8 @@ bool OutlineIndex::within(Point p, double distance) const
         return false;
     if (p.x + distance < m_box.left || p.x - distance > m_box.right || p.y + distance < m_box.top
         || p.y - distance > m_box.bottom)
+        return false;
+    if (clearOf(p, std::fabs(distance)))
         return false;
     const double limit = distance * distance;
     const CellRange cells = cellsWithin(p, distance);

@@ -117,6 +117,8 @@ private:
         const double limit = distance * distance;
         return Probe{p, distance, limit * (1 - 1e-9), limit * (1 + 1e-9)};
     }
+    /// Whether the clearance grid alone shows every edge at least `distance` from `p`.
+    bool clearOf(Point p, double distance) const;
     /// Edge `i` as it meets `probe`, when nearer than its distance.
     std::optional<Near> measured(std::size_t i, const Probe& probe) const
     {
@@ -131,6 +133,14 @@ private:
     Box m_box;
     double m_cell = 1.0;
     int m_columns = 1, m_rows = 1;
+    /// A length far beyond what rounding can move a point of the outline or its distance by, cm.
+    double m_slack = 0.0;
+    /// The clearance grid, of finer cells than the edges are sorted into: per cell, how many cells
+    /// away (in rows or columns, whichever is more) the nearest cell is that an edge reaches into,
+    /// up to 255; 0 for a cell an edge reaches into.
+    double m_fine = 1.0;
+    int m_fineColumns = 1, m_fineRows = 1;
+    std::vector<std::uint8_t> m_clearance;
     /// The corner after corner `i`.
     std::size_t after(std::size_t i) const { return i + 1 == m_outline.size() ? 0 : i + 1; }
     /// The edges (by first corner) that reach into the cell at `at`, or in row `r` and column `c`.

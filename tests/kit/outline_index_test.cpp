@@ -47,6 +47,31 @@ TEST(OutlineIndex, VisitsEveryEdgeNearerThanTheDistanceAndNoOther)
     }
 }
 
+TEST(OutlineIndex, WithinAgreesWithAPlainMeasureOfEveryEdge)
+{
+    // Small discs all over a gore-like outline and just off its edges, where the grid of cleared
+    // cells decides alone, and those a hair nearer or farther than the distance from an edge.
+    kit::Polygon seam;
+    for (int i = 0; i <= 1200; ++i)
+        seam.push_back({0.0125 * i, 1 + 0.5 * std::sin(0.004 * i)});
+    for (int i = 1200; i >= 0; --i)
+        seam.push_back({0.0125 * i, -1 - 0.5 * std::sin(0.004 * i)});
+    const OutlineIndex index(seam);
+    std::vector<std::pair<Point, double>> discs;
+    for (const double distance : {1e-4, 0.004, 0.03, 0.2})
+        for (int i = 0; i < 4000; ++i)
+            discs.push_back({{-0.5 + 16.0 * ((i * 37) % 4000) / 4000.0, -2 + 4.0 * ((i * 91) % 3989) / 3989.0}, distance});
+    for (std::size_t i = 0; i < seam.size(); i += 7) {
+        const Point& a = seam[i];
+        for (const double distance : {0.001, 0.05})
+            for (const double by : {1 - 1e-12, 1.0, 1 + 1e-12, 1 + 1e-6})
+                discs.push_back({{a.x, a.y + (a.y > 0 ? 1 : -1) * distance * by}, distance});
+    }
+    for (const auto& [p, distance] : discs)
+        ASSERT_EQ(index.within(p, distance), kit::outlineWithin(seam, p, distance))
+            << "(" << p.x << ", " << p.y << "), distance " << distance;
+}
+
 TEST(OutlineIndex, NearestOfEachGroupIsTheNearestEdgeVisitedOfIt)
 {
     // A gore-like outline of 800 short edges in four groups (its two seams, its two ends) and
