@@ -52,34 +52,6 @@ void checkPlacement(const GoreParameters& p, const std::string& starFileName, st
 
 namespace {
 
-/// The dot radii of the magnitudes met so far, one a slot by the magnitude's bits: a catalogue
-/// gives many stars each magnitude, and the size rule's power is the dearest step of placing one.
-class RadiusMemo
-{
-public:
-    explicit RadiusMemo(const GoreParameters& p) : m_p(p) {}
-    /// stars::StarSizeRule of `Vmag` with the memo's parameters.
-    std::optional<double> operator()(double Vmag)
-    {
-        const auto bits = std::bit_cast<std::uint64_t>(Vmag);
-        Slot& slot = m_slots[(bits * 0x9e3779b97f4a7c15u) >> (64 - kSlotBits)];
-        if (!slot.used || slot.bits != bits)
-            slot = {bits, stars::StarSizeRule(m_p.faintestMagnitude, m_p.commonRatio, m_p.magnification, Vmag), true};
-        return slot.radius;
-    }
-
-private:
-    static constexpr int kSlotBits = 12;
-    struct Slot
-    {
-        std::uint64_t bits = 0;
-        std::optional<double> radius;
-        bool used = false;
-    };
-    const GoreParameters& m_p;
-    std::vector<Slot> m_slots = std::vector<Slot>(std::size_t(1) << kSlotBits);
-};
-
 /// placeStar with the size rule's radii taken from `radiusOf`.
 template <typename RadiusOf>
 std::optional<StarPlacement> placeStarWith(const GoreParameters& p, const GoreLayout& layout, const PlateLayout& plate,

@@ -10,11 +10,9 @@
 #include "text/large_pages.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <exception>
-#include <functional>
 #include <system_error>
 #include <thread>
 #include <vector>
@@ -305,14 +303,7 @@ void shareOut(const GoreParameters& p, const GoreTiling& t, const KitOutlines& o
               const stars::StarCatalogue& catalogue, const std::string& starFileName, std::size_t from, std::size_t to,
               KitStars& pieces)
 {
-    // The radii of the magnitudes met last: a catalogue's magnitudes, given to a hundredth, come
-    // in a few thousand values, each worked out once here rather than once a star.
-    struct KnownRadius
-    {
-        double magnitude = std::nan("");
-        std::optional<double> radius;
-    };
-    std::vector<KnownRadius> known(4096);
+    RadiusMemo radiusOf(p);
     // The dots carried over cuts from the star at hand, and room to find them in.
     std::vector<std::pair<KitPiece, scene::Point>> found, frontier, next, carried;
     CarryRoom room;
@@ -320,12 +311,9 @@ void shareOut(const GoreParameters& p, const GoreTiling& t, const KitOutlines& o
         const stars::Star& star = catalogue.stars[i];
         if (!(p.faintestMagnitude - star.Vmag > 0))
             continue;
-        KnownRadius& memo = known[std::hash<double>{}(star.Vmag) % known.size()];
         std::optional<double> radius;
         try {
-            if (std::bit_cast<std::uint64_t>(memo.magnitude) != std::bit_cast<std::uint64_t>(star.Vmag))
-                memo = {star.Vmag, stars::StarSizeRule(p.faintestMagnitude, p.commonRatio, p.magnification, star.Vmag)};
-            radius = memo.radius;
+            radius = radiusOf(star.Vmag);
         } catch (const text::InputError& e) {
             const text::Message where = describeStar(starFileName, i + 1, star);
             throw text::InputError(e.input(), e.value(), text::Message(text::MessageId::WhereReason, {where, e.message()}),
