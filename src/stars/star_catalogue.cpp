@@ -7,6 +7,8 @@
 #include "text/number_text.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <limits>
 #include <optional>
 #include <system_error>
@@ -32,10 +34,29 @@ const text::Message kLambda(text::MessageId::FieldLambda), kPhi(text::MessageId:
 
 /// Room for the stars of `content` at one a line, so that a large catalogue is not grown by doubling:
 /// its peak memory stays near what it holds.
+/// How many line feeds `content` holds, counted eight bytes at a time.
+std::size_t lineFeeds(std::string_view content)
+{
+    constexpr std::uint64_t kLow = 0x7f7f7f7f7f7f7f7f, kEach = 0x0101010101010101;
+    std::size_t count = 0, at = 0;
+    while (content.size() - at >= 8) {
+        // Per byte lane, how many line feeds it held, for up to 255 words at once.
+        std::uint64_t lanes = 0;
+        for (int word = 0; word < 255 && content.size() - at >= 8; ++word, at += 8) {
+            std::uint64_t w;
+            std::memcpy(&w, content.data() + at, 8);
+            const std::uint64_t x = w ^ (kEach * '\n'); // a zero byte where a line feed was
+            lanes += ~(((x & kLow) + kLow) | x | kLow) >> 7;
+        }
+        const std::uint64_t pairs = (lanes & 0x00ff00ff00ff00ff) + ((lanes >> 8) & 0x00ff00ff00ff00ff);
+        count += (pairs * 0x0001000100010001) >> 48;
+    }
+    return count + static_cast<std::size_t>(std::count(content.begin() + static_cast<std::ptrdiff_t>(at), content.end(), '\n'));
+}
+
 std::size_t likelyStarCount(std::string_view content)
 {
-    return std::min<std::size_t>(static_cast<std::size_t>(std::count(content.begin(), content.end(), '\n')) + 1,
-                                 content.size() / 6 + 1);
+    return std::min<std::size_t>(lineFeeds(content) + 1, content.size() / 6 + 1);
 }
 
 /// Where the stars of an extended file begin: after its header line. None for a plain file.
@@ -151,6 +172,13 @@ bool readPlainStars(text::FieldScanner& scanner, std::string_view fileLabel, std
         if (stop != nullptr && scanner.position() >= stop)
             return true;
         const std::size_t number = ++counted;
+        if (scanner.nextPlainTriple([&](double lambda, double phi, double vmag) {
+                if (!(phi >= -90.0 && phi <= 90.0))
+                    return false; // refused below, as any other record
+                add(Star{lambda, phi, vmag});
+                return true;
+            }))
+            continue;
         const double lambda = scanner.next(kLambda, number).value;
         const text::FieldView phi = scanner.next(kPhi, number);
         const double vmag = scanner.next(kVmag, number).value;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "text/message_text.h"
+#include "text/number_text.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -52,6 +53,29 @@ public:
     /// The next field, called `name` of record `recordNumber` in a refusal: one that is not a
     /// number, too large for a double, or missing at the end of the file.
     FieldView next(const Message& name, std::size_t recordNumber);
+
+    /// The next record when it is three plain decimals (readPlainDecimal) on one line with a comma
+    /// straight after each of the first two and the line's end or the content's straight after
+    /// the third, the usual record of a star file: `take(a, b, c)` is called with them and, when it
+    /// accepts them, the scanner stands where three calls of next would leave it. False, with
+    /// nothing taken, for any other record or when `take` refuses.
+    template <typename Take>
+    bool nextPlainTriple(Take&& take)
+    {
+        const char* p = m_pos;
+        double v[3];
+        for (int i = 0; i < 3; ++i) {
+            p = readPlainDecimal(p, m_end, v[i]);
+            if (p == nullptr || (i < 2 && (p == m_end || *p++ != ',')))
+                return false;
+        }
+        if ((p != m_end && *p != '\n' && *p != '\r') || !take(v[0], v[1], v[2]))
+            return false;
+        m_commaLine = m_line;
+        m_afterComma = false;
+        m_pos = p == m_end ? p : skipLineBreak(p);
+        return true;
+    }
 
     /// Where the scanner stands in the content.
     const char* position() const { return m_pos; }

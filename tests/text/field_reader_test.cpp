@@ -209,3 +209,39 @@ TEST(FieldReader, MissingFileIsRefusedWithItsPath)
     }
     EXPECT_THROW(readFieldGroups("/tmp", kTriple), text::InputError);
 }
+
+TEST(FieldReader, APlainTripleIsTakenAsThreeFieldsReadOneByOne)
+{
+    // After a triple taken at once, the scanner stands where three fields read one by one leave
+    // it: the same place, separator and line, as the field after it shows. Any other record is
+    // left to the fields one by one, as is a triple the taker refuses.
+    const struct { std::string_view content; bool taken; } rows[] = {
+        {"1.5,-2.25,3\n7,8,9", true},      {"1.5,-2.25,3", true},        {"1.5,-2.25,3\r\n\r\n7,8,9", true},
+        {"1.5,-2.25,3\r7,8,9", true},      {"1.5,-2.25,3,7,8,9", false}, {"1.5, -2.25,3\n7,8,9", false},
+        {"1.5,-2.25 ,3\n7,8,9", false},    {"1.5\n-2.25,3\n7,8,9", false}, {"1.5,-2.25,3e1\n7,8,9", false},
+        {"1.5,-2.25,+3\n7,8,9", false},    {"1.5,,3\n7,8,9", false},     {"1.5,-2.25\n", false},
+        {"91,-2.25,3\n7,8,9", true},       {"1.5,x,3\n7,8,9", false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.content));
+        FieldScanner once(row.content, "f.csv"), fields(row.content, "f.csv");
+        ASSERT_FALSE(once.atEndBeforeRecord(0));
+        double got[3] = {};
+        const bool taken = once.nextPlainTriple([&](double a, double b, double c) {
+            got[0] = a, got[1] = b, got[2] = c;
+            return a < 90; // the taker may refuse
+        });
+        EXPECT_EQ(taken, row.taken && got[0] < 90);
+        if (!taken) {
+            EXPECT_EQ(once.position(), row.content.data());
+            continue;
+        }
+        for (const double value : got)
+            EXPECT_EQ(value, fields.next(kLambda, 1).value);
+        EXPECT_EQ(once.position(), fields.position());
+        EXPECT_EQ(once.afterComma(), fields.afterComma());
+        EXPECT_EQ(once.atEndBeforeRecord(1), fields.atEndBeforeRecord(1));
+        if (fields.position() != row.content.data() + row.content.size())
+            EXPECT_EQ(once.next(kLambda, 2).line, fields.next(kLambda, 2).line);
+    }
+}
