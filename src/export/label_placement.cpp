@@ -142,12 +142,14 @@ std::vector<std::uint32_t> dotsPerSpot(const Spots& spots, const std::vector<sce
             }
             const double h = std::sqrt(std::max(0.0, r * r - dy * dy));
             const double first = (p.x - h - row.right) / kStep, last = (p.x + h - row.left) / kStep;
-            int lo = steps(std::ceil(first), -n, n + 1);
-            int hi = steps(std::floor(last), -n - 1, n);
+            const double above = std::ceil(first), below = std::floor(last);
+            int lo = steps(above, -n, n + 1);
+            int hi = steps(below, -n - 1, n);
             // The ends are settled by dotMeets where rounding could put a spot on either side: a
-            // spot within a millionth of a step of the rim, or a row the dot barely reaches.
-            const auto close = [](double x) { return std::abs(x - std::round(x)) < 1e-6; };
-            if (close(first) || close(last) || h < 1e-3 * r) {
+            // spot within a millionth of a step of the rim (x within a millionth of the whole
+            // number nearest to it, `whole` the one at or above it), or a row the dot barely reaches.
+            const auto close = [](double x, double whole) { return whole - x < 1e-6 || x - (whole - 1) < 1e-6; };
+            if (close(first, above) || close(-last, -below) || h < 1e-3 * r) {
                 while (lo > -n && meets(lo - 1, j))
                     --lo;
                 while (lo <= hi && !meets(lo, j))
@@ -311,6 +313,8 @@ void placePieceLabels(scene::Scene& s)
             const auto touches = [&](int i, int j, std::size_t limit) {
                 const LabelBox at = moved(box, i * kStep, j * kStep);
                 const std::size_t onSpot = dots.empty() ? dotsPerSpot(Spots{at, 0}, near.dots)[0] : dots[spots.index(i, j)];
+                if (onSpot > limit)
+                    return kNever; // its dots alone are too many: the lines need not be looked at
                 const std::size_t n = near.touched(spots.at(i, j), onSpot, limit);
                 return n <= limit && near.enclosed(at) && near.reachable(centre(box), centre(at)) ? n : kNever;
             };
