@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cassert>
 #include <cmath>
+#include <limits>
 
 namespace kit {
 
@@ -12,6 +13,16 @@ namespace {
 constexpr int kCellsAcross = 64;
 /// Cells of the clearance grid along the longer side of the outline's box.
 constexpr int kClearanceCellsAcross = 256;
+constexpr double kFar = std::numeric_limits<double>::infinity();
+/// A box that holds nothing yet.
+constexpr Box kNothing{kFar, kFar, -kFar, -kFar};
+
+/// `b` grown to hold the edge from `p` to `q`.
+Box holding(const Box& b, const Point& p, const Point& q)
+{
+    return {std::min({b.left, p.x, q.x}), std::min({b.top, p.y, q.y}), std::max({b.right, p.x, q.x}),
+            std::max({b.bottom, p.y, q.y})};
+}
 
 double squaredToSegment(const Point& a, const Point& b, const Point& p)
 {
@@ -101,11 +112,33 @@ void OutlineIndex::setGroups(std::vector<std::uint16_t> groups, std::size_t coun
 {
     m_groups = std::move(groups);
     m_groupCount = count;
-    m_cellGroups.assign(m_cellStart.size() - 1, {});
-    for (std::size_t c = 0; c + 1 < m_cellStart.size(); ++c)
-        for (const std::uint32_t i : cell(c))
-            if (std::find(m_cellGroups[c].begin(), m_cellGroups[c].end(), m_groups[i]) == m_cellGroups[c].end())
-                m_cellGroups[c].push_back(m_groups[i]);
+    m_runs.assign(count, {});
+    for (std::size_t i = 0; i < m_outline.size(); ++i) {
+        Run& run = m_runs[m_groups[i]];
+        run.spread = holding(run.edges.empty() ? kNothing : run.spread, m_outline[i], m_outline[after(i)]);
+        run.edges.push_back(static_cast<std::uint32_t>(i));
+    }
+    for (Run& run : m_runs) {
+        run.alongY = run.spread.height() > run.spread.width();
+        const auto ends = [&](std::uint32_t i) {
+            const Point &a = m_outline[i], &b = m_outline[after(i)];
+            return run.alongY ? std::minmax(a.y, b.y) : std::minmax(a.x, b.x);
+        };
+        std::stable_sort(run.edges.begin(), run.edges.end(),
+                         [&](std::uint32_t i, std::uint32_t j) { return ends(i).first < ends(j).first; });
+        double highest = -kFar;
+        for (std::size_t k = 0; k < run.edges.size(); ++k) {
+            const std::uint32_t i = run.edges[k];
+            const auto [low, high] = ends(i);
+            highest = std::max(highest, high);
+            run.low.push_back(low);
+            run.high.push_back(high);
+            run.highest.push_back(highest);
+            if (k % Run::kChunk == 0)
+                run.chunks.push_back(kNothing);
+            run.chunks.back() = holding(run.chunks.back(), m_outline[i], m_outline[after(i)]);
+        }
+    }
 }
 
 void OutlineIndex::nearestInGroups(Point p, double distance, std::vector<std::optional<Near>>& nearest,
@@ -117,51 +150,52 @@ void OutlineIndex::nearestInGroups(Point p, double distance, std::vector<std::op
     const std::optional<Probe> probe = probeFor(p, distance);
     if (!probe)
         return;
-    const auto isWanted = [&](std::uint16_t g) { return wanted.empty() || wanted[g]; };
-    if (!wanted.empty() && std::none_of(wanted.begin(), wanted.end(), [](bool w) { return w; }))
-        return;
-    const auto consider = [&](std::size_t i) {
-        if (!isWanted(m_groups[i]))
-            return;
-        const std::optional<Near> near = measured(i, *probe);
-        std::optional<Near>& best = nearest[m_groups[i]];
-        if (near && (!best || near->before(*best)))
-            best = near;
-    };
-    const CellRange range = cellsWithin(p, distance);
-    if (coversEveryEdge(range)) {
-        for (std::size_t i = 0; i < m_outline.size(); ++i)
-            consider(i);
-        return;
-    }
-    // The cells by how near to `p` any of their points may lie (squared, kept a hair short of it
-    // against rounding): an edge's point nearest to `p` lies in one of the cells it is sorted into.
-    struct Cell
-    {
-        double lowest;
-        std::size_t at;
-    };
-    thread_local std::vector<Cell> cells;
-    cells.clear();
-    for (int r = range.r0; r <= range.r1; ++r)
-        for (int c = range.c0; c <= range.c1; ++c) {
-            const std::size_t at = static_cast<std::size_t>(r) * static_cast<std::size_t>(m_columns) + static_cast<std::size_t>(c);
-            if (std::none_of(m_cellGroups[at].begin(), m_cellGroups[at].end(), isWanted))
-                continue;
-            const double x0 = m_box.left + c * m_cell, y0 = m_box.top + r * m_cell;
-            const double dx = std::max({0.0, x0 - p.x, p.x - (x0 + m_cell)}), dy = std::max({0.0, y0 - p.y, p.y - (y0 + m_cell)});
-            const double lowest = (dx * dx + dy * dy) * (1 - 1e-9) - 1e-9 * m_cell * m_cell;
-            if (lowest <= probe->above)
-                cells.push_back({lowest, at});
+    // An edge nearer than `distance` reaches within it of p in either direction; a little more
+    // is searched, against rounding.
+    const double reach = distance * (1 + 1e-9) + m_slack;
+    for (std::size_t g = 0; g < m_groupCount; ++g) {
+        if (!wanted.empty() && !wanted[g])
+            continue;
+        const Run& run = m_runs[g];
+        const Box& b = run.spread;
+        if (b.left - p.x > reach || p.x - b.right > reach || b.top - p.y > reach || p.y - b.bottom > reach)
+            continue; // the whole group lies farther off
+        const double at = run.alongY ? p.y : p.x, from = at - reach, to = at + reach;
+        // The edges that may reach into from … to, and the chunk where p stands along the run.
+        const auto position = [&](const std::vector<double>& v, double x) {
+            return static_cast<std::size_t>(std::lower_bound(v.begin(), v.end(), x) - v.begin());
+        };
+        const std::size_t first = position(run.highest, from), last = std::upper_bound(run.low.begin(), run.low.end(), to) - run.low.begin();
+        if (first >= last)
+            continue;
+        const std::size_t c0 = first / Run::kChunk, c1 = (last - 1) / Run::kChunk;
+        const std::size_t middle = std::clamp(position(run.low, at) / Run::kChunk, c0, c1);
+        std::optional<Near>& best = nearest[g];
+        // From p's chunk outwards, so that the nearest is soon known and the chunks that cannot
+        // hold one as near (squared, a hair short against rounding) are passed over.
+        const auto visit = [&](std::size_t chunk) {
+            if (best) {
+                const Box& b = run.chunks[chunk];
+                const double dx = std::max({0.0, b.left - p.x - m_slack, p.x - b.right - m_slack});
+                const double dy = std::max({0.0, b.top - p.y - m_slack, p.y - b.bottom - m_slack});
+                if ((dx * dx + dy * dy) * (1 - 1e-9) > best->squared)
+                    return;
+            }
+            for (std::size_t k = std::max(first, chunk * Run::kChunk), end = std::min(last, (chunk + 1) * Run::kChunk); k < end; ++k) {
+                if (run.high[k] < from)
+                    continue;
+                const std::optional<Near> near = measured(run.edges[k], *probe);
+                if (near && (!best || near->before(*best)))
+                    best = near;
+            }
+        };
+        visit(middle);
+        for (std::size_t step = 1; middle >= c0 + step || middle + step <= c1; ++step) {
+            if (middle >= c0 + step)
+                visit(middle - step);
+            if (middle + step <= c1)
+                visit(middle + step);
         }
-    std::sort(cells.begin(), cells.end(), [](const Cell& a, const Cell& b) { return a.lowest < b.lowest; });
-    for (const Cell& cell : cells) {
-        const bool useful = std::any_of(m_cellGroups[cell.at].begin(), m_cellGroups[cell.at].end(), [&](std::uint16_t g) {
-            return isWanted(g) && (!nearest[g] || cell.lowest <= nearest[g]->squared);
-        });
-        if (useful)
-            for (const std::uint32_t i : this->cell(cell.at))
-                consider(i);
     }
 }
 

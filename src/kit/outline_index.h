@@ -67,9 +67,8 @@ public:
 
     /// For each group of edges `wanted` holds true for (every group when it is empty), the one
     /// nearest to `p` of those visitNear(p, distance) visits (the lowest numbered of equally near
-    /// ones), or none; none for the other groups. The nearest cells are looked at first, and a
-    /// cell is passed over when it holds no edge of a wanted group that could be nearer than the
-    /// nearest of that group found so far.
+    /// ones), or none; none for the other groups. Only the edges of a group whose stretch along
+    /// its longer direction comes within `distance` of `p` are measured.
     void nearestInGroups(Point p, double distance, std::vector<std::optional<Near>>& nearest,
                          const std::vector<bool>& wanted = {}) const;
 
@@ -155,9 +154,23 @@ private:
 
     std::vector<std::uint32_t> m_cellStart; ///< per cell, where its edges start in m_edges; one more at the end
     std::vector<std::uint32_t> m_edges;     ///< the cells' edges, cell after cell
-    std::vector<std::uint16_t> m_groups;             ///< per edge, its group (setGroups)
+    std::vector<std::uint16_t> m_groups; ///< per edge, its group (setGroups)
     std::size_t m_groupCount = 0;
-    std::vector<std::vector<std::uint16_t>> m_cellGroups; ///< per cell, the groups of its edges
+    /// A group's edges along the direction its corners spread most in (y rather than x when
+    /// `alongY`), sorted by where they start: each edge's lowest and highest coordinate in that
+    /// direction, and the highest of any edge so far, by which a stretch of coordinates finds
+    /// every edge that reaches into it; and the box of each kChunk edges in that order, by which
+    /// those too far off to be the nearest are passed over together.
+    struct Run
+    {
+        static constexpr std::size_t kChunk = 8;
+        Box spread; ///< the box of the group's corners
+        bool alongY = false;
+        std::vector<std::uint32_t> edges;
+        std::vector<double> low, high, highest;
+        std::vector<Box> chunks;
+    };
+    std::vector<Run> m_runs; ///< per group
 };
 
 } // namespace kit
