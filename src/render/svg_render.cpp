@@ -91,9 +91,10 @@ void putPoint(std::string& out, const scene::Point& p)
     putNum(out, p.y);
 }
 
-/// Room for the longest stretch of a dot's line: its text and five numbers of at most 32
-/// characters each (the name of its role is put in apart).
-constexpr std::size_t kDotLine = 160 + 5 * 32;
+/// Room for a dot's line: its text, five numbers of at most 32 characters each and the name of
+/// its role (one longer than kRoleRoom is put in apart).
+constexpr std::size_t kRoleRoom = 64;
+constexpr std::size_t kDotLine = 160 + 5 * 32 + kRoleRoom;
 
 /// A line written into room known to be enough.
 struct Line
@@ -188,9 +189,14 @@ struct SvgWriter
             l.put(")\"");
         }
         l.put(" class=\"");
-        out.append(line, l.at);
-        out += scene::roleName(d.role);
-        l.at = line;
+        const std::string_view role = scene::roleName(d.role);
+        if (role.size() <= kRoleRoom) {
+            l.put(role);
+        } else {
+            out.append(line, static_cast<std::size_t>(l.at - line));
+            out += role;
+            l.at = line;
+        }
         l.put("\"");
         if (d.role == scene::Role::Star && d.index >= 0) {
             l.put(" data-star=\"");
@@ -198,7 +204,7 @@ struct SvgWriter
             l.put("\"");
         }
         l.put("/>\n");
-        out.append(line, l.at);
+        out.append(line, static_cast<std::size_t>(l.at - line));
     }
 
     /// A dotted path is a line drawn as dots in the window; on paper it is the line. One open
