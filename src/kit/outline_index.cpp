@@ -61,6 +61,7 @@ OutlineIndex::OutlineIndex(Polygon outline) : m_outline(std::move(outline)), m_b
     // The clearance grid: the cells each edge's box reaches into are 0, and the others count the
     // steps to the nearest of those, a step to any of the eight neighbours, in a pass down and one up.
     m_fine = std::max({m_box.width(), m_box.height(), 1e-9}) / kClearanceCellsAcross;
+    m_perFine = 1 / m_fine;
     m_fineColumns = std::max(1, static_cast<int>(std::ceil(m_box.width() / m_fine)));
     m_fineRows = std::max(1, static_cast<int>(std::ceil(m_box.height() / m_fine)));
     const auto columns = static_cast<std::size_t>(m_fineColumns);
@@ -91,11 +92,12 @@ OutlineIndex::OutlineIndex(Polygon outline) : m_outline(std::move(outline)), m_b
     };
     pass(0, m_fineRows, 1);
     pass(m_fineRows - 1, -1, -1);
+    setGroups(std::vector<std::uint16_t>(m_outline.size(), 0), 1);
 }
 
 bool OutlineIndex::clearOf(Point p, double distance) const
 {
-    const double x = (p.x - m_box.left) / m_fine, y = (p.y - m_box.top) / m_fine;
+    const double x = (p.x - m_box.left) * m_perFine, y = (p.y - m_box.top) * m_perFine;
     if (!(x >= 0 && y >= 0 && x < m_fineColumns && y < m_fineRows))
         return false;
     const int c = static_cast<int>(x), r = static_cast<int>(y);
@@ -141,6 +143,42 @@ void OutlineIndex::setGroups(std::vector<std::uint16_t> groups, std::size_t coun
     }
 }
 
+template <typename Farther, typename Measure>
+bool OutlineIndex::searchRun(const Run& run, Point p, double reach, Farther&& farther, Measure&& measure) const
+{
+    const Box& b = run.spread;
+    if (run.edges.empty() || b.left - p.x > reach || p.x - b.right > reach || b.top - p.y > reach || p.y - b.bottom > reach)
+        return false; // the whole group lies farther off
+    // The edges that may reach into from … to along the run, and the chunk where p stands.
+    const double at = run.alongY ? p.y : p.x, from = at - reach, to = at + reach;
+    const auto position = [](const std::vector<double>& v, double x) {
+        return static_cast<std::size_t>(std::lower_bound(v.begin(), v.end(), x) - v.begin());
+    };
+    const std::size_t first = position(run.highest, from);
+    const auto last = static_cast<std::size_t>(std::upper_bound(run.low.begin(), run.low.end(), to) - run.low.begin());
+    if (first >= last)
+        return false;
+    const std::size_t c0 = first / Run::kChunk, c1 = (last - 1) / Run::kChunk;
+    const std::size_t middle = std::clamp(position(run.low, at) / Run::kChunk, c0, c1);
+    const auto search = [&](std::size_t chunk) {
+        const Box& box = run.chunks[chunk];
+        const double dx = std::max({0.0, box.left - p.x - m_slack, p.x - box.right - m_slack});
+        const double dy = std::max({0.0, box.top - p.y - m_slack, p.y - box.bottom - m_slack});
+        if (farther((dx * dx + dy * dy) * (1 - 1e-9)))
+            return false;
+        for (std::size_t k = std::max(first, chunk * Run::kChunk), end = std::min(last, (chunk + 1) * Run::kChunk); k < end; ++k)
+            if (run.high[k] >= from && measure(run.edges[k]))
+                return true;
+        return false;
+    };
+    if (search(middle))
+        return true;
+    for (std::size_t step = 1; middle >= c0 + step || middle + step <= c1; ++step)
+        if ((middle >= c0 + step && search(middle - step)) || (middle + step <= c1 && search(middle + step)))
+            return true;
+    return false;
+}
+
 void OutlineIndex::nearestInGroups(Point p, double distance, std::vector<std::optional<Near>>& nearest,
                                    const std::vector<bool>& wanted) const
 {
@@ -151,51 +189,21 @@ void OutlineIndex::nearestInGroups(Point p, double distance, std::vector<std::op
     if (!probe)
         return;
     // An edge nearer than `distance` reaches within it of p in either direction; a little more
-    // is searched, against rounding.
+    // is searched, against rounding. From p's chunk outwards, so that the nearest is soon known
+    // and the chunks that cannot hold one as near are passed over.
     const double reach = distance * (1 + 1e-9) + m_slack;
     for (std::size_t g = 0; g < m_groupCount; ++g) {
         if (!wanted.empty() && !wanted[g])
             continue;
-        const Run& run = m_runs[g];
-        const Box& b = run.spread;
-        if (b.left - p.x > reach || p.x - b.right > reach || b.top - p.y > reach || p.y - b.bottom > reach)
-            continue; // the whole group lies farther off
-        const double at = run.alongY ? p.y : p.x, from = at - reach, to = at + reach;
-        // The edges that may reach into from … to, and the chunk where p stands along the run.
-        const auto position = [&](const std::vector<double>& v, double x) {
-            return static_cast<std::size_t>(std::lower_bound(v.begin(), v.end(), x) - v.begin());
-        };
-        const std::size_t first = position(run.highest, from), last = std::upper_bound(run.low.begin(), run.low.end(), to) - run.low.begin();
-        if (first >= last)
-            continue;
-        const std::size_t c0 = first / Run::kChunk, c1 = (last - 1) / Run::kChunk;
-        const std::size_t middle = std::clamp(position(run.low, at) / Run::kChunk, c0, c1);
         std::optional<Near>& best = nearest[g];
-        // From p's chunk outwards, so that the nearest is soon known and the chunks that cannot
-        // hold one as near (squared, a hair short against rounding) are passed over.
-        const auto visit = [&](std::size_t chunk) {
-            if (best) {
-                const Box& b = run.chunks[chunk];
-                const double dx = std::max({0.0, b.left - p.x - m_slack, p.x - b.right - m_slack});
-                const double dy = std::max({0.0, b.top - p.y - m_slack, p.y - b.bottom - m_slack});
-                if ((dx * dx + dy * dy) * (1 - 1e-9) > best->squared)
-                    return;
-            }
-            for (std::size_t k = std::max(first, chunk * Run::kChunk), end = std::min(last, (chunk + 1) * Run::kChunk); k < end; ++k) {
-                if (run.high[k] < from)
-                    continue;
-                const std::optional<Near> near = measured(run.edges[k], *probe);
+        searchRun(
+            m_runs[g], p, reach, [&](double lowest) { return best && lowest > best->squared; },
+            [&](std::uint32_t i) {
+                const std::optional<Near> near = measured(i, *probe);
                 if (near && (!best || near->before(*best)))
                     best = near;
-            }
-        };
-        visit(middle);
-        for (std::size_t step = 1; middle >= c0 + step || middle + step <= c1; ++step) {
-            if (middle >= c0 + step)
-                visit(middle - step);
-            if (middle + step <= c1)
-                visit(middle + step);
-        }
+                return false;
+            });
     }
 }
 
@@ -219,15 +227,12 @@ bool OutlineIndex::within(Point p, double distance) const
         return false;
     if (clearOf(p, std::fabs(distance)))
         return false;
-    const double limit = distance * distance;
-    const CellRange cells = cellsWithin(p, distance);
-    const int c0 = cells.c0, c1 = cells.c1, r0 = cells.r0, r1 = cells.r1;
-    for (int r = r0; r <= r1; ++r)
-        for (int c = c0; c <= c1; ++c)
-            for (const std::uint32_t i : cell(r, c))
-                if (squaredToSegment(m_outline[i], m_outline[after(i)], p) < limit)
-                    return true;
-    return false;
+    const double limit = distance * distance, reach = std::fabs(distance) * (1 + 1e-9) + m_slack;
+    return std::any_of(m_runs.begin(), m_runs.end(), [&](const Run& run) {
+        return searchRun(
+            run, p, reach, [&](double lowest) { return lowest >= limit; },
+            [&](std::uint32_t i) { return squaredToSegment(m_outline[i], m_outline[after(i)], p) < limit; });
+    });
 }
 
 } // namespace kit

@@ -118,6 +118,13 @@ private:
     }
     /// Whether the clearance grid alone shows every edge at least `distance` from `p`.
     bool clearOf(Point p, double distance) const;
+    struct Run;
+    /// Calls `measure(i)` for the edges i of `run` that may come within `reach` of `p` along the
+    /// run, chunk by chunk from p's outwards, passing over a chunk when `farther(lowest)` holds for
+    /// the squared distance its box keeps from p (a hair short of it, against rounding); stops at
+    /// the first call that returns true, and says whether there was one.
+    template <typename Farther, typename Measure>
+    bool searchRun(const Run& run, Point p, double reach, Farther&& farther, Measure&& measure) const;
     /// Edge `i` as it meets `probe`, when nearer than its distance.
     std::optional<Near> measured(std::size_t i, const Probe& probe) const
     {
@@ -137,7 +144,7 @@ private:
     /// The clearance grid, of finer cells than the edges are sorted into: per cell, how many cells
     /// away (in rows or columns, whichever is more) the nearest cell is that an edge reaches into,
     /// up to 255; 0 for a cell an edge reaches into.
-    double m_fine = 1.0;
+    double m_fine = 1.0, m_perFine = 1.0; ///< a cell's side, and cells a centimetre
     int m_fineColumns = 1, m_fineRows = 1;
     std::vector<std::uint8_t> m_clearance;
     /// The corner after corner `i`.
@@ -154,7 +161,7 @@ private:
 
     std::vector<std::uint32_t> m_cellStart; ///< per cell, where its edges start in m_edges; one more at the end
     std::vector<std::uint32_t> m_edges;     ///< the cells' edges, cell after cell
-    std::vector<std::uint16_t> m_groups; ///< per edge, its group (setGroups)
+    std::vector<std::uint16_t> m_groups; ///< per edge, its group (setGroups; one group of them all until then)
     std::size_t m_groupCount = 0;
     /// A group's edges along the direction its corners spread most in (y rather than x when
     /// `alongY`), sorted by where they start: each edge's lowest and highest coordinate in that

@@ -67,9 +67,17 @@ TEST(OutlineIndex, WithinAgreesWithAPlainMeasureOfEveryEdge)
             for (const double by : {1 - 1e-12, 1.0, 1 + 1e-12, 1 + 1e-6})
                 discs.push_back({{a.x, a.y + (a.y > 0 ? 1 : -1) * distance * by}, distance});
     }
-    for (const auto& [p, distance] : discs)
-        ASSERT_EQ(index.within(p, distance), kit::outlineWithin(seam, p, distance))
-            << "(" << p.x << ", " << p.y << "), distance " << distance;
+    // The same with the edges sorted into groups, the seams and the ends.
+    OutlineIndex grouped(seam);
+    std::vector<std::uint16_t> groups;
+    for (std::size_t i = 0; i < seam.size(); ++i)
+        groups.push_back(i < 1200 ? 0 : i == 1200 ? 1 : i + 1 < seam.size() ? 2 : 3);
+    grouped.setGroups(groups, 4);
+    for (const auto& [p, distance] : discs) {
+        const bool plain = kit::outlineWithin(seam, p, distance);
+        ASSERT_EQ(index.within(p, distance), plain) << "(" << p.x << ", " << p.y << "), distance " << distance;
+        ASSERT_EQ(grouped.within(p, distance), plain) << "(" << p.x << ", " << p.y << "), distance " << distance << ", grouped";
+    }
 }
 
 TEST(OutlineIndex, NearestOfEachGroupIsTheNearestEdgeVisitedOfIt)
