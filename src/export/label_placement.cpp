@@ -15,8 +15,9 @@ using scene::Point;
 
 /// Line width of a hairline on paper as a renderer draws it, centimetres, for the room it takes.
 constexpr double kHairline = 0.02;
-/// Steps of the search for a clear spot, centimetres.
+/// Steps of the search for a clear spot, centimetres, and steps a centimetre.
 constexpr double kStep = 0.1;
+constexpr double kPerStep = 1 / kStep;
 
 struct Segment
 {
@@ -114,6 +115,11 @@ std::vector<std::uint32_t> dotsPerSpot(const Spots& spots, const std::vector<sce
     const std::size_t side = spots.side();
     std::vector<std::int32_t> runs(side * (side + 1), 0); // per row: +1 where a run starts, -1 past its end
     const double c = kLabelClearance;
+    // Each row's spots, from row -n - 1 on: all rows' spots start and end alike across.
+    std::vector<LabelBox> rows;
+    rows.reserve(side + 2);
+    for (int j = -n - 1; j <= n + 1; ++j)
+        rows.push_back(spots.at(0, j));
     for (const scene::Dot& d : dots) {
         const double r = std::max(d.radius, scene::kMinPrintRadius) + kHairline;
         const Point p = d.centre;
@@ -128,7 +134,7 @@ std::vector<std::uint32_t> dotsPerSpot(const Spots& spots, const std::vector<sce
         const int j1 = steps(std::floor((p.y + r - spots.box.top + c) / kStep) + 1, -n - 1, n);
         std::optional<std::pair<int, int>> level; // the run of the rows the centre lies level with, all alike
         for (int j = j0; j <= j1; ++j) {
-            const LabelBox row = spots.at(0, j);
+            const LabelBox& row = rows[static_cast<std::size_t>(j + n + 1)];
             const double dy = p.y - std::clamp(p.y, row.top, row.bottom);
             if (std::abs(dy) > r * (1 + 1e-6))
                 continue;
@@ -141,7 +147,9 @@ std::vector<std::uint32_t> dotsPerSpot(const Spots& spots, const std::vector<sce
                 continue;
             }
             const double h = std::sqrt(std::max(0.0, r * r - dy * dy));
-            const double first = (p.x - h - row.right) / kStep, last = (p.x + h - row.left) / kStep;
+            // (Steps by a multiplication: its rounding differs from a division's by far less than
+            // the millionth of a step within which the ends are settled below.)
+            const double first = (p.x - h - row.right) * kPerStep, last = (p.x + h - row.left) * kPerStep;
             const double above = std::ceil(first), below = std::floor(last);
             int lo = steps(above, -n, n + 1);
             int hi = steps(below, -n - 1, n);
