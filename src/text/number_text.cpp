@@ -4,8 +4,12 @@
 #include "text/message_text.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
+#include <cassert>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
@@ -88,6 +92,41 @@ Int toWhole(std::string_view typed, std::string_view field, char decimalSeparato
                Message(MessageId::OutsideRange, {quotedForMessage(typed), low, high}));
     }
     return static_cast<Int>(rounded);
+}
+
+// Powers of ten that fit the digits of the shortest text's scaled value (below 2^13 · 10^10).
+constexpr std::uint64_t kPowersOfTen[] = {1,
+                                          10,
+                                          100,
+                                          1'000,
+                                          10'000,
+                                          100'000,
+                                          1'000'000,
+                                          10'000'000,
+                                          100'000'000,
+                                          1'000'000'000,
+                                          10'000'000'000,
+                                          100'000'000'000,
+                                          1'000'000'000'000,
+                                          10'000'000'000'000,
+                                          100'000'000'000'000,
+                                          1'000'000'000'000'000};
+
+// Fraction digits that always suffice where the bounds are 2^-shift apart, shift 13…34: the first k
+// with 3 · 10^k > 2^shift, as the interval is at least 3 · 2^-shift wide.
+constexpr auto kEnoughFractionDigits = [] {
+    std::array<int, 34 - 13 + 1> digits{};
+    for (int shift = 13; shift <= 34; ++shift)
+        while (3 * kPowersOfTen[digits[shift - 13]] <= std::uint64_t{1} << shift)
+            ++digits[shift - 13];
+    return digits;
+}();
+
+// Number of decimal digits of n > 0.
+int decimalDigits(std::uint64_t n)
+{
+    const int guess = (std::bit_width(n) * 1233) >> 12;
+    return guess + (n >= kPowersOfTen[guess] ? 1 : 0);
 }
 
 } // namespace
@@ -265,6 +304,61 @@ std::string formatGeneral(double value, char decimalSeparator)
 std::string formatSingle(float value, char decimalSeparator)
 {
     return formatWithDigits(static_cast<double>(value), 7, decimalSeparator);
+}
+
+char* putShortest(char* at, float value)
+{
+    // For magnitudes in [2^-9, 2^13) std::to_chars always writes the fixed form: the shortest text
+    // lies in [0.001, 10000), where fixed is never longer than scientific (n digits take at most
+    // n + 4 characters fixed, at least n + 4 scientific with its two exponent digits, and fixed wins
+    // a tie). There the fewest fraction digits are the fewest significant ones. Outside, or for zero,
+    // subnormals, infinities and NaN, std::to_chars itself writes the text.
+    const auto bits = std::bit_cast<std::uint32_t>(value);
+    const std::uint32_t biased = (bits >> 23) & 0xffu;
+    if (biased < 127 - 9 || biased >= 127 + 13)
+        return std::to_chars(at, at + 32, value).ptr;
+    if (bits >> 31)
+        *at++ = '-';
+
+    // |value| = m · 2^-q; everything below counts in 2^-shift = 2^-(q+2), a quarter of its spacing.
+    // The values that read back as it lie strictly between low and high, half a spacing away (a
+    // quarter below a power of two): those bounds, odd multiples of 2^-shift or 2^-(shift-1) with
+    // shift ≥ 13, are never multiples of 10^-10, so whether a bound itself reads back never matters.
+    const std::uint64_t m = (bits & 0x7fffffu) | 0x800000u;
+    const int shift = 152 - static_cast<int>(biased);
+    const std::uint64_t low = m == 0x800000u ? 4 * m - 1 : 4 * m - 2, high = 4 * m + 2;
+
+    // Multiples of 10^-k strictly between the bounds are those above floor(low · 10^k) and up to
+    // floor(high · 10^k); one tenth of each floor is the floor for k − 1. Drop digits while one stays.
+    int k = kEnoughFractionDigits[shift - 13];
+    std::uint64_t below = (low * kPowersOfTen[k]) >> shift, top = (high * kPowersOfTen[k]) >> shift;
+    assert(below < top);
+    while (k > 0 && below / 10 < top / 10) {
+        below /= 10;
+        top /= 10;
+        --k;
+    }
+    // Of those, the one nearest the value, ties to the even last digit.
+    const std::uint64_t scaled = 4 * m * kPowersOfTen[k];
+    std::uint64_t n = scaled >> shift;
+    const std::uint64_t rest = scaled & ((std::uint64_t{1} << shift) - 1), half = std::uint64_t{1} << (shift - 1);
+    if (rest > half || (rest == half && (n & 1) != 0))
+        ++n;
+    n = std::clamp(n, below + 1, top);
+
+    // n · 10^-k in fixed notation; with k > 0 its last digit is never 0, or k − 1 would do.
+    const int digits = std::max(decimalDigits(n), k + 1);
+    char* const end = at + digits + (k > 0 ? 1 : 0);
+    char* p = end;
+    for (int i = 0; i < k; ++i, n /= 10)
+        *--p = static_cast<char>('0' + n % 10);
+    if (k > 0)
+        *--p = '.';
+    do {
+        *--p = static_cast<char>('0' + n % 10);
+        n /= 10;
+    } while (n != 0);
+    return end;
 }
 
 } // namespace text
