@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <optional>
 
@@ -114,19 +115,56 @@ constexpr std::uint64_t kPowersOfTen[] = {1,
 
 // Fraction digits that always suffice where the bounds are 2^-shift apart, shift 13…34: the first k
 // with 3 · 10^k > 2^shift, as the interval is at least 3 · 2^-shift wide.
+struct EnoughFractionDigits
+{
+    int digits = 0;
+    std::uint64_t power = 1; ///< 10^digits
+};
 constexpr auto kEnoughFractionDigits = [] {
-    std::array<int, 34 - 13 + 1> digits{};
-    for (int shift = 13; shift <= 34; ++shift)
-        while (3 * kPowersOfTen[digits[shift - 13]] <= std::uint64_t{1} << shift)
-            ++digits[shift - 13];
-    return digits;
+    std::array<EnoughFractionDigits, 34 - 13 + 1> enough{};
+    for (int shift = 13; shift <= 34; ++shift) {
+        auto& e = enough[shift - 13];
+        while (3 * e.power <= std::uint64_t{1} << shift)
+            e.power = kPowersOfTen[++e.digits];
+    }
+    return enough;
 }();
 
-// Number of decimal digits of n > 0.
-int decimalDigits(std::uint64_t n)
+// Sixteen characters held in a register, the first in the lowest byte (GCC and Clang both have it).
+__extension__ typedef unsigned __int128 Uint128;
+
+// The 8 digits of x < 10^8, zeros in front, as characters in memory order (the first digit in
+// the lowest byte): split in two 4-digit lanes, four 2-digit lanes, eight 1-digit lanes, each
+// quotient taken by a multiplication exact in its range.
+std::uint64_t eightDigits(std::uint32_t x)
 {
-    const int guess = (std::bit_width(n) * 1233) >> 12;
-    return guess + (n >= kPowersOfTen[guess] ? 1 : 0);
+    const std::uint64_t fours = x / 10'000 | std::uint64_t{x % 10'000} << 32;
+    const std::uint64_t hundreds = ((fours * 10'486) >> 20) & 0x0000'007f'0000'007fu;
+    const std::uint64_t twos = hundreds | (fours - 100 * hundreds) << 16;
+    const std::uint64_t tens = ((twos * 103) >> 10) & 0x000f'000f'000f'000fu;
+    return (tens | (twos - 10 * tens) << 8) | 0x3030'3030'3030'3030u;
+}
+
+// Stores the first count ≤ 16 characters of `text` (in memory order) at `to` as two overlapping
+// words of a width the count decides.
+void storeShort(char* to, Uint128 text, unsigned count)
+{
+    const auto storeTwice = [&](auto word) {
+        constexpr unsigned width = sizeof word;
+        word = static_cast<decltype(word)>(text);
+        std::memcpy(to, &word, width);
+        word = static_cast<decltype(word)>(text >> (8 * (count - width)));
+        std::memcpy(to + count - width, &word, width);
+    };
+    assert(count >= 1 && count <= 16);
+    if (count >= 8)
+        storeTwice(std::uint64_t{});
+    else if (count >= 4)
+        storeTwice(std::uint32_t{});
+    else if (count >= 2)
+        storeTwice(std::uint16_t{});
+    else
+        *to = static_cast<char>(text);
 }
 
 } // namespace
@@ -315,10 +353,10 @@ char* putShortest(char* at, float value)
     // subnormals, infinities and NaN, std::to_chars itself writes the text.
     const auto bits = std::bit_cast<std::uint32_t>(value);
     const std::uint32_t biased = (bits >> 23) & 0xffu;
-    if (biased < 127 - 9 || biased >= 127 + 13)
+    if (biased - (127 - 9) >= 9 + 13)
         return std::to_chars(at, at + 32, value).ptr;
-    if (bits >> 31)
-        *at++ = '-';
+    *at = '-';
+    at += bits >> 31;
 
     // |value| = m · 2^-q; everything below counts in 2^-shift = 2^-(q+2), a quarter of its spacing.
     // The values that read back as it lie strictly between low and high, half a spacing away (a
@@ -328,37 +366,44 @@ char* putShortest(char* at, float value)
     const int shift = 152 - static_cast<int>(biased);
     const std::uint64_t low = m == 0x800000u ? 4 * m - 1 : 4 * m - 2, high = 4 * m + 2;
 
-    // Multiples of 10^-k strictly between the bounds are those above floor(low · 10^k) and up to
-    // floor(high · 10^k); one tenth of each floor is the floor for k − 1. Drop digits while one stays.
-    int k = kEnoughFractionDigits[shift - 13];
-    std::uint64_t below = (low * kPowersOfTen[k]) >> shift, top = (high * kPowersOfTen[k]) >> shift;
-    assert(below < top);
-    while (k > 0 && below / 10 < top / 10) {
-        below /= 10;
-        top /= 10;
-        --k;
-    }
-    // Of those, the one nearest the value, ties to the even last digit.
+    // A multiple of 10^-k lies strictly between the bounds when floor(high · 10^k) > floor(low · 10^k),
+    // and one tenth of each floor is the floor for k − 1. Usually none, one or two digits of the
+    // enough can go: three are tried at once, more only when all three went.
+    const auto floorOf = [shift](std::uint64_t bound, int digits) { return (bound * kPowersOfTen[digits]) >> shift; };
+    const EnoughFractionDigits enough = kEnoughFractionDigits[shift - 13];
+    const std::uint64_t lowFloor = (low * enough.power) >> shift, highFloor = (high * enough.power) >> shift;
+    assert(lowFloor < highFloor && enough.digits >= 4);
+    const int dropped = (lowFloor / 10 < highFloor / 10) + (lowFloor / 100 < highFloor / 100) +
+                        (lowFloor / 1000 < highFloor / 1000);
+    int k = enough.digits - dropped;
+    if (dropped == 3)
+        while (k > 0 && floorOf(low, k - 1) < floorOf(high, k - 1))
+            --k;
+    // Of those multiples, the one nearest the value, ties to the even last digit.
     const std::uint64_t scaled = 4 * m * kPowersOfTen[k];
     std::uint64_t n = scaled >> shift;
     const std::uint64_t rest = scaled & ((std::uint64_t{1} << shift) - 1), half = std::uint64_t{1} << (shift - 1);
-    if (rest > half || (rest == half && (n & 1) != 0))
-        ++n;
-    n = std::clamp(n, below + 1, top);
+    n += (rest > half) | ((rest == half) & n);
+    const std::uint64_t below = floorOf(low, k), top = floorOf(high, k);
+    n = n <= below ? below + 1 : n > top ? top : n;
 
-    // n · 10^-k in fixed notation; with k > 0 its last digit is never 0, or k − 1 would do.
-    const int digits = std::max(decimalDigits(n), k + 1);
-    char* const end = at + digits + (k > 0 ? 1 : 0);
-    char* p = end;
-    for (int i = 0; i < k; ++i, n /= 10)
-        *--p = static_cast<char>('0' + n % 10);
-    if (k > 0)
-        *--p = '.';
-    do {
-        *--p = static_cast<char>('0' + n % 10);
-        n /= 10;
-    } while (n != 0);
-    return end;
+    // n · 10^-k in fixed notation, laid out in a register. Its whole part is the value's own (every
+    // whole number here is a float, which no other float's text reaches); with k > 0 its last digit is
+    // never 0, or k − 1 would do. n has at most 9 digits (9 always read back), the text at most 12.
+    const std::uint64_t wholePart = m >> (shift - 2);
+    const unsigned whole = 1u + (wholePart >= 10) + (wholePart >= 100) + (wholePart >= 1000);
+    const unsigned digits = whole + static_cast<unsigned>(k);
+    assert(n < 1'000'000'000);
+    const auto small = static_cast<std::uint32_t>(n);
+    const Uint128 all = (0x3030'3030'3030'3030u + (std::uint64_t{small / 100'000'000} << 56)) |
+                                  static_cast<Uint128>(eightDigits(small % 100'000'000)) << 64;
+    const Uint128 used = all >> (8 * (16 - digits));
+    const Uint128 wholeMask = (static_cast<Uint128>(1) << (8 * whole)) - 1;
+    const Uint128 text =
+        (used & wholeMask) | static_cast<Uint128>('.') << (8 * whole) | (used & ~wholeMask) << 8;
+    const unsigned length = k > 0 ? digits + 1 : digits;
+    storeShort(at, text, length);
+    return at + length;
 }
 
 } // namespace text
