@@ -130,12 +130,17 @@ constexpr auto kEnoughFractionDigits = [] {
     return enough;
 }();
 
-// Sixteen characters held in a register, the first in the lowest byte (GCC and Clang both have it).
-__extension__ typedef unsigned __int128 Uint128;
+// The 4 digits of x < 10^4, zeros in front, as characters in memory order (the first digit in the
+// lowest byte): split in two 2-digit lanes, then four 1-digit lanes, each quotient taken by a
+// multiplication exact in its range.
+std::uint32_t fourDigits(std::uint32_t x)
+{
+    const std::uint32_t twos = x / 100 | (x % 100) << 16;
+    const std::uint32_t tens = ((twos * 103) >> 10) & 0x000f'000fu;
+    return (tens | (twos - 10 * tens) << 8) | 0x3030'3030u;
+}
 
-// The 8 digits of x < 10^8, zeros in front, as characters in memory order (the first digit in
-// the lowest byte): split in two 4-digit lanes, four 2-digit lanes, eight 1-digit lanes, each
-// quotient taken by a multiplication exact in its range.
+// The 8 digits of x < 10^8 as `fourDigits` gives 4, by way of two 4-digit lanes.
 std::uint64_t eightDigits(std::uint32_t x)
 {
     const std::uint64_t fours = x / 10'000 | std::uint64_t{x % 10'000} << 32;
@@ -145,26 +150,30 @@ std::uint64_t eightDigits(std::uint32_t x)
     return (tens | (twos - 10 * tens) << 8) | 0x3030'3030'3030'3030u;
 }
 
-// Stores the first count ≤ 16 characters of `text` (in memory order) at `to` as two overlapping
-// words of a width the count decides.
-void storeShort(char* to, Uint128 text, unsigned count)
+template <typename Word>
+void store(char* to, Word word)
 {
-    const auto storeTwice = [&](auto word) {
-        constexpr unsigned width = sizeof word;
-        word = static_cast<decltype(word)>(text);
-        std::memcpy(to, &word, width);
-        word = static_cast<decltype(word)>(text >> (8 * (count - width)));
-        std::memcpy(to + count - width, &word, width);
-    };
-    assert(count >= 1 && count <= 16);
-    if (count >= 8)
-        storeTwice(std::uint64_t{});
-    else if (count >= 4)
-        storeTwice(std::uint32_t{});
-    else if (count >= 2)
-        storeTwice(std::uint16_t{});
-    else
-        *to = static_cast<char>(text);
+    std::memcpy(to, &word, sizeof word);
+}
+
+// Stores `count` ≤ 10 characters, the first 8 in `low` and the rest in `high` (in memory order), as
+// two overlapping words of a width the count decides: nothing after them is touched.
+void storeShort(char* to, std::uint64_t low, std::uint64_t high, unsigned count)
+{
+    assert(count >= 1 && count <= 10);
+    if (count >= 8) {
+        const unsigned over = 8 * (count - 8);
+        store(to, low);
+        store(to + count - 8, over == 0 ? low : low >> over | high << (64 - over));
+    } else if (count >= 4) {
+        store(to, static_cast<std::uint32_t>(low));
+        store(to + count - 4, static_cast<std::uint32_t>(low >> (8 * (count - 4))));
+    } else if (count >= 2) {
+        store(to, static_cast<std::uint16_t>(low));
+        store(to + count - 2, static_cast<std::uint16_t>(low >> (8 * (count - 2))));
+    } else {
+        *to = static_cast<char>(low);
+    }
 }
 
 } // namespace
@@ -387,22 +396,27 @@ char* putShortest(char* at, float value)
     const std::uint64_t below = floorOf(low, k), top = floorOf(high, k);
     n = n <= below ? below + 1 : n > top ? top : n;
 
-    // n · 10^-k in fixed notation, laid out in a register. Its whole part is the value's own (every
-    // whole number here is a float, which no other float's text reaches); with k > 0 its last digit is
-    // never 0, or k − 1 would do. n has at most 9 digits (9 always read back), the text at most 12.
-    const std::uint64_t wholePart = m >> (shift - 2);
-    const unsigned whole = 1u + (wholePart >= 10) + (wholePart >= 100) + (wholePart >= 1000);
-    const unsigned digits = whole + static_cast<unsigned>(k);
+    // n · 10^-k in fixed notation, at most 12 characters; with k > 0 its last digit is never 0, or
+    // k − 1 would do. Its whole part is the value's own: every whole number here is a float, which no
+    // other float's text reaches. As 9 digits always read back, n < 10^9 and k ≤ 8 from 0.1 on.
     assert(n < 1'000'000'000);
-    const auto small = static_cast<std::uint32_t>(n);
-    const Uint128 all = (0x3030'3030'3030'3030u + (std::uint64_t{small / 100'000'000} << 56)) |
-                                  static_cast<Uint128>(eightDigits(small % 100'000'000)) << 64;
-    const Uint128 used = all >> (8 * (16 - digits));
-    const Uint128 wholeMask = (static_cast<Uint128>(1) << (8 * whole)) - 1;
-    const Uint128 text =
-        (used & wholeMask) | static_cast<Uint128>('.') << (8 * whole) | (used & ~wholeMask) << 8;
-    const unsigned length = k > 0 ? digits + 1 : digits;
-    storeShort(at, text, length);
+    if (k > 8) {
+        // "0.", one more 0 for k = 10, then the 9 digits of n.
+        std::memcpy(at, "0.0", 3);
+        char* const digits = at + k - 7;
+        *digits = static_cast<char>('0' + n / 100'000'000);
+        store(digits + 1, eightDigits(static_cast<std::uint32_t>(n % 100'000'000)));
+        return at + k + 2;
+    }
+    const auto wholePart = static_cast<std::uint32_t>(m >> (shift - 2));
+    const unsigned whole = 1u + (wholePart >= 10) + (wholePart >= 100) + (wholePart >= 1000);
+    const std::uint64_t wholeText = fourDigits(wholePart) >> (8 * (4 - whole));
+    const auto fraction = static_cast<std::uint32_t>(n - wholePart * kPowersOfTen[k]);
+    const std::uint64_t fractionText = k > 0 ? eightDigits(fraction) >> (8 * (8 - k)) : 0;
+    const unsigned afterPoint = 8 * (whole + 1);
+    const std::uint64_t first8 = wholeText | std::uint64_t{'.'} << (8 * whole) | fractionText << afterPoint;
+    const unsigned length = k > 0 ? whole + 1 + static_cast<unsigned>(k) : whole;
+    storeShort(at, first8, fractionText >> (64 - afterPoint), length);
     return at + length;
 }
 
