@@ -164,7 +164,7 @@ void storeShort(char* to, std::uint64_t low, std::uint64_t high, unsigned count)
     if (count >= 8) {
         const unsigned over = 8 * (count - 8);
         store(to, low);
-        store(to + count - 8, over == 0 ? low : low >> over | high << (64 - over));
+        store(to + count - 8, low >> over | (high << 1) << (63 - over)); // high << 64 is nothing
     } else if (count >= 4) {
         store(to, static_cast<std::uint32_t>(low));
         store(to + count - 4, static_cast<std::uint32_t>(low >> (8 * (count - 4))));
@@ -380,7 +380,9 @@ char* putShortest(char* at, float value)
     // enough can go: three are tried at once, more only when all three went.
     const auto floorOf = [shift](std::uint64_t bound, int digits) { return (bound * kPowersOfTen[digits]) >> shift; };
     const EnoughFractionDigits enough = kEnoughFractionDigits[shift - 13];
-    const std::uint64_t lowFloor = (low * enough.power) >> shift, highFloor = (high * enough.power) >> shift;
+    // Both floors are below 2^32: 10^k < 10/3 · 2^shift and high ≤ 2^26 + 2.
+    const auto lowFloor = static_cast<std::uint32_t>((low * enough.power) >> shift);
+    const auto highFloor = static_cast<std::uint32_t>((high * enough.power) >> shift);
     assert(lowFloor < highFloor && enough.digits >= 4);
     const int dropped = (lowFloor / 10 < highFloor / 10) + (lowFloor / 100 < highFloor / 100) +
                         (lowFloor / 1000 < highFloor / 1000);
