@@ -95,23 +95,10 @@ Int toWhole(std::string_view typed, std::string_view field, char decimalSeparato
     return static_cast<Int>(rounded);
 }
 
-// Powers of ten that fit the digits of the shortest text's scaled value (below 2^13 · 10^10).
-constexpr std::uint64_t kPowersOfTen[] = {1,
-                                          10,
-                                          100,
-                                          1'000,
-                                          10'000,
-                                          100'000,
-                                          1'000'000,
-                                          10'000'000,
-                                          100'000'000,
-                                          1'000'000'000,
-                                          10'000'000'000,
-                                          100'000'000'000,
-                                          1'000'000'000'000,
-                                          10'000'000'000'000,
-                                          100'000'000'000'000,
-                                          1'000'000'000'000'000};
+// Powers of ten up to 10^10, the most fraction digits a shortest text below needs.
+constexpr std::uint64_t kPowersOfTen[] = {1,           10,          100,          1'000,
+                                          10'000,      100'000,     1'000'000,    10'000'000,
+                                          100'000'000, 1'000'000'000, 10'000'000'000};
 
 // Fraction digits that always suffice where the bounds are 2^-shift apart, shift 13…34: the first k
 // with 3 · 10^k > 2^shift, as the interval is at least 3 · 2^-shift wide.
@@ -360,9 +347,10 @@ char* putShortest(char* at, float value)
     // n + 4 characters fixed, at least n + 4 scientific with its two exponent digits, and fixed wins
     // a tie). There the fewest fraction digits are the fewest significant ones. Outside, or for zero,
     // subnormals, infinities and NaN, std::to_chars itself writes the text.
+    // The characters are put together in words in memory order, the first in the lowest byte.
     const auto bits = std::bit_cast<std::uint32_t>(value);
     const std::uint32_t biased = (bits >> 23) & 0xffu;
-    if (biased - (127 - 9) >= 9 + 13)
+    if (std::endian::native != std::endian::little || biased - (127 - 9) >= 9 + 13)
         return std::to_chars(at, at + 32, value).ptr;
     *at = '-';
     at += bits >> 31;
@@ -390,11 +378,10 @@ char* putShortest(char* at, float value)
     if (dropped == 3)
         while (k > 0 && floorOf(low, k - 1) < floorOf(high, k - 1))
             --k;
-    // Of those multiples, the one nearest the value, ties to the even last digit.
+    // Of those multiples, the one nearest the value, ties to the even last digit: half a unit less
+    // one is added, and one more when the floor is odd.
     const std::uint64_t scaled = 4 * m * kPowersOfTen[k];
-    std::uint64_t n = scaled >> shift;
-    const std::uint64_t rest = scaled & ((std::uint64_t{1} << shift) - 1), half = std::uint64_t{1} << (shift - 1);
-    n += (rest > half) | ((rest == half) & n);
+    std::uint64_t n = (scaled + (std::uint64_t{1} << (shift - 1)) - 1 + ((scaled >> shift) & 1)) >> shift;
     const std::uint64_t below = floorOf(low, k), top = floorOf(high, k);
     n = n <= below ? below + 1 : n > top ? top : n;
 
