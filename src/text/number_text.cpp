@@ -4,10 +4,15 @@
 #include "text/message_text.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
+#include <cassert>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <optional>
 
@@ -88,6 +93,74 @@ Int toWhole(std::string_view typed, std::string_view field, char decimalSeparato
                Message(MessageId::OutsideRange, {quotedForMessage(typed), low, high}));
     }
     return static_cast<Int>(rounded);
+}
+
+// Powers of ten up to 10^10, the most fraction digits a shortest text below needs.
+constexpr std::uint64_t kPowersOfTen[] = {1,           10,          100,          1'000,
+                                          10'000,      100'000,     1'000'000,    10'000'000,
+                                          100'000'000, 1'000'000'000, 10'000'000'000};
+
+// Fraction digits that always suffice where the bounds are 2^-shift apart, shift 13…34: the first k
+// with 3 · 10^k > 2^shift, as the interval is at least 3 · 2^-shift wide.
+struct EnoughFractionDigits
+{
+    int digits = 0;
+    std::uint64_t power = 1; ///< 10^digits
+};
+constexpr auto kEnoughFractionDigits = [] {
+    std::array<EnoughFractionDigits, 34 - 13 + 1> enough{};
+    for (int shift = 13; shift <= 34; ++shift) {
+        auto& e = enough[shift - 13];
+        while (3 * e.power <= std::uint64_t{1} << shift)
+            e.power = kPowersOfTen[++e.digits];
+    }
+    return enough;
+}();
+
+// The 4 digits of x < 10^4, zeros in front, as characters in memory order (the first digit in the
+// lowest byte): split in two 2-digit lanes, then four 1-digit lanes, each quotient taken by a
+// multiplication exact in its range.
+std::uint32_t fourDigits(std::uint32_t x)
+{
+    const std::uint32_t twos = x / 100 | (x % 100) << 16;
+    const std::uint32_t tens = ((twos * 103) >> 10) & 0x000f'000fu;
+    return (tens | (twos - 10 * tens) << 8) | 0x3030'3030u;
+}
+
+// The 8 digits of x < 10^8 as `fourDigits` gives 4, by way of two 4-digit lanes.
+std::uint64_t eightDigits(std::uint32_t x)
+{
+    const std::uint64_t fours = x / 10'000 | std::uint64_t{x % 10'000} << 32;
+    const std::uint64_t hundreds = ((fours * 10'486) >> 20) & 0x0000'007f'0000'007fu;
+    const std::uint64_t twos = hundreds | (fours - 100 * hundreds) << 16;
+    const std::uint64_t tens = ((twos * 103) >> 10) & 0x000f'000f'000f'000fu;
+    return (tens | (twos - 10 * tens) << 8) | 0x3030'3030'3030'3030u;
+}
+
+template <typename Word>
+void store(char* to, Word word)
+{
+    std::memcpy(to, &word, sizeof word);
+}
+
+// Stores `count` ≤ 10 characters, the first 8 in `low` and the rest in `high` (in memory order), as
+// two overlapping words of a width the count decides: nothing after them is touched.
+void storeShort(char* to, std::uint64_t low, std::uint64_t high, unsigned count)
+{
+    assert(count >= 1 && count <= 10);
+    if (count >= 8) {
+        const unsigned over = 8 * (count - 8);
+        store(to, low);
+        store(to + count - 8, low >> over | (high << 1) << (63 - over)); // high << 64 is nothing
+    } else if (count >= 4) {
+        store(to, static_cast<std::uint32_t>(low));
+        store(to + count - 4, static_cast<std::uint32_t>(low >> (8 * (count - 4))));
+    } else if (count >= 2) {
+        store(to, static_cast<std::uint16_t>(low));
+        store(to + count - 2, static_cast<std::uint16_t>(low >> (8 * (count - 2))));
+    } else {
+        *to = static_cast<char>(low);
+    }
 }
 
 } // namespace
@@ -265,6 +338,75 @@ std::string formatGeneral(double value, char decimalSeparator)
 std::string formatSingle(float value, char decimalSeparator)
 {
     return formatWithDigits(static_cast<double>(value), 7, decimalSeparator);
+}
+
+char* putShortest(char* at, float value)
+{
+    // For magnitudes in [2^-9, 2^13) std::to_chars always writes the fixed form: the shortest text
+    // lies in [0.001, 10000), where fixed is never longer than scientific (n digits take at most
+    // n + 4 characters fixed, at least n + 4 scientific with its two exponent digits, and fixed wins
+    // a tie). There the fewest fraction digits are the fewest significant ones. Outside, or for zero,
+    // subnormals, infinities and NaN, std::to_chars itself writes the text.
+    // The characters are put together in words in memory order, the first in the lowest byte.
+    const auto bits = std::bit_cast<std::uint32_t>(value);
+    const std::uint32_t biased = (bits >> 23) & 0xffu;
+    if (std::endian::native != std::endian::little || biased - (127 - 9) >= 9 + 13)
+        return std::to_chars(at, at + 32, value).ptr;
+    *at = '-';
+    at += bits >> 31;
+
+    // |value| = m · 2^-q; everything below counts in 2^-shift = 2^-(q+2), a quarter of its spacing.
+    // The values that read back as it lie strictly between low and high, half a spacing away (a
+    // quarter below a power of two): those bounds, odd multiples of 2^-shift or 2^-(shift-1) with
+    // shift ≥ 13, are never multiples of 10^-10, so whether a bound itself reads back never matters.
+    const std::uint64_t m = (bits & 0x7fffffu) | 0x800000u;
+    const int shift = 152 - static_cast<int>(biased);
+    const std::uint64_t low = m == 0x800000u ? 4 * m - 1 : 4 * m - 2, high = 4 * m + 2;
+
+    // A multiple of 10^-k lies strictly between the bounds when floor(high · 10^k) > floor(low · 10^k),
+    // and one tenth of each floor is the floor for k − 1. Usually none, one or two digits of the
+    // enough can go: three are tried at once, more only when all three went.
+    const auto floorOf = [shift](std::uint64_t bound, int digits) { return (bound * kPowersOfTen[digits]) >> shift; };
+    const EnoughFractionDigits enough = kEnoughFractionDigits[shift - 13];
+    // Both floors are below 2^32: 10^k < 10/3 · 2^shift and high ≤ 2^26 + 2.
+    const auto lowFloor = static_cast<std::uint32_t>((low * enough.power) >> shift);
+    const auto highFloor = static_cast<std::uint32_t>((high * enough.power) >> shift);
+    assert(lowFloor < highFloor && enough.digits >= 4);
+    const int dropped = (lowFloor / 10 < highFloor / 10) + (lowFloor / 100 < highFloor / 100) +
+                        (lowFloor / 1000 < highFloor / 1000);
+    int k = enough.digits - dropped;
+    if (dropped == 3)
+        while (k > 0 && floorOf(low, k - 1) < floorOf(high, k - 1))
+            --k;
+    // Of those multiples, the one nearest the value, ties to the even last digit: half a unit less
+    // one is added, and one more when the floor is odd.
+    const std::uint64_t scaled = 4 * m * kPowersOfTen[k];
+    std::uint64_t n = (scaled + (std::uint64_t{1} << (shift - 1)) - 1 + ((scaled >> shift) & 1)) >> shift;
+    const std::uint64_t below = floorOf(low, k), top = floorOf(high, k);
+    n = n <= below ? below + 1 : n > top ? top : n;
+
+    // n · 10^-k in fixed notation, at most 12 characters; with k > 0 its last digit is never 0, or
+    // k − 1 would do. Its whole part is the value's own: every whole number here is a float, which no
+    // other float's text reaches. As 9 digits always read back, n < 10^9 and k ≤ 8 from 0.1 on.
+    assert(n < 1'000'000'000);
+    if (k > 8) {
+        // "0.", one more 0 for k = 10, then the 9 digits of n.
+        std::memcpy(at, "0.0", 3);
+        char* const digits = at + k - 7;
+        *digits = static_cast<char>('0' + n / 100'000'000);
+        store(digits + 1, eightDigits(static_cast<std::uint32_t>(n % 100'000'000)));
+        return at + k + 2;
+    }
+    const auto wholePart = static_cast<std::uint32_t>(m >> (shift - 2));
+    const unsigned whole = 1u + (wholePart >= 10) + (wholePart >= 100) + (wholePart >= 1000);
+    const std::uint64_t wholeText = fourDigits(wholePart) >> (8 * (4 - whole));
+    const auto fraction = static_cast<std::uint32_t>(n - wholePart * kPowersOfTen[k]);
+    const std::uint64_t fractionText = k > 0 ? eightDigits(fraction) >> (8 * (8 - k)) : 0;
+    const unsigned afterPoint = 8 * (whole + 1);
+    const std::uint64_t first8 = wholeText | std::uint64_t{'.'} << (8 * whole) | fractionText << afterPoint;
+    const unsigned length = k > 0 ? whole + 1 + static_cast<unsigned>(k) : whole;
+    storeShort(at, first8, fractionText >> (64 - afterPoint), length);
+    return at + length;
 }
 
 } // namespace text

@@ -53,4 +53,8 @@ std::string formatGeneral(double value, char decimalSeparator = '.');
 /// General number form of a single-precision value: as `formatGeneral` with 7 digits.
 std::string formatSingle(float value, char decimalSeparator = '.');
 
+/// Writes at `at` (room for 32 characters) the text std::to_chars(at, at + 32, value) writes, the
+/// shortest that reads back as `value`, and returns its end; faster for magnitudes in [2^-9, 2^13).
+char* putShortest(char* at, float value);
+
 } // namespace text

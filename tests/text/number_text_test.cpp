@@ -217,3 +217,64 @@ TEST(NumberText, PlainDecimalsReadToTheSameBitsAsFromChars)
         }
     }
 }
+
+TEST(NumberText, ShortestSingleTextIsStdToChars)
+{
+    // Hand-worked texts: the bounds lie half a spacing either side (a quarter below a power of two);
+    // of the texts with the fewest characters between them, the one nearest the value, ties to an
+    // even last digit; fixed unless scientific is shorter.
+    struct Row { float value; const char* expected; };
+    const float tiny = std::numeric_limits<float>::denorm_min();
+    const Row rows[] = {
+        {0x1p-9f, "0.001953125"},                   // the fast range's first power of two
+        {-0x1p-9f, "-0.001953125"},
+        {std::nextafter(0x1p-9f, 0.0f), "0.0019531249"}, // just below it
+        {0.002f, "0.002"},
+        {0.001f, "0.001"},                          // fixed and scientific equally long: fixed
+        {0.0001f, "1e-04"},
+        {0x1p13f, "8192"},                          // first power of two past the fast range
+        {std::nextafter(0x1p13f, 0.0f), "8191.9995"},
+        {std::nextafter(0x1p13f, 1e9f), "8192.001"},
+        {8191.999f, "8191.999"},
+        {-8191.999f, "-8191.999"},
+        {8000.0f, "8000"},
+        {10.0f, "10"},
+        {1.0f, "1"},
+        {0.5f, "0.5"},
+        {-1.5f, "-1.5"},
+        {0.01f, "0.01"},                            // 0.0099999998: the nearest text carries a digit
+        {std::nextafter(10.0f, 0.0f), "9.999999"},
+        {12.345f, "12.345"},
+        {4096.03125f, "4096.0312"},                 // two texts equally near: the even digit
+        {4096.09375f, "4096.0938"},
+        {-0.0380859375f, "-0.038085938"},
+        {135000992.0f, "135000992"},                // m even: the bound 135001000 reads back, yet is farther
+        {135001008.0f, "135001008"},                // m odd: the bound 135001000 is excluded
+        {0.0f, "0"},
+        {-0.0f, "-0"},
+        {std::numeric_limits<float>::quiet_NaN(), "nan"},
+        {std::numeric_limits<float>::infinity(), "inf"},
+        {-std::numeric_limits<float>::infinity(), "-inf"},
+        {tiny, "1e-45"},
+        {-std::numeric_limits<float>::min(), "-1.1754944e-38"},
+        {std::numeric_limits<float>::max(), "3.4028235e+38"},
+    };
+    const auto toChars = [](float value) {
+        char text[32];
+        return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
+    };
+    const auto shortest = [](float value) {
+        char text[32];
+        return std::string(text, putShortest(text, value));
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.expected);
+        EXPECT_EQ(toChars(row.value), row.expected);
+        EXPECT_EQ(shortest(row.value), row.expected);
+    }
+    // A sweep over all bit patterns, every sign, range, subnormal and NaN; about 37,000 in the fast range.
+    for (std::uint64_t bits = 0; bits < (std::uint64_t{1} << 32); bits += 10007) {
+        const float value = std::bit_cast<float>(static_cast<std::uint32_t>(bits));
+        ASSERT_EQ(shortest(value), toChars(value)) << "bits " << bits;
+    }
+}
