@@ -6,6 +6,7 @@
 #include "render/sheet_painter.h"
 #include "text/input_error.h"
 #include "text/message_text.h"
+#include "text/number_text.h"
 
 #include <QFontMetricsF>
 #include <QPageSize>
@@ -18,7 +19,6 @@
 
 #include <algorithm>
 #include <cassert>
-#include <charconv>
 #include <cmath>
 #include <limits>
 #include <map>
@@ -40,9 +40,8 @@ QPageSize pageSizeOf(const PageLayout& l)
 /// Appends `v` in the fewest digits that read back as the same single-precision number, and a space.
 void appendNumber(std::string& out, double v)
 {
-    char text[32];
-    const auto end = std::to_chars(text, text + sizeof text, static_cast<float>(v)).ptr;
-    out.append(text, end);
+    char digits[32];
+    out.append(digits, text::putShortest(digits, static_cast<float>(v)));
     out += ' ';
 }
 

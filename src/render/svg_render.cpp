@@ -1,5 +1,7 @@
 #include "render/renderers.h"
 
+#include "text/number_text.h"
+
 #include <algorithm>
 #include <bit>
 #include <charconv>
@@ -20,8 +22,7 @@ constexpr double kCmPerPoint = 2.54 / 72.0;
 void putNum(std::string& out, double v)
 {
     char buf[32];
-    const auto r = std::to_chars(buf, buf + sizeof buf, static_cast<float>(v));
-    out.append(buf, r.ptr);
+    out.append(buf, text::putShortest(buf, static_cast<float>(v)));
 }
 
 std::string num(double v)
@@ -107,7 +108,7 @@ struct Line
         std::memcpy(at, s.data(), s.size());
         at += s.size();
     }
-    void num(double v) { at = std::to_chars(at, at + 32, static_cast<float>(v)).ptr; }
+    void num(double v) { at = text::putShortest(at, static_cast<float>(v)); }
     void integer(std::int64_t v) { at = std::to_chars(at, at + 24, v).ptr; }
     void colour(canvas::Rgb c)
     {
