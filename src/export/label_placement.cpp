@@ -106,10 +106,17 @@ struct Spots
     std::size_t index(int i, int j) const { return static_cast<std::size_t>(j + reach) * side() + static_cast<std::size_t>(i + reach); }
 };
 
+/// A dot as a label meets it: where it is and how far it reaches, its hairline left out.
+struct Disc
+{
+    Point centre;
+    double radius;
+};
+
 /// How many of `dots` each spot touches, indexed by Spots::index. A dot touches the spots of a
 /// run of rows, and in each row a run of neighbouring spots: the runs are found from the
 /// geometry, their ends settled by dotMeets itself, and the runs added up row by row.
-std::vector<std::uint32_t> dotsPerSpot(const Spots& spots, const std::vector<scene::Dot>& dots)
+std::vector<std::uint32_t> dotsPerSpot(const Spots& spots, const std::vector<Disc>& dots)
 {
     const int n = spots.reach;
     const std::size_t side = spots.side();
@@ -120,8 +127,8 @@ std::vector<std::uint32_t> dotsPerSpot(const Spots& spots, const std::vector<sce
     rows.reserve(side + 2);
     for (int j = -n - 1; j <= n + 1; ++j)
         rows.push_back(spots.at(0, j));
-    for (const scene::Dot& d : dots) {
-        const double r = std::max(d.radius, scene::kMinPrintRadius) + kHairline;
+    for (const Disc& d : dots) {
+        const double r = d.radius + kHairline;
         const Point p = d.centre;
         const auto meets = [&](int i, int j) { return dotMeets(p, r, spots.at(i, j)); };
         if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(r))
@@ -191,7 +198,7 @@ struct Obstacles
 {
     std::vector<Segment> lines;  ///< every line drawn, the cut outline and fold lines included
     std::vector<Point> barriers; ///< pairs: segments a label never moves across (cut, folds)
-    std::vector<scene::Dot> dots;
+    std::vector<Disc> dots;
     std::vector<LabelBox> texts;
     std::vector<std::vector<Point>> outlines; ///< the cut outlines' runs
 
@@ -244,7 +251,7 @@ Obstacles obstaclesNear(const scene::Scene& s, const scene::Text* self, const La
             if (const auto* d = std::get_if<scene::Dot>(&item)) {
                 const double r = std::max(d->radius, scene::kMinPrintRadius);
                 if (LabelBox{d->centre.x - r, d->centre.y - r, d->centre.x + r, d->centre.y + r}.meets(area))
-                    o.dots.push_back(*d);
+                    o.dots.push_back({d->centre, r});
             } else if (const auto* t = scene::itemIf<scene::Text>(&item)) {
                 if (t != self && !t->text.empty() && textBox(*t).meets(area))
                     o.texts.push_back(textBox(*t));
@@ -268,7 +275,7 @@ Obstacles obstaclesNear(const scene::Scene& s, const scene::Text* self, const La
                             o.lines.push_back({a, b, pad, barrier});
                     }
                     if (n == 1 && p->dotRadius > 0)
-                        o.dots.push_back(scene::Dot{p->role, -1, run.front(), p->dotRadius});
+                        o.dots.push_back({run.front(), std::max(p->dotRadius, scene::kMinPrintRadius)});
                 }
             }
         }
