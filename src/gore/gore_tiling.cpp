@@ -13,25 +13,36 @@ using stars::PiValue;
 
 namespace {
 
-/// The plate map in the frame of a sector: x along its central meridian, y towards larger
-/// longitudes; `dl` the offset from that meridian in degrees, `phi` the latitude towards the pole.
-/// `phiB` is the cut's latitude at `dl`, radians.
-scene::Point sectorPlatePoint(const GoreTiling& t, double dl, double phi, double phiB)
+/// What the plate map of a sector takes from a longitude: `dl` the offset from the sector's
+/// central meridian in degrees, `phiB` the cut's latitude there in radians.
+struct SectorLongitude
 {
-    const double tanPhi = std::tan(phi * DegreeFactor);
-    const double tanB = std::tan(phiB);
-    const double c = std::cos(dl * DegreeFactor), s = std::sin(dl * DegreeFactor);
-    const double rho = t.scale / tanPhi, rhoB = t.scale / tanB;
-    const double u = tanB / tanPhi;
+    double c, s;  ///< cos and sin of dl
+    double tanB;  ///< tan of the cut's latitude
+    double by;    ///< where the gore's straight top prints the cut point of this longitude, across
+};
+
+SectorLongitude sectorLongitude(const GoreTiling& t, double dl, double phiB)
+{
     // Where the gore's straight top prints the cut point of this longitude: on the side, as far
     // from its middle as on the gore.
-    const double bx = t.apothem, by = t.R * std::tan(dl * DegreeFactor) * std::cos(phiB);
-    return {rho * c + u * u * (bx - rhoB * c), rho * s + u * u * (by - rhoB * s)};
+    return {std::cos(dl * DegreeFactor), std::sin(dl * DegreeFactor), std::tan(phiB),
+            t.R * std::tan(dl * DegreeFactor) * std::cos(phiB)};
+}
+
+/// The plate map in the frame of a sector: x along its central meridian, y towards larger
+/// longitudes; the longitude as `at` has it, `tanPhi` the tangent of the latitude towards the pole.
+scene::Point sectorPlatePoint(const GoreTiling& t, const SectorLongitude& at, double tanPhi)
+{
+    const double rho = t.scale / tanPhi, rhoB = t.scale / at.tanB;
+    const double u = at.tanB / tanPhi;
+    const double bx = t.apothem;
+    return {rho * at.c + u * u * (bx - rhoB * at.c), rho * at.s + u * u * (at.by - rhoB * at.s)};
 }
 
 scene::Point sectorPlatePoint(const GoreTiling& t, double dl, double phi)
 {
-    return sectorPlatePoint(t, dl, phi, cutLatitude(t, dl));
+    return sectorPlatePoint(t, sectorLongitude(t, dl, cutLatitude(t, dl)), std::tan(phi * DegreeFactor));
 }
 
 } // namespace
@@ -143,12 +154,15 @@ sky::SkyPoint kitPlateSkyPoint(const GoreTiling& t, scene::Point offset, bool so
     double phi = std::atan2(t.scale, std::hypot(target.x, target.y)) / DegreeFactor;
     constexpr double h = 1e-7;
     for (int i = 0; i < 50; ++i) {
-        const double phiB = cutLatitude(t, dl);
-        const scene::Point p = sectorPlatePoint(t, dl, phi, phiB);
+        // The steps along the longitude and the latitude share with the point what they can.
+        const SectorLongitude at = sectorLongitude(t, dl, cutLatitude(t, dl));
+        const double tanPhi = std::tan(phi * DegreeFactor);
+        const scene::Point p = sectorPlatePoint(t, at, tanPhi);
         const double ex = p.x - target.x, ey = p.y - target.y;
         if (std::hypot(ex, ey) < 1e-13 * std::max(1.0, t.R))
             break;
-        const scene::Point pl = sectorPlatePoint(t, dl + h, phi), pp = sectorPlatePoint(t, dl, phi - h, phiB);
+        const scene::Point pl = sectorPlatePoint(t, sectorLongitude(t, dl + h, cutLatitude(t, dl + h)), tanPhi);
+        const scene::Point pp = sectorPlatePoint(t, at, std::tan((phi - h) * DegreeFactor));
         const double j11 = (pl.x - p.x) / h, j21 = (pl.y - p.y) / h;
         const double j12 = -(pp.x - p.x) / h, j22 = -(pp.y - p.y) / h;
         const double det = j11 * j22 - j12 * j21;
