@@ -14,6 +14,21 @@ constexpr int kCellsAcross = 64;
 /// Cells of the clearance grid along the longer side of the outline's box.
 constexpr int kClearanceCellsAcross = 256;
 constexpr double kFar = std::numeric_limits<double>::infinity();
+/// The first place in the sorted `v` whose value is not below `x` (`orEqual`: above `x`), as
+/// std::lower_bound (std::upper_bound) finds it, without a branch that depends on the values.
+std::size_t firstFrom(const std::vector<double>& v, double x, bool orEqual = false)
+{
+    if (v.empty())
+        return 0;
+    const double* base = v.data();
+    for (std::size_t n = v.size(); n > 1;) {
+        const std::size_t half = n / 2;
+        base = (orEqual ? base[half] <= x : base[half] < x) ? base + half : base;
+        n -= half;
+    }
+    return static_cast<std::size_t>(base - v.data()) + ((orEqual ? *base <= x : *base < x) ? 1 : 0);
+}
+
 /// A box that holds nothing yet.
 constexpr Box kNothing{kFar, kFar, -kFar, -kFar};
 
@@ -151,15 +166,11 @@ bool OutlineIndex::searchRun(const Run& run, Point p, double reach, Farther&& fa
         return false; // the whole group lies farther off
     // The edges that may reach into from … to along the run, and the chunk where p stands.
     const double at = run.alongY ? p.y : p.x, from = at - reach, to = at + reach;
-    const auto position = [](const std::vector<double>& v, double x) {
-        return static_cast<std::size_t>(std::lower_bound(v.begin(), v.end(), x) - v.begin());
-    };
-    const std::size_t first = position(run.highest, from);
-    const auto last = static_cast<std::size_t>(std::upper_bound(run.low.begin(), run.low.end(), to) - run.low.begin());
+    const std::size_t first = firstFrom(run.highest, from), last = firstFrom(run.low, to, true);
     if (first >= last)
         return false;
     const std::size_t c0 = first / Run::kChunk, c1 = (last - 1) / Run::kChunk;
-    const std::size_t middle = std::clamp(position(run.low, at) / Run::kChunk, c0, c1);
+    const std::size_t middle = std::clamp(firstFrom(run.low, at) / Run::kChunk, c0, c1);
     const auto search = [&](std::size_t chunk) {
         const Box& box = run.chunks[chunk];
         const double dx = std::max({0.0, box.left - p.x - m_slack, p.x - box.right - m_slack});
