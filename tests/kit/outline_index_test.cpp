@@ -66,6 +66,13 @@ TEST(OutlineIndex, WithinAgreesWithAPlainMeasureOfEveryEdge)
         for (const double distance : {0.001, 0.05})
             for (const double by : {1 - 1e-12, 1.0, 1 + 1e-12, 1 + 1e-6})
                 discs.push_back({{a.x, a.y + (a.y > 0 ? 1 : -1) * distance * by}, distance});
+        // Off the seam on either side, the distance a millionth short of the outline and beyond it.
+        for (const double off : {-0.3, -0.06, -0.02, 0.01, 0.04, 0.09, 0.15}) {
+            const Point p{a.x + 0.37 * off, a.y + off};
+            const double nearest = kit::distanceToOutline(seam, p);
+            discs.push_back({p, nearest * (1 - 1e-6)});
+            discs.push_back({p, nearest * (1 + 1e-6)});
+        }
     }
     // The same with the edges sorted into groups, the seams and the ends.
     OutlineIndex grouped(seam);
