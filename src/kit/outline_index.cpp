@@ -73,79 +73,56 @@ OutlineIndex::OutlineIndex(Polygon outline) : m_outline(std::move(outline)), m_b
                                 std::fabs(m_box.bottom), m_box.width(), m_box.height()})
                       + m_cell);
 
-    // The clearance grid. The cells each edge's box reaches into have 0 steps, and the others
-    // count the steps to the nearest of those, a step to any of the eight neighbours. A point of
-    // a cell an edge's box reaches into lies within the cell's diagonal of a point of that box,
-    // and that within the edge's length of the edge; a point of another cell within a side (or a
-    // diagonal) of a neighbouring cell's point: the bound on the distance to the outline carries
-    // over, taken as the least. Both in a pass down and one up.
+    // The clearance grid: the cells each edge's box reaches into are 0, and the others count the
+    // steps to the nearest of those, a step to any of the eight neighbours, in a pass down and one up.
     m_fine = std::max({m_box.width(), m_box.height(), 1e-9}) / kClearanceCellsAcross;
     m_perFine = 1 / m_fine;
     m_fineColumns = std::max(1, static_cast<int>(std::ceil(m_box.width() / m_fine)));
     m_fineRows = std::max(1, static_cast<int>(std::ceil(m_box.height() / m_fine)));
-    // Worked out on a grid with a rim of cells that hold nothing round it, never changed.
-    const auto columns = static_cast<std::size_t>(m_fineColumns) + 2, rows = static_cast<std::size_t>(m_fineRows) + 2;
-    const double diagonal = std::sqrt(2.0) * m_fine;
-    std::vector<double> reach(columns * rows, kFar);
-    std::vector<int> steps(columns * rows, 255);
+    const auto columns = static_cast<std::size_t>(m_fineColumns);
+    m_clearance.assign(columns * static_cast<std::size_t>(m_fineRows), 255);
     const auto fineColumn = [this](double x) { return std::clamp(static_cast<int>((x - m_box.left) / m_fine), 0, m_fineColumns - 1); };
     const auto fineRow = [this](double y) { return std::clamp(static_cast<int>((y - m_box.top) / m_fine), 0, m_fineRows - 1); };
     for (std::size_t i = 0, n = m_outline.size(); i < n; ++i) {
         const Point& a = m_outline[i];
         const Point& b = m_outline[after(i)];
-        const double length = std::hypot(b.x - a.x, b.y - a.y);
         for (int r = fineRow(std::min(a.y, b.y)); r <= fineRow(std::max(a.y, b.y)); ++r)
-            for (int c = fineColumn(std::min(a.x, b.x)); c <= fineColumn(std::max(a.x, b.x)); ++c) {
-                const std::size_t at = static_cast<std::size_t>(r + 1) * columns + static_cast<std::size_t>(c + 1);
-                steps[at] = 0;
-                reach[at] = std::min(reach[at], diagonal + length);
-            }
+            for (int c = fineColumn(std::min(a.x, b.x)); c <= fineColumn(std::max(a.x, b.x)); ++c)
+                m_clearance[static_cast<std::size_t>(r) * columns + static_cast<std::size_t>(c)] = 0;
     }
-    // Down, each cell from the row above and the cell before it; up, from the row below and the cell after it.
-    const auto pass = [&](std::size_t at, std::ptrdiff_t row, std::ptrdiff_t step) {
-        const auto take = [&](std::size_t from, double apart) {
-            steps[at] = std::min(steps[at], steps[from] + 1);
-            reach[at] = std::min(reach[at], reach[from] + apart);
-        };
-        take(at - row - 1, diagonal);
-        take(at - row, m_fine);
-        take(at - row + 1, diagonal);
-        take(at - step, m_fine);
+    const auto pass = [&](int from, int to, int step) {
+        for (int r = from; r != to; r += step)
+            for (int c = from < to ? 0 : m_fineColumns - 1; c >= 0 && c < m_fineColumns; c += step) {
+                int least = m_clearance[static_cast<std::size_t>(r) * columns + static_cast<std::size_t>(c)];
+                const auto take = [&](int rr, int cc) {
+                    if (rr >= 0 && rr < m_fineRows && cc >= 0 && cc < m_fineColumns)
+                        least = std::min(least, m_clearance[static_cast<std::size_t>(rr) * columns + static_cast<std::size_t>(cc)] + 1);
+                };
+                take(r - step, c - 1);
+                take(r - step, c);
+                take(r - step, c + 1);
+                take(r, c - step);
+                m_clearance[static_cast<std::size_t>(r) * columns + static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(least);
+            }
     };
-    const auto width = static_cast<std::ptrdiff_t>(columns);
-    for (std::size_t r = 1; r + 1 < rows; ++r)
-        for (std::size_t c = 1; c + 1 < columns; ++c)
-            pass(r * columns + c, width, 1);
-    for (std::size_t r = rows - 2; r >= 1; --r)
-        for (std::size_t c = columns - 2; c >= 1; --c)
-            pass(r * columns + c, -width, -1);
-    // Kept with the reach in single precision, rounded up: still no nearer than the outline.
-    m_clearance.clear();
-    for (std::size_t r = 1; r + 1 < rows; ++r)
-        for (std::size_t c = 1; c + 1 < columns; ++c)
-            m_clearance.push_back({std::nextafter(static_cast<float>(reach[r * columns + c]), std::numeric_limits<float>::infinity()),
-                                   static_cast<std::uint8_t>(steps[r * columns + c])});
+    pass(0, m_fineRows, 1);
+    pass(m_fineRows - 1, -1, -1);
     setGroups(std::vector<std::uint16_t>(m_outline.size(), 0), 1);
 }
 
-std::optional<bool> OutlineIndex::settledByGrid(Point p, double distance) const
+bool OutlineIndex::clearOf(Point p, double distance) const
 {
     const double x = (p.x - m_box.left) * m_perFine, y = (p.y - m_box.top) * m_perFine;
     if (!(x >= 0 && y >= 0 && x < m_fineColumns && y < m_fineRows))
-        return std::nullopt;
+        return false;
     const int c = static_cast<int>(x), r = static_cast<int>(y);
-    const Clearance& cell = m_clearance[static_cast<std::size_t>(r) * static_cast<std::size_t>(m_fineColumns) + static_cast<std::size_t>(c)];
-    if (distance > cell.reach * (1 + 1e-9) + m_slack)
-        return true;
-    const int k = cell.steps;
+    const int k = m_clearance[static_cast<std::size_t>(r) * static_cast<std::size_t>(m_fineColumns) + static_cast<std::size_t>(c)];
     if (k == 0)
-        return std::nullopt;
+        return false;
     // No edge reaches into the cells fewer than k steps from p's: p is at least as far from every
     // edge as from the rim of their square (cells off the grid hold no edge either).
     const double room = std::min({x - (c - k + 1), c + k - x, y - (r - k + 1), r + k - y}) * m_fine;
-    if (distance < room - m_slack)
-        return false;
-    return std::nullopt;
+    return distance < room - m_slack;
 }
 
 void OutlineIndex::setGroups(std::vector<std::uint16_t> groups, std::size_t count)
@@ -259,8 +236,8 @@ bool OutlineIndex::within(Point p, double distance) const
     if (p.x + distance < m_box.left || p.x - distance > m_box.right || p.y + distance < m_box.top
         || p.y - distance > m_box.bottom)
         return false;
-    if (const std::optional<bool> settled = settledByGrid(p, std::fabs(distance)))
-        return *settled;
+    if (clearOf(p, std::fabs(distance)))
+        return false;
     const double limit = distance * distance, reach = std::fabs(distance) * (1 + 1e-9) + m_slack;
     return std::any_of(m_runs.begin(), m_runs.end(), [&](const Run& run) {
         return searchRun(

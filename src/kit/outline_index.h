@@ -116,10 +116,8 @@ private:
         const double limit = distance * distance;
         return Probe{p, distance, limit * (1 - 1e-9), limit * (1 + 1e-9)};
     }
-    /// Whether some edge lies nearer to `p` than `distance`, where the clearance grid alone shows
-    /// it: true when it bounds the distance to the outline below `distance`, false when it shows
-    /// every edge at least `distance` away.
-    std::optional<bool> settledByGrid(Point p, double distance) const;
+    /// Whether the clearance grid alone shows every edge at least `distance` from `p`.
+    bool clearOf(Point p, double distance) const;
     struct Run;
     /// Calls `measure(i)` for the edges i of `run` that may come within `reach` of `p` along the
     /// run, chunk by chunk from p's outwards, passing over a chunk when `farther(lowest)` holds for
@@ -143,15 +141,12 @@ private:
     int m_columns = 1, m_rows = 1;
     /// A length far beyond what rounding can move a point of the outline or its distance by, cm.
     double m_slack = 0.0;
-    /// The clearance grid, of finer cells than the edges are sorted into.
-    struct Clearance
-    {
-        float reach = 0;       ///< no point of the cell lies farther from the outline, cm
-        std::uint8_t steps = 255; ///< cells away (in rows or columns, whichever is more) the nearest cell an edge's box reaches into lies, up to 255
-    };
+    /// The clearance grid, of finer cells than the edges are sorted into: per cell, how many cells
+    /// away (in rows or columns, whichever is more) the nearest cell is that an edge reaches into,
+    /// up to 255; 0 for a cell an edge reaches into.
     double m_fine = 1.0, m_perFine = 1.0; ///< a cell's side, and cells a centimetre
     int m_fineColumns = 1, m_fineRows = 1;
-    std::vector<Clearance> m_clearance;
+    std::vector<std::uint8_t> m_clearance;
     /// The corner after corner `i`.
     std::size_t after(std::size_t i) const { return i + 1 == m_outline.size() ? 0 : i + 1; }
     /// The edges (by first corner) that reach into the cell at `at`, or in row `r` and column `c`.
