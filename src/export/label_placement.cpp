@@ -133,12 +133,19 @@ std::vector<std::uint32_t> dotsPerSpot(const Spots& spots, const std::vector<Dis
         const auto meets = [&](int i, int j) { return dotMeets(p, r, spots.at(i, j)); };
         if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(r))
             continue; // it touches no spot
-        // Step counts are clamped while still doubles: a far dot's would not fit an int.
-        const auto steps = [](double x, int low, int high) {
-            return static_cast<int>(std::clamp(x, static_cast<double>(low), static_cast<double>(high)));
+        // Step counts are clamped while still doubles, a far dot's not fitting an int, to half a
+        // step and more beyond where they are clamped to in the end: the whole numbers above and
+        // below them, found from the int they cut down to, then come out as of the unclamped counts.
+        const auto wholeAbove = [](double x) {
+            const int cut = static_cast<int>(x);
+            return cut + (x > cut ? 1 : 0);
         };
-        const int j0 = steps(std::ceil((p.y - r - spots.box.bottom - c) / kStep) - 1, -n, n + 1);
-        const int j1 = steps(std::floor((p.y + r - spots.box.top + c) / kStep) + 1, -n - 1, n);
+        const auto wholeBelow = [](double x) {
+            const int cut = static_cast<int>(x);
+            return cut - (x < cut ? 1 : 0);
+        };
+        const int j0 = std::clamp(wholeAbove(std::clamp((p.y - r - spots.box.bottom - c) / kStep, -n - 1.5, n + 2.5)) - 1, -n, n + 1);
+        const int j1 = std::clamp(wholeBelow(std::clamp((p.y + r - spots.box.top + c) / kStep, -n - 2.5, n + 1.5)) + 1, -n - 1, n);
         std::optional<std::pair<int, int>> level; // the run of the rows the centre lies level with, all alike
         for (int j = j0; j <= j1; ++j) {
             const LabelBox& row = rows[static_cast<std::size_t>(j + n + 1)];
@@ -156,14 +163,17 @@ std::vector<std::uint32_t> dotsPerSpot(const Spots& spots, const std::vector<Dis
             const double h = std::sqrt(std::max(0.0, r * r - dy * dy));
             // (Steps by a multiplication: its rounding differs from a division's by far less than
             // the millionth of a step within which the ends are settled below.)
-            const double first = (p.x - h - row.right) * kPerStep, last = (p.x + h - row.left) * kPerStep;
-            const double above = std::ceil(first), below = std::floor(last);
-            int lo = steps(above, -n, n + 1);
-            int hi = steps(below, -n - 1, n);
+            // (Ends clamped as the step counts above: one beyond the spots by more than a step
+            // needs no settling, the spot at the rim lying well inside it.)
+            const double first = std::clamp((p.x - h - row.right) * kPerStep, -n - 2.5, n + 2.5);
+            const double last = std::clamp((p.x + h - row.left) * kPerStep, -n - 2.5, n + 2.5);
+            const int above = wholeAbove(first), below = wholeBelow(last);
+            int lo = std::clamp(above, -n, n + 1);
+            int hi = std::clamp(below, -n - 1, n);
             // The ends are settled by dotMeets where rounding could put a spot on either side: a
             // spot within a millionth of a step of the rim (x within a millionth of the whole
             // number nearest to it, `whole` the one at or above it), or a row the dot barely reaches.
-            const auto close = [](double x, double whole) { return whole - x < 1e-6 || x - (whole - 1) < 1e-6; };
+            const auto close = [](double x, int whole) { return whole - x < 1e-6 || x - (whole - 1) < 1e-6; };
             if (close(first, above) || close(-last, -below) || h < 1e-3 * r) {
                 while (lo > -n && meets(lo - 1, j))
                     --lo;
