@@ -170,7 +170,8 @@ bool OutlineIndex::searchRun(const Run& run, Point p, double reach, Farther&& fa
     if (first >= last)
         return false;
     const std::size_t c0 = first / Run::kChunk, c1 = (last - 1) / Run::kChunk;
-    const std::size_t middle = std::clamp(firstFrom(run.low, at) / Run::kChunk, c0, c1);
+    // (The stretch reaches as far either side of p: the middle of its edges is about where p is.)
+    const std::size_t middle = (first + last - 1) / 2 / Run::kChunk;
     const auto search = [&](std::size_t chunk) {
         const Box& box = run.chunks[chunk];
         const double dx = std::max({0.0, box.left - p.x - m_slack, p.x - box.right - m_slack});
