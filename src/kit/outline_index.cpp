@@ -13,7 +13,9 @@ namespace {
 constexpr int kCellsAcross = 64;
 /// Cells of the clearance grid along the longer side of the outline's box.
 constexpr int kClearanceCellsAcross = 256;
+/// Farther than anything.
 constexpr double kFar = std::numeric_limits<double>::infinity();
+
 /// The first place in the sorted `v` whose value is not below `x` (`orEqual`: above `x`), as
 /// std::lower_bound (std::upper_bound) finds it, without a branch that depends on the values.
 std::size_t firstFrom(const std::vector<double>& v, double x, bool orEqual = false)
@@ -232,14 +234,15 @@ OutlineIndex::CellRange OutlineIndex::cellsWithin(Point p, double distance) cons
 
 bool OutlineIndex::within(Point p, double distance) const
 {
-    if (!std::isfinite(p.x) || !std::isfinite(p.y) || std::isnan(distance) || m_outline.empty())
+    // No point lies nearer than no distance, or than one that is no number.
+    if (!std::isfinite(p.x) || !std::isfinite(p.y) || !(distance > 0) || m_outline.empty())
         return false;
     if (p.x + distance < m_box.left || p.x - distance > m_box.right || p.y + distance < m_box.top
         || p.y - distance > m_box.bottom)
         return false;
-    if (clearOf(p, std::fabs(distance)))
+    if (clearOf(p, distance))
         return false;
-    const double limit = distance * distance, reach = std::fabs(distance) * (1 + 1e-9) + m_slack;
+    const double limit = distance * distance, reach = distance * (1 + 1e-9) + m_slack;
     return std::any_of(m_runs.begin(), m_runs.end(), [&](const Run& run) {
         return searchRun(
             run, p, reach, [&](double lowest) { return lowest >= limit; },

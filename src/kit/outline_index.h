@@ -20,7 +20,7 @@ public:
     explicit OutlineIndex(Polygon outline);
 
     /// Whether some point of the outline lies closer to `p` than `distance` cm; false for a point
-    /// that is no finite number.
+    /// that is no finite number and for a distance that is not above 0.
     bool within(Point p, double distance) const;
 
     /// A stretch of the outline near a point: the edge from corner `index` to the next, and its
@@ -62,7 +62,8 @@ public:
                     consider(i);
     }
 
-    /// Sorts the edges into groups, edge i into `groups[i]` (below `count`), for nearestInGroups.
+    /// Sorts the edges into groups, edge i into `groups[i]` (below `count`), for nearestInGroups;
+    /// until then they are one group. Each group is searched along its longer direction.
     void setGroups(std::vector<std::uint16_t> groups, std::size_t count);
 
     /// For each group of edges `wanted` holds true for (every group when it is empty), the one
