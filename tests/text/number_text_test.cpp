@@ -186,7 +186,7 @@ TEST(NumberText, PlainDecimalsReadToTheSameBitsAsFromChars)
     // up to 17 digits (beyond the shortcut's 2^53), points anywhere, zeros before and after; read
     // where a file goes on after them, it stops at the byte after them, whatever that byte is.
     std::mt19937_64 random(7);
-    const std::string_view after[] = {"", ",12.5\n", "\n", "/0123456789", ":9", "\xFA\xFF123456", " 1", "e5,1,2"};
+    const std::string_view after[] = {"", ",12.5\n", "\n", "/0123456789", ":9", "\xFA\xFF" "123456", " 1", "e5,1,2"};
     for (int i = 0; i < 200'000; ++i) {
         std::string field = random() % 4 == 0 ? "-" : random() % 8 == 0 ? "+" : "";
         const int digits = 1 + static_cast<int>(random() % 17), point = static_cast<int>(random() % (digits + 2)) - 1;
@@ -209,8 +209,7 @@ TEST(NumberText, PlainDecimalsReadToTheSameBitsAsFromChars)
         const std::string file = field + std::string(after[i % std::size(after)]);
         double plain = 0.0;
         const char* stop = readPlainDecimal(file.data(), file.data() + file.size(), plain);
-        if (digits < 16)
-            ASSERT_NE(stop, nullptr) << "a plain decimal below 2^53";
+        ASSERT_TRUE(stop != nullptr || digits >= 16) << "a plain decimal below 2^53";
         if (stop != nullptr) {
             EXPECT_EQ(stop - file.data(), static_cast<std::ptrdiff_t>(field.size()));
             ASSERT_EQ(std::bit_cast<std::uint64_t>(plain), std::bit_cast<std::uint64_t>(expected));
