@@ -41,6 +41,19 @@ Box holding(const Box& b, const Point& p, const Point& q)
             std::max({b.bottom, p.y, q.y})};
 }
 
+/// Calls `take(r, c)` for each cell, in row r and column c, of a grid of `columns` by `rows`
+/// cells of `side` cm from the corner of `box` that the box of the edge from `a` to `b` reaches
+/// into (a point beyond the grid counting as in its last row or column).
+template <typename Take>
+void eachCellOf(const Point& a, const Point& b, const Box& box, double side, int columns, int rows, Take&& take)
+{
+    const auto column = [&](double x) { return std::clamp(static_cast<int>((x - box.left) / side), 0, columns - 1); };
+    const auto row = [&](double y) { return std::clamp(static_cast<int>((y - box.top) / side), 0, rows - 1); };
+    for (int r = row(std::min(a.y, b.y)); r <= row(std::max(a.y, b.y)); ++r)
+        for (int c = column(std::min(a.x, b.x)); c <= column(std::max(a.x, b.x)); ++c)
+            take(r, c);
+}
+
 double squaredToSegment(const Point& a, const Point& b, const Point& p)
 {
     const Point q = OutlineIndex::nearestOnSegment(a, b, p);
@@ -56,16 +69,11 @@ OutlineIndex::OutlineIndex(Polygon outline) : m_outline(std::move(outline)), m_b
     m_columns = std::max(1, static_cast<int>(std::ceil(m_box.width() / m_cell)));
     m_rows = std::max(1, static_cast<int>(std::ceil(m_box.height() / m_cell)));
     std::vector<std::vector<std::uint32_t>> cells(static_cast<std::size_t>(m_columns) * static_cast<std::size_t>(m_rows));
-    const auto column = [this](double x) { return std::clamp(static_cast<int>((x - m_box.left) / m_cell), 0, m_columns - 1); };
-    const auto row = [this](double y) { return std::clamp(static_cast<int>((y - m_box.top) / m_cell), 0, m_rows - 1); };
-    for (std::size_t i = 0, n = m_outline.size(); i < n; ++i) {
-        const Point& a = m_outline[i];
-        const Point& b = m_outline[after(i)];
-        for (int r = row(std::min(a.y, b.y)); r <= row(std::max(a.y, b.y)); ++r)
-            for (int c = column(std::min(a.x, b.x)); c <= column(std::max(a.x, b.x)); ++c)
-                cells[static_cast<std::size_t>(r) * static_cast<std::size_t>(m_columns) + static_cast<std::size_t>(c)]
-                    .push_back(static_cast<std::uint32_t>(i));
-    }
+    for (std::size_t i = 0, n = m_outline.size(); i < n; ++i)
+        eachCellOf(m_outline[i], m_outline[after(i)], m_box, m_cell, m_columns, m_rows, [&](int r, int c) {
+            cells[static_cast<std::size_t>(r) * static_cast<std::size_t>(m_columns) + static_cast<std::size_t>(c)].push_back(
+                static_cast<std::uint32_t>(i));
+        });
     m_cellStart.push_back(0);
     for (const std::vector<std::uint32_t>& edges : cells) {
         m_edges.insert(m_edges.end(), edges.begin(), edges.end());
@@ -83,15 +91,10 @@ OutlineIndex::OutlineIndex(Polygon outline) : m_outline(std::move(outline)), m_b
     m_fineRows = std::max(1, static_cast<int>(std::ceil(m_box.height() / m_fine)));
     const auto columns = static_cast<std::size_t>(m_fineColumns);
     m_clearance.assign(columns * static_cast<std::size_t>(m_fineRows), 255);
-    const auto fineColumn = [this](double x) { return std::clamp(static_cast<int>((x - m_box.left) / m_fine), 0, m_fineColumns - 1); };
-    const auto fineRow = [this](double y) { return std::clamp(static_cast<int>((y - m_box.top) / m_fine), 0, m_fineRows - 1); };
-    for (std::size_t i = 0, n = m_outline.size(); i < n; ++i) {
-        const Point& a = m_outline[i];
-        const Point& b = m_outline[after(i)];
-        for (int r = fineRow(std::min(a.y, b.y)); r <= fineRow(std::max(a.y, b.y)); ++r)
-            for (int c = fineColumn(std::min(a.x, b.x)); c <= fineColumn(std::max(a.x, b.x)); ++c)
-                m_clearance[static_cast<std::size_t>(r) * columns + static_cast<std::size_t>(c)] = 0;
-    }
+    for (std::size_t i = 0, n = m_outline.size(); i < n; ++i)
+        eachCellOf(m_outline[i], m_outline[after(i)], m_box, m_fine, m_fineColumns, m_fineRows, [&](int r, int c) {
+            m_clearance[static_cast<std::size_t>(r) * columns + static_cast<std::size_t>(c)] = 0;
+        });
     const auto pass = [&](int from, int to, int step) {
         for (int r = from; r != to; r += step)
             for (int c = from < to ? 0 : m_fineColumns - 1; c >= 0 && c < m_fineColumns; c += step) {

@@ -11,15 +11,27 @@
 using kit::OutlineIndex;
 using kit::Point;
 
+namespace {
+
+/// A long thin outline of many short edges, as a gore's seams: `points` corners a side, `step`
+/// apart along x, bending away from y = ±1 as the sine of `bend` a corner.
+kit::Polygon lens(int points, double step, double bend)
+{
+    kit::Polygon seam;
+    for (int i = 0; i < points; ++i)
+        seam.push_back({step * i, 1 + 0.5 * std::sin(bend * i)});
+    for (int i = points - 1; i >= 0; --i)
+        seam.push_back({step * i, -1 - 0.5 * std::sin(bend * i)});
+    return seam;
+}
+
+} // namespace
+
 TEST(OutlineIndex, VisitsEveryEdgeNearerThanTheDistanceAndNoOther)
 {
     // A long thin outline of many short edges (a gore's seams), and a square: the edges visited
     // are those a plain measure of every edge finds nearer than the distance, big discs included.
-    kit::Polygon seam;
-    for (int i = 0; i <= 400; ++i)
-        seam.push_back({0.025 * i, 1 + 0.5 * std::sin(0.01 * i)});
-    for (int i = 400; i >= 0; --i)
-        seam.push_back({0.025 * i, -1 - 0.5 * std::sin(0.01 * i)});
+    const kit::Polygon seam = lens(401, 0.025, 0.01);
     const kit::Polygon square{{0, 0}, {4, 0}, {4, 4}, {0, 4}};
     const struct { Point p; double distance; } rows[] = {
         {{5, 1.2}, 0.3}, {{5, 0}, 1.0}, {{5, 0}, 1.0000001}, {{0.2, 0.1}, 0.5}, {{5, 0}, 40},
@@ -51,11 +63,7 @@ TEST(OutlineIndex, WithinAgreesWithAPlainMeasureOfEveryEdge)
 {
     // Small discs all over a gore-like outline and just off its edges, where the grid of cleared
     // cells decides alone, and those a hair nearer or farther than the distance from an edge.
-    kit::Polygon seam;
-    for (int i = 0; i <= 1200; ++i)
-        seam.push_back({0.0125 * i, 1 + 0.5 * std::sin(0.004 * i)});
-    for (int i = 1200; i >= 0; --i)
-        seam.push_back({0.0125 * i, -1 - 0.5 * std::sin(0.004 * i)});
+    const kit::Polygon seam = lens(1201, 0.0125, 0.004);
     const OutlineIndex index(seam);
     std::vector<std::pair<Point, double>> discs;
     for (const double distance : {1e-4, 0.004, 0.03, 0.2})
