@@ -88,12 +88,21 @@ void dotForms(const DotGroup& dots, Put&& put)
         left = top = inf, right = bottom = -inf;
     };
     const auto dot = [&](const QPointF& c, double r) {
-        appendNumber(content, c.x());
-        appendNumber(content, c.y());
-        content += "m ";
-        appendNumber(content, c.x() + r / 1000.0);
-        appendNumber(content, c.y() + r / 1000.0);
-        content += "l\n";
+        // Put together in one go, as most of a page is dots: four numbers of at most 32
+        // characters' room each, their spaces and the two operators.
+        char line[4 * 32 + 8];
+        char* at = line;
+        const auto number = [&at](double v) {
+            at = text::putShortest(at, static_cast<float>(v));
+            *at++ = ' ';
+        };
+        number(c.x());
+        number(c.y());
+        *at++ = 'm', *at++ = ' ';
+        number(c.x() + r / 1000.0);
+        number(c.y() + r / 1000.0);
+        *at++ = 'l', *at++ = '\n';
+        content.append(line, static_cast<std::size_t>(at - line));
         const double reach = r + r / 1000.0;
         left = std::min(left, c.x() - reach), right = std::max(right, c.x() + reach);
         top = std::min(top, c.y() - reach), bottom = std::max(bottom, c.y() + reach);
