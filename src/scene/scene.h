@@ -51,13 +51,29 @@ struct Stroke
 };
 
 /// A filled circle: a star or a corner mark.
+/// A colour as a dot keeps it, a byte a channel (0 to 255, as every colour drawn), read and
+/// given as a canvas::Rgb: a scene holds millions of dots.
+struct DotColour
+{
+    std::uint8_t r = 0, g = 0, b = 0;
+
+    constexpr DotColour() = default;
+    constexpr DotColour(canvas::Rgb c)
+        : r(static_cast<std::uint8_t>(c.r)), g(static_cast<std::uint8_t>(c.g)), b(static_cast<std::uint8_t>(c.b))
+    {
+    }
+    constexpr operator canvas::Rgb() const { return {r, g, b}; }
+    friend bool operator==(const DotColour&, const DotColour&) = default;
+    friend bool operator==(const DotColour& a, const canvas::Rgb& b) { return canvas::Rgb(a) == b; }
+};
+
 struct Dot
 {
     Role role = Role::Star;
     std::int32_t index = -1; ///< see Role; -1 when it has none (a catalogue counts its stars in 31 bits)
     Point centre;
     double radius = 0.0;     ///< centimetres, as computed; renderers may enforce a printable minimum
-    canvas::Rgb outline = canvas::kBlack, fill = canvas::kBlack;
+    DotColour outline = canvas::kBlack, fill = canvas::kBlack;
     std::int32_t clip = -1;  ///< index into Scene::clips: the dot shows only inside that outline; -1 whole
 };
 
