@@ -1,6 +1,7 @@
 #include "render/pdf_box_stream.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -34,6 +35,7 @@ void PdfBoxStream::addPage(const PageBoxes& boxes) { m_pages.push_back(boxes); }
 
 void PdfBoxStream::holdTail()
 {
+    settle(true);
     flush();
     m_holding = true;
     m_tailAt = m_written;
@@ -53,7 +55,18 @@ qint64 PdfBoxStream::writeData(const char* data, qint64 size)
         m_caught.append(data, static_cast<std::size_t>(size));
         return size;
     }
-    m_pending.append(data, static_cast<std::size_t>(size));
+    if (!m_later.empty()) {
+        m_later.back().after.append(data, static_cast<std::size_t>(size));
+        settle(false);
+        return size;
+    }
+    take(data, static_cast<std::size_t>(size));
+    return size;
+}
+
+void PdfBoxStream::take(const char* data, std::size_t size)
+{
+    m_pending.append(data, size);
     std::size_t done = 0; // m_pending up to here is passed on
     while (m_fault.empty()) {
         const std::size_t at = m_pending.find(kMediaBox, done);
@@ -82,7 +95,6 @@ qint64 PdfBoxStream::writeData(const char* data, qint64 size)
     }
     m_pending.erase(0, done);
     m_pendingAt += done;
-    return size;
 }
 
 bool PdfBoxStream::replaceBox(std::size_t at, std::size_t close)
@@ -111,6 +123,18 @@ bool PdfBoxStream::replaceBox(std::size_t at, std::size_t close)
 
 void PdfBoxStream::catchObject()
 {
+    settle(false);
+    if (!m_later.empty()) {
+        // What the writer wrote before waits behind the earlier replacements; so does this one.
+        m_caught.clear();
+        m_catching = true;
+        return;
+    }
+    catchNow();
+}
+
+void PdfBoxStream::catchNow()
+{
     // Between drawing calls the writer has written whole objects: what waits cannot be part of a box.
     if (m_pending.find(kMediaBox) != std::string::npos)
         fail("a MediaBox cut short");
@@ -121,19 +145,79 @@ void PdfBoxStream::catchObject()
     m_catching = true;
 }
 
-bool PdfBoxStream::replaceCaught(const std::string& object)
+namespace {
+
+// "<number> 0 obj\n<<...>>\nstream\n...\nendstream\nendobj\n", then whatever followed.
+constexpr std::string_view kObj = " 0 obj\n", kEnd = "\nendstream\nendobj\n";
+
+} // namespace
+
+bool PdfBoxStream::caughtIsObject() const
+{
+    const std::size_t digits = m_caught.find_first_not_of("0123456789");
+    return digits != 0 && digits != std::string::npos && m_caught.compare(digits, kObj.size(), kObj) == 0
+           && m_caught.compare(digits + kObj.size(), 2, "<<") == 0 && m_caught.find(kEnd) != std::string::npos;
+}
+
+bool PdfBoxStream::replaceCaughtLater(std::future<std::string> object)
 {
     m_catching = false;
     if (!m_fault.empty())
         return false;
-    // "<number> 0 obj\n<<...>>\nstream\n...\nendstream\nendobj\n", then whatever followed.
-    constexpr std::string_view kObj = " 0 obj\n", kEnd = "\nendstream\nendobj\n";
-    const std::size_t digits = m_caught.find_first_not_of("0123456789");
-    const std::size_t end = m_caught.find(kEnd);
-    if (digits == 0 || digits == std::string::npos || m_caught.compare(digits, kObj.size(), kObj) != 0
-        || m_caught.compare(digits + kObj.size(), 2, "<<") != 0 || end == std::string::npos)
+    if (!caughtIsObject())
+        return fail("a drawing call that wrote other than one stream object");
+    m_later.push_back({std::move(m_caught), std::move(object), {}});
+    m_caught = std::string();
+    // A few wait at most: each holds its object's makings and what the writer wrote since.
+    constexpr std::size_t kMostWaiting = 2;
+    settle(m_later.size() > kMostWaiting);
+    return true;
+}
+
+void PdfBoxStream::settle(bool wait)
+{
+    while (!m_later.empty()) {
+        Later& first = m_later.front();
+        if (!wait && first.object.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+            return;
+        Later later = std::move(first);
+        m_later.pop_front();
+        std::string object;
+        try {
+            object = later.object.get();
+        } catch (...) {
+            fail("a form that could not be made");
+        }
+        if (!m_fault.empty())
+            continue; // nothing more goes on; the rest is only waited for
+        // As if caught and replaced now, and then written.
+        catchNow();
+        m_caught = std::move(later.caught);
+        replaceNow(object);
+        take(later.after.data(), later.after.size());
+    }
+}
+
+bool PdfBoxStream::replaceCaught(const std::string& object)
+{
+    if (!m_later.empty()) {
+        // Behind those waiting, in order.
+        std::promise<std::string> made;
+        made.set_value(object);
+        return replaceCaughtLater(made.get_future());
+    }
+    return replaceNow(object);
+}
+
+bool PdfBoxStream::replaceNow(const std::string& object)
+{
+    m_catching = false;
+    if (!m_fault.empty())
+        return false;
+    if (!caughtIsObject())
         return fail("a drawing call that wrote other than one stream object");
     // The body runs from "<<" up to "endobj", which stays with what follows it.
+    const std::size_t digits = m_caught.find_first_not_of("0123456789"), end = m_caught.find(kEnd);
     const std::size_t bodyAt = digits + kObj.size(), endobj = end + kEnd.size() - 7;
     const std::string replaced = m_caught.substr(0, bodyAt) + object + m_caught.substr(endobj);
     const long long before = m_edits.empty() ? 0 : m_edits.back().shift;
@@ -149,6 +233,7 @@ bool PdfBoxStream::finish()
 {
     if (m_catching)
         fail("an object caught and never replaced");
+    settle(true);
     if (m_pending.find(kMediaBox) != std::string::npos)
         fail("a MediaBox cut short");
     if (!m_holding)

@@ -5,6 +5,8 @@
 #include <QIODevice>
 
 #include <cstddef>
+#include <deque>
+#include <future>
 #include <string>
 #include <vector>
 
@@ -35,6 +37,11 @@ public:
     /// "endstream\n"), keeping its number, and passes it on with the rest caught. False, passing
     /// nothing on, when what was caught does not begin with one whole stream object.
     bool replaceCaught(const std::string& object);
+    /// As replaceCaught, with the object still being made: what the writer writes after it waits
+    /// behind it and goes on in order once it is there (at the latest in holdTail or finish, and
+    /// when more than a few wait). The same bytes come out as from replaceCaught. An object that
+    /// cannot be made (its future throws) is a fault.
+    bool replaceCaughtLater(std::future<std::string> object);
     /// Mends the held tail's cross-reference table and writes it out. False, writing nothing
     /// more, when the writer's output is not as expected; `fault` says how.
     bool finish();
@@ -57,6 +64,23 @@ private:
         long long shift = 0;
     };
 
+    /// A replacement waiting for its object, with what was caught and the writer's bytes since.
+    struct Later
+    {
+        std::string caught;
+        std::future<std::string> object;
+        std::string after;
+    };
+    /// The writer's bytes, as they come when no replacement waits.
+    void take(const char* data, std::size_t size);
+    /// catchObject and replaceCaught with no replacement waiting.
+    void catchNow();
+    bool replaceNow(const std::string& object);
+    /// Whether what was caught begins with one whole stream object.
+    bool caughtIsObject() const;
+    /// Carries out the waiting replacements whose objects are there, in order, with the bytes
+    /// after each; with `wait`, waits for them all.
+    void settle(bool wait);
     void pass(const char* data, std::size_t size);
     void flush();
     bool replaceBox(std::size_t at, std::size_t close);
@@ -77,6 +101,7 @@ private:
     bool m_holding = false;
     bool m_catching = false;
     std::string m_caught;     ///< written since catchObject
+    std::deque<Later> m_later; ///< replacements waiting for their objects, in the order made
     std::string m_fault;
 };
 

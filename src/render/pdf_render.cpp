@@ -18,10 +18,14 @@
 #include <QImage>
 
 #include <algorithm>
+#include <array>
 #include <cassert>
 #include <cmath>
+#include <future>
 #include <limits>
 #include <map>
+#include <memory>
+#include <system_error>
 
 namespace exporter {
 
@@ -53,9 +57,27 @@ constexpr int kDotsCompression = 1;
 /// time (some 300,000 dots a form).
 constexpr std::size_t kFormContent = std::size_t{1} << 24;
 
-/// `dots` as form XObjects, each a dictionary and stream handed to `put` as soon as it is made,
-/// the dots in the units of the painter that draws the unit square a form stands in for, upside
-/// down as Qt draws images; nothing when no dot shows. Each radius is one stroked path of
+/// The form XObject of the drawing `content` whose ink lies within `box` (left, top, right,
+/// bottom): its dictionary and its stream, compressed.
+std::string formOf(const std::string& content, const std::array<double, 4>& box)
+{
+    // qCompress puts the inflated size before zlib's stream.
+    const QByteArray packed = qCompress(reinterpret_cast<const uchar*>(content.data()),
+                                        static_cast<qsizetype>(content.size()), kDotsCompression);
+    std::string form = "<<\n/Type /XObject\n/Subtype /Form\n/BBox [";
+    for (const double v : box)
+        appendNumber(form, v);
+    form += "]\n/Matrix [1 0 0 -1 0 1]\n/Resources << >>\n/Length " + std::to_string(packed.size() - 4)
+            + "\n/Filter /FlateDecode\n>>\nstream\n";
+    form.append(packed.constData() + 4, static_cast<std::size_t>(packed.size() - 4));
+    form += "\nendstream\n";
+    return form;
+}
+
+/// `dots` as form XObjects, each a dictionary and stream handed to `put` as soon as its drawing
+/// is made, as the future of its compression on a thread of its own (here when no thread is to
+/// be had), the dots in the units of the painter that draws the unit square a form stands in for,
+/// upside down as Qt draws images; nothing when no dot shows. Each radius is one stroked path of
 /// round-capped lines a thousandth of the radius long, as SheetDevice::drawDots draws them,
 /// without the colour and pen Qt writes before each path; a clipped dot is such a line within its
 /// clip. A group that fits in one form is one form; past kFormContent the path in hand is
@@ -72,17 +94,17 @@ void dotForms(const DotGroup& dots, Put&& put)
     std::string content = head;
     const auto finishForm = [&] {
         if (left <= right) {
-            // qCompress puts the inflated size before zlib's stream.
-            const QByteArray packed = qCompress(reinterpret_cast<const uchar*>(content.data()),
-                                                static_cast<qsizetype>(content.size()), kDotsCompression);
-            std::string form = "<<\n/Type /XObject\n/Subtype /Form\n/BBox [";
-            for (const double v : {left, top, right, bottom})
-                appendNumber(form, v);
-            form += "]\n/Matrix [1 0 0 -1 0 1]\n/Resources << >>\n/Length " + std::to_string(packed.size() - 4)
-                    + "\n/Filter /FlateDecode\n>>\nstream\n";
-            form.append(packed.constData() + 4, static_cast<std::size_t>(packed.size() - 4));
-            form += "\nendstream\n";
-            put(form);
+            const std::array<double, 4> box{left, top, right, bottom};
+            const auto drawing = std::make_shared<const std::string>(std::move(content));
+            std::future<std::string> form;
+            try {
+                form = std::async(std::launch::async, [drawing, box] { return formOf(*drawing, box); });
+            } catch (const std::system_error&) {
+                std::promise<std::string> made; // no thread to be had: made here
+                made.set_value(formOf(*drawing, box));
+                form = made.get_future();
+            }
+            put(std::move(form));
         }
         content = head;
         left = top = inf, right = bottom = -inf;
@@ -196,13 +218,13 @@ struct PdfBook::Impl : SheetDevice
     /// of the image's object, so the page shows the form where the image would be.
     void drawDots(QPainter& p, const DotGroup& dots) override
     {
-        dotForms(dots, [&](const std::string& form) {
+        dotForms(dots, [&](std::future<std::string> form) {
             // A new image each time: Qt writes an image it has seen before only once.
             QImage pixel(1, 1, QImage::Format_RGB32);
             pixel.fill(Qt::white);
             stream.catchObject();
             p.drawImage(QRectF(0.0, 0.0, 1.0, 1.0), pixel);
-            stream.replaceCaught(form); // a fault is kept for finish()
+            stream.replaceCaughtLater(std::move(form)); // a fault is kept for finish()
         });
     }
 

@@ -12,8 +12,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <future>
 #include <string>
 #include <vector>
 
@@ -296,4 +298,57 @@ TEST(PdfBoxStream, ACaughtImageBecomesTheObjectPutInItsPlace)
         EXPECT_GT(g.at(60, 108), 235);  // left of it
         EXPECT_GT(g.at(108, 156), 235); // below it
     }
+}
+
+TEST(PdfBoxStream, FormsMadeLaterGiveTheBytesOfFormsGivenAtOnce)
+{
+    // Two images replaced by forms and one left as it is, with Qt's own drawing round them: the
+    // forms handed over as futures that come true only once the writer has written on behind
+    // them, or handed over at once. The files are the same but for their dates.
+    const auto formOf = [](const std::string& fill) {
+        return "<<\n/Type /XObject\n/Subtype /Form\n/BBox [0 0 1 1]\n/Matrix [1 0 0 -1 0 1]\n/Length "
+               + std::to_string(fill.size()) + "\n>>\nstream\n" + fill + "\nendstream\n";
+    };
+    const std::string forms[] = {formOf("0 0 1 1 re f"), formOf("0 0 0.5 0.5 re f")};
+    const auto pdfOf = [&](bool later) {
+        QBuffer file;
+        file.open(QIODevice::WriteOnly);
+        PdfBoxStream stream(file);
+        {
+            QPdfWriter writer(&stream);
+            writer.setPageSize(QPageSize(QSizeF(80, 80), QPageSize::Millimeter));
+            writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+            stream.addPage({pointsOf(8), pointsOf(8), std::nullopt});
+            QPainter painter(&writer);
+            painter.drawRect(100, 100, 100, 100);
+            painter.translate(writer.resolution(), writer.resolution());
+            painter.scale(writer.resolution(), writer.resolution());
+            std::promise<std::string> made[2];
+            for (int i = 0; i < 3; ++i) {
+                QImage pixel(1, 1, QImage::Format_RGB32);
+                pixel.fill(Qt::white);
+                if (i == 2) { // an image of Qt's own, written while the forms are still being made
+                    painter.drawImage(QRectF(0, 0, 1, 1), pixel);
+                    continue;
+                }
+                stream.catchObject();
+                painter.drawImage(QRectF(0, 0, 1, 1), pixel);
+                EXPECT_TRUE(later ? stream.replaceCaughtLater(made[i].get_future()) : stream.replaceCaught(forms[i]));
+            }
+            for (int i = 0; later && i < 2; ++i)
+                made[i].set_value(forms[i]);
+            painter.resetTransform();
+            painter.drawRect(2000, 2000, 100, 100);
+            stream.holdTail();
+        }
+        EXPECT_TRUE(stream.finish()) << stream.fault();
+        std::string pdf = file.data().toStdString();
+        const std::size_t date = pdf.find("/CreationDate (");
+        if (date != std::string::npos)
+            std::fill(pdf.begin() + static_cast<std::ptrdiff_t>(date), pdf.begin() + static_cast<std::ptrdiff_t>(pdf.find(')', date)), '0');
+        return pdf;
+    };
+    const std::string atOnce = pdfOf(false);
+    EXPECT_NE(atOnce.find("0 0 0.5 0.5 re f"), std::string::npos);
+    EXPECT_EQ(pdfOf(true), atOnce);
 }
