@@ -50,7 +50,6 @@ struct Stroke
     std::vector<double> dash;  ///< on/off lengths in centimetres; empty for a solid line
 };
 
-/// A filled circle: a star or a corner mark.
 /// A colour as a dot keeps it, a byte a channel (0 to 255, as every colour drawn), read and
 /// given as a canvas::Rgb: a scene holds millions of dots.
 struct DotColour
@@ -67,6 +66,7 @@ struct DotColour
     friend bool operator==(const DotColour& a, const canvas::Rgb& b) { return canvas::Rgb(a) == b; }
 };
 
+/// A filled circle: a star or a corner mark.
 struct Dot
 {
     Role role = Role::Star;
