@@ -23,6 +23,9 @@ namespace {
 // hold more stars than StarCount counts.
 static_assert(text::kMaxDataFileBytes / 6 < static_cast<std::uint64_t>(std::numeric_limits<std::int32_t>::max()));
 
+/// Whether `phi` is a latitude a star can have: −90° to 90°, a number.
+bool isLatitude(double phi) { return phi >= -90.0 && phi <= 90.0; }
+
 [[noreturn]] void refuseLatitude(std::string_view fileLabel, const text::FieldView& phi, std::size_t starNumber)
 {
     throw text::InputError(text::Message(text::MessageId::LatitudeOutside, {text::whereInFile(fileLabel, phi.line),
@@ -32,8 +35,6 @@ static_assert(text::kMaxDataFileBytes / 6 < static_cast<std::uint64_t>(std::nume
 const text::Message kLambda(text::MessageId::FieldLambda), kPhi(text::MessageId::FieldPhi),
     kVmag(text::MessageId::FieldVmag), kColourIndex(text::MessageId::FieldColourIndex);
 
-/// Room for the stars of `content` at one a line, so that a large catalogue is not grown by doubling:
-/// its peak memory stays near what it holds.
 /// How many line feeds `content` holds, counted eight bytes at a time.
 std::size_t lineFeeds(std::string_view content)
 {
@@ -54,6 +55,8 @@ std::size_t lineFeeds(std::string_view content)
     return count + static_cast<std::size_t>(std::count(content.begin() + static_cast<std::ptrdiff_t>(at), content.end(), '\n'));
 }
 
+/// Room for the stars of `content` at one a line, so that a large catalogue is not grown by doubling:
+/// its peak memory stays near what it holds.
 std::size_t likelyStarCount(std::string_view content)
 {
     return std::min<std::size_t>(lineFeeds(content) + 1, content.size() / 6 + 1);
@@ -137,7 +140,7 @@ StarCatalogue parseExtendedStars(std::string_view body, std::string_view fileLab
                 refuseExtendedField(fileLabel, line, number, *names[i], fields[i]);
             values[i] = n.value;
         }
-        if (!(values[1] >= -90.0 && values[1] <= 90.0))
+        if (!isLatitude(values[1]))
             refuseLatitude(fileLabel, text::FieldView{values[1], line, fields[1]}, number);
         std::optional<double> colourIndex;
         if (!fields[3].empty()) {
@@ -173,7 +176,7 @@ bool readPlainStars(text::FieldScanner& scanner, std::string_view fileLabel, std
             return true;
         const std::size_t number = ++counted;
         if (scanner.nextPlainTriple([&](double lambda, double phi, double vmag) {
-                if (!(phi >= -90.0 && phi <= 90.0))
+                if (!isLatitude(phi))
                     return false; // refused below, as any other record
                 add(Star{lambda, phi, vmag});
                 return true;
@@ -182,7 +185,7 @@ bool readPlainStars(text::FieldScanner& scanner, std::string_view fileLabel, std
         const double lambda = scanner.next(kLambda, number).value;
         const text::FieldView phi = scanner.next(kPhi, number);
         const double vmag = scanner.next(kVmag, number).value;
-        if (!(phi.value >= -90.0 && phi.value <= 90.0))
+        if (!isLatitude(phi.value))
             refuseLatitude(fileLabel, phi, number);
         add(Star{lambda, phi.value, vmag});
     }
