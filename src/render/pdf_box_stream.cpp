@@ -200,22 +200,19 @@ void PdfBoxStream::settle(bool wait)
 
 bool PdfBoxStream::replaceCaught(const std::string& object)
 {
-    if (!m_later.empty()) {
-        // Behind those waiting, in order.
-        std::promise<std::string> made;
-        made.set_value(object);
-        return replaceCaughtLater(made.get_future());
-    }
-    return replaceNow(object);
+    // An object already made goes the way of one still being made: it is there, so it goes on
+    // at once unless others wait before it.
+    std::promise<std::string> made;
+    made.set_value(object);
+    return replaceCaughtLater(made.get_future());
 }
 
-bool PdfBoxStream::replaceNow(const std::string& object)
+void PdfBoxStream::replaceNow(const std::string& object)
 {
     m_catching = false;
     if (!m_fault.empty())
-        return false;
-    if (!caughtIsObject())
-        return fail("a drawing call that wrote other than one stream object");
+        return;
+    // What was caught was found to be one stream object when the replacement was asked for.
     // The body runs from "<<" up to "endobj", which stays with what follows it.
     const std::size_t digits = m_caught.find_first_not_of("0123456789"), end = m_caught.find(kEnd);
     const std::size_t bodyAt = digits + kObj.size(), endobj = end + kEnd.size() - 7;
@@ -226,7 +223,6 @@ bool PdfBoxStream::replaceNow(const std::string& object)
     pass(replaced.data(), replaced.size());
     m_pendingAt += m_caught.size();
     m_caught = std::string();
-    return true;
 }
 
 bool PdfBoxStream::finish()

@@ -73,9 +73,10 @@ private:
     };
     /// The writer's bytes, as they come when no replacement waits.
     void take(const char* data, std::size_t size);
-    /// catchObject and replaceCaught with no replacement waiting.
+    /// catchObject and replaceCaughtLater with no replacement waiting, the object there and what
+    /// was caught found to be one stream object.
     void catchNow();
-    bool replaceNow(const std::string& object);
+    void replaceNow(const std::string& object);
     /// Whether what was caught begins with one whole stream object.
     bool caughtIsObject() const;
     /// Carries out the waiting replacements whose objects are there, in order, with the bytes

@@ -41,12 +41,20 @@ QPageSize pageSizeOf(const PageLayout& l)
                      QPageSize::ExactMatch);
 }
 
-/// Appends `v` in the fewest digits that read back as the same single-precision number, and a space.
+/// Writes at `at` (room for 33 characters) `v` in the fewest digits that read back as the same
+/// single-precision number, and a space; returns the end.
+char* putNumber(char* at, double v)
+{
+    at = text::putShortest(at, static_cast<float>(v));
+    *at++ = ' ';
+    return at;
+}
+
+/// Appends `v` as putNumber writes it.
 void appendNumber(std::string& out, double v)
 {
-    char digits[32];
-    out.append(digits, text::putShortest(digits, static_cast<float>(v)));
-    out += ' ';
+    char digits[33];
+    out.append(digits, putNumber(digits, v));
 }
 
 /// Zlib level of the dots' streams: the fastest; digits shrink almost as well at it as at the default.
@@ -110,19 +118,12 @@ void dotForms(const DotGroup& dots, Put&& put)
         left = top = inf, right = bottom = -inf;
     };
     const auto dot = [&](const QPointF& c, double r) {
-        // Put together in one go, as most of a page is dots: four numbers of at most 32
-        // characters' room each, their spaces and the two operators.
-        char line[4 * 32 + 8];
-        char* at = line;
-        const auto number = [&at](double v) {
-            at = text::putShortest(at, static_cast<float>(v));
-            *at++ = ' ';
-        };
-        number(c.x());
-        number(c.y());
+        // Put together in one go, as most of a page is dots: four numbers with their spaces, of
+        // at most 33 characters' room each, and the two operators.
+        char line[4 * 33 + 4];
+        char* at = putNumber(putNumber(line, c.x()), c.y());
         *at++ = 'm', *at++ = ' ';
-        number(c.x() + r / 1000.0);
-        number(c.y() + r / 1000.0);
+        at = putNumber(putNumber(at, c.x() + r / 1000.0), c.y() + r / 1000.0);
         *at++ = 'l', *at++ = '\n';
         content.append(line, static_cast<std::size_t>(at - line));
         const double reach = r + r / 1000.0;
