@@ -88,8 +88,9 @@ std::string formOf(const std::string& content, const std::array<double, 4>& box)
 /// upside down as Qt draws images; nothing when no dot shows. Each radius is one stroked path of
 /// round-capped lines a thousandth of the radius long, as SheetDevice::drawDots draws them,
 /// without the colour and pen Qt writes before each path; a clipped dot is such a line within its
-/// clip. A group that fits in one form is one form; past kFormContent the path in hand is
-/// stroked and the next form starts with the colour and width again.
+/// clip, or within a clip shared by the dots along its cut. A group that fits in one form is one
+/// form; past kFormContent the path in hand is stroked and the next form starts with the colour,
+/// the clip and the width again.
 template <class Put>
 void dotForms(const DotGroup& dots, Put&& put)
 {
@@ -146,19 +147,80 @@ void dotForms(const DotGroup& dots, Put&& put)
         }
         content += "S\n";
     }
-    for (const DotGroup::Clipped& d : dots.clipped) {
-        const std::vector<QPointF> clip = d.clip();
-        if (clip.empty())
-            continue;
-        if (content.size() >= kFormContent)
-            finishForm();
+    // Each clipped dot within the stretch of its cut round it; but where the dots along one cut
+    // would repeat more of its vertices so than the stretch round them all holds (a gore's edge
+    // lined with thousands of stars), they are all drawn within that one stretch, by radius.
+    const auto clipPath = [&](const std::vector<QPointF>& clip) {
         content += "q ";
         for (std::size_t i = 0; i < clip.size(); ++i) {
             appendNumber(content, clip[i].x());
             appendNumber(content, clip[i].y());
             content += i == 0 ? "m " : "l ";
         }
-        content += "h W n ";
+        content += "h W n";
+    };
+    std::vector<const OutlineClip*> cuts;
+    std::vector<std::vector<std::size_t>> along; // the dots of each cut, in order
+    std::vector<std::size_t> cutOf(dots.clipped.size());
+    for (std::size_t i = 0, k = 0; i < dots.clipped.size(); ++i) {
+        const OutlineClip* cut = dots.clipped[i].cut;
+        if (k >= cuts.size() || cuts[k] != cut) { // dots mostly come along one cut after another
+            k = static_cast<std::size_t>(std::find(cuts.begin(), cuts.end(), cut) - cuts.begin());
+            if (k == cuts.size())
+                cuts.push_back(cut), along.emplace_back();
+        }
+        cutOf[i] = k;
+        along[k].push_back(i);
+    }
+    std::vector<bool> shared(cuts.size(), false);
+    for (std::size_t k = 0; k < cuts.size(); ++k) {
+        std::array<double, 4> all{inf, inf, -inf, -inf};
+        for (const std::size_t i : along[k]) {
+            const std::array<double, 4> box = dots.clipped[i].box();
+            all = {std::min(all[0], box[0]), std::min(all[1], box[1]), std::max(all[2], box[2]),
+                   std::max(all[3], box[3])};
+        }
+        const std::vector<QPointF> stretch = DotGroup::Clipped::stretch(*cuts[k], all);
+        std::size_t own = 0; // the dots' own clips' vertices, counted until they pass the stretch's
+        for (std::size_t n = 0; n < along[k].size() && own <= stretch.size(); ++n)
+            own += dots.clipped[along[k][n]].clip().size();
+        if (own <= stretch.size())
+            continue;
+        std::map<double, std::vector<QPointF>> byRadius;
+        for (const std::size_t i : along[k])
+            byRadius[dots.clipped[i].radius].push_back(dots.clipped[i].centre());
+        shared[k] = true;
+        if (stretch.empty())
+            continue; // nothing of these dots shows
+        clipPath(stretch);
+        content += '\n';
+        for (const auto& [r, centres] : byRadius) {
+            width(r, "w\n");
+            for (const QPointF& c : centres) {
+                if (content.size() >= kFormContent) {
+                    content += "S\nQ\n";
+                    finishForm();
+                    clipPath(stretch);
+                    content += '\n';
+                    width(r, "w\n");
+                }
+                dot(c, r);
+            }
+            content += "S\n";
+        }
+        content += "Q\n";
+    }
+    for (std::size_t i = 0; i < dots.clipped.size(); ++i) {
+        if (shared[cutOf[i]])
+            continue;
+        const DotGroup::Clipped& d = dots.clipped[i];
+        const std::vector<QPointF> clip = d.clip();
+        if (clip.empty())
+            continue;
+        if (content.size() >= kFormContent)
+            finishForm();
+        clipPath(clip);
+        content += ' ';
         width(d.radius, "w ");
         dot(d.centre(), d.radius);
         content += "S Q\n";

@@ -450,13 +450,18 @@ PdfRect pdfRectOf(const PageLayout& l, double left, double top, double right, do
 
 QPointF DotGroup::Clipped::centre() const { return single(at); }
 
-std::vector<QPointF> DotGroup::Clipped::clip() const
+std::array<double, 4> DotGroup::Clipped::box() const
 {
     const double reach = radius + kPrintLineWidth;
-    const std::vector<scene::Point> stretch = cut->within(at.x - reach, at.y - reach, at.x + reach, at.y + reach);
+    return {at.x - reach, at.y - reach, at.x + reach, at.y + reach};
+}
+
+std::vector<QPointF> DotGroup::Clipped::stretch(const OutlineClip& cut, const std::array<double, 4>& box)
+{
+    const std::vector<scene::Point> within = cut.within(box[0], box[1], box[2], box[3]);
     std::vector<QPointF> outline;
-    outline.reserve(stretch.size());
-    for (const scene::Point& q : stretch)
+    outline.reserve(within.size());
+    for (const scene::Point& q : within)
         outline.push_back(single(q));
     return outline;
 }

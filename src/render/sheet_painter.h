@@ -8,6 +8,7 @@
 
 #include <QPointF>
 
+#include <array>
 #include <map>
 #include <memory>
 #include <vector>
@@ -28,8 +29,12 @@ struct DotGroup
         const OutlineClip* cut = nullptr;
         /// The centre in the painter's units.
         QPointF centre() const;
+        /// The box round the dot that its clip is cut to: left, top, right, bottom.
+        std::array<double, 4> box() const;
         /// The stretch of the cut round the dot, a closed polygon; empty: nothing of the dot shows.
-        std::vector<QPointF> clip() const;
+        std::vector<QPointF> clip() const { return stretch(*cut, box()); }
+        /// The stretch of `cut` within `box`, a closed polygon in the painter's units.
+        static std::vector<QPointF> stretch(const OutlineClip& cut, const std::array<double, 4>& box);
     };
     canvas::Rgb colour;
     std::map<double, std::vector<QPointF>> byRadius; ///< centres by radius

@@ -139,12 +139,13 @@ TEST(PdfDots, AGroupTooBigForOneFormGoesOnInFurtherFormsEachWhole)
     testing_support::TempDir dir;
     scene::Scene s;
     s.width = s.height = 30;
-    constexpr int kPlain = 560000, kClipped = 300;
+    // The clipped dots go on past the first form's end, in the midst of their clip.
+    constexpr int kPlain = 200000, kClipped = 360000;
     for (int i = 0; i < kPlain; ++i)
         addDot(s, 0.5 + (i % 700) * 0.0413, 0.5 + (i / 700) * 0.0347, i < kPlain / 2 ? 0.02 : 0.03);
     s.clips.push_back({{10, 10}, {20, 10}, {20, 20}, {10, 20}});
     for (int i = 0; i < kClipped; ++i) {
-        addDot(s, 10 + (i % 30) * 0.33, 9.99, 0.05);
+        addDot(s, 9.99 + (i % 600) * 0.0166, 9.99 + (i / 600) * 0.0166, i % 2 ? 0.05 : 0.06);
         std::get<scene::Dot>(s.layers.back().items.back()).clip = 0;
     }
     const std::string bytes = fileBytes(writeOnePage(dir, s));
@@ -160,24 +161,65 @@ TEST(PdfDots, AGroupTooBigForOneFormGoesOnInFurtherFormsEachWhole)
             v = std::strtod(b, const_cast<char**>(&b));
         const std::string content = inflated(bytes, bytes.find("stream\n", at) + 7);
         ASSERT_EQ(content.rfind("[] 0 d 1 J 0 0 0 RG\n", 0), 0u);
-        ASSERT_LT(content.find(" w"), content.find(" m "));
-        // "x y m x' y' l" is a dot: its centre lies within the form's box.
-        for (std::size_t l = content.find(" l\n"); l != std::string::npos; l = content.find(" l\n", l + 1)) {
-            const std::size_t line = content.rfind('\n', l) + 1;
-            const std::size_t clip = std::string_view(content).substr(line, l - line).find("h W n ");
-            const bool isClipped = clip != std::string::npos;
-            const char* p = content.c_str() + line + (isClipped ? clip + 6 : 0);
-            if (isClipped) {
-                ++clipped;
-                std::strtod(p, const_cast<char**>(&p)); // the width
-                p += 3;
+        ASSERT_LT(content.find(" w\n"), content.find(" l\n"));
+        // "x y m x' y' l" is a dot: its centre lies within the form's box. Clipped dots stand
+        // between "q <cut> h W n" and "Q", each form closing what it opens.
+        bool inClip = false;
+        std::size_t from = 0;
+        for (std::size_t end = content.find('\n'); end != std::string::npos; from = end + 1, end = content.find('\n', from)) {
+            const std::string_view line(content.data() + from, end - from);
+            if (line.ends_with("h W n")) {
+                ASSERT_FALSE(inClip);
+                inClip = true;
+            } else if (line == "Q") {
+                ASSERT_TRUE(inClip);
+                inClip = false;
+            } else if (line.ends_with(" l")) {
+                const char* p = line.data();
+                const double x = std::strtod(p, const_cast<char**>(&p)), y = std::strtod(p, nullptr);
+                ASSERT_TRUE(x >= box[0] && x <= box[2] && y >= box[1] && y <= box[3]) << x << " " << y;
+                ++dots;
+                clipped += inClip;
             }
-            const double x = std::strtod(p, const_cast<char**>(&p)), y = std::strtod(p, nullptr);
-            ASSERT_TRUE(x >= box[0] && x <= box[2] && y >= box[1] && y <= box[3]) << x << " " << y;
-            ++dots;
         }
+        EXPECT_FALSE(inClip);
     }
     EXPECT_GE(forms, 2);
     EXPECT_EQ(dots, kPlain + kClipped);
     EXPECT_EQ(clipped, kClipped);
+}
+
+TEST(PdfDots, ADotAcrossACutShowsOnlyOnItsPiece)
+{
+    // Two pieces meeting along x = 3; dots across the line and across a corner show on their own
+    // piece's side only, whichever cut comes first.
+    testing_support::TempDir dir;
+    scene::Scene s;
+    s.width = 6;
+    s.height = 4;
+    s.clips.push_back({{0.5, 0.5}, {3, 0.5}, {3, 3.5}, {0.5, 3.5}});
+    s.clips.push_back({{3, 0.5}, {5.5, 0.5}, {5.5, 3.5}, {3, 3.5}});
+    const struct { int clip; double x, y, r; } dots[] = {
+        {0, 3.0, 1.2, 0.3}, {1, 3.0, 2.4, 0.3}, {0, 2.9, 2.0, 0.2}, {1, 5.5, 3.5, 0.4}, {0, 0.6, 0.6, 0.25}};
+    for (const auto& d : dots) {
+        addDot(s, d.x, d.y, d.r);
+        std::get<scene::Dot>(s.layers.back().items.back()).clip = d.clip;
+    }
+    const Grey g = render_test::renderPdfPage(writeOnePage(dir, s), 1, kDpi);
+    for (const auto& d : dots) {
+        SCOPED_TRACE(testing::Message() << "dot at " << d.x << ", " << d.y);
+        const auto& cut = s.clips[static_cast<std::size_t>(d.clip)];
+        for (int k = 0; k < 16; ++k) {
+            const double a = k * M_PI / 8 + 0.1, x = d.x + d.r / 2 * std::cos(a), y = d.y + d.r / 2 * std::sin(a);
+            const double margin = 3.0 * 2.54 / kDpi; // pixels this near the cut may go either way
+            const bool inside = x > cut[0].x + margin && x < cut[1].x - margin && y > cut[0].y + margin
+                                && y < cut[2].y - margin;
+            const bool outside = x < cut[0].x - margin || x > cut[1].x + margin || y < cut[0].y - margin
+                                 || y > cut[2].y + margin;
+            if (inside)
+                EXPECT_LT(g.at(int(px(x)), int(px(y))), 128) << k;
+            else if (outside)
+                EXPECT_GT(g.at(int(px(x)), int(px(y))), 200) << k;
+        }
+    }
 }
