@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+  libdeflate-dev                        # the PDF's dots streams
   qt6-l10n-tools qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-dejavu-core fontconfig

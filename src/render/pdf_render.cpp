@@ -17,6 +17,8 @@
 
 #include <QImage>
 
+#include <libdeflate.h>
+
 #include <algorithm>
 #include <array>
 #include <cassert>
@@ -25,6 +27,8 @@
 #include <limits>
 #include <map>
 #include <memory>
+#include <new>
+#include <stdexcept>
 #include <system_error>
 
 namespace exporter {
@@ -57,7 +61,8 @@ void appendNumber(std::string& out, double v)
     out.append(digits, putNumber(digits, v));
 }
 
-/// Zlib level of the dots' streams: the fastest; digits shrink almost as well at it as at the default.
+/// Compression level of the dots' streams: the fastest; digits shrink almost as well at it as at
+/// the default.
 constexpr int kDotsCompression = 1;
 
 /// Most bytes of drawing one dots form holds before it is compressed: a group of more dots goes
@@ -66,18 +71,25 @@ constexpr int kDotsCompression = 1;
 constexpr std::size_t kFormContent = std::size_t{1} << 24;
 
 /// The form XObject of the drawing `content` whose ink lies within `box` (left, top, right,
-/// bottom): its dictionary and its stream, compressed.
+/// bottom): its dictionary and its stream, compressed. Libdeflate writes the same zlib stream
+/// format as zlib, in half zlib's time at its fastest level.
 std::string formOf(const std::string& content, const std::array<double, 4>& box)
 {
-    // qCompress puts the inflated size before zlib's stream.
-    const QByteArray packed = qCompress(reinterpret_cast<const uchar*>(content.data()),
-                                        static_cast<qsizetype>(content.size()), kDotsCompression);
+    const std::unique_ptr<libdeflate_compressor, decltype(&libdeflate_free_compressor)> deflate(
+        libdeflate_alloc_compressor(kDotsCompression), &libdeflate_free_compressor);
+    if (!deflate)
+        throw std::bad_alloc();
+    std::string packed(libdeflate_zlib_compress_bound(deflate.get(), content.size()), '\0');
+    packed.resize(
+        libdeflate_zlib_compress(deflate.get(), content.data(), content.size(), packed.data(), packed.size()));
+    if (packed.empty())
+        throw std::runtime_error("a dots stream could not be compressed");
     std::string form = "<<\n/Type /XObject\n/Subtype /Form\n/BBox [";
     for (const double v : box)
         appendNumber(form, v);
-    form += "]\n/Matrix [1 0 0 -1 0 1]\n/Resources << >>\n/Length " + std::to_string(packed.size() - 4)
+    form += "]\n/Matrix [1 0 0 -1 0 1]\n/Resources << >>\n/Length " + std::to_string(packed.size())
             + "\n/Filter /FlateDecode\n>>\nstream\n";
-    form.append(packed.constData() + 4, static_cast<std::size_t>(packed.size() - 4));
+    form += packed;
     form += "\nendstream\n";
     return form;
 }
