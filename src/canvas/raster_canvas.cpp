@@ -9,7 +9,9 @@
 #include <QFile>
 #include <QPainter>
 
+#include <cassert>
 #include <cmath>
+#include <utility>
 
 namespace canvas {
 
@@ -27,6 +29,15 @@ QPointF toPixels(float x, float y)
 RasterCanvas::RasterCanvas(float widthCm, float heightCm, Rgb background) : m_background(background)
 {
     resize(sidePixels(widthCm), sidePixels(heightCm));
+}
+
+RasterCanvas::RasterCanvas(QImage picture, Rgb background)
+    : m_image(std::move(picture)), m_widthPx(m_image.width()), m_heightPx(m_image.height()), m_background(background)
+{
+    assert(!m_image.isNull() && m_image.format() == QImage::Format_RGB32);
+    m_image.setDotsPerMeterX(kDotsPerMetre);
+    m_image.setDotsPerMeterY(kDotsPerMetre);
+    m_image.fill(toQColor(m_background));
 }
 
 RasterCanvas::~RasterCanvas() { endPainting(); }
@@ -134,6 +145,13 @@ const QImage& RasterCanvas::image() const
 {
     endPainting();
     return m_image;
+}
+
+QImage RasterCanvas::takeImage()
+{
+    endPainting();
+    m_widthPx = m_heightPx = 0;
+    return std::exchange(m_image, QImage());
 }
 
 } // namespace canvas

@@ -17,6 +17,8 @@ class RasterCanvas : public DrawingCanvas
 public:
     /// A canvas of `widthCm` × `heightCm`, painted in `background`; fore and fill black.
     RasterCanvas(float widthCm, float heightCm, Rgb background = kWhite);
+    /// A canvas on `picture` (Format_RGB32, not null), as large as it, painted in `background`.
+    explicit RasterCanvas(QImage picture, Rgb background = kWhite);
     ~RasterCanvas() override;
     RasterCanvas(const RasterCanvas&) = delete;
     RasterCanvas& operator=(const RasterCanvas&) = delete;
@@ -34,6 +36,8 @@ public:
 
     /// The picture as drawn so far, for display.
     const QImage& image() const;
+    /// Hands the picture as drawn over, leaving the canvas empty.
+    QImage takeImage();
 
 private:
     void resize(int widthPx, int heightPx);

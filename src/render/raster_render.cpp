@@ -25,8 +25,6 @@ namespace exporter {
 
 namespace {
 
-/// Design size of the window canvases; every command resizes before it draws.
-constexpr float kDesignWidth = 23.0f, kDesignHeight = 16.0f;
 /// Header of the bitmaps written: file header and information header.
 constexpr std::uint64_t kBitmapHeaderBytes = 14 + 40;
 
@@ -300,28 +298,27 @@ void checkBitmapSize(const scene::Scene& scene, double dpi)
 QImage rasterImage(const scene::Scene& scene, double dpi, PictureStore* store)
 {
     checkBitmapSize(scene, dpi);
-    if (dpi == canvas::kDotsPerInch) {
-        canvas::RasterCanvas raster(kDesignWidth, kDesignHeight);
-        raster.setWidth(static_cast<float>(scene.width));
-        raster.setHeight(static_cast<float>(scene.height));
-        raster.Cls();
-        scene::drawScene(scene, raster);
-        return raster.image().copy();
-    }
     const BitmapSize size = bitmapSize(scene, dpi);
-    // Three bytes a pixel in a bitmap file's own order: written without conversion.
-    constexpr QImage::Format kFormat = QImage::Format_BGR888;
+    // At 96 dpi the window's canvas draws, in its format; otherwise three bytes a pixel in a
+    // bitmap file's own order, written without conversion.
+    const bool window = dpi == canvas::kDotsPerInch;
+    const QImage::Format format = window ? QImage::Format_RGB32 : QImage::Format_BGR888;
     QImage image = store && size.width > 0 && size.height > 0
-                       ? store->picture(static_cast<int>(size.width), static_cast<int>(size.height), kFormat)
-                       : QImage(static_cast<int>(size.width), static_cast<int>(size.height), kFormat);
+                       ? store->picture(static_cast<int>(size.width), static_cast<int>(size.height), format)
+                       : QImage(static_cast<int>(size.width), static_cast<int>(size.height), format);
     if (size.width > 0 && size.height > 0 && image.isNull())
         throw text::InputError("the bitmap of " + std::to_string(size.width) + " × " + std::to_string(size.height)
                                + " pixels is too large for this computer's memory.");
+    if (image.isNull())
+        return image;
+    if (window) {
+        canvas::RasterCanvas raster(std::move(image));
+        scene::drawScene(scene, raster);
+        return raster.takeImage();
+    }
     const int perMetre = static_cast<int>(std::lround(dpi / 0.0254));
     image.setDotsPerMeterX(perMetre);
     image.setDotsPerMeterY(perMetre);
-    if (image.isNull())
-        return image;
     {
         ScaledCanvas canvas(image, dpi);
         canvas.Cls();
