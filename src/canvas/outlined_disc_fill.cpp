@@ -3,16 +3,23 @@
 #include <QtGlobal>
 
 #include <algorithm>
+#include <bit>
 #include <climits>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <unordered_map>
 #include <utility>
+#include <vector>
 
 // The pixels are found with the painter's own steps: every sum, product and rounding below is
-// done in the same order on the same values as the painter's, so that the same pixels come out.
-// (Built without contracting a product and a sum into one step, which would round differently.)
+// done in the same order as the painter's, so that the same pixels come out. Each radius's
+// outlines are made once about the centre 0, 0 and moved to each dot; where a choice in making
+// them, or a corner moved, comes so near its threshold that the painter, working from the
+// picture's origin, might decide it otherwise, the dot's outlines are made afresh on its own
+// coordinates, on the very values the painter takes. (Built without contracting a product and a
+// sum into one step, which would round differently.)
 
 namespace canvas {
 
@@ -24,8 +31,20 @@ constexpr double kKappa = 0.5522847498;
 constexpr int kMaxHalvings = 6, kMaxFillHalvings = 9;
 /// How far, in pixels, a piece of the brush's outline may lie from its chord (weighted by the chord).
 constexpr double kFlatness = 0.25;
+/// Most crossings one row holds: a flattened circle crosses each row twice.
+constexpr int kSlots = 6;
 /// Largest disc handled, pixels across.
 constexpr double kMaxAcross = 4096.0;
+/// Outlines kept at most, one a radius; a new radius beyond them starts afresh.
+constexpr std::size_t kMaxKept = 4096;
+/// Outlines kept about the centre serve pictures up to this many pixels on a side: within it, a
+/// corner found from the centre lies within far less than the margins below of where the painter
+/// finds it from the picture's origin.
+constexpr double kKeptReach = 32768.0;
+/// How close, relatively, a flattening choice may come to its threshold, and a corner (in 1/64
+/// pixels) to a rounding step, before the painter's arithmetic on the picture's coordinates
+/// could make it differently.
+constexpr double kChoiceMargin = 1e-7, kRoundingMargin = 1e-6;
 /// How close to whole pixels the painter's rectangle may come before the painter might take it
 /// as lying on them and draw the ellipse another way.
 constexpr double kWholeMargin = 1e-6;
@@ -100,24 +119,14 @@ class Stroke
 public:
     Stroke(const Pixels& pixels, QRgb colour) : m_pixels(pixels), m_colour(colour) {}
 
-    /// The outline from `start` through `cubics` cubic Béziers, three points each in `controls`,
-    /// the last ending at `start`.
-    void closedCubics(Pt start, const Pt* controls, int cubics)
+    /// The closed outline through the `count` corners of `xs`, `ys` (1/64 pixels), the last the
+    /// first again; `closing` the line of control points it ends along, which tells how the
+    /// first line meets the last.
+    void closedPolyline(const int* xs, const int* ys, std::size_t count, const int (&closing)[4])
     {
-        // The pixel and direction the closing line ends with, for the first line to meet.
-        const Pt beforeEnd = controls[3 * cubics - 2], end = controls[3 * cubics - 1];
-        lastOfClosingLine(beforeEnd.x, beforeEnd.y, end.x, end.y);
-        Pt p = start;
-        for (int i = 0; i < cubics; ++i, controls += 3) {
-            // The points last to first, as they are halved.
-            Pt points[3 * kMaxHalvings + 4];
-            points[3] = p;
-            points[2] = controls[0];
-            points[1] = controls[1];
-            points[0] = controls[2];
-            halve(points, kMaxHalvings);
-            p = controls[2];
-        }
+        lastOfClosingLine(closing[0], closing[1], closing[2], closing[3]);
+        for (std::size_t i = 0; i + 1 < count; ++i)
+            line(xs[i], ys[i], xs[i + 1], ys[i + 1], NoCaps);
     }
 
 private:
@@ -128,56 +137,11 @@ private:
         m_pixels.row(y)[x] = m_colour;
     }
 
-    /// Halves the cubic of `points` (last to first) until flat, and strokes its pieces in order.
-    void halve(Pt* points, int level)
-    {
-        if (level) {
-            const double dx = points[3].x - points[0].x;
-            const double dy = points[3].y - points[0].y;
-            const double length = .25 * (std::fabs(dx) + std::fabs(dy));
-            if (std::fabs(dx * (points[0].y - points[2].y) - dy * (points[0].x - points[2].x)) >= length
-                || std::fabs(dx * (points[0].y - points[1].y) - dy * (points[0].x - points[1].x)) >= length) {
-                split(points);
-                --level;
-                halve(points + 3, level);
-                halve(points, level);
-                return;
-            }
-        }
-        line(points[3].x, points[3].y, points[0].x, points[0].y, NoCaps);
-    }
-
-    /// The cubic of points[0..3] as two: points[3..6] the first half, points[0..3] the second.
-    static void split(Pt* points)
-    {
-        const double half = .5;
-        double a, b, c, d;
-        points[6].x = points[3].x;
-        c = points[1].x;
-        d = points[2].x;
-        points[1].x = a = (points[0].x + c) * half;
-        points[5].x = b = (points[3].x + d) * half;
-        c = (c + d) * half;
-        points[2].x = a = (a + c) * half;
-        points[4].x = b = (b + c) * half;
-        points[3].x = (a + b) * half;
-
-        points[6].y = points[3].y;
-        c = points[1].y;
-        d = points[2].y;
-        points[1].y = a = (points[0].y + c) * half;
-        points[5].y = b = (points[3].y + d) * half;
-        c = (c + d) * half;
-        points[2].y = a = (a + c) * half;
-        points[4].y = b = (b + c) * half;
-        points[3].y = (a + b) * half;
-    }
-
-    /// The last pixel and direction of the line from (x1, y1) to (x2, y2), without setting any.
-    void lastOfClosingLine(double rx1, double ry1, double rx2, double ry2)
+    /// The last pixel and direction of the line from (x1, y1) to (x2, y2) (1/64 pixels),
+    /// without setting any.
+    void lastOfClosingLine(int x1, int y1, int x2, int y2)
     {
         m_last = {INT_MIN, INT_MIN};
-        int x1 = sixtyFourths(rx1), y1 = sixtyFourths(ry1), x2 = sixtyFourths(rx2), y2 = sixtyFourths(ry2);
         const int dx = std::abs(x2 - x1), dy = std::abs(y2 - y1);
         if (dx < dy) {
             bool swapped = false;
@@ -228,11 +192,10 @@ private:
         }
     }
 
-    /// The pixels of one line of the outline, one a row (steep) or one a column (shallow); a
-    /// pixel the line before set is not set again, one missing between them is added.
-    void line(double rx1, double ry1, double rx2, double ry2, int caps)
+    /// The pixels of one line of the outline (1/64 pixels), one a row (steep) or one a column
+    /// (shallow); a pixel the line before set is not set again, one missing between them is added.
+    void line(int x1, int y1, int x2, int y2, int caps)
     {
-        int x1 = sixtyFourths(rx1), y1 = sixtyFourths(ry1), x2 = sixtyFourths(rx2), y2 = sixtyFourths(ry2);
         const int dx = std::abs(x2 - x1), dy = std::abs(y2 - y1);
         Pixel last = m_last;
         if (dx < dy) {
@@ -367,15 +330,37 @@ private:
     bool m_lastAxisAligned = false;
 };
 
-} // namespace
+/// Whether `value` comes within `margin` of `threshold`: a choice the painter, working on the
+/// picture's coordinates rather than the centre's, might make the other way.
+bool tooClose(double value, double threshold, double margin) { return std::fabs(value - threshold) <= margin; }
 
-void OutlinedDiscFill::flatten(Point a, Point b, Point c, Point d)
+/// The ellipse's quarters in the rectangle x, y, w, h as the painter makes them: its right-hand
+/// point, then three control points a quarter, downwards first, the last the first again.
+struct Quarters
+{
+    Pt start;
+    Pt controls[12];
+};
+
+Quarters quarters(double x, double y, double w, double h)
+{
+    const double w2 = w / 2, w2k = w2 * kKappa, h2 = h / 2, h2k = h2 * kKappa;
+    return {{x + w, y + h2},
+            {{x + w, y + h2 + h2k}, {x + w2 + w2k, y + h}, {x + w2, y + h},
+             {x + w2 - w2k, y + h}, {x, y + h2 + h2k}, {x, y + h2},
+             {x, y + h2 - h2k}, {x + w2 - w2k, y}, {x + w2, y},
+             {x + w2 + w2k, y}, {x + w, y + h2 - h2k}, {x + w, y + h2}}};
+}
+
+/// Adds to `out` the end of each piece of the cubic a, b, c, d as the painter flattens it for its
+/// brush. With `sure`, clears it when a choice comes too close to call.
+void flattenForBrush(std::vector<Pt>& out, bool* sure, Pt a, Pt b, Pt c, Pt d)
 {
     struct Cubic
     {
-        Point p1, p2, p3, p4;
+        Pt p1, p2, p3, p4;
     };
-    const auto mid = [](Point p, Point q) { return Point{(p.x + q.x) * .5, (p.y + q.y) * .5}; };
+    const auto mid = [](Pt p, Pt q) { return Pt{(p.x + q.x) * .5, (p.y + q.y) * .5}; };
     // Pieces still to halve, the first last; each with the halvings it may still have.
     Cubic pieces[kMaxFillHalvings + 1];
     int levels[kMaxFillHalvings + 1];
@@ -386,20 +371,28 @@ void OutlinedDiscFill::flatten(Point a, Point b, Point c, Point d)
         Cubic* q = &pieces[top];
         const double dy = q->p4.y - q->p1.y, dx = q->p4.x - q->p1.x;
         double length = std::fabs(dx) + std::fabs(dy), off;
+        const double near = std::fabs(q->p1.x - q->p2.x) + std::fabs(q->p1.y - q->p2.y) + std::fabs(q->p1.x - q->p3.x)
+                          + std::fabs(q->p1.y - q->p3.y);
+        if (sure && tooClose(length, 1., kChoiceMargin))
+            *sure = false;
         if (length > 1.) {
             off = std::fabs((dx) * (q->p1.y - q->p2.y) - (dy) * (q->p1.x - q->p2.x))
                 + std::fabs((dx) * (q->p1.y - q->p3.y) - (dy) * (q->p1.x - q->p3.x));
         } else {
-            off = std::fabs(q->p1.x - q->p2.x) + std::fabs(q->p1.y - q->p2.y) + std::fabs(q->p1.x - q->p3.x)
-                + std::fabs(q->p1.y - q->p3.y);
+            off = near;
             length = 1.;
         }
+        if (sure && levels[top] != 0) {
+            const double scale = length + near + 1;
+            if (tooClose(off, kFlatness * length, kChoiceMargin * scale * scale))
+                *sure = false;
+        }
         if (off < kFlatness * length || levels[top] == 0) {
-            m_polygon.push_back(q->p4);
+            out.push_back(q->p4);
             --top;
         } else {
-            const Point m12 = mid(q->p1, q->p2), m23 = mid(q->p2, q->p3), m34 = mid(q->p3, q->p4);
-            const Point m123 = mid(m12, m23), m234 = mid(m23, m34), m = mid(m123, m234);
+            const Pt m12 = mid(q->p1, q->p2), m23 = mid(q->p2, q->p3), m34 = mid(q->p3, q->p4);
+            const Pt m123 = mid(m12, m23), m234 = mid(m23, m34), m = mid(m123, m234);
             const Cubic first{q->p1, m12, m123, m}, second{m, m234, m34, q->p4};
             q[1] = first;
             q[0] = second;
@@ -409,36 +402,233 @@ void OutlinedDiscFill::flatten(Point a, Point b, Point c, Point d)
     }
 }
 
-bool OutlinedDiscFill::crossings(std::int64_t ax, std::int64_t ay, std::int64_t bx, std::int64_t by)
+/// The cubic of points[0..3] (last to first) as two: points[3..6] the first half, points[0..3]
+/// the second, as the painter halves it for its pen.
+void split(Pt* points)
 {
-    int winding = 1;
-    if (ay > by) {
-        std::swap(ax, bx);
-        std::swap(ay, by);
-        winding = -1;
-    }
-    // The rows whose centre lies below a and not below b.
-    const int first = static_cast<int>((ay + 32) >> 6), last = static_cast<int>((by - 32) >> 6);
-    if (first > last)
-        return true;
-    // 16 fraction bits, half a pixel added.
-    std::int64_t x = 32768 + ax * 1024, step = 0;
-    if (bx != ax) {
-        const double slope = static_cast<double>(bx - ax) / static_cast<double>(by - ay);
-        step = static_cast<std::int64_t>(slope * 65536.);
-        x += (step * (std::int64_t(first) * 65536 + 32768 - ay * 1024)) >> 16;
-    }
-    for (int row = first; row <= last; ++row, x += step) {
-        const auto k = static_cast<std::size_t>(row - m_top);
-        std::uint8_t& count = m_crossCount[k];
-        if (count == kSlots)
-            return false;
-        m_crossX[k * kSlots + count] = static_cast<std::int32_t>(x >> 16);
-        m_crossWinding[k * kSlots + count] = static_cast<std::int8_t>(winding);
-        ++count;
-    }
-    return true;
+    const double half = .5;
+    double a, b, c, d;
+    points[6].x = points[3].x;
+    c = points[1].x;
+    d = points[2].x;
+    points[1].x = a = (points[0].x + c) * half;
+    points[5].x = b = (points[3].x + d) * half;
+    c = (c + d) * half;
+    points[2].x = a = (a + c) * half;
+    points[4].x = b = (b + c) * half;
+    points[3].x = (a + b) * half;
+
+    points[6].y = points[3].y;
+    c = points[1].y;
+    d = points[2].y;
+    points[1].y = a = (points[0].y + c) * half;
+    points[5].y = b = (points[3].y + d) * half;
+    c = (c + d) * half;
+    points[2].y = a = (a + c) * half;
+    points[4].y = b = (b + c) * half;
+    points[3].y = (a + b) * half;
 }
+
+/// Adds to `out` the end of each piece of the cubic of `points` (last to first) as the painter
+/// halves it for its pen, `level` times at most. With `sure`, clears it when a choice comes too
+/// close to call.
+void halveForPen(std::vector<Pt>& out, bool* sure, Pt* points, int level)
+{
+    if (level) {
+        const double dx = points[3].x - points[0].x;
+        const double dy = points[3].y - points[0].y;
+        const double length = .25 * (std::fabs(dx) + std::fabs(dy));
+        const double off2 = std::fabs(dx * (points[0].y - points[2].y) - dy * (points[0].x - points[2].x));
+        const double off1 = std::fabs(dx * (points[0].y - points[1].y) - dy * (points[0].x - points[1].x));
+        if (sure) {
+            const double scale = std::fabs(dx) + std::fabs(dy) + std::fabs(points[0].x - points[1].x)
+                               + std::fabs(points[0].y - points[1].y) + std::fabs(points[0].x - points[2].x)
+                               + std::fabs(points[0].y - points[2].y) + 1;
+            if (tooClose(off2, length, kChoiceMargin * scale * scale)
+                || tooClose(off1, length, kChoiceMargin * scale * scale))
+                *sure = false;
+        }
+        if (off2 >= length || off1 >= length) {
+            split(points);
+            --level;
+            halveForPen(out, sure, points + 3, level);
+            halveForPen(out, sure, points, level);
+            return;
+        }
+    }
+    out.push_back(points[0]);
+}
+
+/// Both outlines of the ellipse of `q`: the brush's polygon and the pen's, each from the
+/// start point round to it again.
+void bothOutlines(const Quarters& q, std::vector<Pt>& brush, std::vector<Pt>& pen, bool* sure)
+{
+    brush.assign(1, q.start);
+    pen.assign(1, q.start);
+    Pt from = q.start;
+    for (int i = 0; i < 4; ++i) {
+        const Pt* c = q.controls + 3 * i;
+        flattenForBrush(brush, sure, brush.back(), c[0], c[1], c[2]);
+        Pt points[3 * kMaxHalvings + 4];
+        points[3] = from;
+        points[2] = c[0];
+        points[1] = c[1];
+        points[0] = c[2];
+        halveForPen(pen, sure, points, kMaxHalvings);
+        from = c[2];
+    }
+}
+
+} // namespace
+
+struct OutlinedDiscFill::Store
+{
+    /// The outlines of one radius about the centre 0, 0; not `sure` when a choice in making them
+    /// was too close to call for the painter's own arithmetic on a picture's coordinates.
+    struct Kept
+    {
+        std::vector<Pt> brush, pen;
+        Pt closingFrom, closingTo;
+        bool sure = true;
+        std::uint64_t radiusBits = 0;
+    };
+    std::unordered_map<std::uint64_t, Kept> kept;
+    /// The outlines last taken, in the slot of their radius's bits, found again at once.
+    static constexpr int kRecentBits = 11;
+    std::vector<const Kept*> recent = std::vector<const Kept*>(std::size_t(1) << kRecentBits);
+
+    std::vector<Pt> brush, pen;                        ///< one dot's outlines on its own coordinates
+    std::vector<std::int64_t> brushX, brushY;          ///< the brush's corners, 1/64 pixels, rounded
+    std::vector<int> penX, penY;                       ///< the pen's, truncated
+    int closing[4] = {};                               ///< the line the pen's outline ends along
+    int top = 0;                                       ///< the first row scanned
+    std::vector<std::int32_t> crossX;                  ///< each row's crossings, kSlots a row
+    std::vector<std::int8_t> crossWinding;             ///< and which way the outline crosses
+    std::vector<std::uint8_t> crossCount;
+
+    const Kept& keptOutlines(double radius)
+    {
+        const auto key = std::bit_cast<std::uint64_t>(radius);
+        const Kept*& slot = recent[(key * 0x9e3779b97f4a7c15u) >> (64 - kRecentBits)];
+        if (slot && slot->radiusBits == key)
+            return *slot;
+        auto it = kept.find(key);
+        if (it == kept.end()) {
+            if (kept.size() >= kMaxKept) {
+                kept.clear();
+                std::fill(recent.begin(), recent.end(), nullptr);
+            }
+            Kept k;
+            k.radiusBits = key;
+            const Quarters q = quarters(-radius, -radius, 2 * radius, 2 * radius);
+            bothOutlines(q, k.brush, k.pen, &k.sure);
+            k.closingFrom = q.controls[10];
+            k.closingTo = q.controls[11];
+            it = kept.emplace(key, std::move(k)).first;
+        }
+        slot = &it->second;
+        return it->second;
+    }
+
+    /// The corners of `k` moved to the centre x, y and rounded; false when one comes too near a
+    /// rounding step to be sure of the painter's rounding.
+    bool moved(const Kept& k, double x, double y)
+    {
+        // Every coordinate is positive (the dot lies inside the picture): truncation is the floor.
+        // The corners are all found first, then whether any came too near a step.
+        bool near = false;
+        const auto rounded = [&near](double v) {
+            const auto whole = static_cast<std::int64_t>(v);
+            const double fraction = v - static_cast<double>(whole);
+            near |= tooClose(fraction, 0.5, kRoundingMargin);
+            return whole + (fraction > 0.5 ? 1 : 0);
+        };
+        const auto truncated = [&near](double v) {
+            const auto whole = static_cast<int>(v);
+            const double fraction = v - whole;
+            near |= fraction <= kRoundingMargin || fraction >= 1 - kRoundingMargin;
+            return whole;
+        };
+        const std::size_t n = k.brush.size(), m = k.pen.size();
+        brushX.resize(n);
+        brushY.resize(n);
+        for (std::size_t i = 0; i < n; ++i) {
+            brushX[i] = rounded((x + k.brush[i].x) * 64);
+            brushY[i] = rounded((y + k.brush[i].y) * 64);
+        }
+        penX.resize(m);
+        penY.resize(m);
+        for (std::size_t i = 0; i < m; ++i) {
+            penX[i] = truncated((x + k.pen[i].x) * 64);
+            penY[i] = truncated((y + k.pen[i].y) * 64);
+        }
+        closing[0] = truncated((x + k.closingFrom.x) * 64);
+        closing[1] = truncated((y + k.closingFrom.y) * 64);
+        closing[2] = truncated((x + k.closingTo.x) * 64);
+        closing[3] = truncated((y + k.closingTo.y) * 64);
+        return !near;
+    }
+
+    /// The corners of the ellipse of `q` found on its own coordinates, as the painter finds them.
+    void found(const Quarters& q)
+    {
+        bothOutlines(q, brush, pen, nullptr);
+        const std::size_t n = brush.size(), m = pen.size();
+        brushX.resize(n);
+        brushY.resize(n);
+        for (std::size_t i = 0; i < n; ++i) {
+            brushX[i] = qRound(brush[i].x * 64);
+            brushY[i] = qRound(brush[i].y * 64);
+        }
+        penX.resize(m);
+        penY.resize(m);
+        for (std::size_t i = 0; i < m; ++i) {
+            penX[i] = sixtyFourths(pen[i].x);
+            penY[i] = sixtyFourths(pen[i].y);
+        }
+        closing[0] = sixtyFourths(q.controls[10].x);
+        closing[1] = sixtyFourths(q.controls[10].y);
+        closing[2] = sixtyFourths(q.controls[11].x);
+        closing[3] = sixtyFourths(q.controls[11].y);
+    }
+
+    /// Adds each row's crossings of the line from `a` to `b` (1/64 pixels); false when a row has
+    /// more than it can hold.
+    bool crossings(std::int64_t ax, std::int64_t ay, std::int64_t bx, std::int64_t by)
+    {
+        int winding = 1;
+        if (ay > by) {
+            std::swap(ax, bx);
+            std::swap(ay, by);
+            winding = -1;
+        }
+        // The rows whose centre lies below a and not below b.
+        const int first = static_cast<int>((ay + 32) >> 6), last = static_cast<int>((by - 32) >> 6);
+        if (first > last)
+            return true;
+        // 16 fraction bits, half a pixel added.
+        std::int64_t x = 32768 + ax * 1024, step = 0;
+        if (bx != ax) {
+            const double slope = static_cast<double>(bx - ax) / static_cast<double>(by - ay);
+            step = static_cast<std::int64_t>(slope * 65536.);
+            x += (step * (std::int64_t(first) * 65536 + 32768 - ay * 1024)) >> 16;
+        }
+        for (int row = first; row <= last; ++row, x += step) {
+            const auto k = static_cast<std::size_t>(row - top);
+            std::uint8_t& count = crossCount[k];
+            if (count == kSlots)
+                return false;
+            crossX[k * kSlots + count] = static_cast<std::int32_t>(x >> 16);
+            crossWinding[k * kSlots + count] = static_cast<std::int8_t>(winding);
+            ++count;
+        }
+        return true;
+    }
+};
+
+OutlinedDiscFill::OutlinedDiscFill() : m_store(std::make_unique<Store>()) {}
+
+OutlinedDiscFill::~OutlinedDiscFill() = default;
 
 bool OutlinedDiscFill::fill(QImage& image, double centreX, double centreY, double radius, QRgb colour)
 {
@@ -456,58 +646,43 @@ bool OutlinedDiscFill::fill(QImage& image, double centreX, double centreY, doubl
     if (nearWhole(x) && nearWhole(y) && nearWhole(w) && nearWhole(h))
         return false;
 
-    // The ellipse's quarters as the painter makes them, from the right-hand point downwards first.
-    const double w2 = w / 2, w2k = w2 * kKappa, h2 = h / 2, h2k = h2 * kKappa;
-    const Pt start{x + w, y + h2};
-    const Pt controls[12] = {
-        {x + w, y + h2 + h2k}, {x + w2 + w2k, y + h}, {x + w2, y + h},
-        {x + w2 - w2k, y + h}, {x, y + h2 + h2k},     {x, y + h2},
-        {x, y + h2 - h2k},     {x + w2 - w2k, y},     {x + w2, y},
-        {x + w2 + w2k, y},     {x + w, y + h2 - h2k}, {x + w, y + h2},
-    };
-
-    // The brush's polygon, its corners rounded to 1/64 pixel.
-    m_polygon.clear();
-    m_polygon.push_back({start.x, start.y});
-    for (int q = 0; q < 4; ++q) {
-        const Pt* c = controls + 3 * q;
-        flatten(m_polygon.back(), {c[0].x, c[0].y}, {c[1].x, c[1].y}, {c[2].x, c[2].y});
+    // The corners of both outlines: those of the radius moved to the centre where that gives the
+    // painter's own, else found afresh on the dot's coordinates.
+    Store& s = *m_store;
+    bool moved = false;
+    if (x + w < kKeptReach && y + h < kKeptReach) {
+        const Store::Kept& kept = s.keptOutlines(radius);
+        moved = kept.sure && s.moved(kept, centreX, centreY);
     }
-    const std::size_t n = m_polygon.size();
-    m_x.resize(n);
-    m_y.resize(n);
-    std::int64_t minY = INT64_MAX, maxY = INT64_MIN;
-    for (std::size_t i = 0; i < n; ++i) {
-        m_x[i] = qRound(m_polygon[i].x * 64);
-        m_y[i] = qRound(m_polygon[i].y * 64);
-        minY = std::min(minY, m_y[i]);
-        maxY = std::max(maxY, m_y[i]);
-    }
+    if (!moved)
+        s.found(quarters(x, y, w, h));
 
-    // Each row's crossings of the polygon's edges, at the pixel whose centre is nearest at or
+    // Each row's crossings of the brush's polygon, at the pixel whose centre is nearest at or
     // right of it; a row is filled between them where the outline wound an odd number of times.
-    m_top = static_cast<int>((minY + 32) >> 6);
-    const int bottom = static_cast<int>((maxY - 32) >> 6);
-    const auto rows = static_cast<std::size_t>(std::max(0, bottom - m_top + 1));
-    m_crossCount.assign(rows, 0);
-    m_crossX.resize(rows * kSlots);
-    m_crossWinding.resize(rows * kSlots);
+    const std::size_t n = s.brushX.size();
+    const auto [minY, maxY] = std::minmax_element(s.brushY.begin(), s.brushY.end());
+    s.top = static_cast<int>((*minY + 32) >> 6);
+    const int bottom = static_cast<int>((*maxY - 32) >> 6);
+    const auto rows = static_cast<std::size_t>(std::max(0, bottom - s.top + 1));
+    s.crossCount.assign(rows, 0);
+    s.crossX.resize(rows * kSlots);
+    s.crossWinding.resize(rows * kSlots);
     for (std::size_t i = 0; i + 1 < n; ++i)
-        if (!crossings(m_x[i], m_y[i], m_x[i + 1], m_y[i + 1]))
+        if (!s.crossings(s.brushX[i], s.brushY[i], s.brushX[i + 1], s.brushY[i + 1]))
             return false;
 
     const Pixels pixels{image.bits(), image.bytesPerLine(), image.width(), image.height()};
     for (std::size_t k = 0; k < rows; ++k) {
-        std::int32_t* xs = &m_crossX[k * kSlots];
-        std::int8_t* windings = &m_crossWinding[k * kSlots];
-        const int count = m_crossCount[k];
+        std::int32_t* xs = &s.crossX[k * kSlots];
+        std::int8_t* windings = &s.crossWinding[k * kSlots];
+        const int count = s.crossCount[k];
         // In order along the row; a few at most, mostly two in order already.
         for (int i = 1; i < count; ++i)
             for (int j = i; j > 0 && xs[j] < xs[j - 1]; --j) {
                 std::swap(xs[j], xs[j - 1]);
                 std::swap(windings[j], windings[j - 1]);
             }
-        QRgb* const line = pixels.row(m_top + static_cast<int>(k));
+        QRgb* const line = pixels.row(s.top + static_cast<int>(k));
         int winding = 0;
         for (int i = 0; i + 1 < count; ++i) {
             winding += windings[i];
@@ -516,7 +691,7 @@ bool OutlinedDiscFill::fill(QImage& image, double centreX, double centreY, doubl
         }
     }
 
-    Stroke(pixels, colour).closedCubics(start, controls, 4);
+    Stroke(pixels, colour).closedPolyline(s.penX.data(), s.penY.data(), s.penX.size(), s.closing);
     return true;
 }
 

@@ -61,6 +61,7 @@ TEST(OutlinedDiscFill, SetsThePaintersPixelsOrNone)
         {{20.2, 20.0, 5.5, 96, 80}, true},       // its bottom point on row 25's centre line
         {{30.0, 30.5, 9.0, 96, 80}, true},       // centre on a whole and a half pixel
         {{20.3, 20.6, 1.0, 96, 80}, true},       // the smallest taken
+        {{40000.3, 20.6, 7.2, 40020, 40}, true}, // far from the origin, its outlines found there
         {{20.3, 20.6, 0.99, 96, 80}, false},     // under a pixel
         {{3.0, 20.0, 5.0, 96, 80}, false},       // over the left edge
         {{90.5, 20.3, 5.0, 96, 80}, false},      // over the right edge
