@@ -35,6 +35,8 @@ constexpr double kFlatness = 0.25;
 constexpr int kSlots = 6;
 /// Largest disc handled, pixels across.
 constexpr double kMaxAcross = 4096.0;
+/// Farthest from the picture's origin a dot is taken, pixels: far within the painter's own limits.
+constexpr double kFar = 1 << 20;
 /// Outlines kept at most, one a radius; a new radius beyond them starts afresh.
 constexpr std::size_t kMaxKept = 4096;
 /// Outlines kept about the centre serve pictures up to this many pixels on a side: within it, a
@@ -117,7 +119,10 @@ void fillRun(QRgb* from, QRgb* to, QRgb colour)
 class Stroke
 {
 public:
-    Stroke(const Pixels& pixels, QRgb colour) : m_pixels(pixels), m_colour(colour) {}
+    Stroke(const Pixels& pixels, QRgb colour)
+        : m_pixels(pixels), m_colour(colour), m_xmin(-1), m_xmax(pixels.width + 1), m_ymin(-1),
+          m_ymax(pixels.height + 1)
+    {}
 
     /// The closed outline through the `count` corners of `xs`, `ys` (1/64 pixels), the last the
     /// first again; `closing` the line of control points it ends along, which tells how the
@@ -129,7 +134,79 @@ public:
             line(xs[i], ys[i], xs[i + 1], ys[i + 1], NoCaps);
     }
 
+    /// The same through the corners of `points`, on the picture's coordinates, each line clipped
+    /// a pixel beyond the picture as the painter clips it.
+    void closedPolyline(const Pt* points, std::size_t count, Pt closingFrom, Pt closingTo)
+    {
+        m_last = {INT_MIN, INT_MIN};
+        double x1 = closingFrom.x, y1 = closingFrom.y, x2 = closingTo.x, y2 = closingTo.y;
+        if (!clipLine(x1, y1, x2, y2))
+            lastOfClosingLine(sixtyFourths(x1), sixtyFourths(y1), sixtyFourths(x2), sixtyFourths(y2));
+        for (std::size_t i = 0; i + 1 < count; ++i) {
+            x1 = points[i].x;
+            y1 = points[i].y;
+            x2 = points[i + 1].x;
+            y2 = points[i + 1].y;
+            if (!clipLine(x1, y1, x2, y2))
+                line(sixtyFourths(x1), sixtyFourths(y1), sixtyFourths(x2), sixtyFourths(y2), NoCaps);
+        }
+    }
+
 private:
+    /// Cuts the line to a pixel beyond the picture; true when nothing of it is left. A line
+    /// whose end is cut forgets the pixel the line before ended on.
+    bool clipLine(double& x1, double& y1, double& x2, double& y2)
+    {
+        if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
+            return true;
+        if (x1 < m_xmin) {
+            if (x2 <= m_xmin)
+                return clipped();
+            y1 += (y2 - y1) / (x2 - x1) * (m_xmin - x1);
+            x1 = m_xmin;
+        } else if (x1 > m_xmax) {
+            if (x2 >= m_xmax)
+                return clipped();
+            y1 += (y2 - y1) / (x2 - x1) * (m_xmax - x1);
+            x1 = m_xmax;
+        }
+        if (x2 < m_xmin) {
+            m_last.x = INT_MIN;
+            y2 += (y2 - y1) / (x2 - x1) * (m_xmin - x2);
+            x2 = m_xmin;
+        } else if (x2 > m_xmax) {
+            m_last.x = INT_MIN;
+            y2 += (y2 - y1) / (x2 - x1) * (m_xmax - x2);
+            x2 = m_xmax;
+        }
+        if (y1 < m_ymin) {
+            if (y2 <= m_ymin)
+                return clipped();
+            x1 += (x2 - x1) / (y2 - y1) * (m_ymin - y1);
+            y1 = m_ymin;
+        } else if (y1 > m_ymax) {
+            if (y2 >= m_ymax)
+                return clipped();
+            x1 += (x2 - x1) / (y2 - y1) * (m_ymax - y1);
+            y1 = m_ymax;
+        }
+        if (y2 < m_ymin) {
+            m_last.x = INT_MIN;
+            x2 += (x2 - x1) / (y2 - y1) * (m_ymin - y2);
+            y2 = m_ymin;
+        } else if (y2 > m_ymax) {
+            m_last.x = INT_MIN;
+            x2 += (x2 - x1) / (y2 - y1) * (m_ymax - y2);
+            y2 = m_ymax;
+        }
+        return false;
+    }
+    bool clipped()
+    {
+        m_last.x = INT_MIN;
+        return true;
+    }
+
     void set(int x, int y)
     {
         if (x < 0 || x >= m_pixels.width || y < 0 || y >= m_pixels.height)
@@ -194,7 +271,7 @@ private:
 
     /// The pixels of one line of the outline (1/64 pixels), one a row (steep) or one a column
     /// (shallow); a pixel the line before set is not set again, one missing between them is added.
-    void line(int x1, int y1, int x2, int y2, int caps)
+    [[gnu::always_inline]] void line(int x1, int y1, int x2, int y2, int caps)
     {
         const int dx = std::abs(x2 - x1), dy = std::abs(y2 - y1);
         Pixel last = m_last;
@@ -325,6 +402,7 @@ private:
 
     const Pixels& m_pixels;
     QRgb m_colour;
+    double m_xmin, m_xmax, m_ymin, m_ymax; ///< where lines are cut
     Pixel m_last{INT_MIN, INT_MIN};
     int m_lastDir = NoDirection;
     bool m_lastAxisAligned = false;
@@ -459,16 +537,50 @@ void halveForPen(std::vector<Pt>& out, bool* sure, Pt* points, int level)
     out.push_back(points[0]);
 }
 
+/// Where a rectangle (left, top, right, bottom), or a point, lies against the picture's: over
+/// it, apart from it, or too near one of its edges to say whether the painter takes it as over.
+enum class Overlap { Over, Apart, Unsure };
+
+Overlap overlap(double l, double t, double r, double b, int width, int height)
+{
+    constexpr double margin = 1e-6;
+    if (r < -margin || l > width + margin || b < -margin || t > height + margin)
+        return Overlap::Apart;
+    if (r > margin && l < width - margin && b > margin && t < height - margin)
+        return Overlap::Over;
+    return Overlap::Unsure;
+}
+
 /// Both outlines of the ellipse of `q`: the brush's polygon and the pen's, each from the
-/// start point round to it again.
-void bothOutlines(const Quarters& q, std::vector<Pt>& brush, std::vector<Pt>& pen, bool* sure)
+/// start point round to it again. With `width` and `height`, a quarter of the brush's that lies
+/// wholly beside the picture is taken straight, as the painter takes it; false when that cannot
+/// be told.
+bool bothOutlines(const Quarters& q, std::vector<Pt>& brush, std::vector<Pt>& pen, bool* sure, int width = 0,
+                  int height = 0)
 {
     brush.assign(1, q.start);
     pen.assign(1, q.start);
     Pt from = q.start;
     for (int i = 0; i < 4; ++i) {
         const Pt* c = q.controls + 3 * i;
-        flattenForBrush(brush, sure, brush.back(), c[0], c[1], c[2]);
+        Overlap quarter = Overlap::Over;
+        if (width > 0) {
+            // Its end on the picture, or else its control points' box over the picture.
+            const Overlap end = overlap(c[2].x, c[2].y, c[2].x, c[2].y, width, height);
+            if (end != Overlap::Over) {
+                const double l = std::min({from.x, c[0].x, c[1].x, c[2].x}), r = std::max({from.x, c[0].x, c[1].x, c[2].x});
+                const double t = std::min({from.y, c[0].y, c[1].y, c[2].y}), b = std::max({from.y, c[0].y, c[1].y, c[2].y});
+                quarter = overlap(l, t, r, b, width, height);
+                if (end == Overlap::Unsure && quarter == Overlap::Apart)
+                    quarter = Overlap::Unsure;
+            }
+        }
+        if (quarter == Overlap::Unsure)
+            return false;
+        if (quarter == Overlap::Over)
+            flattenForBrush(brush, sure, brush.back(), c[0], c[1], c[2]);
+        else
+            brush.push_back(c[2]);
         Pt points[3 * kMaxHalvings + 4];
         points[3] = from;
         points[2] = c[0];
@@ -477,6 +589,7 @@ void bothOutlines(const Quarters& q, std::vector<Pt>& brush, std::vector<Pt>& pe
         halveForPen(pen, sure, points, kMaxHalvings);
         from = c[2];
     }
+    return true;
 }
 
 } // namespace
@@ -501,7 +614,6 @@ struct OutlinedDiscFill::Store
     std::vector<std::int64_t> brushX, brushY;          ///< the brush's corners, 1/64 pixels, rounded
     std::vector<int> penX, penY;                       ///< the pen's, truncated
     int closing[4] = {};                               ///< the line the pen's outline ends along
-    int top = 0;                                       ///< the first row scanned
     std::vector<std::int32_t> crossX;                  ///< each row's crossings, kSlots a row
     std::vector<std::int8_t> crossWinding;             ///< and which way the outline crosses
     std::vector<std::uint8_t> crossCount;
@@ -569,52 +681,30 @@ struct OutlinedDiscFill::Store
         return !near;
     }
 
-    /// The corners of the ellipse of `q` found on its own coordinates, as the painter finds them.
-    void found(const Quarters& q)
+    /// The outlines of the ellipse of `q` found on its own coordinates, as the painter finds
+    /// them, the brush's corners rounded; for a dot over the picture's edge (`width` and `height`
+    /// given), false when which quarters the painter flattens cannot be told.
+    bool found(const Quarters& q, int width = 0, int height = 0)
     {
-        bothOutlines(q, brush, pen, nullptr);
-        const std::size_t n = brush.size(), m = pen.size();
+        if (!bothOutlines(q, brush, pen, nullptr, width, height))
+            return false;
+        const std::size_t n = brush.size();
         brushX.resize(n);
         brushY.resize(n);
         for (std::size_t i = 0; i < n; ++i) {
             brushX[i] = qRound(brush[i].x * 64);
             brushY[i] = qRound(brush[i].y * 64);
         }
-        penX.resize(m);
-        penY.resize(m);
-        for (std::size_t i = 0; i < m; ++i) {
-            penX[i] = sixtyFourths(pen[i].x);
-            penY[i] = sixtyFourths(pen[i].y);
-        }
-        closing[0] = sixtyFourths(q.controls[10].x);
-        closing[1] = sixtyFourths(q.controls[10].y);
-        closing[2] = sixtyFourths(q.controls[11].x);
-        closing[3] = sixtyFourths(q.controls[11].y);
+        return true;
     }
 
-    /// Adds each row's crossings of the line from `a` to `b` (1/64 pixels); false when a row has
-    /// more than it can hold.
-    bool crossings(std::int64_t ax, std::int64_t ay, std::int64_t bx, std::int64_t by)
+    /// Adds the crossings of a line at `x` (16 fraction bits, half a pixel added) on rows `from`
+    /// to `to`, stepping by `step` a row.
+    [[gnu::always_inline]] bool addRows(std::int64_t x, std::int64_t step, int from, int to, int winding)
     {
-        int winding = 1;
-        if (ay > by) {
-            std::swap(ax, bx);
-            std::swap(ay, by);
-            winding = -1;
-        }
-        // The rows whose centre lies below a and not below b.
-        const int first = static_cast<int>((ay + 32) >> 6), last = static_cast<int>((by - 32) >> 6);
-        if (first > last)
-            return true;
-        // 16 fraction bits, half a pixel added.
-        std::int64_t x = 32768 + ax * 1024, step = 0;
-        if (bx != ax) {
-            const double slope = static_cast<double>(bx - ax) / static_cast<double>(by - ay);
-            step = static_cast<std::int64_t>(slope * 65536.);
-            x += (step * (std::int64_t(first) * 65536 + 32768 - ay * 1024)) >> 16;
-        }
-        for (int row = first; row <= last; ++row, x += step) {
-            const auto k = static_cast<std::size_t>(row - top);
+        to = std::min(to, rowBottom);
+        for (int row = from; row <= to; ++row, x += step) {
+            const auto k = static_cast<std::size_t>(row - rowTop);
             std::uint8_t& count = crossCount[k];
             if (count == kSlots)
                 return false;
@@ -624,6 +714,87 @@ struct OutlinedDiscFill::Store
         }
         return true;
     }
+
+    /// Cuts the line at x (stepping by `step` on rows `top` to `bottom`) at the picture's left or
+    /// right edge `edge`, as the painter cuts it: the part beyond becomes a line along the edge.
+    /// True when nothing of the line itself is left; `ok` false when a row had too many crossings.
+    bool cut(std::int64_t& x, int& top, int& bottom, std::int64_t step, std::int64_t edge, int winding, bool& ok)
+    {
+        const bool right = edge == rightEdge;
+        if (x == edge) {
+            if ((step > 0) ^ right)
+                return false;
+            ok = addRows(edge, 0, top, bottom, winding);
+            return true;
+        }
+        const std::int64_t last = x + step * (bottom - top);
+        if (last == edge) {
+            if ((step < 0) ^ right)
+                return false;
+            ok = addRows(edge, 0, top, bottom, winding);
+            return true;
+        }
+        if ((last < edge) ^ (x < edge)) {
+            const auto rows = static_cast<std::int64_t>(static_cast<double>(edge - x) / (step * (1. / 65536.)));
+            if ((x < edge) ^ right) {
+                const auto height = static_cast<int>((rows + 1) >> 16);
+                const int middle = top + height;
+                ok = addRows(edge, 0, top, middle, winding);
+                if (middle == bottom)
+                    return true;
+                x += step * (height + 1);
+                top = middle + 1;
+            } else {
+                const auto height = static_cast<int>(rows >> 16);
+                const int middle = top + height;
+                if (middle != bottom) {
+                    ok = addRows(edge, 0, middle + 1, bottom, winding);
+                    bottom = middle;
+                }
+            }
+            return false;
+        }
+        if ((x < edge) ^ right) {
+            ok = addRows(edge, 0, top, bottom, winding);
+            return true;
+        }
+        return false;
+    }
+
+    /// Adds each row's crossings of the line from `a` to `b` (1/64 pixels), within the picture;
+    /// false when a row has more than it can hold.
+    [[gnu::always_inline]] bool crossings(std::int64_t ax, std::int64_t ay, std::int64_t bx, std::int64_t by)
+    {
+        int winding = 1;
+        if (ay > by) {
+            std::swap(ax, bx);
+            std::swap(ay, by);
+            winding = -1;
+        }
+        // The rows whose centre lies below a and not below b.
+        int first = std::max(rowTop, static_cast<int>((ay + 32) >> 6));
+        int last = std::min(rowBottom, static_cast<int>((by - 32) >> 6));
+        if (first > last)
+            return true;
+        // 16 fraction bits, half a pixel added.
+        std::int64_t x = 32768 + ax * 1024;
+        if (bx == ax)
+            return addRows(std::clamp<std::int64_t>(x, 0, rightEdge), 0, first, last, winding);
+        const double slope = static_cast<double>(bx - ax) / static_cast<double>(by - ay);
+        const auto step = static_cast<std::int64_t>(slope * 65536.);
+        x += (step * (std::int64_t(first) * 65536 + 32768 - ay * 1024)) >> 16;
+        // Only a line reaching a side can be cut.
+        const std::int64_t end = x + step * (last - first);
+        if (x <= 0 || end <= 0 || x >= rightEdge || end >= rightEdge) {
+            bool ok = true;
+            if (cut(x, first, last, step, 0, winding, ok) || cut(x, first, last, step, rightEdge, winding, ok) || !ok)
+                return ok;
+        }
+        return addRows(x, step, first, last, winding);
+    }
+
+    int rowTop = 0, rowBottom = 0;  ///< the rows scanned
+    std::int64_t rightEdge = 0;     ///< the picture's right edge, 16 fraction bits
 };
 
 OutlinedDiscFill::OutlinedDiscFill() : m_store(std::make_unique<Store>()) {}
@@ -635,43 +806,68 @@ bool OutlinedDiscFill::fill(QImage& image, double centreX, double centreY, doubl
     if (image.format() != QImage::Format_RGB32)
         return false;
     colour |= 0xff000000u; // as the painter keeps an opaque colour in such a picture
+    const int width = image.width(), height = image.height();
     // The painter's rectangle.
     const double x = centreX - radius, y = centreY - radius, w = 2 * radius, h = 2 * radius;
-    // Inside the picture with a pixel to spare, so that nothing is clipped.
-    if (!(radius >= 1.0 && w < kMaxAcross && x >= 1.0 && y >= 1.0 && x + w <= image.width() - 1.0
-          && y + h <= image.height() - 1.0))
+    if (!(radius >= 1.0 && w < kMaxAcross && x > -kFar && y > -kFar && x + w < kFar && y + h < kFar))
         return false;
     // On whole pixels, or so near them that the painter may take them as whole, it draws the
     // ellipse another way.
     if (nearWhole(x) && nearWhole(y) && nearWhole(w) && nearWhole(h))
         return false;
+    // Inside the picture with a pixel to spare, nothing is cut at its edges.
+    const bool inside = x >= 1.0 && y >= 1.0 && x + w <= width - 1.0 && y + h <= height - 1.0;
 
     // The corners of both outlines: those of the radius moved to the centre where that gives the
     // painter's own, else found afresh on the dot's coordinates.
     Store& s = *m_store;
     bool moved = false;
-    if (x + w < kKeptReach && y + h < kKeptReach) {
+    if (inside && x + w < kKeptReach && y + h < kKeptReach) {
         const Store::Kept& kept = s.keptOutlines(radius);
         moved = kept.sure && s.moved(kept, centreX, centreY);
     }
-    if (!moved)
-        s.found(quarters(x, y, w, h));
+    const Quarters q = quarters(x, y, w, h);
+    bool brush = true;
+    if (!moved) {
+        if (!(inside ? s.found(q) : s.found(q, width, height)))
+            return false;
+        // The painter fills nothing of an ellipse whose control points' box lies beside the picture.
+        if (!inside) {
+            double l = q.start.x, r = l, t = q.start.y, b = t;
+            for (const Pt& c : q.controls) {
+                l = std::min(l, c.x);
+                r = std::max(r, c.x);
+                t = std::min(t, c.y);
+                b = std::max(b, c.y);
+            }
+            const Overlap box = overlap(l, t, r, b, width, height);
+            if (box == Overlap::Unsure)
+                return false;
+            brush = box == Overlap::Over;
+        }
+    }
 
     // Each row's crossings of the brush's polygon, at the pixel whose centre is nearest at or
-    // right of it; a row is filled between them where the outline wound an odd number of times.
-    const std::size_t n = s.brushX.size();
-    const auto [minY, maxY] = std::minmax_element(s.brushY.begin(), s.brushY.end());
-    s.top = static_cast<int>((*minY + 32) >> 6);
-    const int bottom = static_cast<int>((*maxY - 32) >> 6);
-    const auto rows = static_cast<std::size_t>(std::max(0, bottom - s.top + 1));
-    s.crossCount.assign(rows, 0);
-    s.crossX.resize(rows * kSlots);
-    s.crossWinding.resize(rows * kSlots);
-    for (std::size_t i = 0; i + 1 < n; ++i)
-        if (!s.crossings(s.brushX[i], s.brushY[i], s.brushX[i + 1], s.brushY[i + 1]))
-            return false;
+    // right of it, the parts beyond the picture's sides moved onto them; a row is filled between
+    // its crossings where the outline has wound an odd number of times.
+    std::size_t rows = 0;
+    if (brush) {
+        const std::size_t n = s.brushX.size();
+        const auto [minY, maxY] = std::minmax_element(s.brushY.begin(), s.brushY.end());
+        s.rowTop = std::max(0, static_cast<int>((*minY + 32) >> 6));
+        s.rowBottom = std::min(height - 1, static_cast<int>((*maxY - 32) >> 6));
+        s.rightEdge = std::int64_t(width) << 16;
+        rows = static_cast<std::size_t>(std::max(0, s.rowBottom - s.rowTop + 1));
+        s.crossCount.assign(rows, 0);
+        s.crossX.resize(rows * kSlots);
+        s.crossWinding.resize(rows * kSlots);
+        if (rows != 0)
+            for (std::size_t i = 0; i + 1 < n; ++i)
+                if (!s.crossings(s.brushX[i], s.brushY[i], s.brushX[i + 1], s.brushY[i + 1]))
+                    return false;
+    }
 
-    const Pixels pixels{image.bits(), image.bytesPerLine(), image.width(), image.height()};
+    const Pixels pixels{image.bits(), image.bytesPerLine(), width, height};
     for (std::size_t k = 0; k < rows; ++k) {
         std::int32_t* xs = &s.crossX[k * kSlots];
         std::int8_t* windings = &s.crossWinding[k * kSlots];
@@ -682,7 +878,7 @@ bool OutlinedDiscFill::fill(QImage& image, double centreX, double centreY, doubl
                 std::swap(xs[j], xs[j - 1]);
                 std::swap(windings[j], windings[j - 1]);
             }
-        QRgb* const line = pixels.row(s.top + static_cast<int>(k));
+        QRgb* const line = pixels.row(s.rowTop + static_cast<int>(k));
         int winding = 0;
         for (int i = 0; i + 1 < count; ++i) {
             winding += windings[i];
@@ -691,7 +887,10 @@ bool OutlinedDiscFill::fill(QImage& image, double centreX, double centreY, doubl
         }
     }
 
-    Stroke(pixels, colour).closedPolyline(s.penX.data(), s.penY.data(), s.penX.size(), s.closing);
+    if (moved)
+        Stroke(pixels, colour).closedPolyline(s.penX.data(), s.penY.data(), s.penX.size(), s.closing);
+    else
+        Stroke(pixels, colour).closedPolyline(s.pen.data(), s.pen.size(), q.controls[10], q.controls[11]);
     return true;
 }
 

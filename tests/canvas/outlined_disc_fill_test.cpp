@@ -63,8 +63,11 @@ TEST(OutlinedDiscFill, SetsThePaintersPixelsOrNone)
         {{20.3, 20.6, 1.0, 96, 80}, true},       // the smallest taken
         {{40000.3, 20.6, 7.2, 40020, 40}, true}, // far from the origin, its outlines found there
         {{20.3, 20.6, 0.99, 96, 80}, false},     // under a pixel
-        {{3.0, 20.0, 5.0, 96, 80}, false},       // over the left edge
-        {{90.5, 20.3, 5.0, 96, 80}, false},      // over the right edge
+        {{3.1, 20.3, 5.0, 96, 80}, true},        // over the left edge: cut there as the painter cuts it
+        {{90.5, 78.3, 5.0, 96, 80}, true},       // over the right and bottom edges
+        {{-3.7, 40.2, 9.3, 96, 80}, true},       // its centre beside the picture
+        {{-20.7, 40.2, 9.3, 96, 80}, true},      // wholly beside it: nothing set
+        {{0.0, 40.2, 20.0, 96, 80}, false},      // quarters ending on the picture's edge: not sure
         {{20.5, 20.5, 6.5, 96, 80}, false},      // on whole pixels: the painter's other way
         {{20.5 + 1e-12, 20.5, 6.5, 96, 80}, false}, // all but on them: the painter may take them so
         {{20.37, 18.71, 5.23, 96, 80, QImage::Format_ARGB32_Premultiplied}, false},
@@ -79,7 +82,8 @@ TEST(OutlinedDiscFill, NearlyEveryDotIsTakenAndTheSameAsPainted)
 {
     // Radii of 1 to 250 pixels, as many of 1–2 as of 100–200, each used again as stars' are;
     // centres at random or on or beside whole and half pixels, radii too; pictures with 3 to 4
-    // pixels to spare around the dot, or 1 to 2 (taken), or under 1 (not taken).
+    // pixels to spare around the dot or 1 to 2, or cutting it at the left and top or the right
+    // and bottom: by under a pixel, to about its centre, or beyond it.
     std::mt19937 random(11);
     std::uniform_real_distribution<double> unit(0.0, 1.0);
     const auto near = [&](double v) {
@@ -90,19 +94,25 @@ TEST(OutlinedDiscFill, NearlyEveryDotIsTakenAndTheSameAsPainted)
     for (double& r : radii)
         r = std::exp(unit(random) * std::log(250.0));
     OutlinedDiscFill dots;
-    int plain = 0, plainTaken = 0, snapped = 0, snappedTaken = 0;
+    int plain = 0, plainTaken = 0, snapped = 0, snappedTaken = 0, cut = 0, cutTaken = 0;
     const int count = 200000;
     for (int i = 0; i < count; ++i) {
         const bool snap = i % 4 == 0;
-        const int margin = i % 8 == 1 ? 1 : i % 8 == 3 ? 0 : 3;
         Dot dot{0, 0, snap && i % 3 == 0 ? near(radii[i % radii.size()]) : radii[i % radii.size()], 0, 0};
-        dot.width = dot.height = static_cast<int>(std::ceil(2 * dot.radius)) + 2 * margin + 1;
+        const double margins[] = {3, 1, 0, -dot.radius, -dot.radius - 2};
+        const double margin = margins[i % 8 < 4 ? 0 : i % 8 - 3];
+        dot.width = dot.height = static_cast<int>(std::ceil(2 * dot.radius + 2 * std::max(margin, 0.0))) + 1;
         const double fx = unit(random), fy = unit(random);
         dot.x = margin + dot.radius + (snap ? near(fx) : fx);
         dot.y = margin + dot.radius + (snap ? near(fy) : fy);
+        if (i % 16 >= 8) { // cut at the right and bottom instead
+            dot.x = dot.width - dot.x;
+            dot.y = dot.height - dot.y;
+        }
         const bool taken = takenAsPainted(dots, dot);
-        if (margin == 0) {
-            EXPECT_FALSE(taken);
+        if (margin < 1) {
+            ++cut;
+            cutTaken += taken;
         } else if (snap) {
             ++snapped;
             snappedTaken += taken;
@@ -113,8 +123,9 @@ TEST(OutlinedDiscFill, NearlyEveryDotIsTakenAndTheSameAsPainted)
         if (HasFailure())
             return;
     }
-    std::printf("taken: %d of %d dots at random, %d of %d on or beside whole or half pixels\n", plainTaken, plain,
-                snappedTaken, snapped);
+    std::printf("taken: %d of %d dots at random, %d of %d on or beside whole or half pixels, %d of %d cut\n",
+                plainTaken, plain, snappedTaken, snapped, cutTaken, cut);
     EXPECT_GE(plainTaken, plain * 999 / 1000);
     EXPECT_GE(snappedTaken, snapped * 3 / 4);
+    EXPECT_GE(cutTaken, cut * 9 / 10);
 }
