@@ -803,7 +803,9 @@ OutlinedDiscFill::~OutlinedDiscFill() = default;
 
 bool OutlinedDiscFill::fill(QImage& image, double centreX, double centreY, double radius, QRgb colour)
 {
-    if (image.format() != QImage::Format_RGB32)
+    // The steps here are those of the painter of Qt 6.4.2; another may draw otherwise.
+    static const bool knownPainter = std::strcmp(qVersion(), "6.4.2") == 0;
+    if (!knownPainter || image.format() != QImage::Format_RGB32)
         return false;
     colour |= 0xff000000u; // as the painter keeps an opaque colour in such a picture
     const int width = image.width(), height = image.height();

@@ -23,8 +23,9 @@ public:
     /// Sets the pixels of the outlined disc in `image` (Format_RGB32) to `colour` and returns
     /// true; or sets nothing and returns false when the painter would draw it another way (on
     /// whole pixels, or near enough to them) or it lies outside what is handled here: another
-    /// format, a radius under 1 pixel or the disc 4096 pixels across or more, or the disc not
-    /// inside the picture with a pixel to spare.
+    /// format, a radius under 1 pixel or the disc 4096 pixels across or more, a quarter of its
+    /// outline too near the picture's edge to tell whether the painter cuts it off, or a painter
+    /// other than Qt 6.4.2's.
     bool fill(QImage& image, double centreX, double centreY, double radius, QRgb colour);
 
 private:

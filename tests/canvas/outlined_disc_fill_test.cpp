@@ -4,8 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <iomanip>
 #include <random>
+#include <vector>
 
 using canvas::OutlinedDiscFill;
 
