@@ -43,6 +43,8 @@ constexpr std::size_t kMaxKept = 4096;
 /// corner found from the centre lies within far less than the margins below of where the painter
 /// finds it from the picture's origin.
 constexpr double kKeptReach = 32768.0;
+/// A pixel in the outlines moved to a dot: 1/64 pixel with 32 more fraction bits.
+constexpr double kMovedOne = 64.0 * 4294967296.0;
 /// How close, relatively, a flattening choice may come to its threshold, and a corner (in 1/64
 /// pixels) to a rounding step, before the painter's arithmetic on the picture's coordinates
 /// could make it differently.
@@ -600,8 +602,10 @@ struct OutlinedDiscFill::Store
     /// was too close to call for the painter's own arithmetic on a picture's coordinates.
     struct Kept
     {
-        std::vector<Pt> brush, pen;
-        Pt closingFrom, closingTo;
+        /// The corners in 1/64 pixels with 32 more fraction bits, x and y by turns: the brush's,
+        /// the pen's, and the line the pen's outline ends along.
+        std::vector<std::int64_t> brush, pen;
+        std::int64_t closing[4] = {};
         bool sure = true;
         std::uint64_t radiusBits = 0;
     };
@@ -633,9 +637,19 @@ struct OutlinedDiscFill::Store
             Kept k;
             k.radiusBits = key;
             const Quarters q = quarters(-radius, -radius, 2 * radius, 2 * radius);
-            bothOutlines(q, k.brush, k.pen, &k.sure);
-            k.closingFrom = q.controls[10];
-            k.closingTo = q.controls[11];
+            bothOutlines(q, brush, pen, &k.sure);
+            const auto fixed = [](const std::vector<Pt>& points, std::vector<std::int64_t>& out) {
+                for (const Pt& p : points) {
+                    out.push_back(std::llround(p.x * kMovedOne));
+                    out.push_back(std::llround(p.y * kMovedOne));
+                }
+            };
+            fixed(brush, k.brush);
+            fixed(pen, k.pen);
+            const Pt& from = q.controls[10];
+            const Pt& to = q.controls[11];
+            for (int i = 0; i < 4; ++i)
+                k.closing[i] = std::llround((i == 0 ? from.x : i == 1 ? from.y : i == 2 ? to.x : to.y) * kMovedOne);
             it = kept.emplace(key, std::move(k)).first;
         }
         slot = &it->second;
@@ -646,38 +660,35 @@ struct OutlinedDiscFill::Store
     /// rounding step to be sure of the painter's rounding.
     bool moved(const Kept& k, double x, double y)
     {
-        // Every coordinate is positive (the dot lies inside the picture): truncation is the floor.
-        // The corners are all found first, then whether any came too near a step.
+        // In 1/64 pixels with 32 more fraction bits, far finer than the margin; every coordinate
+        // is positive (the dot lies inside the picture). The corners are all found first, then
+        // whether any came too near a step.
+        const std::int64_t centre[2] = {std::llround(x * kMovedOne), std::llround(y * kMovedOne)};
+        constexpr std::int64_t mask = (std::int64_t(1) << 32) - 1, half = std::int64_t(1) << 31;
+        constexpr auto margin = static_cast<std::int64_t>(kRoundingMargin * (std::int64_t(1) << 32));
         bool near = false;
-        const auto rounded = [&near](double v) {
-            const auto whole = static_cast<std::int64_t>(v);
-            const double fraction = v - static_cast<double>(whole);
-            near |= tooClose(fraction, 0.5, kRoundingMargin);
-            return whole + (fraction > 0.5 ? 1 : 0);
-        };
-        const auto truncated = [&near](double v) {
-            const auto whole = static_cast<int>(v);
-            const double fraction = v - whole;
-            near |= fraction <= kRoundingMargin || fraction >= 1 - kRoundingMargin;
-            return whole;
-        };
-        const std::size_t n = k.brush.size(), m = k.pen.size();
+        const std::size_t n = k.brush.size() / 2, m = k.pen.size() / 2;
         brushX.resize(n);
         brushY.resize(n);
-        for (std::size_t i = 0; i < n; ++i) {
-            brushX[i] = rounded((x + k.brush[i].x) * 64);
-            brushY[i] = rounded((y + k.brush[i].y) * 64);
-        }
+        for (std::size_t i = 0; i < n; ++i)
+            for (int a = 0; a < 2; ++a) {
+                const std::int64_t v = centre[a] + k.brush[2 * i + a], fraction = v & mask;
+                near |= fraction >= half - margin && fraction <= half + margin;
+                (a == 0 ? brushX : brushY)[i] = (v >> 32) + (fraction > half ? 1 : 0);
+            }
+        const auto truncated = [&](std::int64_t v) {
+            const std::int64_t fraction = v & mask;
+            near |= fraction <= margin || fraction >= mask - margin;
+            return static_cast<int>(v >> 32);
+        };
         penX.resize(m);
         penY.resize(m);
         for (std::size_t i = 0; i < m; ++i) {
-            penX[i] = truncated((x + k.pen[i].x) * 64);
-            penY[i] = truncated((y + k.pen[i].y) * 64);
+            penX[i] = truncated(centre[0] + k.pen[2 * i]);
+            penY[i] = truncated(centre[1] + k.pen[2 * i + 1]);
         }
-        closing[0] = truncated((x + k.closingFrom.x) * 64);
-        closing[1] = truncated((y + k.closingFrom.y) * 64);
-        closing[2] = truncated((x + k.closingTo.x) * 64);
-        closing[3] = truncated((y + k.closingTo.y) * 64);
+        for (int i = 0; i < 4; ++i)
+            closing[i] = truncated(centre[i % 2] + k.closing[i]);
         return !near;
     }
 
