@@ -24,8 +24,9 @@ public:
     /// true; or sets nothing and returns false when the painter would draw it another way (on
     /// whole pixels, or near enough to them) or it lies outside what is handled here: another
     /// format, a radius under 1 pixel or the disc 4096 pixels across or more, a quarter of its
-    /// outline too near the picture's edge to tell whether the painter cuts it off, or a painter
-    /// other than Qt 6.4.2's.
+    /// outline too near the picture's edge to tell whether the painter cuts it off, a row crossed
+    /// by the outline more than six times, or a painter other than Qt 6.4.2's. The disc may lie
+    /// partly or wholly beyond the picture's edges: what the painter sets inside is set.
     bool fill(QImage& image, double centreX, double centreY, double radius, QRgb colour);
 
 private:
