@@ -19,6 +19,8 @@ namespace {
 
 QColor toQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
 
+bool inRange(int component) { return component >= 0 && component <= 255; }
+
 QPointF toPixels(float x, float y)
 {
     return QPointF(centimetresToPixels(x), centimetresToPixels(y));
@@ -122,6 +124,10 @@ void RasterCanvas::Circle(float x, float y, float radius)
             painter().fillRect(QRect(static_cast<int>(px), static_cast<int>(py), 1, 1), toQColor(m_fore));
         return;
     }
+    // Outline and inside of one colour (stars): the painter's own pixels, set without it where they can be.
+    if (m_fore == m_fill && inRange(m_fore.r) && inRange(m_fore.g) && inRange(m_fore.b)
+        && m_dots.fill(m_image, centre.x(), centre.y(), r, qRgb(m_fore.r, m_fore.g, m_fore.b)))
+        return;
     QPainter& p = painter();
     p.setPen(QPen(toQColor(m_fore), 0));
     p.setBrush(QBrush(toQColor(m_fill)));

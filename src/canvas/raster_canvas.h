@@ -1,6 +1,7 @@
 #pragma once
 
 #include "canvas/drawing_canvas.h"
+#include "canvas/outlined_disc_fill.h"
 
 #include <QImage>
 
@@ -48,6 +49,7 @@ private:
     int m_widthPx = 0, m_heightPx = 0; ///< the size taken, also when one side is 0 and the image empty
     Rgb m_background, m_fore = kBlack, m_fill = kBlack;
     mutable std::unique_ptr<QPainter> m_painter;
+    OutlinedDiscFill m_dots; ///< dots of one colour, without the painter
 };
 
 } // namespace canvas
