@@ -117,16 +117,22 @@ void RasterCanvas::Circle(float x, float y, float radius)
         return;
     const QPointF centre = toPixels(x, y);
     const double r = centimetresToPixels(radius);
+    const bool opaque = inRange(m_fore.r) && inRange(m_fore.g) && inRange(m_fore.b);
     if (r < 1.0) {
-        // Too small to outline: the centre pixel alone, in the outline colour.
+        // Too small to outline: the centre pixel alone, in the outline colour; set straight, as
+        // the painter sets it, where the colour is one it takes as it is.
         const double px = std::floor(centre.x()), py = std::floor(centre.y());
-        if (px >= 0 && py >= 0 && px < m_image.width() && py < m_image.height())
+        if (!(px >= 0 && py >= 0 && px < m_image.width() && py < m_image.height()))
+            return;
+        if (opaque)
+            reinterpret_cast<QRgb*>(m_image.scanLine(static_cast<int>(py)))[static_cast<int>(px)] =
+                qRgb(m_fore.r, m_fore.g, m_fore.b);
+        else
             painter().fillRect(QRect(static_cast<int>(px), static_cast<int>(py), 1, 1), toQColor(m_fore));
         return;
     }
     // Outline and inside of one colour (stars): the painter's own pixels, set without it where they can be.
-    if (m_fore == m_fill && inRange(m_fore.r) && inRange(m_fore.g) && inRange(m_fore.b)
-        && m_dots.fill(m_image, centre.x(), centre.y(), r, qRgb(m_fore.r, m_fore.g, m_fore.b)))
+    if (m_fore == m_fill && opaque && m_dots.fill(m_image, centre.x(), centre.y(), r, qRgb(m_fore.r, m_fore.g, m_fore.b)))
         return;
     QPainter& p = painter();
     p.setPen(QPen(toQColor(m_fore), 0));
