@@ -160,7 +160,7 @@ void dotForms(const DotGroup& dots, Put&& put)
         content += "S\n";
     }
     // Each clipped dot within the stretch of its cut round it; but where the dots along one cut
-    // would repeat more of its vertices so than the stretch round them all holds (a gore's edge
+    // would repeat more of its vertices than the stretch round them all holds (a gore's edge
     // lined with thousands of stars), they are all drawn within that one stretch, by radius.
     const auto clipPath = [&](const std::vector<QPointF>& clip) {
         content += "q ";
@@ -204,6 +204,8 @@ void dotForms(const DotGroup& dots, Put&& put)
         shared[k] = true;
         if (stretch.empty())
             continue; // nothing of these dots shows
+        if (content.size() >= kFormContent)
+            finishForm();
         clipPath(stretch);
         content += '\n';
         for (const auto& [r, centres] : byRadius) {
