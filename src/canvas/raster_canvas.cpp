@@ -132,7 +132,8 @@ void RasterCanvas::Circle(float x, float y, float radius)
         return;
     }
     // Outline and inside of one colour (stars): the painter's own pixels, set without it where they can be.
-    if (m_fore == m_fill && opaque && m_dots.fill(m_image, centre.x(), centre.y(), r, qRgb(m_fore.r, m_fore.g, m_fore.b)))
+    if (m_fore == m_fill && opaque
+        && m_dots.fill(m_image, centre.x(), centre.y(), r, qRgb(m_fore.r, m_fore.g, m_fore.b)))
         return;
     QPainter& p = painter();
     p.setPen(QPen(toQColor(m_fore), 0));
