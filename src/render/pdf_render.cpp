@@ -147,33 +147,41 @@ void dotForms(const DotGroup& dots, Put&& put)
         appendNumber(content, 2 * r);
         content += after;
     };
-    for (const auto& [r, centres] : dots.byRadius) {
-        width(r, "w\n");
-        for (const QPointF& c : centres) {
-            if (content.size() >= kFormContent) {
-                content += "S\n";
-                finishForm();
-                width(r, "w\n");
+    // Each radius as one stroked path; a form that fills up ends with `close`, and the next starts
+    // with `open` and the width again.
+    using ByRadius = std::map<double, std::vector<QPointF>>;
+    const auto strokes = [&](const ByRadius& byRadius, const std::string& open, const char* close) {
+        for (const auto& [r, centres] : byRadius) {
+            width(r, "w\n");
+            for (const QPointF& c : centres) {
+                if (content.size() >= kFormContent) {
+                    content += "S\n";
+                    content += close;
+                    finishForm();
+                    content += open;
+                    width(r, "w\n");
+                }
+                dot(c, r);
             }
-            dot(c, r);
+            content += "S\n";
         }
-        content += "S\n";
-    }
+    };
+    strokes(dots.byRadius, "", "");
+
     // Each clipped dot within the stretch of its cut round it; but where the dots along one cut
     // would repeat more of its vertices than the stretch round them all holds (a gore's edge
     // lined with thousands of stars), they are all drawn within that one stretch, by radius.
-    const auto clipPath = [&](const std::vector<QPointF>& clip) {
-        content += "q ";
+    const auto clipPath = [](std::string& out, const std::vector<QPointF>& clip) {
+        out += "q ";
         for (std::size_t i = 0; i < clip.size(); ++i) {
-            appendNumber(content, clip[i].x());
-            appendNumber(content, clip[i].y());
-            content += i == 0 ? "m " : "l ";
+            appendNumber(out, clip[i].x());
+            appendNumber(out, clip[i].y());
+            out += i == 0 ? "m " : "l ";
         }
-        content += "h W n";
+        out += "h W n";
     };
     std::vector<const OutlineClip*> cuts;
     std::vector<std::vector<std::size_t>> along; // the dots of each cut, in order
-    std::vector<std::size_t> cutOf(dots.clipped.size());
     for (std::size_t i = 0, k = 0; i < dots.clipped.size(); ++i) {
         const OutlineClip* cut = dots.clipped[i].cut;
         if (k >= cuts.size() || cuts[k] != cut) { // dots mostly come along one cut after another
@@ -181,10 +189,11 @@ void dotForms(const DotGroup& dots, Put&& put)
             if (k == cuts.size())
                 cuts.push_back(cut), along.emplace_back();
         }
-        cutOf[i] = k;
         along[k].push_back(i);
     }
-    std::vector<bool> shared(cuts.size(), false);
+    // The dots' own clips, kept where the dots are drawn within them: along a cut whose stretch
+    // they do not pass, every dot's clip has been counted.
+    std::vector<std::vector<QPointF>> own(dots.clipped.size());
     for (std::size_t k = 0; k < cuts.size(); ++k) {
         std::array<double, 4> all{inf, inf, -inf, -inf};
         for (const std::size_t i : along[k]) {
@@ -193,50 +202,38 @@ void dotForms(const DotGroup& dots, Put&& put)
                    std::max(all[3], box[3])};
         }
         const std::vector<QPointF> stretch = DotGroup::Clipped::stretch(*cuts[k], all);
-        std::size_t own = 0; // the dots' own clips' vertices, counted until they pass the stretch's
-        for (std::size_t n = 0; n < along[k].size() && own <= stretch.size(); ++n)
-            own += dots.clipped[along[k][n]].clip().size();
-        if (own <= stretch.size())
+        std::size_t vertices = 0; // of the dots' own clips, counted until they pass the stretch's
+        for (std::size_t n = 0; n < along[k].size() && vertices <= stretch.size(); ++n) {
+            own[along[k][n]] = dots.clipped[along[k][n]].clip();
+            vertices += own[along[k][n]].size();
+        }
+        if (vertices <= stretch.size())
             continue;
-        std::map<double, std::vector<QPointF>> byRadius;
         for (const std::size_t i : along[k])
-            byRadius[dots.clipped[i].radius].push_back(dots.clipped[i].centre());
-        shared[k] = true;
+            own[i] = {};
         if (stretch.empty())
             continue; // nothing of these dots shows
+        ByRadius byRadius;
+        for (const std::size_t i : along[k])
+            byRadius[dots.clipped[i].radius].push_back(dots.clipped[i].centre());
         if (content.size() >= kFormContent)
             finishForm();
-        clipPath(stretch);
-        content += '\n';
-        for (const auto& [r, centres] : byRadius) {
-            width(r, "w\n");
-            for (const QPointF& c : centres) {
-                if (content.size() >= kFormContent) {
-                    content += "S\nQ\n";
-                    finishForm();
-                    clipPath(stretch);
-                    content += '\n';
-                    width(r, "w\n");
-                }
-                dot(c, r);
-            }
-            content += "S\n";
-        }
+        std::string open;
+        clipPath(open, stretch);
+        open += '\n';
+        content += open;
+        strokes(byRadius, open, "Q\n");
         content += "Q\n";
     }
     for (std::size_t i = 0; i < dots.clipped.size(); ++i) {
-        if (shared[cutOf[i]])
-            continue;
-        const DotGroup::Clipped& d = dots.clipped[i];
-        const std::vector<QPointF> clip = d.clip();
-        if (clip.empty())
-            continue;
+        if (own[i].empty())
+            continue; // drawn within its cut's stretch, or nothing of it shows
         if (content.size() >= kFormContent)
             finishForm();
-        clipPath(clip);
+        clipPath(content, own[i]);
         content += ' ';
-        width(d.radius, "w ");
-        dot(d.centre(), d.radius);
+        width(dots.clipped[i].radius, "w ");
+        dot(dots.clipped[i].centre(), dots.clipped[i].radius);
         content += "S Q\n";
     }
     finishForm();
