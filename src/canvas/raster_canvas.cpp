@@ -10,6 +10,7 @@
 #include <QPainter>
 
 #include <cassert>
+#include <climits>
 #include <cmath>
 #include <utility>
 
@@ -26,6 +27,22 @@ QPointF toPixels(float x, float y)
     return QPointF(centimetresToPixels(x), centimetresToPixels(y));
 }
 
+/// A margin, in pixels, round a line or a disc within which the painter sets all of its pixels:
+/// twice the pixel it may reach beyond them.
+constexpr int kReach = 2;
+/// Beyond this, in pixels, a drawing is taken to reach anywhere.
+constexpr double kBeyond = 1 << 28;
+constexpr int kAnywhere = INT_MIN / 2;
+
+/// The columns (or rows) a drawing from `lo` to `hi` pixels may set, the first and one past the
+/// last; all of them when it is not finite or lies far out.
+std::pair<int, int> reached(double lo, double hi)
+{
+    if (!(lo >= -kBeyond && hi <= kBeyond))
+        return {kAnywhere, -kAnywhere};
+    return {static_cast<int>(std::floor(lo)) - kReach, static_cast<int>(std::ceil(hi)) + kReach + 1};
+}
+
 } // namespace
 
 RasterCanvas::RasterCanvas(float widthCm, float heightCm, Rgb background) : m_background(background)
@@ -40,6 +57,7 @@ RasterCanvas::RasterCanvas(QImage picture, Rgb background)
     m_image.setDotsPerMeterX(kDotsPerMetre);
     m_image.setDotsPerMeterY(kDotsPerMetre);
     m_image.fill(toQColor(m_background));
+    m_solid.reset(m_widthPx, m_heightPx, backgroundPixel());
 }
 
 RasterCanvas::~RasterCanvas() { endPainting(); }
@@ -57,7 +75,8 @@ void RasterCanvas::resize(int widthPx, int heightPx)
     next.setDotsPerMeterX(kDotsPerMetre);
     next.setDotsPerMeterY(kDotsPerMetre);
     next.fill(toQColor(m_background));
-    if (!m_image.isNull() && !next.isNull()) {
+    const bool blank = m_image.isNull() || next.isNull();
+    if (!blank) {
         QPainter copy(&next);
         copy.drawImage(0, 0, m_image);
     }
@@ -65,6 +84,14 @@ void RasterCanvas::resize(int widthPx, int heightPx)
     // An image with a side of 0 is null and forgets its other side: both are kept here.
     m_widthPx = widthPx;
     m_heightPx = heightPx;
+    m_solid.reset(m_image.width(), m_image.height(), blank ? backgroundPixel() : std::nullopt);
+}
+
+std::optional<QRgb> RasterCanvas::backgroundPixel() const
+{
+    if (m_image.isNull())
+        return std::nullopt;
+    return reinterpret_cast<const QRgb*>(m_image.constScanLine(0))[0];
 }
 
 void RasterCanvas::setWidth(float cm) { resize(sidePixels(cm), m_heightPx); }
@@ -79,6 +106,7 @@ void RasterCanvas::Cls()
 {
     endPainting();
     m_image.fill(toQColor(m_background));
+    m_solid.reset(m_image.width(), m_image.height(), backgroundPixel());
 }
 
 void RasterCanvas::setForeColor(Rgb color) { m_fore = color; }
@@ -108,7 +136,11 @@ void RasterCanvas::Line(float x1, float y1, float x2, float y2, std::optional<Rg
         return;
     QPainter& p = painter();
     p.setPen(QPen(toQColor(color.value_or(m_fore)), 0));
-    p.drawLine(toPixels(x1, y1), toPixels(x2, y2));
+    const QPointF from = toPixels(x1, y1), to = toPixels(x2, y2);
+    p.drawLine(from, to);
+    const auto [left, right] = reached(std::min(from.x(), to.x()), std::max(from.x(), to.x()));
+    const auto [top, bottom] = reached(std::min(from.y(), to.y()), std::max(from.y(), to.y()));
+    m_solid.drawn(left, top, right, bottom, std::nullopt);
 }
 
 void RasterCanvas::Circle(float x, float y, float radius)
@@ -124,21 +156,30 @@ void RasterCanvas::Circle(float x, float y, float radius)
         const double px = std::floor(centre.x()), py = std::floor(centre.y());
         if (!(px >= 0 && py >= 0 && px < m_image.width() && py < m_image.height()))
             return;
+        const int ix = static_cast<int>(px), iy = static_cast<int>(py);
+        const QRgb colour = qRgb(m_fore.r, m_fore.g, m_fore.b);
         if (opaque)
-            reinterpret_cast<QRgb*>(m_image.scanLine(static_cast<int>(py)))[static_cast<int>(px)] =
-                qRgb(m_fore.r, m_fore.g, m_fore.b);
+            reinterpret_cast<QRgb*>(m_image.scanLine(iy))[ix] = colour;
         else
-            painter().fillRect(QRect(static_cast<int>(px), static_cast<int>(py), 1, 1), toQColor(m_fore));
+            painter().fillRect(QRect(ix, iy, 1, 1), toQColor(m_fore));
+        m_solid.drawn(ix, iy, ix + 1, iy + 1, opaque ? std::optional<QRgb>(colour) : std::nullopt);
         return;
     }
-    // Outline and inside of one colour (stars): the painter's own pixels, set without it where they can be.
-    if (m_fore == m_fill && opaque
-        && m_dots.fill(m_image, centre.x(), centre.y(), r, qRgb(m_fore.r, m_fore.g, m_fore.b)))
+    const auto [left, right] = reached(centre.x() - r, centre.x() + r);
+    const auto [top, bottom] = reached(centre.y() - r, centre.y() + r);
+    // Outline and inside of one colour (stars): left out where every pixel it could set has its
+    // colour already, else the painter's own pixels, set without it where they can be.
+    const bool oneColour = m_fore == m_fill && opaque;
+    const QRgb colour = qRgb(m_fore.r, m_fore.g, m_fore.b);
+    if (oneColour && left != kAnywhere && top != kAnywhere && m_solid.allOf(m_image, left, top, right, bottom, colour))
         return;
-    QPainter& p = painter();
-    p.setPen(QPen(toQColor(m_fore), 0));
-    p.setBrush(QBrush(toQColor(m_fill)));
-    p.drawEllipse(centre, r, r);
+    if (!(oneColour && m_dots.fill(m_image, centre.x(), centre.y(), r, colour))) {
+        QPainter& p = painter();
+        p.setPen(QPen(toQColor(m_fore), 0));
+        p.setBrush(QBrush(toQColor(m_fill)));
+        p.drawEllipse(centre, r, r);
+    }
+    m_solid.drawn(left, top, right, bottom, oneColour ? std::optional<QRgb>(colour) : std::nullopt);
 }
 
 void RasterCanvas::SavePicture(const std::string& path) const
@@ -164,6 +205,7 @@ QImage RasterCanvas::takeImage()
 {
     endPainting();
     m_widthPx = m_heightPx = 0;
+    m_solid.reset(0, 0);
     return std::exchange(m_image, QImage());
 }
 

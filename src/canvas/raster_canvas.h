@@ -2,6 +2,7 @@
 
 #include "canvas/drawing_canvas.h"
 #include "canvas/outlined_disc_fill.h"
+#include "canvas/solid_blocks.h"
 
 #include <QImage>
 
@@ -44,12 +45,15 @@ private:
     void resize(int widthPx, int heightPx);
     QPainter& painter();
     void endPainting() const;
+    /// The pixel of a picture just painted in the background, if it has any.
+    std::optional<QRgb> backgroundPixel() const;
 
     QImage m_image;
     int m_widthPx = 0, m_heightPx = 0; ///< the size taken, also when one side is 0 and the image empty
     Rgb m_background, m_fore = kBlack, m_fill = kBlack;
     mutable std::unique_ptr<QPainter> m_painter;
     OutlinedDiscFill m_dots; ///< dots of one colour, without the painter
+    SolidBlocks m_solid;     ///< which parts of the picture are known to be of one colour
 };
 
 } // namespace canvas

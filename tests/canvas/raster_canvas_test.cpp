@@ -3,9 +3,13 @@
 
 #include <QFile>
 #include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
+
+#include <random>
+#include <vector>
 
 using namespace canvas;
 
@@ -21,6 +25,53 @@ private:
             for (int x = 0; x < image.width(); ++x)
                 n += image.pixel(x, y) == colour;
         return n;
+    }
+
+    /// One drawing step, in pixels: a dot (x1, y1, radius) or a line (x1, y1 to x2, y2), or Cls.
+    struct Step
+    {
+        enum Kind { Dot, Line, Clear } kind;
+        double x1, y1, x2, y2;
+        Rgb fore, fill;
+    };
+
+    static float cm(double pixels) { return static_cast<float>(pixels * 2.54 / kDotsPerInch); }
+
+    /// Draws the steps on `canvas`, and on `expected` with the painter as the canvas is meant to.
+    static void draw(const std::vector<Step>& steps, RasterCanvas& canvas, QImage& expected)
+    {
+        QPainter p(&expected);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        const auto colour = [](Rgb c) { return QColor(c.r, c.g, c.b); };
+        for (const Step& s : steps) {
+            const float x1 = cm(s.x1), y1 = cm(s.y1), x2 = cm(s.x2), y2 = cm(s.y2);
+            const QPointF from(centimetresToPixels(x1), centimetresToPixels(y1));
+            switch (s.kind) {
+            case Step::Dot: {
+                canvas.setForeColor(s.fore);
+                canvas.setFillColor(s.fill);
+                canvas.Circle(x1, y1, x2);
+                const double r = centimetresToPixels(x2);
+                if (r < 1.0) {
+                    p.fillRect(QRectF(std::floor(from.x()), std::floor(from.y()), 1, 1), colour(s.fore));
+                } else {
+                    p.setPen(QPen(colour(s.fore), 0));
+                    p.setBrush(colour(s.fill));
+                    p.drawEllipse(from, r, r);
+                }
+                break;
+            }
+            case Step::Line:
+                canvas.Line(x1, y1, x2, y2, s.fore);
+                p.setPen(QPen(colour(s.fore), 0));
+                p.drawLine(from, QPointF(centimetresToPixels(x2), centimetresToPixels(y2)));
+                break;
+            case Step::Clear:
+                canvas.Cls();
+                p.fillRect(expected.rect(), Qt::white);
+                break;
+            }
+        }
     }
 
 private slots:
@@ -118,6 +169,72 @@ private slots:
         QCOMPARE(c.image().pixel(150, 48), qRgb(255, 255, 255));
         c.Cls();
         QCOMPARE(countPixels(c.image(), qRgb(255, 255, 255)), 192 * 96);
+    }
+
+    // Dots whose pixels all have their colour already are left out; the picture must stay the
+    // painter's, pixel for pixel, whatever was drawn over the settled parts in between.
+    void dotsLeftOutChangeNoPixel_data()
+    {
+        QTest::addColumn<int>("scene");
+        QTest::newRow("one colour, thick") << 0;
+        QTest::newRow("two colours by turns, lines between") << 1;
+        QTest::newRow("line across a settled field, dots over it") << 2;
+        QTest::newRow("cleared, then dots again") << 3;
+        QTest::newRow("outlined in another colour over a settled field") << 4;
+        QTest::newRow("tiny dot of another colour, then dots over it") << 5;
+    }
+    void dotsLeftOutChangeNoPixel()
+    {
+        QFETCH(int, scene);
+        constexpr int kWidth = 157, kHeight = 101; // not whole blocks
+        std::mt19937 random(17 + scene);
+        std::uniform_real_distribution<double> x(-12, kWidth + 12), y(-12, kHeight + 12), radius(0.3, 12);
+        const Rgb blue{0, 0, 255};
+        std::vector<Step> steps;
+        const auto dots = [&](int n, Rgb c) {
+            for (int i = 0; i < n; ++i)
+                steps.push_back({Step::Dot, x(random), y(random), radius(random), 0, c, c});
+        };
+        const auto line = [&](Rgb c) { steps.push_back({Step::Line, x(random), y(random), x(random), y(random), c, c}); };
+        switch (scene) {
+        case 0:
+            dots(3000, kBlack);
+            break;
+        case 1:
+            for (int run = 0; run < 8; ++run) {
+                dots(400, run % 2 ? kRed : kBlack);
+                line(blue);
+            }
+            break;
+        case 2:
+            dots(3000, kBlack);
+            for (int i = 0; i < 5; ++i)
+                line(kRed);
+            dots(600, kBlack);
+            break;
+        case 3:
+            dots(3000, kBlack);
+            steps.push_back({Step::Clear, 0, 0, 0, 0, kWhite, kWhite});
+            dots(40, kBlack);
+            break;
+        case 4:
+            dots(3000, kBlack);
+            for (int i = 0; i < 20; ++i)
+                steps.push_back({Step::Dot, x(random), y(random), 6, 0, kRed, kBlack});
+            dots(600, kBlack);
+            break;
+        case 5:
+            dots(3000, kBlack);
+            for (int i = 0; i < 200; ++i)
+                steps.push_back({Step::Dot, x(random), y(random), 0.2, 0, kRed, kRed});
+            dots(600, kBlack);
+            break;
+        }
+        QImage picture(kWidth, kHeight, QImage::Format_RGB32), expected(kWidth, kHeight, QImage::Format_RGB32);
+        expected.fill(Qt::white);
+        RasterCanvas canvas(picture);
+        draw(steps, canvas, expected);
+        QCOMPARE(canvas.image(), expected);
     }
 
     void savedBitmapCarriesItsRealSize()
