@@ -10,7 +10,6 @@
 #include <QPainter>
 
 #include <cassert>
-#include <climits>
 #include <cmath>
 #include <utility>
 
@@ -25,22 +24,6 @@ bool inRange(int component) { return component >= 0 && component <= 255; }
 QPointF toPixels(float x, float y)
 {
     return QPointF(centimetresToPixels(x), centimetresToPixels(y));
-}
-
-/// A margin, in pixels, round a line or a disc within which the painter sets all of its pixels:
-/// twice the pixel it may reach beyond them.
-constexpr int kReach = 2;
-/// Beyond this, in pixels, a drawing is taken to reach anywhere.
-constexpr double kBeyond = 1 << 28;
-constexpr int kAnywhere = INT_MIN / 2;
-
-/// The columns (or rows) a drawing from `lo` to `hi` pixels may set, the first and one past the
-/// last; all of them when it is not finite or lies far out.
-std::pair<int, int> reached(double lo, double hi)
-{
-    if (!(lo >= -kBeyond && hi <= kBeyond))
-        return {kAnywhere, -kAnywhere};
-    return {static_cast<int>(std::floor(lo)) - kReach, static_cast<int>(std::ceil(hi)) + kReach + 1};
 }
 
 } // namespace
@@ -138,9 +121,7 @@ void RasterCanvas::Line(float x1, float y1, float x2, float y2, std::optional<Rg
     p.setPen(QPen(toQColor(color.value_or(m_fore)), 0));
     const QPointF from = toPixels(x1, y1), to = toPixels(x2, y2);
     p.drawLine(from, to);
-    const auto [left, right] = reached(std::min(from.x(), to.x()), std::max(from.x(), to.x()));
-    const auto [top, bottom] = reached(std::min(from.y(), to.y()), std::max(from.y(), to.y()));
-    m_solid.drawn(left, top, right, bottom, std::nullopt);
+    m_solid.drawn(SolidBlocks::reach(QRectF(from, to).normalized()), std::nullopt);
 }
 
 void RasterCanvas::Circle(float x, float y, float radius)
@@ -162,16 +143,15 @@ void RasterCanvas::Circle(float x, float y, float radius)
             reinterpret_cast<QRgb*>(m_image.scanLine(iy))[ix] = colour;
         else
             painter().fillRect(QRect(ix, iy, 1, 1), toQColor(m_fore));
-        m_solid.drawn(ix, iy, ix + 1, iy + 1, opaque ? std::optional<QRgb>(colour) : std::nullopt);
+        m_solid.drawn(SolidBlocks::Box{ix, iy, ix + 1, iy + 1}, opaque ? std::optional<QRgb>(colour) : std::nullopt);
         return;
     }
-    const auto [left, right] = reached(centre.x() - r, centre.x() + r);
-    const auto [top, bottom] = reached(centre.y() - r, centre.y() + r);
+    const auto box = SolidBlocks::reach(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r));
     // Outline and inside of one colour (stars): left out where every pixel it could set has its
     // colour already, else the painter's own pixels, set without it where they can be.
     const bool oneColour = m_fore == m_fill && opaque;
     const QRgb colour = qRgb(m_fore.r, m_fore.g, m_fore.b);
-    if (oneColour && left != kAnywhere && top != kAnywhere && m_solid.allOf(m_image, left, top, right, bottom, colour))
+    if (oneColour && m_solid.allOf(m_image, box, colour))
         return;
     if (!(oneColour && m_dots.fill(m_image, centre.x(), centre.y(), r, colour))) {
         QPainter& p = painter();
@@ -179,7 +159,7 @@ void RasterCanvas::Circle(float x, float y, float radius)
         p.setBrush(QBrush(toQColor(m_fill)));
         p.drawEllipse(centre, r, r);
     }
-    m_solid.drawn(left, top, right, bottom, oneColour ? std::optional<QRgb>(colour) : std::nullopt);
+    m_solid.drawn(box, oneColour ? std::optional<QRgb>(colour) : std::nullopt);
 }
 
 void RasterCanvas::SavePicture(const std::string& path) const

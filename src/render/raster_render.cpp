@@ -1,6 +1,7 @@
 #include "render/renderers.h"
 
 #include "canvas/raster_canvas.h"
+#include "canvas/solid_blocks.h"
 #include "render/atomic_file.h"
 #include "render/bitmap_file.h"
 #include "render/disc_fill.h"
@@ -13,6 +14,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <bit>
 #include <cassert>
 #include <cerrno>
 #include <cmath>
@@ -29,6 +31,8 @@ namespace {
 constexpr std::uint64_t kBitmapHeaderBytes = 14 + 40;
 
 QColor toQColor(canvas::Rgb c) { return QColor(c.r, c.g, c.b); }
+
+constexpr QRgb kWhitePixel = 0xffffffff;
 
 /// Pixels along a side of `cm` at `dpi` as rasterImage takes it.
 std::int64_t sidePixelsAt(double cm, double dpi)
@@ -63,9 +67,10 @@ public:
     ScaledCanvas(QImage& image, double dpi)
         : m_image(image), m_pxPerCm(dpi / 2.54),
           m_thick(std::max(1, static_cast<int>(std::lround(dpi / canvas::kDotsPerInch)))), m_painter(&image),
-          m_rows(image)
+          m_rows(image), m_solid(3 + std::bit_width(static_cast<unsigned>(m_thick)) - 1)
     {
         m_painter.setRenderHint(QPainter::Antialiasing, false);
+        m_solid.reset(image.width(), image.height());
     }
     ~ScaledCanvas() override { finish(); }
 
@@ -88,6 +93,7 @@ public:
         // the processor's caches; anything the painter draws whitens the whole picture first.
         m_held.clear();
         m_whiteFrom = 0;
+        m_solid.reset(m_image.width(), m_image.height(), kWhitePixel);
     }
     void setForeColor(canvas::Rgb color) override { m_fore = color; }
     void setFillColor(canvas::Rgb color) override { m_fill = color; }
@@ -96,7 +102,10 @@ public:
     {
         finish();
         usePen(color.value_or(m_fore));
-        m_painter.drawLine(at(x1, y1), at(x2, y2));
+        const QPointF from = at(x1, y1), to = at(x2, y2);
+        m_painter.drawLine(from, to);
+        const QRectF span = QRectF(from, to).normalized().adjusted(-m_thick, -m_thick, m_thick, m_thick);
+        m_solid.drawn(canvas::SolidBlocks::reach(span), std::nullopt);
     }
 
     void Circle(float x, float y, float radius) override
@@ -128,6 +137,9 @@ public:
         usePen(m_fore);
         useBrush(m_fill);
         m_painter.drawEllipse(centre, r, r);
+        const double outer = r + m_thick;
+        m_solid.drawn(canvas::SolidBlocks::reach(QRectF(centre.x() - outer, centre.y() - outer, 2 * outer, 2 * outer)),
+                      std::nullopt);
     }
 
     void SavePicture(const std::string& path) const override
@@ -186,12 +198,25 @@ private:
             if (reach >= m_whiteFrom)
                 whitenTo(static_cast<int>(std::min(reach + kBandRows, static_cast<double>(m_image.height()))));
             if (d.radius == 0.0) {
-                fillPixels(m_rows, QRect(static_cast<int>(d.x), static_cast<int>(d.y), m_thick, m_thick), colour);
-            } else if (!m_discs.fill(m_rows, d.x, d.y, d.radius, colour)) {
+                const int x = static_cast<int>(d.x), y = static_cast<int>(d.y);
+                fillPixels(m_rows, QRect(x, y, m_thick, m_thick), colour);
+                m_solid.drawn(canvas::SolidBlocks::Box{x, y, x + m_thick, y + m_thick}, colour);
+                continue;
+            }
+            // Left out where every pixel it could set has its colour already. The blocks looked
+            // at for that are whitened first: below the rows whitened lies the picture before.
+            const auto box =
+                canvas::SolidBlocks::reach(QRectF(d.x - d.radius, d.y - d.radius, 2 * d.radius, 2 * d.radius));
+            if (box)
+                whitenTo(std::min(box->bottom + m_solid.side(), m_image.height()));
+            if (m_solid.allOf(m_image, box, colour))
+                continue;
+            if (!m_discs.fill(m_rows, d.x, d.y, d.radius, colour)) {
                 usePen(std::nullopt);
                 useBrush(m_heldColour);
                 m_painter.drawEllipse(QPointF(d.x, d.y), d.radius, d.radius);
             }
+            m_solid.drawn(box, colour);
         }
     }
 
@@ -233,6 +258,9 @@ private:
     /// The discs' outlines, kept for every picture the thread draws.
     static thread_local DiscFill m_discs;
     std::vector<HeldDot> m_held, m_sorted;
+    /// Which parts of the picture are known to be of one colour, in blocks about eight 96-dpi
+    /// pixels on a side.
+    canvas::SolidBlocks m_solid;
     /// The first row not yet whitened since Cls; every row from it on is still to be whitened
     /// before anything is set in it (none before Cls).
     int m_whiteFrom = std::numeric_limits<int>::max();

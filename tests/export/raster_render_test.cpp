@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 #include <unistd.h>
 
 using namespace exporter;
@@ -194,5 +195,71 @@ TEST(RasterImage, EveryDotIsSetOnWhiteWhereverItLies)
             whiteFirst.layer(scene::layers::kStars).items.push_back(d);
         }
         EXPECT_TRUE(rasterImage(dots, 300, &store) == rasterImage(whiteFirst, 300));
+    }
+}
+
+TEST(RasterImage, ADotLeftOutWouldHaveChangedNothing)
+{
+    // In a thick field a dot whose every pixel has its colour already is left out. The picture
+    // must be the dots' and the lines' pictures each drawn alone, laid on in turn: runs of black
+    // and of blue dots, red lines across them, and a blue scaled pixel, a blue dot and a red line
+    // on a settled field. Drawn in memory that held a black picture,
+    // whitened only as the dots reach its rows.
+    std::mt19937 random(5);
+    std::uniform_real_distribution<double> x(-0.1, 2.1), y(-0.1, 1.3), radius(0.0, 0.25);
+    std::vector<scene::Item> items;
+    for (int i = 0; i < 1500; ++i) {
+        if (i % 500 == 0) {
+            scene::Path across = line({{x(random), y(random)}, {x(random), y(random)}});
+            across.stroke.color = {255, 0, 0};
+            items.push_back(across);
+        }
+        scene::Dot d{.centre = {x(random), y(random)}, .radius = radius(random)};
+        if (i % 400 > 300)
+            d.fill = d.outline = canvas::Rgb{0, 0, 255};
+        items.push_back(d);
+    }
+    // At the end, black all over, settled by black dots at three spots; a blue scaled pixel, a red
+    // line and a blue dot on them; black dots over these again.
+    items.push_back(scene::Dot{.centre = {1.0, 0.6}, .radius = 3.0});
+    const scene::Point spots[] = {{1.5, 0.3}, {1.0, 0.6}, {0.5, 0.9}};
+    for (const scene::Point& at : spots)
+        items.push_back(scene::Dot{.centre = at, .radius = 0.1});
+    const canvas::Rgb blue{0, 0, 255};
+    items.push_back(scene::Dot{.centre = spots[0], .radius = 0.01, .outline = blue, .fill = blue});
+    scene::Path across = line({{0.9, 0.55}, {1.1, 0.65}}); // through the second spot
+    across.stroke.color = {255, 0, 0};
+    items.push_back(across);
+    items.push_back(scene::Dot{.centre = spots[2], .radius = 0.05, .outline = blue, .fill = blue});
+    for (const scene::Point& at : spots)
+        items.push_back(scene::Dot{.centre = at, .radius = 0.1});
+    for (const double dpi : {300.0, 150.0, 96.0}) {
+        SCOPED_TRACE(testing::Message() << dpi << " dpi");
+        scene::Scene field = oneItem(items.front());
+        field.width = 2.0;
+        field.height = 1.2;
+        field.layer(scene::layers::kStars).items = items;
+        PictureStore store(1);
+        rasterImage(oneItem(scene::Dot{.centre = {2.54, 1.27}, .radius = 3.0}), dpi, &store); // black all over
+        const QImage drawn = rasterImage(field, dpi, &store);
+        QImage expected = drawn.copy();
+        expected.fill(Qt::white);
+        for (const scene::Item& item : items) {
+            scene::Scene one = field;
+            one.layer(scene::layers::kStars).items = {item};
+            const QImage alone = rasterImage(one, dpi);
+            QRect around = alone.rect();
+            if (const auto* d = std::get_if<scene::Dot>(&item)) {
+                // Far round the dot: ten pixels beyond its outline.
+                const double px = dpi / 2.54, reach = d->radius * px + dpi / 96 + 10;
+                around &= QRect(QPoint(int(d->centre.x * px - reach), int(d->centre.y * px - reach)),
+                                QPoint(int(d->centre.x * px + reach), int(d->centre.y * px + reach)));
+            }
+            for (int row = around.top(); row <= around.bottom(); ++row)
+                for (int column = around.left(); column <= around.right(); ++column)
+                    if (alone.pixel(column, row) != qRgb(255, 255, 255))
+                        expected.setPixel(column, row, alone.pixel(column, row));
+        }
+        EXPECT_TRUE(drawn == expected);
     }
 }
