@@ -208,6 +208,7 @@ struct PdfPainter
         }
         p.setBrush(Qt::NoBrush);
         QPolygonF poly;
+        std::vector<StrokeRun> solid; // the shown runs of an undashed line, stroked together
         for (const auto& run : path.runs) {
             const std::size_t n = run.size();
             if (n < 2)
@@ -230,7 +231,10 @@ struct PdfPainter
                 poly.reserve(static_cast<qsizetype>(n));
                 for (const scene::Point& q : run)
                     poly << single(q);
-                closed ? p.drawPolygon(poly) : p.drawPolyline(poly);
+                if (!dashed)
+                    solid.push_back({poly, closed});
+                else
+                    closed ? p.drawPolygon(poly) : p.drawPolyline(poly);
                 continue;
             }
             // Each stretch of shown segments as an open line, starting after a hidden
@@ -251,9 +255,14 @@ struct PdfPainter
                 poly << single(run[(start + k) % n]);
                 for (; k < segments && shown((start + k) % segments); ++k)
                     poly << single(run[(start + k + 1) % n]);
-                p.drawPolyline(poly);
+                if (!dashed)
+                    solid.push_back({poly, false});
+                else
+                    p.drawPolyline(poly);
             }
         }
+        if (!solid.empty())
+            dots.device.strokeRuns(p, solid, pen);
     }
 
     /// Length of `run` from its first point to point `i`, cm.
@@ -467,6 +476,14 @@ std::vector<QPointF> DotGroup::Clipped::stretch(const OutlineClip& cut, const st
 }
 
 double SheetDevice::sheetTurn(const PageLayout&) const { return 0.0; }
+
+void SheetDevice::strokeRuns(QPainter& p, const std::vector<StrokeRun>& runs, const QPen& pen)
+{
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    for (const StrokeRun& run : runs)
+        run.closed ? p.drawPolygon(run.points) : p.drawPolyline(run.points);
+}
 
 void SheetDevice::drawDots(QPainter& p, const DotGroup& dots)
 {

@@ -6,7 +6,9 @@
 #include "render/renderers.h"
 #include "render/template_drawing.h"
 
+#include <QPen>
 #include <QPointF>
+#include <QPolygonF>
 
 #include <array>
 #include <map>
@@ -41,6 +43,13 @@ struct DotGroup
     std::vector<Clipped> clipped;
 };
 
+/// A polyline to stroke, in the painter's units (cm); a closed one ends where it began.
+struct StrokeRun
+{
+    QPolygonF points;
+    bool closed = false;
+};
+
 /// Where a SheetPainter's pages go: a PDF, a printer or a preview.
 class SheetDevice
 {
@@ -50,6 +59,9 @@ public:
     /// stroked path of round-capped lines a thousandth of the radius long, as wide as the dot, then
     /// each clipped dot as a filled circle within its clip.
     virtual void drawDots(QPainter& painter, const DotGroup& dots);
+    /// Strokes `runs` with the solid `pen` (not cosmetic) with `painter`, already in template
+    /// centimetres: by default each as a polyline or polygon of the painter's.
+    virtual void strokeRuns(QPainter& painter, const std::vector<StrokeRun>& runs, const QPen& pen);
     /// Starts the next page, a sheet of `layout`'s size whose own piece is `trim` (the sheet's
     /// points), and returns the painter on it, mapping device pixels from the sheet's top-left corner.
     virtual QPainter& startPage(const PageLayout& layout, const PdfRect& trim) = 0;

@@ -116,7 +116,8 @@ TEST(PdfBook, PathsAreLinesWithTheirStrokeOnEveryTile)
     };
     // Samples in page centimetres. The dashed line is 0.05 cm wide, dashes 0.2 on, 0.1 off.
     // On A4 the 30 × 10 cm rectangle's second tile starts 18 cm in and lands 1 cm in; its
-    // 0.2 cm wide edge has a round join at (2, 2) that reaches (1.95, 1.95), outside both edges.
+    // 0.2 cm wide edge has a round join at (2, 2) that reaches (1.94, 1.94), outside both edges
+    // (a bevelled one would not).
     const std::vector<scene::Point> rectangle{{2, 2}, {28, 2}, {28, 8}, {2, 8}};
     const scene::Stroke wide{canvas::kBlack, 0.2, {}};
     std::vector<scene::Point> dashedRun;
@@ -133,7 +134,8 @@ TEST(PdfBook, PathsAreLinesWithTheirStrokeOnEveryTile)
         {"dashes and width", path({{1, 5}, {5, 5}}, false, {canvas::kBlack, 0.05, {0.2, 0.1}}), false, 1,
          {{1.1, 5}, {1.4, 5}, {1.1, 5.02}}, {{1.25, 5}, {1.55, 5}, {1.1, 5.035}}},
         {"dotted: a line", path({{1, 7}, {2, 7}, {3, 7}}, false, {}, 0.0033), false, 1, {{1.5, 7}, {2.5, 7}}, {}},
-        {"rectangle, first tile", path(rectangle, true, wide), true, 1, {{3, 6}, {10, 3}, {10, 9}, {2.95, 2.95}},
+        {"width", path({{1, 6}, {5, 6}}, false, {canvas::kBlack, 0.05, {}}), false, 1, {{2, 6.02}}, {{2, 6.035}}},
+        {"rectangle, first tile", path(rectangle, true, wide), true, 1, {{3, 6}, {10, 3}, {10, 9}, {2.94, 2.94}},
          {{10, 6}}},
         {"rectangle, second tile", path(rectangle, true, wide), true, 2, {{11, 6}, {3, 3}, {3, 9}}, {{7, 6}}},
         // Dashes 0.2 on, 0.1 off from x = 1 keep their places on the second tile (x − 18 + 1 on the
@@ -142,10 +144,23 @@ TEST(PdfBook, PathsAreLinesWithTheirStrokeOnEveryTile)
          {{3.0, 6}}, {{3.15, 6}}},
     };
     testing_support::TempDir dir;
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    // Each also with every segment but a closed run's last cut in 200 along itself: a line of
+    // many points is written apart from the page's own drawing, and must look the same.
+    for (const auto& row : rows)
+    for (const int pieces : {1, 200}) {
+        SCOPED_TRACE(testing::Message() << row.name << ", segments in " << pieces);
+        scene::Path path = row.path;
+        for (auto& run : path.runs) {
+            std::vector<scene::Point> cut;
+            for (std::size_t i = 0; i + 1 < run.size(); ++i)
+                for (int k = 0; k < pieces; ++k)
+                    cut.push_back({run[i].x + (run[i + 1].x - run[i].x) * k / pieces,
+                                   run[i].y + (run[i + 1].y - run[i].y) * k / pieces});
+            cut.push_back(run.back());
+            run = cut;
+        }
         scene::Scene s = blank(30, 10);
-        s.layer(scene::layers::kCut).items.emplace_back(std::in_place_type<scene::Boxed<scene::Path>>, row.path);
+        s.layer(scene::layers::kCut).items.emplace_back(std::in_place_type<scene::Boxed<scene::Path>>, path);
         const Grey g =
             render_test::renderPdfPage(pdfOf(dir, s, row.tiled ? paperNamed("a4") : std::nullopt), row.page, kDpi);
         for (const scene::Point& q : row.ink)
