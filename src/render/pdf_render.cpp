@@ -319,15 +319,16 @@ struct PdfBook::Impl : SheetDevice
     /// drawing (mostly the finely drawn cuts) at zlib's default level, in four times the time.
     void strokeRuns(QPainter& p, const std::vector<StrokeRun>& runs, const QPen& pen) override
     {
-        const int cap = pen.capStyle() == Qt::FlatCap ? 0 : pen.capStyle() == Qt::RoundCap ? 1 : 2;
-        const int join = pen.joinStyle() == Qt::RoundJoin ? 1 : 2;
         qsizetype points = 0;
         for (const StrokeRun& run : runs)
             points += run.points.size();
+        // Mitred joins, with their limit, and anything but one opaque colour stay the painter's.
         if (points < kLineFormPoints || pen.isCosmetic() || pen.style() != Qt::SolidLine
-            || pen.brush().style() != Qt::SolidPattern
-            || pen.color().alpha() != 255 || (pen.joinStyle() != Qt::RoundJoin && pen.joinStyle() != Qt::BevelJoin))
+            || pen.brush().style() != Qt::SolidPattern || pen.color().alpha() != 255
+            || (pen.joinStyle() != Qt::RoundJoin && pen.joinStyle() != Qt::BevelJoin))
             return SheetDevice::strokeRuns(p, runs, pen);
+        const int cap = pen.capStyle() == Qt::FlatCap ? 0 : pen.capStyle() == Qt::RoundCap ? 1 : 2;
+        const int join = pen.joinStyle() == Qt::RoundJoin ? 1 : 2;
         std::string content = "[] 0 d " + std::to_string(cap) + " J " + std::to_string(join) + " j ";
         for (const double c : {pen.color().redF(), pen.color().greenF(), pen.color().blueF()})
             appendNumber(content, c);

@@ -208,7 +208,7 @@ struct PdfPainter
         }
         p.setBrush(Qt::NoBrush);
         QPolygonF poly;
-        std::vector<StrokeRun> solid; // the shown runs of an undashed line, stroked together
+        std::vector<StrokeRun> solid; // the shown runs of an undashed line, handed over together
         for (const auto& run : path.runs) {
             const std::size_t n = run.size();
             if (n < 2)

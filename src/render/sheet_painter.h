@@ -59,8 +59,8 @@ public:
     /// stroked path of round-capped lines a thousandth of the radius long, as wide as the dot, then
     /// each clipped dot as a filled circle within its clip.
     virtual void drawDots(QPainter& painter, const DotGroup& dots);
-    /// Strokes `runs` with the solid `pen` (not cosmetic) with `painter`, already in template
-    /// centimetres: by default each as a polyline or polygon of the painter's.
+    /// Strokes `runs` with the undashed `pen` with `painter`, already in template centimetres: by
+    /// default each as a polyline or polygon of the painter's.
     virtual void strokeRuns(QPainter& painter, const std::vector<StrokeRun>& runs, const QPen& pen);
     /// Starts the next page, a sheet of `layout`'s size whose own piece is `trim` (the sheet's
     /// points), and returns the painter on it, mapping device pixels from the sheet's top-left corner.
