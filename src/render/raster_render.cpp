@@ -32,6 +32,7 @@ constexpr std::uint64_t kBitmapHeaderBytes = 14 + 40;
 
 QColor toQColor(canvas::Rgb c) { return QColor(c.r, c.g, c.b); }
 
+/// The white pictures above 96 dpi are whitened in, as their pixels read.
 constexpr QRgb kWhitePixel = 0xffffffff;
 
 /// Pixels along a side of `cm` at `dpi` as rasterImage takes it.
@@ -225,7 +226,7 @@ private:
     {
         if (row <= m_whiteFrom)
             return;
-        fillPixels(m_rows, QRect(0, m_whiteFrom, m_image.width(), row - m_whiteFrom), qRgb(255, 255, 255));
+        fillPixels(m_rows, QRect(0, m_whiteFrom, m_image.width(), row - m_whiteFrom), kWhitePixel);
         m_whiteFrom = row;
     }
 
