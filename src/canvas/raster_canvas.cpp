@@ -146,7 +146,7 @@ void RasterCanvas::Circle(float x, float y, float radius)
         m_solid.drawn(SolidBlocks::Box{ix, iy, ix + 1, iy + 1}, opaque ? std::optional<QRgb>(colour) : std::nullopt);
         return;
     }
-    const auto box = SolidBlocks::reach(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r));
+    const auto box = SolidBlocks::reach(centre, r);
     // Outline and inside of one colour (stars): left out where every pixel it could set has its
     // colour already, else the painter's own pixels, set without it where they can be.
     const bool oneColour = m_fore == m_fill && opaque;

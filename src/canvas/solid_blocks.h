@@ -29,6 +29,11 @@ public:
     /// margin for its rounding; none when that is not finite or lies so far out that it is taken
     /// to reach anywhere.
     static std::optional<Box> reach(const QRectF& span);
+    /// The same for a disc of `radius` about `centre` (pixels).
+    static std::optional<Box> reach(QPointF centre, double radius)
+    {
+        return reach(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius));
+    }
 
     /// Forgets what was known, for a picture of `width` × `height` pixels; with `all`, it is
     /// wholly that colour.

@@ -138,9 +138,7 @@ public:
         usePen(m_fore);
         useBrush(m_fill);
         m_painter.drawEllipse(centre, r, r);
-        const double outer = r + m_thick;
-        m_solid.drawn(canvas::SolidBlocks::reach(QRectF(centre.x() - outer, centre.y() - outer, 2 * outer, 2 * outer)),
-                      std::nullopt);
+        m_solid.drawn(canvas::SolidBlocks::reach(centre, r + m_thick), std::nullopt);
     }
 
     void SavePicture(const std::string& path) const override
@@ -206,8 +204,7 @@ private:
             }
             // Left out where every pixel it could set has its colour already. The blocks looked
             // at for that are whitened first: below the rows whitened lies the picture before.
-            const auto box =
-                canvas::SolidBlocks::reach(QRectF(d.x - d.radius, d.y - d.radius, 2 * d.radius, 2 * d.radius));
+            const auto box = canvas::SolidBlocks::reach(QPointF(d.x, d.y), d.radius);
             if (box)
                 whitenTo(std::min(box->bottom + m_solid.side(), m_image.height()));
             if (m_solid.allOf(m_image, box, colour))
